@@ -1,0 +1,11 @@
+#pragma once
+// The energy store, the panel readouts and the bump stars.
+#include "shell/game.h"
+
+namespace zarvo {
+
+void Reset_Energy(Game& g);
+void Show_Energy(Game& g);
+void Show_Bump_Stars(Game& g);
+
+}  // namespace zarvo

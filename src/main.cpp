@@ -1,0 +1,2 @@
+// The windowed game and the headless runner's command line.
+int main() { return 0; }

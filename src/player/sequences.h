@@ -1,0 +1,10 @@
+#pragma once
+// The figure's appearance and death sequences.
+#include "shell/game.h"
+
+namespace zarvo {
+
+void Show_Ego_Implose(Game& g);
+void Show_Ego_Explose(Game& g);
+
+}  // namespace zarvo

@@ -1,0 +1,9 @@
+#pragma once
+// The name entry after a game.
+#include "shell/game.h"
+
+namespace zarvo {
+
+void Show_Set_Score_New(Game& g);
+
+}  // namespace zarvo

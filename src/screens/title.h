@@ -1,0 +1,11 @@
+#pragma once
+// The title screen, the option screen and the score-table screen.
+#include "shell/game.h"
+
+namespace zarvo {
+
+void Show_Sponsor(Game& g);
+void Show_Option(Game& g);
+void Show_Score(Game& g);
+
+}  // namespace zarvo

@@ -1,0 +1,43 @@
+#pragma once
+// The media layer without a window: draws into the back buffer, records every played wave
+// with its frame number, takes its direction states from the script and keeps the pointer
+// inside the confinement rectangle as a window system would.
+#include <cstdint>
+#include <vector>
+
+#include "shell/media.h"
+
+namespace zarvo {
+
+struct Played_Wave {
+    int32_t Frame;
+    int32_t Index;
+};
+
+class Headless_Media : public Surface_Media {
+public:
+    explicit Headless_Media(const Assets* assets = nullptr) : Surface_Media(assets) {}
+
+    bool Surface_Ready() override { return true; }
+    void Poll_Input(Input_States& states) override { states = held; }
+    void Show_Back_Buffer() override { ++shown_frames; }
+    void Play_Wave(int index) override { waves.push_back({frame, index}); }
+    void Confine_Pointer(int left, int top, int right, int bottom) override;
+    void Release_Pointer() override { confined = false; }
+    void Place_Pointer(int x, int y) override;
+    void Close() override { closed = true; }
+
+    // Clamps a pointer position into the confinement rectangle.
+    void Clamp_Pointer(int& x, int& y) const;
+
+    Input_States held;      // the direction keys the script holds
+    int32_t frame = 0;      // the frame being run, for the wave log
+    int32_t shown_frames = 0;
+    std::vector<Played_Wave> waves;
+    bool confined = false;
+    int32_t clip_left = 0, clip_top = 0, clip_right = 0, clip_bottom = 0;
+    int32_t pointer_x = 0, pointer_y = 0;
+    bool closed = false;
+};
+
+}  // namespace zarvo

@@ -1,0 +1,78 @@
+#pragma once
+// The media operations the game is written against. Game code draws, plays and moves the
+// pointer only through this interface; SdlMedia and HeadlessMedia stand behind it.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "shell/catalogue.h"
+#include "shell/surface.h"
+
+namespace zarvo {
+
+// The polled direction states.
+struct Input_States {
+    bool Up = false, Down = false, Left = false, Right = false;
+};
+
+// One loaded PCM recording.
+struct Sound {
+    int32_t Rate = 0;
+    int32_t Bits = 0;
+    int32_t Channels = 0;
+    std::vector<uint8_t> Data;  // little-endian PCM frames as stored
+};
+
+// The loaded image lists and wave list.
+struct Assets {
+    std::array<std::vector<Image>, Image_List_Count> Lists;
+    std::vector<Sound> Waves;
+    const Image* Find(Image_List list, int index) const;
+};
+
+class Media {
+public:
+    virtual ~Media() = default;
+
+    virtual bool Surface_Ready() = 0;
+    virtual void Poll_Input(Input_States& states) = 0;
+    virtual void Clear_Back_Buffer(uint32_t colour) = 0;
+    virtual void Show_Back_Buffer() = 0;
+    virtual void Draw_Image(Image_List list, int index, int x, int y, int frame = 0) = 0;
+    virtual void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width,
+                                    int height, int frame, double center_x, double center_y,
+                                    int angle) = 0;
+    virtual int Image_Width(Image_List list, int index) = 0;
+    virtual int Image_Height(Image_List list, int index) = 0;
+    virtual void Play_Wave(int index) = 0;
+    // Confines the pointer to window pixels left..right-1, top..bottom-1.
+    virtual void Confine_Pointer(int left, int top, int right, int bottom) = 0;
+    virtual void Release_Pointer() = 0;
+    // Places the pointer at a window pixel.
+    virtual void Place_Pointer(int x, int y) = 0;
+    // Closes the window; the program ends after the current frame.
+    virtual void Close() = 0;
+};
+
+// The drawing half shared by every backend: our back buffer and the loaded lists.
+class Surface_Media : public Media {
+public:
+    explicit Surface_Media(const Assets* assets);
+
+    void Clear_Back_Buffer(uint32_t colour) override;
+    void Draw_Image(Image_List list, int index, int x, int y, int frame = 0) override;
+    void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width, int height,
+                            int frame, double center_x, double center_y, int angle) override;
+    int Image_Width(Image_List list, int index) override;
+    int Image_Height(Image_List list, int index) override;
+
+    const Surface& Back_Buffer() const { return back_buffer_; }
+    Surface& Back_Buffer() { return back_buffer_; }
+    const Assets* Loaded_Assets() const { return assets_; }
+
+protected:
+    const Assets* assets_;
+    Surface back_buffer_;
+};
+
+}  // namespace zarvo

@@ -1,0 +1,40 @@
+#pragma once
+// The World: every piece of game state as one plain value. No pointers, no heap: a World can
+// be copied and compared, and a copy continues exactly as the original would.
+#include <cstdint>
+
+#include "state/arena_state.h"
+#include "state/effect_state.h"
+#include "state/enemy_state.h"
+#include "state/game_state.h"
+#include "state/hazard_state.h"
+#include "state/level_state.h"
+#include "state/panel_state.h"
+#include "state/pilot_state.h"
+#include "state/player_state.h"
+#include "state/random.h"
+#include "state/screen_state.h"
+
+namespace zarvo {
+
+struct World {
+    GameState game;
+    LevelState level;
+    ArenaState arena;
+    PlayerState player;
+    ShotState shots;
+    EffectState effects;
+    EnemyState enemies;
+    PilotState pilots;
+    HazardState hazards;
+    PanelState panel;
+    ScreenState screens;
+    Rng rng;
+    // Frames run since start (the headless runner's frame number).
+    int32_t Frame_Count = 0;
+
+    int32_t random(int32_t n) { return rng.random(n); }
+    bool operator==(const World&) const = default;
+};
+
+}  // namespace zarvo

@@ -1,0 +1,36 @@
+#pragma once
+// A game for tests: a World with a fixed seed behind a Headless_Media, and helpers to hold a
+// direction, press a key, click and run frames.
+#include <memory>
+
+#include "shell/game.h"
+#include "shell/headless_media.h"
+
+namespace zarvo::test {
+
+// The generated image and wave lists, loaded once per test program (nullptr if missing).
+const Assets* Test_Assets();
+
+struct Test_Game {
+    explicit Test_Game(uint32_t seed = 12345, bool with_assets = true);
+
+    std::unique_ptr<World> world;
+    Headless_Media media;
+    Game g;
+
+    World& w() { return *world; }
+    GameState& s() { return world->game; }
+
+    void hold(bool up, bool down, bool left, bool right) { media.held = {up, down, left, right}; }
+    void release() { media.held = {}; }
+    void key(int code);
+    void move(int x, int y);
+    void click_at(int x, int y);
+    void run(int frames = 1);
+    // Leaves the title screen and runs the level start until the figure can move.
+    void start_game();
+    // Runs frames until the player's controls are released (at most limit frames).
+    void run_until_released(int limit = 400);
+};
+
+}  // namespace zarvo::test
