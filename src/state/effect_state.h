@@ -5,6 +5,8 @@
 namespace zarvo {
 
 struct EffectState {
+    int32_t Energy_Count = 12;
+    int32_t Reserve_Count = 12;
     bool operator==(const EffectState&) const = default;
 };
 
