@@ -12,6 +12,8 @@ class Json_Writer {
 public:
     Json_Writer& field(const char* name, int64_t value);
     Json_Writer& field(const char* name, bool value);
+    // A text of `length` characters; quotes, backslashes and control characters are escaped.
+    Json_Writer& text(const char* name, const char* letters, int length);
     // An array of count values taken from values[first .. first+count-1].
     Json_Writer& array(const char* name, const int32_t* values, int first, int count);
     Json_Writer& array(const char* name, const bool* values, int first, int count);

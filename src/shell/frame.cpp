@@ -30,6 +30,7 @@ void FormCreate(Game& g, uint32_t seed, int screen_width, int screen_height) {
     s.Sponsor_On = true;
     s.Well_Done_Tick = 0;
     Set_Sponsor_Cursor_Rect(g);
+    g.m.Hide_System_Pointer(true);
     s.Panel_Score_On = s.Set_Score_New_On = s.Panel_Option_On = false;
     s.Sponsor_Option_On = s.Sponsor_Score_On = s.CodeWords_On = false;
     s.CodeWord_1_Typing = s.CodeWord_2_Typing = false;
@@ -45,6 +46,7 @@ void FormCreate(Game& g, uint32_t seed, int screen_width, int screen_height) {
 }
 
 void DXDraw1Finalize(Game& g) {
+    g.m.Hide_System_Pointer(false);
     g.w.game.Back_Picture_Exists = false;
     g.m.Release_Pointer();
 }

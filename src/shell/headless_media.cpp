@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "state/constants.h"
+
 namespace zarvo {
 
 void Headless_Media::Confine_Pointer(int left, int top, int right, int bottom) {
@@ -16,6 +18,8 @@ void Headless_Media::Place_Pointer(int x, int y) {
 }
 
 void Headless_Media::Clamp_Pointer(int& x, int& y) const {
+    x = std::clamp(x, 0, Screen_Width - 1);
+    y = std::clamp(y, 0, Screen_Height - 1);
     if (!confined) return;
     x = std::clamp(x, clip_left, std::max(clip_left, clip_right - 1));
     y = std::clamp(y, clip_top, std::max(clip_top, clip_bottom - 1));

@@ -25,9 +25,10 @@ public:
     void Confine_Pointer(int left, int top, int right, int bottom) override;
     void Release_Pointer() override { confined = false; }
     void Place_Pointer(int x, int y) override;
+    void Hide_System_Pointer(bool hidden) override { pointer_hidden = hidden; }
     void Close() override { closed = true; }
 
-    // Clamps a pointer position into the confinement rectangle.
+    // Clamps a pointer position into the window and the confinement rectangle.
     void Clamp_Pointer(int& x, int& y) const;
 
     Input_States held;      // the direction keys the script holds
@@ -37,6 +38,7 @@ public:
     bool confined = false;
     int32_t clip_left = 0, clip_top = 0, clip_right = 0, clip_bottom = 0;
     int32_t pointer_x = 0, pointer_y = 0;
+    bool pointer_hidden = false;
     bool closed = false;
 };
 

@@ -50,6 +50,8 @@ public:
     virtual void Release_Pointer() = 0;
     // Places the pointer at a window pixel.
     virtual void Place_Pointer(int x, int y) = 0;
+    // Hides the system pointer over the window (the game draws its own), or shows it again.
+    virtual void Hide_System_Pointer(bool hidden) = 0;
     // Closes the window; the program ends after the current frame.
     virtual void Close() = 0;
 };

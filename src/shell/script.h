@@ -1,0 +1,47 @@
+#pragma once
+// Input scripts: the events of a game, one per line, as the headless runner replays them and
+// the windowed game records them.
+//
+//   seed S              the generator's seed (a line without frame number)
+//   F key CODE          key-down: 0 (any other key), 8, 13, 32, 65-90, 97-122
+//   F hold DIR          a direction key goes down: up, down, left or right
+//   F release DIR       ... and comes up again
+//   F move X Y          the pointer moves to window pixel (X, Y)
+//   F click             a left click at the pointer
+//   F focus 0|1         the window loses / regains input focus
+//
+// Frames count from 1; the events of frame F arrive after tick F-1 and before tick F.
+// Blank lines and lines starting with # are ignored.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zarvo {
+
+enum class Event_Kind { Key, Hold, Release, Move, Click, Focus };
+enum class Direction { Up, Down, Left, Right };
+
+struct Script_Event {
+    int32_t Frame = 1;
+    Event_Kind Kind = Event_Kind::Key;
+    int32_t A = 0;  // key code, direction, X or focus
+    int32_t B = 0;  // Y
+    bool operator==(const Script_Event&) const = default;
+};
+
+struct Script {
+    std::optional<uint32_t> Seed;
+    std::vector<Script_Event> Events;  // in frame order, file order within a frame
+};
+
+// Parses a whole script. On a malformed line answers false with error naming the line.
+bool Parse_Script(const std::string& text, Script& out, std::string& error);
+
+// One event as a script line (without newline).
+std::string Format_Event(const Script_Event& e);
+
+// A key code a script may carry.
+bool Valid_Script_Key(int32_t code);
+
+}  // namespace zarvo
