@@ -2,9 +2,41 @@
 // State of title, option, score-table and box screens, the score file and the name entry.
 #include <cstdint>
 
+#include "state/game_state.h"
+
 namespace zarvo {
 
+// Records 1..30 of the score file: three tables of ten entries, one per difficulty.
+inline constexpr int Score_Records = 30;
+inline constexpr int Score_Table_Size = 10;
+inline constexpr int Score_Name_Limit = 10;
+
+using Score_Name_Text = Entry_Text<Score_Name_Limit>;
+
 struct ScreenState {
+    // Title screen: frames shown since the last Start (the greeting sounds at 21).
+    int32_t Sponsor_Tick = 0;
+    // Score-table screen: 1 once the file has been read for this showing.
+    int32_t Score_Loaded = 0;
+
+    // Game-over box: 1 once it has placed the pointer.
+    int32_t Game_Over_Tick = 0;
+    // Code-word box: blink counter of the text cursor.
+    int32_t CodeWord_Tick = 0;
+
+    // The score tables in memory, 1-based (index 0 unused), and the file's state.
+    Score_Name_Text Score_Name[Score_Records + 1] = {};
+    int32_t Score_Points[Score_Records + 1] = {};
+    bool Score_File_Open = false;
+    bool Drive_Error = false;
+    int32_t Score_Difficulty = 1;
+    int32_t Score_Tick = 0;
+
+    // Name entry after a game.
+    int32_t Set_Score_Loaded = 0;
+    bool Name_Qualifies = false;
+    int32_t Name_Rank = 0;
+
     bool operator==(const ScreenState&) const = default;
 };
 

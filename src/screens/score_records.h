@@ -1,0 +1,52 @@
+#pragma once
+// The score file on disk: its 16-byte records and the only file access of the game.
+// Every step answers whether it worked; nothing here raises or prints.
+#include <cstdint>
+
+#include "state/screen_state.h"
+
+namespace zarvo {
+
+inline constexpr int Score_Record_Size = 16;
+inline constexpr int Score_File_Records = Score_Records + 1;  // record 0 is never used
+
+using Score_Record_Bytes = uint8_t[Score_Record_Size];
+
+struct Score_Entry {
+    Score_Name_Text Name;
+    int32_t Points = 0;
+};
+
+// Record layout: name length (0..10), ten name bytes, a pad byte, the score as a
+// little-endian signed 32-bit number.
+void Encode_Score_Record(const Score_Entry& entry, Score_Record_Bytes out);
+// A length byte above 10 reads as 10; the bytes beyond the length are ignored.
+Score_Entry Decode_Score_Record(const Score_Record_Bytes in);
+
+// Where the score file lives; "Zarvo.Scr" in the working directory unless set otherwise.
+void Set_Score_File_Path(const char* path);
+const char* Score_File_Path();
+bool Score_File_Exists();
+
+// One open handle on the score file, closed when it goes out of scope.
+class Score_Disk {
+public:
+    Score_Disk() = default;
+    Score_Disk(const Score_Disk&) = delete;
+    Score_Disk& operator=(const Score_Disk&) = delete;
+    ~Score_Disk() { Close(); }
+
+    // Opens an existing file for reading and writing.
+    bool Open_Existing();
+    // Creates a new empty file; never replaces one that is already there.
+    bool Create_New();
+    bool Read(int record, Score_Record_Bytes out);
+    bool Write(int record, const Score_Record_Bytes in);
+    void Close();
+    bool Is_Open() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+}  // namespace zarvo

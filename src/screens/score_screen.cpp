@@ -1,0 +1,53 @@
+#include "screens/buttons.h"
+#include "screens/score_box.h"
+#include "screens/score_file.h"
+#include "screens/title.h"
+#include "shell/input.h"
+
+namespace zarvo {
+
+namespace {
+
+void Close_Score_Screen(Game& g) {
+    GameState& s = g.w.game;
+    s.Key_Pressed = false;
+    Close_Score(g);
+    g.w.screens.Score_Loaded = 0;
+    if (s.Panel_Score_On) {
+        Set_Panel_Cursor_Rect(g);
+        s.Panel_Score_On = false;
+        s.Set_Score_New_On = false;
+        s.Game_Halted = false;
+    }
+    if (s.Sponsor_Score_On) {
+        Set_Sponsor_Cursor_Rect(g);
+        s.Sponsor_Score_On = false;
+        s.Set_Score_New_On = false;
+    }
+    Press_Button(g, Score_OK_Burst_X, Score_OK_Burst_Y);
+}
+
+}  // namespace
+
+void Show_Score(Game& g) {
+    GameState& s = g.w.game;
+    ScreenState& c = g.w.screens;
+    if (c.Score_Loaded == 0) {
+        Open_Score(g);
+        c.Score_Difficulty = s.Difficulty;
+        c.Score_Loaded = 1;
+    }
+    // This screen never takes a name.
+    s.Name_Entry_On = false;
+    c.Name_Qualifies = false;
+    Show_Score_Box(g);
+    Liste_Score(g);
+    if (Score_Tab_Clicked(g)) return;
+    if (Score_Delete_Clicked(g)) {
+        Delete_Score(g);
+        return;
+    }
+    if (Score_OK_Clicked(g) || s.Key_Pressed) Close_Score_Screen(g);
+}
+
+}  // namespace zarvo
