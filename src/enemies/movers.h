@@ -1,0 +1,41 @@
+#pragma once
+// The enemies' walking: the cell stepper, the blocking rule, turning, and the movers of the
+// walking types with their attack programs.
+#include "shell/game.h"
+
+namespace zarvo {
+
+// Step codes of an enemy's Move_Dir.
+namespace Step_Dir {
+inline constexpr int32_t None = 0, Up = 1, Down = 2, Left = 3, Right = 4;
+}
+
+// The body angle of a step direction (0 up, 64 right, 128 down, 192 left).
+int32_t Dir_Angle_Of(int32_t move_dir);
+// Moves an angle towards its target by `by`, by plain comparison: no wrapping past 255 to 0.
+int32_t Turn_Towards(int32_t angle, int32_t target, int32_t by);
+bool Is_Quarter(int32_t angle);
+// The blocking rule: an edge cell right in front of the block, or another enemy's mark one
+// cell further, stops the enemy.
+bool Enimy_Blocked(const World& w, const Enimy_Rec& r);
+// One sub-step of Speed pixels; the second sub-step moves the block one cell on the grid.
+void Enimy_Step(Game& g, int slot);
+// A thunder blast starts (or starts again) from its first tick.
+void Trigger_Blast(Enimy_Rec& r);
+
+void Tank_Mover(Game& g, int slot);
+void Expander_Mover(Game& g, int slot);
+void Spider_Mover(Game& g, int slot);
+void Sub_Mover(Game& g, int slot);
+void Orbiter_Mover(Game& g, int slot);
+void Boxer_Mover(Game& g, int slot);
+
+// The attack programs, one frame each.
+void Tank_Attack(Game& g, int slot);
+void Expander_Attack(Game& g, int slot);
+void Spider_Attack(Game& g, int slot);
+void Sub_Attack(Game& g, int slot);
+void Orbiter_Attack(Game& g, int slot);
+void Boxer_Attack_Start(Game& g, int slot);
+
+}  // namespace zarvo
