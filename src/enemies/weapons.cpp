@@ -1,18 +1,77 @@
+// The set-up of an enemy's weapon tables at level start, and the diagonal bounce that stars
+// and shrapnel share with the pilots.
 #include "enemies/weapons.h"
+
+#include "enemies/weapon_support.h"
 
 namespace zarvo {
 
-void Start_Chain(Game&, int) {}
-void Start_Chains_All(Game&, int) {}
-void Bomb_Chains(Game&, int) {}
-void Thunder_Blast(Game&, int) {}
-void Boxer_Laser(Game&, int) {}
-void Orbiter_Star_Reload(Game&, int) {}
-void Orbiter_Star_Launch(Game&, int, int) {}
-void Orbiter_Star_Burst(Game&, int, int) {}
-void Orbiter_Stars(Game&) {}
-void Clipper_Mover(Game&, int) {}
-void Clipper_Draw(Game&, int) {}
-void Clipper_Clean_Arms(Game&, int) {}
+int32_t Diagonal_Bounce(int32_t dir, int32_t code) {
+    using namespace Diagonal;
+    switch (dir) {
+        case Up_Right:
+            if (code == Dir::Down || code == Dir::LeftDown) return Up_Left;
+            if (code == Dir::Right || code == Dir::RightUp) return Down_Right;
+            if (code == Dir::RightDown || code == Dir::DownRight) return Down_Left;
+            return 0;
+        case Up_Left:
+            if (code == Dir::Right || code == Dir::DownRight) return Down_Left;
+            if (code == Dir::Up || code == Dir::UpLeft) return Up_Right;
+            if (code == Dir::RightUp || code == Dir::UpRight) return Down_Right;
+            return 0;
+        case Down_Right:
+            if (code == Dir::Down || code == Dir::DownRight) return Down_Left;
+            if (code == Dir::Left || code == Dir::UpLeft) return Up_Right;
+            if (code == Dir::LeftDown || code == Dir::DownLeft) return Up_Left;
+            return 0;
+        case Down_Left:
+            if (code == Dir::Left || code == Dir::LeftDown) return Up_Left;
+            if (code == Dir::Up || code == Dir::RightUp) return Down_Right;
+            if (code == Dir::LeftUp || code == Dir::UpLeft) return Up_Right;
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+namespace {
+
+void Reset_Chains(EnemyWeapons& wp) {
+    for (int k = 1; k <= Chain::Count; ++k) {
+        Bomb_Chain& c = wp.Chains[k];
+        c = Bomb_Chain{};
+        c.Chain_Dir = k;
+    }
+}
+
+void Reset_Stars(const Enimy_Rec& e, EnemyWeapons& wp) {
+    for (int i = 1; i <= Orbiter_Star_Count; ++i) {
+        Orbiter_Star& s = wp.Stars[i];
+        s = Orbiter_Star{};
+        s.Star_X = e.X + 16, s.Star_Y = e.Y + 16;
+        s.Star_Col = e.Col + 1, s.Star_Row = e.Row + 1;
+    }
+    wp.Star_Size = 8;
+    wp.Star_Size_Tick = 0;
+}
+
+void Reset_Shrapnel(EnemyWeapons& wp) {
+    for (auto& group : wp.Shrapnel) group = Shrap_Group{};
+    wp.Shrap_Len = 0;
+}
+
+}  // namespace
+
+void Reset_Enemy_Weapons(Game& g, int slot) {
+    Enimy_Rec& e = Enimy(g, slot);
+    EnemyWeapons& wp = e.Weapons;
+    Reset_Chains(wp);
+    for (auto& facing : wp.Laser)
+        for (auto& beam : facing) beam = Laser_Beam{};
+    Reset_Stars(e, wp);
+    for (auto& arm : wp.Arms) arm = Clipper_Arm{};
+    Root_Clipper_Arms(g, slot);
+    Reset_Shrapnel(wp);
+}
 
 }  // namespace zarvo
