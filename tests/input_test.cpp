@@ -1,0 +1,281 @@
+// Keyboard and mouse events: text entries, the code words, Enter/Space and the star-shot
+// request, the panel's buttons and the pointer confinement of each screen.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shell/input.h"
+#include "support/test_game.h"
+
+namespace zarvo {
+namespace {
+
+using test::Test_Game;
+
+template <int N>
+std::string Text_Of(const Entry_Text<N>& e) {
+    return std::string(e.Letters, static_cast<size_t>(e.Length));
+}
+
+void Type(Test_Game& t, const std::string& letters) {
+    for (char c : letters) t.key(c);
+}
+
+int Count_Waves(const Test_Game& t, int index) {
+    int n = 0;
+    for (const Played_Wave& w : t.media.waves) n += w.Index == index;
+    return n;
+}
+
+TEST(Text_Entry, NameTakesTenUpperCaseLettersAndBackspace) {
+    Test_Game t(1, false);
+    t.s().Name_Entry_On = true;
+    Type(t, "abcXYZ");
+    EXPECT_EQ(Text_Of(t.s().Player_Name), "ABCXYZ");
+    Type(t, "mnopqr");  // 12 letters offered, 10 kept
+    EXPECT_EQ(Text_Of(t.s().Player_Name), "ABCXYZMNOP");
+    t.key(8);
+    EXPECT_EQ(Text_Of(t.s().Player_Name), "ABCXYZMNO");
+    t.key(32), t.key('1'), t.key(0);  // no letters: ignored
+    EXPECT_EQ(Text_Of(t.s().Player_Name), "ABCXYZMNO");
+    for (int i = 0; i < 12; ++i) t.key(8);  // Backspace on an empty entry does nothing
+    EXPECT_EQ(t.s().Player_Name.Length, 0);
+    EXPECT_FALSE(t.s().Key_Pressed);
+}
+
+TEST(Text_Entry, EnterEndsTheNameWithoutAKeyPress) {
+    Test_Game t(1, false);
+    t.s().Name_Entry_On = true;
+    t.s().Star_Fire_Count = 5;
+    Type(t, "ZED");
+    t.key(13);
+    EXPECT_TRUE(t.s().Name_Done);
+    EXPECT_FALSE(t.s().Key_Pressed);
+    EXPECT_FALSE(t.s().Star_Fire_Request);
+}
+
+TEST(Code_Words, BothWordsGrantTheirModes) {
+    Test_Game t(1, false);
+    t.s().CodeWord_1_Typing = true;
+    Type(t, "xorblatterfum");
+    t.key(13);
+    EXPECT_TRUE(t.s().Immortal_Code);
+    EXPECT_FALSE(t.s().CodeWord_1_Typing);
+    EXPECT_TRUE(t.s().CodeWord_2_Typing);
+    Type(t, "PLONKMIRAGEVUS");
+    t.key(13);
+    EXPECT_TRUE(t.s().Fire_Code);
+    EXPECT_EQ(t.s().Star_Fire_Count, 24);
+    EXPECT_FALSE(t.s().CodeWord_2_Typing);
+    EXPECT_EQ(Count_Waves(t, Wave::Welcome), 2);
+    EXPECT_EQ(Count_Waves(t, Wave::No), 0);
+    EXPECT_FALSE(t.s().Key_Pressed);
+}
+
+TEST(Code_Words, WrongOrEmptyWordsPlayNoAndMoveOn) {
+    Test_Game t(1, false);
+    t.s().Immortal_Code = t.s().Fire_Code = true;
+    t.s().Star_Fire_Count = 7;
+    t.s().CodeWord_1_Typing = true;
+    t.key(13);  // empty first word
+    EXPECT_FALSE(t.s().Immortal_Code);
+    EXPECT_TRUE(t.s().CodeWord_2_Typing);
+    Type(t, "PLONKMIRAGEVU");  // one letter short
+    t.key(13);
+    EXPECT_FALSE(t.s().Fire_Code);
+    EXPECT_EQ(t.s().Star_Fire_Count, 7);
+    EXPECT_FALSE(t.s().CodeWord_2_Typing);
+    EXPECT_EQ(Count_Waves(t, Wave::No), 2);
+}
+
+TEST(Code_Words, TwentyLetterLimitAndExactMatch) {
+    Test_Game t(1, false);
+    t.s().CodeWord_1_Typing = true;
+    Type(t, "XORBLATTERFUMXXXXXXXYYY");
+    EXPECT_EQ(Text_Of(t.s().CodeWord_1), "XORBLATTERFUMXXXXXXX");
+    for (int i = 0; i < 7; ++i) t.key(8);
+    EXPECT_EQ(Text_Of(t.s().CodeWord_1), "XORBLATTERFUM");
+    t.key(13);
+    EXPECT_TRUE(t.s().Immortal_Code);
+}
+
+TEST(Enter_And_Space, RaiseKeyPressAndStarShotRequest) {
+    Test_Game t(1, false);
+    t.key(32);
+    EXPECT_TRUE(t.s().Key_Pressed);
+    EXPECT_FALSE(t.s().Star_Fire_Request);  // no star shots left
+    t.s().Star_Fire_Count = 3;
+    t.key(13);
+    EXPECT_TRUE(t.s().Key_Pressed);
+    EXPECT_TRUE(t.s().Star_Fire_Request);
+    t.key('Q');  // any other key withdraws both
+    EXPECT_FALSE(t.s().Key_Pressed);
+    EXPECT_FALSE(t.s().Star_Fire_Request);
+    t.key(13);
+    t.key(0);
+    EXPECT_FALSE(t.s().Key_Pressed);
+    t.s().Well_Done = true;  // the level-complete box never fires a star shot
+    t.key(32);
+    EXPECT_TRUE(t.s().Key_Pressed);
+    EXPECT_FALSE(t.s().Star_Fire_Request);
+}
+
+struct Button_Case {
+    const char* name;
+    int left, top, right, bottom;
+};
+
+constexpr Button_Case Panel_Buttons[] = {
+    {"background", 398, 474, 436, 510},
+    {"score", 445, 474, 517, 510},
+    {"title", 398, 432, 598, 472},
+    {"options", 526, 474, 598, 510},
+};
+
+bool In_Any_Button(int x, int y) {
+    for (const Button_Case& b : Panel_Buttons)
+        if (x >= b.left && x <= b.right && y >= b.top && y <= b.bottom) return true;
+    return false;
+}
+
+// A click while playing, at window pixel (x, y), with the pointer free to go there.
+void Playing_Click(Test_Game& t, int x, int y) {
+    t.media.Release_Pointer();
+    t.s().Playing = true;
+    t.s().Mouse_Clicked = false;
+    t.click_at(x, y);
+}
+
+TEST(Panel_Clicks, EveryButtonAnswersOnItsEdgesAndNotBeyond) {
+    for (const Button_Case& b : Panel_Buttons) {
+        SCOPED_TRACE(b.name);
+        const int corners[4][2] = {
+            {b.left, b.top}, {b.right, b.top}, {b.left, b.bottom}, {b.right, b.bottom}};
+        for (const auto& c : corners) {
+            Test_Game t(1, false);
+            Playing_Click(t, c[0], c[1]);
+            EXPECT_FALSE(t.s().Mouse_Clicked) << c[0] << "," << c[1];
+            EXPECT_EQ(Count_Waves(t, Wave::Click), 1);
+        }
+        const int outside[4][2] = {{b.left - 1, b.top},
+                                   {b.right + 1, b.bottom},
+                                   {b.left, b.top - 1},
+                                   {b.right, b.bottom + 1}};
+        for (const auto& c : outside) {
+            Test_Game t(1, false);
+            Playing_Click(t, c[0], c[1]);
+            const bool other = In_Any_Button(c[0], c[1]);
+            EXPECT_EQ(t.s().Mouse_Clicked, !other) << c[0] << "," << c[1];
+            EXPECT_EQ(Count_Waves(t, Wave::Click), other ? 1 : 0);
+        }
+    }
+}
+
+TEST(Panel_Clicks, EffectsOfTheFourButtons) {
+    Test_Game bg(1, false);
+    Playing_Click(bg, 417, 491);
+    EXPECT_EQ(bg.s().Back_Picture_Choice, 1);
+    EXPECT_EQ(bg.s().Mouse_X, 497);  // the panel rect placed the pointer on the title area
+    EXPECT_EQ(bg.s().Mouse_Y, 452);
+    Playing_Click(bg, 436, 510);
+    EXPECT_EQ(bg.s().Back_Picture_Choice, 0);
+    EXPECT_FALSE(bg.s().Game_Halted);
+
+    Test_Game score(1, false);
+    score.s().Set_Score_New_On = true;
+    Playing_Click(score, 481, 491);
+    EXPECT_TRUE(score.s().Game_Halted);
+    EXPECT_TRUE(score.s().Panel_Score_On);
+    EXPECT_FALSE(score.s().Set_Score_New_On);
+    EXPECT_EQ(score.s().Mouse_X, 419);
+
+    Test_Game title(1, false);
+    Playing_Click(title, 497, 452);
+    EXPECT_TRUE(title.s().Game_Halted);
+    EXPECT_TRUE(title.s().Sponsor_Paused);
+    EXPECT_EQ(title.s().Mouse_X, 505);
+    EXPECT_EQ(title.s().Mouse_Y, 475);
+
+    Test_Game option(1, false);
+    option.s().Sponsor_Option_On = true;
+    Playing_Click(option, 562, 491);
+    EXPECT_TRUE(option.s().Panel_Option_On);
+    EXPECT_FALSE(option.s().Sponsor_Option_On);
+    EXPECT_TRUE(option.s().Game_Halted);
+    EXPECT_EQ(option.s().Mouse_X, 411);
+    EXPECT_EQ(option.s().Mouse_Y, 308);
+}
+
+TEST(Panel_Clicks, BetweenButtonsOrOutsidePlayTheClickStaysPending) {
+    for (int x = 437; x <= 444; ++x) {
+        Test_Game t(1, false);
+        Playing_Click(t, x, 480);
+        EXPECT_TRUE(t.s().Mouse_Clicked);
+        EXPECT_TRUE(t.media.waves.empty());
+    }
+    Test_Game title_screen(1, false);
+    title_screen.media.Release_Pointer();
+    title_screen.s().Playing = false;
+    title_screen.click_at(417, 491);  // a panel button, but the game is not running
+    EXPECT_TRUE(title_screen.s().Mouse_Clicked);
+    EXPECT_EQ(title_screen.s().Back_Picture_Choice, 0);
+}
+
+struct Rect_Case {
+    const char* name;
+    void (*routine)(Game&);
+    int left, top, right, bottom, x, y;
+};
+
+constexpr Rect_Case Cursor_Rects[] = {
+    {"sponsor", Set_Sponsor_Cursor_Rect, 217, 445, 594, 498, 505, 475},
+    {"panel", Set_Panel_Cursor_Rect, 397, 432, 598, 498, 497, 452},
+    {"score", Set_Score_Cursor_Rect, 150, 49, 461, 380, 419, 347},
+    {"option", Set_Option_Cursor_Rect, 150, 89, 461, 340, 411, 308},
+    {"well done", Set_Well_Done_Cursor_Rect, 143, 140, 479, 290, 423, 258},
+    {"code words", Set_CodeWord_Cursor_Rect, 143, 153, 479, 276, 411, 246},
+    {"game over", Set_Game_Over_Cursor_Rect, 143, 140, 479, 290, 423, 258},
+};
+
+TEST(Cursor_Rects, ConfinePlaceAndLimitThePointer) {
+    for (const Rect_Case& r : Cursor_Rects) {
+        SCOPED_TRACE(r.name);
+        Test_Game t(1, false);
+        r.routine(t.g);
+        EXPECT_EQ(t.s().Mouse_X, r.x);
+        EXPECT_EQ(t.s().Mouse_Y, r.y);
+        EXPECT_EQ(t.media.pointer_x, r.x);
+        EXPECT_EQ(t.media.pointer_y, r.y);
+        t.move(0, 0);
+        EXPECT_EQ(t.s().Mouse_X, r.left);
+        EXPECT_EQ(t.s().Mouse_Y, r.top);
+        t.move(1000, 1000);  // the pointer reaches Right-1 and Bottom-1
+        EXPECT_EQ(t.s().Mouse_X, r.right - 1);
+        EXPECT_EQ(t.s().Mouse_Y, r.bottom - 1);
+    }
+}
+
+TEST(Pointer, MoveRecordsThePositionAndShowMouseDrawsTheCursorThere) {
+    Test_Game t(1, false);
+    DXDraw1MouseMove(t.g, 300, 460);
+    EXPECT_EQ(t.s().Mouse_X, 300);
+    EXPECT_EQ(t.s().Mouse_Y, 460);
+    EXPECT_FALSE(t.s().Mouse_Clicked);
+    if (const Assets* a = test::Test_Assets()) {
+        Headless_Media media(a);
+        Game g{t.w(), media};
+        media.Clear_Back_Buffer(0);
+        Show_Mouse(g);
+        const Image* cursor = a->Find(Image_List::List_1, Img1::Cursor);
+        ASSERT_NE(cursor, nullptr);
+        bool drawn = false;
+        for (int y = 0; y < cursor->Height; ++y)
+            for (int x = 0; x < cursor->Width; ++x)
+                drawn |= media.Back_Buffer().At(300 + x, 460 + y) != 0;
+        EXPECT_TRUE(drawn);
+        EXPECT_EQ(media.Back_Buffer().At(299, 459), 0u);
+    }
+}
+
+}  // namespace
+}  // namespace zarvo

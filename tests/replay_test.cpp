@@ -1,0 +1,255 @@
+// Input scripts and the headless runner: parsing, the moment each event arrives, recordings
+// that replay, and runs that repeat exactly.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "shell/bmp_writer.h"
+#include "shell/dump.h"
+#include "shell/input.h"
+#include "shell/recorder.h"
+#include "shell/runner.h"
+#include "support/test_game.h"
+
+namespace zarvo {
+namespace {
+
+Script Parse_Ok(const std::string& text) {
+    Script s;
+    std::string error;
+    EXPECT_TRUE(Parse_Script(text, s, error)) << error;
+    return s;
+}
+
+std::string Parse_Error(const std::string& text) {
+    Script s;
+    std::string error;
+    EXPECT_FALSE(Parse_Script(text, s, error)) << text;
+    return error;
+}
+
+TEST(Script, ReadsEveryEventKindSeedAndComments) {
+    const Script s = Parse_Ok(
+        "# a comment\n"
+        "\n"
+        "seed 4242\n"
+        "  3 hold left\n"
+        "3 key 13\n"
+        "1 move 10 -4\n"
+        "7 release left\n"
+        "7 click\n"
+        "9 focus 0\n");
+    ASSERT_TRUE(s.Seed);
+    EXPECT_EQ(*s.Seed, 4242u);
+    const std::vector<Script_Event> want = {
+        {1, Event_Kind::Move, 10, -4},
+        {3, Event_Kind::Hold, static_cast<int32_t>(Direction::Left), 0},
+        {3, Event_Kind::Key, 13, 0},
+        {7, Event_Kind::Release, static_cast<int32_t>(Direction::Left), 0},
+        {7, Event_Kind::Click, 0, 0},
+        {9, Event_Kind::Focus, 0, 0},
+    };
+    EXPECT_EQ(s.Events, want);  // frame order, file order within a frame
+    for (const Script_Event& e : want) EXPECT_EQ(Parse_Ok(Format_Event(e)).Events[0], e);
+}
+
+TEST(Script, MalformedLinesNameTheirLineNumber) {
+    const char* bad[] = {
+        "1 key 14",      "1 key",          "0 click",      "x click",    "1 hold sideways",
+        "1 move 3",      "1 move 3 y",     "1 click now",  "1 focus 2",  "1 jump",
+        "seed -1",       "seed 1 2",       "1",            "1 key 65x",  "-3 key 13",
+    };
+    for (const char* line : bad) {
+        const std::string error = Parse_Error(std::string("# fine\n1 key 13\n\n") + line + "\n");
+        EXPECT_EQ(error.rfind("line 4:", 0), 0u) << line << " -> " << error;
+    }
+    EXPECT_TRUE(Valid_Script_Key(0));
+    EXPECT_TRUE(Valid_Script_Key('z'));
+    EXPECT_FALSE(Valid_Script_Key(91));
+}
+
+TEST(Runner, EventsOfFrameFArriveAfterTickFMinusOne) {
+    Headless_Runner run(nullptr, 5);
+    run.media().Release_Pointer();
+    const Script s = Parse_Ok("3 move 100 120\n");
+    run.Run(s, 2);
+    EXPECT_NE(run.world().game.Mouse_X, 100);
+    Headless_Runner again(nullptr, 5);
+    again.media().Release_Pointer();
+    again.Run(s, 3);
+    EXPECT_EQ(again.world().game.Mouse_X, 100);
+    EXPECT_EQ(again.world().game.Mouse_Y, 120);
+    EXPECT_EQ(again.world().Frame_Count, 3);
+}
+
+TEST(Runner, MovesAreClampedIntoTheConfinementAndWindow) {
+    Headless_Runner run(nullptr, 5);  // the title confines to 217..593 x 445..497
+    run.Run(Parse_Ok("1 move 0 0\n2 move 9999 9999\n"), 1);
+    EXPECT_EQ(run.world().game.Mouse_X, 217);
+    EXPECT_EQ(run.world().game.Mouse_Y, 445);
+    run.Deliver({2, Event_Kind::Move, 9999, 9999});
+    EXPECT_EQ(run.world().game.Mouse_X, 593);
+    EXPECT_EQ(run.world().game.Mouse_Y, 497);
+    run.media().Release_Pointer();
+    run.Deliver({2, Event_Kind::Move, -5, 700});
+    EXPECT_EQ(run.world().game.Mouse_X, 0);
+    EXPECT_EQ(run.world().game.Mouse_Y, 512);
+}
+
+TEST(Runner, WithoutFocusTheFramesCountButTheGameStandsStill) {
+    Headless_Runner run(nullptr, 5);
+    run.Run(Parse_Ok("3 focus 0\n6 focus 1\n"), 10);
+    EXPECT_EQ(run.world().Frame_Count, 7);  // frames 3, 4 and 5 did not tick
+    EXPECT_EQ(run.media().shown_frames, 7);
+}
+
+TEST(Runner, HoldAndReleaseDriveThePolledDirections) {
+    Headless_Runner run(nullptr, 5);
+    run.Run(Parse_Ok("2 hold up\n2 hold right\n4 release up\n"), 3);
+    EXPECT_TRUE(run.world().game.Input_Up);
+    EXPECT_TRUE(run.world().game.Input_Right);
+    Headless_Runner later(nullptr, 5);
+    later.Run(Parse_Ok("2 hold up\n2 hold right\n4 release up\n"), 4);
+    EXPECT_FALSE(later.world().game.Input_Up);
+    EXPECT_TRUE(later.world().game.Input_Right);
+}
+
+TEST(Runner, SoundLogNamesFrameIndexAndWave) {
+    Headless_Runner run(nullptr, 5);
+    // the code-word entry answers a wrong word with No at the frame it was typed before
+    run.world().game.CodeWord_1_Typing = true;
+    run.Run(Parse_Ok("4 key 65\n4 key 13\n"), 5);
+    EXPECT_NE(run.Sound_Log().find("4 10 No\n"), std::string::npos) << run.Sound_Log();
+}
+
+std::string Temp_Path(const std::string& name) {
+    return ::testing::TempDir() + "zarvo_" + name;
+}
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A short game: start from the title, walk, fire, click the panel.
+const char* Game_Script =
+    "seed 777\n"
+    "1 key 13\n"
+    "60 hold left\n"
+    "75 release left\n"
+    "76 hold up\n"
+    "90 key 32\n"
+    "100 release up\n"
+    "101 hold down\n"
+    "130 release down\n"
+    "140 move 600 500\n"
+    "141 click\n";
+
+TEST(Replay, SameScriptAndSeedGiveIdenticalDumpsAndScreenshots) {
+    const std::string script = Temp_Path("game.txt");
+    std::ofstream(script) << Game_Script;
+    std::string dumps[2], shots[2], logs[2];
+    for (int i = 0; i < 2; ++i) {
+        Headless_Options o;
+        o.Frames = 200;
+        o.Input = script;
+        o.Dump = Temp_Path("dump" + std::to_string(i) + ".json");
+        o.Shot = Temp_Path("shot" + std::to_string(i) + ".bmp");
+        o.Sound_Log = Temp_Path("sound" + std::to_string(i) + ".txt");
+        std::ostringstream err;
+        ASSERT_EQ(Run_Headless(o, test::Test_Assets(), err), 0) << err.str();
+        dumps[i] = Slurp(o.Dump), shots[i] = Slurp(o.Shot), logs[i] = Slurp(o.Sound_Log);
+    }
+    EXPECT_EQ(dumps[0], dumps[1]);
+    EXPECT_EQ(shots[0], shots[1]);
+    EXPECT_EQ(logs[0], logs[1]);
+    EXPECT_EQ(shots[0].size(), 54u + 513u * ((622u * 3 + 3) & ~3u));
+    EXPECT_NE(dumps[0].find("\"Frame_Count\":200"), std::string::npos);
+
+    // the seed line counts: another seed is another game once the level is built
+    Headless_Runner a(test::Test_Assets(), 777), b(test::Test_Assets(), 777);
+    const Script s = Parse_Ok(Game_Script);
+    a.Run(s, 200);
+    b.Run(s, 200);
+    EXPECT_TRUE(a.world() == b.world());
+}
+
+TEST(Replay, DumpCarriesTheSharedStateAndTheGrids) {
+    Headless_Runner run(nullptr, 5);
+    run.Run(Script{}, 1);
+    const std::string dump = Dump_World(run.world());
+    for (const char* name :
+         {"\"Score\":", "\"Level\":1", "\"Difficulty\":1", "\"Lives\":5", "\"Enimy_Count\":",
+          "\"Fliese_Claimed\":", "\"Fliese_Percent\":", "\"Star_Fire_Count\":", "\"Game_Over\":",
+          "\"Well_Done\":", "\"Game_Halted\":", "\"Sponsor_On\":true", "\"Sponsor_Paused\":",
+          "\"Playing\":false", "\"Ego_X\":", "\"Ego_Y\":", "\"Ego_Col\":", "\"Ego_Row\":",
+          "\"Ego_Cutting\":", "\"Energy_Count\":", "\"Reserve_Count\":", "\"Immortal_Code\":",
+          "\"Fire_Code\":", "\"Mouse_X\":505", "\"Mouse_Y\":475", "\"Drain_Rate\":",
+          "\"Enimy_Type\":[", "\"Pilot_Type\":[", "\"Floor_Grid\":[[", "\"Edge_Grid\":[[",
+          "\"Way_Grid\":[[", "\"Occupy_Grid\":[["})
+        EXPECT_NE(dump.find(name), std::string::npos) << name;
+    // Floor_Grid with its ring: 26 rows of 38; the others 24 rows of 36
+    const size_t floor = dump.find("\"Floor_Grid\":[[");
+    const size_t edge = dump.find("\"Edge_Grid\"");
+    const std::string rows = dump.substr(floor, edge - floor);
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), '['), 27);
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), ','), 26 * 37 + 25 + 1);
+}
+
+TEST(Replay, ARecordingReplaysTheGameItRecorded) {
+    const std::string path = Temp_Path("recorded.txt");
+    // a windowed game as the event loop drives it: polls per tick, events between ticks
+    test::Test_Game live(31337);
+    {
+        Recorder rec;
+        ASSERT_TRUE(rec.Open(path, 31337));
+        auto tick = [&](Input_States held) {
+            live.media.held = held;
+            rec.Held(live.w().Frame_Count + 1, held);
+            live.run(1);
+        };
+        rec.Key(1, 13);
+        live.key(13);
+        for (int i = 0; i < 50; ++i) tick({});
+        for (int i = 0; i < 20; ++i) tick({false, false, true, false});
+        rec.Key(live.w().Frame_Count + 1, 32);
+        live.key(32);
+        for (int i = 0; i < 20; ++i) tick({true, false, false, true});
+        rec.Move(live.w().Frame_Count + 1, 420, 480);
+        live.move(420, 480);
+        rec.Click(live.w().Frame_Count + 1);
+        DXDraw1Click(live.g);
+        for (int i = 0; i < 10; ++i) tick({});
+    }
+    Script s;
+    std::string error;
+    ASSERT_TRUE(Parse_Script(Slurp(path), s, error)) << error;
+    ASSERT_TRUE(s.Seed);
+    Headless_Runner replay(test::Test_Assets(), *s.Seed);
+    replay.Run(s, live.w().Frame_Count);
+    EXPECT_EQ(Dump_World(replay.world()), Dump_World(live.w()));
+    EXPECT_TRUE(replay.world() == live.w());
+}
+
+TEST(Replay, RunHeadlessReportsBadScriptsAndMissingFiles) {
+    const std::string script = Temp_Path("bad.txt");
+    std::ofstream(script) << "1 key 13\n2 hop\n";
+    Headless_Options o;
+    o.Frames = 5;
+    o.Input = script;
+    std::ostringstream err;
+    EXPECT_EQ(Run_Headless(o, nullptr, err), 2);
+    EXPECT_NE(err.str().find("line 2"), std::string::npos) << err.str();
+    o.Input = Temp_Path("no_such_file.txt");
+    EXPECT_EQ(Run_Headless(o, nullptr, err), 1);
+    o.Input.clear();
+    o.Dump = "/no/such/folder/dump.json";
+    EXPECT_EQ(Run_Headless(o, nullptr, err), 1);
+}
+
+}  // namespace
+}  // namespace zarvo
