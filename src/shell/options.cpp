@@ -45,6 +45,13 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
     return true;
 }
 
+bool Takes_Value(const std::string& name) {
+    for (const char* known : {"--scale", "--frames", "--seed", "--input", "--dump", "--sound-log",
+                              "--shot", "--assets", "--record"})
+        if (name == known) return true;
+    return false;
+}
+
 bool Check_Mode(const Program_Options& o, bool frames_given, std::string& error) {
     if (o.Headless) {
         if (!frames_given) return error = "--headless needs --frames N", false;
@@ -68,8 +75,8 @@ bool Parse_Options(int argc, const char* const* argv, Program_Options& o, std::s
             o.Help = true;
         } else if (name == "--headless") {
             o.Headless = true;
-        } else if (name.rfind("--", 0) != 0) {
-            return error = "unexpected argument " + name, false;
+        } else if (!Takes_Value(name)) {
+            return error = "unknown option " + name, false;
         } else if (i + 1 >= argc) {
             return error = name + " wants a value", false;
         } else {
