@@ -2,12 +2,418 @@
 
 namespace zarvo {
 
-void Reset_Arena(Game&) {}
-void Show_Fliese(Game&) {}
-void Fliese_Mathe(Game&) {}
-void Join_Way_Ends(Game&) {}
-void Trace_Edge(Game&) {}
-void Reverse_Way(Game&) {}
-void Kill_All_Point_And_Way(Game&) {}
+namespace {
+
+bool Is_Code(int32_t code) {
+    return code == Dir::Down || code == Dir::Left || code == Dir::Right || code == Dir::Up ||
+           (code >= Dir::LeftUp && code <= Dir::DownRight);
+}
+
+bool Is_One_Of(int32_t v, int32_t a, int32_t b, int32_t c) {
+    return v == a || v == b || v == c;
+}
+
+// The edge piece drawn for each code; -1 where a cell shows no edge.
+int Edge_Image(int32_t code) {
+    switch (code) {
+        case Dir::Down:
+            return Img1::Kachel_Down;
+        case Dir::Left:
+            return Img1::Kachel_Left;
+        case Dir::Right:
+            return Img1::Kachel_Right;
+        case Dir::Up:
+            return Img1::Kachel_Up;
+        case Dir::LeftUp:
+            return Img1::Kachel_LeftUp;
+        case Dir::RightUp:
+            return Img1::Kachel_RightUp;
+        case Dir::LeftDown:
+            return Img1::Kachel_LeftDown;
+        case Dir::RightDown:
+            return Img1::Kachel_RightDown;
+        case Dir::UpLeft:
+            return Img1::Kachel_UpLeft;
+        case Dir::UpRight:
+            return Img1::Kachel_UpRight;
+        case Dir::DownLeft:
+            return Img1::Kachel_DownLeft;
+        case Dir::DownRight:
+            return Img1::Kachel_DownRight;
+        default:
+            return -1;
+    }
+}
+
+template <typename F>
+void For_Each_Cell(F f) {
+    for (int col = 1; col <= Arena_Cols; ++col)
+        for (int row = 1; row <= Arena_Rows; ++row) f(col, row);
+}
+
+void Lay_Edge_Loop(ArenaState& a) {
+    for (int col = 1; col <= Arena_Cols; ++col) {
+        a.Edge_Grid.set(col, 1, Dir::Right);
+        a.Edge_Grid.set(col, Arena_Rows, Dir::Left);
+    }
+    for (int row = 1; row <= Arena_Rows; ++row) {
+        a.Edge_Grid.set(1, row, Dir::Up);
+        a.Edge_Grid.set(Arena_Cols, row, Dir::Down);
+    }
+    a.Edge_Grid.set(1, 1, Dir::UpRight);
+    a.Edge_Grid.set(Arena_Cols, 1, Dir::RightDown);
+    a.Edge_Grid.set(1, Arena_Rows, Dir::LeftUp);
+    a.Edge_Grid.set(Arena_Cols, Arena_Rows, Dir::DownLeft);
+}
+
+void Lay_Full_Floor(ArenaState& a) {
+    a.Floor_Grid.fill(1);
+    for (int col = 0; col <= Arena_Cols + 1; ++col) {
+        a.Floor_Grid.set(col, 0, 0);
+        a.Floor_Grid.set(col, Arena_Rows + 1, 0);
+    }
+    for (int row = 0; row <= Arena_Rows + 1; ++row) {
+        a.Floor_Grid.set(0, row, 0);
+        a.Floor_Grid.set(Arena_Cols + 1, row, 0);
+    }
+    for (int col = 1; col <= Arena_Cols; ++col) {
+        a.Floor_Grid.set(col, 1, 2);
+        a.Floor_Grid.set(col, Arena_Rows, 2);
+    }
+    for (int row = 1; row <= Arena_Rows; ++row) {
+        a.Floor_Grid.set(1, row, 2);
+        a.Floor_Grid.set(Arena_Cols, row, 2);
+    }
+}
+
+// The copies of the edge that enemies and pilots run on, and the edge marks of Occupy_Grid.
+void Copy_Edge_To_Runners(ArenaState& a) {
+    a.Occupy_Grid.fill(No_Code);
+    a.Enimy_Edge_Grid.fill(No_Code);
+    a.Pilot_Edge_Grid.fill(No_Code);
+    a.Shot_Grid.fill(No_Code);
+    a.Shot_Slot_Grid.fill(No_Code);
+    a.Shot_Dir_Grid.fill(No_Code);
+    For_Each_Cell([&](int col, int row) {
+        int32_t code = a.Edge_Grid(col, row);
+        if (code == No_Code) return;
+        a.Enimy_Edge_Grid.set(col, row, code);
+        a.Pilot_Edge_Grid.set(col, row, code);
+        a.Occupy_Grid.set(col, row, Occupy_Edge);
+    });
+}
+
+// --- Fliese_Mathe, step by step -------------------------------------------------------------
+
+void Prepare_Cut_Work(ArenaState& a) {
+    a.Trace_Grid.fill(No_Code);
+    a.Trace_Grid_1.fill(No_Code);
+    a.Trace_Grid_2.fill(No_Code);
+    a.Point_Grid.fill(No_Code);
+    a.Floor_Work_1 = a.Floor_Grid;
+    a.Floor_Work_2 = a.Floor_Grid;
+    a.Edge_Work = a.Edge_Grid;
+}
+
+void Lay_Way_Over_Edge(ArenaState& a) {
+    For_Each_Cell([&](int col, int row) {
+        int32_t code = a.Way_Grid(col, row);
+        if (code != No_Code) a.Edge_Work.set(col, row, code);
+    });
+}
+
+// Traces the loop through the trail from the start cell; answers its Trace_Steps.
+int32_t Trace_From_Start(Game& g) {
+    ArenaState& a = g.w.arena;
+    a.Trace_Col = a.Trace_Target_Col = a.Way_Start_Col;
+    a.Trace_Row = a.Trace_Target_Row = a.Way_Start_Row;
+    Trace_Edge(g);
+    return a.Trace_Steps;
+}
+
+// Turns the last trace into a candidate: its loop becomes the only edge of the floor copy.
+void Take_Trace(ArenaState& a, Arena_Grid& loop, Floor_Grid_Type& floor) {
+    For_Each_Cell([&](int col, int row) {
+        loop.set(col, row, No_Code);
+        if (floor(col, row) == 2) floor.set(col, row, 1);
+        int32_t code = a.Trace_Grid(col, row);
+        if (code == No_Code) return;
+        loop.set(col, row, code);
+        floor.set(col, row, 2);
+    });
+}
+
+void Restore_Edge_Work(ArenaState& a) {
+    a.Edge_Work = a.Edge_Grid;
+    a.Trace_Grid.fill(No_Code);
+}
+
+void Swap_Way_Ends(ArenaState& a) {
+    int32_t col = a.Way_Start_Col, row = a.Way_Start_Row, dir = a.Way_Start_Dir;
+    a.Way_Start_Col = a.Way_End_Col;
+    a.Way_Start_Row = a.Way_End_Row;
+    a.Way_Start_Dir = Reverse_Code(a.Way_End_Dir);
+    a.Way_End_Col = col;
+    a.Way_End_Row = row;
+    a.Way_End_Dir = Reverse_Code(dir);
+}
+
+// Ties keep the loop that runs through the trail in its own direction (the first trace).
+void Keep_Longer_Loop(ArenaState& a) {
+    bool second = a.Trace_Length_1 < a.Trace_Length_2;
+    const Arena_Grid& loop = second ? a.Trace_Grid_2 : a.Trace_Grid_1;
+    const Floor_Grid_Type& floor = second ? a.Floor_Work_2 : a.Floor_Work_1;
+    a.Edge_Grid = loop;
+    For_Each_Cell([&](int col, int row) { a.Floor_Grid.set(col, row, floor(col, row)); });
+}
+
+// Removes the tile at (col, row) if it is floor, one point for it.
+void Remove_Tile(Game& g, int col, int row) {
+    if (g.w.arena.Floor_Grid(col, row) != 1) return;
+    g.w.arena.Floor_Grid.set(col, row, 0);
+    g.w.game.Score += 1;
+}
+
+// The outside of the loop lies below a Left piece, above a Right piece, right of a Down piece
+// and left of an Up piece; the tile just beyond each piece goes first.
+void Cut_Outside_Loop(Game& g) {
+    const Arena_Grid& edge = g.w.arena.Edge_Grid;
+    for (int col = 1; col <= Arena_Cols; ++col)
+        for (int row = 1; row <= Arena_Rows; ++row)
+            if (Is_One_Of(edge(col, row), Dir::Left, Dir::LeftUp, Dir::DownLeft))
+                Remove_Tile(g, col, row + 1);
+    for (int col = 1; col <= Arena_Cols; ++col)
+        for (int row = Arena_Rows; row >= 1; --row)
+            if (Is_One_Of(edge(col, row), Dir::Right, Dir::RightDown, Dir::UpRight))
+                Remove_Tile(g, col, row - 1);
+    for (int row = 1; row <= Arena_Rows; ++row)
+        for (int col = 1; col <= Arena_Cols; ++col)
+            if (Is_One_Of(edge(col, row), Dir::Down, Dir::RightDown, Dir::DownLeft))
+                Remove_Tile(g, col + 1, row);
+    for (int row = 1; row <= Arena_Rows; ++row)
+        for (int col = Arena_Cols; col >= 1; --col)
+            if (Is_One_Of(edge(col, row), Dir::Up, Dir::LeftUp, Dir::UpRight))
+                Remove_Tile(g, col - 1, row);
+}
+
+// One pass only: the removal spreads towards higher rows and columns, and every gone
+// neighbour of a tile scores a point of its own.
+void Spread_Removal(Game& g) {
+    Floor_Grid_Type& floor = g.w.arena.Floor_Grid;
+    For_Each_Cell([&](int col, int row) {
+        if (floor(col, row) != 1) return;
+        const int dcol[4] = {0, 0, -1, 1};
+        const int drow[4] = {-1, 1, 0, 0};
+        for (int n = 0; n < 4; ++n) {
+            if (floor(col + dcol[n], row + drow[n]) != 0) continue;
+            floor.set(col, row, 0);
+            g.w.game.Score += 1;
+        }
+    });
+}
+
+// Cells that were cut away keep their old Enimy_Edge_Grid and Occupy_Grid entries.
+void Settle_New_Edge(ArenaState& a) {
+    For_Each_Cell([&](int col, int row) {
+        a.Way_Grid.set(col, row, No_Code);
+        a.Pilot_Edge_Grid.set(col, row, No_Code);
+        int32_t code = a.Edge_Grid(col, row);
+        if (code == No_Code) return;
+        a.Enimy_Edge_Grid.set(col, row, code);
+        a.Pilot_Edge_Grid.set(col, row, code);
+        a.Occupy_Grid.set(col, row, Occupy_Edge);
+        a.Floor_Grid.set(col, row, 2);
+    });
+}
+
+// A lit fuse burns out with the trail it was following.
+void Burn_Out_Fuses(HazardState& h) {
+    for (int f = 1; f <= Fuse_Count; ++f)
+        if (h.Fuse[f].Fuse_On) h.Fuse[f].Fuse_Done = true;
+}
+
+int32_t Count_Claimed(const Floor_Grid_Type& floor) {
+    int32_t claimed = 0;
+    For_Each_Cell([&](int col, int row) {
+        if (floor(col, row) == 0) ++claimed;
+    });
+    return claimed;
+}
+
+// The corner that leads from the edge into the trail at the start cell.
+int32_t Start_Corner(int32_t dir, int32_t edge, int32_t way) {
+    switch (dir) {
+        case Dir::Right:
+            if (edge == Dir::Up || edge == Dir::UpLeft) return Dir::UpRight;
+            if (edge == Dir::RightUp) return Dir::Right;
+            break;
+        case Dir::Left:
+            if (edge == Dir::Down || edge == Dir::DownRight) return Dir::DownLeft;
+            if (edge == Dir::LeftDown) return Dir::Left;
+            break;
+        case Dir::Up:
+            if (edge == Dir::Left || edge == Dir::LeftDown) return Dir::LeftUp;
+            if (edge == Dir::UpLeft) return Dir::Up;
+            break;
+        case Dir::Down:
+            if (edge == Dir::Right || edge == Dir::RightUp) return Dir::RightDown;
+            if (edge == Dir::DownRight) return Dir::Down;
+            break;
+    }
+    return way;
+}
+
+// The corner that leads from the trail back into the edge at the end cell.
+int32_t End_Corner(int32_t dir, int32_t edge, int32_t way) {
+    switch (dir) {
+        case Dir::Right:
+            if (edge == Dir::Down || edge == Dir::LeftDown) return Dir::RightDown;
+            if (edge == Dir::DownRight) return Dir::Right;
+            break;
+        case Dir::Left:
+            if (edge == Dir::Up || edge == Dir::RightUp) return Dir::LeftUp;
+            if (edge == Dir::UpLeft) return Dir::Left;
+            break;
+        case Dir::Up:
+            if (edge == Dir::Right || edge == Dir::DownRight) return Dir::UpRight;
+            if (edge == Dir::RightUp) return Dir::Up;
+            break;
+        case Dir::Down:
+            if (edge == Dir::Left || edge == Dir::UpLeft) return Dir::DownLeft;
+            if (edge == Dir::LeftDown) return Dir::Down;
+            break;
+    }
+    return way;
+}
+
+}  // namespace
+
+int32_t Reverse_Code(int32_t code) {
+    switch (code) {
+        case Dir::Down:
+            return Dir::Up;
+        case Dir::Up:
+            return Dir::Down;
+        case Dir::Left:
+            return Dir::Right;
+        case Dir::Right:
+            return Dir::Left;
+        case Dir::LeftUp:
+            return Dir::DownRight;
+        case Dir::DownRight:
+            return Dir::LeftUp;
+        case Dir::RightUp:
+            return Dir::DownLeft;
+        case Dir::DownLeft:
+            return Dir::RightUp;
+        case Dir::LeftDown:
+            return Dir::UpRight;
+        case Dir::UpRight:
+            return Dir::LeftDown;
+        case Dir::RightDown:
+            return Dir::UpLeft;
+        case Dir::UpLeft:
+            return Dir::RightDown;
+        default:
+            return code;
+    }
+}
+
+void Leave_Step(int32_t code, int& dcol, int& drow) {
+    dcol = drow = 0;
+    if (Is_One_Of(code, Dir::Down, Dir::LeftDown, Dir::RightDown)) drow = 1;
+    if (Is_One_Of(code, Dir::Up, Dir::LeftUp, Dir::RightUp)) drow = -1;
+    if (Is_One_Of(code, Dir::Right, Dir::UpRight, Dir::DownRight)) dcol = 1;
+    if (Is_One_Of(code, Dir::Left, Dir::UpLeft, Dir::DownLeft)) dcol = -1;
+}
+
+void Reset_Arena(Game& g) {
+    ArenaState& a = g.w.arena;
+    a.Edge_Grid.fill(No_Code);
+    a.Blocker_Grid.fill(No_Code);
+    a.Point_Grid.fill(No_Code);
+    a.Way_Grid.fill(No_Code);
+    a.Trace_Grid.fill(No_Code);
+    a.Trace_Grid_1.fill(No_Code);
+    a.Trace_Grid_2.fill(No_Code);
+    g.w.game.Fliese_Claimed = 0;
+    Lay_Edge_Loop(a);
+    Lay_Full_Floor(a);
+    Copy_Edge_To_Runners(a);
+}
+
+void Show_Fliese(Game& g) {
+    const ArenaState& a = g.w.arena;
+    For_Each_Cell([&](int col, int row) {
+        int x = Cell_X(col), y = Cell_Y(row);
+        int edge = Edge_Image(a.Edge_Grid(col, row));
+        if (edge >= 0)
+            g.m.Draw_Image(Image_List::List_1, edge, x, y);
+        else if (a.Floor_Grid(col, row) == 1)
+            g.m.Draw_Image(Image_List::List_1, Img1::Kachel, x, y);
+        if (a.Point_Grid(col, row) == Point_Mark)
+            g.m.Draw_Image(Image_List::List_1, Img1::Way_Point, x + 3, y + 3);
+    });
+}
+
+void Fliese_Mathe(Game& g) {
+    ArenaState& a = g.w.arena;
+    Prepare_Cut_Work(a);
+    Join_Way_Ends(g);
+    Lay_Way_Over_Edge(a);
+    a.Trace_Length_1 = Trace_From_Start(g);
+    Take_Trace(a, a.Trace_Grid_1, a.Floor_Work_1);
+    Restore_Edge_Work(a);
+    Reverse_Way(g);
+    Swap_Way_Ends(a);
+    Join_Way_Ends(g);
+    Lay_Way_Over_Edge(a);
+    a.Trace_Length_2 = Trace_From_Start(g);
+    Take_Trace(a, a.Trace_Grid_2, a.Floor_Work_2);
+    Keep_Longer_Loop(a);
+    Cut_Outside_Loop(g);
+    Spread_Removal(g);
+    Settle_New_Edge(a);
+    Burn_Out_Fuses(g.w.hazards);
+    g.w.game.Fliese_Claimed = Count_Claimed(a.Floor_Grid);
+}
+
+void Join_Way_Ends(Game& g) {
+    ArenaState& a = g.w.arena;
+    int sc = a.Way_Start_Col, sr = a.Way_Start_Row;
+    a.Way_Grid.set(sc, sr, Start_Corner(a.Way_Start_Dir, a.Edge_Work(sc, sr), a.Way_Grid(sc, sr)));
+    int ec = a.Way_End_Col, er = a.Way_End_Row;
+    a.Way_Grid.set(ec, er, End_Corner(a.Way_End_Dir, a.Edge_Work(ec, er), a.Way_Grid(ec, er)));
+}
+
+// A gap in the codes leaves the trace standing still until it gives up after 864 steps.
+void Trace_Edge(Game& g) {
+    ArenaState& a = g.w.arena;
+    a.Trace_Steps = 1;
+    for (;;) {
+        int32_t code = a.Edge_Work(a.Trace_Col, a.Trace_Row);
+        a.Trace_Grid.set(a.Trace_Col, a.Trace_Row, code);
+        int dcol, drow;
+        Leave_Step(code, dcol, drow);
+        a.Trace_Col += dcol;
+        a.Trace_Row += drow;
+        a.Trace_Steps += 1;
+        if (a.Trace_Steps > Arena_Cells) return;
+        if (a.Trace_Col == a.Trace_Target_Col && a.Trace_Row == a.Trace_Target_Row) return;
+    }
+}
+
+void Reverse_Way(Game& g) {
+    ArenaState& a = g.w.arena;
+    For_Each_Cell([&](int col, int row) {
+        int32_t code = a.Way_Grid(col, row);
+        if (Is_Code(code)) a.Way_Grid.set(col, row, Reverse_Code(code));
+    });
+}
+
+void Kill_All_Point_And_Way(Game& g) {
+    g.w.arena.Point_Grid.fill(No_Code);
+    g.w.arena.Way_Grid.fill(No_Code);
+}
 
 }  // namespace zarvo

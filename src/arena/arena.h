@@ -4,13 +4,21 @@
 
 namespace zarvo {
 
-// Rebuilds every arena grid for a fresh, full arena.
+// Rebuilds every arena grid for a fresh, full arena with the edge loop around it.
 void Reset_Arena(Game& g);
 void Show_Fliese(Game& g);
+// Closes the cut from Way_Start to Way_End along the trail in Way_Grid: the longer of the two
+// new loops stays, the floor beyond it is removed and scored.
 void Fliese_Mathe(Game& g);
 void Join_Way_Ends(Game& g);
 void Trace_Edge(Game& g);
 void Reverse_Way(Game& g);
 void Kill_All_Point_And_Way(Game& g);
+
+// A direction or corner code walked the other way (2<->8, 4<->6, 9<->16, 10<->15, 11<->14,
+// 12<->13); anything else is returned unchanged.
+int32_t Reverse_Code(int32_t code);
+// The cell step of a code's leaving direction; (0, 0) for anything that is not a code.
+void Leave_Step(int32_t code, int& dcol, int& drow);
 
 }  // namespace zarvo

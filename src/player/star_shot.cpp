@@ -1,11 +1,174 @@
+// The star shots: four rockets per volley, one in each direction, flying a cell per frame until
+// a hole or the border makes them explode or a target takes them.
 #include "player/star_shot.h"
+
+#include "screens/panel.h"
 
 namespace zarvo {
 
-void Show_Star_Indicator(Game&) {}
-void Launch_Star_Shot(Game&) {}
-void Show_Ego_Shoot(Game&) {}
-void Clear_Star_Shots(Game&) {}
-void Remove_Shot_At(Game&, int, int) {}
+namespace {
+
+// Shot directions 1 up, 2 down, 3 left, 4 right (not the arena's direction codes).
+constexpr int Shot_Up = 1, Shot_Down = 2, Shot_Left = 3, Shot_Right = 4;
+constexpr int Shot_DCol[5] = {0, 0, 0, -1, 1};
+constexpr int Shot_DRow[5] = {0, -1, 1, 0, 0};
+constexpr int Rocket_Image[5] = {0, Img2::Rocket_Up, Img2::Rocket_Down, Img2::Rocket_Left,
+                                 Img2::Rocket_Right};
+// The launch position lies one step behind the first drawn one.
+constexpr int Launch_DX[5] = {0, 10, 10, 7, -23};
+constexpr int Launch_DY[5] = {0, 28, -7, 28, 28};
+constexpr int Explosion_Frames = 18;
+
+bool Valid_Shot(int d, int s) {
+    return d >= 1 && d <= 4 && s >= 1 && s <= Volley_Slots;
+}
+
+int Free_Volley_Slot(const ShotState& t) {
+    for (int s = 1; s <= Volley_Slots; ++s)
+        if (!t.Volley_Used[s]) return s;
+    return 0;
+}
+
+bool Volley_Flying(const ShotState& t, int s) {
+    for (int d = 1; d <= 4; ++d)
+        if (t.Shot_Active[d][s]) return true;
+    return false;
+}
+
+// A rocket whose first cell has no tile is never shown.
+void Load_Rocket(Game& g, int d, int s) {
+    ShotState& t = g.w.shots;
+    const PlayerState& p = g.w.player;
+    t.Shot_Active[d][s] = true;
+    t.Shot_Col[d][s] = p.Ego_Col;
+    t.Shot_Row[d][s] = p.Ego_Row;
+    t.Shot_Dir[d][s] = d;
+    if (g.w.arena.Floor_Grid(p.Ego_Col + Shot_DCol[d], p.Ego_Row + Shot_DRow[d]) == 0) {
+        t.Shot_Active[d][s] = false;
+        return;
+    }
+    t.Shot_X[d][s] = p.Ego_X + Launch_DX[d];
+    t.Shot_Y[d][s] = p.Ego_Y + Launch_DY[d];
+}
+
+void Set_Shot_Cell(ArenaState& a, int col, int row, int32_t mark, int32_t slot, int32_t dir) {
+    a.Shot_Grid.set(col, row, mark);
+    a.Shot_Slot_Grid.set(col, row, slot);
+    a.Shot_Dir_Grid.set(col, row, dir);
+}
+
+void Fly_Rocket(Game& g, int d, int s) {
+    ShotState& t = g.w.shots;
+    ArenaState& a = g.w.arena;
+    t.Shot_X[d][s] += 16 * Shot_DCol[d];
+    t.Shot_Y[d][s] += 16 * Shot_DRow[d];
+    g.m.Draw_Image(Image_List::List_2, Rocket_Image[d], t.Shot_X[d][s], t.Shot_Y[d][s]);
+    Set_Shot_Cell(a, t.Shot_Col[d][s], t.Shot_Row[d][s], No_Code, No_Code, No_Code);
+    t.Shot_Col[d][s] += Shot_DCol[d];
+    t.Shot_Row[d][s] += Shot_DRow[d];
+    Set_Shot_Cell(a, t.Shot_Col[d][s], t.Shot_Row[d][s], Shot_Mark, s, d);
+    if (a.Floor_Grid(t.Shot_Col[d][s], t.Shot_Row[d][s]) != 0) return;
+    t.Shot_Active[d][s] = false;
+    t.Shot_Exploding[d][s] = true;
+}
+
+void Start_Explosion(Game& g, int d, int s) {
+    ShotState& t = g.w.shots;
+    g.m.Play_Wave(Wave::Explose_4);
+    Set_Shot_Cell(g.w.arena, t.Shot_Col[d][s], t.Shot_Row[d][s], No_Code, No_Code, No_Code);
+    const bool vertical = d == Shot_Up || d == Shot_Down;
+    t.Shot_Ex_X[d][s] = t.Shot_X[d][s] - (vertical ? 16 : 2);
+    t.Shot_Ex_Y[d][s] = t.Shot_Y[d][s] - (vertical ? 2 : 16);
+    t.Shot_Ex_Frame[d][s] = Ex::Ex_Boy_1;
+}
+
+// Ex_Boy_1 to Ex_Boy_17, then Ex_Boy_17 once more: 18 frames.
+void Run_Explosion(Game& g, int d, int s) {
+    ShotState& t = g.w.shots;
+    t.Shot_Ex_Tick[d][s] += 1;
+    const int tick = t.Shot_Ex_Tick[d][s];
+    if (tick == 1) Start_Explosion(g, d, s);
+    if (tick >= 2 && tick < Explosion_Frames) t.Shot_Ex_Frame[d][s] += 1;
+    if (tick >= Explosion_Frames) {
+        t.Shot_Exploding[d][s] = false;
+        t.Shot_Ex_Tick[d][s] = 0;
+    }
+    g.m.Draw_Image(Image_List::Ex, t.Shot_Ex_Frame[d][s], t.Shot_Ex_X[d][s], t.Shot_Ex_Y[d][s]);
+}
+
+// Clockwise while standing or walking right or down, the other way walking left or up.
+void Turn_Star(ShotState& t, int32_t ego_dir) {
+    if (ego_dir == Dir::Left || ego_dir == Dir::Up) {
+        t.Star_Angle -= 4;
+        if (t.Star_Angle < 1) t.Star_Angle = 256;
+    } else {
+        t.Star_Angle += 4;
+        if (t.Star_Angle > 255) t.Star_Angle = 0;
+    }
+}
+
+}  // namespace
+
+void Show_Star_Indicator(Game& g) {
+    const GameState& s = g.w.game;
+    const PlayerState& p = g.w.player;
+    if (!s.Well_Done && !s.Game_Over) Show_Text(g, "use space : enter for fire", 176, 20);
+    Turn_Star(g.w.shots, p.Ego_Dir);
+    g.m.Draw_Image_Rotated(Image_List::List_2, Img2::Snake_Star, p.Ego_X + 14, p.Ego_Y + 10, 34, 34,
+                           0, 0.5, 0.5, g.w.shots.Star_Angle);
+}
+
+void Launch_Star_Shot(Game& g) {
+    GameState& s = g.w.game;
+    ShotState& t = g.w.shots;
+    if (!s.Star_Fire_Request || g.w.player.Ego_Step != 0) return;
+    s.Star_Fire_Request = false;
+    const int slot = Free_Volley_Slot(t);
+    if (slot == 0) return;
+    t.Volley_Used[slot] = true;
+    g.m.Play_Wave(Wave::Laser);
+    if (!s.Fire_Code) s.Star_Fire_Count -= 1;
+    for (int d = 1; d <= 4; ++d) Load_Rocket(g, d, slot);
+}
+
+void Show_Ego_Shoot(Game& g) {
+    ShotState& t = g.w.shots;
+    for (int d = 1; d <= 4; ++d) {
+        for (int s = 1; s <= Volley_Slots; ++s) {
+            if (!Volley_Flying(t, s)) t.Volley_Used[s] = false;
+            if (t.Shot_Exploding[d][s])
+                Run_Explosion(g, d, s);
+            else if (t.Shot_Active[d][s])
+                Fly_Rocket(g, d, s);
+        }
+    }
+}
+
+void Clear_Star_Shots(Game& g) {
+    ShotState& t = g.w.shots;
+    for (int d = 1; d <= 4; ++d) {
+        for (int s = 1; s <= Volley_Slots; ++s) {
+            t.Shot_Active[d][s] = false;
+            t.Shot_Exploding[d][s] = false;
+            t.Shot_Ex_Tick[d][s] = 0;
+            t.Shot_Dir[d][s] = 0;
+            t.Shot_X[d][s] = t.Shot_Y[d][s] = 0;
+            t.Shot_Col[d][s] = t.Shot_Row[d][s] = 0;
+        }
+    }
+}
+
+void Remove_Shot_At(Game& g, int col, int row) {
+    ArenaState& a = g.w.arena;
+    if (a.Shot_Grid(col, row) != Shot_Mark) return;
+    const int s = a.Shot_Slot_Grid(col, row), d = a.Shot_Dir_Grid(col, row);
+    a.Shot_Grid.set(col, row, No_Code);
+    if (!Valid_Shot(d, s)) return;
+    ShotState& t = g.w.shots;
+    t.Shot_Active[d][s] = false;
+    t.Shot_Exploding[d][s] = false;
+    t.Shot_Ex_Tick[d][s] = 0;
+    t.Shot_Dir[d][s] = 0;
+}
 
 }  // namespace zarvo
