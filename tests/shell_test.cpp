@@ -23,14 +23,14 @@ TEST(Start_Up, FormCreateCentresHidesAndConfinesThePointer) {
     EXPECT_EQ(t.s().Difficulty, 1);
     EXPECT_EQ(t.s().Lives, 5);
     EXPECT_TRUE(t.media.pointer_hidden);
-    EXPECT_TRUE(t.media.confined);
+    EXPECT_TRUE(t.media.clip.Confined);
     EXPECT_EQ(t.s().Mouse_X, 505);  // on the title's Start button
     EXPECT_EQ(t.s().Mouse_Y, 475);
     EXPECT_TRUE(t.s().Back_Picture_Exists);
     EXPECT_EQ(t.s().Back_Picture_Image, Img2::Sponsor);
     DXDraw1Finalize(t.g);
     EXPECT_FALSE(t.media.pointer_hidden);
-    EXPECT_FALSE(t.media.confined);
+    EXPECT_FALSE(t.media.clip.Confined);
     EXPECT_FALSE(t.s().Back_Picture_Exists);
 }
 

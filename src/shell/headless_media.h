@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/media.h"
+#include "shell/pointer_rect.h"
 
 namespace zarvo {
 
@@ -23,20 +24,19 @@ public:
     void Show_Back_Buffer() override { ++shown_frames; }
     void Play_Wave(int index) override { waves.push_back({frame, index}); }
     void Confine_Pointer(int left, int top, int right, int bottom) override;
-    void Release_Pointer() override { confined = false; }
+    void Release_Pointer() override { clip.Confined = false; }
     void Place_Pointer(int x, int y) override;
     void Hide_System_Pointer(bool hidden) override { pointer_hidden = hidden; }
     void Close() override { closed = true; }
 
     // Clamps a pointer position into the window and the confinement rectangle.
-    void Clamp_Pointer(int& x, int& y) const;
+    void Clamp_Pointer(int& x, int& y) const { clip.Clamp(x, y); }
 
     Input_States held;      // the direction keys the script holds
     int32_t frame = 0;      // the frame being run, for the wave log
     int32_t shown_frames = 0;
     std::vector<Played_Wave> waves;
-    bool confined = false;
-    int32_t clip_left = 0, clip_top = 0, clip_right = 0, clip_bottom = 0;
+    Pointer_Rect clip;
     int32_t pointer_x = 0, pointer_y = 0;
     bool pointer_hidden = false;
     bool closed = false;

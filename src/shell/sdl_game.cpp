@@ -102,7 +102,8 @@ void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
 }
 
 void Windowed_Game::Mouse_Moved(int window_x, int window_y) {
-    const int32_t x = window_x / media_.Scale(), y = window_y / media_.Scale();
+    int x = window_x / media_.Scale(), y = window_y / media_.Scale();
+    media_.Clamp_Pointer(x, y);
     if (x == mouse_x_ && y == mouse_y_) return;
     mouse_x_ = x, mouse_y_ = y;
     recorder_.Move(Next_Frame(), x, y);

@@ -131,12 +131,14 @@ void Sdl_Media::Controller_Removed(SDL_JoystickID id) {
 }
 
 void Sdl_Media::Confine_Pointer(int left, int top, int right, int bottom) {
+    clip_ = {true, left, top, right, bottom};
     if (!window_) return;
     const SDL_Rect r{left * scale_, top * scale_, (right - left) * scale_, (bottom - top) * scale_};
     SDL_SetWindowMouseRect(window_, &r);
 }
 
 void Sdl_Media::Release_Pointer() {
+    clip_.Confined = false;
     if (window_) SDL_SetWindowMouseRect(window_, nullptr);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "shell/media.h"
+#include "shell/pointer_rect.h"
 #include "shell/sdl_audio.h"
 
 namespace zarvo {
@@ -28,6 +29,8 @@ public:
     int Screen_Height_Px() const { return screen_h_; }
     int Scale() const { return scale_; }
     bool Closed() const { return closed_; }
+    // Keeps a pointer position (game pixels) where the confinement lets it go.
+    void Clamp_Pointer(int& x, int& y) const { clip_.Clamp(x, y); }
     Uint32 Window_Id() const { return window_ ? SDL_GetWindowID(window_) : 0; }
 
     bool Surface_Ready() override;
@@ -65,6 +68,7 @@ private:
     bool closed_ = false;
     bool focused_ = true;
     bool texture_lost_ = false;
+    Pointer_Rect clip_;
     Recorder* recorder_ = nullptr;
     int32_t frame_ = 0;
 };
