@@ -1,8 +1,9 @@
 // The level-complete, game-over and code-word boxes: their timing, their OK buttons and the
 // code-word cursor.
+#include "screens/boxes.h"
+
 #include <algorithm>
 
-#include "screens/boxes.h"
 #include "screens_support.h"
 #include "support/test_game.h"
 
@@ -50,7 +51,7 @@ TEST_F(Boxes, LevelCompleteIgnoresInputForSixtyFrames) {
     EXPECT_EQ(Count_Waves(t.media, Wave::Reload), 1);
     EXPECT_FALSE(s().Well_Done);
     EXPECT_EQ(s().Well_Done_Tick, 0);
-    EXPECT_EQ(s().Level, level + 1);  // the next level is built (and opens halted)
+    EXPECT_EQ(s().Level, level + 1);   // the next level is built (and opens halted)
     EXPECT_EQ(t.media.clip_top, 432);  // the pointer is back on the game panel
 }
 

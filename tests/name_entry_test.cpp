@@ -1,6 +1,7 @@
 // The name entry after a game: the rank search, typing and storing, switching tables and
 // the way back to the title.
 #include "screens/name_entry.h"
+
 #include "screens_support.h"
 #include "support/test_game.h"
 

@@ -1,7 +1,8 @@
 // The score file: its layout, the default entries, storing, deleting and damaged files.
+#include "screens/score_file.h"
+
 #include <sys/stat.h>
 
-#include "screens/score_file.h"
 #include "screens_support.h"
 #include "support/test_game.h"
 
@@ -17,7 +18,8 @@ struct Score_File : ::testing::Test {
         c().Score_Difficulty = difficulty;
         c().Name_Rank = rank;
         t.s().Player_Name = {};
-        for (const char* p = name; *p; ++p) t.s().Player_Name.Letters[t.s().Player_Name.Length++] = *p;
+        for (const char* p = name; *p; ++p)
+            t.s().Player_Name.Letters[t.s().Player_Name.Length++] = *p;
         t.s().Score = score;
         Write_Score(t.g);
     }

@@ -120,6 +120,8 @@ struct Recording_Media : Headless_Media {
 };
 
 // The permission tests need a user whom the file system refuses.
-inline bool File_Modes_Apply() { return ::geteuid() != 0; }
+inline bool File_Modes_Apply() {
+    return ::geteuid() != 0;
+}
 
 }  // namespace zarvo::test

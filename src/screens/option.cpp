@@ -12,7 +12,9 @@ constexpr int Difficulty_Top = 164, Difficulty_Bottom = 176;
 constexpr int Level_Top = 184, Level_Pitch = 13, Level_Right = 438;
 constexpr Button OK_Button{395, 296, 437, 334};
 
-constexpr int Level_Row_Top(int level) { return Level_Top + Level_Pitch * (level - 1); }
+constexpr int Level_Row_Top(int level) {
+    return Level_Top + Level_Pitch * (level - 1);
+}
 
 void Show_Option_Box(Game& g) {
     const GameState& s = g.w.game;

@@ -134,7 +134,9 @@ int Score_Table_Base(int difficulty) {
     return Score_Table_Size * (difficulty - 1) + 1;
 }
 
-const char* Default_Score_Name(int record) { return record % 2 == 1 ? "Zarvo" : "Dornak"; }
+const char* Default_Score_Name(int record) {
+    return record % 2 == 1 ? "Zarvo" : "Dornak";
+}
 
 void Open_Score(Game& g) {
     ScreenState& c = g.w.screens;
@@ -155,7 +157,9 @@ void Open_Score(Game& g) {
     Load_Records(c, disk);
 }
 
-void Close_Score(Game& g) { g.w.screens.Score_File_Open = false; }
+void Close_Score(Game& g) {
+    g.w.screens.Score_File_Open = false;
+}
 
 void Liste_Score(Game& g) {
     Show_Table(g, Score_Table_Base(g.w.screens.Score_Difficulty));

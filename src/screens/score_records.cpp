@@ -14,7 +14,9 @@ namespace {
 constexpr int Path_Limit = 4096;
 char Path[Path_Limit] = "Zarvo.Scr";
 
-off_t Record_Offset(int record) { return static_cast<off_t>(record) * Score_Record_Size; }
+off_t Record_Offset(int record) {
+    return static_cast<off_t>(record) * Score_Record_Size;
+}
 
 }  // namespace
 
@@ -46,7 +48,9 @@ void Set_Score_File_Path(const char* path) {
     Path[Path_Limit - 1] = '\0';
 }
 
-const char* Score_File_Path() { return Path; }
+const char* Score_File_Path() {
+    return Path;
+}
 
 bool Score_File_Exists() {
     struct stat info;

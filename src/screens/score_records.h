@@ -30,7 +30,7 @@ bool Score_File_Exists();
 
 // One open handle on the score file, closed when it goes out of scope.
 class Score_Disk {
-public:
+  public:
     Score_Disk() = default;
     Score_Disk(const Score_Disk&) = delete;
     Score_Disk& operator=(const Score_Disk&) = delete;
@@ -45,7 +45,7 @@ public:
     void Close();
     bool Is_Open() const { return fd_ >= 0; }
 
-private:
+  private:
     int fd_ = -1;
 };
 
