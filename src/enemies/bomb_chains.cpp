@@ -131,8 +131,10 @@ int32_t Chain_Room(const Enimy_Rec& e, int k) {
     return room < Chain::Segments ? room : Chain::Segments;
 }
 
-// The head moves one cell on; the older segments move one place back in the table.
-void Grow_Chain(Bomb_Chain& c) {
+// The head moves one cell on; the older segments move one place back in the table. Chain_Max
+// follows the enemy, so an enemy walking away from the edge would let the chain creep on past
+// it: the arena's last cell stops the head. Answers whether the chain grew.
+bool Grow_Chain(Bomb_Chain& c) {
     Chain_Segment head = c.Seg[1];
     switch (c.Chain_Dir) {
         case Chain::Up:
@@ -148,14 +150,13 @@ void Grow_Chain(Bomb_Chain& c) {
             head.Seg_X += 16, head.Seg_Col += 1;
             break;
     }
-    // Chain_Max follows the enemy, so an enemy walking away from the edge would let the
-    // chain creep on past it; the arena's last cell stops it.
-    if (!Inside_Arena(head.Seg_Col, head.Seg_Row)) return;
+    if (!Inside_Arena(head.Seg_Col, head.Seg_Row)) return false;
     c.Chain_Len += 1;
     for (int s = c.Chain_Len; s >= 2; --s) c.Seg[s] = c.Seg[s - 1];
     head.Seg_On = true;
     head.Seg_Frame = Seg_First_Frame;
     c.Seg[1] = head;
+    return true;
 }
 
 void Run_Chain(Game& g, const Enimy_Rec& e, Bomb_Chain& c) {
@@ -165,7 +166,9 @@ void Run_Chain(Game& g, const Enimy_Rec& e, Bomb_Chain& c) {
         return;
     }
     c.Chain_Max = Chain_Room(e, c.Chain_Dir);
-    if (c.Chain_Len < c.Chain_Max) Grow_Chain(c);
+    if (c.Chain_Len >= c.Chain_Max || Grow_Chain(c)) return;
+    // A chain that may not leave the arena and has laid nothing has nothing left to burn.
+    if (c.Chain_Len == 0) c.Chain_On = 0;
 }
 
 }  // namespace

@@ -118,7 +118,11 @@ bool Any_Phase(const Enimy_Rec& e) {
 void Clipper_Mover(Game& g, int slot) {
     Enimy_Rec& e = Enimy(g, slot);
     if (!e.Active) return;
-    if (!Any_Phase(e)) Phase(e, Arm_Phase::Extend) = true;
+    if (!Any_Phase(e)) {
+        // A fresh stretch starts from the block's present place, with all arms folded in.
+        Phase(e, Arm_Phase::Extend) = true;
+        Root_Clipper_Arms(g, slot);
+    }
     if (Phase(e, Arm_Phase::Extend)) {
         Extend_Phase(g, slot);
     } else if (Phase(e, Arm_Phase::Hold)) {
