@@ -1,0 +1,113 @@
+// A whole game from the title to the stored score, with scripted input: the player clears
+// the first table, starts, cuts across the arena, finishes the level, loses the last life on
+// the next one, types a name and is back at the title with the entry in the file.
+#include <algorithm>
+
+#include "screens_support.h"
+#include "support/test_game.h"
+
+namespace zarvo::test {
+namespace {
+
+bool Played(const Headless_Media& m, int index) {
+    return std::any_of(m.waves.begin(), m.waves.end(),
+                       [&](const Played_Wave& w) { return w.Index == index; });
+}
+
+struct Full_Game : ::testing::Test {
+    Score_Folder folder;
+    Test_Game t;
+    GameState& s() { return t.s(); }
+
+    void run_until(bool (*done)(const GameState&), int limit) {
+        for (int i = 0; i < limit && !done(s()); ++i) t.run(1);
+    }
+    void type(const char* text) {
+        for (const char* p = text; *p; ++p) t.key(*p);
+    }
+};
+
+TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
+    // The title greets; the player opens the score table, clears NOVICE and closes it.
+    t.run(25);
+    ASSERT_TRUE(Played(t.media, Wave::Welcome));
+    t.click_at(377, 475);
+    t.run(1);
+    ASSERT_TRUE(s().Sponsor_Score_On);
+    t.click_at(204, 350);
+    t.run(1);
+    t.click_at(419, 350);
+    t.run(1);
+    ASSERT_FALSE(s().Sponsor_Score_On);
+    const Bytes cleared = folder.bytes();
+    ASSERT_EQ(cleared.size(), 496u);
+    EXPECT_EQ(Record(cleared, 1), Record_Of("Zarvo", 0));
+
+    // Start, and wait for the figure to appear.
+    t.click_at(505, 475);
+    t.run(1);
+    ASSERT_FALSE(s().Sponsor_On);
+    EXPECT_TRUE(Played(t.media, Wave::Danger));
+    t.run_until_released();
+    ASSERT_FALSE(s().Game_Halted);
+
+    // Walk left from the right edge across the arena; the cut scores when it closes.
+    t.hold(false, false, true, false);
+    run_until([](const GameState& g) { return g.Score > 0 || g.Game_Over; }, 200);
+    t.release();
+    ASSERT_GT(s().Score, 0);
+
+    // The rest of the level's enemies are taken as destroyed: the level is complete.
+    s().Enimy_Count = 0;
+    t.run(1);
+    ASSERT_TRUE(s().Well_Done);
+    t.run(60);
+    t.click_at(431, 260);
+    t.run(1);
+    ASSERT_FALSE(s().Well_Done);
+    EXPECT_EQ(s().Level, 2);
+    EXPECT_TRUE(Played(t.media, Wave::Reload));
+    t.run_until_released();
+
+    // The last life: every frame something hits the figure until the energy is gone.
+    s().Lives = 1;
+    for (int i = 0; i < 3000 && !s().Game_Over; ++i) {
+        t.w().player.Ego_Hit = true;
+        t.run(1);
+    }
+    ASSERT_TRUE(s().Game_Over);
+    const int32_t final_score = s().Score;
+    ASSERT_GT(final_score, 0);
+
+    // Game over, then the name entry: the score beats the cleared table.
+    t.run(3);
+    t.key(13);
+    t.run(1);
+    ASSERT_TRUE(s().Set_Score_New_On);
+    t.run(1);
+    ASSERT_TRUE(s().Name_Entry_On);
+    type("WINNER");
+    t.key(13);
+    t.run(1);
+    t.key(13);
+    t.run(1);
+
+    // Back at the title, ready for a new game from the start.
+    EXPECT_TRUE(s().Sponsor_On);
+    EXPECT_FALSE(s().Set_Score_New_On);
+    EXPECT_EQ(s().Score, 0);
+    EXPECT_EQ(s().Level, 1);
+    EXPECT_EQ(s().Difficulty, 1);
+    EXPECT_EQ(s().Lives, 5);
+
+    const Bytes file = folder.bytes();
+    ASSERT_EQ(file.size(), 496u);
+    EXPECT_EQ(Record(file, 1), Record_Of("WINNER", final_score));
+    for (int i = 2; i <= 10; ++i) EXPECT_EQ(Record(file, i), Record(cleared, i - 1)) << i;
+    EXPECT_TRUE(Same_Span(cleared, file, Table_Begin(2), 496));
+    t.run(30);
+    EXPECT_TRUE(s().Sponsor_On);
+}
+
+}  // namespace
+}  // namespace zarvo::test
