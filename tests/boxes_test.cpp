@@ -52,7 +52,7 @@ TEST_F(Boxes, LevelCompleteIgnoresInputForSixtyFrames) {
     EXPECT_FALSE(s().Well_Done);
     EXPECT_EQ(s().Well_Done_Tick, 0);
     EXPECT_EQ(s().Level, level + 1);   // the next level is built (and opens halted)
-    EXPECT_EQ(t.media.clip_top, 432);  // the pointer is back on the game panel
+    EXPECT_EQ(t.media.clip.Top, 432);  // the pointer is back on the game panel
 }
 
 TEST_F(Boxes, LevelCompleteReloadsOnceAndWaitsForItsButton) {
@@ -104,7 +104,7 @@ TEST_F(Boxes, GameOverLeadsToTheNameEntry) {
     EXPECT_TRUE(s().Set_Score_New_On);
     EXPECT_TRUE(s().Game_Halted);
     EXPECT_EQ(t.w().screens.Game_Over_Tick, 0);
-    EXPECT_EQ(t.media.clip_top, 49);
+    EXPECT_EQ(t.media.clip.Top, 49);
 }
 
 TEST_F(Boxes, GameOverTakesEnterAtOnce) {
@@ -164,7 +164,7 @@ TEST_F(Code_Words, BothWordsThenEnterClosesTheBox) {
     t.run(1);
     EXPECT_FALSE(s().CodeWords_On);
     EXPECT_TRUE(s().Sponsor_On);  // the same Enter does not start the game
-    EXPECT_EQ(t.media.clip_top, 445);
+    EXPECT_EQ(t.media.clip.Top, 445);
 }
 
 TEST_F(Code_Words, OkClosesAtAnyTimeAndTheNextOpeningStartsEmpty) {

@@ -83,7 +83,7 @@ TEST_F(Name_Entry, TheBestScoreTakesRankOneAndPushesTheTableDown) {
     EXPECT_TRUE(s().Sponsor_Paused);
     EXPECT_FALSE(s().Set_Score_New_On);
     EXPECT_EQ(folder.bytes(), file);
-    EXPECT_EQ(t.media.clip_top, 445);
+    EXPECT_EQ(t.media.clip.Top, 445);
 }
 
 TEST_F(Name_Entry, AScoreOfNothingNeverQualifies) {

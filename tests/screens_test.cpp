@@ -98,7 +98,7 @@ TEST_F(Screens, TitleButtonsOpenTheirBoxes) {
     EXPECT_FALSE(s().Sponsor_Score_On);
     click(Show_Sponsor, 401, 470);
     EXPECT_TRUE(s().Sponsor_Score_On);
-    EXPECT_EQ(t.media.clip_top, 49);
+    EXPECT_EQ(t.media.clip.Top, 49);
     click(Show_Sponsor, 409, 498);
     EXPECT_TRUE(s().Sponsor_Option_On);
     s().CodeWord_1.Length = 3;
@@ -145,7 +145,7 @@ TEST_F(Screens, OptionOkClosesBackToWhereItCameFrom) {
     EXPECT_TRUE(s().Sponsor_Option_On);
     click(Show_Option, 437, 334);
     EXPECT_FALSE(s().Sponsor_Option_On);
-    EXPECT_EQ(t.media.clip_top, 445);
+    EXPECT_EQ(t.media.clip.Top, 445);
     s().Panel_Option_On = true;
     s().Game_Halted = true;
     s().Mouse_Clicked = false;
@@ -153,7 +153,7 @@ TEST_F(Screens, OptionOkClosesBackToWhereItCameFrom) {
     Show_Option(t.g);
     EXPECT_FALSE(s().Panel_Option_On);
     EXPECT_FALSE(s().Game_Halted);
-    EXPECT_EQ(t.media.clip_top, 432);
+    EXPECT_EQ(t.media.clip.Top, 432);
 }
 
 TEST_F(Screens, ScoreTabsDeleteAndOk) {
@@ -182,7 +182,7 @@ TEST_F(Screens, ScoreTabsDeleteAndOk) {
     EXPECT_FALSE(s().Sponsor_Score_On);
     EXPECT_EQ(c.Score_Loaded, 0);
     EXPECT_FALSE(c.Score_File_Open);
-    EXPECT_EQ(t.media.clip_top, 445);
+    EXPECT_EQ(t.media.clip.Top, 445);
 }
 
 TEST_F(Screens, ScoreTableOverTheGameReleasesIt) {
