@@ -1,0 +1,161 @@
+// The enemy roster: set-up, damage by shots and holes, the kill sequence and the explosion.
+#include <gtest/gtest.h>
+
+#include "enemy_fixture.h"
+
+namespace zarvo::test {
+namespace {
+
+TEST(Enimy_Setup, PlacesEachEnemyOnItsStartBlock) {
+    Enemy_Game t;
+    t.place({{1, Enemy::Tank}, {11, Enemy::Sub}});
+    EXPECT_EQ(t.s().Enimy_Count, 2);
+    EXPECT_EQ(t.e(11).X, 516);
+    EXPECT_EQ(t.e(11).Y, 212);
+    EXPECT_EQ(t.e(11).Col, 32);
+    EXPECT_EQ(t.e(11).Row, 12);
+    EXPECT_GE(t.e(1).Attack_Interval, 20);
+    EXPECT_LT(t.e(1).Attack_Interval, 40);
+    EXPECT_FALSE(t.e(5).Active);
+    EXPECT_EQ(t.body_cells(), 18);
+}
+
+// An enemy left dying when the level was left must not explode into the next one.
+TEST(Enimy_Setup, ForgetsEnemiesOfThePreviousLevel) {
+    Enemy_Game t;
+    t.place({{4, Enemy::Tank}});
+    t.e(4).Active = false;
+    t.e(4).Dying = true;
+    t.e(4).Shots[3].In_Flight = true;
+    t.place({{1, Enemy::Boxer}});
+    EXPECT_FALSE(t.e(4).Dying);
+    EXPECT_FALSE(t.e(4).Shots[3].In_Flight);
+    Enimy_Kill_Sequence(t.g);
+    Enimy_Explosion(t.g);
+    EXPECT_EQ(t.s().Enimy_Count, 1);
+}
+
+TEST(Enimy_Damage, TwoShotsInOneBlockBothCount) {
+    Enemy_Game t;
+    t.place({{3, Enemy::Spider}});
+    Arena_Grid& shots = t.w().arena.Shot_Grid;
+    shots.set(8, 12, Shot_Mark);
+    shots.set(10, 14, Shot_Mark);
+    shots.set(11, 14, Shot_Mark);  // beside the block: not taken
+    Enimy_Damage(t.g, 3);
+    EXPECT_EQ(t.e(3).Hits, 2);
+    EXPECT_TRUE(t.e(3).Active);
+    EXPECT_EQ(shots(8, 12), No_Code);
+    EXPECT_EQ(shots(10, 14), No_Code);
+    EXPECT_EQ(shots(11, 14), Shot_Mark);
+    EXPECT_EQ(t.waves(Wave::Explose_4), 2);
+}
+
+TEST(Enimy_Damage, TheFourthHitKillsAndDyingEnemiesTakeNoMoreHits) {
+    Enemy_Game t;
+    t.place({{3, Enemy::Spider}});
+    t.e(3).Hits = 3;
+    t.w().arena.Shot_Grid.set(9, 13, Shot_Mark);
+    Enimy_Damage(t.g, 3);
+    EXPECT_EQ(t.e(3).Hits, 4);
+    EXPECT_FALSE(t.e(3).Active);
+    EXPECT_TRUE(t.e(3).Dying);
+    t.w().arena.Shot_Grid.set(9, 13, Shot_Mark);
+    Enimy_Damage(t.g, 3);
+    EXPECT_EQ(t.e(3).Hits, 4);
+    EXPECT_EQ(t.w().arena.Shot_Grid(9, 13), Shot_Mark);
+}
+
+TEST(Enimy_Damage, BurnSpotsSwingBetweenTheirFirstAndLastFrame) {
+    Enemy_Game t;
+    t.place({{2, Enemy::Tank}});
+    t.e(2).Hits = 1;
+    int low = 999, high = 0;
+    for (int i = 0; i < 60; ++i) {
+        Enimy_Damage(t.g, 2);
+        low = std::min(low, t.e(2).Burn_Frame);
+        high = std::max(high, t.e(2).Burn_Frame);
+    }
+    EXPECT_EQ(low, Ex::Ex_Boy_1);
+    EXPECT_EQ(high, Ex::Ex_Boy_18);
+}
+
+// A hole under one cell of the block: the kill sequence, then the explosion with its 999
+// points, and only when the explosion is over does the level end.
+TEST(Enimy_Death, AnEnemyFallingIntoAHoleScoresAndEndsTheLevelAfterItsExplosion) {
+    Enemy_Game t;
+    t.place({{6, Enemy::Tank}});
+    t.e(6).Attack_Interval = 1000;
+    t.run(3);
+    const Enimy_Rec& r = t.e(6);
+    t.w().arena.Floor_Grid.set(r.Col + 2, r.Row + 1, 0);
+    const int32_t score = t.s().Score;
+    t.run(1);
+    EXPECT_TRUE(r.Dying);
+    EXPECT_FALSE(r.Active);
+    int frames = 1;
+    while (r.Dying && frames < 200) t.run(1), ++frames;
+    EXPECT_TRUE(r.Exploding);
+    EXPECT_EQ(t.s().Score, score);
+    EXPECT_EQ(t.body_cells(), 9);
+    EXPECT_EQ(r.Hits, 0);
+    t.run(1);
+    EXPECT_EQ(t.s().Score, score + 999);
+    EXPECT_EQ(t.body_cells(), 0);
+    for (int i = 0; i < 17; ++i) {
+        t.run(1);
+        EXPECT_EQ(t.s().Enimy_Count, 1);
+        EXPECT_FALSE(t.s().Well_Done);
+    }
+    t.run(1);
+    EXPECT_FALSE(r.Exploding);
+    EXPECT_EQ(t.s().Enimy_Count, 0);
+    EXPECT_TRUE(t.s().Well_Done);
+    EXPECT_EQ(t.s().Score, score + 999);
+}
+
+// The crosshair slides from (310, 214) to the block's centre, at most 8 pixels per axis.
+TEST(Enimy_Kill_Sequence, CrosshairApproachesThenTheTriangleSpins) {
+    Enemy_Game t;
+    t.place({{1, Enemy::Boxer}});
+    Enimy_Rec& r = t.e(1);
+    r.Active = false;
+    r.Dying = true;
+    Enimy_Kill_Sequence(t.g);
+    EXPECT_EQ(r.Cross_X, 310);
+    EXPECT_EQ(r.Cross_Y, 214);
+    EXPECT_FALSE(r.Cross_Right);
+    EXPECT_TRUE(r.Cross_Down);
+    int frames = 0;
+    int x = r.Cross_X, y = r.Cross_Y;
+    while (r.Death_Tick == 1) {
+        Enimy_Kill_Sequence(t.g);
+        EXPECT_LE(std::abs(r.Cross_X - x), 8);
+        EXPECT_LE(std::abs(r.Cross_Y - y), 8);
+        x = r.Cross_X, y = r.Cross_Y;
+        ++frames;
+    }
+    EXPECT_EQ(x, 36 + 21);
+    EXPECT_EQ(y, 212 + 21);
+    EXPECT_EQ(frames, (310 - 57 + 7) / 8);
+    while (r.Dying) Enimy_Kill_Sequence(t.g);
+    EXPECT_EQ(r.Kill_W, 28);
+    EXPECT_EQ(r.Kill_H, 14);
+    EXPECT_EQ(r.Kill_Angle, 132);
+    EXPECT_TRUE(r.Exploding);
+    EXPECT_EQ(t.waves(Wave::FadenKreuz), 1);
+    EXPECT_EQ(t.waves(Wave::Explose_3), 1);
+}
+
+TEST(Enimy_Dispatch, RunsOnlyTheOccupiedSlots) {
+    Enemy_Game t;
+    t.place({{2, Enemy::Orbiter}});
+    t.e(5).X = 77;  // an empty slot is never touched
+    Enimy_Dispatch(t.g);
+    EXPECT_EQ(t.e(2).Trail_Len, 4);
+    EXPECT_EQ(t.e(5).X, 77);
+    EXPECT_EQ(t.e(5).Trail_Len, 0);
+}
+
+}  // namespace
+}  // namespace zarvo::test
