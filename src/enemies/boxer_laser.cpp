@@ -41,9 +41,10 @@ int Facing_Of(int32_t angle) {
     }
 }
 
-// A cell outside the arena ends a beam as the edge does.
+// The arena's edge always ends a beam; should a beam ever find no edge, the end of the arena
+// stops it as an enemy's block does, before the cell.
 int32_t Beam_Cell(const Game& g, int col, int row) {
-    if (!Inside_Arena(col, row)) return Occupy_Edge;
+    if (!Inside_Arena(col, row)) return Occupy_Body;
     return g.w.arena.Occupy_Grid(col, row);
 }
 
