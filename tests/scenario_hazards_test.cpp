@@ -1,0 +1,113 @@
+// A played scenario: from the start of the first level (fixed seed), the player cuts away the
+// corner holding the Pyr on place 6, then the corner holding the Blaster on place 1.
+#include <gtest/gtest.h>
+
+#include "enemies/hazard_places.h"
+#include "support/test_game.h"
+
+namespace zarvo::test {
+namespace {
+
+// With this seed the first level puts the Blaster on place 1 and a Pyr of star shots on
+// place 6, with places 2 and 5 free for the player's trails.
+constexpr uint32_t Scenario_Seed = 14;
+
+enum Key { Up, Down, Left, Right };
+
+// Holds one direction until the figure stands on (col, row), then lets go for a frame, which
+// closes a cut that has reached the edge. Answers false if the figure got stuck.
+bool Walk(Test_Game& t, Key key, int col, int row, int limit = 200) {
+    t.hold(key == Up, key == Down, key == Left, key == Right);
+    const PlayerState& p = t.w().player;
+    for (int i = 0; i < limit; ++i) {
+        if (p.Ego_Col == col && p.Ego_Row == row && p.Ego_Step == 0) break;
+        t.run();
+    }
+    t.release();
+    t.run();
+    return p.Ego_Col == col && p.Ego_Row == row;
+}
+
+// Runs frames until the condition holds (at most limit frames); answers whether it did.
+template <typename Condition>
+bool Run_Until(Test_Game& t, Condition done, int limit = 200) {
+    for (int i = 0; i < limit && !done(); ++i) t.run();
+    return done();
+}
+
+struct Scenario {
+    Test_Game t{Scenario_Seed};
+    int32_t count_at_start = 0;
+
+    void start() {
+        t.start_game();
+        count_at_start = t.s().Enimy_Count;
+    }
+    // Round place 6 (cells 29..33 x 6..10): left along row 11, up column 28.
+    bool cut_right_corner() {
+        return Walk(t, Up, 36, 11) && Walk(t, Left, 28, 11) && Walk(t, Up, 28, 1);
+    }
+    // Round place 1 (cells 4..8 x 6..10): down column 9, left along row 11.
+    bool cut_left_corner() {
+        return Walk(t, Left, 9, 1) && Walk(t, Down, 9, 11) && Walk(t, Left, 1, 11);
+    }
+    const Pyr_Rec& pyr() { return t.w().hazards.Pyr[6]; }
+    const Blaster_Rec& blaster() { return t.w().hazards.Blaster[1]; }
+};
+
+TEST(HazardScenario, TheFirstLevelHoldsThePlannedHazards) {
+    Scenario s;
+    s.start();
+    EXPECT_TRUE(s.blaster().Present);
+    EXPECT_TRUE(s.pyr().Present);
+    EXPECT_EQ(s.pyr().Pyr_Kind, 2);
+    for (int free : {2, 5}) {
+        EXPECT_FALSE(s.t.w().hazards.Blaster[free].Present);
+        EXPECT_FALSE(s.t.w().hazards.Pyr[free].Present);
+    }
+    EXPECT_EQ(s.t.s().Star_Fire_Count, 0);
+}
+
+TEST(HazardScenario, CuttingDestroysAPyrAndABlaster) {
+    Scenario s;
+    s.start();
+    ASSERT_TRUE(s.cut_right_corner());
+    EXPECT_EQ(s.t.w().arena.Floor_Grid(29, 6), 0);
+    EXPECT_TRUE(s.pyr().Dying);
+    ASSERT_TRUE(Run_Until(s.t, [&] { return s.pyr().Exploding; }));
+    const int32_t score = s.t.s().Score;
+    s.t.run();
+    EXPECT_EQ(s.t.s().Score, score + 888);
+    EXPECT_EQ(s.t.s().Star_Fire_Count, 24);
+    ASSERT_TRUE(Run_Until(s.t, [&] { return !s.pyr().Exploding; }));
+    EXPECT_FALSE(s.pyr().Present);
+    EXPECT_EQ(s.t.s().Enimy_Count, s.count_at_start - 1);
+
+    ASSERT_TRUE(s.cut_left_corner());
+    EXPECT_EQ(s.t.w().arena.Floor_Grid(4, 6), 0);
+    EXPECT_TRUE(s.blaster().Dying);
+    ASSERT_TRUE(Run_Until(s.t, [&] { return s.blaster().Exploding; }));
+    EXPECT_FALSE(s.blaster().Present);
+    const int32_t before = s.t.s().Enimy_Count;
+    s.t.run(37);
+    EXPECT_EQ(s.t.s().Enimy_Count, before);
+    s.t.run();
+    EXPECT_EQ(s.t.s().Enimy_Count, before - 1);
+    EXPECT_LE(s.t.s().Enimy_Count, s.count_at_start - 2);  // an enemy may fall with them
+    EXPECT_GE(s.t.s().Score, 2 * 888);
+}
+
+TEST(HazardScenario, ReplaysFrameForFrame) {
+    Scenario a, b;
+    for (Scenario* s : {&a, &b}) {
+        s->start();
+        s->cut_right_corner();
+        s->cut_left_corner();
+        s->t.run(150);
+    }
+    EXPECT_TRUE(a.t.w() == b.t.w());
+    EXPECT_EQ(a.t.media.waves.size(), b.t.media.waves.size());
+}
+
+}  // namespace
+}  // namespace zarvo::test
