@@ -109,5 +109,52 @@ TEST(HazardScenario, ReplaysFrameForFrame) {
     EXPECT_EQ(a.t.media.waves.size(), b.t.media.waves.size());
 }
 
+TEST(HazardScenario, ABlockBarsTheStepUntilItIsShot) {
+    Scenario s;
+    s.start();
+    Flame_Rec& block = s.t.w().hazards.Blaster[1].Flame[1];
+    block = Flame_Rec{};
+    block.Flame_Block = true;
+    block.Flame_Col = 36;
+    block.Flame_Row = 11;
+    block.Flame_X = Cell_X(36);
+    block.Flame_Y = Cell_Y(11);
+    block.Flame_Life = 1000;
+    s.t.w().arena.Blocker_Grid.set(36, 11, Blocker_Mark);
+    EXPECT_FALSE(Walk(s.t, Up, 36, 11, 10));
+    EXPECT_EQ(s.t.w().player.Ego_Row, 12);
+    EXPECT_TRUE(block.Flame_Block);
+
+    const int32_t score = s.t.s().Score;
+    s.t.s().Star_Fire_Count = 1;
+    s.t.key(' ');
+    s.t.run(2);
+    EXPECT_EQ(s.t.s().Score, score + 111);
+    EXPECT_FALSE(block.Flame_Block);
+    EXPECT_EQ(s.t.w().arena.Blocker_Grid(36, 11), No_Code);
+    EXPECT_TRUE(Walk(s.t, Up, 36, 11, 10));
+}
+
+TEST(HazardScenario, ClosingTheCutBurnsOutTheFusesOnItsTrail) {
+    Scenario s;
+    s.start();
+    ASSERT_TRUE(Walk(s.t, Down, 36, 20));
+    ASSERT_TRUE(Walk(s.t, Left, 33, 20));
+    Fuse_Rec& fuse = s.t.w().hazards.Fuse[1];
+    fuse.Fuse_On = true;
+    fuse.Fuse_Col = 35;
+    fuse.Fuse_Row = 20;
+    fuse.Fuse_X = Cell_X(35);
+    fuse.Fuse_Y = Cell_Y(20);
+    s.t.run();
+    EXPECT_EQ(fuse.Fuse_Dir, Dir::Left);  // it burns along the trail towards the player
+    ASSERT_TRUE(Walk(s.t, Down, 33, 24));
+    EXPECT_EQ(s.t.w().arena.Way_Grid(34, 20), No_Code);  // the cut is closed
+    EXPECT_TRUE(fuse.Fuse_On);
+    EXPECT_TRUE(fuse.Fuse_Done);
+    EXPECT_TRUE(Run_Until(
+        s.t, [&] { return !fuse.Fuse_On; }, 40));
+}
+
 }  // namespace
 }  // namespace zarvo::test
