@@ -1,7 +1,8 @@
 // Rockets and balls: launching into the 48 entries, flight, bursts at holes and on the player.
+#include "enemies/enemy_shots.h"
+
 #include <gtest/gtest.h>
 
-#include "enemies/enemy_shots.h"
 #include "enemy_fixture.h"
 
 namespace zarvo::test {

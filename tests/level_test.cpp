@@ -1,10 +1,11 @@
 // Level set-up: advancing levels and difficulties, the difficulty switches and the rosters.
+#include "arena/level.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "arena/level.h"
 #include "enemy_fixture.h"
 
 namespace zarvo::test {

@@ -30,8 +30,8 @@ void Clear_Rosters(LevelState& l) {
 }
 
 bool Kept_At_Normal(int index) {
-    return index == 6 || index == 7 || index == 12 || index == 13 || index == 18 ||
-           index == 19 || index == 24 || index == 25;
+    return index == 6 || index == 7 || index == 12 || index == 13 || index == 18 || index == 19 ||
+           index == 24 || index == 25;
 }
 
 void Set_Level_Rosters(LevelState& l, const Level_Entry& e) {

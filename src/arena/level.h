@@ -15,8 +15,9 @@ inline constexpr int Extra_Switch_Max = 16;
 struct Level_Entry {
     int32_t Pyr_Count;
     int32_t Blaster_Count;
-    int32_t Extra_Switches[Extra_Switch_Max];  // switched on in addition to the difficulty's, ended by -1
-    int32_t Enimy_Types[Roster_Slots];  // slot 1, 2, ...; No_Code leaves a slot empty
+    int32_t Extra_Switches[Extra_Switch_Max];  // switched on in addition to the difficulty's, ended
+                                               // by -1
+    int32_t Enimy_Types[Roster_Slots];         // slot 1, 2, ...; No_Code leaves a slot empty
     int32_t Pilot_Count;
 };
 

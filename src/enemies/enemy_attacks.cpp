@@ -9,7 +9,9 @@ namespace zarvo {
 
 namespace {
 
-bool On(Game& g, int weapon_switch) { return g.w.level.On(weapon_switch); }
+bool On(Game& g, int weapon_switch) {
+    return g.w.level.On(weapon_switch);
+}
 
 // One frame of a Tank volley: four salvos, a chain with each, two blasts.
 void Tank_Volley(Game& g, int slot) {
@@ -20,7 +22,7 @@ void Tank_Volley(Game& g, int slot) {
     if (t == 1 || t == 5 || t == 9 || t == 13) {
         if (On(g, Salvo_Switch[(t - 1) / 4])) Fire_Salvo(g, slot);
         if (On(g, Switch::Tank_Chain)) Start_Chain(g, slot);
-        if ((t == 1 || t == 9) && On(g, Switch::Tank_Blast)) Trigger_Blast(r);
+        if ((t == 1 || t == 9) && On(g, Switch::Tank_Blast)) Trigger_Thunder_Blast(g, slot);
     }
     if (t == 14) {
         r.Fire_Tick = 0;
@@ -37,7 +39,7 @@ void Expander_Volley(Game& g, int slot) {
         (t == 31 && On(g, Switch::Expander_Rocket_3)) ||
         (t == 37 && On(g, Switch::Expander_Rocket_4)))
         Fire_Rocket_Pair(g, slot);
-    if ((t == 14 || t == 26) && On(g, Switch::Expander_Blast)) Trigger_Blast(r);
+    if ((t == 14 || t == 26) && On(g, Switch::Expander_Blast)) Trigger_Thunder_Blast(g, slot);
     if (t == 25 && On(g, Switch::Expander_Chain)) Start_Chain(g, slot);
     if (t == 38) {
         r.Fire_Tick = 0;
@@ -110,7 +112,8 @@ void Spider_Attack(Game& g, int slot) {
         (t == 15 && On(g, Switch::Spider_Ball_3)) || (t == 20 && On(g, Switch::Spider_Ball_4)))
         Fire_Balls(g, slot);
     if (t == 10 && On(g, Switch::Spider_Chain)) Start_Chain(g, slot);
-    if ((t == 5 || t == 10 || t == 15) && On(g, Switch::Spider_Blast)) Trigger_Blast(r);
+    if ((t == 5 || t == 10 || t == 15) && On(g, Switch::Spider_Blast))
+        Trigger_Thunder_Blast(g, slot);
     if (t == 21) End_Attack(r);
 }
 
@@ -121,7 +124,7 @@ void Sub_Attack(Game& g, int slot) {
     if ((t == 1 && On(g, Switch::Sub_Ball_1)) || (t == 5 && On(g, Switch::Sub_Ball_2)) ||
         (t == 10 && On(g, Switch::Sub_Ball_3)))
         Fire_Balls(g, slot);
-    if (t == 1 && On(g, Switch::Sub_Blast)) Trigger_Blast(r);
+    if (t == 1 && On(g, Switch::Sub_Blast)) Trigger_Thunder_Blast(g, slot);
     if (t == 5 && On(g, Switch::Sub_Chain)) Start_Chain(g, slot);
     if (t == 11) End_Attack(r);
 }
@@ -133,7 +136,7 @@ void Orbiter_Attack(Game& g, int slot) {
     if (t >= 45 && t <= 75 && (t - 45) % 10 == 0) g.m.Play_Wave(Wave::Explosion_2);
     if (t >= 3 && t <= 24 && t % 3 == 0) Orbiter_Star_Burst(g, slot, t / 3);
     if (t == 14 && On(g, Switch::Orbiter_Chains)) Start_Chains_All(g, slot);
-    if (t == 35 && On(g, Switch::Orbiter_Blast)) Trigger_Blast(r);
+    if (t == 35 && On(g, Switch::Orbiter_Blast)) Trigger_Thunder_Blast(g, slot);
     if (t == 36) Orbiter_Star_Reload(g, slot);
     if (t >= 40 && t <= 75 && t % 5 == 0) Orbiter_Star_Launch(g, slot, (t - 35) / 5);
     if (t == 80) {
@@ -151,7 +154,7 @@ void Boxer_Attack_Start(Game& g, int slot) {
     r.Attacking = true;
     if (On(g, Switch::Boxer_Chain)) Start_Chain(g, slot);
     if (On(g, Switch::Boxer_Balls)) Fire_Ball_Burst(g, slot);
-    if (On(g, Switch::Boxer_Blast)) Trigger_Blast(r);
+    if (On(g, Switch::Boxer_Blast)) Trigger_Thunder_Blast(g, slot);
 }
 
 }  // namespace zarvo

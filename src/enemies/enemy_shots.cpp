@@ -18,10 +18,14 @@ struct Lanes {
 };
 constexpr Lanes Lanes_Of(int32_t dir) {
     switch (dir) {
-        case Shot_Dir::Up: return {{Left_Side, Top, Right_Side}};
-        case Shot_Dir::Down: return {{Left_Side, Bottom, Right_Side}};
-        case Shot_Dir::Left: return {{Top, Left_Side, Bottom}};
-        default: return {{Top, Right_Side, Bottom}};
+        case Shot_Dir::Up:
+            return {{Left_Side, Top, Right_Side}};
+        case Shot_Dir::Down:
+            return {{Left_Side, Bottom, Right_Side}};
+        case Shot_Dir::Left:
+            return {{Top, Left_Side, Bottom}};
+        default:
+            return {{Top, Right_Side, Bottom}};
     }
 }
 
@@ -45,8 +49,7 @@ void Launch(Game& g, Enimy_Rec& r, int32_t dir, const Shot_Start& start) {
 
 // A ball starts at the top-left pixel of its lane's cell.
 void Launch_Ball(Game& g, Enimy_Rec& r, int32_t dir, Lane lane) {
-    Launch(g, r, dir,
-           {r.X + 16 * lane.DC, r.Y + 16 * lane.DR, r.Col + lane.DC, r.Row + lane.DR});
+    Launch(g, r, dir, {r.X + 16 * lane.DC, r.Y + 16 * lane.DR, r.Col + lane.DC, r.Row + lane.DR});
 }
 
 void Launch_Three_Balls(Game& g, Enimy_Rec& r, int32_t dir) {
@@ -58,20 +61,30 @@ void Launch_Three_Balls(Game& g, Enimy_Rec& r, int32_t dir) {
 // Expander's rockets leave the other way.
 int32_t Forward_Dir(int32_t angle) {
     switch (angle) {
-        case 0: return Shot_Dir::Up;
-        case 64: return Shot_Dir::Right;
-        case 128: return Shot_Dir::Down;
-        case 192: return Shot_Dir::Left;
-        default: return 0;
+        case 0:
+            return Shot_Dir::Up;
+        case 64:
+            return Shot_Dir::Right;
+        case 128:
+            return Shot_Dir::Down;
+        case 192:
+            return Shot_Dir::Left;
+        default:
+            return 0;
     }
 }
 int32_t Backward_Dir(int32_t angle) {
     switch (angle) {
-        case 0: return Shot_Dir::Down;
-        case 64: return Shot_Dir::Left;
-        case 128: return Shot_Dir::Up;
-        case 192: return Shot_Dir::Right;
-        default: return 0;
+        case 0:
+            return Shot_Dir::Down;
+        case 64:
+            return Shot_Dir::Left;
+        case 128:
+            return Shot_Dir::Up;
+        case 192:
+            return Shot_Dir::Right;
+        default:
+            return 0;
     }
 }
 
@@ -185,8 +198,7 @@ void Fire_Salvo(Game& g, int slot) {
     const Lanes lanes = Lanes_Of(dir);
     for (int k = 0; k < 3; ++k) {
         const Lane lane = lanes.Cell[k];
-        Launch(g, r, dir,
-               {r.X + PX[dir][k], r.Y + PY[dir][k], r.Col + lane.DC, r.Row + lane.DR});
+        Launch(g, r, dir, {r.X + PX[dir][k], r.Y + PY[dir][k], r.Col + lane.DC, r.Row + lane.DR});
     }
 }
 
@@ -210,7 +222,8 @@ void Fire_Rocket_Pair(Game& g, int slot) {
             Launch(g, r, dir, {r.X - 2, r.Y + 7, r.Col + 2, r.Row});
             Launch(g, r, dir, {r.X - 2, r.Y + 31, r.Col + 2, r.Row + 2});
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -231,10 +244,20 @@ void Fire_Ball_Burst(Game& g, int slot) {
     }
 }
 
-void Tank_Rockets(Game& g) { Shots_Of(g, Tank_Kind); }
-void Expander_Rockets(Game& g) { Shots_Of(g, Expander_Kind); }
-void Spider_Balls(Game& g) { Shots_Of(g, Spider_Kind); }
-void Sub_Balls(Game& g) { Shots_Of(g, Sub_Kind); }
-void Boxer_Ball_Shots(Game& g) { Shots_Of(g, Boxer_Kind); }
+void Tank_Rockets(Game& g) {
+    Shots_Of(g, Tank_Kind);
+}
+void Expander_Rockets(Game& g) {
+    Shots_Of(g, Expander_Kind);
+}
+void Spider_Balls(Game& g) {
+    Shots_Of(g, Spider_Kind);
+}
+void Sub_Balls(Game& g) {
+    Shots_Of(g, Sub_Kind);
+}
+void Boxer_Ball_Shots(Game& g) {
+    Shots_Of(g, Boxer_Kind);
+}
 
 }  // namespace zarvo

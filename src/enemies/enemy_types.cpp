@@ -10,7 +10,9 @@ namespace {
 
 constexpr int Body_Size = 44;
 
-bool Shown(const Enimy_Rec& r) { return r.Active || r.Dying; }
+bool Shown(const Enimy_Rec& r) {
+    return r.Active || r.Dying;
+}
 
 // Shadow and body, 44 x 44, rotated by the body angle.
 void Draw_Body(Game& g, const Enimy_Rec& r, Image_List list, int shadow, int body) {

@@ -42,7 +42,7 @@ void Start_Dying(Game& g, int slot) {
     r.Active = false;
     r.Dying = true;
     r.Death_Tick = 0;
-    for (int star = 1; star <= 8; ++star) Orbiter_Star_Burst(g, slot, star);
+    Orbiter_Stars_Burst_All(g, slot);
 }
 
 void Show_Burn_Spots(Game& g, Enimy_Rec& r) {
@@ -165,20 +165,36 @@ void Enimy_Setup(Game& g) {
         Enimy(g, slot) = Enimy_Rec{};
         if (g.w.level.Enimy_Type[slot] == No_Code) continue;
         Place_Enimy(g, slot);
+        Reset_Enemy_Weapons(g, slot);
     }
 }
 
 void Enimy_Dispatch(Game& g) {
     for (int slot = 1; slot <= Roster_Slots; ++slot) {
         switch (g.w.level.Enimy_Type[slot]) {
-            case Enemy::Boxer: Boxer_Routine(g, slot); break;
-            case Enemy::Orbiter: Orbiter_Routine(g, slot); break;
-            case Enemy::Clipper: Clipper_Routine(g, slot); break;
-            case Enemy::Expander: Expander_Routine(g, slot); break;
-            case Enemy::Tank: Tank_Routine(g, slot); break;
-            case Enemy::Spider: Spider_Routine(g, slot); break;
-            case Enemy::Sub: Sub_Routine(g, slot); break;
-            default: break;
+            case Enemy::Boxer:
+                Boxer_Routine(g, slot);
+                break;
+            case Enemy::Orbiter:
+                Orbiter_Routine(g, slot);
+                break;
+            case Enemy::Clipper:
+                Clipper_Routine(g, slot);
+                break;
+            case Enemy::Expander:
+                Expander_Routine(g, slot);
+                break;
+            case Enemy::Tank:
+                Tank_Routine(g, slot);
+                break;
+            case Enemy::Spider:
+                Spider_Routine(g, slot);
+                break;
+            case Enemy::Sub:
+                Sub_Routine(g, slot);
+                break;
+            default:
+                break;
         }
     }
 }
@@ -230,7 +246,7 @@ void Enimy_Shots(Game& g) {
 }
 
 void Enimy_Chains(Game& g) {
-    static constexpr int Order[] = {Enemy::Expander, Enemy::Spider, Enemy::Tank,   Enemy::Boxer,
+    static constexpr int Order[] = {Enemy::Expander, Enemy::Spider,  Enemy::Tank,   Enemy::Boxer,
                                     Enemy::Sub,      Enemy::Clipper, Enemy::Orbiter};
     for (int type : Order) Bomb_Chains(g, type);
 }

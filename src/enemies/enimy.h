@@ -5,7 +5,9 @@
 namespace zarvo {
 
 // The record of a slot (1..11).
-inline Enimy_Rec& Enimy(Game& g, int slot) { return g.w.enemies.Enimy_Table[slot]; }
+inline Enimy_Rec& Enimy(Game& g, int slot) {
+    return g.w.enemies.Enimy_Table[slot];
+}
 
 void Enimy_Shuffle(Game& g);
 void Enimy_Setup(Game& g);

@@ -10,11 +10,11 @@ namespace {
 // What sets the walking types apart.
 struct Walk_Rules {
     int32_t Turn_Speed;
-    bool Turret_Follows;       // the Tank's turret turns along with the body
-    bool Blast_Off_Turning;    // a thunder blast stops while the body turns
-    bool Blast_Off_Turn_End;   // ... and once more when the turn is over
-    int32_t Interval_Base;     // next attack after Interval_Base + random(Interval_Base)
-    bool Stop_On_Attack;       // the enemy forgets its direction when it attacks
+    bool Turret_Follows;      // the Tank's turret turns along with the body
+    bool Blast_Off_Turning;   // a thunder blast stops while the body turns
+    bool Blast_Off_Turn_End;  // ... and once more when the turn is over
+    int32_t Interval_Base;    // next attack after Interval_Base + random(Interval_Base)
+    bool Stop_On_Attack;      // the enemy forgets its direction when it attacks
     void (*Attack)(Game&, int);
 };
 
@@ -23,19 +23,31 @@ constexpr Walk_Rules Expander_Rules{8, false, true, true, 20, false, Expander_At
 constexpr Walk_Rules Spider_Rules{8, false, false, false, 10, true, Spider_Attack};
 constexpr Walk_Rules Sub_Rules{16, false, true, false, 10, true, Sub_Attack};
 
-int32_t Random_Dir(Game& g) { return g.random(4) + 1; }
+int32_t Random_Dir(Game& g) {
+    return g.random(4) + 1;
+}
 
-bool At_Cell_Boundary(const Enimy_Rec& r) { return r.Step == 0 || r.Step == r.Steps; }
+bool At_Cell_Boundary(const Enimy_Rec& r) {
+    return r.Step == 0 || r.Step == r.Steps;
+}
 
 void Move_Block_Marks(Arena_Grid& occupy, Enimy_Rec& r) {
     for (int c = r.Col; c <= r.Col + 2; ++c)
         for (int row = r.Row; row <= r.Row + 2; ++row)
             if (occupy(c, row) == Occupy_Body) occupy.set(c, row, No_Code);
     switch (r.Move_Dir) {
-        case Step_Dir::Up: r.Row -= 1; break;
-        case Step_Dir::Down: r.Row += 1; break;
-        case Step_Dir::Left: r.Col -= 1; break;
-        case Step_Dir::Right: r.Col += 1; break;
+        case Step_Dir::Up:
+            r.Row -= 1;
+            break;
+        case Step_Dir::Down:
+            r.Row += 1;
+            break;
+        case Step_Dir::Left:
+            r.Col -= 1;
+            break;
+        case Step_Dir::Right:
+            r.Col += 1;
+            break;
     }
     for (int c = r.Col; c <= r.Col + 2; ++c)
         for (int row = r.Row; row <= r.Row + 2; ++row)
@@ -105,10 +117,14 @@ void Walk_Mover(Game& g, int slot, const Walk_Rules& rules) {
 
 int32_t Dir_Angle_Of(int32_t move_dir) {
     switch (move_dir) {
-        case Step_Dir::Down: return 128;
-        case Step_Dir::Left: return 192;
-        case Step_Dir::Right: return 64;
-        default: return 0;
+        case Step_Dir::Down:
+            return 128;
+        case Step_Dir::Left:
+            return 192;
+        case Step_Dir::Right:
+            return 64;
+        default:
+            return 0;
     }
 }
 
@@ -139,7 +155,8 @@ bool Enimy_Blocked(const World& w, const Enimy_Rec& r) {
             case Step_Dir::Right:
                 near_row = far_row = r.Row + k, near_col = r.Col + 3, far_col = r.Col + 4;
                 break;
-            default: return false;
+            default:
+                return false;
         }
         if (occupy(near_col, near_row) == Occupy_Edge) return true;
         if (occupy(far_col, far_row) == Occupy_Body) return true;
@@ -150,11 +167,20 @@ bool Enimy_Blocked(const World& w, const Enimy_Rec& r) {
 void Enimy_Step(Game& g, int slot) {
     Enimy_Rec& r = Enimy(g, slot);
     switch (r.Move_Dir) {
-        case Step_Dir::Up: r.Y -= r.Speed; break;
-        case Step_Dir::Down: r.Y += r.Speed; break;
-        case Step_Dir::Left: r.X -= r.Speed; break;
-        case Step_Dir::Right: r.X += r.Speed; break;
-        default: return;
+        case Step_Dir::Up:
+            r.Y -= r.Speed;
+            break;
+        case Step_Dir::Down:
+            r.Y += r.Speed;
+            break;
+        case Step_Dir::Left:
+            r.X -= r.Speed;
+            break;
+        case Step_Dir::Right:
+            r.X += r.Speed;
+            break;
+        default:
+            return;
     }
     r.Dir_Angle = Dir_Angle_Of(r.Move_Dir);
     r.Step += 1;
@@ -164,15 +190,18 @@ void Enimy_Step(Game& g, int slot) {
     Move_Block_Marks(g.w.arena.Occupy_Grid, r);
 }
 
-void Trigger_Blast(Enimy_Rec& r) {
-    r.Blast_On = true;
-    r.Blast_Tick = 0;
+void Tank_Mover(Game& g, int slot) {
+    Walk_Mover(g, slot, Tank_Rules);
 }
-
-void Tank_Mover(Game& g, int slot) { Walk_Mover(g, slot, Tank_Rules); }
-void Expander_Mover(Game& g, int slot) { Walk_Mover(g, slot, Expander_Rules); }
-void Spider_Mover(Game& g, int slot) { Walk_Mover(g, slot, Spider_Rules); }
-void Sub_Mover(Game& g, int slot) { Walk_Mover(g, slot, Sub_Rules); }
+void Expander_Mover(Game& g, int slot) {
+    Walk_Mover(g, slot, Expander_Rules);
+}
+void Spider_Mover(Game& g, int slot) {
+    Walk_Mover(g, slot, Spider_Rules);
+}
+void Sub_Mover(Game& g, int slot) {
+    Walk_Mover(g, slot, Sub_Rules);
+}
 
 // The Orbiter glides without turning; its attack is switched on per level.
 void Orbiter_Mover(Game& g, int slot) {

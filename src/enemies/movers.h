@@ -20,8 +20,6 @@ bool Is_Quarter(int32_t angle);
 bool Enimy_Blocked(const World& w, const Enimy_Rec& r);
 // One sub-step of Speed pixels; the second sub-step moves the block one cell on the grid.
 void Enimy_Step(Game& g, int slot);
-// A thunder blast starts (or starts again) from its first tick.
-void Trigger_Blast(Enimy_Rec& r);
 
 void Tank_Mover(Game& g, int slot);
 void Expander_Mover(Game& g, int slot);

@@ -25,8 +25,7 @@ inline constexpr int Tank_Salvo_1 = 10, Tank_Salvo_2 = 11, Tank_Salvo_3 = 12, Ta
 inline constexpr int Tank_Chain = 14;
 // Spider.
 inline constexpr int Spider_Blast = 15;
-inline constexpr int Spider_Ball_1 = 16, Spider_Ball_2 = 17, Spider_Ball_3 = 18,
-                     Spider_Ball_4 = 19;
+inline constexpr int Spider_Ball_1 = 16, Spider_Ball_2 = 17, Spider_Ball_3 = 18, Spider_Ball_4 = 19;
 inline constexpr int Spider_Chain = 20;
 // Expander.
 inline constexpr int Expander_Blast = 21;
