@@ -1,0 +1,84 @@
+// A level with pilots and monsters played from a fixed seed with scripted input: the pilots
+// bomb, the monsters hatch and run, and the same script replays to the same World.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "support/test_game.h"
+
+namespace zarvo {
+namespace {
+
+using test::Test_Game;
+
+struct Tally {
+    int bombs = 0;
+    int hatched = 0;
+    int most_out = 0;
+    int highest_pilot = 0;
+};
+
+// Walks the figure along the edge and fires now and then.
+void Script_Frame(Test_Game& t, int frame) {
+    const int leg = frame / 90 % 4;
+    t.hold(leg == 0, leg == 2, leg == 1, leg == 3);
+    if (frame % 45 == 0) t.key(32);
+}
+
+void Count_Frame(const World& before, const World& after, Tally& tally) {
+    int out = 0;
+    for (int i = 1; i <= Monster_Count; ++i) {
+        const Monster_Rec& m = after.pilots.Monster_Table[i];
+        out += m.Active;
+        if (m.Active && !before.pilots.Monster_Table[i].Active) ++tally.hatched;
+    }
+    tally.most_out = std::max(tally.most_out, out);
+    for (int s = 1; s <= Roster_Slots; ++s) {
+        const Pilot_Rec& p = after.pilots.Pilot_Table[s];
+        if (p.Bombing && !before.pilots.Pilot_Table[s].Bombing) ++tally.bombs;
+        tally.highest_pilot = std::max(tally.highest_pilot, p.Height);
+    }
+}
+
+// Difficulty 1, level 4: two pilots, monsters on, a Blaster to hatch them.
+Tally Play(Test_Game& t, int frames) {
+    t.s().Level = 4;
+    t.start_game();
+    Tally tally;
+    auto before = std::make_unique<World>();
+    for (int frame = 0; frame < frames; ++frame) {
+        *before = t.w();
+        Script_Frame(t, frame);
+        t.run(1);
+        Count_Frame(*before, t.w(), tally);
+    }
+    return tally;
+}
+
+TEST(ScenarioPilots, PilotsBombAndMonstersRunAndTheRunReplays) {
+    Test_Game first(2026, false);
+    const Tally tally = Play(first, 900);
+    const World& w = first.w();
+    int pilots = 0;
+    for (int s = 1; s <= Roster_Slots; ++s) pilots += w.level.Pilot_Type[s] == 1;
+    EXPECT_EQ(pilots, 2);
+    EXPECT_GE(tally.bombs, 2);
+    EXPECT_GE(tally.hatched, 3);
+    EXPECT_LE(tally.most_out, Monster_Count);
+    EXPECT_GT(tally.highest_pilot, 0);  // a pilot crossed a ground enemy or a hazard
+    // Monsters that are out stand on the arena.
+    for (int i = 1; i <= Monster_Count; ++i) {
+        const Monster_Rec& m = w.pilots.Monster_Table[i];
+        if (!m.Active || m.Exploding) continue;
+        EXPECT_TRUE(m.Col >= 1 && m.Col <= Arena_Cols && m.Row >= 1 && m.Row <= Arena_Rows);
+    }
+
+    Test_Game again(2026, false);
+    Play(again, 900);
+    EXPECT_TRUE(again.w() == first.w());
+    EXPECT_EQ(again.media.waves.size(), first.media.waves.size());
+}
+
+}  // namespace
+}  // namespace zarvo
