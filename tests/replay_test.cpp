@@ -35,6 +35,7 @@ TEST(Script, ReadsEveryEventKindSeedAndComments) {
         "# a comment\n"
         "\n"
         "seed 4242\n"
+        "screen 1920 1080\n"
         "  3 hold left\n"
         "3 key 13\n"
         "1 move 10 -4\n"
@@ -43,6 +44,7 @@ TEST(Script, ReadsEveryEventKindSeedAndComments) {
         "9 focus 0\n");
     ASSERT_TRUE(s.Seed);
     EXPECT_EQ(*s.Seed, 4242u);
+    EXPECT_EQ(s.Screen, (Screen_Size{1920, 1080}));
     const std::vector<Script_Event> want = {
         {1, Event_Kind::Move, 10, -4},
         {3, Event_Kind::Hold, static_cast<int32_t>(Direction::Left), 0},
@@ -59,7 +61,7 @@ TEST(Script, MalformedLinesNameTheirLineNumber) {
     const char* bad[] = {
         "1 key 14",      "1 key",          "0 click",      "x click",    "1 hold sideways",
         "1 move 3",      "1 move 3 y",     "1 click now",  "1 focus 2",  "1 jump",
-        "seed -1",       "seed 1 2",       "1",            "1 key 65x",  "-3 key 13",
+        "seed -1",       "seed 1 2",       "screen 800",   "screen 0 600", "1",            "1 key 65x",  "-3 key 13",
     };
     for (const char* line : bad) {
         const std::string error = Parse_Error(std::string("# fine\n1 key 13\n\n") + line + "\n");
@@ -206,7 +208,7 @@ TEST(Replay, ARecordingReplaysTheGameItRecorded) {
     test::Test_Game live(31337);
     {
         Recorder rec;
-        ASSERT_TRUE(rec.Open(path, 31337));
+        ASSERT_TRUE(rec.Open(path, 31337, {1024, 768}));
         auto tick = [&](Input_States held) {
             live.media.held = held;
             rec.Held(live.w().Frame_Count + 1, held);
@@ -229,7 +231,7 @@ TEST(Replay, ARecordingReplaysTheGameItRecorded) {
     std::string error;
     ASSERT_TRUE(Parse_Script(Slurp(path), s, error)) << error;
     ASSERT_TRUE(s.Seed);
-    Headless_Runner replay(test::Test_Assets(), *s.Seed);
+    Headless_Runner replay(test::Test_Assets(), *s.Seed, s.Screen);
     replay.Run(s, live.w().Frame_Count);
     EXPECT_EQ(Dump_World(replay.world()), Dump_World(live.w()));
     EXPECT_TRUE(replay.world() == live.w());

@@ -2,10 +2,11 @@
 
 namespace zarvo {
 
-bool Recorder::Open(const std::string& path, uint32_t seed) {
+bool Recorder::Open(const std::string& path, uint32_t seed, Screen_Size screen) {
     file_.open(path, std::ios::trunc);
     if (!file_) return false;
-    file_ << "# zarvo input recording\nseed " << seed << "\n";
+    file_ << "# zarvo input recording\nseed " << seed << "\nscreen " << screen.Width << ' '
+          << screen.Height << '\n';
     file_.flush();
     return static_cast<bool>(file_);
 }

@@ -12,8 +12,9 @@ namespace zarvo {
 
 class Recorder {
 public:
-    // Opens the file and writes the seed line; answers false if it cannot be written.
-    bool Open(const std::string& path, uint32_t seed);
+    // Opens the file and writes the seed and screen lines; answers false if it cannot be
+    // written.
+    bool Open(const std::string& path, uint32_t seed, Screen_Size screen);
     bool Active() const { return file_.is_open(); }
 
     void Key(int32_t frame, int32_t code) { Write({frame, Event_Kind::Key, code, 0}); }

@@ -14,10 +14,6 @@ namespace zarvo {
 
 namespace {
 
-// The screen a headless game pretends to be centred on.
-constexpr int Headless_Screen_Width = 1024;
-constexpr int Headless_Screen_Height = 768;
-
 void Set_Held(Input_States& held, int32_t dir, bool down) {
     switch (static_cast<Direction>(dir)) {
         case Direction::Up: held.Up = down; break;
@@ -77,9 +73,9 @@ bool Write_Outputs(const Headless_Options& o, Headless_Runner& run, std::ostream
 
 }  // namespace
 
-Headless_Runner::Headless_Runner(const Assets* assets, uint32_t seed)
+Headless_Runner::Headless_Runner(const Assets* assets, uint32_t seed, Screen_Size screen)
     : world_(std::make_unique<World>()), media_(assets), game_{*world_, media_} {
-    FormCreate(game_, seed, Headless_Screen_Width, Headless_Screen_Height);
+    FormCreate(game_, seed, screen.Width, screen.Height);
 }
 
 void Headless_Runner::Deliver(const Script_Event& e) {
@@ -142,7 +138,7 @@ int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& 
     Script script;
     int code = 0;
     if (!Load_Script(o, script, err, code)) return code;
-    Headless_Runner run(assets, Choose_Seed(o.Seed, script));
+    Headless_Runner run(assets, Choose_Seed(o.Seed, script), script.Screen);
     run.Run(script, o.Frames);
     return Write_Outputs(o, run, err) ? 0 : 1;
 }

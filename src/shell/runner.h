@@ -25,7 +25,8 @@ struct Headless_Options {
 
 class Headless_Runner {
 public:
-    Headless_Runner(const Assets* assets, uint32_t seed);
+    // A game on a screen of the given size (the window is centred on it).
+    Headless_Runner(const Assets* assets, uint32_t seed, Screen_Size screen = {});
 
     // Runs frames 1..frames of the script; stops early when the game ends itself.
     void Run(const Script& script, int32_t frames);

@@ -73,6 +73,14 @@ std::string Parse_Line(const std::vector<std::string>& w, Script& out) {
         out.Seed = static_cast<uint32_t>(n);
         return {};
     }
+    if (w[0] == "screen") {
+        int64_t width = 0, height = 0;
+        if (w.size() != 3 || !Parse_Int(w[1], width) || !Parse_Int(w[2], height) || width < 1 ||
+            width > 100000 || height < 1 || height > 100000)
+            return "screen wants a width and a height in pixels";
+        out.Screen = {static_cast<int32_t>(width), static_cast<int32_t>(height)};
+        return {};
+    }
     if (!Parse_Int(w[0], n) || n < 1 || n > 0x7FFFFFFF) return "a line must start with a frame number >= 1";
     if (w.size() < 2) return "the frame number stands without an event";
     Script_Event e;

@@ -3,6 +3,7 @@
 // the windowed game records them.
 //
 //   seed S              the generator's seed (a line without frame number)
+//   screen W H          the size of the screen the window was centred on (no frame number)
 //   F key CODE          key-down: 0 (any other key), 8, 13, 32, 65-90, 97-122
 //   F hold DIR          a direction key goes down: up, down, left or right
 //   F release DIR       ... and comes up again
@@ -30,8 +31,14 @@ struct Script_Event {
     bool operator==(const Script_Event&) const = default;
 };
 
+struct Screen_Size {
+    int32_t Width = 1024, Height = 768;
+    bool operator==(const Screen_Size&) const = default;
+};
+
 struct Script {
     std::optional<uint32_t> Seed;
+    Screen_Size Screen;
     std::vector<Script_Event> Events;  // in frame order, file order within a frame
 };
 

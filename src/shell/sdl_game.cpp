@@ -130,7 +130,8 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
     }
     const uint32_t seed = o.Seed ? *o.Seed : Seed_From_Clock();
     Recorder recorder;
-    if (!o.Record.empty() && !recorder.Open(o.Record, seed)) {
+    const Screen_Size screen{media.Screen_Width_Px(), media.Screen_Height_Px()};
+    if (!o.Record.empty() && !recorder.Open(o.Record, seed, screen)) {
         std::fprintf(stderr, "zarvo: cannot write the recording %s\n", o.Record.c_str());
         return 1;
     }

@@ -1,0 +1,238 @@
+// The real game in a real X server: starts its own Xvfb, checks the window's size and place,
+// plays with xdotool, closes the game and replays its recording headless to the same state.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int Screen_W = 1600, Screen_H = 1200;
+
+void Sleep_Ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+bool Have(const std::string& tool) {
+    return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Runs a shell command on the display and answers its output (empty on failure).
+std::string Output_Of(const std::string& display, const std::string& command) {
+    const std::string full = "DISPLAY=" + display + " " + command + " 2>/dev/null";
+    FILE* pipe = ::popen(full.c_str(), "r");
+    if (!pipe) return {};
+    std::string out;
+    char buffer[512];
+    while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+    return ::pclose(pipe) == 0 ? out : std::string{};
+}
+
+// A child process started with extra environment, its output sent to `log`.
+pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>& env,
+            const std::string& log) {
+    std::vector<char*> argv, envp;
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    for (char** e = environ; *e; ++e) envp.push_back(*e);
+    for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// Waits up to timeout_ms for the child; answers its exit code, or -1 if it did not end.
+int Wait_Exit(pid_t pid, int timeout_ms) {
+    for (int waited = 0; waited <= timeout_ms; waited += 20) {
+        int status = 0;
+        if (::waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        Sleep_Ms(20);
+    }
+    return -1;
+}
+
+void Stop(pid_t pid) {
+    if (pid <= 0) return;
+    ::kill(pid, SIGTERM);
+    if (Wait_Exit(pid, 3000) == -1) {
+        ::kill(pid, SIGKILL);
+        Wait_Exit(pid, 3000);
+    }
+}
+
+// An Xvfb of its own on the first free display number.
+class Virtual_Display {
+public:
+    Virtual_Display() {
+        const int first = 140 + static_cast<int>(::getpid() % 300);
+        for (int n = first; n < first + 40 && pid_ <= 0; ++n) {
+            if (Exists("/tmp/.X" + std::to_string(n) + "-lock")) continue;
+            name_ = ":" + std::to_string(n);
+            pid_ = Spawn({"Xvfb", name_, "-screen", "0",
+                          std::to_string(Screen_W) + "x" + std::to_string(Screen_H) + "x24",
+                          "-nolisten", "tcp"},
+                         {}, ::testing::TempDir() + "zarvo_xvfb.log");
+            if (!Ready(n)) Stop(std::exchange(pid_, -1));
+        }
+    }
+    ~Virtual_Display() { Stop(pid_); }
+    bool Up() const { return pid_ > 0; }
+    const std::string& Name() const { return name_; }
+
+private:
+    bool Ready(int n) {
+        for (int i = 0; i < 250; ++i) {
+            if (Exists("/tmp/.X11-unix/X" + std::to_string(n)) &&
+                !Output_Of(name_, "xwininfo -root").empty())
+                return true;
+            int status = 0;
+            if (::waitpid(pid_, &status, WNOHANG) == pid_) return pid_ = -1, false;
+            Sleep_Ms(20);
+        }
+        return false;
+    }
+    std::string name_;
+    pid_t pid_ = -1;
+};
+
+struct Geometry {
+    int x = -1, y = -1, w = -1, h = -1;
+};
+
+int Field(const std::string& text, const std::string& label) {
+    const size_t at = text.find(label);
+    return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + label.size());
+}
+
+Geometry Window_Geometry(const std::string& display, const std::string& id) {
+    const std::string info = Output_Of(display, "xwininfo -id " + id);
+    return {Field(info, "Absolute upper-left X:"), Field(info, "Absolute upper-left Y:"),
+            Field(info, "Width:"), Field(info, "Height:")};
+}
+
+// The game's window id, once it is mapped (empty if the game ends or its window does not
+// show within 15 s).
+std::string Find_Window(const std::string& display, pid_t game) {
+    for (int i = 0; i < 300; ++i) {
+        if (::kill(game, 0) != 0 || ::waitpid(game, nullptr, WNOHANG) == game) return {};
+        std::string id = Output_Of(display, "xdotool search --onlyvisible --name '^Zarvo$'");
+        if (!id.empty()) return id.substr(0, id.find('\n'));
+        Sleep_Ms(50);
+    }
+    return {};
+}
+
+std::string Temp(const std::string& name) { return ::testing::TempDir() + "zarvo_e2e_" + name; }
+
+const std::vector<std::string> Game_Env = {"SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0"};
+
+class End_To_End : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* tool : {"Xvfb", "xdotool", "xwininfo"})
+            if (!Have(tool)) GTEST_SKIP() << tool << " is not installed";
+        display_ = std::make_unique<Virtual_Display>();
+        ASSERT_TRUE(display_->Up()) << "Xvfb did not start";
+    }
+    pid_t Start_Game(std::vector<std::string> args, const std::string& log) {
+        args.insert(args.begin(), ZARVO_BINARY);
+        std::vector<std::string> env = Game_Env;
+        env.push_back("DISPLAY=" + display_->Name());
+        return Spawn(args, env, log);
+    }
+    std::string Xdo(const std::string& args) {
+        return Output_Of(display_->Name(), "xdotool " + args);
+    }
+    std::unique_ptr<Virtual_Display> display_;
+};
+
+TEST_F(End_To_End, WindowIsCentredAndScaled) {
+    const std::string log = Temp("scale.log");
+    const pid_t game = Start_Game({"--scale", "2"}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+    const Geometry g = Window_Geometry(display_->Name(), id);
+    Stop(game);
+    EXPECT_EQ(g.w, 2 * 622);
+    EXPECT_EQ(g.h, 2 * 513);
+    EXPECT_EQ(g.x, (Screen_W - 2 * 622) / 2);
+    EXPECT_EQ(g.y, (Screen_H - 2 * 513) / 2);
+}
+
+TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
+    const std::string record = Temp("record.txt"), live = Temp("live.json"),
+                      replay = Temp("replay.json"), log = Temp("game.log");
+    const pid_t game = Start_Game({"--seed", "4711", "--record", record, "--dump", live}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+
+    const Geometry g = Window_Geometry(display_->Name(), id);
+    EXPECT_EQ(g.w, 622);
+    EXPECT_EQ(g.h, 513);
+    EXPECT_EQ(g.x, (Screen_W - 622) / 2);
+    EXPECT_EQ(g.y, (Screen_H - 513) / 2);
+    const std::string state = Output_Of(display_->Name(), "xprop -id " + id + " _NET_WM_STATE");
+    if (!state.empty()) EXPECT_NE(state.find("_NET_WM_STATE_ABOVE"), std::string::npos) << state;
+
+    Xdo("windowfocus --sync " + id);
+    Sleep_Ms(400);
+    Xdo("key Return");  // starts the game from the title
+    Sleep_Ms(1500);
+    Xdo("mousemove --window " + id + " 500 450");
+    Sleep_Ms(200);
+    Xdo("click 1");  // the panel's title area: the game pauses under the title screen
+    Sleep_Ms(600);
+    Stop(game);
+    ASSERT_TRUE(Exists(live)) << Slurp(log);
+
+    const std::string recording = Slurp(record);
+    EXPECT_NE(recording.find("seed 4711\n"), std::string::npos) << recording;
+    EXPECT_NE(recording.find(" key 13\n"), std::string::npos) << recording;
+    EXPECT_NE(recording.find(" click\n"), std::string::npos) << recording;
+
+    const std::string live_dump = Slurp(live);
+    EXPECT_NE(live_dump.find("\"Sponsor_On\":false"), std::string::npos);
+    EXPECT_NE(live_dump.find("\"Sponsor_Paused\":true"), std::string::npos);
+    const int frames = Field(live_dump, "\"Frame_Count\":");
+    ASSERT_GT(frames, 40);
+
+    const std::string command = std::string(ZARVO_BINARY) + " --headless --frames " +
+                                std::to_string(frames) + " --input " + record + " --dump " +
+                                replay;
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Slurp(replay), live_dump);
+}
+
+}  // namespace
