@@ -11,7 +11,8 @@
 namespace zarvo::test {
 
 struct Enemy_Game : Test_Game {
-    explicit Enemy_Game(uint32_t seed = 12345) : Test_Game(seed, false) {
+    explicit Enemy_Game(uint32_t seed = 12345, bool with_assets = false)
+        : Test_Game(seed, with_assets) {
         s().Sponsor_On = false;
         Reset_Arena(g);
     }
