@@ -1,10 +1,28 @@
 // The title screen, the option screen and the score-table screen: their buttons' exact
 // areas, the greeting, Start and Quit, and how each screen opens and closes.
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <new>
 
 #include "screens/title.h"
 #include "screens_support.h"
 #include "support/test_game.h"
+
+// Every allocation of this program is counted.
+static std::atomic<long> Allocations{0};
+
+void* operator new(std::size_t size) {
+    ++Allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace zarvo::test {
 namespace {
@@ -198,6 +216,36 @@ TEST_F(Screens, ScoreTableOverTheGameReleasesIt) {
     EXPECT_FALSE(s().Game_Halted);
     EXPECT_EQ(t.media.pointer_x, 497);
     EXPECT_EQ(t.media.pointer_y, 452);
+}
+
+TEST_F(Screens, ScreenFramesAllocateNothing) {
+    t.media.waves.reserve(4096);
+    const long before = Allocations;
+    t.run(30);             // the title with its greeting
+    t.click_at(441, 475);  // options
+    t.run(5);
+    t.click_at(300, 215);
+    t.run(1);
+    t.key(13);
+    t.run(1);
+    t.click_at(377, 475);  // score table, reading and writing the file
+    t.run(5);
+    t.click_at(351, 130);
+    t.run(1);
+    t.click_at(204, 350);
+    t.run(1);
+    t.key(13);
+    t.run(1);
+    t.click_at(313, 475);  // code words
+    t.run(5);
+    t.key('A');
+    t.key(13);
+    t.run(25);
+    t.click_at(411, 246);
+    t.run(1);
+    EXPECT_EQ(Allocations - before, 0);
+    EXPECT_FALSE(s().CodeWords_On);
+    EXPECT_EQ(s().Level, 3);  // the third level row was chosen
 }
 
 }  // namespace
