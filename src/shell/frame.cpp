@@ -17,6 +17,41 @@
 
 namespace zarvo {
 
+namespace {
+
+// The counters and flags of the boxes, the score screen, the score file and the name entry.
+void Clear_Screen_Counters(Game& g) {
+    ScreenState& c = g.w.screens;
+    c.Sponsor_Tick = 0;
+    c.Game_Over_Tick = 0;
+    c.CodeWord_Tick = 0;
+    c.Score_Loaded = 0;
+    c.Score_Tick = 0;
+    c.Drive_Error = false;
+    c.Set_Score_Loaded = 0;
+    g.w.game.Name_Entry_On = false;
+    g.w.game.Name_Done = false;
+}
+
+void Clear_Mode_Flags(GameState& s) {
+    s.Panel_Score_On = s.Set_Score_New_On = s.Panel_Option_On = false;
+    s.Sponsor_Option_On = s.Sponsor_Score_On = s.CodeWords_On = false;
+    s.CodeWord_1_Typing = s.CodeWord_2_Typing = false;
+    s.Immortal_Code = s.Fire_Code = s.Sponsor_Paused = s.Well_Done = false;
+    s.Back_Picture_Choice = 0;
+    s.Score = 0;
+    s.Level = 1;
+    s.Difficulty = 1;
+}
+
+void Create_Back_Picture(GameState& s) {
+    s.Back_Picture_Exists = true;
+    s.Back_Picture_Image = Img2::Sponsor;
+    s.Back_Picture_X = 0, s.Back_Picture_Y = 0, s.Back_Picture_Z = -100;
+}
+
+}  // namespace
+
 void FormCreate(Game& g, uint32_t seed, int screen_width, int screen_height) {
     GameState& s = g.w.game;
     g.w.rng.seed(seed);
@@ -27,22 +62,14 @@ void FormCreate(Game& g, uint32_t seed, int screen_width, int screen_height) {
     Clear_Star_Shots(g);
     s.Lives = 5;
     s.Game_Over = false;
+    Clear_Screen_Counters(g);
     s.Sponsor_On = true;
     s.Well_Done_Tick = 0;
     Set_Sponsor_Cursor_Rect(g);
     g.m.Hide_System_Pointer(true);
-    s.Panel_Score_On = s.Set_Score_New_On = s.Panel_Option_On = false;
-    s.Sponsor_Option_On = s.Sponsor_Score_On = s.CodeWords_On = false;
-    s.CodeWord_1_Typing = s.CodeWord_2_Typing = false;
-    s.Immortal_Code = s.Fire_Code = s.Sponsor_Paused = s.Well_Done = false;
-    s.Back_Picture_Choice = 0;
-    s.Score = 0;
-    s.Level = 1;
-    s.Difficulty = 1;
+    Clear_Mode_Flags(s);
     Reset_Energy(g);
-    s.Back_Picture_Exists = true;
-    s.Back_Picture_Image = Img2::Sponsor;
-    s.Back_Picture_X = 0, s.Back_Picture_Y = 0, s.Back_Picture_Z = -100;
+    Create_Back_Picture(s);
 }
 
 void DXDraw1Finalize(Game& g) {
