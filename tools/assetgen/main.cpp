@@ -1,9 +1,79 @@
-// Placeholder until the art is drawn: writes nothing yet.
+// zarvo_assetgen OUTPUT_DIR [--seed S]: paints every image and synthesises every wave of the
+// catalogue into OUTPUT_DIR, one file per item, the same bytes for the same seed.
+// zarvo_assetgen --sheets DIR [--seed S]: contact sheets of the four image lists instead.
 #include <cstdio>
-int main(int argc, char**) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: zarvo_assetgen OUTPUT_DIR\n");
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "contact_sheet.h"
+#include "painters.h"
+#include "shell/asset_loader.h"
+#include "shell/image_file.h"
+#include "shell/wave_file.h"
+#include "sounds.h"
+
+namespace {
+
+using namespace zarvo;
+
+constexpr uint32_t Default_Seed = 1995;
+
+bool Write_Images(const std::string& folder, Image_List list, uint32_t seed) {
+    std::filesystem::create_directories(folder + "/" + Image_List_Name(list));
+    for (int i = 0; i < Image_List_Size(list); ++i) {
+        const Image img = assetgen::Paint_Item(list, i, seed);
+        const ImageSpec& spec = *Image_Spec(list, i);
+        if (img.Width != spec.Width || img.Height != spec.Height || img.Key != spec.Key) {
+            std::fprintf(stderr, "zarvo_assetgen: %s painted %d x %d, not %d x %d\n", spec.Name,
+                         img.Width, img.Height, spec.Width, spec.Height);
+            return false;
+        }
+        const std::string path = folder + "/" + Image_File_Name(list, i);
+        if (!Write_Bmp(path, img)) {
+            std::fprintf(stderr, "zarvo_assetgen: cannot write %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Write_Waves(const std::string& folder, uint32_t seed) {
+    std::filesystem::create_directories(folder + "/" + Wave_List_Name);
+    for (int i = 0; i < Wave::Count; ++i) {
+        const std::string path = folder + "/" + Wave_File_Name(i);
+        if (!Write_Wav(path, assetgen::Synthesise_Wave(i, seed))) {
+            std::fprintf(stderr, "zarvo_assetgen: cannot write %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool seeded = argc == 4 && std::strcmp(argv[2], "--seed") == 0;
+    const bool sheets = (argc == 3 || argc == 5) && std::strcmp(argv[1], "--sheets") == 0;
+    if (argc != 2 && !seeded && !sheets) {
+        std::fprintf(stderr,
+                     "usage: zarvo_assetgen OUTPUT_DIR [--seed S]\n"
+                     "       zarvo_assetgen --sheets DIR [--seed S]\n");
         return 2;
     }
-    return 0;
+    if (argc >= 3 && std::strcmp(argv[1], "--sheets") == 0) {
+        const uint32_t seed =
+            argc == 5 ? static_cast<uint32_t>(std::strtoul(argv[4], nullptr, 10)) : Default_Seed;
+        std::filesystem::create_directories(argv[2]);
+        return assetgen::Write_Contact_Sheets(argv[2], seed, 3) ? 0 : 1;
+    }
+    const std::string folder = argv[1];
+    const uint32_t seed =
+        argc == 4 ? static_cast<uint32_t>(std::strtoul(argv[3], nullptr, 10)) : Default_Seed;
+    const Image_List lists[] = {Image_List::List_1, Image_List::List_2, Image_List::Abc,
+                                Image_List::Ex};
+    for (Image_List list : lists)
+        if (!Write_Images(folder, list, seed)) return 1;
+    return Write_Waves(folder, seed) ? 0 : 1;
 }

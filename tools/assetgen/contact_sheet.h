@@ -1,0 +1,14 @@
+#pragma once
+// Contact sheets for looking at the art: every item of a list scaled up on one picture, keyed
+// pixels shown on a checker board so the transparent parts can be told from black.
+#include <string>
+
+#include "raster.h"
+
+namespace assetgen {
+
+// Writes one sheet per image list into folder ("sheet_DXImageList1.bmp", ...), each item
+// enlarged scale times.
+bool Write_Contact_Sheets(const std::string& folder, uint32_t seed, int scale);
+
+}  // namespace assetgen

@@ -1,0 +1,231 @@
+// Everything that burns or bursts: the fireball explosion frames, smoke puffs, the pilot's
+// wreckage, flying flames and thunder blasts.
+#include <algorithm>
+#include <cmath>
+
+#include "painters.h"
+#include "random.h"
+
+namespace assetgen {
+
+namespace {
+
+using namespace zarvo;
+
+// The colour of fire at a heat of 0 (cold smoke) to 1 (white hot).
+Colour Fire_Colour(float heat) {
+    const Colour ramp[] = {0x2A2420, 0x5A2010, 0xB82808, 0xF06010, 0xFFB030, 0xFFF0B0, 0xFFFFFF};
+    const float f = std::clamp(heat, 0.0f, 1.0f) * 6;
+    const int i = std::min(5, static_cast<int>(f));
+    return Mix(ramp[i], ramp[i + 1], f - i);
+}
+
+// One frame (t from 0 to 1) of a fireball: it swells fast, burns from white to red, and
+// breaks up into drifting smoke. squash flattens it (bomb bursts lie low on the floor).
+void Fireball(Image& img, float t, uint32_t seed, float squash = 1.0f, float smoke_grey = 0.0f) {
+    const float cx = img.Width / 2.0f, cy = img.Height / 2.0f;
+    const float max_r = std::min(cx, cy * squash) - 1.0f;
+    const float radius = max_r * (0.25f + 0.75f * (1 - (1 - t) * (1 - t)));
+    const float heat_scale = std::max(0.0f, 1.15f - 1.25f * t);
+    const float erosion = std::max(0.0f, t - 0.45f) * 1.6f;
+    for (int y = 0; y < img.Height; ++y)
+        for (int x = 0; x < img.Width; ++x) {
+            const float dx = x + 0.5f - cx, dy = (y + 0.5f - cy) * squash;
+            const float r = std::hypot(dx, dy) / radius;
+            const float n = Fractal_Noise(seed, x * 0.11f + t * 1.5f, y * 0.11f - t * 2.0f);
+            const float density = 1.0f - r + (n - 0.5f) * 0.9f - erosion;
+            if (density <= 0.0f) continue;
+            const float heat = heat_scale * (0.35f + density * 1.1f) * (0.7f + 0.6f * n);
+            Colour c = Fire_Colour(heat);
+            if (smoke_grey > 0) c = Mix(c, Scale(0xB0B0B8, 0.5f + 0.6f * n), smoke_grey);
+            Put(img, x, y, c);
+        }
+}
+
+// Sparks thrown out of a blast, flying further each frame.
+void Sparks(Image& img, float t, uint32_t seed, int count, Colour colour) {
+    Gen_Rng rng(seed);
+    const float cx = img.Width / 2.0f, cy = img.Height / 2.0f;
+    for (int k = 0; k < count; ++k) {
+        const float a = rng.range(0, 6.2832f), speed = rng.range(0.5f, 1.0f);
+        const float d = t * speed * std::min(cx, cy) * 1.05f;
+        if (t > speed) continue;
+        Disc(img, cx + d * std::cos(a), cy + d * std::sin(a), 1.2f, Mix(0xFFFFFF, colour, t));
+    }
+}
+
+Image Blast_Frame(const ImageSpec& spec, float t, uint32_t seed, float squash, int sparks) {
+    Image img = Blank(spec);
+    Fireball(img, t, seed, squash);
+    if (sparks > 0) Sparks(img, t, seed + 5, sparks, 0xFFA040);
+    return img;
+}
+
+// A smoke puff: a grey cloud that swells and thins out.
+Image Poff(int frame, uint32_t seed) {
+    Image img = Blank(Ex_List[static_cast<size_t>(Ex::Poff_1 + frame)]);
+    const float t = frame / 9.0f;
+    const float radius = 12 + 26 * std::sqrt(t);
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 80; ++x) {
+            const float r = std::hypot(x + 0.5f - 40, y + 0.5f - 40) / radius;
+            const float n = Fractal_Noise(seed, x * 0.09f + t, y * 0.09f - t * 1.5f);
+            const float density = 1.0f - r + (n - 0.5f) * 1.0f - t * 0.55f;
+            if (density <= 0) continue;
+            Put(img, x, y, Scale(Mix(0x707480, 0xF0F0F8, n * 1.2f - r * 0.3f), 1.1f - 0.35f * t));
+        }
+    return img;
+}
+
+// The player's figure bursting: a blue-white flash, then fire and scattering sparks.
+Image Ex_Boy(int frame, uint32_t seed) {
+    Image img = Blank(Ex_List[static_cast<size_t>(Ex::Ex_Boy_1 + frame)]);
+    const float t = frame / 17.0f;
+    if (frame < 3) Glow(img, 24, 24, 8 + 7 * frame, 0xA0D0FF, 1.5f);
+    Fireball(img, t, seed);
+    Sparks(img, t, seed + 9, 14, 0x60C0FF);
+    return img;
+}
+
+// A piece of the pilot's wreck tumbling down with a trail of smoke.
+Image Pilot_Debris(int frame, uint32_t seed) {
+    Image img = Blank(16, 32, Key_Blue);
+    const float a = frame * 0.7f;
+    for (int k = 0; k < 4; ++k)
+        Disc(img, 8 + std::sin(frame + k * 1.3f), 4.0f + 4.5f * k, 1.5f + 0.6f * k,
+             Scale(0x606068, 1.0f - 0.12f * k));
+    const float cx = 8, cy = 22, ca = std::cos(a), sa = std::sin(a);
+    const std::vector<Point> shard = {{cx + 6 * ca, cy + 6 * sa},
+                                      {cx - 4 * sa, cy + 4 * ca},
+                                      {cx - 6 * ca, cy - 6 * sa},
+                                      {cx + 3 * sa, cy - 3 * ca}};
+    Polygon(img, shard, Mix(0xF0C030, 0x986010, frame / 9.0f));
+    Glow(img, cx, cy, 6, 0xFF6010, 1.0f - frame / 10.0f);
+    Outline(img, 0x201404);
+    (void)seed;
+    return img;
+}
+
+// A flame flying right: a hot head and a flickering tail behind it.
+Image Flame_Right(uint32_t seed) {
+    Image img = Blank(32, 32, Key_Blue);
+    for (int x = 0; x < 32; ++x)
+        for (int y = 0; y < 32; ++y) {
+            const float along = (x + 0.5f) / 32.0f;  // 1 at the head
+            const float width = 3 + 8 * along * along;
+            const float n = Fractal_Noise(seed, x * 0.2f, y * 0.3f);
+            const float heat = along * (1 - std::fabs(y + 0.5f - 16) / width) + (n - 0.5f) * 0.5f;
+            if (heat > 0.12f && x < 29) Put(img, x, y, Fire_Colour(heat * 1.3f + 0.15f));
+        }
+    Glow(img, 22, 16, 8, 0xFFE080, 1.0f);
+    return img;
+}
+
+Image Flame_Diagonal(uint32_t seed) {  // flying up and to the right
+    Image img = Blank(32, 32, Key_Blue);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const float u = ((x + 0.5f) - (y + 0.5f)) / 64.0f + 0.5f;  // 1 at the upper right
+            const float v = ((x + 0.5f) + (y + 0.5f) - 32) / 1.4142f;
+            const float width = 3 + 8 * u * u;
+            const float n = Fractal_Noise(seed, x * 0.2f, y * 0.2f);
+            const float heat = u * (1 - std::fabs(v) / width) + (n - 0.5f) * 0.5f;
+            if (heat > 0.12f && u < 0.92f) Put(img, x, y, Fire_Colour(heat * 1.3f + 0.15f));
+        }
+    Glow(img, 21, 11, 8, 0xFFE080, 1.0f);
+    return img;
+}
+
+Image Flame(int index, uint32_t seed) {
+    switch (index) {
+        case Img2::Flame_Right:
+            return Flame_Right(seed);
+        case Img2::Flame_Left:
+            return Flip_X(Flame_Right(seed));
+        case Img2::Flame_Down:
+            return Rotate_CW(Flame_Right(seed));
+        case Img2::Flame_Up:
+            return Flip_Y(Rotate_CW(Flame_Right(seed)));
+        case Img2::Flame_Right_Up:
+            return Flame_Diagonal(seed);
+        case Img2::Flame_Right_Down:
+            return Flip_Y(Flame_Diagonal(seed));
+        case Img2::Flame_Left_Up:
+            return Flip_X(Flame_Diagonal(seed));
+        default:
+            return Flip_X(Flip_Y(Flame_Diagonal(seed)));
+    }
+}
+
+// A jagged bolt from (x0, y0) to (x1, y1), split in halves with a random kink each time.
+void Bolt(Image& img, Gen_Rng& rng, float x0, float y0, float x1, float y1, float jag, float width,
+          int depth) {
+    if (depth == 0) {
+        Capsule(img, x0, y0, x1, y1, width + 1.6f, 0x4060FF);
+        Capsule(img, x0, y0, x1, y1, width, 0xE8F0FF);
+        return;
+    }
+    const float mx = (x0 + x1) / 2 + rng.range(-jag, jag) * 0.3f;
+    const float my = (y0 + y1) / 2 + rng.range(-jag, jag);
+    Bolt(img, rng, x0, y0, mx, my, jag / 2, width, depth - 1);
+    Bolt(img, rng, mx, my, x1, y1, jag / 2, width, depth - 1);
+}
+
+// A thunder blast leaving its source on the left and forking to the right; the frames grow
+// and flicker.
+Image Thunder_Right(int frame, uint32_t seed) {
+    const ImageSpec& spec = Image_List_2[static_cast<size_t>(Img2::Blast_Thunder_Right_1 + frame)];
+    Image img = Blank(spec);
+    Gen_Rng rng(seed + 17u * frame);
+    const float w = spec.Width - 3.0f, h = static_cast<float>(spec.Height), mid = h / 2;
+    Glow(img, 4, mid, h * 0.45f, 0x6080FF, 1.0f);
+    const int forks = 2 + frame % 3;
+    for (int k = 0; k < forks; ++k) {
+        const float end_y = mid + rng.range(-0.4f, 0.4f) * h;
+        const float end_x = w * rng.range(0.7f, 1.0f);
+        Bolt(img, rng, 2, mid, end_x, end_y, h * 0.35f, k == 0 ? 1.2f : 0.7f, 4);
+    }
+    Disc(img, 4, mid, 3.5f, 0xFFFFFF);
+    return img;
+}
+
+Image Thunder(int index, uint32_t seed) {
+    const int k = index - Img2::Blast_Thunder_Right_1;
+    const Image right = Thunder_Right(k % 7, seed);
+    switch (k / 7) {
+        case 0:
+            return right;
+        case 1:
+            return Flip_X(right);
+        case 2:
+            return Flip_Y(Rotate_CW(right));
+        default:
+            return Rotate_CW(right);
+    }
+}
+
+}  // namespace
+
+Image Paint_Blast_1(int index, uint32_t seed) {
+    if (index >= Img1::Pilot_Ex_1) return Pilot_Debris(index - Img1::Pilot_Ex_1, seed);
+    const int frame = index - Img1::Blaster_Blocker_Ex_1;
+    return Blast_Frame(Image_List_1[static_cast<size_t>(index)], 0.15f + frame * 0.25f,
+                       seed + frame, 1, 0);
+}
+
+Image Paint_Blast_2(int index, uint32_t seed) {
+    if (index <= Img2::Flame_Left_Down) return Flame(index, seed);
+    if (index <= Img2::Bomb_Ex_14) {
+        const int frame = index - Img2::Bomb_Ex_1;
+        return Blast_Frame(Image_List_2[static_cast<size_t>(index)], frame / 13.0f, seed, 1.45f, 6);
+    }
+    return Thunder(index, seed);
+}
+
+Image Paint_Big_Blast(int index, uint32_t seed) {
+    if (index >= Ex::Ex_Boy_1) return Ex_Boy(index - Ex::Ex_Boy_1, seed);
+    if (index >= Ex::Poff_1) return Poff(index - Ex::Poff_1, seed);
+    return Blast_Frame(Ex_List[static_cast<size_t>(index)], index / 36.0f, seed, 1.0f, 24);
+}
+
+}  // namespace assetgen

@@ -1,0 +1,321 @@
+// The ground enemies seen from above, each with a shadow of its own outline, and their
+// bombs, rockets and the Orbiter's star.
+#include <cmath>
+
+#include "painters.h"
+#include "random.h"
+
+namespace assetgen {
+
+namespace {
+
+using namespace zarvo;
+
+constexpr Colour Shadow_Colour = 0x0A0A12;
+constexpr float Pi = 3.14159265f;
+
+// Brushed metal: the base colour with a little streaked grain.
+Shader Metal(Colour base, uint32_t seed, float cx, float cy, float size) {
+    return [=](float x, float y) {
+        const float grain = Value_Noise(seed, x * 0.9f, y * 0.15f);
+        const float light = 1.15f - 0.5f * ((x - cx) + (y - cy)) / (2 * size);
+        return Scale(base, (0.78f + 0.3f * grain) * light);
+    };
+}
+
+void Rivet(Image& img, float x, float y) {
+    Ball(img, x, y, 1.4f, 0xC0C8D0);
+}
+
+// The Boxer: an armoured block with two great fists and a domed head.
+Image Boxer(uint32_t seed) {
+    Image img = Blank(44, 44, Key_Blue);
+    Fill(
+        img, 0, 0, 44, 44, [](float x, float y) { return Sd_Box(x, y, 22, 23, 15, 14, 4); },
+        Metal(0xD83828, seed, 22, 23, 15));
+    for (float x : {10.0f, 34.0f}) {
+        Ball(img, x, 9.5f, 6.6f, 0xFF9020);
+        Capsule(img, x - 3, 6, x + 3, 6, 0.8f, 0xFFD070);
+    }
+    Rect(img, 12, 28, 20, 2, 0x501008);
+    Rect(img, 12, 32, 20, 2, 0x501008);
+    Dome(img, 22, 20, 7.5f, 6.5f, 0xF0F0F8);
+    Rect(img, 17, 18, 10, 3, 0x102040);
+    Rect(img, 18, 19, 3, 1, 0x60FFFF);
+    Rect(img, 23, 19, 3, 1, 0x60FFFF);
+    for (float x : {10.0f, 34.0f}) Rivet(img, x, 35);
+    Outline(img, 0x200404);
+    return img;
+}
+
+// The Clipper's body: a round crab shell with a clamp in each of its four directions.
+Image Clipper(uint32_t seed) {
+    Image img = Blank(48, 48, Key_Blue);
+    for (int k = 0; k < 4; ++k) {
+        const float a = k * Pi / 2;
+        const float dx = std::sin(a), dy = -std::cos(a);
+        Capsule(img, 24 + dx * 12, 24 + dy * 12, 24 + dx * 20, 24 + dy * 20, 4.5f, 0x2C8C60);
+        Rect(img, static_cast<int>(24 + dx * 20 - 3), static_cast<int>(24 + dy * 20 - 3), 6, 6,
+             0x1A5038);
+    }
+    Fill(
+        img, 0, 0, 48, 48, [](float x, float y) { return Sd_Circle(x, y, 24, 24, 15); },
+        Metal(0x30D890, seed, 24, 24, 15));
+    Fill(
+        img, 0, 0, 48, 48,
+        [](float x, float y) { return std::fabs(Sd_Circle(x, y, 24, 24, 10.5f)) - 0.8f; },
+        0x1A6848);
+    Dome(img, 24, 24, 7, 7, 0x60FFC0);
+    Disc(img, 21, 22, 1.8f, 0xFF2020);
+    Disc(img, 27, 22, 1.8f, 0xFF2020);
+    Outline(img, 0x04200F);
+    return img;
+}
+
+// One segment of a Clipper arm stretching to the right: a ribbed hydraulic tube.
+Image Clipper_Arm_Right() {
+    Image img = Blank(29, 48, Key_Blue);
+    Fill(
+        img, 0, 0, 29, 48, [](float x, float y) { return Sd_Box(x, y, 14.5f, 24, 14.5f, 5.5f, 2); },
+        [](float, float y) { return Mix(0x70FFC8, 0x187048, std::fabs(y - 21) / 8.0f); });
+    for (int x = 3; x < 29; x += 7) Rect(img, x, 18, 2, 12, 0x10603C);
+    Capsule(img, 1, 24, 28, 24, 0.6f, 0xC0FFE8);
+    Outline(img, 0x04200F);
+    return img;
+}
+
+// The claw at the end of an arm stretching to the right.
+Image Clipper_Claw_Right() {
+    Image img = Blank(29, 38, Key_Blue);
+    Fill(
+        img, 0, 0, 29, 38, [](float x, float y) { return Sd_Box(x, y, 7, 19, 7, 5.5f, 2); },
+        0x30C080);
+    for (int side = -1; side <= 1; side += 2) {
+        const std::vector<Point> jaw = {{10, 19.0f + side * 3},
+                                        {20, 19.0f + side * 15},
+                                        {27, 19.0f + side * 13},
+                                        {23, 19.0f + side * 5},
+                                        {26, 19.0f + side * 2}};
+        Fill(
+            img, 0, 0, 29, 38, [jaw](float x, float y) { return Sd_Polygon(x, y, jaw); },
+            [](float x, float) { return Mix(0x60FFB8, 0x208858, x / 29.0f); });
+    }
+    Ball(img, 9, 19, 4.0f, 0x70FFC8);
+    Outline(img, 0x04200F);
+    return img;
+}
+
+Image Clipper_Part(int index) {
+    switch (index) {
+        case Img1::Clipper_Right:
+            return Clipper_Arm_Right();
+        case Img1::Clipper_Left:
+            return Flip_X(Clipper_Arm_Right());
+        case Img1::Clipper_Down:
+            return Rotate_CW(Clipper_Arm_Right());
+        case Img1::Clipper_Up:
+            return Flip_Y(Rotate_CW(Clipper_Arm_Right()));
+        case Img1::Clipper_Right_Top:
+            return Clipper_Claw_Right();
+        case Img1::Clipper_Left_Top:
+            return Flip_X(Clipper_Claw_Right());
+        case Img1::Clipper_Down_Top:
+            return Rotate_CW(Clipper_Claw_Right());
+        default:
+            return Flip_Y(Rotate_CW(Clipper_Claw_Right()));
+    }
+}
+
+Image Bomb() {
+    Image img = Blank(32, 32, Key_Blue);
+    Ball(img, 15, 18, 11, 0x384058);
+    Rect(img, 12, 5, 7, 4, 0x707888);
+    Capsule(img, 15.5f, 5, 20, 2, 1.0f, 0xC09060);
+    Glow(img, 21, 2, 4, 0xFFD040, 1.2f);
+    Disc(img, 21, 2, 1.2f, 0xFFFFFF);
+    Outline(img, 0x080810);
+    return img;
+}
+
+// An Expander: a pod of eight petals that opens over the frames to bare its glowing core.
+Image Expander(int frame, uint32_t seed) {
+    Image img = Blank(44, 44, Key_Blue);
+    const float open = frame / 7.0f;  // 0 closed .. 1 open
+    Glow(img, 22, 22, 8 + 10 * open, 0xFF40C0, 0.4f + 0.8f * open);
+    Ball(img, 22, 22, 5 + 3 * open, Mix(0xFF60D0, 0xFFFFFF, open * 0.5f));
+    for (int k = 0; k < 8; ++k) {
+        const float a = k * Pi / 4 + Pi / 8;
+        const float reach = 12.5f + 7.5f * open, inner = 3.0f + 7.0f * open;
+        const float dx = std::sin(a), dy = -std::cos(a), px = -dy, py = dx;
+        const float half = 6.2f - 2.2f * open;
+        const std::vector<Point> petal = {
+            {22 + dx * inner + px * half, 22 + dy * inner + py * half},
+            {22 + dx * reach + px * half * 0.6f, 22 + dy * reach + py * half * 0.6f},
+            {22 + dx * (reach + 2.5f), 22 + dy * (reach + 2.5f)},
+            {22 + dx * reach - px * half * 0.6f, 22 + dy * reach - py * half * 0.6f},
+            {22 + dx * inner - px * half, 22 + dy * inner - py * half}};
+        Fill(
+            img, 0, 0, 44, 44, [petal](float x, float y) { return Sd_Polygon(x, y, petal); },
+            Metal(k % 2 ? 0x9040E0 : 0xB060F0, seed + k, 22, 22, 20));
+    }
+    Outline(img, 0x180428);
+    return img;
+}
+
+Image Rocket_Up_Image() {
+    Image img = Blank(10, 46, Key_Blue);
+    Glow(img, 5, 39, 6, 0xFF8020, 1.2f);
+    Glow(img, 5, 43, 3.5f, 0xFFE080, 1.0f);
+    Polygon(img, {{1, 30}, {5, 24}, {9, 30}, {9, 34}, {1, 34}}, 0xC02020);
+    Fill(
+        img, 0, 0, 10, 46, [](float x, float y) { return Sd_Box(x, y, 5, 18, 2.6f, 14, 2.5f); },
+        [](float x, float) { return Mix(0xF0F0F8, 0x8088A0, x / 10.0f); });
+    Polygon(img, {{2.4f, 6}, {5, 1}, {7.6f, 6}}, 0xFF3020);
+    Rect(img, 3, 14, 4, 2, 0x3060C0);
+    Outline(img, 0x100808);
+    return img;
+}
+
+// The Tank: two tracks whose treads move on over the seven frames, a hull and a turret.
+Image Tank(int frame, bool rocket, uint32_t seed) {
+    Image img = Blank(44, 44, Key_Fuchsia);
+    for (float x : {5.0f, 31.0f}) {
+        Rounded_Box(img, x, 4, 8, 36, 3, 0x302820);
+        for (int y = 4 + (frame * 6) / 7 - 6; y < 40; y += 6)
+            if (y >= 5) Rect(img, static_cast<int>(x) + 1, y, 6, 2, 0x8A7A60);
+    }
+    Fill(
+        img, 0, 0, 44, 44, [](float x, float y) { return Sd_Box(x, y, 22, 22, 10, 15, 3); },
+        Metal(0x6C8A30, seed, 22, 22, 15));
+    if (rocket) {
+        for (float x : {15.0f, 29.0f}) {
+            Rounded_Box(img, x - 3, 10, 6, 20, 2, 0x506020);
+            Polygon(img, {{x - 1.8f, 12}, {x, 7}, {x + 1.8f, 12}}, 0xFF3020);
+        }
+    }
+    Ball(img, 22, 24, 7.5f, 0x8AB040);
+    Capsule(img, 22, 17, 22, 3, 1.8f, 0x506828);
+    Rect(img, 19, 22, 6, 2, 0x304010);
+    Outline(img, 0x141A06);
+    return img;
+}
+
+// The Spider: a round body on eight jointed legs, stepping in three poses.
+Image Spider(int frame, uint32_t seed) {
+    Image img = Blank(44, 44, Key_Fuchsia);
+    const float phase[3] = {-1.0f, 0.0f, 1.0f};
+    for (int k = 0; k < 4; ++k)
+        for (int side = -1; side <= 1; side += 2) {
+            const float base_a = (-0.9f + 0.6f * k);
+            const float step = phase[frame] * ((k % 2 == 0) ? 1.0f : -1.0f) * side * 0.22f;
+            const float a = base_a + step;
+            const float kx = 22 + side * 11 * std::cos(a), ky = 22 + 11 * std::sin(a) * 1.2f;
+            const float fx = 22 + side * 19 * std::cos(a * 1.25f),
+                        fy = 22 + 19 * std::sin(a * 1.25f);
+            Capsule(img, 22 + side * 5, 22 + (k - 1.5f) * 3, kx, ky - 3, 1.4f, 0x402418);
+            Capsule(img, kx, ky - 3, fx, fy, 1.1f, 0x60382A);
+        }
+    Fill(
+        img, 0, 0, 44, 44, [](float x, float y) { return Sd_Ellipse(x, y, 22, 24, 9, 11); },
+        Metal(0xE08020, seed, 22, 24, 10));
+    Dome(img, 22, 13, 5.5f, 4.5f, 0xF0A030);
+    for (int e = 0; e < 4; ++e) Disc(img, 19.0f + e * 2, 12, 0.9f, 0xFF2020);
+    Capsule(img, 22, 19, 22, 32, 0.9f, 0xFFD060);
+    Outline(img, 0x1C0C04);
+    return img;
+}
+
+// The Sub: a round hull that surfaces with a ring of lights running round it.
+Image Sub(int frame, uint32_t seed) {
+    Image img = Blank(44, 44, Key_Blue);
+    Fill(
+        img, 0, 0, 44, 44, [](float x, float y) { return Sd_Circle(x, y, 22, 22, 18); },
+        Metal(0x2878C8, seed, 22, 22, 18));
+    Fill(
+        img, 0, 0, 44, 44,
+        [](float x, float y) { return std::fabs(Sd_Circle(x, y, 22, 22, 13.5f)) - 1.0f; },
+        0x103860);
+    for (int k = 0; k < 8; ++k) {
+        const float a = k * Pi / 4 + frame * Pi / 16;
+        const bool lit = (k % 4) == frame % 4 || ((k + 2) % 4) == frame % 4;
+        const float x = 22 + 15.8f * std::sin(a), y = 22 - 15.8f * std::cos(a);
+        if (lit) Glow(img, x, y, 4, 0x80FFFF, 1.0f);
+        Disc(img, x, y, 1.6f, lit ? 0xE0FFFF : 0x205070);
+    }
+    Dome(img, 22, 22, 8, 8, 0x50B0FF);
+    Capsule(img, 22, 22, 22 + 6 * std::sin(frame * Pi / 2), 22 - 6 * std::cos(frame * Pi / 2), 1.5f,
+            0x203040);
+    Disc(img, 22, 22, 2.2f, 0xFFD040);
+    Outline(img, 0x041020);
+    return img;
+}
+
+// The Orbiter's star: eight bright points round a hot core.
+Image Snake_Star() {
+    Image img = Blank(68, 68, Key_Blue);
+    Glow(img, 34, 34, 33, 0xFFB020, 0.9f);
+    Star(img, 34, 34, 31, 11, 8, 0.0f, 0xFFD040);
+    Star(img, 34, 34, 20, 8, 8, Pi / 8, 0xFFF0A0);
+    Ball(img, 34, 34, 7, 0xFFFFE0);
+    return img;
+}
+
+Image With_Shadow(const Image& body, bool shadow) {
+    return shadow ? Silhouette(body, Shadow_Colour) : body;
+}
+
+}  // namespace
+
+Image Paint_Enemy_1(int index, uint32_t seed) {
+    switch (index) {
+        case Img1::Boxer:
+        case Img1::Boxer_Shadow:
+            return With_Shadow(Boxer(seed), index == Img1::Boxer_Shadow);
+        case Img1::Clipper:
+        case Img1::Clipper_shadow:
+            return With_Shadow(Clipper(seed), index == Img1::Clipper_shadow);
+        case Img1::Bombe:
+        case Img1::Bombe_Shadow:
+            return With_Shadow(Bomb(), index == Img1::Bombe_Shadow);
+    }
+    return Clipper_Part(index);
+}
+
+Image Paint_Enemy_2(int index, uint32_t seed) {
+    if (index >= Img2::Expander_1 && index <= Img2::Expander_8_Shadow) {
+        const int k = index - Img2::Expander_1;
+        return With_Shadow(Expander(k % 8, seed), k >= 8);
+    }
+    if (index >= Img2::Tank_Run_1 && index <= Img2::Tank_Run_7)
+        return Tank(index - Img2::Tank_Run_1, false, seed);
+    if (index >= Img2::Spider_1 && index <= Img2::Spider_3_Shadow) {
+        const int k = index - Img2::Spider_1;
+        return With_Shadow(Spider(k % 3, seed), k >= 3);
+    }
+    if (index >= Img2::Sub_1 && index <= Img2::Sub_4_Shadow) {
+        const int k = index - Img2::Sub_1;
+        Image img = With_Shadow(Sub(k % 4, seed), k >= 4);
+        return img;
+    }
+    switch (index) {
+        case Img2::Tank_Shadow:
+            return With_Shadow(Tank(0, false, seed), true);
+        case Img2::Tank_Rocket:
+            return Tank(0, true, seed);
+        case Img2::Tank_Rocket_Shadow:
+            return With_Shadow(Tank(0, true, seed), true);
+        case Img2::Rocket_Up:
+            return Rocket_Up_Image();
+        case Img2::Rocket_Down:
+            return Flip_Y(Rocket_Up_Image());
+        case Img2::Rocket_Right:
+            return Rotate_CW(Rocket_Up_Image());
+        case Img2::Rocket_Left:
+            return Flip_X(Rotate_CW(Rocket_Up_Image()));
+        case Img2::Snake_Star:
+            return Snake_Star();
+    }
+    return Blank(Image_List_2[static_cast<size_t>(index)]);
+}
+
+}  // namespace assetgen

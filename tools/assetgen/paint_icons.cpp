@@ -1,0 +1,269 @@
+// The small items of the first list: panel icons and readout digits, stars, balls, the pointer,
+// the crosshair pieces, the laser pieces and the kill-sequence triangle.
+#include <cmath>
+
+#include "painters.h"
+#include "random.h"
+
+namespace assetgen {
+
+namespace {
+
+using namespace zarvo;
+
+Image Canvas(int index) {
+    return Blank(Image_List_1[static_cast<size_t>(index)]);
+}
+
+Image Heart() {
+    Image img = Canvas(Img1::Herz);
+    const Distance heart = [](float x, float y) {
+        const float lobes =
+            std::min(Sd_Circle(x, y, 4.6f, 4.4f, 3.6f), Sd_Circle(x, y, 10.4f, 4.4f, 3.6f));
+        const std::vector<Point> tip = {{1.2f, 5.6f}, {13.8f, 5.6f}, {7.5f, 11.0f}};
+        return std::min(lobes, Sd_Polygon(x, y, tip));
+    };
+    Fill(img, 0, 0, 15, 12, heart, [](float x, float y) {
+        const float light = std::max(0.0f, 1.0f - std::hypot(x - 4.5f, y - 3.5f) / 6.0f);
+        return Add(Mix(0xFF3048, 0x900818, y / 11.0f), 0xFFFFFF, 0.6f * light * light);
+    });
+    Outline(img, 0x3A0008);
+    return img;
+}
+
+// A four-pointed sparkle with a soft halo and a white-hot centre.
+Image Sparkle(int index, Colour colour) {
+    Image img = Canvas(index);
+    const float c = img.Width / 2.0f, r = img.Width / 2.0f - 0.5f;
+    Glow(img, c, c, r, colour, 0.9f);
+    Star(img, c, c, r, r * 0.22f, 4, 0.0f, Mix(colour, 0xFFFFFF, 0.45f));
+    Star(img, c, c, r * 0.55f, r * 0.16f, 4, 0.785f, Mix(colour, 0xFFFFFF, 0.3f));
+    Disc(img, c, c, r * 0.22f, 0xFFFFFF);
+    return img;
+}
+
+Image Pointer() {
+    Image img = Canvas(Img1::Cursor);
+    const std::vector<Point> arrow = {{1.0f, 1.0f},   {1.0f, 18.5f}, {5.3f, 14.6f}, {8.6f, 21.5f},
+                                      {11.6f, 20.0f}, {8.4f, 13.4f}, {14.2f, 13.4f}};
+    Fill(
+        img, 0, 0, 17, 23, [&arrow](float x, float y) { return Sd_Polygon(x, y, arrow); },
+        [](float x, float y) { return Mix(0xFFFFFF, 0x78D8FF, (x + y) / 30.0f); });
+    Outline(img, 0x041020);
+    return img;
+}
+
+Image Orb(int index, Colour colour, float glow) {
+    Image img = Canvas(index);
+    const float c = img.Width / 2.0f, cy = img.Height / 2.0f;
+    const float r = std::min(c, cy) - 0.5f;
+    if (glow > 0) Glow(img, c, cy, r + 0.5f, colour, glow);
+    Ball(img, c, cy, r * (glow > 0 ? 0.62f : 0.92f), colour);
+    if (glow <= 0) Outline(img, Scale(colour, 0.25f));
+    return img;
+}
+
+Image Fire_Ball(int index, Colour outer, Colour inner) {
+    Image img = Canvas(index);
+    const float c = img.Width / 2.0f, r = c - 0.5f;
+    Glow(img, c, c, r, outer, 1.2f);
+    Disc(img, c, c, r * 0.55f, Mix(outer, inner, 0.5f));
+    Disc(img, c, c, r * 0.32f, inner);
+    return img;
+}
+
+// A bright ring of energy, as the orbiting trails and enemy balls use.
+Image Energy_Ring(int index, Colour colour) {
+    Image img = Canvas(index);
+    const float c = 7.5f;
+    Glow(img, c, c, 7.4f, colour, 0.7f);
+    Fill(
+        img, 0, 0, 15, 15,
+        [c](float x, float y) { return std::fabs(Sd_Circle(x, y, c, c, 4.6f)) - 1.4f; },
+        Mix(colour, 0xFFFFFF, 0.35f));
+    Disc(img, c, c, 2.0f, 0xFFFFFF);
+    return img;
+}
+
+// Seven segments: a, b, c, d, e, f, g, clockwise from the top, g in the middle.
+constexpr uint8_t Segments_Of[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+
+void Segment(Image& img, int which, float w, float h, float t, Colour c) {
+    const float l = t, r = w - t, top = t, mid = h / 2, bot = h - t, g = t * 0.9f;
+    const float ends[7][4] = {{l + g, top, r - g, top}, {r, top + g, r, mid - g},
+                              {r, mid + g, r, bot - g}, {l + g, bot, r - g, bot},
+                              {l, mid + g, l, bot - g}, {l, top + g, l, mid - g},
+                              {l + g, mid, r - g, mid}};
+    const float* e = ends[which];
+    Capsule(img, e[0], e[1], e[2], e[3], t * 0.6f, c);
+}
+
+Image Seven_Segment_Digit(int index, int digit, Colour on, Colour off) {
+    Image img = Canvas(index);
+    const float w = static_cast<float>(img.Width) - 1.5f, h = static_cast<float>(img.Height) - 1;
+    const float t = img.Width / 6.0f;
+    for (int s = 0; s < 7; ++s) Segment(img, s, w, h, t, off);
+    for (int s = 0; s < 7; ++s)
+        if (Segments_Of[digit] & (1 << s)) Segment(img, s, w, h, t, on);
+    return img;
+}
+
+Image Shot_Icon() {
+    Image img = Canvas(Img1::Con_Fire);
+    Glow(img, 5.5f, 5.0f, 5.5f, 0xFFB020, 0.8f);
+    Star(img, 5.5f, 5.2f, 5.0f, 2.1f, 5, 0.0f, 0xFFE060);
+    Disc(img, 5.5f, 5.2f, 1.2f, 0xFFFFFF);
+    return img;
+}
+
+Image Way_Dot() {
+    Image img = Canvas(Img1::Way_Point);
+    Glow(img, 5.5f, 5.0f, 5.4f, 0x20C8FF, 0.9f);
+    Ball(img, 5.5f, 5.0f, 2.8f, 0x70E8FF);
+    return img;
+}
+
+// The beam across a cell: white core, red fringe, dark edge; the same on every row.
+Image Laser_Beam(int index) {
+    Image img = Canvas(index);
+    const bool vertical = img.Width < img.Height;
+    const int across = vertical ? img.Width : img.Height;
+    for (int y = 0; y < img.Height; ++y)
+        for (int x = 0; x < img.Width; ++x) {
+            const float d = std::fabs((vertical ? x : y) + 0.5f - across / 2.0f) / (across / 2.0f);
+            const float along = (vertical ? y : x) / 16.0f;
+            const float flicker = 0.9f + 0.1f * std::sin(along * 6.2832f * 2);
+            Colour c = Mix(0xFFFFFF, 0xFF2040, d * 1.4f);
+            c = Mix(c, 0x300008, (d - 0.55f) * 2.2f);
+            Put(img, x, y, Scale(c, flicker));
+        }
+    return img;
+}
+
+// The tip of a beam: a flare where it stops, the beam coming from below (turned for the other
+// directions).
+Image Laser_Tip_Up() {
+    Image img = Blank(18, 19, Key_Blue);
+    for (int y = 8; y < 19; ++y)
+        for (int x = 6; x < 13; ++x) {
+            const float d = std::fabs(x + 0.5f - 9.5f) / 3.5f;
+            Put(img, x, y, Mix(Mix(0xFFFFFF, 0xFF2040, d * 1.4f), 0x300008, (d - 0.55f) * 2.2f));
+        }
+    Glow(img, 9.0f, 8.0f, 9.0f, 0xFF3050, 1.2f);
+    Star(img, 9.0f, 8.0f, 7.5f, 1.8f, 4, 0.4f, 0xFFA0B0);
+    Disc(img, 9.0f, 8.0f, 2.5f, 0xFFFFFF);
+    return img;
+}
+
+Image Laser_End(int index) {
+    const Image up = Laser_Tip_Up();
+    switch (index) {
+        case Img1::Laser_End_Up:
+            return up;
+        case Img1::Laser_End_Down:
+            return Flip_Y(up);
+        case Img1::Laser_End_Right:
+            return Rotate_CW(up);
+        default:
+            return Flip_X(Rotate_CW(up));
+    }
+}
+
+// The kill-sequence triangle: a hollow neon outline.
+Image Triangle() {
+    Image img = Canvas(Img1::Triangel);
+    const std::vector<Point> tri = {{2.0f, 38.0f}, {40.0f, 2.0f}, {78.0f, 38.0f}};
+    Fill(
+        img, 0, 0, 80, 40,
+        [&tri](float x, float y) { return std::fabs(Sd_Polygon(x, y, tri)) - 1.6f; },
+        [](float x, float y) {
+            return Mix(0xFFFF80, 0xFF8000, (y + std::fabs(x - 40) * 0.2f) / 40.0f);
+        });
+    Fill(
+        img, 0, 0, 80, 40,
+        [&tri](float x, float y) { return std::fabs(Sd_Polygon(x, y, tri)) - 0.5f; }, 0xFFFFFF);
+    Outline(img, 0x402000);
+    return img;
+}
+
+Image Crosshair_Line(int index) {
+    Image img = Canvas(index);
+    for (int y = 0; y < img.Height; ++y)
+        for (int x = 0; x < img.Width; ++x) {
+            const int along = img.Width > img.Height ? x : y;
+            const int across = img.Width > img.Height ? y : x;
+            const Colour c = across == 0 ? 0x60FF90 : 0x109040;
+            Put(img, x, y, (along / 4) % 2 == 0 ? c : Scale(c, 0.7f));
+        }
+    return img;
+}
+
+Image Target_Mark() {
+    Image img = Canvas(Img1::Target);
+    const float c = 12.0f;
+    Fill(
+        img, 0, 0, 24, 24,
+        [c](float x, float y) { return std::fabs(Sd_Circle(x, y, c, c, 8.0f)) - 1.1f; }, 0x60FF90);
+    for (int k = 0; k < 4; ++k) {
+        const float dx = (k == 0) - (k == 1), dy = (k == 2) - (k == 3);
+        Capsule(img, c + dx * 4.0f, c + dy * 4.0f, c + dx * 11.0f, c + dy * 11.0f, 0.9f, 0xC0FFD0);
+    }
+    Disc(img, c, c, 1.3f, 0xFF4040);
+    Outline(img, 0x003010);
+    return img;
+}
+
+}  // namespace
+
+Image Paint_Icon(int index, uint32_t) {
+    if (index >= Img1::Digit_0 && index <= Img1::Digit_9)
+        return Seven_Segment_Digit(index, index - Img1::Digit_0, 0xFFC830, 0x1E180C);
+    if (index >= Img1::Digit_0_Red && index <= Img1::Digit_9_Red)
+        return Seven_Segment_Digit(index, index - Img1::Digit_0_Red, 0xFF3A28, 0x220A08);
+    if (index >= Img1::Laser_End_Down && index <= Img1::Laser_End_Right) return Laser_End(index);
+    switch (index) {
+        case Img1::Herz:
+            return Heart();
+        case Img1::Star_Blue:
+            return Sparkle(index, 0x3090FF);
+        case Img1::Star_Green:
+            return Sparkle(index, 0x40FF60);
+        case Img1::Cursor:
+            return Pointer();
+        case Img1::Fire_Mini_Green:
+            return Fire_Ball(index, 0x30FF40, 0xE0FFC0);
+        case Img1::Ball_Mini_Blue:
+            return Orb(index, 0x3878FF, 0);
+        case Img1::Fire_Ball_Mini:
+            return Fire_Ball(index, 0xFF7018, 0xFFF0A0);
+        case Img1::Fire_White:
+            return Fire_Ball(index, 0xC0D8FF, 0xFFFFFF);
+        case Img1::Con_Fire:
+            return Shot_Icon();
+        case Img1::Ball_Mini_Green:
+            return Orb(index, 0x40E050, 0);
+        case Img1::Laser_UD:
+        case Img1::Laser_LR:
+            return Laser_Beam(index);
+        case Img1::Way_Point:
+            return Way_Dot();
+        case Img1::Ball_Midi:
+            return Orb(index, 0xD040FF, 0.8f);
+        case Img1::Circle_16_1:
+            return Energy_Ring(index, 0xFF7020);
+        case Img1::Circle_16_2:
+            return Energy_Ring(index, 0x40FF60);
+        case Img1::Circle_16_3:
+            return Energy_Ring(index, 0xC060FF);
+        case Img1::Triangel:
+            return Triangle();
+        case Img1::FadenKreuz_Hor:
+        case Img1::FadenKreuz_Ver:
+            return Crosshair_Line(index);
+        case Img1::Target:
+            return Target_Mark();
+    }
+    return Canvas(index);
+}
+
+}  // namespace assetgen

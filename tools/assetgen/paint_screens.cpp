@@ -1,0 +1,382 @@
+// The full-size pictures, the two panels and the boxes, with their buttons and slots placed
+// exactly where the screens test the clicks and write their text (layout.h).
+#include <cmath>
+#include <string>
+
+#include "font.h"
+#include "layout.h"
+#include "painters.h"
+#include "random.h"
+
+namespace assetgen {
+
+namespace {
+
+using namespace zarvo;
+
+constexpr Colour Frame_Steel = 0x4A5668;
+constexpr Colour Box_Inside = 0x0E1624;
+constexpr Colour Slot_Colour = 0x05080E;
+constexpr Colour Label_Colour = 0x8CC8E8;
+constexpr Colour Accent = 0x30D0FF;
+
+struct Local {
+    int x, y, w, h;
+};
+
+Local To_Local(const Window_Rect& r, Origin o) {
+    return {r.x0 - o.x, r.y0 - o.y, r.x1 - r.x0 + 1, r.y1 - r.y0 + 1};
+}
+
+// Brushed steel with a soft vertical sheen.
+void Steel(Image& img, Local a, Colour base, uint32_t seed) {
+    for (int y = a.y; y < a.y + a.h; ++y)
+        for (int x = a.x; x < a.x + a.w; ++x) {
+            const float grain = Value_Noise(seed, x * 0.05f, y * 1.3f);
+            const float sheen = 0.9f + 0.2f * std::sin((y - a.y) * 3.14159f / std::max(1, a.h));
+            Put(img, x, y, Scale(base, (0.82f + 0.28f * grain) * sheen));
+        }
+}
+
+// A raised edge: light on the upper left, dark on the lower right.
+void Bevel(Image& img, Local a, float strength) {
+    for (int x = a.x; x < a.x + a.w; ++x) {
+        Put(img, x, a.y, Add(img.At(x, a.y), 0xFFFFFF, strength));
+        Put(img, x, a.y + a.h - 1, Scale(img.At(x, a.y + a.h - 1), 1 - strength));
+    }
+    for (int y = a.y; y < a.y + a.h; ++y) {
+        Put(img, a.x, y, Add(img.At(a.x, y), 0xFFFFFF, strength));
+        Put(img, a.x + a.w - 1, y, Scale(img.At(a.x + a.w - 1, y), 1 - strength));
+    }
+}
+
+// A sunken dark slot for text and readouts, its rim lit from below.
+void Slot(Image& img, Local a) {
+    Rect(img, a.x, a.y, a.w, a.h, Slot_Colour);
+    Rect(img, a.x, a.y, a.w, 1, 0x000000);
+    Rect(img, a.x, a.y, 1, a.h, 0x000000);
+    Rect(img, a.x, a.y + a.h - 1, a.w, 1, 0x5A6678);
+    Rect(img, a.x + a.w - 1, a.y, 1, a.h, 0x5A6678);
+}
+
+// A button filling the click rectangle exactly: a glowing face with a raised rim.
+void Button(Image& img, Local a, const char* label, uint32_t seed) {
+    for (int y = a.y; y < a.y + a.h; ++y)
+        for (int x = a.x; x < a.x + a.w; ++x) {
+            const float t = static_cast<float>(y - a.y) / a.h;
+            const float n = Value_Noise(seed, x * 0.1f, y * 0.8f);
+            Put(img, x, y, Scale(Mix(0x3A5A80, 0x182838, t), 0.9f + 0.2f * n));
+        }
+    Rect(img, a.x + 2, a.y + 2, a.w - 4, 1, 0x70B8E8);  // the glass catches the light
+    Bevel(img, a, 0.45f);
+    Frame(img, a.x + 1, a.y + 1, a.w - 2, a.h - 2, 0x24384C);
+    Bevel(img, {a.x + 1, a.y + 1, a.w - 2, a.h - 2}, 0.25f);
+    if (label) Small_Text_Centred(img, label, a.x + a.w / 2, a.y + a.h - 12, 0xE8F8FF);
+}
+
+void Label_Right(Image& img, const char* text, int right, int y) {
+    Small_Text(img, text, right - Small_Text_Width(text), y, Label_Colour);
+}
+
+// The icons on the title panel's buttons, centred on (cx, cy).
+void Icon(Image& img, int which, float cx, float cy) {
+    const Colour c = 0xFFD050;
+    switch (which) {
+        case 0:  // a framed landscape
+            Frame(img, static_cast<int>(cx) - 10, static_cast<int>(cy) - 7, 21, 15, c);
+            Polygon(img,
+                    {{cx - 8, cy + 6},
+                     {cx - 2, cy - 2},
+                     {cx + 2, cy + 2},
+                     {cx + 5, cy - 1},
+                     {cx + 9, cy + 6}},
+                    0x60C0FF);
+            Disc(img, cx + 5, cy - 3, 1.8f, c);
+            break;
+        case 1:  // a key
+            Fill(
+                img, cx - 12, cy - 8, cx, cy + 8,
+                [=](float x, float y) {
+                    return std::fabs(Sd_Circle(x, y, cx - 6, cy, 4.5f)) - 1.3f;
+                },
+                c);
+            Rect(img, static_cast<int>(cx - 2), static_cast<int>(cy - 1), 13, 3, c);
+            Rect(img, static_cast<int>(cx + 6), static_cast<int>(cy + 2), 2, 4, c);
+            Rect(img, static_cast<int>(cx + 9), static_cast<int>(cy + 2), 2, 3, c);
+            break;
+        case 2:  // a cup
+            Polygon(img, {{cx - 8, cy - 8}, {cx + 8, cy - 8}, {cx + 5, cy + 1}, {cx - 5, cy + 1}},
+                    c);
+            Rect(img, static_cast<int>(cx - 1), static_cast<int>(cy + 1), 3, 5, c);
+            Rect(img, static_cast<int>(cx - 6), static_cast<int>(cy + 6), 13, 2, c);
+            break;
+        case 3:  // a cog
+            Star(img, cx, cy, 9, 6.5f, 8, 0, c);
+            Disc(img, cx, cy, 3, 0x203040);
+            break;
+        case 4:  // play
+            Polygon(img, {{cx - 6, cy - 8}, {cx + 9, cy}, {cx - 6, cy + 8}}, 0x60FF80);
+            break;
+        default:  // off
+            Fill(
+                img, cx - 10, cy - 10, cx + 10, cy + 10,
+                [=](float x, float y) {
+                    const float ring = std::fabs(Sd_Circle(x, y, cx, cy, 7)) - 1.3f;
+                    return y < cy - 3 && std::fabs(x - cx) < 4 ? 1.0f : ring;
+                },
+                0xFF5040);
+            Capsule(img, cx, cy - 9, cx, cy - 1, 1.3f, 0xFF5040);
+            break;
+    }
+}
+
+// Space: a dark gradient, nebula clouds of two colours, and stars of several sizes.
+void Space(Image& img, Colour cloud_a, Colour cloud_b, uint32_t seed) {
+    for (int y = 0; y < img.Height; ++y)
+        for (int x = 0; x < img.Width; ++x) {
+            const float n = Fractal_Noise(seed, x * 0.008f, y * 0.008f);
+            const float m = Fractal_Noise(seed + 3, x * 0.015f + 7, y * 0.015f);
+            Colour c = Mix(0x02030A, 0x0A0C1C, static_cast<float>(y) / img.Height);
+            c = Add(c, cloud_a, std::max(0.0f, n - 0.45f) * 0.9f);
+            c = Add(c, cloud_b, std::max(0.0f, m - 0.55f) * 0.8f);
+            Put(img, x, y, c);
+        }
+    Gen_Rng rng(seed);
+    for (int k = 0; k < 700; ++k) {
+        const int x = rng.below(img.Width), y = rng.below(img.Height);
+        const float b = rng.unit();
+        Light(img, x, y, Mix(0xA0C0FF, 0xFFF0D0, rng.unit()), 0.25f + 0.75f * b * b);
+        if (b > 0.93f) Glow(img, x + 0.5f, y + 0.5f, 3.5f, 0xC0D8FF, 0.6f);
+    }
+}
+
+void Planet(Image& img, float cx, float cy, float r, Colour base, bool ring) {
+    Glow(img, cx, cy, r * 1.25f, Scale(base, 0.5f), 0.6f);
+    Dome(img, cx, cy, r, r, base);
+    if (ring)
+        Fill(
+            img, cx - r * 2, cy - r, cx + r * 2, cy + r,
+            [=](float x, float y) {
+                const float e = std::fabs(Sd_Ellipse(x, y, cx, cy, r * 1.8f, r * 0.42f)) - 2.5f;
+                const bool behind = y < cy && std::hypot(x - cx, y - cy) < r;
+                return behind ? 1.0f : e;
+            },
+            [=](float x, float) { return Mix(0xE0D0B0, 0x806850, std::fabs(x - cx) / (r * 2)); });
+}
+
+// The title picture: deep space, a ringed planet and the name of the game in big letters.
+Image Sponsor(uint32_t seed) {
+    Image img = Blank(Image_List_2[Img2::Sponsor]);
+    Space(img, 0x4020A0, 0x1060A0, seed);
+    Planet(img, 520, 350, 46, 0x4080C0, true);
+    Planet(img, 80, 70, 14, 0xC06040, false);
+    const int cell = 14, w = Big_Text_Width("ZARVO", cell);
+    const int x = (622 - w) / 2, y = 118;
+    for (int k = 0; k < 5; ++k) Glow(img, x + w * (0.1f + 0.2f * k), y + 49, 70, 0x2050C0, 0.5f);
+    Big_Text(img, "ZARVO", x + 5, y + 6, cell, 0x000000, 0x000000);  // its shadow
+    Big_Text(img, "ZARVO", x, y, cell, 0xFFF0C0, 0xF06010);
+    Game_Text_Centred(img, "CLAIM THE ARENA", 311, 236);
+    Small_Text_Centred(img, "CUT THE FLOOR AWAY - OUTRUN THE MACHINES", 311, 256, Label_Colour);
+    return img;
+}
+
+// The other background: a red nebula with a metal station ring and the name small.
+Image CopyRight(uint32_t seed) {
+    Image img = Blank(Image_List_2[Img2::CopyRight]);
+    Space(img, 0xA02818, 0x802060, seed + 11);
+    Planet(img, 150, 300, 90, 0xB04828, false);
+    Fill(
+        img, 300, 40, 600, 260,
+        [](float x, float y) { return std::fabs(Sd_Ellipse(x, y, 450, 150, 130, 70)) - 6; },
+        [](float x, float y) {
+            return Scale(0x8090A8,
+                         0.6f + 0.5f * std::fabs(std::sin(std::atan2(y - 150, x - 450) * 12)));
+        });
+    Big_Text(img, "ZARVO", 420, 380, 4, 0xFFF0C0, 0xF06010);
+    Small_Text(img, "(C) THE ZARVO CREW", 420, 413, Label_Colour);
+    return img;
+}
+
+void Strip(Image& img, uint32_t seed) {
+    Steel(img, {0, 0, 622, 83}, 0x3A4454, seed);
+    Rect(img, 0, 0, 622, 1, 0x80E8FF);
+    Rect(img, 0, 1, 622, 1, 0x2890C0);
+    Rect(img, 0, 82, 622, 1, 0x101418);
+}
+
+Image Panel_Game(uint32_t seed) {
+    Image img = Blank(Image_List_2[Img2::Panel_Game]);
+    Strip(img, seed);
+    for (const Window_Rect& r : {Panel_Difficulty_Slot, Panel_Score_Slot, Panel_Percent_Slot,
+                                 Panel_Level_Slot, Panel_Rows_Slot})
+        Slot(img, To_Local(r, Panel_Origin));
+    Label_Right(img, "LEVEL", 94, 32);
+    Label_Right(img, "LIVES", 94, 45);
+    Label_Right(img, "ENERGY", 94, 58);
+    Label_Right(img, "SHOTS", 94, 71);
+    Small_Text(img, "MODE", 8, 11, Label_Colour);
+    Big_Text(img, "%", 361, 13, 3, 0xFF8070, 0xC02818);
+    Button(img, To_Local(Panel_Title, Panel_Origin), nullptr, seed);
+    Big_Text(img, "ZARVO", 432, 8, 3, 0xFFF0C0, 0xF06010);
+    Small_Text(img, "TITLE", 533, 22, 0xE8F8FF);
+    Button(img, To_Local(Panel_Background, Panel_Origin), "PIC", seed + 1);
+    Icon(img, 0, 417, 56);
+    Button(img, To_Local(Panel_Score, Panel_Origin), "SCORES", seed + 2);
+    Icon(img, 2, 481, 56);
+    Button(img, To_Local(Panel_Options, Panel_Origin), "OPTIONS", seed + 3);
+    Icon(img, 3, 562, 56);
+    return img;
+}
+
+Image Panel_Intro(uint32_t seed) {
+    Image img = Blank(Image_List_2[Img2::Panel_Intro]);
+    Strip(img, seed);
+    Slot(img, {12, 12, 190, 60});
+    Big_Text(img, "ZARVO", 30, 20, 5, 0xFFF0C0, 0xF06010);
+    Small_Text_Centred(img, "CLAIM - SURVIVE", 107, 60, Label_Colour);
+    for (int k = 0; k < 6; ++k) {
+        const Local a = To_Local(Intro_Buttons[k], Panel_Origin);
+        Button(img, a, Intro_Labels[k], seed + k);
+        Icon(img, k, a.x + a.w / 2.0f, a.y + 20.0f);
+    }
+    return img;
+}
+
+// A box: a steel frame round a dark inside, the corners cut round so the key shows there.
+Image Box(int index, uint32_t seed) {
+    const ImageSpec& spec = Image_List_2[static_cast<size_t>(index)];
+    Image img = Blank(spec);
+    const float w = static_cast<float>(spec.Width), h = static_cast<float>(spec.Height);
+    Fill(
+        img, 0, 0, w, h,
+        [=](float x, float y) { return Sd_Box(x, y, w / 2, h / 2, w / 2, h / 2, 9); },
+        [=](float x, float y) {
+            const float n = Value_Noise(seed, x * 0.05f, y * 1.1f);
+            return Scale(Frame_Steel, (0.8f + 0.3f * n) * (1.15f - 0.35f * y / h));
+        });
+    Fill(
+        img, 5, 5, w - 5, h - 5,
+        [=](float x, float y) { return Sd_Box(x, y, w / 2, h / 2, w / 2 - 6, h / 2 - 6, 5); },
+        [=](float, float y) { return Mix(0x16243A, Box_Inside, y / h); });
+    Fill(
+        img, 0, 0, w, h,
+        [=](float x, float y) {
+            return std::fabs(Sd_Box(x, y, w / 2, h / 2, w / 2 - 6, h / 2 - 6, 5)) - 0.6f;
+        },
+        Accent);
+    return img;
+}
+
+Image Message_Box(int index, const char* title, const char* line, uint32_t seed) {
+    Image img = Box(index, seed);
+    const int cell = 4, w = Big_Text_Width(title, cell);
+    Big_Text(img, title, (336 - w) / 2, 22, cell, 0xFFF0C0, 0xF06010);
+    Small_Text_Centred(img, line, 168, 66, Label_Colour);
+    Rect(img, 30, 86, 276, 1, 0x2A3A50);
+    Button(img, To_Local(Box_OK, Box_Origin), "OK", seed);
+    Small_Text(img, "PRESS ENTER OR", 40, 114, Label_Colour);
+    Small_Text(img, "CLICK OK", 40, 124, Label_Colour);
+    return img;
+}
+
+Image CodeWord(uint32_t seed) {
+    Image img = Box(Img2::CodeWord, seed);
+    Game_Text_Centred(img, "CODE WORDS", 168, 16);
+    for (int k = 0; k < 2; ++k) {
+        const Local f = To_Local(CodeWord_Fields[k], CodeWord_Origin);
+        Slot(img, f);
+        Small_Text(img, k == 0 ? "1" : "2", f.x - 10, f.y + 4, Label_Colour);
+    }
+    Small_Text(img, "ENTER AFTER EACH WORD", 32, 96, Label_Colour);
+    Button(img, To_Local(CodeWord_OK, CodeWord_Origin), "OK", seed);
+    return img;
+}
+
+// The three difficulty cells shared by the option screen and the score table's tabs.
+void Difficulty_Row(Image& img, const Window_Rect* cells, Origin o, const char* label) {
+    const char* names[3] = {"NOVICE", "NORMAL", "EXPERT"};
+    for (int k = 0; k < 3; ++k) {
+        const Local a = To_Local(cells[k], o);
+        Slot(img, a);
+        Small_Text_Centred(img, names[k], a.x + a.w / 2, a.y + 3, 0xE8F8FF);
+    }
+    const Local first = To_Local(cells[0], o);
+    Label_Right(img, label, first.x - 8, first.y + 3);
+}
+
+Image Option(uint32_t seed) {
+    Image img = Box(Img2::Option, seed);
+    Game_Text_Centred(img, "OPTIONS", 155, 18);
+    Rect(img, 20, 40, 271, 1, 0x2A3A50);
+    Difficulty_Row(img, Option_Difficulty, Option_Origin, "DIFFICULTY");
+    const char* levels[8] = {"HELP ME MAMA",   "SECOND CONTACT",   "NEW GENERATION",
+                             "ALLIEN ATTACK",  "WIRELESS CYBORGS", "DIGITAL WAR",
+                             "KASTRELOSTREET", "DORNAK SPECIAL"};
+    for (int n = 0; n < 8; ++n) {
+        const Local a = To_Local(Option_Level_Row(n), Option_Origin);
+        Slot(img, a);
+        Game_Text(img, levels[n], a.x + 4, a.y + 2);
+        Small_Text(img, std::string(1, static_cast<char>('1' + n)).c_str(), a.x - 10, a.y + 3,
+                   Label_Colour);
+    }
+    Label_Right(img, "ARENA", 88, To_Local(Option_Level_Row(0), Option_Origin).y + 3);
+    Button(img, To_Local(Option_OK, Option_Origin), "OK", seed);
+    Small_Text(img, "CHOOSE AND", 24, 216, Label_Colour);
+    Small_Text(img, "PRESS OK", 24, 226, Label_Colour);
+    return img;
+}
+
+Image Score(uint32_t seed) {
+    Image img = Box(Img2::Score, seed);
+    Game_Text_Centred(img, "HIGH SCORES", 155, 18);
+    Rect(img, 20, 40, 271, 1, 0x2A3A50);
+    Difficulty_Row(img, Score_Tabs, Score_Origin, "TABLE");
+    const Local table = To_Local(Score_Table_Slot, Score_Origin);
+    Slot(img, table);
+    Small_Text(img, "NO", table.x + 7, table.y - 10, Label_Colour);
+    Small_Text(img, "NAME", table.x + 41, table.y - 10, Label_Colour);
+    Small_Text(img, "SCORE", table.x + table.w - 34, table.y - 10, Label_Colour);
+    const Local you = To_Local(Score_Player_Slot, Score_Origin);
+    Slot(img, you);
+    Small_Text(img, "YOU", you.x + 4, you.y + 6, 0xFFD050);
+    Slot(img, To_Local(Score_Status_Slot, Score_Origin));
+    Button(img, To_Local(Score_Delete, Score_Origin), "DEL", seed);
+    Button(img, To_Local(Score_OK, Score_Origin), "OK", seed + 1);
+    return img;
+}
+
+// The marker frames of the option screen: a glowing outline, hollow inside.
+Image Marker(int index) {
+    Image img = Blank(Image_List_2[static_cast<size_t>(index)]);
+    Frame(img, 0, 0, img.Width, img.Height, 0xFFD040);
+    Frame(img, 1, 1, img.Width - 2, img.Height - 2, 0xC07010);
+    return img;
+}
+
+}  // namespace
+
+Image Paint_Screen(int index, uint32_t seed) {
+    switch (index) {
+        case Img2::Sponsor:
+            return Sponsor(seed);
+        case Img2::CopyRight:
+            return CopyRight(seed);
+        case Img2::Panel_Game:
+            return Panel_Game(seed);
+        case Img2::Panel_Intro:
+            return Panel_Intro(seed);
+        case Img2::Well_Done:
+            return Message_Box(index, "WELL DONE", "THE LEVEL IS YOURS", seed);
+        case Img2::Game_Over:
+            return Message_Box(index, "GAME OVER", "THE MACHINES HAVE WON", seed);
+        case Img2::Option:
+            return Option(seed);
+        case Img2::Score:
+            return Score(seed);
+        case Img2::CodeWord:
+            return CodeWord(seed);
+    }
+    return Marker(index);
+}
+
+}  // namespace assetgen
