@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -59,7 +60,13 @@ pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>
     std::vector<char*> argv, envp;
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    for (char** e = environ; *e; ++e) envp.push_back(*e);
+    auto overridden = [&](const char* entry) {
+        for (const auto& e : env)
+            if (std::strncmp(entry, e.c_str(), e.find('=') + 1) == 0) return true;
+        return false;
+    };
+    for (char** e = environ; *e; ++e)
+        if (!overridden(*e)) envp.push_back(*e);
     for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
     envp.push_back(nullptr);
     posix_spawn_file_actions_t actions;
@@ -233,6 +240,20 @@ TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
                                 replay;
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(Slurp(replay), live_dump);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Start_Without_Display, ClearMessageAndExitCodeOne) {
+    const std::string log = Temp("nodisplay.log");
+    const pid_t game = Spawn({ZARVO_BINARY}, {"SDL_VIDEODRIVER=x11", "DISPLAY=:9998",
+                                              "ASAN_OPTIONS=detect_leaks=0"}, log);
+    ASSERT_GT(game, 0);
+    EXPECT_EQ(Wait_Exit(game, 10000), 1);
+    EXPECT_NE(Slurp(log).find("zarvo: cannot open the game window"), std::string::npos)
+        << Slurp(log);
 }
 
 }  // namespace
