@@ -185,17 +185,26 @@ protected:
     std::unique_ptr<Virtual_Display> display_;
 };
 
-TEST_F(End_To_End, WindowIsCentredAndScaled) {
-    const std::string log = Temp("scale.log");
-    const pid_t game = Start_Game({"--scale", "2"}, log);
+TEST_F(End_To_End, ScaledWindowKeepsGamePixels) {
+    const std::string log = Temp("scale.log"), record = Temp("scale.txt");
+    const pid_t game = Start_Game({"--scale", "2", "--record", record}, log);
     const std::string id = Find_Window(display_->Name(), game);
     ASSERT_FALSE(id.empty()) << Slurp(log);
     const Geometry g = Window_Geometry(display_->Name(), id);
+    Xdo("windowfocus --sync " + id);
+    Sleep_Ms(300);
+    Xdo("mousemove --window " + id + " 600 940");
+    Sleep_Ms(300);
+    Xdo("mousemove --window " + id + " 2 2");  // outside the title's band: held at its corner
+    Sleep_Ms(300);
     Stop(game);
     EXPECT_EQ(g.w, 2 * 622);
     EXPECT_EQ(g.h, 2 * 513);
     EXPECT_EQ(g.x, (Screen_W - 2 * 622) / 2);
     EXPECT_EQ(g.y, (Screen_H - 2 * 513) / 2);
+    const std::string recording = Slurp(record);
+    EXPECT_NE(recording.find(" move 300 470\n"), std::string::npos) << recording;
+    EXPECT_NE(recording.find(" move 217 445\n"), std::string::npos) << recording;
 }
 
 TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
