@@ -3,27 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
+#include "support/draw_log.h"
 #include "support/walker.h"
 
 namespace zarvo::test {
 namespace {
-
-struct Draw_Call {
-    Image_List list;
-    int index, x, y;
-};
-
-class Draw_Log_Media : public Headless_Media {
-  public:
-    void Draw_Image(Image_List list, int index, int x, int y, int frame) override {
-        draws.push_back({list, index, x, y});
-        Headless_Media::Draw_Image(list, index, x, y, frame);
-    }
-    std::vector<Draw_Call> draws;
-};
 
 int Count_Floor(const ArenaState& a, int value, int col0, int col1, int row0, int row1) {
     int n = 0;
