@@ -117,18 +117,6 @@ TEST(Clipper, HoldsPullsInAndDragsItsBodyAlongTheArmLeft) {
     EXPECT_TRUE(e.Arm_Mode[Arm_Phase::Extend]);
 }
 
-TEST(Clipper, ManyCyclesKeepTheGridMarksInStep) {
-    Weapon_World t;
-    Enimy_Rec& e = t.place(5, Enemy::Clipper, 16, 10);
-    t.place(8, Enemy::Tank, 26, 4);
-    for (int frame = 0; frame < 3000 && e.Active; ++frame) {
-        Clipper_Mover(t.g, 5);
-        ASSERT_LE(Phases_Set(e), 1);
-        ASSERT_EQ(t.body_marks(), 18 + 3 * Total_Arm_Len(t, 5)) << frame;
-        ASSERT_TRUE(e.Col >= 2 && e.Col <= 33 && e.Row >= 2 && e.Row <= 21) << frame;
-    }
-}
-
 TEST(Clipper, AttackLaysChainsThenLooseShrapnelAndEndsAtTick79) {
     Weapon_World t;
     Enimy_Rec& e = t.place(1, Enemy::Clipper, 10, 10);
@@ -205,7 +193,7 @@ TEST(Clipper, ShrapnelGrowsFliesDiagonallyAndBouncesOffTheEdge) {
     t.media.drawn.clear();
     Clipper_Shrapnel(t.g, 1);
     EXPECT_EQ(next.Piece[8].Col, 10);
-    EXPECT_EQ(t.media.count(Image_List::List_1, Img1::Circle_16_2), 16);
+    EXPECT_EQ(t.media.count(Img1::Circle_16_2), 16);
 }
 
 TEST(Clipper, ShrapnelBurstsOverAHoleIntoSparks) {
@@ -224,14 +212,10 @@ TEST(Clipper, ShrapnelBurstsOverAHoleIntoSparks) {
     Clipper_Shrapnel(t.g, 1);
     EXPECT_EQ(group.Piece[1].Spark_X[0], head_x - 1);            // up-left
     EXPECT_EQ(group.Piece[1].Spark_Y[1], group.Piece[1].Y + 1);  // down-right
-    for (int n = 0; n < 8; ++n) Clipper_Shrapnel(t.g, 1);
-    EXPECT_TRUE(group.Shrap_Flying);
-    Clipper_Shrapnel(t.g, 1);
-    EXPECT_FALSE(group.Shrap_Flying);
-    EXPECT_FALSE(group.Shrap_Burst);
-    EXPECT_EQ(group.Shrap_Burst_Tick, 0);
+    for (int n = 0; n < 9; ++n) Clipper_Shrapnel(t.g, 1);
+    EXPECT_FALSE(group.Shrap_Flying || group.Shrap_Burst || group.Shrap_Burst_Tick);
     // Two pieces, four sparks each, drawn on ticks 2..10.
-    EXPECT_EQ(t.media.count(Image_List::List_1, Img1::Circle_16_2), 2 * 4 * 9);
+    EXPECT_EQ(t.media.count(Img1::Circle_16_2), 2 * 4 * 9);
 }
 
 TEST(Clipper, DrawsShadowArmsThenBody) {
@@ -244,8 +228,8 @@ TEST(Clipper, DrawsShadowArmsThenBody) {
     EXPECT_EQ(t.media.drawn.front().index, Img1::Clipper_shadow);
     EXPECT_EQ(t.media.drawn.back().index, Img1::Clipper);
     EXPECT_EQ(t.media.drawn.back().x, e.X);
-    EXPECT_EQ(t.media.count(Image_List::List_1, Img1::Clipper_Left_Top), 1);
-    EXPECT_EQ(t.media.count(Image_List::List_1, Img1::Clipper_Down), 1);
+    EXPECT_EQ(t.media.count(Img1::Clipper_Left_Top), 1);
+    EXPECT_EQ(t.media.count(Img1::Clipper_Down), 1);
     for (const Drawn& d : t.media.drawn)
         if (d.index == Img1::Clipper_Left_Top) {
             EXPECT_EQ(d.x, e.X - 32);
@@ -275,9 +259,8 @@ TEST(Clipper, AGoneClippersArmsFreeTheirCellsOnce) {
 TEST(Clipper, ArmsOfAClipperAtTheBordersStayInsideTheArena) {
     // No edge marks at all: the arena's end is all that stops the arms.
     Weapon_World t;
-    for (int c = 1; c <= Arena_Cols; ++c)
-        for (int r = 1; r <= Arena_Rows; ++r) t.occupy().set(c, r, No_Code);
-    Enimy_Rec& e = t.place(1, Enemy::Clipper, 1, 1);
+    t.remove_edge_marks();
+    t.place(1, Enemy::Clipper, 1, 1);
     t.w().level.Weapon_Switch[Switch::Clipper_Shrapnel] = 1;
     World before = t.w();
     for (int frame = 0; frame < 40; ++frame) {
@@ -287,23 +270,24 @@ TEST(Clipper, ArmsOfAClipperAtTheBordersStayInsideTheArena) {
     EXPECT_EQ(Arm_Len(t, 1, Arm::Left), 0);
     EXPECT_EQ(Arm_Len(t, 1, Arm::Up), 0);
     EXPECT_EQ(t.body_marks(), 9 + 3 * Total_Arm_Len(t, 1));
-    World after = t.w();
-    after.level = before.level;
-    Expect_Rest_Unchanged(before, after, 1);
-    (void)e;
+    Expect_Rest_Unchanged(before, t.w(), 1);
 
-    // On the real arena, a Clipper in the far corner, running for a long while.
+    // On the real arena, a Clipper in the far corner beside a Tank, for many cycles: its
+    // marks always match its block and arms, and nothing else changes.
     Weapon_World c;
-    c.place(11, Enemy::Clipper, 32, 20);
-    c.w().level.Weapon_Switch[Switch::Clipper_Shrapnel] = 1;
-    c.w().level.Weapon_Switch[Switch::Clipper_Chain] = 1;
+    const Enimy_Rec& e = c.place(11, Enemy::Clipper, 32, 20);
+    c.place(8, Enemy::Tank, 24, 17);
+    for (int k : {Switch::Clipper_Shrapnel, Switch::Clipper_Chain, Switch::Clipper_Blast})
+        c.w().level.Weapon_Switch[k] = 1;
     before = c.w();
-    for (int frame = 0; frame < 1500; ++frame) {
+    for (int frame = 0; frame < 3000; ++frame) {
         Clipper_Mover(c.g, 11);
         Clipper_Draw(c.g, 11);
         Bomb_Chains(c.g, Enemy::Clipper);
-        for (int k = 1; k <= Shrap_Groups; ++k)
-            for (const Shrap_Piece& p : c.weapons(11).Shrapnel[k].Piece)
+        ASSERT_LE(Phases_Set(e), 1);
+        ASSERT_EQ(c.body_marks(), 18 + 3 * Total_Arm_Len(c, 11)) << frame;
+        for (const Shrap_Group& group : c.weapons(11).Shrapnel)
+            for (const Shrap_Piece& p : group.Piece)
                 ASSERT_TRUE(p.Col >= 0 && p.Col <= 37 && p.Row >= 0 && p.Row <= 25);
     }
     Expect_Rest_Unchanged(before, c.w(), 11);
