@@ -2,9 +2,110 @@
 
 namespace zarvo {
 
-void Show_Panel(Game&) {}
-void Show_Text(Game&, const char*, int, int) {}
-void Start_Message_Explose(Game&, int, int) {}
-void Show_Message_Explose(Game&) {}
+const char* const Difficulty_Name[4] = {"", "NOVICE", "NORMAL", "EXPERT"};
+const char* const Level_Name[9] = {"",
+                                   "HELP ME MAMA    ",
+                                   "SECOND CONTACT  ",
+                                   "NEW GENERATION  ",
+                                   "ALLIEN ATTACK   ",
+                                   "WIRELESS CYBORGS",
+                                   "DIGITAL WAR     ",
+                                   "KASTRELOSTREET  ",
+                                   "DORNAK SPECIAL  "};
+
+namespace {
+
+constexpr int Panel_Top = 430;
+constexpr int Text_Advance = 10;
+
+// The burst: star k moves by (Star_Step_X[k], Star_Step_Y[k]) every frame; the four axis stars
+// at 2 pixels, the four diagonal ones at 4 on each axis.
+constexpr int32_t Star_Step_X[Message_Explose_Stars + 1] = {0, 2, 0, -2, 0, 4, -4, 4, -4};
+constexpr int32_t Star_Step_Y[Message_Explose_Stars + 1] = {0, 0, 2, 0, -2, 4, -4, -4, 4};
+// Half the star's size, so the 25-pixel star sits on the burst centre.
+constexpr int32_t Star_Centre_Offset = 13;
+constexpr int32_t Burst_Place_Tick = 1;
+constexpr int32_t Burst_Last_Tick = 21;
+constexpr int32_t Burst_End_Tick = 22;
+
+void Set_Back_Picture(Game& g) {
+    GameState& s = g.w.game;
+    s.Back_Picture_Image = s.Back_Picture_Choice == 1 ? Img2::CopyRight : Img2::Sponsor;
+}
+
+void Place_Stars(PanelState& p) {
+    for (int k = 1; k <= Message_Explose_Stars; ++k) {
+        p.Message_Explose_Star_X[k] = p.Message_Explose_X - Star_Centre_Offset;
+        p.Message_Explose_Star_Y[k] = p.Message_Explose_Y - Star_Centre_Offset;
+    }
+}
+
+void Move_And_Draw_Stars(Game& g, PanelState& p) {
+    for (int k = 1; k <= Message_Explose_Stars; ++k) {
+        p.Message_Explose_Star_X[k] += Star_Step_X[k];
+        p.Message_Explose_Star_Y[k] += Star_Step_Y[k];
+    }
+    for (int k = 1; k <= Message_Explose_Stars; ++k)
+        g.m.Draw_Image(Image_List::List_1, Img1::Star_Blue, p.Message_Explose_Star_X[k],
+                       p.Message_Explose_Star_Y[k]);
+}
+
+}  // namespace
+
+int Glyph_Index(char c) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c >= 'A' && c <= 'Z') return Abc::A + (c - 'A');
+    if (c >= '0' && c <= '9') return Abc::Digit_0 + (c - '0');
+    switch (c) {
+        case '=':
+            return Abc::Gleich;
+        case '*':
+            return Abc::Mal;
+        case '.':
+            return Abc::Punkt;
+        case ':':
+            return Abc::Doppelpunkt;
+    }
+    return -1;
+}
+
+void Show_Text(Game& g, std::string_view text, int x, int y) {
+    for (size_t k = 0; k < text.size(); ++k) {
+        const int glyph = Glyph_Index(text[k]);
+        if (glyph >= 0)
+            g.m.Draw_Image(Image_List::Abc, glyph, x + Text_Advance * static_cast<int>(k), y);
+    }
+}
+
+void Show_Panel(Game& g) {
+    const GameState& s = g.w.game;
+    Set_Back_Picture(g);
+    g.m.Draw_Image(Image_List::List_2, Img2::Panel_Game, 0, Panel_Top);
+    if (s.Difficulty >= 1 && s.Difficulty <= 3)
+        Show_Text(g, Difficulty_Name[s.Difficulty], 30, 440);
+    if (s.Level >= 1 && s.Level <= 8) Show_Text(g, Level_Name[s.Level], 104, 461);
+}
+
+void Start_Message_Explose(Game& g, int x, int y) {
+    PanelState& p = g.w.panel;
+    p.Message_Explose_On = true;
+    p.Message_Explose_Tick = 0;
+    p.Message_Explose_X = x;
+    p.Message_Explose_Y = y;
+}
+
+void Show_Message_Explose(Game& g) {
+    PanelState& p = g.w.panel;
+    if (!p.Message_Explose_On) return;
+    ++p.Message_Explose_Tick;
+    if (p.Message_Explose_Tick == Burst_Place_Tick) {
+        Place_Stars(p);
+    } else if (p.Message_Explose_Tick <= Burst_Last_Tick) {
+        Move_And_Draw_Stars(g, p);
+    } else if (p.Message_Explose_Tick >= Burst_End_Tick) {
+        p.Message_Explose_On = false;
+        p.Message_Explose_Tick = 0;
+    }
+}
 
 }  // namespace zarvo

@@ -92,9 +92,8 @@ void Draw_Bold_Glyph(Image& img, char c, int x, int y) {
                 Put(img, x + 1 + gx, y + 1 + gy, Letter_Colour(gy, 8));
                 continue;
             }
-            bool touches = false;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx) touches |= Bold_Pixel(c, gx + dx, gy + dy);
+            const bool touches = Bold_Pixel(c, gx - 1, gy) || Bold_Pixel(c, gx + 1, gy) ||
+                                 Bold_Pixel(c, gx, gy - 1) || Bold_Pixel(c, gx, gy + 1);
             if (touches) Put(img, x + 1 + gx, y + 1 + gy, outline);
         }
 }

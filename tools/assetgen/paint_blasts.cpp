@@ -209,7 +209,7 @@ Image Thunder(int index, uint32_t seed) {
 Image Paint_Blast_1(int index, uint32_t seed) {
     if (index >= Img1::Pilot_Ex_1) return Pilot_Debris(index - Img1::Pilot_Ex_1, seed);
     const int frame = index - Img1::Blaster_Blocker_Ex_1;
-    return Blast_Frame(Image_List_1[static_cast<size_t>(index)], 0.15f + frame * 0.25f,
+    return Blast_Frame(Image_List_1[static_cast<size_t>(index)], 0.25f + frame * 0.15f,
                        seed + frame, 1, 0);
 }
 

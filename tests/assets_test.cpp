@@ -1,0 +1,333 @@
+// The catalogue, the generated asset folder, the bitmap and wave files and the loader.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "shell/asset_loader.h"
+#include "shell/image_file.h"
+#include "shell/wave_file.h"
+#include "support/test_game.h"
+
+namespace zarvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const Image& Item(Image_List list, int index) {
+    return *test::Test_Assets()->Find(list, index);
+}
+
+TEST(Catalogue, ListsHaveTheirFixedLengthsAndPerListIndices) {
+    EXPECT_EQ(Image_List_Size(Image_List::List_1), 114);
+    EXPECT_EQ(Image_List_Size(Image_List::List_2), 131);
+    EXPECT_EQ(Image_List_Size(Image_List::Abc), 41);
+    EXPECT_EQ(Image_List_Size(Image_List::Ex), 65);
+    EXPECT_EQ(Wave::Count, 18);
+    EXPECT_STREQ(Image_List_1[46].Name, "Boxer");
+    EXPECT_STREQ(Image_List_2[46].Name, "Sponsor");
+    EXPECT_STREQ(Ex_List[46].Name, "Poff_10");
+    EXPECT_EQ(Image_Spec(Image_List::List_1, 114), nullptr);
+    EXPECT_EQ(Image_Spec(Image_List::Abc, -1), nullptr);
+}
+
+TEST(Catalogue, SizesKeysAndFormatsOfSampleItems) {
+    const ImageSpec& kachel = Image_List_1[Img1::Kachel];
+    EXPECT_EQ(kachel.Width, 16);
+    EXPECT_EQ(kachel.Key, Key_None);
+    EXPECT_EQ(Image_List_1[Img1::Kachel_Right].Key, Key_Blue);
+    EXPECT_EQ(Image_List_1[Img1::Kachel_LeftDown].Key, Key_None);
+    EXPECT_EQ(Image_List_1[Img1::Laser_UD].Key, Key_None);
+    EXPECT_EQ(Image_List_1[Img1::Ego_No].Key, Key_Lime);
+    EXPECT_EQ(Image_List_1[Img1::Ball_Mini_Blue].Key, Key_Red);
+    EXPECT_EQ(Image_List_2[Img2::Bomb_Ex_11].Width, 47);
+    EXPECT_EQ(Image_List_2[Img2::Option].Key, Key_Fuchsia);
+    EXPECT_EQ(Image_List_2[Img2::Tank_Run_1].Key, Key_Fuchsia);
+    EXPECT_EQ(Image_List_2[Img2::Blast_Thunder_Up_6].Width, 34);
+    EXPECT_EQ(Image_List_2[Img2::Blast_Thunder_Up_6].Height, 152);
+    EXPECT_EQ(Abc_List[Abc::Q].Height, 11);
+    EXPECT_EQ(Abc_List[Abc::R].Height, 10);
+    EXPECT_EQ(Ex_List[Ex::A_Ex_37].Key, Key_Red);
+    EXPECT_EQ(Wave_List[Wave::Step].Rate, 32526);
+    EXPECT_EQ(Wave_List[Wave::Cracker].Rate, 22025);
+    EXPECT_EQ(Wave_List[Wave::FadenKreuz].Channels, 2);
+    EXPECT_EQ(Wave_List[Wave::Rocky].Length_Ms, 5890);
+}
+
+TEST(GeneratedAssets, EveryItemLoadsWithItsCatalogueSizeKeyAndFormat) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    const Assets& a = *test::Test_Assets();
+    for (int l = 0; l < Image_List_Count; ++l) {
+        const auto list = static_cast<Image_List>(l);
+        ASSERT_EQ(a.Lists[l].size(), static_cast<size_t>(Image_List_Size(list)));
+        for (int i = 0; i < Image_List_Size(list); ++i) {
+            const Image& img = a.Lists[l][static_cast<size_t>(i)];
+            const ImageSpec& spec = *Image_Spec(list, i);
+            EXPECT_EQ(img.Width, spec.Width) << spec.Name;
+            EXPECT_EQ(img.Height, spec.Height) << spec.Name;
+            EXPECT_EQ(img.Key, spec.Key) << spec.Name;
+        }
+    }
+    for (int i = 0; i < Wave::Count; ++i) {
+        const Sound& s = a.Waves[static_cast<size_t>(i)];
+        EXPECT_EQ(Sound_Mismatch(s, Wave_List[static_cast<size_t>(i)]), "") << Wave_List[i].Name;
+    }
+}
+
+// Every picture shows something: a keyed item draws at least a few pixels and leaves some
+// of its rectangle clear, and none is a single flat colour.
+TEST(GeneratedAssets, EveryPictureIsDrawnAndKeyedOnesHaveTransparentParts) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    const Assets& a = *test::Test_Assets();
+    for (int l = 0; l < Image_List_Count; ++l)
+        for (const Image& img : a.Lists[l]) {
+            int clear = 0, colours_seen = 0;
+            uint32_t first = img.Pixels[0];
+            for (uint32_t p : img.Pixels) {
+                clear += img.Key >= 0 && p == static_cast<uint32_t>(img.Key);
+                colours_seen += p != first;
+            }
+            EXPECT_GT(colours_seen, 0) << "list " << l << " flat picture";
+            if (img.Key >= 0) {
+                EXPECT_GT(clear, 0) << "list " << l;
+                EXPECT_LT(clear, static_cast<int>(img.Pixels.size()) - 4)
+                    << "list " << l << " " << img.Width << "x" << img.Height;
+            }
+        }
+}
+
+// Edge pieces: the brightest line of each straight piece lies on the side that faces the
+// outside of the clockwise loop (above Right, right of Down, below Left, left of Up).
+TEST(GeneratedAssets, EdgeRailsFaceTheOutsideOfTheLoop) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    auto brightness = [](uint32_t c) { return ((c >> 16) & 255) + ((c >> 8) & 255) + (c & 255); };
+    auto brightest_row = [&](const Image& img) {
+        int best = 0, best_sum = -1;
+        for (int y = 0; y < 16; ++y) {
+            int sum = 0;
+            for (int x = 0; x < 16; ++x) sum += brightness(img.At(x, y));
+            if (sum > best_sum) best_sum = sum, best = y;
+        }
+        return best;
+    };
+    auto brightest_column = [&](const Image& img) {
+        int best = 0, best_sum = -1;
+        for (int x = 0; x < 16; ++x) {
+            int sum = 0;
+            for (int y = 0; y < 16; ++y) sum += brightness(img.At(x, y));
+            if (sum > best_sum) best_sum = sum, best = x;
+        }
+        return best;
+    };
+    EXPECT_LT(brightest_row(Item(Image_List::List_1, Img1::Kachel_Right)), 4);
+    EXPECT_GT(brightest_row(Item(Image_List::List_1, Img1::Kachel_Left)), 11);
+    EXPECT_LT(brightest_column(Item(Image_List::List_1, Img1::Kachel_Up)), 4);
+    EXPECT_GT(brightest_column(Item(Image_List::List_1, Img1::Kachel_Down)), 11);
+}
+
+// Pieces laid side by side as the arena draws them join into one unbroken rail: along the
+// top row of the loop (UpRight, Right, RightDown) the rail row stays lit across every seam.
+TEST(GeneratedAssets, EdgeRailsJoinAcrossNeighbouringPieces) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    Surface s(64, 64);
+    const int pieces[] = {Img1::Kachel_UpRight, Img1::Kachel_Right, Img1::Kachel_RightDown};
+    for (int k = 0; k < 3; ++k) Draw_Image(s, Item(Image_List::List_1, pieces[k]), 16 * k, 16);
+    Draw_Image(s, Item(Image_List::List_1, Img1::Kachel_Down), 32, 32);
+    Draw_Image(s, Item(Image_List::List_1, Img1::Kachel_Up), 0, 32);
+    const uint32_t core = Item(Image_List::List_1, Img1::Kachel_Right).At(8, 2);
+    for (int x = 3; x <= 45; ++x) EXPECT_EQ(s.At(x, 18), core) << "top rail at x " << x;
+    for (int y = 19; y < 48; ++y) {
+        EXPECT_EQ(s.At(2, y), core) << "left rail at y " << y;
+        EXPECT_EQ(s.At(45, y), core) << "right rail at y " << y;
+    }
+}
+
+struct Button_Check {
+    Image_List list;
+    int index;
+    int x0, y0;                    // where the game draws the picture
+    int left, right, top, bottom;  // the click rectangle in window pixels, both ends included
+};
+
+// The pictures carry their buttons exactly on the click rectangles the screens test: every
+// side of each rectangle is an edge in the picture.
+TEST(GeneratedAssets, ButtonsSitExactlyOnTheirClickRectangles) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    std::vector<Button_Check> checks = {
+        {Image_List::List_2, Img2::Panel_Game, 0, 430, 398, 436, 474, 510},
+        {Image_List::List_2, Img2::Panel_Game, 0, 430, 445, 517, 474, 510},
+        {Image_List::List_2, Img2::Panel_Game, 0, 430, 398, 598, 432, 472},
+        {Image_List::List_2, Img2::Panel_Game, 0, 430, 526, 598, 474, 510},
+        {Image_List::List_2, Img2::Option, 155, 89, 395, 437, 296, 334},
+        {Image_List::List_2, Img2::Score, 155, 49, 180, 227, 335, 374},
+        {Image_List::List_2, Img2::Score, 155, 49, 395, 437, 335, 374},
+        {Image_List::List_2, Img2::Well_Done, 143, 140, 409, 451, 248, 284},
+        {Image_List::List_2, Img2::Game_Over, 143, 140, 409, 451, 248, 284},
+        {Image_List::List_2, Img2::CodeWord, 143, 153, 389, 446, 234, 270},
+    };
+    for (int k = 0; k < 6; ++k)
+        checks.push_back({Image_List::List_2, Img2::Panel_Intro, 0, 430, 217 + 64 * k,
+                          k == 5 ? 594 : 273 + 64 * k, 445, 498});
+    for (int k = 0; k < 3; ++k) {
+        checks.push_back(
+            {Image_List::List_2, Img2::Option, 155, 89, 263 + 60 * k, 319 + 60 * k, 164, 176});
+        checks.push_back(
+            {Image_List::List_2, Img2::Score, 155, 49, 263 + 60 * k, 319 + 60 * k, 124, 136});
+    }
+    for (int n = 0; n < 8; ++n)
+        checks.push_back(
+            {Image_List::List_2, Img2::Option, 155, 89, 263, 438, 184 + 13 * n, 196 + 13 * n});
+    for (const Button_Check& c : checks) {
+        const Image& img = Item(c.list, c.index);
+        const int l = c.left - c.x0, r = c.right - c.x0, t = c.top - c.y0, b = c.bottom - c.y0;
+        int edges = 0, tested = 0;
+        for (int x = l + 1; x < r; ++x, tested += 2) {
+            edges += t == 0 || img.At(x, t) != img.At(x, t - 1);
+            edges += b + 1 >= img.Height || img.At(x, b) != img.At(x, b + 1);
+        }
+        for (int y = t + 1; y < b; ++y, tested += 2) {
+            edges += img.At(l, y) != img.At(l - 1, y);
+            edges += img.At(r, y) != img.At(r + 1, y);
+        }
+        EXPECT_GE(edges * 10, tested * 9)
+            << Image_List_2[c.index].Name << " button at " << c.left << "," << c.top;
+    }
+}
+
+TEST(ImageFile, BitmapsRoundTripWithRowPadding) {
+    Image img;
+    img.Width = 5;  // 15 bytes a row, padded to 16
+    img.Height = 3;
+    for (int i = 0; i < 15; ++i) img.Pixels.push_back(0x010203u * static_cast<uint32_t>(i + 1));
+    const std::string path = (fs::temp_directory_path() / "zarvo_roundtrip.bmp").string();
+    ASSERT_TRUE(Write_Bmp(path, img));
+    EXPECT_EQ(fs::file_size(path), 54u + 16u * 3u);
+    Image back;
+    std::string error;
+    ASSERT_TRUE(Read_Bmp(path, back, error)) << error;
+    EXPECT_EQ(back.Width, 5);
+    EXPECT_EQ(back.Height, 3);
+    EXPECT_EQ(back.Pixels, img.Pixels);
+    std::ofstream(path, std::ios::binary) << "BM this is not a bitmap at all, only words";
+    EXPECT_FALSE(Read_Bmp(path, back, error));
+    fs::remove(path);
+}
+
+TEST(WaveFile, WavesRoundTripAndMeasureTheirLength) {
+    Sound s;
+    s.Rate = 8000;
+    s.Bits = 16;
+    s.Channels = 2;
+    s.Data.assign(8000 * 4 / 2, 0x11);  // half a second of stereo frames
+    const std::string path = (fs::temp_directory_path() / "zarvo_roundtrip.wav").string();
+    ASSERT_TRUE(Write_Wav(path, s));
+    Sound back;
+    std::string error;
+    ASSERT_TRUE(Read_Wav(path, back, error)) << error;
+    EXPECT_EQ(back.Rate, 8000);
+    EXPECT_EQ(back.Bits, 16);
+    EXPECT_EQ(back.Channels, 2);
+    EXPECT_EQ(back.Data, s.Data);
+    EXPECT_EQ(Sound_Length_Ms(back), 500);
+    WaveSpec spec{"Test", 8000, 16, 2, 511};
+    EXPECT_NE(Sound_Mismatch(back, spec), "");  // 11 ms short
+    spec.Length_Ms = 510;
+    EXPECT_EQ(Sound_Mismatch(back, spec), "");
+    spec.Rate = 11025;
+    EXPECT_NE(Sound_Mismatch(back, spec).find("11025"), std::string::npos);
+    fs::remove(path);
+}
+
+// A copy of the generated asset folder that a test may damage.
+struct Asset_Copy {
+    fs::path dir;
+    explicit Asset_Copy(const char* name) : dir(fs::temp_directory_path() / name) {
+        fs::remove_all(dir);
+        fs::copy(ZARVO_ASSET_DIR, dir, fs::copy_options::recursive);
+    }
+    ~Asset_Copy() { fs::remove_all(dir); }
+    std::string load_message() {
+        Assets a;
+        std::string message;
+        EXPECT_FALSE(Load_Assets(dir.string(), a, message));
+        return message;
+    }
+};
+
+TEST(AssetLoader, NamesAMissingFile) {
+    Asset_Copy copy("zarvo_assets_missing");
+    fs::remove(copy.dir / "DXImageList2" / "046_Sponsor.bmp");
+    const std::string message = copy.load_message();
+    EXPECT_NE(message.find("DXImageList2/046_Sponsor.bmp"), std::string::npos) << message;
+    EXPECT_NE(message.find("missing"), std::string::npos) << message;
+}
+
+TEST(AssetLoader, NamesAPictureOfTheWrongSize) {
+    Asset_Copy copy("zarvo_assets_size");
+    Image small;
+    small.Width = small.Height = 16;
+    small.Pixels.assign(256, 0x808080);
+    ASSERT_TRUE(Write_Bmp((copy.dir / "DXImageList1" / "005_Kachel_Right.bmp").string(), small));
+    const std::string message = copy.load_message();
+    EXPECT_NE(message.find("005_Kachel_Right.bmp"), std::string::npos) << message;
+    EXPECT_NE(message.find("16 x 16"), std::string::npos) << message;
+    EXPECT_NE(message.find("20 x 20"), std::string::npos) << message;
+}
+
+TEST(AssetLoader, NamesAWaveOfTheWrongFormatOrLength) {
+    Asset_Copy copy("zarvo_assets_wave");
+    Sound click;
+    click.Rate = 22050;
+    click.Bits = 8;
+    click.Channels = 1;
+    click.Data.assign(22050 / 10, 128);  // 100 ms instead of 460
+    ASSERT_TRUE(Write_Wav((copy.dir / "DXWaveList1" / "008_Click.wav").string(), click));
+    std::string message = copy.load_message();
+    EXPECT_NE(message.find("008_Click.wav"), std::string::npos) << message;
+    EXPECT_NE(message.find("100 ms"), std::string::npos) << message;
+    std::ofstream(copy.dir / "DXWaveList1" / "008_Click.wav", std::ios::binary) << "not a wave";
+    message = copy.load_message();
+    EXPECT_NE(message.find("RIFF"), std::string::npos) << message;
+}
+
+TEST(AssetLoader, FindsTheFolderBesideTheExecutable) {
+    const fs::path folder = Asset_Folder_Beside_Executable(nullptr);
+    EXPECT_EQ(folder.filename(), "assets");
+    EXPECT_TRUE(fs::exists(folder.parent_path() / "assets_test"));
+}
+
+std::string Read_File(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Running the generator twice with one seed gives the same bytes; another seed another art.
+TEST(AssetGenerator, SameSeedSameBytes) {
+    const fs::path generator = fs::path(ZARVO_BINARY).parent_path() / "zarvo_assetgen";
+    const fs::path a = fs::temp_directory_path() / "zarvo_gen_a";
+    const fs::path b = fs::temp_directory_path() / "zarvo_gen_b";
+    const fs::path c = fs::temp_directory_path() / "zarvo_gen_c";
+    for (const fs::path& dir : {a, b, c}) fs::remove_all(dir);
+    ASSERT_EQ(std::system((generator.string() + " " + a.string() + " --seed 7").c_str()), 0);
+    ASSERT_EQ(std::system((generator.string() + " " + b.string() + " --seed 7").c_str()), 0);
+    ASSERT_EQ(std::system((generator.string() + " " + c.string() + " --seed 8").c_str()), 0);
+    int files = 0, differ_with_other_seed = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(a)) {
+        if (!entry.is_regular_file()) continue;
+        const fs::path rel = fs::relative(entry.path(), a);
+        const std::string bytes = Read_File(entry.path());
+        EXPECT_EQ(bytes, Read_File(b / rel)) << rel;
+        differ_with_other_seed += bytes != Read_File(c / rel);
+        ++files;
+    }
+    EXPECT_EQ(files, 114 + 131 + 41 + 65 + 18);
+    EXPECT_GT(differ_with_other_seed, 50);
+    for (const fs::path& dir : {a, b, c}) fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace zarvo
