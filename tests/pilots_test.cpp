@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "arena/arena.h"
 #include "shell/frame.h"
 #include "support/test_game.h"
@@ -183,6 +185,13 @@ TEST_F(Pilots, DiesOverAHoleWithTheKillSequenceThen999Points) {
         Pilot_Kill_Sequence(g);
         if (p.Exploding && p.Death_Tick == 39) count_at_end = w.game.Enimy_Count;
     }
+    // The crosshair needs 16 frames from (310, 214) to (185, 201) at 8 pixels a frame; the
+    // kill sequence adds 44 ticks and the explosion 40.
+    EXPECT_EQ(frames, 16 + 44 + 40);
+    std::vector<int> waves;
+    for (const Played_Wave& wave : t.media.waves) waves.push_back(wave.Index);
+    EXPECT_EQ(waves, (std::vector<int>{Wave::FadenKreuz, Wave::Explose_3, Wave::Explose_4,
+                                       Wave::Explose_5}));
     EXPECT_EQ(count_at_end, 1);  // the count drops on the last explosion tick only
     EXPECT_EQ(w.game.Enimy_Count, 0);
     EXPECT_EQ(w.game.Score, 999);
