@@ -1,7 +1,11 @@
 // The enemy roster: set-up, damage by shots and holes, the kill sequence and the explosion.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "enemy_fixture.h"
+#include "shell/bmp_writer.h"
 
 namespace zarvo::test {
 namespace {
@@ -155,6 +159,49 @@ TEST(Enimy_Dispatch, RunsOnlyTheOccupiedSlots) {
     EXPECT_EQ(t.e(2).Trail_Len, 4);
     EXPECT_EQ(t.e(5).X, 77);
     EXPECT_EQ(t.e(5).Trail_Len, 0);
+}
+
+}  // namespace
+}  // namespace zarvo::test
+
+namespace zarvo::test {
+namespace {
+
+// Pixels inside the block that differ from the same frame without the enemy.
+int Changed_Pixels(const Surface& with, const Surface& without, int x, int y) {
+    int changed = 0;
+    for (int py = y; py < y + 48; ++py)
+        for (int px = x; px < x + 48; ++px) changed += with.At(px, py) != without.At(px, py);
+    return changed;
+}
+
+// Every type walking and attacking, with every weapon on; the frames are kept as pictures in
+// enemy_screens/ for a look by eye.
+TEST(Enemy_Look, EveryTypeIsDrawnOnItsBlockWhileItWalksAndAttacks) {
+    if (!Test_Assets()) GTEST_SKIP() << "no assets";
+    std::filesystem::create_directories("enemy_screens");
+    static constexpr const char* Names[8] = {"",         "boxer", "orbiter", "clipper",
+                                             "expander", "tank",  "spider",  "sub"};
+    for (int type = Enemy::Boxer; type <= Enemy::Sub; ++type) {
+        Enemy_Game t(100 + type, true);
+        Enemy_Game empty(100 + type, true);
+        t.place({{6, type}});
+        empty.place({});
+        for (int i = 0; i < Weapon_Switch_Count; ++i) t.on(i);
+        t.e(6).Attack_Interval = 6;
+        for (int frame = 1; frame <= 120; ++frame) {
+            t.run(1);
+            empty.run(1);
+            if (frame % 20 != 0) continue;
+            const std::string file =
+                std::string("enemy_screens/") + Names[type] + "_" + std::to_string(frame) + ".bmp";
+            EXPECT_TRUE(Write_Bmp(t.media.Back_Buffer(), file));
+            const Enimy_Rec& r = t.e(6);
+            EXPECT_GT(Changed_Pixels(t.media.Back_Buffer(), empty.media.Back_Buffer(), r.X, r.Y),
+                      200)
+                << Names[type] << " frame " << frame;
+        }
+    }
 }
 
 }  // namespace
