@@ -2,8 +2,6 @@
 // code-word cursor.
 #include "screens/boxes.h"
 
-#include <algorithm>
-
 #include "screens_support.h"
 #include "support/test_game.h"
 
@@ -19,82 +17,60 @@ struct Boxes : ::testing::Test {
     Test_Game t;
     GameState& s() { return t.s(); }
 
-    // The level-complete box as the frame loop raises it.
-    void raise_well_done() {
-        s().Sponsor_On = false;
-        s().Well_Done = true;
-        s().Game_Halted = true;
-        s().Well_Done_Tick = 1;
-    }
     void click_box(void (*box)(Game&), int x, int y) {
-        s().Mouse_X = x;
-        s().Mouse_Y = y;
-        s().Mouse_Clicked = true;
+        s().Mouse_X = x, s().Mouse_Y = y, s().Mouse_Clicked = true;
         box(t.g);
+    }
+    void type(const char* word) {
+        for (const char* p = word; *p; ++p) t.key(*p);
     }
 };
 
-TEST_F(Boxes, LevelCompleteIgnoresInputForSixtyFrames) {
-    raise_well_done();
-    const int level = s().Level;
+TEST_F(Boxes, LevelCompleteWaitsSixtyFramesThenTakesOnlyItsButton) {
+    s().Sponsor_On = false;
+    s().Well_Done = true;
+    s().Well_Done_Tick = 1;  // as the frame loop raises it
     for (int frame = 1; frame <= 60; ++frame) {
         s().Key_Pressed = true;
-        s().Mouse_Clicked = true;
-        Show_Well_Done(t.g);
-        EXPECT_FALSE(s().Key_Pressed) << frame;
-        EXPECT_FALSE(s().Mouse_Clicked) << frame;
+        click_box(Show_Well_Done, 430, 260);
         ASSERT_TRUE(s().Well_Done) << frame;
+        EXPECT_FALSE(s().Key_Pressed || s().Mouse_Clicked) << frame;
     }
-    EXPECT_EQ(Count_Waves(t.media, Wave::Reload), 0);
-    s().Key_Pressed = true;
-    Show_Well_Done(t.g);
+    for (int frame = 1; frame <= 100; ++frame) Show_Well_Done(t.g);
     EXPECT_EQ(Count_Waves(t.media, Wave::Reload), 1);
-    EXPECT_FALSE(s().Well_Done);
-    EXPECT_EQ(s().Well_Done_Tick, 0);
-    EXPECT_EQ(s().Level, level + 1);   // the next level is built (and opens halted)
-    EXPECT_EQ(t.media.clip.Top, 432);  // the pointer is back on the game panel
-}
-
-TEST_F(Boxes, LevelCompleteReloadsOnceAndWaitsForItsButton) {
-    raise_well_done();
-    for (int frame = 1; frame <= 200; ++frame) Show_Well_Done(t.g);
-    EXPECT_EQ(Count_Waves(t.media, Wave::Reload), 1);
-    EXPECT_EQ(s().Well_Done_Tick, 62);
     for (auto [x, y] : {std::pair{408, 260}, {452, 260}, {430, 247}, {430, 285}}) {
         click_box(Show_Well_Done, x, y);
         EXPECT_TRUE(s().Well_Done) << x << "," << y;
     }
     click_box(Show_Well_Done, 451, 248);
     EXPECT_FALSE(s().Well_Done);
-    EXPECT_EQ(Count_Waves(t.media, Wave::Click), 1);
+    EXPECT_EQ(s().Well_Done_Tick, 0);
+    EXPECT_EQ(s().Level, 2);
+    EXPECT_EQ(t.media.clip.Top, 432);  // the pointer is back on the game panel
 }
 
 TEST_F(Boxes, LevelCompleteThroughTheFrameLoop) {
     t.start_game();
     s().Enimy_Count = 0;
-    t.run(1);
+    t.run(21);
     ASSERT_TRUE(s().Well_Done);
-    EXPECT_EQ(t.media.pointer_x, 423);
-    t.run(20);
     t.key(13);  // half a second in: thrown away
-    t.run(1);
-    EXPECT_TRUE(s().Well_Done);
     t.run(38);
     EXPECT_TRUE(s().Well_Done);
-    t.key(13);
+    EXPECT_EQ(Count_Waves(t.media, Wave::Reload), 0);
+    t.run(1);
+    t.key(13);  // a second and a half in
     t.run(1);
     EXPECT_FALSE(s().Well_Done);
-    EXPECT_EQ(s().Level, 2);
+    EXPECT_EQ(Count_Waves(t.media, Wave::Reload), 1);
 }
 
 TEST_F(Boxes, GameOverLeadsToTheNameEntry) {
     s().Sponsor_On = false;
     s().Game_Over = true;
     t.run(1);
-    EXPECT_EQ(t.w().screens.Game_Over_Tick, 1);
     EXPECT_EQ(t.media.pointer_x, 423);
     EXPECT_EQ(t.media.pointer_y, 258);
-    EXPECT_EQ(s().Back_Picture_Choice, 1);
     EXPECT_EQ(s().Back_Picture_Image, Img2::CopyRight);
     click_box(Show_Game_Over, 452, 284);
     click_box(Show_Game_Over, 409, 285);
@@ -107,83 +83,52 @@ TEST_F(Boxes, GameOverLeadsToTheNameEntry) {
     EXPECT_EQ(t.media.clip.Top, 49);
 }
 
-TEST_F(Boxes, GameOverTakesEnterAtOnce) {
-    s().Sponsor_On = false;
-    s().Game_Over = true;
-    t.key(32);
-    t.run(1);
-    EXPECT_FALSE(s().Game_Over);
-    EXPECT_TRUE(s().Set_Score_New_On);
-}
-
-struct Code_Words : Boxes {
+TEST_F(Boxes, CodeWordCursorStandsRightOfTheLastLetterAndBlinks) {
     Recording_Media rec;
     Game g{t.w(), rec};
-
-    void open_box() {
-        s().Mouse_X = 300, s().Mouse_Y = 470, s().Mouse_Clicked = true;
-        t.run(1);
-        ASSERT_TRUE(s().CodeWords_On);
-    }
-    void type(const char* word) {
-        for (const char* p = word; *p; ++p) t.key(*p);
-    }
-};
-
-TEST_F(Code_Words, TheCursorBlinksRightOfTheLastLetter) {
-    open_box();
+    s().Mouse_X = 300, s().Mouse_Y = 470, s().Mouse_Clicked = true;
+    t.run(1);
+    ASSERT_TRUE(s().CodeWords_On);
     type("ABCDEFGHIJKLMNOPQRSTUVW");
-    ASSERT_EQ(s().CodeWord_1.Length, 20);
     t.w().screens.CodeWord_Tick = 0;
     for (int frame = 1; frame <= 20; ++frame) {
-        rec.drawn.clear();
+        rec.letters.clear();
         Show_CodeWords(g);
         EXPECT_EQ(rec.letters_at(379, 198), frame <= 10 ? 1 : 0) << frame;
         EXPECT_EQ(rec.letters_in_row(199), 20);
     }
-    EXPECT_EQ(t.w().screens.CodeWord_Tick, 0);
     t.key(13);
-    t.w().screens.CodeWord_Tick = 0;
-    rec.drawn.clear();
+    rec.letters.clear();
     Show_CodeWords(g);
     EXPECT_EQ(rec.letters_at(179, 218), 1);  // now under the empty second word
-    EXPECT_EQ(rec.letters_in_row(198), 0);
 }
 
-TEST_F(Code_Words, BothWordsThenEnterClosesTheBox) {
-    open_box();
+TEST_F(Boxes, CodeWordBoxClosesOnOkOrOnTheEnterAfterBothWords) {
+    s().Mouse_X = 300, s().Mouse_Y = 470, s().Mouse_Clicked = true;
+    t.run(1);
     type("WRONG");
     t.key(13);
     type("plonkmiragevus");
     t.key(13);
     t.run(1);
     EXPECT_TRUE(s().CodeWords_On);  // Enter belonged to the typing
-    EXPECT_FALSE(s().Immortal_Code);
     EXPECT_TRUE(s().Fire_Code);
     t.key(13);
     t.run(1);
     EXPECT_FALSE(s().CodeWords_On);
     EXPECT_TRUE(s().Sponsor_On);  // the same Enter does not start the game
-    EXPECT_EQ(t.media.clip.Top, 445);
-}
 
-TEST_F(Code_Words, OkClosesAtAnyTimeAndTheNextOpeningStartsEmpty) {
-    open_box();
+    s().Mouse_X = 300, s().Mouse_Y = 470, s().Mouse_Clicked = true;
+    t.run(1);
     type("XORB");
     for (auto [x, y] : {std::pair{388, 250}, {447, 250}, {400, 233}, {400, 271}}) {
-        s().Mouse_X = x, s().Mouse_Y = y, s().Mouse_Clicked = true;
-        Show_CodeWords(t.g);
+        click_box(Show_CodeWords, x, y);
         EXPECT_TRUE(s().CodeWords_On) << x << "," << y;
     }
-    s().Mouse_X = 446, s().Mouse_Y = 270, s().Mouse_Clicked = true;
-    Show_CodeWords(t.g);
+    click_box(Show_CodeWords, 446, 270);
     EXPECT_FALSE(s().CodeWords_On);
     EXPECT_FALSE(s().CodeWord_1_Typing);
-    EXPECT_FALSE(s().Immortal_Code);
-    t.key('X');
-    EXPECT_EQ(s().CodeWord_1.Length, 4);
-    open_box();
-    EXPECT_EQ(s().CodeWord_1.Length, 0);
+    EXPECT_EQ(t.media.clip.Top, 445);
 }
 
 }  // namespace
