@@ -189,6 +189,36 @@ TEST(Arena, UShapedCutRemovesItsInside) {
     EXPECT_EQ(t.s().Score, 237);
 }
 
+// The pass looks at a tile once: a tile whose neighbours below and to the right go only later
+// in the same pass stays a tile.
+TEST(Arena, SingleSpreadingPassLeavesATileStanding) {
+    Test_Game t(1, false);
+    Fresh_Arena(t);
+    Floor_Grid_Type& floor = t.w().arena.Floor_Grid;
+    for (int col = 1; col <= Arena_Cols; ++col)
+        for (int row = 1; row <= Arena_Rows; ++row) floor.set(col, row, 2);
+    for (int col = 5; col <= 7; ++col)
+        for (int row = 5; row <= 7; ++row) floor.set(col, row, 1);
+    floor.set(7, 7, 0);
+    Spread_Removal(t.g);
+    EXPECT_EQ(floor(6, 7), 0);
+    EXPECT_EQ(floor(7, 6), 0);
+    EXPECT_EQ(floor(6, 6), 1);
+    EXPECT_EQ(floor(5, 5), 1);
+    EXPECT_EQ(floor(5, 7), 1);
+    EXPECT_EQ(t.s().Score, 2);
+
+    // Every gone neighbour scores: (5,5) with three gone neighbours adds three points, then
+    // (5,6) one, (5,7) two, (6,6) four and (7,5) two.
+    floor.set(5, 4, 0);
+    floor.set(4, 5, 0);
+    floor.set(6, 5, 0);
+    Spread_Removal(t.g);
+    EXPECT_EQ(floor(5, 5), 0);
+    EXPECT_EQ(floor(6, 6), 0);
+    EXPECT_EQ(t.s().Score, 2 + 3 + 1 + 2 + 4 + 2);
+}
+
 TEST(Arena, CutBurnsOutLitFuses) {
     Test_Game t(1, false);
     Fresh_Arena(t);

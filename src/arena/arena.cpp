@@ -196,22 +196,6 @@ void Cut_Outside_Loop(Game& g) {
                 Remove_Tile(g, col - 1, row);
 }
 
-// One pass only: the removal spreads towards higher rows and columns, and every gone
-// neighbour of a tile scores a point of its own.
-void Spread_Removal(Game& g) {
-    Floor_Grid_Type& floor = g.w.arena.Floor_Grid;
-    For_Each_Cell([&](int col, int row) {
-        if (floor(col, row) != 1) return;
-        const int dcol[4] = {0, 0, -1, 1};
-        const int drow[4] = {-1, 1, 0, 0};
-        for (int n = 0; n < 4; ++n) {
-            if (floor(col + dcol[n], row + drow[n]) != 0) continue;
-            floor.set(col, row, 0);
-            g.w.game.Score += 1;
-        }
-    });
-}
-
 // Cells that were cut away keep their old Enimy_Edge_Grid and Occupy_Grid entries.
 void Settle_New_Edge(ArenaState& a) {
     For_Each_Cell([&](int col, int row) {
@@ -408,6 +392,22 @@ void Reverse_Way(Game& g) {
     For_Each_Cell([&](int col, int row) {
         int32_t code = a.Way_Grid(col, row);
         if (Is_Code(code)) a.Way_Grid.set(col, row, Reverse_Code(code));
+    });
+}
+
+// One pass only: the removal spreads towards higher rows and columns, and every gone
+// neighbour of a tile scores a point of its own.
+void Spread_Removal(Game& g) {
+    Floor_Grid_Type& floor = g.w.arena.Floor_Grid;
+    For_Each_Cell([&](int col, int row) {
+        if (floor(col, row) != 1) return;
+        const int dcol[4] = {0, 0, -1, 1};
+        const int drow[4] = {-1, 1, 0, 0};
+        for (int n = 0; n < 4; ++n) {
+            if (floor(col + dcol[n], row + drow[n]) != 0) continue;
+            floor.set(col, row, 0);
+            g.w.game.Score += 1;
+        }
     });
 }
 

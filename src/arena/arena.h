@@ -14,6 +14,9 @@ void Join_Way_Ends(Game& g);
 void Trace_Edge(Game& g);
 void Reverse_Way(Game& g);
 void Kill_All_Point_And_Way(Game& g);
+// The cut's single spreading pass, column by column and top to bottom: a floor tile beside a
+// gone tile goes too, one point for every gone neighbour it has when the pass reaches it.
+void Spread_Removal(Game& g);
 
 // A direction or corner code walked the other way (2<->8, 4<->6, 9<->16, 10<->15, 11<->14,
 // 12<->13); anything else is returned unchanged.
