@@ -1,4 +1,7 @@
 // The score file: its layout, the default entries, storing, deleting and damaged files.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "screens_support.h"
 #include "support/test_game.h"
 
@@ -138,6 +141,36 @@ TEST_F(Score_File, DriveErrorStoresNothingAndClearsWhenTheFileWorksAgain) {
     Set_Score_File_Path(folder.path.c_str());
     Open_Score(t.g);
     EXPECT_FALSE(c().Drive_Error);
+}
+
+// Runs as an ordinary user in a child process; the child's exit code is its verdict.
+void As_Ordinary_User(bool (*verdict)(Score_File&), Score_File& f) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(2);
+    std::_Exit(verdict(f) ? 0 : 1);
+}
+
+TEST_F(Score_File, AReadOnlyFileOrFolderShowsDriveErrorAndStoresNothing) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Open_Score(t.g);
+    const Bytes before = folder.bytes();
+    ::chmod(folder.dir.c_str(), 0755);
+    ::chmod(folder.path.c_str(), 0444);
+    auto read_only_file = [](Score_File& f) {
+        Open_Score(f.t.g);
+        f.store(1, 1, "RO", 99999);
+        return f.c().Drive_Error && f.c().Score_Points[1] == 97000;
+    };
+    EXPECT_EXIT(As_Ordinary_User(read_only_file, *this), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(folder.bytes(), before);
+
+    std::filesystem::remove(folder.path);
+    ::chmod(folder.dir.c_str(), 0555);
+    auto read_only_folder = [](Score_File& f) {
+        Open_Score(f.t.g);
+        return f.c().Drive_Error && !std::filesystem::exists(f.folder.path);
+    };
+    EXPECT_EXIT(As_Ordinary_User(read_only_folder, *this), ::testing::ExitedWithCode(0), "");
+    ::chmod(folder.dir.c_str(), 0755);
 }
 
 }  // namespace
