@@ -1,5 +1,5 @@
-// A played scenario: from the start of the first level (fixed seed), the player cuts away the
-// corner holding the Pyr on place 6, then the corner holding the Blaster on place 1.
+// Played scenarios from the start of the first level with a fixed seed, which puts the Blaster
+// on place 1 and a Pyr of star shots on place 6, with places 2 and 5 free for the trails.
 #include <gtest/gtest.h>
 
 #include "enemies/hazard_places.h"
@@ -8,10 +8,7 @@
 namespace zarvo::test {
 namespace {
 
-// With this seed the first level puts the Blaster on place 1 and a Pyr of star shots on
-// place 6, with places 2 and 5 free for the player's trails.
 constexpr uint32_t Scenario_Seed = 14;
-
 enum Key { Up, Down, Left, Right };
 
 // Holds one direction until the figure stands on (col, row), then lets go for a frame, which
@@ -19,16 +16,13 @@ enum Key { Up, Down, Left, Right };
 bool Walk(Test_Game& t, Key key, int col, int row, int limit = 200) {
     t.hold(key == Up, key == Down, key == Left, key == Right);
     const PlayerState& p = t.w().player;
-    for (int i = 0; i < limit; ++i) {
-        if (p.Ego_Col == col && p.Ego_Row == row && p.Ego_Step == 0) break;
+    for (int i = 0; i < limit && !(p.Ego_Col == col && p.Ego_Row == row && p.Ego_Step == 0); ++i)
         t.run();
-    }
     t.release();
     t.run();
     return p.Ego_Col == col && p.Ego_Row == row;
 }
 
-// Runs frames until the condition holds (at most limit frames); answers whether it did.
 template <typename Condition>
 bool Run_Until(Test_Game& t, Condition done, int limit = 200) {
     for (int i = 0; i < limit && !done(); ++i) t.run();
@@ -37,12 +31,7 @@ bool Run_Until(Test_Game& t, Condition done, int limit = 200) {
 
 struct Scenario {
     Test_Game t{Scenario_Seed};
-    int32_t count_at_start = 0;
-
-    void start() {
-        t.start_game();
-        count_at_start = t.s().Enimy_Count;
-    }
+    Scenario() { t.start_game(); }
     // Round place 6 (cells 29..33 x 6..10): left along row 11, up column 28.
     bool cut_right_corner() {
         return Walk(t, Up, 36, 11) && Walk(t, Left, 28, 11) && Walk(t, Up, 28, 1);
@@ -55,24 +44,11 @@ struct Scenario {
     const Blaster_Rec& blaster() { return t.w().hazards.Blaster[1]; }
 };
 
-TEST(HazardScenario, TheFirstLevelHoldsThePlannedHazards) {
-    Scenario s;
-    s.start();
-    EXPECT_TRUE(s.blaster().Present);
-    EXPECT_TRUE(s.pyr().Present);
-    EXPECT_EQ(s.pyr().Pyr_Kind, 2);
-    for (int free : {2, 5}) {
-        EXPECT_FALSE(s.t.w().hazards.Blaster[free].Present);
-        EXPECT_FALSE(s.t.w().hazards.Pyr[free].Present);
-    }
-    EXPECT_EQ(s.t.s().Star_Fire_Count, 0);
-}
-
 TEST(HazardScenario, CuttingDestroysAPyrAndABlaster) {
     Scenario s;
-    s.start();
+    ASSERT_TRUE(s.blaster().Present && s.pyr().Present && s.pyr().Pyr_Kind == 2);
+    const int32_t count = s.t.s().Enimy_Count;
     ASSERT_TRUE(s.cut_right_corner());
-    EXPECT_EQ(s.t.w().arena.Floor_Grid(29, 6), 0);
     EXPECT_TRUE(s.pyr().Dying);
     ASSERT_TRUE(Run_Until(s.t, [&] { return s.pyr().Exploding; }));
     const int32_t score = s.t.s().Score;
@@ -80,78 +56,50 @@ TEST(HazardScenario, CuttingDestroysAPyrAndABlaster) {
     EXPECT_EQ(s.t.s().Score, score + 888);
     EXPECT_EQ(s.t.s().Star_Fire_Count, 24);
     ASSERT_TRUE(Run_Until(s.t, [&] { return !s.pyr().Exploding; }));
-    EXPECT_FALSE(s.pyr().Present);
-    EXPECT_EQ(s.t.s().Enimy_Count, s.count_at_start - 1);
+    EXPECT_EQ(s.t.s().Enimy_Count, count - 1);
 
     ASSERT_TRUE(s.cut_left_corner());
-    EXPECT_EQ(s.t.w().arena.Floor_Grid(4, 6), 0);
     EXPECT_TRUE(s.blaster().Dying);
     ASSERT_TRUE(Run_Until(s.t, [&] { return s.blaster().Exploding; }));
-    EXPECT_FALSE(s.blaster().Present);
     const int32_t before = s.t.s().Enimy_Count;
-    s.t.run(37);
-    EXPECT_EQ(s.t.s().Enimy_Count, before);
-    s.t.run();
+    s.t.run(38);
     EXPECT_EQ(s.t.s().Enimy_Count, before - 1);
-    EXPECT_LE(s.t.s().Enimy_Count, s.count_at_start - 2);  // an enemy may fall with them
-    EXPECT_GE(s.t.s().Score, 2 * 888);
+    EXPECT_FALSE(s.blaster().Present);
 }
 
 TEST(HazardScenario, ReplaysFrameForFrame) {
     Scenario a, b;
     for (Scenario* s : {&a, &b}) {
-        s->start();
         s->cut_right_corner();
         s->cut_left_corner();
         s->t.run(150);
     }
     EXPECT_TRUE(a.t.w() == b.t.w());
-    EXPECT_EQ(a.t.media.waves.size(), b.t.media.waves.size());
 }
 
 TEST(HazardScenario, ABlockBarsTheStepUntilItIsShot) {
     Scenario s;
-    s.start();
     Flame_Rec& block = s.t.w().hazards.Blaster[1].Flame[1];
-    block = Flame_Rec{};
     block.Flame_Block = true;
-    block.Flame_Col = 36;
-    block.Flame_Row = 11;
-    block.Flame_X = Cell_X(36);
-    block.Flame_Y = Cell_Y(11);
-    block.Flame_Life = 1000;
+    block.Flame_Col = 36, block.Flame_Row = 11, block.Flame_Life = 1000;
     s.t.w().arena.Blocker_Grid.set(36, 11, Blocker_Mark);
     EXPECT_FALSE(Walk(s.t, Up, 36, 11, 10));
-    EXPECT_EQ(s.t.w().player.Ego_Row, 12);
-    EXPECT_TRUE(block.Flame_Block);
-
     const int32_t score = s.t.s().Score;
     s.t.s().Star_Fire_Count = 1;
     s.t.key(' ');
     s.t.run(2);
     EXPECT_EQ(s.t.s().Score, score + 111);
-    EXPECT_FALSE(block.Flame_Block);
-    EXPECT_EQ(s.t.w().arena.Blocker_Grid(36, 11), No_Code);
     EXPECT_TRUE(Walk(s.t, Up, 36, 11, 10));
 }
 
-TEST(HazardScenario, ClosingTheCutBurnsOutTheFusesOnItsTrail) {
+TEST(HazardScenario, ClosingTheCutBurnsOutTheFuseOnItsTrail) {
     Scenario s;
-    s.start();
-    ASSERT_TRUE(Walk(s.t, Down, 36, 20));
-    ASSERT_TRUE(Walk(s.t, Left, 33, 20));
+    ASSERT_TRUE(Walk(s.t, Down, 36, 20) && Walk(s.t, Left, 33, 20));
     Fuse_Rec& fuse = s.t.w().hazards.Fuse[1];
     fuse.Fuse_On = true;
-    fuse.Fuse_Col = 35;
-    fuse.Fuse_Row = 20;
-    fuse.Fuse_X = Cell_X(35);
-    fuse.Fuse_Y = Cell_Y(20);
-    s.t.run();
-    EXPECT_EQ(fuse.Fuse_Dir, Dir::Left);  // it burns along the trail towards the player
+    fuse.Fuse_Col = 35, fuse.Fuse_Row = 20;
     ASSERT_TRUE(Walk(s.t, Down, 33, 24));
-    EXPECT_EQ(s.t.w().arena.Way_Grid(34, 20), No_Code);  // the cut is closed
-    EXPECT_TRUE(fuse.Fuse_On);
-    EXPECT_TRUE(fuse.Fuse_Done);
+    EXPECT_TRUE(fuse.Fuse_On && fuse.Fuse_Done);
     EXPECT_TRUE(Run_Until(
         s.t, [&] { return !fuse.Fuse_On; }, 40));
 }
