@@ -129,22 +129,6 @@ TEST(Enemy_Shots, LaunchesTakeTheFirstFreeEntriesAndStopWhenAllAreBusy) {
     EXPECT_EQ(t.media.waves.size(), sounds + 1);
 }
 
-TEST(Enemy_Shots, SalvoStartsInTheThreeLanesOfItsDirection) {
-    Enemy_Game t;
-    t.place({{6, Enemy::Tank}});
-    Enimy_Rec& r = t.e(6);
-    r.Turret_Angle = 128;
-    Fire_Salvo(t.g, 6);
-    EXPECT_EQ(r.Shots[1].Col, r.Col);
-    EXPECT_EQ(r.Shots[1].Row, r.Row + 1);
-    EXPECT_EQ(r.Shots[2].Col, r.Col + 1);
-    EXPECT_EQ(r.Shots[2].Row, r.Row + 2);
-    EXPECT_EQ(r.Shots[3].Col, r.Col + 2);
-    EXPECT_EQ(r.Shots[2].X, r.X + 18);
-    EXPECT_EQ(r.Shots[2].Y, r.Y - 4);
-    EXPECT_EQ(r.Shots[3].Dir, Shot_Dir::Down);
-}
-
 TEST(Enemy_Shots, ShotsFlyOnAfterTheirEnemyDied) {
     Enemy_Game t;
     t.place({{7, Enemy::Sub}});

@@ -70,20 +70,6 @@ TEST(Enimy_Damage, TheFourthHitKillsAndDyingEnemiesTakeNoMoreHits) {
     EXPECT_EQ(t.w().arena.Shot_Grid(9, 13), Shot_Mark);
 }
 
-TEST(Enimy_Damage, BurnSpotsSwingBetweenTheirFirstAndLastFrame) {
-    Enemy_Game t;
-    t.place({{2, Enemy::Tank}});
-    t.e(2).Hits = 1;
-    int low = 999, high = 0;
-    for (int i = 0; i < 60; ++i) {
-        Enimy_Damage(t.g, 2);
-        low = std::min(low, t.e(2).Burn_Frame);
-        high = std::max(high, t.e(2).Burn_Frame);
-    }
-    EXPECT_EQ(low, Ex::Ex_Boy_1);
-    EXPECT_EQ(high, Ex::Ex_Boy_18);
-}
-
 // A hole under one cell of the block: the kill sequence, then the explosion with its 999
 // points, and only when the explosion is over does the level end.
 TEST(Enimy_Death, AnEnemyFallingIntoAHoleScoresAndEndsTheLevelAfterItsExplosion) {
