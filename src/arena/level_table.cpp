@@ -59,10 +59,16 @@ constexpr Level_Entry Table[Difficulty_Count][Levels_Per_Difficulty] = {
 #undef NONE
 #undef ROSTER
 
+int Clamp(int value, int low, int high) {
+    return value < low ? low : value > high ? high : value;
+}
+
 }  // namespace
 
+// Numbers outside the table answer its nearest row.
 const Level_Entry& Level_Table(int difficulty, int level) {
-    return Table[difficulty - 1][level - 1];
+    return Table[Clamp(difficulty, 1, Difficulty_Count) - 1]
+                [Clamp(level, 1, Levels_Per_Difficulty) - 1];
 }
 
 }  // namespace zarvo
