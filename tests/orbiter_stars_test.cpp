@@ -89,6 +89,26 @@ TEST(OrbiterStars, ABurstThrowsEightSparksForTwentyOneFrames) {
     EXPECT_EQ(t.media.count(Img2::Snake_Star), 0);
 }
 
+TEST(OrbiterStars, AReloadLetsRunningBurstsFinishAndKeepsEveryStarHomeUntilLaunched) {
+    Weapon_World t;
+    Orbiter_Star& old = Launch(t, 8);
+    Orbiter_Star& other = t.weapons(2).Stars[2];
+    Orbiter_Star_Launch(t.g, 2, 2);
+    Fly(t, 10);
+    Orbiter_Star_Burst(t.g, 2, 8);
+    Fly(t, 5);
+    const int spark_x = old.Spark_X[3];
+    other.Star_Burst = false;  // as if still in flight
+    Orbiter_Star_Reload(t.g, 2);
+    EXPECT_FALSE(other.Star_Flying);
+    Fly(t, 1);
+    EXPECT_EQ(old.Spark_X[3], spark_x + 2);  // the sparks fly on
+    Fly(t, 16);
+    EXPECT_FALSE(old.Star_Flying);
+    EXPECT_EQ(t.media.count(Img2::Snake_Star), 10 * 2 + 5);  // none after the reload
+    EXPECT_TRUE(old.Star_Col == 11 && old.Star_Row == 11 && old.Star_Dir == 6);
+}
+
 TEST(OrbiterStars, HurtOnlyAPlayerOutCuttingNearby) {
     Weapon_World t;
     Orbiter_Star& s = Launch(t, 1);  // up: (11, 10) after two frames

@@ -150,13 +150,17 @@ void Run_Star(Game& g, Enimy_Rec& e, int i) {
 
 }  // namespace
 
+// Every star goes back into the Orbiter and stays there until its launch. A star of the last
+// attack whose burst is still running finishes it: its sparks fly on where they were.
 void Orbiter_Star_Reload(Game& g, int slot) {
     static constexpr int32_t Launch_Dir[9] = {0, 1, 5, 4, 7, 2, 8, 3, 6};
     Enimy_Rec& e = Enimy(g, slot);
     for (int i = 1; i <= Orbiter_Star_Count; ++i) {
         Orbiter_Star& s = e.Weapons.Stars[i];
-        s.Star_Burst = false;
-        s.Star_Burst_Tick = 0;
+        const bool bursting = s.Star_Flying && s.Star_Burst;
+        s.Star_Flying = bursting;
+        s.Star_Burst = bursting;
+        if (!bursting) s.Star_Burst_Tick = 0;
         s.Star_Bounces = 0;
         s.Star_Step = 0;
         s.Star_X = e.X - 10, s.Star_Y = e.Y - 10;
