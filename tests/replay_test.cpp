@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/bmp_writer.h"
+#include "shell/image_file.h"
 #include "shell/dump.h"
 #include "shell/input.h"
 #include "shell/recorder.h"
@@ -170,6 +170,16 @@ TEST(Replay, SameScriptAndSeedGiveIdenticalDumpsAndScreenshots) {
     EXPECT_EQ(shots[0], shots[1]);
     EXPECT_EQ(logs[0], logs[1]);
     EXPECT_EQ(shots[0].size(), 54u + 513u * ((622u * 3 + 3) & ~3u));
+
+    // the screenshot is the back buffer after the last frame, pixel for pixel
+    Headless_Runner direct(test::Test_Assets(), 777);
+    direct.Run(Parse_Ok(Game_Script), 200);
+    Image shot;
+    std::string error;
+    ASSERT_TRUE(Read_Bmp(Temp_Path("shot0.bmp"), shot, error)) << error;
+    EXPECT_EQ(shot.Width, 622);
+    EXPECT_EQ(shot.Height, 513);
+    EXPECT_TRUE(shot.Pixels == direct.media().Back_Buffer().Pixels);
     EXPECT_NE(dumps[0].find("\"Frame_Count\":200"), std::string::npos);
 
     // the seed line counts: another seed is another game once the level is built

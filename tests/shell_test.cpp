@@ -2,7 +2,6 @@
 // test, the frame clock, the sound mixer's voices, screenshots and the command line.
 #include <gtest/gtest.h>
 
-#include "shell/bmp_writer.h"
 #include "shell/frame.h"
 #include "shell/frame_clock.h"
 #include "shell/mixer.h"
@@ -255,26 +254,6 @@ TEST(Mixer, LoudVoicesAreClippedNotWrapped) {
     mixer.Mix(out, 4);
     EXPECT_EQ(mixer.Voice_Count(0), 3);
     EXPECT_EQ(out[0], 32767);
-}
-
-TEST(Screenshot, BmpIsBottomUpBgrWithPaddedRows) {
-    Surface s(3, 2);
-    s.Pixels = {0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x010203};
-    const auto bmp = Encode_Bmp(s);
-    ASSERT_EQ(bmp.size(), 54u + 2 * 12);
-    EXPECT_EQ(bmp[0], 'B');
-    EXPECT_EQ(bmp[2], 78);   // file size
-    EXPECT_EQ(bmp[18], 3);   // width
-    EXPECT_EQ(bmp[22], 2);   // height
-    EXPECT_EQ(bmp[28], 24);  // bits per pixel
-    // bottom row first: AABBCC as CC BB AA
-    EXPECT_EQ(bmp[54], 0xCC);
-    EXPECT_EQ(bmp[55], 0xBB);
-    EXPECT_EQ(bmp[56], 0xAA);
-    EXPECT_EQ(bmp[60], 0x03);
-    EXPECT_EQ(bmp[62], 0x01);
-    EXPECT_EQ(bmp[65], 0);  // padding
-    EXPECT_EQ(bmp[66], 0x33);
 }
 
 bool Parse(std::vector<const char*> args, Program_Options& o, std::string& error) {

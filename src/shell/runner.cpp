@@ -5,9 +5,9 @@
 #include <ostream>
 #include <sstream>
 
-#include "shell/bmp_writer.h"
 #include "shell/dump.h"
 #include "shell/frame.h"
+#include "shell/bmp_writer.h"
 #include "shell/input.h"
 
 namespace zarvo {
