@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "arena/arena.h"
-#include "enemies/hazard_places.h"
 #include "support/test_game.h"
 
 namespace zarvo {
@@ -60,35 +59,6 @@ TEST_F(Monsters, HatchAtMostOnePerFrameAndEachPlaceEveryTwentyFrames) {
     EXPECT_EQ(hatched_at[1], 2);
     EXPECT_EQ(hatched_at[2], 21);
     EXPECT_EQ(hatched_at[3], 23);
-}
-
-TEST_F(Monsters, NewMonstersLeaveTheBlockOnTheSideTheyHeadFor) {
-    w.hazards.Blaster[9].Present = true;
-    const int c = Place_Col(9), r = Place_Row(9);
-    for (int frame = 0; frame < 8 * 20; ++frame) Monster_Spawn(g);
-    ASSERT_EQ(out(), 8);
-    for (int i = 1; i <= Monster_Count; ++i) {
-        const Monster_Rec& m = monster(i);
-        EXPECT_EQ(m.X, Cell_X(m.Col) - 8);
-        EXPECT_EQ(m.Y, Cell_Y(m.Row) - 16);
-        const int dc = m.Col - c, dr = m.Row - r;
-        switch (m.Dir) {
-            case Monster_Dir::Up:
-                EXPECT_TRUE(dc == 1 && dr == 0);
-                break;
-            case Monster_Dir::Down:
-                EXPECT_TRUE(dc == 3 && dr == 4);
-                break;
-            case Monster_Dir::Left:
-                EXPECT_TRUE(dc == 0 && dr == 3);
-                break;
-            case Monster_Dir::Right:
-                EXPECT_TRUE(dc == 4 && dr == 1);
-                break;
-            default:
-                ADD_FAILURE() << "direction " << m.Dir;
-        }
-    }
 }
 
 TEST_F(Monsters, NoneHatchWhileEightAreOutOrTheBlasterCannot) {
