@@ -11,4 +11,8 @@ namespace assetgen {
 // enlarged scale times.
 bool Write_Contact_Sheets(const std::string& folder, uint32_t seed, int scale);
 
+// Writes one screen as the game would show it: the arena cut open over the title picture,
+// enemies with their shadows, and the game panel with sample readouts.
+bool Write_Scene_Preview(const std::string& path, uint32_t seed);
+
 }  // namespace assetgen

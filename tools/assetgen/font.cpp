@@ -76,24 +76,23 @@ Colour Letter_Colour(int row, int rows) {
     return Mix(0xFFFFFF, 0x58C8FF, static_cast<float>(row) / static_cast<float>(rows - 1));
 }
 
-// The bold alphabet cell: design column c is drawn over columns c and c + 1, and the design's
-// middle row is doubled so the 7 rows fill 8.
-bool Bold_Pixel(char c, int x, int y) {
+// The alphabet cell: the design one column in, its middle row doubled so the 7 rows fill 8.
+bool Cell_Pixel(char c, int x, int y) {
     const int row = y <= 3 ? y : y - 1;
     if (row < 0 || row >= Glyph_Rows) return false;
-    return Glyph_Pixel(c, x, row) || Glyph_Pixel(c, x - 1, row);
+    return Glyph_Pixel(c, x, row);
 }
 
-void Draw_Bold_Glyph(Image& img, char c, int x, int y) {
+void Draw_Alphabet_Glyph(Image& img, char c, int x, int y) {
     const Colour outline = 0x061428;
     for (int gy = -1; gy <= 8; ++gy)
         for (int gx = -1; gx <= 6; ++gx) {
-            if (Bold_Pixel(c, gx, gy)) {
+            if (Cell_Pixel(c, gx, gy)) {
                 Put(img, x + 1 + gx, y + 1 + gy, Letter_Colour(gy, 8));
                 continue;
             }
-            const bool touches = Bold_Pixel(c, gx - 1, gy) || Bold_Pixel(c, gx + 1, gy) ||
-                                 Bold_Pixel(c, gx, gy - 1) || Bold_Pixel(c, gx, gy + 1);
+            const bool touches = Cell_Pixel(c, gx - 1, gy) || Cell_Pixel(c, gx + 1, gy) ||
+                                 Cell_Pixel(c, gx, gy - 1) || Cell_Pixel(c, gx, gy + 1);
             if (touches) Put(img, x + 1 + gx, y + 1 + gy, outline);
         }
 }
@@ -128,7 +127,7 @@ void Small_Text_Centred(Image& img, std::string_view text, int cx, int y, Colour
 
 void Game_Text(Image& img, std::string_view text, int x, int y) {
     for (size_t k = 0; k < text.size(); ++k)
-        if (Has_Glyph(text[k])) Draw_Bold_Glyph(img, text[k], x + 10 * static_cast<int>(k), y);
+        if (Has_Glyph(text[k])) Draw_Alphabet_Glyph(img, text[k], x + 10 * static_cast<int>(k), y);
 }
 
 void Game_Text_Centred(Image& img, std::string_view text, int cx, int y) {
@@ -137,12 +136,12 @@ void Game_Text_Centred(Image& img, std::string_view text, int cx, int y) {
 
 Image Alphabet_Glyph(char c, int height, int32_t key) {
     Image img = Blank(8, height, key);
-    Draw_Bold_Glyph(img, c, 0, 0);
+    Draw_Alphabet_Glyph(img, c, 0, 0);
     if (c == 'Q') {  // the tail reaches below the line
-        Put(img, 6, 9, Letter_Colour(7, 8));
-        Put(img, 7, 9, 0x061428);
-        Put(img, 6, 10, 0x061428);
-        Put(img, 7, 10, 0x061428);
+        Put(img, 5, 9, Letter_Colour(7, 8));
+        Put(img, 4, 9, 0x061428);
+        Put(img, 6, 9, 0x061428);
+        Put(img, 5, 10, 0x061428);
     }
     return img;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The lettering of the game: one 5 x 7 pixel design for every character, drawn small on the
-// pictures' labels, bold and outlined as the bitmap alphabet, and in big shaded blocks for
+// pictures' labels, outlined as the bitmap alphabet, and in big shaded blocks for
 // the title.
 #include <string_view>
 
@@ -21,7 +21,7 @@ int Small_Text_Width(std::string_view text);
 // The same, centred on x.
 void Small_Text_Centred(Image& img, std::string_view text, int cx, int y, Colour c);
 
-// The bitmap alphabet's look: bold letters with a gradient and a dark outline, 8 x 10 cells
+// The bitmap alphabet's look: letters with a gradient and a dark outline, 8 x 10 cells
 // 10 pixels apart. Upper case only.
 void Game_Text(Image& img, std::string_view text, int x, int y);
 void Game_Text_Centred(Image& img, std::string_view text, int cx, int y);

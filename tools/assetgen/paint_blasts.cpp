@@ -25,7 +25,7 @@ Colour Fire_Colour(float heat) {
 void Fireball(Image& img, float t, uint32_t seed, float squash = 1.0f, float smoke_grey = 0.0f) {
     const float cx = img.Width / 2.0f, cy = img.Height / 2.0f;
     const float max_r = std::min(cx, cy * squash) - 1.0f;
-    const float radius = max_r * (0.25f + 0.75f * (1 - (1 - t) * (1 - t)));
+    const float radius = max_r * (0.35f + 0.8f * (1 - (1 - t) * (1 - t)));
     const float heat_scale = std::max(0.0f, 1.15f - 1.25f * t);
     const float erosion = std::max(0.0f, t - 0.45f) * 1.6f;
     for (int y = 0; y < img.Height; ++y)
@@ -106,54 +106,46 @@ Image Pilot_Debris(int frame, uint32_t seed) {
     return img;
 }
 
-// A flame flying right: a hot head and a flickering tail behind it.
-Image Flame_Right(uint32_t seed) {
+// A flame flying along (dx, dy): a round hot head and a flickering tail that narrows and
+// cools behind it.
+Image Flying_Flame(float dx, float dy, uint32_t seed) {
     Image img = Blank(32, 32, Key_Blue);
-    for (int x = 0; x < 32; ++x)
-        for (int y = 0; y < 32; ++y) {
-            const float along = (x + 0.5f) / 32.0f;  // 1 at the head
-            const float width = 3 + 8 * along * along;
-            const float n = Fractal_Noise(seed, x * 0.2f, y * 0.3f);
-            const float heat = along * (1 - std::fabs(y + 0.5f - 16) / width) + (n - 0.5f) * 0.5f;
-            if (heat > 0.12f && x < 29) Put(img, x, y, Fire_Colour(heat * 1.3f + 0.15f));
-        }
-    Glow(img, 22, 16, 8, 0xFFE080, 1.0f);
-    return img;
-}
-
-Image Flame_Diagonal(uint32_t seed) {  // flying up and to the right
-    Image img = Blank(32, 32, Key_Blue);
+    const float hx = 16 + dx * 7, hy = 16 + dy * 7, length = 19, head_r = 7.5f;
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
-            const float u = ((x + 0.5f) - (y + 0.5f)) / 64.0f + 0.5f;  // 1 at the upper right
-            const float v = ((x + 0.5f) + (y + 0.5f) - 32) / 1.4142f;
-            const float width = 3 + 8 * u * u;
-            const float n = Fractal_Noise(seed, x * 0.2f, y * 0.2f);
-            const float heat = u * (1 - std::fabs(v) / width) + (n - 0.5f) * 0.5f;
-            if (heat > 0.12f && u < 0.92f) Put(img, x, y, Fire_Colour(heat * 1.3f + 0.15f));
+            const float px = x + 0.5f - hx, py = y + 0.5f - hy;
+            const float back = -(px * dx + py * dy);  // distance behind the head's centre
+            const float side = std::fabs(px * dy - py * dx);
+            const float u = std::clamp(1 - back / length, 0.0f, 1.0f);  // 1 at the head
+            const float radius = back < 0 ? head_r : 2.5f + (head_r - 2.5f) * u * u;
+            const float d = back < 0 ? std::hypot(px, py) / head_r : side / radius;
+            const float n = Fractal_Noise(seed, x * 0.25f, y * 0.25f);
+            const float heat = (1 - d) * (0.35f + 0.75f * u) + (n - 0.5f) * 0.45f;
+            if (heat > 0.1f && back < length) Put(img, x, y, Fire_Colour(heat * 1.4f + 0.1f));
         }
-    Glow(img, 21, 11, 8, 0xFFE080, 1.0f);
+    Glow(img, hx, hy, 5, 0xFFF0C0, 0.8f);
     return img;
 }
 
 Image Flame(int index, uint32_t seed) {
+    const float d = 0.7071f;
     switch (index) {
         case Img2::Flame_Right:
-            return Flame_Right(seed);
+            return Flying_Flame(1, 0, seed);
         case Img2::Flame_Left:
-            return Flip_X(Flame_Right(seed));
+            return Flying_Flame(-1, 0, seed);
         case Img2::Flame_Down:
-            return Rotate_CW(Flame_Right(seed));
+            return Flying_Flame(0, 1, seed);
         case Img2::Flame_Up:
-            return Flip_Y(Rotate_CW(Flame_Right(seed)));
+            return Flying_Flame(0, -1, seed);
         case Img2::Flame_Right_Up:
-            return Flame_Diagonal(seed);
+            return Flying_Flame(d, -d, seed);
         case Img2::Flame_Right_Down:
-            return Flip_Y(Flame_Diagonal(seed));
+            return Flying_Flame(d, d, seed);
         case Img2::Flame_Left_Up:
-            return Flip_X(Flame_Diagonal(seed));
+            return Flying_Flame(-d, -d, seed);
         default:
-            return Flip_X(Flip_Y(Flame_Diagonal(seed)));
+            return Flying_Flame(-d, d, seed);
     }
 }
 
@@ -217,7 +209,8 @@ Image Paint_Blast_2(int index, uint32_t seed) {
     if (index <= Img2::Flame_Left_Down) return Flame(index, seed);
     if (index <= Img2::Bomb_Ex_14) {
         const int frame = index - Img2::Bomb_Ex_1;
-        return Blast_Frame(Image_List_2[static_cast<size_t>(index)], frame / 13.0f, seed, 1.45f, 6);
+        return Blast_Frame(Image_List_2[static_cast<size_t>(index)], 0.05f + frame / 14.0f, seed,
+                           1.45f, 6);
     }
     return Thunder(index, seed);
 }

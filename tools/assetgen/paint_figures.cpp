@@ -25,7 +25,12 @@ struct Pose {
     float bob;    // pixels the body rises in the step
 };
 
+constexpr Colour Glove = 0x586070;
+
+// An arm or leg with a dark edge, so it reads in front of the body.
 void Limb(Image& img, float ax, float ay, float bx, float by, float r, Colour c, Colour end) {
+    Capsule(img, ax, ay, bx, by, r + 0.9f, Ego_Outline);
+    Disc(img, bx, by, r + 1.3f, Ego_Outline);
     Capsule(img, ax, ay, bx, by, r, c);
     Disc(img, bx, by, r + 0.4f, end);
 }
@@ -36,8 +41,8 @@ void Front_Or_Back(Image& img, const Pose& p) {
                 right_lift = std::max(0.0f, -p.swing) * 3.0f;
     Limb(img, 12.0f, 29 + up, 11.5f, 39.5f - left_lift, 2.6f, Suit_Shade, Boot);
     Limb(img, 18.0f, 29 + up, 18.5f, 39.5f - right_lift, 2.6f, Suit_Shade, Boot);
-    Limb(img, 9.0f, 18 + up, 7.0f, 27.0f + up + p.swing * 2.0f, 2.0f, Suit_Shade, Trim);
-    Limb(img, 21.0f, 18 + up, 23.0f, 27.0f + up - p.swing * 2.0f, 2.0f, Suit_Shade, Trim);
+    Limb(img, 9.0f, 18 + up, 7.0f, 27.0f + up + p.swing * 2.0f, 2.0f, Suit_Shade, Glove);
+    Limb(img, 21.0f, 18 + up, 23.0f, 27.0f + up - p.swing * 2.0f, 2.0f, Suit_Shade, Glove);
     Fill(
         img, 8, 14 + up, 22, 31 + up,
         [up](float x, float y) { return Sd_Box(x, y, 15, 23 + up, 6.5f, 8.0f, 3.0f); },
@@ -67,7 +72,7 @@ void Side(Image& img, const Pose& p) {
     const float up = -p.bob, s = p.swing;
     Limb(img, 15, 29 + up, 15 - dir * s * 6.0f, 40.0f - std::fabs(s) * 1.0f, 2.6f, Suit_Shade,
          Boot);
-    Limb(img, 15, 18 + up, 15 + dir * s * 5.0f, 27.0f + up, 2.0f, Suit_Shade, Trim);
+    Limb(img, 15, 18 + up, 15 + dir * s * 5.0f, 27.0f + up, 2.0f, Suit_Shade, Glove);
     Rounded_Box(img, 15 - dir * 8.0f - 3.5f, 16 + up, 7, 11, 2, 0x7A8090);  // air pack behind
     Fill(
         img, 9, 14 + up, 21, 31 + up,
@@ -85,7 +90,7 @@ void Side(Image& img, const Pose& p) {
             return Sd_Box(x, y, 15 + dir * 3.2f, 9.5f + up, 3.0f, 2.8f, 1.6f);
         },
         [up](float x, float y) { return Mix(0x90C0FF, Visor, (y - 7 - up) / 5.0f + x * 0.0f); });
-    Limb(img, 15, 18 + up, 15 - dir * s * 5.0f, 27.0f + up, 2.0f, Suit, Trim);
+    Limb(img, 15, 18 + up, 15 - dir * s * 5.0f, 27.0f + up, 2.0f, Suit, Glove);
 }
 
 Image Figure(const Pose& p) {

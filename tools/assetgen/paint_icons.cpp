@@ -95,7 +95,7 @@ void Segment(Image& img, int which, float w, float h, float t, Colour c) {
                               {l, mid + g, l, bot - g}, {l, top + g, l, mid - g},
                               {l + g, mid, r - g, mid}};
     const float* e = ends[which];
-    Capsule(img, e[0], e[1], e[2], e[3], t * 0.6f, c);
+    Capsule(img, e[0], e[1], e[2], e[3], t * 0.5f, c);
 }
 
 Image Seven_Segment_Digit(int index, int digit, Colour on, Colour off) {
@@ -217,9 +217,9 @@ Image Target_Mark() {
 
 Image Paint_Icon(int index, uint32_t) {
     if (index >= Img1::Digit_0 && index <= Img1::Digit_9)
-        return Seven_Segment_Digit(index, index - Img1::Digit_0, 0xFFC830, 0x1E180C);
+        return Seven_Segment_Digit(index, index - Img1::Digit_0, 0xFFC830, 0x16120A);
     if (index >= Img1::Digit_0_Red && index <= Img1::Digit_9_Red)
-        return Seven_Segment_Digit(index, index - Img1::Digit_0_Red, 0xFF3A28, 0x220A08);
+        return Seven_Segment_Digit(index, index - Img1::Digit_0_Red, 0xFF3A28, 0x180606);
     if (index >= Img1::Laser_End_Down && index <= Img1::Laser_End_Right) return Laser_End(index);
     switch (index) {
         case Img1::Herz:

@@ -214,7 +214,6 @@ Image Panel_Game(uint32_t seed) {
     Label_Right(img, "LIVES", 94, 45);
     Label_Right(img, "ENERGY", 94, 58);
     Label_Right(img, "SHOTS", 94, 71);
-    Small_Text(img, "MODE", 8, 11, Label_Colour);
     Big_Text(img, "%", 361, 13, 3, 0xFF8070, 0xC02818);
     Button(img, To_Local(Panel_Title, Panel_Origin), nullptr, seed);
     Big_Text(img, "ZARVO", 432, 8, 3, 0xFFF0C0, 0xF06010);
@@ -308,6 +307,8 @@ Image Option(uint32_t seed) {
     Image img = Box(Img2::Option, seed);
     Game_Text_Centred(img, "OPTIONS", 155, 18);
     Rect(img, 20, 40, 271, 1, 0x2A3A50);
+    Small_Text_Centred(img, "PICK YOUR DIFFICULTY AND", 155, 50, Label_Colour);
+    Small_Text_Centred(img, "THE ARENA TO START IN", 155, 60, Label_Colour);
     Difficulty_Row(img, Option_Difficulty, Option_Origin, "DIFFICULTY");
     const char* levels[8] = {"HELP ME MAMA",   "SECOND CONTACT",   "NEW GENERATION",
                              "ALLIEN ATTACK",  "WIRELESS CYBORGS", "DIGITAL WAR",
