@@ -1,0 +1,238 @@
+// The energy store under continuous hits at each drain rate, lives and game over, the hurt sound,
+// the falling fragments, the panel readouts and the bump stars.
+#include "effects/energy.h"
+
+#include <gtest/gtest.h>
+
+#include "support/draw_log.h"
+#include "support/walker.h"
+
+namespace zarvo::test {
+namespace {
+
+struct Energy : ::testing::Test {
+    Energy() {
+        Fresh_Arena(t);
+        Reset_Energy(g);
+    }
+    // Hits the figure every frame until the store is used up; answers the frames it took.
+    int Frames_To_Use_Up() {
+        int frames = 0;
+        while (!p().Ego_Explose_On && frames < 1000) {
+            p().Ego_Hit = true;
+            Show_Energy(g);
+            ++frames;
+        }
+        return frames;
+    }
+    int Waves_Of(int index) const {
+        int n = 0;
+        for (const Played_Wave& w : media.waves) n += w.Index == index;
+        return n;
+    }
+    Test_Game t{1, false};
+    Draw_Log_Media media;
+    Game g{t.w(), media};
+    PlayerState& p() { return t.w().player; }
+    EffectState& e() { return t.w().effects; }
+};
+
+TEST_F(Energy, ContinuousHitUsesUpTheStoreByDrainRate) {
+    const int rates[3] = {1, 3, 5};
+    const int frames[3] = {144, 48, 36};
+    for (int i = 0; i < 3; ++i) {
+        Reset_Energy(g);
+        p().Ego_Explose_On = false;
+        t.w().level.Drain_Rate = rates[i];
+        EXPECT_EQ(Frames_To_Use_Up(), frames[i]) << rates[i];
+        EXPECT_EQ(t.s().Lives, 4 - i);
+        // A life remains, so the store is full again for the next one.
+        EXPECT_EQ(e().Energy_Count, 12);
+        EXPECT_EQ(e().Reserve_Count, 12);
+        EXPECT_FALSE(p().Ego_Hit);
+    }
+}
+
+TEST_F(Energy, DrainFiveEmptiesTheRowInThreeFrames) {
+    t.w().level.Drain_Rate = 5;
+    const int left[3] = {7, 2, 12};
+    for (int i = 0; i < 3; ++i) {
+        p().Ego_Hit = true;
+        Show_Energy(g);
+        EXPECT_EQ(e().Energy_Count, left[i]) << i;
+    }
+    EXPECT_EQ(e().Reserve_Count, 11);
+    EXPECT_TRUE(e().Reserve_Bar[12].Falling);
+    EXPECT_TRUE(e().Energy_Bar[1].Falling);
+}
+
+TEST_F(Energy, ImmortalKeepsTheLivesAndTheLastLifeEndsTheGame) {
+    t.w().level.Drain_Rate = 5;
+    t.s().Immortal_Code = true;
+    EXPECT_EQ(Frames_To_Use_Up(), 36);
+    EXPECT_EQ(t.s().Lives, 5);
+    EXPECT_FALSE(t.s().Game_Over);
+
+    t.s().Immortal_Code = false;
+    t.s().Lives = 1;
+    Reset_Energy(g);
+    p().Ego_Explose_On = false;
+    EXPECT_EQ(Frames_To_Use_Up(), 36);
+    EXPECT_EQ(t.s().Lives, 0);
+    EXPECT_TRUE(t.s().Game_Over);
+    EXPECT_EQ(e().Reserve_Count, 0);
+}
+
+TEST_F(Energy, APendingHitSurvivesTheSequencesAndTheLevelCompleteBox) {
+    bool* holds[3] = {&p().Ego_Implose_On, &p().Ego_Explose_On, &t.s().Well_Done};
+    for (bool* flag : holds) {
+        *flag = true;
+        p().Ego_Hit = true;
+        media.draws.clear();
+        Show_Energy(g);
+        EXPECT_TRUE(p().Ego_Hit);
+        EXPECT_EQ(e().Energy_Count, 12);
+        EXPECT_TRUE(media.of(Image_List::List_1, Img1::Ego_No_White).empty());
+        *flag = false;
+    }
+    Show_Energy(g);
+    EXPECT_FALSE(p().Ego_Hit);
+    EXPECT_EQ(e().Energy_Count, 11);
+    auto white = media.of(Image_List::List_1, Img1::Ego_No_White);
+    ASSERT_EQ(white.size(), 1u);
+    EXPECT_EQ(white[0].x, p().Ego_X);
+}
+
+TEST_F(Energy, TheNoSoundRepeatsEveryTwentyTwoFramesOfHit) {
+    for (int frame = 1; frame <= 50; ++frame) {
+        media.frame = frame;
+        p().Ego_Hit = true;
+        Show_Energy(g);
+    }
+    ASSERT_EQ(Waves_Of(Wave::No), 3);
+    EXPECT_EQ(media.waves[0].Frame, 2);
+    EXPECT_EQ(media.waves[1].Frame, 24);
+    EXPECT_EQ(media.waves[2].Frame, 46);
+    Show_Energy(g);
+    EXPECT_EQ(e().Hurt_Sound_Tick, 0);
+}
+
+TEST_F(Energy, ALostUnitFallsApartForTenFrames) {
+    p().Ego_Hit = true;
+    Show_Energy(g);
+    EXPECT_EQ(e().Energy_Count, 11);
+    auto icons = media.of(Image_List::List_1, Img1::Fire_Mini_Green);
+    // The row is drawn before the hit takes its unit, then the unit's four fragments.
+    ASSERT_EQ(icons.size(), 12u + 4u);
+    EXPECT_EQ(icons[0].x, 246);
+    EXPECT_EQ(icons[0].y, 486);
+    EXPECT_EQ(icons[11].x, 246 + 132);
+    // Unit 12 rests at (378, 486); its fragments fly out diagonally.
+    EXPECT_EQ(icons[12].x, 377);
+    EXPECT_EQ(icons[12].y, 485);
+    EXPECT_EQ(icons[13].x, 379);
+    EXPECT_EQ(icons[13].y, 487);
+    EXPECT_EQ(icons[14].x, 377);
+    EXPECT_EQ(icons[14].y, 487);
+    EXPECT_EQ(icons[15].x, 379);
+    EXPECT_EQ(icons[15].y, 485);
+    for (int frame = 2; frame <= 10; ++frame) Show_Energy(g);
+    EXPECT_EQ(e().Energy_Bar[12].X[2], 368);
+    EXPECT_TRUE(e().Energy_Bar[12].Falling);
+    media.draws.clear();
+    Show_Energy(g);
+    EXPECT_FALSE(e().Energy_Bar[12].Falling);
+    EXPECT_EQ(e().Energy_Bar[12].X[2], 378);
+    EXPECT_EQ(media.of(Image_List::List_1, Img1::Fire_Mini_Green).size(), 11u);
+    auto reserve = media.of(Image_List::List_1, Img1::Way_Point);
+    ASSERT_EQ(reserve.size(), 12u);
+    EXPECT_EQ(reserve[11].x, 102 + 132);
+    EXPECT_EQ(reserve[11].y, 487);
+}
+
+TEST_F(Energy, ReadoutsOnThePanel) {
+    t.s().Score = 1234;
+    t.s().Fliese_Claimed = 5;
+    t.s().Lives = 12;
+    t.s().Star_Fire_Count = 3;
+    Show_Energy(g);
+    int digits[9];
+    int n = 0;
+    for (const Draw_Call& d : media.draws)
+        if (d.y == 434 && n < 9) {
+            EXPECT_EQ(d.x, 104 + 20 * n);
+            digits[n++] = d.index - Img1::Digit_0;
+        }
+    ASSERT_EQ(n, 9);
+    const int expected[9] = {0, 0, 0, 0, 0, 1, 2, 3, 4};
+    for (int k = 0; k < 9; ++k) EXPECT_EQ(digits[k], expected[k]) << k;
+    auto red = media.of(Image_List::List_1, Img1::Digit_0_Red);
+    ASSERT_EQ(red.size(), 2u);
+    EXPECT_EQ(red[0].x, 302);
+    EXPECT_EQ(red[1].x, 332);
+    EXPECT_EQ(red[1].y, 436);
+    EXPECT_EQ(media.of(Image_List::List_1, Img1::Herz).size(), 10u);
+    EXPECT_EQ(t.s().Lives, 10);
+    auto stars = media.of(Image_List::List_1, Img1::Con_Fire);
+    ASSERT_EQ(stars.size(), 3u);
+    EXPECT_EQ(stars[2].x, 126);
+    EXPECT_EQ(stars[2].y, 500);
+
+    t.s().Score = 2000000000;
+    t.s().Star_Fire_Count = -3;
+    Show_Energy(g);
+    EXPECT_EQ(t.s().Score, 999999999);
+    EXPECT_EQ(t.s().Star_Fire_Count, 0);
+}
+
+TEST_F(Energy, ClaimedPercentIsTruncated) {
+    const int claimed[4] = {695, 696, 864, 5};
+    const int percent[4] = {79, 80, 99, 0};
+    for (int i = 0; i < 4; ++i) {
+        t.s().Fliese_Claimed = claimed[i];
+        media.draws.clear();
+        Show_Energy(g);
+        EXPECT_EQ(t.s().Fliese_Percent, percent[i]) << claimed[i];
+    }
+    t.s().Fliese_Claimed = 696;
+    media.draws.clear();
+    Show_Energy(g);
+    int tens = -1, ones = -1;
+    for (const Draw_Call& d : media.draws) {
+        if (d.y != 436) continue;
+        (d.x == 302 ? tens : ones) = d.index - Img1::Digit_0_Red;
+    }
+    EXPECT_EQ(tens, 8);
+    EXPECT_EQ(ones, 0);
+}
+
+TEST_F(Energy, BumpStarsBurstForTwentyFrames) {
+    p().Bump_Flag = true;
+    Show_Bump_Stars(g);
+    auto start = media.of(Image_List::List_1, Img1::Star_Green);
+    ASSERT_EQ(start.size(), 4u);
+    for (const Draw_Call& d : start) {
+        EXPECT_EQ(d.x, 573 + 2);
+        EXPECT_EQ(d.y, 179 + 8);
+    }
+    for (int frame = 2; frame <= 19; ++frame) Show_Bump_Stars(g);
+    // A refusal during the burst does not restart it.
+    p().Bump_Flag = true;
+    media.draws.clear();
+    Show_Bump_Stars(g);
+    EXPECT_FALSE(p().Bump_Flag);
+    auto last = media.of(Image_List::List_1, Img1::Star_Green);
+    ASSERT_EQ(last.size(), 4u);
+    EXPECT_EQ(last[0].x, 575 + 36);
+    EXPECT_EQ(last[0].y, 187 + 36);
+    EXPECT_EQ(last[1].x, 575 - 36);
+    EXPECT_EQ(last[2].y, 187 - 36);
+    EXPECT_EQ(last[3].x, 575 - 36);
+    EXPECT_EQ(last[3].y, 187 + 36);
+    media.draws.clear();
+    Show_Bump_Stars(g);
+    EXPECT_TRUE(media.draws.empty());
+}
+
+}  // namespace
+}  // namespace zarvo::test
