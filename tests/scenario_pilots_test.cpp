@@ -1,11 +1,31 @@
 // A level with pilots and monsters played from a fixed seed with scripted input: the pilots
-// bomb, the monsters hatch and run, and the same script replays to the same World.
+// bomb, the monsters hatch and run, the same script replays to the same World, and a counting
+// operator new shows that the frames allocate nothing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
 #include <memory>
+#include <new>
 
 #include "support/test_game.h"
+
+namespace {
+std::atomic<long> Allocations{0};
+}
+
+void* operator new(std::size_t size) {
+    ++Allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace zarvo {
 namespace {
@@ -17,6 +37,7 @@ struct Tally {
     int hatched = 0;
     int most_out = 0;
     int highest_pilot = 0;
+    long allocations = 0;  // made while the frames ran
 };
 
 // Walks the figure along the edge and fires now and then.
@@ -42,15 +63,20 @@ void Count_Frame(const World& before, const World& after, Tally& tally) {
 }
 
 // Difficulty 1, level 4: two pilots, monsters on, a Blaster to hatch them.
-Tally Play(Test_Game& t, int frames) {
+void Open_Level(Test_Game& t) {
     t.s().Level = 4;
     t.start_game();
+}
+
+Tally Play(Test_Game& t, int frames, int first_frame = 0) {
     Tally tally;
     auto before = std::make_unique<World>();
-    for (int frame = 0; frame < frames; ++frame) {
+    for (int frame = first_frame; frame < first_frame + frames; ++frame) {
         *before = t.w();
         Script_Frame(t, frame);
+        const long allocated = Allocations.load();
         t.run(1);
+        tally.allocations += Allocations.load() - allocated;
         Count_Frame(*before, t.w(), tally);
     }
     return tally;
@@ -58,6 +84,7 @@ Tally Play(Test_Game& t, int frames) {
 
 TEST(ScenarioPilots, PilotsBombAndMonstersRunAndTheRunReplays) {
     Test_Game first(2026, false);
+    Open_Level(first);
     const Tally tally = Play(first, 900);
     const World& w = first.w();
     int pilots = 0;
@@ -75,9 +102,21 @@ TEST(ScenarioPilots, PilotsBombAndMonstersRunAndTheRunReplays) {
     }
 
     Test_Game again(2026, false);
+    Open_Level(again);
     Play(again, 900);
     EXPECT_TRUE(again.w() == first.w());
     EXPECT_EQ(again.media.waves.size(), first.media.waves.size());
+}
+
+TEST(ScenarioPilots, FramesWithBombsAndMonstersAllocateNothing) {
+    Test_Game t(99, false);
+    t.media.waves.reserve(1 << 16);
+    Open_Level(t);
+    Play(t, 300);
+    const Tally tally = Play(t, 600, 300);
+    EXPECT_EQ(tally.allocations, 0);
+    EXPECT_GE(tally.bombs, 1);
+    EXPECT_GE(tally.hatched, 1);
 }
 
 }  // namespace
