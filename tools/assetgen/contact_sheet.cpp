@@ -57,7 +57,7 @@ bool Write_Contact_Sheets(const std::string& folder, uint32_t seed, int scale) {
         const std::string path = folder + "/sheet_" + Image_List_Name(list) + ".bmp";
         if (!Write_Bmp(path, Sheet_Of(list, seed, scale))) return false;
     }
-    return Write_Scene_Preview(folder + "/scene.bmp", seed);
+    return Write_Scene_Preview(folder + "/scene.bmp", seed) && Write_Title_Previews(folder, seed);
 }
 
 }  // namespace assetgen

@@ -14,5 +14,7 @@ bool Write_Contact_Sheets(const std::string& folder, uint32_t seed, int scale);
 // Writes one screen as the game would show it: the arena cut open over the title picture,
 // enemies with their shadows, and the game panel with sample readouts.
 bool Write_Scene_Preview(const std::string& path, uint32_t seed);
+// Writes the title screens with their boxes open ("title_options.bmp", ...).
+bool Write_Title_Previews(const std::string& folder, uint32_t seed);
 
 }  // namespace assetgen

@@ -12,6 +12,10 @@ namespace {
 
 using namespace zarvo;
 
+struct Segment_Of_Bolt {
+    float x0, y0, x1, y1, width;
+};
+
 // The colour of fire at a heat of 0 (cold smoke) to 1 (white hot).
 Colour Fire_Colour(float heat) {
     const Colour ramp[] = {0x2A2420, 0x5A2010, 0xB82808, 0xF06010, 0xFFB030, 0xFFF0B0, 0xFFFFFF};
@@ -149,18 +153,26 @@ Image Flame(int index, uint32_t seed) {
     }
 }
 
-// A jagged bolt from (x0, y0) to (x1, y1), split in halves with a random kink each time.
-void Bolt(Image& img, Gen_Rng& rng, float x0, float y0, float x1, float y1, float jag, float width,
-          int depth) {
+// A jagged bolt from (x0, y0) to (x1, y1), split in halves with a random kink each time; the
+// straight pieces are collected so the glow can be laid under the whole bolt at once.
+void Bolt(std::vector<Segment_Of_Bolt>& out, Gen_Rng& rng, float x0, float y0, float x1, float y1,
+          float jag, float width, int depth) {
     if (depth == 0) {
-        Capsule(img, x0, y0, x1, y1, width + 1.6f, 0x4060FF);
-        Capsule(img, x0, y0, x1, y1, width, 0xE8F0FF);
+        out.push_back({x0, y0, x1, y1, width});
         return;
     }
     const float mx = (x0 + x1) / 2 + rng.range(-jag, jag) * 0.3f;
     const float my = (y0 + y1) / 2 + rng.range(-jag, jag);
-    Bolt(img, rng, x0, y0, mx, my, jag / 2, width, depth - 1);
-    Bolt(img, rng, mx, my, x1, y1, jag / 2, width, depth - 1);
+    Bolt(out, rng, x0, y0, mx, my, jag / 2, width, depth - 1);
+    Bolt(out, rng, mx, my, x1, y1, jag / 2, width, depth - 1);
+}
+
+void Draw_Bolts(Image& img, const std::vector<Segment_Of_Bolt>& bolt) {
+    for (const Segment_Of_Bolt& b : bolt)
+        Glow(img, (b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, 6, 0x3050FF, 0.45f);
+    for (const Segment_Of_Bolt& b : bolt)
+        Capsule(img, b.x0, b.y0, b.x1, b.y1, b.width + 1.4f, 0x5070FF);
+    for (const Segment_Of_Bolt& b : bolt) Capsule(img, b.x0, b.y0, b.x1, b.y1, b.width, 0xF0F4FF);
 }
 
 // A thunder blast leaving its source on the left and forking to the right; the frames grow
@@ -172,11 +184,13 @@ Image Thunder_Right(int frame, uint32_t seed) {
     const float w = spec.Width - 3.0f, h = static_cast<float>(spec.Height), mid = h / 2;
     Glow(img, 4, mid, h * 0.45f, 0x6080FF, 1.0f);
     const int forks = 2 + frame % 3;
+    std::vector<Segment_Of_Bolt> bolt;
     for (int k = 0; k < forks; ++k) {
         const float end_y = mid + rng.range(-0.4f, 0.4f) * h;
         const float end_x = w * rng.range(0.7f, 1.0f);
-        Bolt(img, rng, 2, mid, end_x, end_y, h * 0.35f, k == 0 ? 1.2f : 0.7f, 4);
+        Bolt(bolt, rng, 2, mid, end_x, end_y, h * 0.35f, k == 0 ? 1.0f : 0.6f, 4);
     }
+    Draw_Bolts(img, bolt);
     Disc(img, 4, mid, 3.5f, 0xFFFFFF);
     return img;
 }

@@ -120,17 +120,53 @@ void Draw_Panel(Scene& s) {
 
 }  // namespace
 
+bool Write_Screen(const Scene& s, const std::string& path) {
+    Image out;
+    out.Width = s.screen.Width;
+    out.Height = s.screen.Height;
+    out.Pixels = s.screen.Pixels;
+    return Write_Bmp(path, out);
+}
+
+// The title screens: the option box over the title picture, the score table over the other
+// background, both above the title panel.
+bool Write_Title_Previews(const std::string& folder, uint32_t seed) {
+    Scene options{seed};
+    options.draw(Image_List::List_2, Img2::Sponsor, 0, 0);
+    options.draw(Image_List::List_2, Img2::Panel_Intro, 0, 430);
+    options.draw(Image_List::List_2, Img2::Option, 155, 89);
+    options.draw(Image_List::List_2, Img2::Option_Rahmen_Diff, 323, 164);
+    options.draw(Image_List::List_2, Img2::Oprtion_Rahmen_Arena, 263, 210);
+    Scene scores{seed};
+    scores.draw(Image_List::List_2, Img2::CopyRight, 0, 0);
+    scores.draw(Image_List::List_2, Img2::Panel_Intro, 0, 430);
+    scores.draw(Image_List::List_2, Img2::Score, 155, 49);
+    scores.draw(Image_List::List_2, Img2::Option_Rahmen_Diff, 263, 124);
+    for (int k = 0; k < 10; ++k) {
+        Show_Text(scores, k % 2 ? "DORNAK" : "ZARVO", 234, 160 + 15 * k);
+        Show_Text(scores, "    97000", 347, 160 + 15 * k);
+    }
+    Show_Text(scores, "    12340", 347, 315);
+    Show_Text(scores, "YOUR NAME", 265, 344);
+    Show_Text(scores, "ENTER : ACCEPT", 240, 359);
+    Scene boxes{seed};
+    boxes.draw(Image_List::List_2, Img2::Sponsor, 0, 0);
+    boxes.draw(Image_List::List_2, Img2::Panel_Intro, 0, 430);
+    boxes.draw(Image_List::List_2, Img2::CodeWord, 143, 153);
+    Show_Text(boxes, "XORBLATTERFUM", 179, 199);
+    boxes.draw(Image_List::List_2, Img2::Well_Done, 143, 0);
+    return Write_Screen(options, folder + "/title_options.bmp") &&
+           Write_Screen(scores, folder + "/title_scores.bmp") &&
+           Write_Screen(boxes, folder + "/title_boxes.bmp");
+}
+
 bool Write_Scene_Preview(const std::string& path, uint32_t seed) {
     Scene s{seed};
     s.draw(Image_List::List_2, Img2::Sponsor, 0, 0);
     Draw_Arena(s);
     Draw_Actors(s);
     Draw_Panel(s);
-    Image out;
-    out.Width = s.screen.Width;
-    out.Height = s.screen.Height;
-    out.Pixels = s.screen.Pixels;
-    return Write_Bmp(path, out);
+    return Write_Screen(s, path);
 }
 
 }  // namespace assetgen
