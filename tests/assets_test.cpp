@@ -1,6 +1,8 @@
 // The catalogue, the generated asset folder, the bitmap and wave files and the loader.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -257,6 +259,27 @@ struct Asset_Copy {
         return message;
     }
 };
+
+// The loudest sample of a recording as a fraction of full scale.
+double Peak(const Sound& s) {
+    double peak = 0;
+    if (s.Bits == 8)
+        for (uint8_t v : s.Data) peak = std::max(peak, std::abs(v - 128) / 128.0);
+    else
+        for (size_t i = 0; i + 1 < s.Data.size(); i += 2)
+            peak = std::max(
+                peak, std::abs(static_cast<int16_t>(s.Data[i] | (s.Data[i + 1] << 8))) / 32768.0);
+    return peak;
+}
+
+TEST(GeneratedAssets, EveryWaveIsClearlyAudibleAndNeverClipped) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    for (int i = 0; i < Wave::Count; ++i) {
+        const double peak = Peak(test::Test_Assets()->Waves[static_cast<size_t>(i)]);
+        EXPECT_GT(peak, 0.5) << Wave_List[static_cast<size_t>(i)].Name;
+        EXPECT_LT(peak, 0.95) << Wave_List[static_cast<size_t>(i)].Name;
+    }
+}
 
 TEST(AssetLoader, NamesAMissingFile) {
     Asset_Copy copy("zarvo_assets_missing");

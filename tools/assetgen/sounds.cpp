@@ -14,7 +14,7 @@ using namespace zarvo;
 // and for the big ones a long low rumble.
 void Explosion(Track& t, Gen_Rng& rng, float size, float brightness) {
     const float len = t.Seconds();
-    Add_Noise(t, {0.0f, 0.08f, 0.9f, 6000 * brightness, 2500, 0.001f, 0.03f, 0}, rng);
+    Add_Noise(t, {0.0f, 0.08f, 0.6f, 6000 * brightness, 2500, 0.001f, 0.03f, 0}, rng);
     Add_Noise(t, {0.005f, len, 1.0f, 2200 * brightness, 90, 0.01f, len * 0.28f * size, 0.3f}, rng);
     Add_Noise(t, {0.02f, len, 0.7f, 260, 60, 0.04f, len * 0.45f, 0}, rng);
     Tone thump;
@@ -193,7 +193,7 @@ void Rocky(Track& t, Gen_Rng& rng) {
             Add_Tone(t, kick);
         }
     }
-    Add_Noise(t, {0.0f, t.Seconds(), 0.5f, 180, 120, 0.4f, 0.0f, 0.05f}, rng);
+    Add_Noise(t, {0.0f, t.Seconds(), 0.35f, 180, 120, 0.4f, 0.0f, 0.0f}, rng);
 }
 
 void Compose(int index, Track& t, Gen_Rng& rng) {

@@ -85,7 +85,7 @@ void Add_Noise(Track& t, const Noise& noise, Gen_Rng& rng) {
         const float cutoff = noise.From_Cutoff * std::pow(ratio, s / noise.Length);
         const float a = 1.0f - std::exp(-Two_Pi * cutoff / static_cast<float>(t.Rate));
         float white = rng.range(-1.0f, 1.0f);
-        if (spark_chance > 0 && rng.unit() < spark_chance) white *= 6.0f;
+        if (spark_chance > 0 && rng.unit() < spark_chance) white *= 3.0f;
         low += a * (white - low);
         lower += a * (low - lower);  // two poles for a darker rumble
         const float env = Envelope(s, noise.Length, noise.Attack, 0.01f, noise.Decay);
