@@ -92,6 +92,7 @@ void BM_Enemy_Routines(benchmark::State& state) {
             state.ResumeTiming();
         }
     }
+    if (!Bench_Assets()) state.SkipWithError("no assets: nothing is drawn");
 }
 BENCHMARK(BM_Enemy_Routines)
     ->Unit(benchmark::kMicrosecond)
