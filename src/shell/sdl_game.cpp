@@ -48,7 +48,6 @@ private:
     Frame_Clock clock_;
     bool quit_ = false;
     bool left_down_ = false;
-    int32_t mouse_x_ = -1, mouse_y_ = -1;
 };
 
 void Windowed_Game::Run() {
@@ -104,8 +103,9 @@ void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
 void Windowed_Game::Mouse_Moved(int window_x, int window_y) {
     int x = window_x / media_.Scale(), y = window_y / media_.Scale();
     media_.Clamp_Pointer(x, y);
-    if (x == mouse_x_ && y == mouse_y_) return;
-    mouse_x_ = x, mouse_y_ = y;
+    // A move to where the game already has the pointer changes nothing (a scaled window
+    // reports several moves within one game pixel).
+    if (x == world_->game.Mouse_X && y == world_->game.Mouse_Y) return;
     recorder_.Move(Next_Frame(), x, y);
     DXDraw1MouseMove(g_, x, y);
 }
