@@ -218,25 +218,6 @@ TEST(Clipper, ShrapnelBurstsOverAHoleIntoSparks) {
     EXPECT_EQ(t.media.count(Img1::Circle_16_2), 2 * 4 * 9);
 }
 
-TEST(Clipper, DrawsShadowArmsThenBody) {
-    Weapon_World t;
-    const Enimy_Rec& e = t.place(1, Enemy::Clipper, 10, 10);
-    for (int n = 0; n < 8; ++n) Clipper_Mover(t.g, 1);  // two segments on each arm
-    t.media.drawn.clear();
-    Clipper_Draw(t.g, 1);
-    ASSERT_EQ(t.media.drawn.size(), 2u + 8u);
-    EXPECT_EQ(t.media.drawn.front().index, Img1::Clipper_shadow);
-    EXPECT_EQ(t.media.drawn.back().index, Img1::Clipper);
-    EXPECT_EQ(t.media.drawn.back().x, e.X);
-    EXPECT_EQ(t.media.count(Img1::Clipper_Left_Top), 1);
-    EXPECT_EQ(t.media.count(Img1::Clipper_Down), 1);
-    for (const Drawn& d : t.media.drawn)
-        if (d.index == Img1::Clipper_Left_Top) {
-            EXPECT_EQ(d.x, e.X - 32);
-            EXPECT_EQ(d.y, e.Y);
-        }
-}
-
 TEST(Clipper, AGoneClippersArmsFreeTheirCellsOnce) {
     Weapon_World t;
     Enimy_Rec& e = t.place(1, Enemy::Clipper, 10, 10);
