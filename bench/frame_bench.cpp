@@ -38,7 +38,8 @@ void BM_Game_Frame(benchmark::State& state) {
         ++tick;
         if (media.waves.size() > (1 << 19)) media.waves.clear();
     }
-    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(tick), benchmark::Counter::kIsRate);
+    state.counters["frames/s"] =
+        benchmark::Counter(static_cast<double>(tick), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_Game_Frame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -1,8 +1,8 @@
 // The real game in a real X server: starts its own Xvfb, checks the window's size and place,
 // plays with xdotool, closes the game and replays its recording headless to the same state.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -25,7 +25,9 @@ namespace {
 
 constexpr int Screen_W = 1600, Screen_H = 1200;
 
-void Sleep_Ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void Sleep_Ms(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 bool Have(const std::string& tool) {
     return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
@@ -101,7 +103,7 @@ void Stop(pid_t pid) {
 
 // An Xvfb of its own on the first free display number.
 class Virtual_Display {
-public:
+  public:
     Virtual_Display() {
         const int first = 140 + static_cast<int>(::getpid() % 300);
         for (int n = first; n < first + 40 && pid_ <= 0; ++n) {
@@ -118,7 +120,7 @@ public:
     bool Up() const { return pid_ > 0; }
     const std::string& Name() const { return name_; }
 
-private:
+  private:
     bool Ready(int n) {
         for (int i = 0; i < 250; ++i) {
             if (Exists("/tmp/.X11-unix/X" + std::to_string(n)) &&
@@ -161,12 +163,14 @@ std::string Find_Window(const std::string& display, pid_t game) {
     return {};
 }
 
-std::string Temp(const std::string& name) { return ::testing::TempDir() + "zarvo_e2e_" + name; }
+std::string Temp(const std::string& name) {
+    return ::testing::TempDir() + "zarvo_e2e_" + name;
+}
 
 const std::vector<std::string> Game_Env = {"SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0"};
 
 class End_To_End : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (const char* tool : {"Xvfb", "xdotool", "xwininfo"})
             if (!Have(tool)) GTEST_SKIP() << tool << " is not installed";
@@ -245,8 +249,7 @@ TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
     ASSERT_GT(frames, 40);
 
     const std::string command = std::string(ZARVO_BINARY) + " --headless --frames " +
-                                std::to_string(frames) + " --input " + record + " --dump " +
-                                replay;
+                                std::to_string(frames) + " --input " + record + " --dump " + replay;
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(Slurp(replay), live_dump);
 }
@@ -257,8 +260,9 @@ namespace {
 
 TEST(Start_Without_Display, ClearMessageAndExitCodeOne) {
     const std::string log = Temp("nodisplay.log");
-    const pid_t game = Spawn({ZARVO_BINARY}, {"SDL_VIDEODRIVER=x11", "DISPLAY=:9998",
-                                              "ASAN_OPTIONS=detect_leaks=0"}, log);
+    const pid_t game =
+        Spawn({ZARVO_BINARY},
+              {"SDL_VIDEODRIVER=x11", "DISPLAY=:9998", "ASAN_OPTIONS=detect_leaks=0"}, log);
     ASSERT_GT(game, 0);
     EXPECT_EQ(Wait_Exit(game, 10000), 1);
     EXPECT_NE(Slurp(log).find("zarvo: cannot open the game window"), std::string::npos)

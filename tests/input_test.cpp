@@ -1,10 +1,11 @@
 // Keyboard and mouse events: text entries, the code words, Enter/Space and the star-shot
 // request, the panel's buttons and the pointer confinement of each screen.
+#include "shell/input.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "shell/input.h"
 #include "support/test_game.h"
 
 namespace zarvo {

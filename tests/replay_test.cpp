@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/image_file.h"
 #include "shell/dump.h"
+#include "shell/image_file.h"
 #include "shell/input.h"
 #include "shell/recorder.h"
 #include "shell/runner.h"
@@ -59,9 +59,9 @@ TEST(Script, ReadsEveryEventKindSeedAndComments) {
 
 TEST(Script, MalformedLinesNameTheirLineNumber) {
     const char* bad[] = {
-        "1 key 14",      "1 key",          "0 click",      "x click",    "1 hold sideways",
-        "1 move 3",      "1 move 3 y",     "1 click now",  "1 focus 2",  "1 jump",
-        "seed -1",       "seed 1 2",       "screen 800",   "screen 0 600", "1",            "1 key 65x",  "-3 key 13",
+        "1 key 14",   "1 key",        "0 click",   "x click",   "1 hold sideways", "1 move 3",
+        "1 move 3 y", "1 click now",  "1 focus 2", "1 jump",    "seed -1",         "seed 1 2",
+        "screen 800", "screen 0 600", "1",         "1 key 65x", "-3 key 13",
     };
     for (const char* line : bad) {
         const std::string error = Parse_Error(std::string("# fine\n1 key 13\n\n") + line + "\n");
@@ -194,15 +194,17 @@ TEST(Replay, DumpCarriesTheSharedStateAndTheGrids) {
     Headless_Runner run(nullptr, 5);
     run.Run(Script{}, 1);
     const std::string dump = Dump_World(run.world());
-    for (const char* name :
-         {"\"Score\":", "\"Level\":1", "\"Difficulty\":1", "\"Lives\":5", "\"Enimy_Count\":",
-          "\"Fliese_Claimed\":", "\"Fliese_Percent\":", "\"Star_Fire_Count\":", "\"Game_Over\":",
-          "\"Well_Done\":", "\"Game_Halted\":", "\"Sponsor_On\":true", "\"Sponsor_Paused\":",
-          "\"Playing\":false", "\"Ego_X\":", "\"Ego_Y\":", "\"Ego_Col\":", "\"Ego_Row\":",
-          "\"Ego_Cutting\":", "\"Energy_Count\":", "\"Reserve_Count\":", "\"Immortal_Code\":",
-          "\"Fire_Code\":", "\"Mouse_X\":505", "\"Mouse_Y\":475", "\"Drain_Rate\":",
-          "\"Enimy_Type\":[", "\"Pilot_Type\":[", "\"Floor_Grid\":[[", "\"Edge_Grid\":[[",
-          "\"Way_Grid\":[[", "\"Occupy_Grid\":[["})
+    for (const char* name : {"\"Score\":",          "\"Level\":1",          "\"Difficulty\":1",
+                             "\"Lives\":5",         "\"Enimy_Count\":",     "\"Fliese_Claimed\":",
+                             "\"Fliese_Percent\":", "\"Star_Fire_Count\":", "\"Game_Over\":",
+                             "\"Well_Done\":",      "\"Game_Halted\":",     "\"Sponsor_On\":true",
+                             "\"Sponsor_Paused\":", "\"Playing\":false",    "\"Ego_X\":",
+                             "\"Ego_Y\":",          "\"Ego_Col\":",         "\"Ego_Row\":",
+                             "\"Ego_Cutting\":",    "\"Energy_Count\":",    "\"Reserve_Count\":",
+                             "\"Immortal_Code\":",  "\"Fire_Code\":",       "\"Mouse_X\":505",
+                             "\"Mouse_Y\":475",     "\"Drain_Rate\":",      "\"Enimy_Type\":[",
+                             "\"Pilot_Type\":[",    "\"Floor_Grid\":[[",    "\"Edge_Grid\":[[",
+                             "\"Way_Grid\":[[",     "\"Occupy_Grid\":[["})
         EXPECT_NE(dump.find(name), std::string::npos) << name;
     // Floor_Grid with its ring: 26 rows of 38; the others 24 rows of 36
     const size_t floor = dump.find("\"Floor_Grid\":[[");

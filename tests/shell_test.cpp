@@ -44,7 +44,7 @@ TEST(Start_Up, SmallScreenCentresWithTruncation) {
 
 // A surface that has been lost and cannot be restored.
 class Lost_Media : public Headless_Media {
-public:
+  public:
     bool Surface_Ready() override { return false; }
 };
 
@@ -232,9 +232,9 @@ TEST(Mixer, BusyItemGainsAVoiceIdleVoiceIsReusedNothingIsCutOff) {
     EXPECT_EQ(mixer.Voice_Count(0), 2);
     EXPECT_EQ(mixer.Playing_Count(0), 2);
     mixer.Mix(out, 40);
-    EXPECT_EQ(out[0], 20 * 256);  // both voices sound together
+    EXPECT_EQ(out[0], 20 * 256);           // both voices sound together
     EXPECT_EQ(mixer.Playing_Count(0), 1);  // the first ran to its end
-    mixer.Play(0);  // takes the idle voice
+    mixer.Play(0);                         // takes the idle voice
     EXPECT_EQ(mixer.Voice_Count(0), 2);
     EXPECT_EQ(mixer.Playing_Count(0), 2);
     mixer.Mix(out, 60);

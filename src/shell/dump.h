@@ -9,7 +9,7 @@
 namespace zarvo {
 
 class Json_Writer {
-public:
+  public:
     Json_Writer& field(const char* name, int64_t value);
     Json_Writer& field(const char* name, bool value);
     // A text of `length` characters; quotes, backslashes and control characters are escaped.
@@ -41,7 +41,7 @@ public:
 
     std::string text() const { return out_ + "}\n"; }
 
-private:
+  private:
     void key(const char* name);
     std::string out_ = "{";
     bool first_ = true;

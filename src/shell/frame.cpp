@@ -146,48 +146,48 @@ void Title_Frame(Game& g, bool fresh_title) {
 
 void Game_Frame(Game& g) {
     GameState& s = g.w.game;
-    s.Playing = true;                 // 1
-    Call_Ego_Input(g);                // 2
-    Show_Fliese(g);                   // 3
-    Show_Panel(g);                    // 4
-    Pyr_Routine(g);                   // 5
+    s.Playing = true;   // 1
+    Call_Ego_Input(g);  // 2
+    Show_Fliese(g);     // 3
+    Show_Panel(g);      // 4
+    Pyr_Routine(g);     // 5
     Blaster_Routine(g);
-    Enimy_Dispatch(g);                // 6
-    Pilot_Bomb(g);                    // 7
-    Show_Bump_Stars(g);               // 8
-    Show_Ego_Shoot(g);                // 9
-    Enimy_Thunder_Blasts(g);          // 10
-    Enimy_Shots(g);                   // 11
-    Enimy_Chains(g);                  // 12
-    Pilot_Flame_Burst(g);             // 13
-    Blast_Thunder(g);                 // 14
+    Enimy_Dispatch(g);        // 6
+    Pilot_Bomb(g);            // 7
+    Show_Bump_Stars(g);       // 8
+    Show_Ego_Shoot(g);        // 9
+    Enimy_Thunder_Blasts(g);  // 10
+    Enimy_Shots(g);           // 11
+    Enimy_Chains(g);          // 12
+    Pilot_Flame_Burst(g);     // 13
+    Blast_Thunder(g);         // 14
     Flame_Mover(g);
     Fuse_Mover(g);
-    Monster_Spawn(g);                 // 15
-    Blaster_Blocker(g);               // 16
-    Monster_Move(g);                  // 17
-    Show_Ego(g);                      // 18
-    Show_Energy(g);                   // 19
-    Pilot_Dispatch(g);                // 20
-    Flame_End_Burst(g);               // 21
+    Monster_Spawn(g);    // 15
+    Blaster_Blocker(g);  // 16
+    Monster_Move(g);     // 17
+    Show_Ego(g);         // 18
+    Show_Energy(g);      // 19
+    Pilot_Dispatch(g);   // 20
+    Flame_End_Burst(g);  // 21
     Fuse_End_Burst(g);
-    Enimy_Explosion(g);               // 22
-    Pyr_Explosion(g);                 // 23
+    Enimy_Explosion(g);  // 22
+    Pyr_Explosion(g);    // 23
     Blaster_Explosion(g);
-    Pilot_Explosion(g);               // 24
-    Pyr_Kill_Sequence(g);             // 25
+    Pilot_Explosion(g);    // 24
+    Pyr_Kill_Sequence(g);  // 25
     Blaster_Kill_Sequence(g);
-    Enimy_Kill_Sequence(g);           // 26
-    Pilot_Kill_Sequence(g);           // 27
-    Level_Complete_Test(g);           // 28
+    Enimy_Kill_Sequence(g);              // 26
+    Pilot_Kill_Sequence(g);              // 27
+    Level_Complete_Test(g);              // 28
     if (s.Well_Done) Show_Well_Done(g);  // 29
-    if (s.Panel_Score_On) {           // 30
+    if (s.Panel_Score_On) {              // 30
         Show_Score(g);
         s.Mouse_Clicked = false;
         s.Key_Pressed = false;
     }
     if (s.Panel_Option_On) Panel_Option_Frame(g);  // 31
-    Show_Mouse(g);                    // 32
+    Show_Mouse(g);                                 // 32
     Show_Message_Explose(g);
 }
 

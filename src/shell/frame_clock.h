@@ -9,7 +9,7 @@
 namespace zarvo {
 
 class Frame_Clock {
-public:
+  public:
     explicit Frame_Clock(uint32_t interval_ms = Frame_Ms) : interval_(interval_ms) {}
 
     // True when a tick is due at `now_ms`; the tick is then taken (its time is `now_ms`).
@@ -20,7 +20,7 @@ public:
     void Set_Active(bool active) { active_ = active; }
     bool Active() const { return active_; }
 
-private:
+  private:
     uint32_t interval_;
     bool active_ = true;
     bool started_ = false;

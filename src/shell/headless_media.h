@@ -16,7 +16,7 @@ struct Played_Wave {
 };
 
 class Headless_Media : public Surface_Media {
-public:
+  public:
     explicit Headless_Media(const Assets* assets = nullptr) : Surface_Media(assets) {}
 
     bool Surface_Ready() override { return true; }
@@ -32,8 +32,8 @@ public:
     // Clamps a pointer position into the window and the confinement rectangle.
     void Clamp_Pointer(int& x, int& y) const { clip.Clamp(x, y); }
 
-    Input_States held;      // the direction keys the script holds
-    int32_t frame = 0;      // the frame being run, for the wave log
+    Input_States held;  // the direction keys the script holds
+    int32_t frame = 0;  // the frame being run, for the wave log
     int32_t shown_frames = 0;
     std::vector<Played_Wave> waves;
     Pointer_Rect clip;

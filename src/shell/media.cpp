@@ -13,11 +13,14 @@ const Image* Assets::Find(Image_List list, int index) const {
 Surface_Media::Surface_Media(const Assets* assets)
     : assets_(assets), back_buffer_(Screen_Width, Screen_Height) {}
 
-void Surface_Media::Clear_Back_Buffer(uint32_t colour) { back_buffer_.Fill(colour); }
+void Surface_Media::Clear_Back_Buffer(uint32_t colour) {
+    back_buffer_.Fill(colour);
+}
 
 void Surface_Media::Draw_Image(Image_List list, int index, int x, int y, int frame) {
     if (!assets_) return;
-    if (const Image* img = assets_->Find(list, index)) zarvo::Draw_Image(back_buffer_, *img, x, y, frame);
+    if (const Image* img = assets_->Find(list, index))
+        zarvo::Draw_Image(back_buffer_, *img, x, y, frame);
 }
 
 void Surface_Media::Draw_Image_Rotated(Image_List list, int index, int x, int y, int width,

@@ -31,7 +31,7 @@ struct Assets {
 };
 
 class Media {
-public:
+  public:
     virtual ~Media() = default;
 
     virtual bool Surface_Ready() = 0;
@@ -39,9 +39,8 @@ public:
     virtual void Clear_Back_Buffer(uint32_t colour) = 0;
     virtual void Show_Back_Buffer() = 0;
     virtual void Draw_Image(Image_List list, int index, int x, int y, int frame = 0) = 0;
-    virtual void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width,
-                                    int height, int frame, double center_x, double center_y,
-                                    int angle) = 0;
+    virtual void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width, int height,
+                                    int frame, double center_x, double center_y, int angle) = 0;
     virtual int Image_Width(Image_List list, int index) = 0;
     virtual int Image_Height(Image_List list, int index) = 0;
     virtual void Play_Wave(int index) = 0;
@@ -58,7 +57,7 @@ public:
 
 // The drawing half shared by every backend: our back buffer and the loaded lists.
 class Surface_Media : public Media {
-public:
+  public:
     explicit Surface_Media(const Assets* assets);
 
     void Clear_Back_Buffer(uint32_t colour) override;
@@ -72,7 +71,7 @@ public:
     Surface& Back_Buffer() { return back_buffer_; }
     const Assets* Loaded_Assets() const { return assets_; }
 
-protected:
+  protected:
     const Assets* assets_;
     Surface back_buffer_;
 };

@@ -28,8 +28,8 @@ std::vector<int16_t> Prepare_Sound(const Sound& sound, int32_t rate) {
     const size_t in_frames = Frame_Count_Of(sound);
     std::vector<int16_t> out;
     if (in_frames == 0 || rate <= 0) return out;
-    const size_t out_frames = static_cast<size_t>(
-        static_cast<uint64_t>(in_frames) * static_cast<uint64_t>(rate) / sound.Rate);
+    const size_t out_frames = static_cast<size_t>(static_cast<uint64_t>(in_frames) *
+                                                  static_cast<uint64_t>(rate) / sound.Rate);
     out.resize(out_frames * 2);
     const double step = static_cast<double>(sound.Rate) / rate;
     for (size_t f = 0; f < out_frames; ++f) {

@@ -11,7 +11,7 @@
 namespace zarvo {
 
 class Mixer {
-public:
+  public:
     // Converts every wave to the device rate as 16-bit stereo, ready to mix.
     void Load(const std::vector<Sound>& waves, int32_t device_rate);
 
@@ -28,7 +28,7 @@ public:
     // The prepared samples of a wave: interleaved left/right at the device rate.
     const std::vector<int16_t>& Prepared(int index) const;
 
-private:
+  private:
     struct Voice {
         bool Playing = false;
         size_t Position = 0;  // in stereo frames

@@ -21,7 +21,8 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
         if (!To_Number(value, 1, 4, n)) return error = "--scale wants 1, 2, 3 or 4", false;
         o.Scale = static_cast<int32_t>(n);
     } else if (name == "--frames") {
-        if (!To_Number(value, 0, 0x7FFFFFFF, n)) return error = "--frames wants a count >= 0", false;
+        if (!To_Number(value, 0, 0x7FFFFFFF, n))
+            return error = "--frames wants a count >= 0", false;
         o.Run.Frames = static_cast<int32_t>(n);
     } else if (name == "--seed") {
         if (!To_Number(value, 0, 0xFFFFFFFFll, n))

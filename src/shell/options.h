@@ -10,11 +10,11 @@ namespace zarvo {
 struct Program_Options {
     bool Help = false;
     bool Headless = false;
-    int32_t Scale = 1;              // window size factor, 1..4
-    std::string Assets_Dir;         // empty: the folder beside the executable
-    std::string Record;             // windowed game: the input script written while playing
+    int32_t Scale = 1;       // window size factor, 1..4
+    std::string Assets_Dir;  // empty: the folder beside the executable
+    std::string Record;      // windowed game: the input script written while playing
     std::optional<uint32_t> Seed;
-    Headless_Options Run;           // frames, input, dump, sound log, screenshot
+    Headless_Options Run;  // frames, input, dump, sound log, screenshot
 };
 
 // Answers false with a one-line error for an unknown option, a missing or bad value, or an

@@ -21,8 +21,7 @@ void Recorder::Held(int32_t frame, const Input_States& now) {
     const bool was[4] = {last_.Up, last_.Down, last_.Left, last_.Right};
     const bool is[4] = {now.Up, now.Down, now.Left, now.Right};
     for (int d = 0; d < 4; ++d)
-        if (was[d] != is[d])
-            Write({frame, is[d] ? Event_Kind::Hold : Event_Kind::Release, d, 0});
+        if (was[d] != is[d]) Write({frame, is[d] ? Event_Kind::Hold : Event_Kind::Release, d, 0});
     last_ = now;
 }
 

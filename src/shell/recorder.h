@@ -11,7 +11,7 @@
 namespace zarvo {
 
 class Recorder {
-public:
+  public:
     // Opens the file and writes the seed and screen lines; answers false if it cannot be
     // written.
     bool Open(const std::string& path, uint32_t seed, Screen_Size screen);
@@ -23,7 +23,7 @@ public:
     // The direction states polled for `frame`: writes a hold or release for each change.
     void Held(int32_t frame, const Input_States& now);
 
-private:
+  private:
     void Write(const Script_Event& e);
     std::ofstream file_;
     Input_States last_;

@@ -5,9 +5,9 @@
 #include <ostream>
 #include <sstream>
 
+#include "shell/bmp_writer.h"
 #include "shell/dump.h"
 #include "shell/frame.h"
-#include "shell/bmp_writer.h"
 #include "shell/input.h"
 
 namespace zarvo {
@@ -16,10 +16,18 @@ namespace {
 
 void Set_Held(Input_States& held, int32_t dir, bool down) {
     switch (static_cast<Direction>(dir)) {
-        case Direction::Up: held.Up = down; break;
-        case Direction::Down: held.Down = down; break;
-        case Direction::Left: held.Left = down; break;
-        case Direction::Right: held.Right = down; break;
+        case Direction::Up:
+            held.Up = down;
+            break;
+        case Direction::Down:
+            held.Down = down;
+            break;
+        case Direction::Left:
+            held.Left = down;
+            break;
+        case Direction::Right:
+            held.Right = down;
+            break;
     }
 }
 
@@ -81,9 +89,15 @@ Headless_Runner::Headless_Runner(const Assets* assets, uint32_t seed, Screen_Siz
 void Headless_Runner::Deliver(const Script_Event& e) {
     media_.frame = frame_;
     switch (e.Kind) {
-        case Event_Kind::Key: FormKeyDown(game_, e.A); break;
-        case Event_Kind::Hold: Set_Held(media_.held, e.A, true); break;
-        case Event_Kind::Release: Set_Held(media_.held, e.A, false); break;
+        case Event_Kind::Key:
+            FormKeyDown(game_, e.A);
+            break;
+        case Event_Kind::Hold:
+            Set_Held(media_.held, e.A, true);
+            break;
+        case Event_Kind::Release:
+            Set_Held(media_.held, e.A, false);
+            break;
         case Event_Kind::Move: {
             int x = e.A, y = e.B;
             media_.Clamp_Pointer(x, y);
@@ -91,8 +105,12 @@ void Headless_Runner::Deliver(const Script_Event& e) {
             DXDraw1MouseMove(game_, x, y);
             break;
         }
-        case Event_Kind::Click: DXDraw1Click(game_); break;
-        case Event_Kind::Focus: focused_ = e.A != 0; break;
+        case Event_Kind::Click:
+            DXDraw1Click(game_);
+            break;
+        case Event_Kind::Focus:
+            focused_ = e.A != 0;
+            break;
     }
 }
 
@@ -101,7 +119,9 @@ void Headless_Runner::Tick() {
     if (focused_) DXTimer1Timer(game_);
 }
 
-bool Headless_Runner::Ended() const { return world_->game.Quit_Requested || media_.closed; }
+bool Headless_Runner::Ended() const {
+    return world_->game.Quit_Requested || media_.closed;
+}
 
 void Headless_Runner::Run(const Script& script, int32_t frames) {
     size_t next = 0;
@@ -125,7 +145,8 @@ std::string Headless_Runner::Sound_Log() const {
 
 uint32_t Seed_From_Clock() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
 uint32_t Choose_Seed(const std::optional<uint32_t>& option, const Script& script) {

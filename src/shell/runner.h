@@ -24,7 +24,7 @@ struct Headless_Options {
 };
 
 class Headless_Runner {
-public:
+  public:
     // A game on a screen of the given size (the window is centred on it).
     Headless_Runner(const Assets* assets, uint32_t seed, Screen_Size screen = {});
 
@@ -42,7 +42,7 @@ public:
     // One line per played wave: FRAME INDEX NAME.
     std::string Sound_Log() const;
 
-private:
+  private:
     std::unique_ptr<World> world_;
     Headless_Media media_;
     Game game_;

@@ -46,8 +46,8 @@ std::string Parse_Event(const std::vector<std::string>& w, Script_Event& e) {
         e.Kind = kind == "hold" ? Event_Kind::Hold : Event_Kind::Release;
         a = dir;
     } else if (kind == "move") {
-        if (args != 2 || !Parse_Int(w[2], a) || !Parse_Int(w[3], b) || a < -100000 ||
-            a > 100000 || b < -100000 || b > 100000)
+        if (args != 2 || !Parse_Int(w[2], a) || !Parse_Int(w[3], b) || a < -100000 || a > 100000 ||
+            b < -100000 || b > 100000)
             return "move wants two pixel coordinates X Y";
         e.Kind = Event_Kind::Move;
     } else if (kind == "click") {
@@ -81,7 +81,8 @@ std::string Parse_Line(const std::vector<std::string>& w, Script& out) {
         out.Screen = {static_cast<int32_t>(width), static_cast<int32_t>(height)};
         return {};
     }
-    if (!Parse_Int(w[0], n) || n < 1 || n > 0x7FFFFFFF) return "a line must start with a frame number >= 1";
+    if (!Parse_Int(w[0], n) || n < 1 || n > 0x7FFFFFFF)
+        return "a line must start with a frame number >= 1";
     if (w.size() < 2) return "the frame number stands without an event";
     Script_Event e;
     e.Frame = static_cast<int32_t>(n);
@@ -111,8 +112,9 @@ bool Parse_Script(const std::string& text, Script& out, std::string& error) {
             return false;
         }
     }
-    std::stable_sort(out.Events.begin(), out.Events.end(),
-                     [](const Script_Event& a, const Script_Event& b) { return a.Frame < b.Frame; });
+    std::stable_sort(
+        out.Events.begin(), out.Events.end(),
+        [](const Script_Event& a, const Script_Event& b) { return a.Frame < b.Frame; });
     return true;
 }
 

@@ -2,7 +2,9 @@
 
 namespace zarvo {
 
-Sdl_Audio::~Sdl_Audio() { Close(); }
+Sdl_Audio::~Sdl_Audio() {
+    Close();
+}
 
 void Sdl_Audio::Close() {
     if (device_) SDL_CloseAudioDevice(device_);

@@ -8,14 +8,14 @@
 namespace zarvo {
 
 class Sdl_Audio {
-public:
+  public:
     ~Sdl_Audio();
     // Opens the device and prepares the waves at its rate; answers false when there is none.
     bool Open(const std::vector<Sound>& waves);
     void Play(int index);
     void Close();
 
-private:
+  private:
     static void Callback(void* self, Uint8* stream, int bytes);
     SDL_AudioDeviceID device_ = 0;
     Mixer mixer_;

@@ -20,9 +20,12 @@ namespace {
 constexpr Uint32 Idle_Wait_Ms = 100;
 
 class Windowed_Game {
-public:
+  public:
     Windowed_Game(Sdl_Media& media, Recorder& recorder, uint32_t seed)
-        : world_(std::make_unique<World>()), media_(media), recorder_(recorder), g_{*world_, media} {
+        : world_(std::make_unique<World>()),
+          media_(media),
+          recorder_(recorder),
+          g_{*world_, media} {
         FormCreate(g_, seed, media.Screen_Width_Px(), media.Screen_Height_Px());
         media_.Record_Polls(recorder_.Active() ? &recorder_ : nullptr);
     }
@@ -31,7 +34,7 @@ public:
     void Finish() { DXDraw1Finalize(g_); }
     const World& world() const { return *world_; }
 
-private:
+  private:
     int32_t Next_Frame() const { return world_->Frame_Count + 1; }
     bool Ended() const { return quit_ || world_->game.Quit_Requested || media_.Closed(); }
     void Handle(const SDL_Event& e);
@@ -69,17 +72,36 @@ void Windowed_Game::Tick() {
 
 void Windowed_Game::Handle(const SDL_Event& e) {
     switch (e.type) {
-        case SDL_QUIT: quit_ = true; break;
-        case SDL_WINDOWEVENT: Window_Event(e.window); break;
-        case SDL_KEYDOWN: Key_Down(e.key); break;
-        case SDL_MOUSEMOTION: Mouse_Moved(e.motion.x, e.motion.y); break;
-        case SDL_MOUSEBUTTONDOWN: left_down_ |= e.button.button == SDL_BUTTON_LEFT; break;
-        case SDL_MOUSEBUTTONUP: Mouse_Up(e.button); break;
-        case SDL_JOYDEVICEADDED: media_.Controller_Added(e.jdevice.which); break;
-        case SDL_JOYDEVICEREMOVED: media_.Controller_Removed(e.jdevice.which); break;
+        case SDL_QUIT:
+            quit_ = true;
+            break;
+        case SDL_WINDOWEVENT:
+            Window_Event(e.window);
+            break;
+        case SDL_KEYDOWN:
+            Key_Down(e.key);
+            break;
+        case SDL_MOUSEMOTION:
+            Mouse_Moved(e.motion.x, e.motion.y);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            left_down_ |= e.button.button == SDL_BUTTON_LEFT;
+            break;
+        case SDL_MOUSEBUTTONUP:
+            Mouse_Up(e.button);
+            break;
+        case SDL_JOYDEVICEADDED:
+            media_.Controller_Added(e.jdevice.which);
+            break;
+        case SDL_JOYDEVICEREMOVED:
+            media_.Controller_Removed(e.jdevice.which);
+            break;
         case SDL_RENDER_TARGETS_RESET:
-        case SDL_RENDER_DEVICE_RESET: media_.Surface_Lost(); break;
-        default: break;
+        case SDL_RENDER_DEVICE_RESET:
+            media_.Surface_Lost();
+            break;
+        default:
+            break;
     }
 }
 

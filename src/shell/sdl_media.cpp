@@ -34,8 +34,9 @@ bool Sdl_Media::Open(std::string& error) {
     if (SDL_GetDisplayBounds(0, &screen) != 0) return error = SDL_GetError(), false;
     screen_w_ = screen.w, screen_h_ = screen.h;
     const int w = Screen_Width * scale_, h = Screen_Height * scale_;
-    window_ = SDL_CreateWindow("Zarvo", screen.x + (screen.w - w) / 2, screen.y + (screen.h - h) / 2,
-                               w, h, SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
+    window_ =
+        SDL_CreateWindow("Zarvo", screen.x + (screen.w - w) / 2, screen.y + (screen.h - h) / 2, w,
+                         h, SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
     if (!window_) return error = SDL_GetError(), false;
     if (!Create_Renderer() || !Create_Texture()) return error = SDL_GetError(), false;
     SDL_RaiseWindow(window_);
@@ -106,8 +107,8 @@ void Sdl_Media::Poll_Controller(Input_States& s) const {
         s.Up |= (hat & SDL_HAT_UP) != 0, s.Down |= (hat & SDL_HAT_DOWN) != 0;
         s.Left |= (hat & SDL_HAT_LEFT) != 0, s.Right |= (hat & SDL_HAT_RIGHT) != 0;
     }
-    s.Left |= x < -Stick_Dead_Zone, s.Right |= x > Stick_Dead_Zone;
-    s.Up |= y < -Stick_Dead_Zone, s.Down |= y > Stick_Dead_Zone;
+    s.Left |= x<-Stick_Dead_Zone, s.Right |= x> Stick_Dead_Zone;
+    s.Up |= y<-Stick_Dead_Zone, s.Down |= y> Stick_Dead_Zone;
 }
 
 void Sdl_Media::Controller_Added(int device_index) {
@@ -119,8 +120,7 @@ void Sdl_Media::Controller_Added(int device_index) {
 }
 
 void Sdl_Media::Controller_Removed(SDL_JoystickID id) {
-    if (controller_ &&
-        SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller_)) == id) {
+    if (controller_ && SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller_)) == id) {
         SDL_GameControllerClose(controller_);
         controller_ = nullptr;
     }

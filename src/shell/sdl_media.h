@@ -16,7 +16,7 @@ namespace zarvo {
 class Recorder;
 
 class Sdl_Media : public Surface_Media {
-public:
+  public:
     Sdl_Media(const Assets* assets, int scale);
     ~Sdl_Media() override;
     Sdl_Media(const Sdl_Media&) = delete;
@@ -52,7 +52,7 @@ public:
     void Record_Polls(Recorder* recorder) { recorder_ = recorder; }
     void Set_Frame(int32_t frame) { frame_ = frame; }
 
-private:
+  private:
     bool Create_Renderer();
     bool Create_Texture();
     void Poll_Controller(Input_States& states) const;
