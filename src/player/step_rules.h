@@ -33,42 +33,22 @@ constexpr bool Holds(const int32_t (&codes)[N], int32_t code) {
     return false;
 }
 
-inline constexpr Step_Rule Step_Right{Dir::Right,
-                                      1,
-                                      0,
-                                      {2, 8, 9, 11, 14, 16},
-                                      {8, 9, 14},
-                                      {2, 11, 16},
-                                      {4, 9, 11},
-                                      {0, 1, {8, 9, 10}, Dir::UpRight},
-                                      {0, -1, {2, 11, 12}, Dir::DownRight}};
-inline constexpr Step_Rule Step_Left{Dir::Left,
-                                     -1,
-                                     0,
-                                     {2, 8, 10, 12, 13, 15},
-                                     {2, 12, 15},
-                                     {8, 10, 13},
-                                     {6, 10, 12},
-                                     {0, 1, {8, 9, 10}, Dir::UpLeft},
-                                     {0, -1, {2, 11, 12}, Dir::DownLeft}};
-inline constexpr Step_Rule Step_Up{Dir::Up,
-                                   0,
-                                   -1,
-                                   {4, 6, 9, 10, 15, 16},
-                                   {4, 9, 15},
-                                   {6, 10, 16},
-                                   {2, 15, 16},
-                                   {-1, 0, {6, 14, 16}, Dir::RightUp},
-                                   {1, 0, {4, 13, 15}, Dir::LeftUp}};
-inline constexpr Step_Rule Step_Down{Dir::Down,
-                                     0,
-                                     1,
-                                     {4, 6, 11, 12, 13, 14},
-                                     {6, 12, 14},
-                                     {4, 11, 13},
-                                     {8, 13, 14},
-                                     {-1, 0, {6, 14, 16}, Dir::RightDown},
-                                     {1, 0, {4, 13, 15}, Dir::LeftDown}};
+// clang-format off
+// Per direction: the direction and its cell step; the trail refused, edge refused, cut start
+// and walk back codes; the two corner checks, in this order.
+inline constexpr Step_Rule Step_Right{Dir::Right, 1, 0,
+    {2, 8, 9, 11, 14, 16}, {8, 9, 14}, {2, 11, 16}, {4, 9, 11},
+    {0, 1, {8, 9, 10}, Dir::UpRight}, {0, -1, {2, 11, 12}, Dir::DownRight}};
+inline constexpr Step_Rule Step_Left{Dir::Left, -1, 0,
+    {2, 8, 10, 12, 13, 15}, {2, 12, 15}, {8, 10, 13}, {6, 10, 12},
+    {0, 1, {8, 9, 10}, Dir::UpLeft}, {0, -1, {2, 11, 12}, Dir::DownLeft}};
+inline constexpr Step_Rule Step_Up{Dir::Up, 0, -1,
+    {4, 6, 9, 10, 15, 16}, {4, 9, 15}, {6, 10, 16}, {2, 15, 16},
+    {-1, 0, {6, 14, 16}, Dir::RightUp}, {1, 0, {4, 13, 15}, Dir::LeftUp}};
+inline constexpr Step_Rule Step_Down{Dir::Down, 0, 1,
+    {4, 6, 11, 12, 13, 14}, {6, 12, 14}, {4, 11, 13}, {8, 13, 14},
+    {-1, 0, {6, 14, 16}, Dir::RightDown}, {1, 0, {4, 13, 15}, Dir::LeftDown}};
+// clang-format on
 
 // The pixel offsets of a move of n pixels in a straight direction.
 constexpr int Step_DX(int32_t dir, int n) {
