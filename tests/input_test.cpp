@@ -256,27 +256,5 @@ TEST(Cursor_Rects, ConfinePlaceAndLimitThePointer) {
     }
 }
 
-TEST(Pointer, MoveRecordsThePositionAndShowMouseDrawsTheCursorThere) {
-    Test_Game t(1, false);
-    DXDraw1MouseMove(t.g, 300, 460);
-    EXPECT_EQ(t.s().Mouse_X, 300);
-    EXPECT_EQ(t.s().Mouse_Y, 460);
-    EXPECT_FALSE(t.s().Mouse_Clicked);
-    if (const Assets* a = test::Test_Assets()) {
-        Headless_Media media(a);
-        Game g{t.w(), media};
-        media.Clear_Back_Buffer(0);
-        Show_Mouse(g);
-        const Image* cursor = a->Find(Image_List::List_1, Img1::Cursor);
-        ASSERT_NE(cursor, nullptr);
-        bool drawn = false;
-        for (int y = 0; y < cursor->Height; ++y)
-            for (int x = 0; x < cursor->Width; ++x)
-                drawn |= media.Back_Buffer().At(300 + x, 460 + y) != 0;
-        EXPECT_TRUE(drawn);
-        EXPECT_EQ(media.Back_Buffer().At(299, 459), 0u);
-    }
-}
-
 }  // namespace
 }  // namespace zarvo

@@ -33,15 +33,6 @@ TEST(Start_Up, FormCreateCentresHidesAndConfinesThePointer) {
     EXPECT_FALSE(t.s().Back_Picture_Exists);
 }
 
-TEST(Start_Up, SmallScreenCentresWithTruncation) {
-    World w;
-    Headless_Media m;
-    Game g{w, m};
-    FormCreate(g, 1, 621, 514);
-    EXPECT_EQ(w.game.Form_Left, 0);  // -1 div 2 truncates towards zero
-    EXPECT_EQ(w.game.Form_Top, 0);
-}
-
 // A surface that has been lost and cannot be restored.
 class Lost_Media : public Headless_Media {
   public:
