@@ -1,6 +1,8 @@
 #include "font.h"
 
+#include <algorithm>
 #include <cctype>
+#include <vector>
 
 namespace assetgen {
 
@@ -146,31 +148,71 @@ Image Alphabet_Glyph(char c, int height, int32_t key) {
     return img;
 }
 
+namespace {
+
+// The distance to one letter of title lettering, the union of its design pixels as blocks:
+// outside, the distance to the nearest filled block; inside, minus the distance to the nearest
+// empty one (the ring round the design counts as empty), so shared sides leave no seam.
+float Letter_Distance(char c, float x, float y, int cell) {
+    const float half = cell / 2.0f;
+    float to_filled = 1e9f, to_empty = 1e9f;
+    for (int row = -1; row <= Glyph_Rows; ++row)
+        for (int col = -1; col <= Glyph_Columns; ++col) {
+            const float d = Sd_Box(x, y, col * cell + half, row * cell + half, half, half, 0);
+            if (Glyph_Pixel(c, col, row))
+                to_filled = std::min(to_filled, d);
+            else
+                to_empty = std::min(to_empty, d);
+        }
+    const float d = to_filled > 0 ? to_filled : -std::max(0.0f, to_empty);
+    return d - cell * 0.08f;
+}
+
+}  // namespace
+
+namespace {
+
+// A letter's distance field sampled once at every pixel centre round it, so the shading can
+// look at neighbours without measuring again.
+struct Letter_Field {
+    int x0, y0, w, h;
+    std::vector<float> d;
+    float at(float px, float py) const {
+        const int x = std::clamp(static_cast<int>(px - x0), 0, w - 1);
+        const int y = std::clamp(static_cast<int>(py - y0), 0, h - 1);
+        return d[static_cast<size_t>(y) * w + x];
+    }
+};
+
+Letter_Field Measure_Letter(char c, int gx, int gy, int cell) {
+    Letter_Field f{gx - 3, gy - 3, Glyph_Columns * cell + 6, Glyph_Rows * cell + 6, {}};
+    f.d.resize(static_cast<size_t>(f.w) * f.h);
+    for (int y = 0; y < f.h; ++y)
+        for (int x = 0; x < f.w; ++x)
+            f.d[static_cast<size_t>(y) * f.w + x] =
+                Letter_Distance(c, f.x0 + x + 0.5f - gx, f.y0 + y + 0.5f - gy, cell);
+    return f;
+}
+
+}  // namespace
+
 void Big_Text(Image& img, std::string_view text, int x, int y, int cell, Colour top,
               Colour bottom) {
     const float height = static_cast<float>(Glyph_Rows * cell);
+    const float bevel = std::max(1.0f, cell * 0.28f);
     for (size_t k = 0; k < text.size(); ++k) {
         const int gx = x + static_cast<int>(k) * (Glyph_Columns + 1) * cell;
-        for (int row = 0; row < Glyph_Rows; ++row)
-            for (int col = 0; col < Glyph_Columns; ++col) {
-                if (!Glyph_Pixel(text[k], col, row)) continue;
-                const float bx = static_cast<float>(gx + col * cell);
-                const float by = static_cast<float>(y + row * cell);
-                Fill(
-                    img, bx, by, bx + cell, by + cell,
-                    [=](float px, float py) {
-                        return Sd_Box(px, py, bx + cell / 2.0f, by + cell / 2.0f, cell / 2.0f,
-                                      cell / 2.0f, cell * 0.22f);
-                    },
-                    [=](float px, float py) {
-                        const float t = (py - static_cast<float>(y)) / height;
-                        Colour c = Mix(top, bottom, t);
-                        const float edge_x = (px - bx) / cell, edge_y = (py - by) / cell;
-                        if (edge_x < 0.15f || edge_y < 0.15f) c = Add(c, 0xFFFFFF, 0.35f);
-                        if (edge_x > 0.85f || edge_y > 0.85f) c = Scale(c, 0.6f);
-                        return c;
-                    });
-            }
+        const Letter_Field f = Measure_Letter(text[k], gx, y, cell);
+        const Distance d = [&f](float px, float py) { return f.at(px, py); };
+        Fill(img, f.x0, f.y0, f.x0 + f.w - 1, f.y0 + f.h - 1, d, [&](float px, float py) {
+            const Colour colour = Mix(top, bottom, (py - y) / height);
+            if (-d(px, py) > bevel) return colour;
+            // On the rim, light the sides that face the upper left, shade the others.
+            const float nx = d(px + 1, py) - d(px - 1, py), ny = d(px, py + 1) - d(px, py - 1);
+            const float facing = -(nx + ny) * 0.5f;
+            return facing > 0 ? Add(colour, 0xFFFFFF, 0.45f * facing)
+                              : Scale(colour, 1 + 0.5f * facing);
+        });
     }
 }
 
