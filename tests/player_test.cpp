@@ -22,16 +22,6 @@ struct Movement : ::testing::Test {
     ArenaState& a() { return t.w().arena; }
 };
 
-TEST_F(Movement, LevelStartPlacesTheFigureOnTheRightEdge) {
-    EXPECT_EQ(p().Ego_X, 573);
-    EXPECT_EQ(p().Ego_Y, 179);
-    EXPECT_EQ(p().Ego_Col, 36);
-    EXPECT_EQ(p().Ego_Row, 12);
-    EXPECT_EQ(p().Ego_Save_X, 573);
-    EXPECT_EQ(p().Ego_Save_Row, 12);
-    EXPECT_TRUE(t.media.clip.Confined);
-}
-
 TEST_F(Movement, RightComesFirstThenLeftThenUpThenDown) {
     // Right is taken even where it is refused: the border stops the figure.
     p().Ego_Dir = Dir::Up;
@@ -195,13 +185,6 @@ TEST_F(Movement, TheCutClosesInTheFrameAfterTheFigureArrives) {
     Input_Step(t, false, false, false, false);
     EXPECT_EQ(p().Ego_Save_Col, 36);
     EXPECT_EQ(p().Ego_Save_Row, 5);
-}
-
-TEST_F(Movement, NothingMovesWhileHalted) {
-    t.s().Game_Halted = true;
-    Input_Step(t, false, false, true, false);
-    EXPECT_EQ(p().Ego_X, 573);
-    EXPECT_FALSE(p().Ego_Cutting);
 }
 
 TEST_F(Movement, ShowEgoWalkCycleAndHitTest) {
