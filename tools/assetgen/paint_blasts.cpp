@@ -91,22 +91,21 @@ Image Ex_Boy(int frame, uint32_t seed) {
     return img;
 }
 
-// A piece of the pilot's wreck tumbling down with a trail of smoke.
+// A piece of the pilot's wreck tumbling, burning, with smoke rising behind it.
 Image Pilot_Debris(int frame, uint32_t seed) {
     Image img = Blank(16, 32, Key_Blue);
-    const float a = frame * 0.7f;
-    for (int k = 0; k < 4; ++k)
-        Disc(img, 8 + std::sin(frame + k * 1.3f), 4.0f + 4.5f * k, 1.5f + 0.6f * k,
-             Scale(0x606068, 1.0f - 0.12f * k));
-    const float cx = 8, cy = 22, ca = std::cos(a), sa = std::sin(a);
-    const std::vector<Point> shard = {{cx + 6 * ca, cy + 6 * sa},
-                                      {cx - 4 * sa, cy + 4 * ca},
-                                      {cx - 6 * ca, cy - 6 * sa},
-                                      {cx + 3 * sa, cy - 3 * ca}};
-    Polygon(img, shard, Mix(0xF0C030, 0x986010, frame / 9.0f));
-    Glow(img, cx, cy, 6, 0xFF6010, 1.0f - frame / 10.0f);
+    const float a = frame * 0.8f, ca = std::cos(a), sa = std::sin(a);
+    const float cx = 8, cy = 22;
+    auto turn = [&](float x, float y) { return Point{cx + x * ca - y * sa, cy + x * sa + y * ca}; };
+    Polygon(img, {turn(-6, -2), turn(5, -4), turn(6, 1), turn(-1, 4), turn(-5, 2)},
+            Mix(0xF0C030, 0x906010, frame / 9.0f));
+    Capsule(img, turn(-4, 0).x, turn(-4, 0).y, turn(4, -1).x, turn(4, -1).y, 0.8f, 0x603808);
     Outline(img, 0x201404);
-    (void)seed;
+    Glow(img, cx, cy, 6, 0xFF6010, 1.0f - frame / 10.0f);
+    Gen_Rng rng(seed + frame);
+    for (int k = 0; k < 4; ++k)  // the smoke thins as it rises
+        Disc(img, cx + rng.range(-1.5f, 1.5f), 13.0f - 3.2f * k, 2.8f - 0.45f * k,
+             Scale(0x707078, 1.0f - 0.15f * k));
     return img;
 }
 

@@ -158,14 +158,17 @@ Image Expander(int frame, uint32_t seed) {
             img, 0, 0, 44, 44, [petal](float x, float y) { return Sd_Polygon(x, y, petal); },
             Metal(k % 2 ? 0x9040E0 : 0xB060F0, seed + k, 22, 22, 20));
     }
+    if (open < 1.0f)
+        Dome(img, 22, 22, 8.5f * (1 - open) + 0.5f, 8.5f * (1 - open) + 0.5f, 0x8038D0);
     Outline(img, 0x180428);
     return img;
 }
 
 Image Rocket_Up_Image() {
     Image img = Blank(10, 46, Key_Blue);
-    Glow(img, 5, 39, 6, 0xFF8020, 1.2f);
-    Glow(img, 5, 43, 3.5f, 0xFFE080, 1.0f);
+    Glow(img, 5, 38, 6, 0xFF8020, 1.2f);
+    Capsule(img, 5, 33, 5, 42, 1.8f, 0xFFB040);
+    Capsule(img, 5, 33, 5, 38, 1.0f, 0xFFF0C0);
     Polygon(img, {{1, 30}, {5, 24}, {9, 30}, {9, 34}, {1, 34}}, 0xC02020);
     Fill(
         img, 0, 0, 10, 46, [](float x, float y) { return Sd_Box(x, y, 5, 18, 2.6f, 14, 2.5f); },
