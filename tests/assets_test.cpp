@@ -148,6 +148,124 @@ TEST(GeneratedAssets, EdgeRailsJoinAcrossNeighbouringPieces) {
     }
 }
 
+bool Is_Key(const Image& img, int x, int y) {
+    return img.Key >= 0 && img.At(x, y) == static_cast<uint32_t>(img.Key);
+}
+
+int Luma(uint32_t c) {
+    return (((c >> 16) & 255) * 3 + ((c >> 8) & 255) * 6 + (c & 255)) / 10;
+}
+
+// Every shadow is its body's outline filled with one dark colour.
+TEST(GeneratedAssets, ShadowsAreDarkSilhouettesOfTheirBodies) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    struct Pair {
+        Image_List list;
+        int body, shadow;
+    };
+    std::vector<Pair> pairs = {{Image_List::List_1, Img1::Boxer, Img1::Boxer_Shadow},
+                               {Image_List::List_1, Img1::Clipper, Img1::Clipper_shadow},
+                               {Image_List::List_1, Img1::Pilot, Img1::Pilot_Shadow},
+                               {Image_List::List_1, Img1::Bombe, Img1::Bombe_Shadow},
+                               {Image_List::List_2, Img2::Tank_Run_1, Img2::Tank_Shadow},
+                               {Image_List::List_2, Img2::Tank_Rocket, Img2::Tank_Rocket_Shadow}};
+    for (int k = 0; k < 8; ++k)
+        pairs.push_back({Image_List::List_2, Img2::Expander_1 + k, Img2::Expander_1_Shadow + k});
+    for (int k = 0; k < 3; ++k)
+        pairs.push_back({Image_List::List_2, Img2::Spider_1 + k, Img2::Spider_1_Shadow + k});
+    for (int k = 0; k < 4; ++k)
+        pairs.push_back({Image_List::List_2, Img2::Sub_1 + k, Img2::Sub_1_Shadow + k});
+    for (const Pair& p : pairs) {
+        const Image& body = Item(p.list, p.body);
+        const Image& shadow = Item(p.list, p.shadow);
+        int mismatched = 0, bright = 0;
+        for (int y = 0; y < body.Height; ++y)
+            for (int x = 0; x < body.Width; ++x) {
+                mismatched += Is_Key(body, x, y) != Is_Key(shadow, x, y);
+                bright += !Is_Key(shadow, x, y) && Luma(shadow.At(x, y)) > 40;
+            }
+        EXPECT_EQ(mismatched, 0) << "shadow " << p.shadow;
+        EXPECT_EQ(bright, 0) << "shadow " << p.shadow;
+    }
+}
+
+// The frames of an animation change from one to the next, but never all at once: each step
+// changes some pixels and keeps most of the picture's place.
+TEST(GeneratedAssets, FrameSeriesAnimateSmoothly) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    struct Series {
+        Image_List list;
+        int first, count;
+    };
+    const Series series[] = {{Image_List::List_1, Img1::Ego_Left_1, 4},
+                             {Image_List::List_1, Img1::Ego_Right_1, 4},
+                             {Image_List::List_1, Img1::Ego_Up_1, 2},
+                             {Image_List::List_1, Img1::Ego_Down_1, 2},
+                             {Image_List::List_1, Img1::Pilot_Ex_1, 9},
+                             {Image_List::List_2, Img2::Tank_Run_1, 7},
+                             {Image_List::List_2, Img2::Spider_1, 3},
+                             {Image_List::List_2, Img2::Sub_1, 4},
+                             {Image_List::List_2, Img2::Expander_1, 8},
+                             {Image_List::List_2, Img2::Monster_Down_1, 3},
+                             {Image_List::List_2, Img2::Monster_Left_Fly_1, 3},
+                             {Image_List::List_2, Img2::Bomb_Ex_1, 10},
+                             {Image_List::Ex, Ex::A_Ex_1, 37},
+                             {Image_List::Ex, Ex::Poff_1, 10},
+                             {Image_List::Ex, Ex::Ex_Boy_1, 18}};
+    for (const Series& s : series)
+        for (int k = 1; k < s.count; ++k) {
+            const Image& a = Item(s.list, s.first + k - 1);
+            const Image& b = Item(s.list, s.first + k);
+            int changed = 0, shape_changed = 0;
+            for (int y = 0; y < a.Height; ++y)
+                for (int x = 0; x < a.Width; ++x) {
+                    changed += a.At(x, y) != b.At(x, y);
+                    shape_changed += Is_Key(a, x, y) != Is_Key(b, x, y);
+                }
+            const int size = a.Width * a.Height;
+            EXPECT_GT(changed, 0) << "item " << s.first + k;
+            EXPECT_LT(shape_changed * 2, size) << "item " << s.first + k;
+        }
+}
+
+TEST(GeneratedAssets, AlphabetGlyphsAreAllDifferent) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    for (int a = 0; a < Abc::Count; ++a)
+        for (int b = a + 1; b < Abc::Count; ++b) {
+            const Image& ga = Item(Image_List::Abc, a);
+            const Image& gb = Item(Image_List::Abc, b);
+            EXPECT_FALSE(ga.Height == gb.Height && ga.Pixels == gb.Pixels) << a << " and " << b;
+        }
+}
+
+// The panel's readouts (score digits, percentage, level name, hearts, energy rows, star
+// shots) and the boxes' typed texts stand on dark slots of their pictures.
+TEST(GeneratedAssets, ReadoutsAndTypedTextsStandOnDarkSlots) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    struct Area {
+        int index, x0, y0, left, top, right, bottom;
+    };
+    const Area areas[] = {{Img2::Panel_Game, 0, 430, 104, 434, 279, 457},  // score
+                          {Img2::Panel_Game, 0, 430, 302, 436, 356, 468},  // percentage
+                          {Img2::Panel_Game, 0, 430, 30, 440, 89, 449},    // difficulty
+                          {Img2::Panel_Game, 0, 430, 104, 461, 263, 470},  // level name
+                          {Img2::Panel_Game, 0, 430, 101, 473, 287, 484},  // hearts
+                          {Img2::Panel_Game, 0, 430, 102, 486, 388, 496},  // energy rows
+                          {Img2::Panel_Game, 0, 430, 102, 500, 388, 509},  // star shots
+                          {Img2::CodeWord, 143, 153, 179, 198, 386, 208},  // first word
+                          {Img2::CodeWord, 143, 153, 179, 218, 386, 228},  // second word
+                          {Img2::Score, 155, 49, 200, 160, 436, 304},      // the table
+                          {Img2::Score, 155, 49, 235, 315, 436, 325},      // the player
+                          {Img2::Score, 155, 49, 240, 344, 377, 368}};     // status line
+    for (const Area& a : areas) {
+        const Image& img = Item(Image_List::List_2, a.index);
+        long sum = 0, n = 0;
+        for (int y = a.top; y <= a.bottom; ++y)
+            for (int x = a.left; x <= a.right; ++x, ++n) sum += Luma(img.At(x - a.x0, y - a.y0));
+        EXPECT_LT(sum / n, 24) << Image_List_2[a.index].Name << " at " << a.left << "," << a.top;
+    }
+}
+
 struct Button_Check {
     Image_List list;
     int index;
@@ -244,6 +362,11 @@ TEST(WaveFile, WavesRoundTripAndMeasureTheirLength) {
     fs::remove(path);
 }
 
+std::string Read_File(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 // A copy of the generated asset folder that a test may damage.
 struct Asset_Copy {
     fs::path dir;
@@ -301,6 +424,17 @@ TEST(AssetLoader, NamesAPictureOfTheWrongSize) {
     EXPECT_NE(message.find("20 x 20"), std::string::npos) << message;
 }
 
+TEST(AssetLoader, NamesABitmapThatIsNotTwentyFourBit) {
+    Asset_Copy copy("zarvo_assets_depth");
+    const fs::path path = copy.dir / "DXAbcList" / "001_A.bmp";
+    std::string bytes = Read_File(path);
+    bytes[28] = 32;  // bits per pixel
+    std::ofstream(path, std::ios::binary) << bytes;
+    const std::string message = copy.load_message();
+    EXPECT_NE(message.find("001_A.bmp"), std::string::npos) << message;
+    EXPECT_NE(message.find("24-bit"), std::string::npos) << message;
+}
+
 TEST(AssetLoader, NamesAWaveOfTheWrongFormatOrLength) {
     Asset_Copy copy("zarvo_assets_wave");
     Sound click;
@@ -321,11 +455,6 @@ TEST(AssetLoader, FindsTheFolderBesideTheExecutable) {
     const fs::path folder = Asset_Folder_Beside_Executable(nullptr);
     EXPECT_EQ(folder.filename(), "assets");
     EXPECT_TRUE(fs::exists(folder.parent_path() / "assets_test"));
-}
-
-std::string Read_File(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Running the generator twice with one seed gives the same bytes; another seed another art.

@@ -184,7 +184,7 @@ Image Tank(int frame, bool rocket, uint32_t seed) {
     Image img = Blank(44, 44, Key_Fuchsia);
     for (float x : {5.0f, 31.0f}) {
         Rounded_Box(img, x, 4, 8, 36, 3, 0x302820);
-        for (int y = 4 + (frame * 6) / 7 - 6; y < 40; y += 6)
+        for (int y = 4 + frame - 7; y < 40; y += 7)  // one pixel on per frame
             if (y >= 5) Rect(img, static_cast<int>(x) + 1, y, 6, 2, 0x8A7A60);
     }
     Fill(
