@@ -78,57 +78,58 @@ void Label_Right(Image& img, const char* text, int right, int y) {
     Small_Text(img, text, right - Small_Text_Width(text), y, Label_Colour);
 }
 
-// The icons on the title panel's buttons, centred on (cx, cy).
-void Icon(Image& img, int which, float cx, float cy) {
-    const Colour c = 0xFFD050;
-    switch (which) {
-        case 0:  // a framed landscape
-            Frame(img, static_cast<int>(cx) - 10, static_cast<int>(cy) - 7, 21, 15, c);
-            Polygon(img,
-                    {{cx - 8, cy + 6},
-                     {cx - 2, cy - 2},
-                     {cx + 2, cy + 2},
-                     {cx + 5, cy - 1},
-                     {cx + 9, cy + 6}},
-                    0x60C0FF);
-            Disc(img, cx + 5, cy - 3, 1.8f, c);
-            break;
-        case 1:  // a key
-            Fill(
-                img, cx - 12, cy - 8, cx, cy + 8,
-                [=](float x, float y) {
-                    return std::fabs(Sd_Circle(x, y, cx - 6, cy, 4.5f)) - 1.3f;
-                },
-                c);
-            Rect(img, static_cast<int>(cx - 2), static_cast<int>(cy - 1), 13, 3, c);
-            Rect(img, static_cast<int>(cx + 6), static_cast<int>(cy + 2), 2, 4, c);
-            Rect(img, static_cast<int>(cx + 9), static_cast<int>(cy + 2), 2, 3, c);
-            break;
-        case 2:  // a cup
-            Polygon(img, {{cx - 8, cy - 8}, {cx + 8, cy - 8}, {cx + 5, cy + 1}, {cx - 5, cy + 1}},
-                    c);
-            Rect(img, static_cast<int>(cx - 1), static_cast<int>(cy + 1), 3, 5, c);
-            Rect(img, static_cast<int>(cx - 6), static_cast<int>(cy + 6), 13, 2, c);
-            break;
-        case 3:  // a cog
-            Star(img, cx, cy, 9, 6.5f, 8, 0, c);
-            Disc(img, cx, cy, 3, 0x203040);
-            break;
-        case 4:  // play
-            Polygon(img, {{cx - 6, cy - 8}, {cx + 9, cy}, {cx - 6, cy + 8}}, 0x60FF80);
-            break;
-        default:  // off
-            Fill(
-                img, cx - 10, cy - 10, cx + 10, cy + 10,
-                [=](float x, float y) {
-                    const float ring = std::fabs(Sd_Circle(x, y, cx, cy, 7)) - 1.3f;
-                    return y < cy - 3 && std::fabs(x - cx) < 4 ? 1.0f : ring;
-                },
-                0xFF5040);
-            Capsule(img, cx, cy - 9, cx, cy - 1, 1.3f, 0xFF5040);
-            break;
-    }
+// The icons on the buttons, each centred on (cx, cy).
+constexpr Colour Icon_Gold = 0xFFD050;
+
+void Picture_Icon(Image& img, float cx, float cy) {  // a framed landscape
+    Frame(img, static_cast<int>(cx) - 10, static_cast<int>(cy) - 7, 21, 15, Icon_Gold);
+    Polygon(
+        img,
+        {{cx - 8, cy + 6}, {cx - 2, cy - 2}, {cx + 2, cy + 2}, {cx + 5, cy - 1}, {cx + 9, cy + 6}},
+        0x60C0FF);
+    Disc(img, cx + 5, cy - 3, 1.8f, Icon_Gold);
 }
+
+void Key_Icon(Image& img, float cx, float cy) {
+    Fill(
+        img, cx - 12, cy - 8, cx, cy + 8,
+        [=](float x, float y) { return std::fabs(Sd_Circle(x, y, cx - 6, cy, 4.5f)) - 1.3f; },
+        Icon_Gold);
+    Rect(img, static_cast<int>(cx - 2), static_cast<int>(cy - 1), 13, 3, Icon_Gold);
+    Rect(img, static_cast<int>(cx + 6), static_cast<int>(cy + 2), 2, 4, Icon_Gold);
+    Rect(img, static_cast<int>(cx + 9), static_cast<int>(cy + 2), 2, 3, Icon_Gold);
+}
+
+void Cup_Icon(Image& img, float cx, float cy) {
+    Polygon(img, {{cx - 8, cy - 8}, {cx + 8, cy - 8}, {cx + 5, cy + 1}, {cx - 5, cy + 1}},
+            Icon_Gold);
+    Rect(img, static_cast<int>(cx - 1), static_cast<int>(cy + 1), 3, 5, Icon_Gold);
+    Rect(img, static_cast<int>(cx - 6), static_cast<int>(cy + 6), 13, 2, Icon_Gold);
+}
+
+void Cog_Icon(Image& img, float cx, float cy) {
+    Star(img, cx, cy, 9, 6.5f, 8, 0, Icon_Gold);
+    Disc(img, cx, cy, 3, 0x203040);
+}
+
+void Play_Icon(Image& img, float cx, float cy) {
+    Polygon(img, {{cx - 6, cy - 8}, {cx + 9, cy}, {cx - 6, cy + 8}}, 0x60FF80);
+}
+
+void Power_Icon(Image& img, float cx, float cy) {
+    Fill(
+        img, cx - 10, cy - 10, cx + 10, cy + 10,
+        [=](float x, float y) {
+            const float ring = std::fabs(Sd_Circle(x, y, cx, cy, 7)) - 1.3f;
+            return y < cy - 3 && std::fabs(x - cx) < 4 ? 1.0f : ring;  // the ring opens at the top
+        },
+        0xFF5040);
+    Capsule(img, cx, cy - 9, cx, cy - 1, 1.3f, 0xFF5040);
+}
+
+// The icon of each title panel button, in the order of the buttons.
+void (*const Intro_Icons[6])(Image&, float, float) = {Picture_Icon, Key_Icon,  Cup_Icon,
+                                                      Cog_Icon,     Play_Icon, Power_Icon};
 
 // Space: a dark gradient, nebula clouds of two colours, and stars of several sizes.
 void Space(Image& img, Colour cloud_a, Colour cloud_b, uint32_t seed) {
@@ -219,11 +220,11 @@ Image Panel_Game(uint32_t seed) {
     Big_Text(img, "ZARVO", 432, 8, 3, 0xFFF0C0, 0xF06010);
     Small_Text(img, "TITLE", 533, 22, 0xE8F8FF);
     Button(img, To_Local(Panel_Background, Panel_Origin), "PIC", seed + 1);
-    Icon(img, 0, 417, 56);
+    Picture_Icon(img, 417, 56);
     Button(img, To_Local(Panel_Score, Panel_Origin), "SCORES", seed + 2);
-    Icon(img, 2, 481, 56);
+    Cup_Icon(img, 481, 56);
     Button(img, To_Local(Panel_Options, Panel_Origin), "OPTIONS", seed + 3);
-    Icon(img, 3, 562, 56);
+    Cog_Icon(img, 562, 56);
     return img;
 }
 
@@ -236,7 +237,7 @@ Image Panel_Intro(uint32_t seed) {
     for (int k = 0; k < 6; ++k) {
         const Local a = To_Local(Intro_Buttons[k], Panel_Origin);
         Button(img, a, Intro_Labels[k], seed + k);
-        Icon(img, k, a.x + a.w / 2.0f, a.y + 20.0f);
+        Intro_Icons[k](img, a.x + a.w / 2.0f, a.y + 20.0f);
     }
     return img;
 }
