@@ -72,16 +72,17 @@ Image Fire_Ball(int index, Colour outer, Colour inner) {
     return img;
 }
 
-// A bright ring of energy, as the orbiting trails and enemy balls use.
-Image Energy_Ring(int index, Colour colour) {
+// A ball of energy, white hot in the middle: the orbiting trails and the enemies' balls.
+Image Energy_Ball(int index, Colour colour) {
     Image img = Canvas(index);
     const float c = 7.5f;
-    Glow(img, c, c, 7.4f, colour, 0.7f);
     Fill(
-        img, 0, 0, 15, 15,
-        [c](float x, float y) { return std::fabs(Sd_Circle(x, y, c, c, 4.6f)) - 1.4f; },
-        Mix(colour, 0xFFFFFF, 0.35f));
-    Disc(img, c, c, 2.0f, 0xFFFFFF);
+        img, 0, 0, 15, 15, [c](float x, float y) { return Sd_Circle(x, y, c, c, 6.6f); },
+        [c, colour](float x, float y) {
+            const float r = std::hypot(x - c, y - c) / 6.6f;
+            return r < 0.35f ? Mix(0xFFFFFF, colour, r / 0.35f)
+                             : Mix(colour, Scale(colour, 0.35f), (r - 0.35f) / 0.65f);
+        });
     return img;
 }
 
@@ -250,11 +251,11 @@ Image Paint_Icon(int index, uint32_t) {
         case Img1::Ball_Midi:
             return Orb(index, 0xD040FF, 0.8f);
         case Img1::Circle_16_1:
-            return Energy_Ring(index, 0xFF7020);
+            return Energy_Ball(index, 0xFF7020);
         case Img1::Circle_16_2:
-            return Energy_Ring(index, 0x40FF60);
+            return Energy_Ball(index, 0x40FF60);
         case Img1::Circle_16_3:
-            return Energy_Ring(index, 0xC060FF);
+            return Energy_Ball(index, 0xC060FF);
         case Img1::Triangel:
             return Triangle();
         case Img1::FadenKreuz_Hor:
