@@ -20,8 +20,17 @@ using namespace zarvo;
 
 constexpr uint32_t Default_Seed = 1995;
 
+bool Make_Folder(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    if (ec)
+        std::fprintf(stderr, "zarvo_assetgen: cannot create %s: %s\n", path.c_str(),
+                     ec.message().c_str());
+    return !ec;
+}
+
 bool Write_Images(const std::string& folder, Image_List list, uint32_t seed) {
-    std::filesystem::create_directories(folder + "/" + Image_List_Name(list));
+    if (!Make_Folder(folder + "/" + Image_List_Name(list))) return false;
     for (int i = 0; i < Image_List_Size(list); ++i) {
         const Image img = assetgen::Paint_Item(list, i, seed);
         const ImageSpec& spec = *Image_Spec(list, i);
@@ -40,7 +49,7 @@ bool Write_Images(const std::string& folder, Image_List list, uint32_t seed) {
 }
 
 bool Write_Waves(const std::string& folder, uint32_t seed) {
-    std::filesystem::create_directories(folder + "/" + Wave_List_Name);
+    if (!Make_Folder(folder + "/" + Wave_List_Name)) return false;
     for (int i = 0; i < Wave::Count; ++i) {
         const std::string path = folder + "/" + Wave_File_Name(i);
         if (!Write_Wav(path, assetgen::Synthesise_Wave(i, seed))) {
@@ -65,7 +74,7 @@ int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "--sheets") == 0) {
         const uint32_t seed =
             argc == 5 ? static_cast<uint32_t>(std::strtoul(argv[4], nullptr, 10)) : Default_Seed;
-        std::filesystem::create_directories(argv[2]);
+        if (!Make_Folder(argv[2])) return 1;
         return assetgen::Write_Contact_Sheets(argv[2], seed, 3) ? 0 : 1;
     }
     const std::string folder = argv[1];
