@@ -68,10 +68,10 @@ TEST(GeneratedAssets, EveryItemLoadsWithItsCatalogueSizeKeyAndFormat) {
         ASSERT_EQ(a.Lists[l].size(), static_cast<size_t>(Image_List_Size(list)));
         for (int i = 0; i < Image_List_Size(list); ++i) {
             const Image& img = a.Lists[l][static_cast<size_t>(i)];
-            const ImageSpec& spec = *Image_Spec(list, i);
-            EXPECT_EQ(img.Width, spec.Width) << spec.Name;
-            EXPECT_EQ(img.Height, spec.Height) << spec.Name;
-            EXPECT_EQ(img.Key, spec.Key) << spec.Name;
+            const ImageSpec& entry = *Image_Spec(list, i);
+            EXPECT_EQ(img.Width, entry.Width) << entry.Name;
+            EXPECT_EQ(img.Height, entry.Height) << entry.Name;
+            EXPECT_EQ(img.Key, entry.Key) << entry.Name;
         }
     }
     for (int i = 0; i < Wave::Count; ++i) {
@@ -353,12 +353,12 @@ TEST(WaveFile, WavesRoundTripAndMeasureTheirLength) {
     EXPECT_EQ(back.Channels, 2);
     EXPECT_EQ(back.Data, s.Data);
     EXPECT_EQ(Sound_Length_Ms(back), 500);
-    WaveSpec spec{"Test", 8000, 16, 2, 511};
-    EXPECT_NE(Sound_Mismatch(back, spec), "");  // 11 ms short
-    spec.Length_Ms = 510;
-    EXPECT_EQ(Sound_Mismatch(back, spec), "");
-    spec.Rate = 11025;
-    EXPECT_NE(Sound_Mismatch(back, spec).find("11025"), std::string::npos);
+    WaveSpec entry{"Test", 8000, 16, 2, 511};
+    EXPECT_NE(Sound_Mismatch(back, entry), "");  // 11 ms short
+    entry.Length_Ms = 510;
+    EXPECT_EQ(Sound_Mismatch(back, entry), "");
+    entry.Rate = 11025;
+    EXPECT_NE(Sound_Mismatch(back, entry).find("11025"), std::string::npos);
     fs::remove(path);
 }
 

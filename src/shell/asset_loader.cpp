@@ -31,16 +31,16 @@ std::string Read_Failure(const std::string& path, const std::string& error) {
 
 bool Load_Image_Item(const std::string& folder, Image_List list, int index, Image& image,
                      std::string& message) {
-    const ImageSpec& spec = *Image_Spec(list, index);
+    const ImageSpec& entry = *Image_Spec(list, index);
     const std::string path = folder + "/" + Image_File_Name(list, index);
     std::string error;
     if (!Read_Bmp(path, image, error)) error = Read_Failure(path, error);
-    if (error.empty()) error = Image_Mismatch(image, spec);
+    if (error.empty()) error = Image_Mismatch(image, entry);
     if (!error.empty()) {
         message = path + ": " + error;
         return false;
     }
-    image.Key = spec.Key;
+    image.Key = entry.Key;
     return true;
 }
 
@@ -66,24 +66,24 @@ std::string Wave_File_Name(int index) {
     return Numbered(Wave_List_Name, index, Wave_List[static_cast<size_t>(index)].Name, ".wav");
 }
 
-std::string Image_Mismatch(const Image& image, const ImageSpec& spec) {
-    if (image.Width == spec.Width && image.Height == spec.Height) return "";
+std::string Image_Mismatch(const Image& image, const ImageSpec& entry) {
+    if (image.Width == entry.Width && image.Height == entry.Height) return "";
     return "is " + std::to_string(image.Width) + " x " + std::to_string(image.Height) +
-           " pixels, not " + std::to_string(spec.Width) + " x " + std::to_string(spec.Height);
+           " pixels, not " + std::to_string(entry.Width) + " x " + std::to_string(entry.Height);
 }
 
-std::string Sound_Mismatch(const Sound& sound, const WaveSpec& spec) {
-    if (sound.Rate != spec.Rate)
-        return "plays at " + std::to_string(sound.Rate) + " Hz, not " + std::to_string(spec.Rate);
-    if (sound.Bits != spec.Bits)
+std::string Sound_Mismatch(const Sound& sound, const WaveSpec& entry) {
+    if (sound.Rate != entry.Rate)
+        return "plays at " + std::to_string(sound.Rate) + " Hz, not " + std::to_string(entry.Rate);
+    if (sound.Bits != entry.Bits)
         return "has " + std::to_string(sound.Bits) + "-bit samples, not " +
-               std::to_string(spec.Bits);
-    if (sound.Channels != spec.Channels)
+               std::to_string(entry.Bits);
+    if (sound.Channels != entry.Channels)
         return "has " + std::to_string(sound.Channels) + " channels, not " +
-               std::to_string(spec.Channels);
+               std::to_string(entry.Channels);
     const int32_t length = Sound_Length_Ms(sound);
-    if (std::abs(length - spec.Length_Ms) > Wave_Length_Tolerance_Ms)
-        return "lasts " + std::to_string(length) + " ms, not " + std::to_string(spec.Length_Ms);
+    if (std::abs(length - entry.Length_Ms) > Wave_Length_Tolerance_Ms)
+        return "lasts " + std::to_string(length) + " ms, not " + std::to_string(entry.Length_Ms);
     return "";
 }
 

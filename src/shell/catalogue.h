@@ -425,7 +425,7 @@ extern const std::array<ImageSpec, Abc::Count> Abc_List;
 extern const std::array<ImageSpec, Ex::Count> Ex_List;
 extern const std::array<WaveSpec, Wave::Count> Wave_List;
 
-// The number of items of a list and the spec of one item (nullptr outside the list).
+// The number of items of a list and the catalogue entry of one item (nullptr outside it).
 int Image_List_Size(Image_List list);
 const ImageSpec* Image_Spec(Image_List list, int index);
 // The list's name as the asset folder uses it ("DXImageList1", ...).

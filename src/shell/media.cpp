@@ -33,13 +33,13 @@ void Surface_Media::Draw_Image_Rotated(Image_List list, int index, int x, int y,
 }
 
 int Surface_Media::Image_Width(Image_List list, int index) {
-    const ImageSpec* spec = Image_Spec(list, index);
-    return spec ? spec->Width : 0;
+    const ImageSpec* entry = Image_Spec(list, index);
+    return entry ? entry->Width : 0;
 }
 
 int Surface_Media::Image_Height(Image_List list, int index) {
-    const ImageSpec* spec = Image_Spec(list, index);
-    return spec ? spec->Height : 0;
+    const ImageSpec* entry = Image_Spec(list, index);
+    return entry ? entry->Height : 0;
 }
 
 }  // namespace zarvo

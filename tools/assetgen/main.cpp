@@ -33,10 +33,10 @@ bool Write_Images(const std::string& folder, Image_List list, uint32_t seed) {
     if (!Make_Folder(folder + "/" + Image_List_Name(list))) return false;
     for (int i = 0; i < Image_List_Size(list); ++i) {
         const Image img = assetgen::Paint_Item(list, i, seed);
-        const ImageSpec& spec = *Image_Spec(list, i);
-        if (img.Width != spec.Width || img.Height != spec.Height || img.Key != spec.Key) {
-            std::fprintf(stderr, "zarvo_assetgen: %s painted %d x %d, not %d x %d\n", spec.Name,
-                         img.Width, img.Height, spec.Width, spec.Height);
+        const ImageSpec& entry = *Image_Spec(list, i);
+        if (img.Width != entry.Width || img.Height != entry.Height || img.Key != entry.Key) {
+            std::fprintf(stderr, "zarvo_assetgen: %s painted %d x %d, not %d x %d\n", entry.Name,
+                         img.Width, img.Height, entry.Width, entry.Height);
             return false;
         }
         const std::string path = folder + "/" + Image_File_Name(list, i);

@@ -58,8 +58,8 @@ void Sparks(Image& img, float t, uint32_t seed, int count, Colour colour) {
     }
 }
 
-Image Blast_Frame(const ImageSpec& spec, float t, uint32_t seed, float squash, int sparks) {
-    Image img = Blank(spec);
+Image Blast_Frame(const ImageSpec& entry, float t, uint32_t seed, float squash, int sparks) {
+    Image img = Blank(entry);
     Fireball(img, t, seed, squash);
     if (sparks > 0) Sparks(img, t, seed + 5, sparks, 0xFFA040);
     return img;
@@ -177,10 +177,10 @@ void Draw_Bolts(Image& img, const std::vector<Segment_Of_Bolt>& bolt) {
 // A thunder blast leaving its source on the left and forking to the right; the frames grow
 // and flicker.
 Image Thunder_Right(int frame, uint32_t seed) {
-    const ImageSpec& spec = Image_List_2[static_cast<size_t>(Img2::Blast_Thunder_Right_1 + frame)];
-    Image img = Blank(spec);
+    const ImageSpec& entry = Image_List_2[static_cast<size_t>(Img2::Blast_Thunder_Right_1 + frame)];
+    Image img = Blank(entry);
     Gen_Rng rng(seed + 17u * frame);
-    const float w = spec.Width - 3.0f, h = static_cast<float>(spec.Height), mid = h / 2;
+    const float w = entry.Width - 3.0f, h = static_cast<float>(entry.Height), mid = h / 2;
     Glow(img, 4, mid, h * 0.45f, 0x6080FF, 1.0f);
     const int forks = 2 + frame % 3;
     std::vector<Segment_Of_Bolt> bolt;

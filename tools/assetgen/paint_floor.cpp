@@ -92,9 +92,9 @@ Image Paint_Kachel(uint32_t seed) {
 }
 
 Image Paint_Edge_Piece(int index, uint32_t seed) {
-    const ImageSpec& spec = Image_List_1[static_cast<size_t>(index)];
-    Image img = Blank(spec);
-    const bool opaque = spec.Key == Key_None;
+    const ImageSpec& entry = Image_List_1[static_cast<size_t>(index)];
+    Image img = Blank(entry);
+    const bool opaque = entry.Key == Key_None;
     const std::vector<Segment> rail = Rail_Of(index);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 20; ++x) {

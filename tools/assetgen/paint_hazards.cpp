@@ -11,7 +11,8 @@ namespace {
 using namespace zarvo;
 
 // The Pyr: a stepped pyramid seen from above, its four faces lit differently, a glowing
-// capstone on top.
+// capstone on top. The bonus icons circle in an open ring channel around the capstone: the
+// pyramid is drawn over them, so the channel must stay see-through.
 Image Pyr(uint32_t seed) {
     Image img = Blank(88, 88, Key_Blue);
     const Colour faces[4] = {0xF0D070, 0xC09840, 0x806020, 0xA88030};  // up, right, down, left
@@ -20,6 +21,8 @@ Image Pyr(uint32_t seed) {
             const float dx = x + 0.5f - 44, dy = y + 0.5f - 44;
             const float r = std::max(std::fabs(dx), std::fabs(dy));
             if (r > 40) continue;
+            const float ring = std::sqrt(dx * dx + dy * dy);
+            if (ring > 8.5f && ring < 28.5f) continue;  // the icons' channel
             const int face = std::fabs(dy) >= std::fabs(dx) ? (dy < 0 ? 0 : 2) : (dx > 0 ? 1 : 3);
             const float grain = Value_Noise(seed, x * 0.5f, y * 0.5f);
             Colour c = Scale(faces[face], 0.85f + 0.25f * grain);
@@ -28,7 +31,7 @@ Image Pyr(uint32_t seed) {
             if (std::fabs(std::fabs(dx) - std::fabs(dy)) < 0.8f) c = Add(c, 0xFFFFFF, 0.25f);
             Put(img, x, y, c);
         }
-    Glow(img, 44, 44, 16, 0x40FFFF, 1.0f);
+    Glow(img, 44, 44, 8, 0x40FFFF, 1.0f);
     Ball(img, 44, 44, 5.5f, 0x80FFFF);
     Outline(img, 0x201404);
     return img;

@@ -244,9 +244,9 @@ Image Panel_Intro(uint32_t seed) {
 
 // A box: a steel frame round a dark inside, the corners cut round so the key shows there.
 Image Box(int index, uint32_t seed) {
-    const ImageSpec& spec = Image_List_2[static_cast<size_t>(index)];
-    Image img = Blank(spec);
-    const float w = static_cast<float>(spec.Width), h = static_cast<float>(spec.Height);
+    const ImageSpec& entry = Image_List_2[static_cast<size_t>(index)];
+    Image img = Blank(entry);
+    const float w = static_cast<float>(entry.Width), h = static_cast<float>(entry.Height);
     Fill(
         img, 0, 0, w, h,
         [=](float x, float y) { return Sd_Box(x, y, w / 2, h / 2, w / 2, h / 2, 9); },

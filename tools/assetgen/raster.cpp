@@ -41,8 +41,8 @@ Colour Add(Colour base, Colour light, float amount) {
                Clamp_Channel(Blue(base) + Blue(light) * amount));
 }
 
-Image Blank(const zarvo::ImageSpec& spec) {
-    return Blank(spec.Width, spec.Height, spec.Key);
+Image Blank(const zarvo::ImageSpec& entry) {
+    return Blank(entry.Width, entry.Height, entry.Key);
 }
 
 Image Blank(int width, int height, int32_t key) {

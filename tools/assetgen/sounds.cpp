@@ -240,11 +240,11 @@ void Compose(int index, Track& t, Gen_Rng& rng) {
 }  // namespace
 
 Sound Synthesise_Wave(int index, uint32_t seed) {
-    const WaveSpec& spec = Wave_List[static_cast<size_t>(index)];
-    Track t = Make_Track(spec);
+    const WaveSpec& entry = Wave_List[static_cast<size_t>(index)];
+    Track t = Make_Track(entry);
     Gen_Rng rng(seed * 31u + static_cast<uint32_t>(index) + 7u);
     Compose(index, t, rng);
-    return To_Sound(t, spec);
+    return To_Sound(t, entry);
 }
 
 }  // namespace assetgen

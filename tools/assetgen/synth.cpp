@@ -48,13 +48,13 @@ size_t Sample_At(const Track& t, float seconds) {
 
 }  // namespace
 
-Track Make_Track(const zarvo::WaveSpec& spec) {
+Track Make_Track(const zarvo::WaveSpec& entry) {
     Track t;
-    t.Rate = spec.Rate;
+    t.Rate = entry.Rate;
     const size_t samples =
-        static_cast<size_t>((static_cast<int64_t>(spec.Rate) * spec.Length_Ms + 500) / 1000);
+        static_cast<size_t>((static_cast<int64_t>(entry.Rate) * entry.Length_Ms + 500) / 1000);
     t.Left.assign(samples, 0.0f);
-    if (spec.Channels == 2) t.Right.assign(samples, 0.0f);
+    if (entry.Channels == 2) t.Right.assign(samples, 0.0f);
     return t;
 }
 
@@ -108,19 +108,19 @@ void Add_Bell(Track& t, float start, float hz, float volume, float decay) {
     }
 }
 
-zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& spec, float peak) {
+zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& entry, float peak) {
     float loudest = 1e-6f;
     for (float v : t.Left) loudest = std::max(loudest, std::fabs(v));
     for (float v : t.Right) loudest = std::max(loudest, std::fabs(v));
     const float gain = peak / loudest;
     zarvo::Sound sound;
-    sound.Rate = spec.Rate;
-    sound.Bits = spec.Bits;
-    sound.Channels = spec.Channels;
+    sound.Rate = entry.Rate;
+    sound.Bits = entry.Bits;
+    sound.Channels = entry.Channels;
     for (size_t i = 0; i < t.Left.size(); ++i)
-        for (int ch = 0; ch < spec.Channels; ++ch) {
+        for (int ch = 0; ch < entry.Channels; ++ch) {
             const float v = std::clamp((ch == 0 ? t.Left[i] : t.Right[i]) * gain, -1.0f, 1.0f);
-            if (spec.Bits == 8) {
+            if (entry.Bits == 8) {
                 sound.Data.push_back(static_cast<uint8_t>(std::lround(128.0f + v * 127.0f)));
             } else {
                 const int16_t s = static_cast<int16_t>(std::lround(v * 32767.0f));

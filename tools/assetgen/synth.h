@@ -18,7 +18,7 @@ struct Track {
 };
 
 // An empty track with exactly the number of samples the catalogue's length asks for.
-Track Make_Track(const zarvo::WaveSpec& spec);
+Track Make_Track(const zarvo::WaveSpec& entry);
 
 enum class Wave_Shape { Sine, Square, Saw, Triangle };
 
@@ -48,6 +48,6 @@ void Add_Bell(Track& t, float start, float hz, float volume, float decay);
 
 // Scales the track so that its loudest sample is at peak, then stores it in the catalogue's
 // format (unsigned 8-bit or signed 16-bit little-endian, interleaved when stereo).
-zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& spec, float peak = 0.88f);
+zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& entry, float peak = 0.88f);
 
 }  // namespace assetgen
