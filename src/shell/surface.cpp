@@ -20,6 +20,37 @@ const std::array<int32_t, 256>& Cosines() {
     return table;
 }
 
+// Copies n pixels, leaving the destination where the source holds the key. Written as a
+// select rather than a branch so that the compiler turns it into vector code.
+void Copy_Keyed(const uint32_t* __restrict src, uint32_t* __restrict dst, int n, uint32_t key) {
+    for (int i = 0; i < n; ++i) dst[i] = src[i] == key ? dst[i] : src[i];
+}
+
+// The range of steps k in [lo, hi] for which start + k*step stays in [0, limit).
+void Clip_Steps(int64_t start, int64_t step, int64_t limit, int& lo, int& hi) {
+    if (step == 0) {
+        if (start < 0 || start >= limit) hi = lo - 1;
+        return;
+    }
+    // Smallest k with start + k*step >= 0 (step > 0) or < limit (step < 0), and the largest.
+    auto floor_div = [](int64_t a, int64_t b) {
+        int64_t q = a / b;
+        if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+        return q;
+    };
+    auto ceil_div = [&](int64_t a, int64_t b) { return -floor_div(-a, b); };
+    int64_t first, last;
+    if (step > 0) {
+        first = ceil_div(-start, step);
+        last = floor_div(limit - 1 - start, step);
+    } else {
+        first = ceil_div(limit - 1 - start, step);
+        last = floor_div(-start, step);
+    }
+    lo = static_cast<int>(std::max<int64_t>(lo, first));
+    hi = static_cast<int>(std::min<int64_t>(hi, last));
+}
+
 }  // namespace
 
 int32_t Cos_Table(int i) { return Cosines()[static_cast<unsigned>(i) & 255u]; }
@@ -41,8 +72,7 @@ void Draw_Image(Surface& s, const Image& img, int x, int y, int frame) {
             std::copy(src, src + n, dst);
             continue;
         }
-        for (int i = 0; i < n; ++i)
-            if (src[i] != key) dst[i] = src[i];
+        Copy_Keyed(src, dst, n, key);
     }
 }
 
@@ -78,11 +108,14 @@ void Draw_Image_Rotated(Surface& s, const Image& img, int x, int y, int width, i
     const bool keyed = img.Key >= 0;
     const uint32_t key = static_cast<uint32_t>(img.Key);
     for (int dy = dy0; dy <= dy1; ++dy) {
-        int64_t u = u0 + dx0 * ux + dy * uy;
-        int64_t v = v0 + dx0 * vx + dy * vy;
-        uint32_t* dst = &s.Pixels[static_cast<size_t>(y + dy) * s.Width + (x + dx0)];
-        for (int dx = dx0; dx <= dx1; ++dx, u += ux, v += vx, ++dst) {
-            if (u < 0 || v < 0 || u >= limit_u || v >= limit_v) continue;
+        // Only the run of the row whose source position lies inside the frame is visited.
+        const int64_t u_row = u0 + dy * uy, v_row = v0 + dy * vy;
+        int lo = dx0, hi = dx1;
+        Clip_Steps(u_row, ux, limit_u, lo, hi);
+        Clip_Steps(v_row, vx, limit_v, lo, hi);
+        int64_t u = u_row + lo * ux, v = v_row + lo * vx;
+        uint32_t* dst = &s.Pixels[static_cast<size_t>(y + dy) * s.Width + (x + lo)];
+        for (int dx = lo; dx <= hi; ++dx, u += ux, v += vx, ++dst) {
             const uint32_t p = img.At(static_cast<int>(u >> 16), static_cast<int>(v >> 16));
             if (keyed && p == key) continue;
             *dst = p;
