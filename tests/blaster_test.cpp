@@ -20,7 +20,9 @@ TEST(BlasterPlacement, NeverPutsTwoHazardsSideBySideInARow) {
         h.w().hazards.Pyr[2].Present = h.w().hazards.Pyr[9].Present = true;
         Blaster_Setup(h.g, 4);
         for (int p = 1; p < Hazard_Places; ++p)
-            if (p != 6) EXPECT_FALSE(Hazard_Stands(h.w(), p) && Hazard_Stands(h.w(), p + 1));
+            if (p != 6) {
+                EXPECT_FALSE(Hazard_Stands(h.w(), p) && Hazard_Stands(h.w(), p + 1));
+            }
         EXPECT_EQ(h.w().game.Enimy_Count, Blasters_Standing(h.w()));
     }
     World w;

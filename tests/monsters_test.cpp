@@ -137,7 +137,9 @@ TEST_F(Monsters, FlyOverAnEnemyOnTheEdgeAndLandAgain) {
     for (int frame = 0; frame < 8 * 12 && !landed_at; ++frame) {
         run(1);
         if (m.Flying) flew_over[m.Col] = true;
-        if (m.Flying) EXPECT_EQ(m.Image_1, Img2::Monster_Right_Fly_1);
+        if (m.Flying) {
+            EXPECT_EQ(m.Image_1, Img2::Monster_Right_Fly_1);
+        }
         if (!m.Flying && m.Col > 16) landed_at = m.Col;
     }
     EXPECT_FALSE(flew_over[12]);

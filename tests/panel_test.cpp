@@ -74,10 +74,12 @@ TEST_F(Panel, PanelShowsItsPictureAndTheNamesOfDifficultyAndLevel) {
     const Image& w = item(Image_List::Abc, Abc::W);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 8; ++x) {
-            if (e.At(x, y) != static_cast<uint32_t>(Key_Red))
+            if (e.At(x, y) != static_cast<uint32_t>(Key_Red)) {
                 EXPECT_EQ(screen().At(30 + x, 440 + y), e.At(x, y));  // "EXPERT"
-            if (w.At(x, y) != static_cast<uint32_t>(Key_Red))
+            }
+            if (w.At(x, y) != static_cast<uint32_t>(Key_Red)) {
                 EXPECT_EQ(screen().At(104 + x, 461 + y), w.At(x, y));  // "WIRELESS CYBORGS"
+            }
         }
 }
 

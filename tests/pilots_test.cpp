@@ -304,7 +304,9 @@ TEST_F(Pilots, ALevelWithPilotsEndsOnlyAfterTheLastExplosion) {
         Pilot_Kill_Sequence(g);
         Level_Complete_Test(g);
         if (w.game.Well_Done) won_at = frame;
-        if (won_at < 0) EXPECT_TRUE(pilot(7).Active || pilot(7).Exploding);
+        if (won_at < 0) {
+            EXPECT_TRUE(pilot(7).Active || pilot(7).Exploding);
+        }
     }
     EXPECT_GT(won_at, 30);
     EXPECT_FALSE(pilot(7).Exploding);
