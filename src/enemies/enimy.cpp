@@ -1,5 +1,7 @@
 #include "enemies/enimy.h"
 
+#include "effects/kill_sequence.h"
+
 #include "enemies/enemy_shots.h"
 #include "enemies/weapons.h"
 #include "player/star_shot.h"
@@ -70,52 +72,13 @@ void Take_Shot(Game& g, int slot, int col, int row) {
     g.w.arena.Shot_Grid.set(col, row, No_Code);
 }
 
-void Draw_Crosshair(Game& g, const Enimy_Rec& r) {
-    g.m.Draw_Image(Image_List::List_1, Img1::FadenKreuz_Ver, r.Cross_X, 0);
-    g.m.Draw_Image(Image_List::List_1, Img1::FadenKreuz_Hor, 0, r.Cross_Y);
-    g.m.Draw_Image(Image_List::List_1, Img1::Target, r.Cross_X - 11, r.Cross_Y - 11);
-}
-
-// One axis of the crosshair's approach: the remaining distance, but at most 8 pixels.
-int32_t Approach(int32_t from, int32_t to) {
-    const int32_t d = to - from;
-    return from + (d > 8 ? 8 : d < -8 ? -8 : d);
-}
-
 void Kill_Sequence_Tick(Game& g, Enimy_Rec& r) {
-    const int32_t cx = r.X + 21, cy = r.Y + 21;
-    const int32_t t = r.Death_Tick;
-    if (t == 0) {
-        r.Cross_X = 310;
-        r.Cross_Y = 214;
-        g.m.Play_Wave(Wave::FadenKreuz);
-        r.Cross_Right = cx > r.Cross_X;
-        r.Cross_Down = cy > r.Cross_Y;
-        r.Death_Tick += 1;
-    } else if (t == 1) {
-        r.Cross_X = Approach(r.Cross_X, cx);
-        r.Cross_Y = Approach(r.Cross_Y, cy);
-        Draw_Crosshair(g, r);
-        if (r.Cross_X == cx && r.Cross_Y == cy) r.Death_Tick += 1;
-    } else if (t == 2) {
-        Draw_Crosshair(g, r);
-        g.m.Play_Wave(Wave::Explose_3);
-        r.Kill_W = 160, r.Kill_H = 80, r.Kill_Angle = 0;
-        r.Death_Tick += 1;
-    } else if (t <= 10) {
-        Draw_Crosshair(g, r);
-        r.Death_Tick += 1;
-    } else if (t <= 43) {
-        r.Kill_W -= 4, r.Kill_H -= 2, r.Kill_Angle += 4;
-        r.Death_Tick += 1;
-        g.m.Draw_Image_Rotated(Image_List::List_1, Img1::Triangel, r.X + 24, r.Y + 24, r.Kill_W,
-                               r.Kill_H, 0, 0.5, 0.5, r.Kill_Angle);
-    } else {
-        r.Dying = false;
-        r.Exploding = true;
-        r.Death_Tick = 0;
-        r.Hits = 0;
-    }
+    const Kill_Place place{r.X + 21, r.Y + 21, r.X + 24, r.Y + 24, Wave::Explose_3};
+    if (!Kill_Sequence_Step(g, Kill_Fields_Of(r), place)) return;
+    r.Dying = false;
+    r.Exploding = true;
+    r.Death_Tick = 0;
+    r.Hits = 0;  // the burn spots vanish
 }
 
 void Explosion_Tick(Game& g, Enimy_Rec& r) {

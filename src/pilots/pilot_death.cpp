@@ -1,5 +1,4 @@
-#include <algorithm>
-
+#include "effects/kill_sequence.h"
 #include "pilots/pilot_look.h"
 #include "pilots/pilots.h"
 
@@ -7,71 +6,15 @@ namespace zarvo {
 
 namespace {
 
-// The crosshair starts in the middle of the playing area for every kill.
-inline constexpr int32_t Cross_Start_X = 310, Cross_Start_Y = 214;
-inline constexpr int32_t Cross_Speed = 8;
 inline constexpr int32_t Pilot_Score = 999;
 inline constexpr int32_t Explosion_Ticks = 40;
 
-void Show_Cross_Hair(Game& g, const Pilot_Rec& p) {
-    g.m.Draw_Image(Image_List::List_1, Img1::FadenKreuz_Ver, p.Cross_X, 0);
-    g.m.Draw_Image(Image_List::List_1, Img1::FadenKreuz_Hor, 0, p.Cross_Y);
-    g.m.Draw_Image(Image_List::List_1, Img1::Target, p.Cross_X - 11, p.Cross_Y - 11);
-}
-
-void Start_Cross_Hair(Game& g, Pilot_Rec& p) {
-    p.Cross_X = Cross_Start_X;
-    p.Cross_Y = Cross_Start_Y;
-    g.m.Play_Wave(Wave::FadenKreuz);
-    p.Cross_Right = p.X + 21 > p.Cross_X;
-    p.Cross_Down = p.Y + 21 > p.Cross_Y;
-}
-
-int32_t Approach(int32_t from, int32_t to, bool forward) {
-    return forward ? from + std::min(Cross_Speed, to - from)
-                   : from - std::min(Cross_Speed, from - to);
-}
-
-// True once the crosshair stands on the pilot's centre.
-bool Slide_Cross_Hair(Pilot_Rec& p) {
-    p.Cross_X = Approach(p.Cross_X, p.X + 21, p.Cross_Right);
-    p.Cross_Y = Approach(p.Cross_Y, p.Y + 21, p.Cross_Down);
-    return p.Cross_X == p.X + 21 && p.Cross_Y == p.Y + 21;
-}
-
-void Spin_Triangle(Game& g, Pilot_Rec& p) {
-    p.Kill_W -= 4;
-    p.Kill_H -= 2;
-    p.Kill_Angle += 4;
-    g.m.Draw_Image_Rotated(Image_List::List_1, Img1::Triangel, p.X + 24, p.Y + 24, p.Kill_W,
-                           p.Kill_H, 0, 0.5, 0.5, p.Kill_Angle);
-}
-
 void Kill_Step(Game& g, Pilot_Rec& p) {
-    const int32_t t = p.Death_Tick;
-    if (t == 0) {
-        Start_Cross_Hair(g, p);
-        p.Death_Tick += 1;
-    } else if (t == 1) {
-        const bool arrived = Slide_Cross_Hair(p);
-        Show_Cross_Hair(g, p);
-        if (arrived) p.Death_Tick += 1;
-    } else if (t == 2) {
-        Show_Cross_Hair(g, p);
-        g.m.Play_Wave(Wave::Explose_3);
-        p.Kill_W = 160, p.Kill_H = 80, p.Kill_Angle = 0;
-        p.Death_Tick += 1;
-    } else if (t <= 10) {
-        Show_Cross_Hair(g, p);
-        p.Death_Tick += 1;
-    } else if (t <= 43) {
-        p.Death_Tick += 1;
-        Spin_Triangle(g, p);
-    } else {
-        p.Dying = p.Active = false;
-        p.Exploding = true;
-        p.Death_Tick = 0;
-    }
+    const Kill_Place place{p.X + 21, p.Y + 21, p.X + 24, p.Y + 24, Wave::Explose_3};
+    if (!Kill_Sequence_Step(g, Kill_Fields_Of(p), place)) return;
+    p.Dying = p.Active = false;
+    p.Exploding = true;
+    p.Death_Tick = 0;
 }
 
 // How far each debris piece may drift per tick: +n moves by 1..n forwards, -n backwards.

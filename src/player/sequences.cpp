@@ -83,13 +83,13 @@ void Show_Ego_Implose(Game& g) {
         if (Approach_Crosshair(g, tx, ty)) p.Ego_Implose_Tick = 2;
     } else if (tick == 2) {
         g.m.Play_Wave(Wave::Warning);
-        Draw_Crosshair(g);
+        Draw_Ego_Crosshair(g);
         p.Ego_Seq_Width = 94;
         p.Ego_Seq_Height = 108;
         p.Ego_Seq_Angle = 128;
         p.Ego_Implose_Tick = 3;
     } else if (tick <= 10) {
-        Draw_Crosshair(g);
+        Draw_Ego_Crosshair(g);
         p.Ego_Implose_Tick += 1;
     } else if (tick <= 41) {
         p.Ego_Implose_Tick += 1;
@@ -111,7 +111,7 @@ void Show_Ego_Explose(Game& g) {
         if (Approach_Crosshair(g, tx, ty)) p.Ego_Explose_Tick = 2;
     } else if (tick == 2) {
         Draw_White_Figure(g);
-        Draw_Crosshair(g);
+        Draw_Ego_Crosshair(g);
         g.m.Play_Wave(Wave::Rocky);
         p.Ego_Seq_Width = 160;
         p.Ego_Seq_Height = 80;
@@ -119,7 +119,7 @@ void Show_Ego_Explose(Game& g) {
         p.Ego_Explose_Tick = 3;
     } else if (tick <= 10) {
         Draw_White_Figure(g);
-        Draw_Crosshair(g);
+        Draw_Ego_Crosshair(g);
         p.Ego_Explose_Tick += 1;
     } else if (tick <= 43) {
         Spin_Triangle(g);
