@@ -4,28 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 
+#include "support/allocations.h"
 #include "support/test_game.h"
-
-namespace {
-std::atomic<long> Allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++Allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace zarvo {
 namespace {
@@ -74,9 +56,9 @@ Tally Play(Test_Game& t, int frames, int first_frame = 0) {
     for (int frame = first_frame; frame < first_frame + frames; ++frame) {
         *before = t.w();
         Script_Frame(t, frame);
-        const long allocated = Allocations.load();
+        const long allocated = test::Allocations_So_Far();
         t.run(1);
-        tally.allocations += Allocations.load() - allocated;
+        tally.allocations += test::Allocations_So_Far() - allocated;
         Count_Frame(*before, t.w(), tally);
     }
     return tally;

@@ -1,27 +1,10 @@
 // The title screen, the option screen and the score-table screen: their buttons' exact
 // areas, the greeting, Start and Quit, and how each screen opens and closes.
-#include <atomic>
-#include <cstdlib>
-#include <new>
 
 #include "screens/title.h"
 #include "screens_support.h"
+#include "support/allocations.h"
 #include "support/test_game.h"
-
-// Every allocation of this program is counted.
-static std::atomic<long> Allocations{0};
-
-void* operator new(std::size_t size) {
-    ++Allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace zarvo::test {
 namespace {
@@ -183,7 +166,7 @@ TEST_F(Screens, ScoreTabsDeleteAndOk) {
 
 TEST_F(Screens, ScreenFramesAllocateNothing) {
     t.media.waves.reserve(4096);
-    const long before = Allocations;
+    const long before = Allocations_So_Far();
     t.run(30);             // the title with its greeting
     t.click_at(441, 475);  // options: the third level row
     t.run(5);
@@ -203,7 +186,7 @@ TEST_F(Screens, ScreenFramesAllocateNothing) {
     t.run(25);
     t.click_at(411, 246);
     t.run(1);
-    EXPECT_EQ(Allocations - before, 0);
+    EXPECT_EQ(Allocations_So_Far() - before, 0);
     EXPECT_FALSE(s().CodeWords_On);
     EXPECT_EQ(s().Level, 3);
 }
