@@ -3,42 +3,19 @@
 // every 2000 ticks the level is put back to its opened state so the frames stay busy.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "arena/level.h"
+#include "bench_support.h"
 #include "enemies/enimy.h"
-#include "shell/asset_loader.h"
-#include "shell/frame.h"
-#include "shell/headless_media.h"
 
 namespace {
 
 using namespace zarvo;
-
-const Assets* Bench_Assets() {
-    static Assets assets;
-    static const bool loaded = [] {
-        std::string message;
-        return Load_Assets(ZARVO_ASSET_DIR, assets, message);
-    }();
-    return loaded ? &assets : nullptr;
-}
+using namespace zarvo::bench;
 
 void BM_Busy_Frame(benchmark::State& state) {
-    auto world = std::make_unique<World>();
-    auto opened = std::make_unique<World>();
-    Headless_Media media(Bench_Assets());
-    media.waves.reserve(1 << 20);
-    Game g{*world, media};
-    FormCreate(g, 2024, 1024, 768);
-    GameState& s = world->game;
-    s.Sponsor_On = false;
-    s.Immortal_Code = true;
-    s.Difficulty = static_cast<int32_t>(state.range(0));
-    s.Level = static_cast<int32_t>(state.range(1)) - 1;
-    Set_Level(g);
-    for (int i = 0; i < 200; ++i) DXTimer1Timer(g);
-    *opened = *world;
+    Bench_Game b;
+    auto& [world, media, g] = b;
+    b.Open_Level(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    auto opened = std::make_unique<World>(*world);
     int tick = 0;
     for (auto _ : state) {
         DXTimer1Timer(g);
@@ -64,19 +41,10 @@ BENCHMARK(BM_Busy_Frame)
 // The enemies' own share of that frame: type routines with their drawing, movers, blasts,
 // shots, chains, explosions and kill sequences.
 void BM_Enemy_Routines(benchmark::State& state) {
-    auto world = std::make_unique<World>();
-    auto opened = std::make_unique<World>();
-    Headless_Media media(Bench_Assets());
-    media.waves.reserve(1 << 20);
-    Game g{*world, media};
-    FormCreate(g, 2024, 1024, 768);
-    world->game.Sponsor_On = false;
-    world->game.Immortal_Code = true;
-    world->game.Difficulty = 3;
-    world->game.Level = 7;
-    Set_Level(g);
-    for (int i = 0; i < 200; ++i) DXTimer1Timer(g);
-    *opened = *world;
+    Bench_Game b;
+    auto& [world, media, g] = b;
+    b.Open_Level(3, 8);
+    auto opened = std::make_unique<World>(*world);
     int tick = 0;
     for (auto _ : state) {
         Enimy_Dispatch(g);

@@ -2,32 +2,18 @@
 // is measured (the figure walks to and fro along the edge so the frames stay alive).
 #include <benchmark/benchmark.h>
 
-#include <memory>
 
-#include "shell/asset_loader.h"
-#include "shell/frame.h"
-#include "shell/headless_media.h"
+#include "bench_support.h"
 #include "shell/input.h"
 
 namespace {
 
 using namespace zarvo;
-
-const Assets* Bench_Assets() {
-    static Assets assets;
-    static const bool loaded = [] {
-        std::string message;
-        return Load_Assets(ZARVO_ASSET_DIR, assets, message);
-    }();
-    return loaded ? &assets : nullptr;
-}
+using namespace zarvo::bench;
 
 void BM_Game_Frame(benchmark::State& state) {
-    auto world = std::make_unique<World>();
-    Headless_Media media(Bench_Assets());
-    media.waves.reserve(1 << 20);
-    Game g{*world, media};
-    FormCreate(g, 2024, 1024, 768);
+    Bench_Game b;
+    auto& [world, media, g] = b;
     FormKeyDown(g, 13);
     for (int i = 0; i < 120; ++i) DXTimer1Timer(g);  // the level opens
     int tick = 0;
