@@ -153,6 +153,24 @@ namespace {
 // The distance to one letter of title lettering, the union of its design pixels as blocks:
 // outside, the distance to the nearest filled block; inside, minus the distance to the nearest
 // empty one (the ring round the design counts as empty), so shared sides leave no seam.
+// Two glyph pixels that touch only at a corner are one diagonal stroke: at large sizes a
+// bridge between their centres keeps the stroke whole instead of a row of separate blocks.
+float Bridge_Distance(char c, float x, float y, int cell) {
+    const float half = cell / 2.0f;
+    float d = 1e9f;
+    for (int row = -1; row < Glyph_Rows; ++row)
+        for (int col = -1; col < Glyph_Columns; ++col) {
+            const bool a = Glyph_Pixel(c, col, row), b = Glyph_Pixel(c, col + 1, row);
+            const bool l = Glyph_Pixel(c, col, row + 1), r = Glyph_Pixel(c, col + 1, row + 1);
+            const float x0 = col * cell + half, y0 = row * cell + half;
+            if (a && r && !b && !l)
+                d = std::min(d, Sd_Segment(x, y, x0, y0, x0 + cell, y0 + cell, half * 0.8f));
+            if (b && l && !a && !r)
+                d = std::min(d, Sd_Segment(x, y, x0 + cell, y0, x0, y0 + cell, half * 0.8f));
+        }
+    return d;
+}
+
 float Letter_Distance(char c, float x, float y, int cell) {
     const float half = cell / 2.0f;
     float to_filled = 1e9f, to_empty = 1e9f;
@@ -164,7 +182,10 @@ float Letter_Distance(char c, float x, float y, int cell) {
             else
                 to_empty = std::min(to_empty, d);
         }
-    const float d = to_filled > 0 ? to_filled : -std::max(0.0f, to_empty);
+    const float bridge = Bridge_Distance(c, x, y, cell);
+    to_filled = std::min(to_filled, bridge);
+    const float depth = std::max(std::max(0.0f, to_empty), -bridge);
+    const float d = to_filled > 0 ? to_filled : -depth;
     return d - cell * 0.08f;
 }
 
