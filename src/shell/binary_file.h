@@ -25,7 +25,7 @@ inline void Put_U32(std::vector<uint8_t>& out, uint32_t v) {
     Put_U16(out, v >> 16);
 }
 inline void Put_Tag(std::vector<uint8_t>& out, const char* tag) {
-    out.insert(out.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(tag[i]));
 }
 
 }  // namespace zarvo
