@@ -4,9 +4,9 @@
 #include <string>
 
 #include "arena/level.h"
-#include "shell/asset_loader.h"
-#include "shell/frame.h"
-#include "shell/headless_media.h"
+#include "assets/asset_loader.h"
+#include "driver/frame.h"
+#include "platform/headless/headless_media.h"
 
 namespace zarvo::bench {
 

@@ -8,7 +8,7 @@
 
 #include "arena/arena.h"
 #include "player/ego.h"
-#include "shell/headless_media.h"
+#include "platform/headless/headless_media.h"
 
 namespace {
 

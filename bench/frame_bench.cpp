@@ -4,7 +4,7 @@
 
 
 #include "bench_support.h"
-#include "shell/input.h"
+#include "driver/input.h"
 
 namespace {
 

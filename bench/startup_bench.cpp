@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "shell/asset_loader.h"
-#include "shell/frame.h"
-#include "shell/headless_media.h"
+#include "assets/asset_loader.h"
+#include "driver/frame.h"
+#include "platform/headless/headless_media.h"
 
 namespace {
 

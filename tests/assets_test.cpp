@@ -10,9 +10,9 @@
 #include <iterator>
 #include <string>
 
-#include "shell/asset_loader.h"
-#include "shell/image_file.h"
-#include "shell/wave_file.h"
+#include "assets/asset_loader.h"
+#include "platform/image_file.h"
+#include "platform/wave_file.h"
 #include "support/test_game.h"
 
 namespace zarvo {

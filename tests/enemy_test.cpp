@@ -5,7 +5,7 @@
 #include <string>
 
 #include "enemy_fixture.h"
-#include "shell/bmp_writer.h"
+#include "platform/bmp_writer.h"
 
 namespace zarvo::test {
 namespace {

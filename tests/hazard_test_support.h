@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "arena/arena.h"
-#include "shell/game.h"
-#include "shell/headless_media.h"
+#include "state/game.h"
+#include "platform/headless/headless_media.h"
 
 namespace zarvo::test {
 

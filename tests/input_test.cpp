@@ -1,6 +1,7 @@
 // Keyboard and mouse events: text entries, the code words, Enter/Space and the star-shot
 // request, the panel's buttons and the pointer confinement of each screen.
-#include "shell/input.h"
+#include "driver/input.h"
+#include "screens/cursor.h"
 
 #include <gtest/gtest.h>
 

@@ -6,11 +6,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/dump.h"
-#include "shell/image_file.h"
-#include "shell/input.h"
-#include "shell/recorder.h"
-#include "shell/runner.h"
+#include "driver/dump.h"
+#include "platform/image_file.h"
+#include "driver/input.h"
+#include "driver/recorder.h"
+#include "driver/runner.h"
 #include "support/test_game.h"
 
 namespace zarvo {

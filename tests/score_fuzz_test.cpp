@@ -7,7 +7,7 @@
 #include "screens/name_entry.h"
 #include "screens/title.h"
 #include "screens_support.h"
-#include "shell/input.h"
+#include "driver/input.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {

@@ -14,7 +14,7 @@
 
 #include "screens/score_file.h"
 #include "screens/score_records.h"
-#include "shell/headless_media.h"
+#include "platform/headless/headless_media.h"
 
 namespace zarvo::test {
 

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "shell/surface.h"
+#include "platform/surface.h"
 
 namespace zarvo {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "arena/arena.h"
 #include "enemies/weapons.h"
-#include "shell/headless_media.h"
+#include "platform/headless/headless_media.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {

@@ -1,6 +1,6 @@
 #pragma once
 // The arena: its grids, their drawing and the closing of a cut.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

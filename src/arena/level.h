@@ -2,7 +2,7 @@
 // Level set-up: the level table, the difficulty settings and the rosters.
 #include <cstdint>
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

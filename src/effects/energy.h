@@ -1,6 +1,6 @@
 #pragma once
 // The energy store, the panel readouts and the bump stars.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -2,7 +2,7 @@
 // The full-screen crosshair that slides from the middle of the playing area onto its target,
 // and the shrinking, spinning triangle after it: how the figure appears and dies, and how
 // every enemy, pilot and hazard is destroyed.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

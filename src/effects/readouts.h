@@ -1,6 +1,6 @@
 #pragma once
 // The numbers and icons that Show_Energy draws onto the panel.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The Blaster's flames, blocks and fuses, as the Blaster itself uses them.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -2,7 +2,7 @@
 // The Clipper's four arms on the grid: stretching out over free cells, pulling back in and
 // carrying the body along one of them. Each arm is as wide as the block and marks the cells it
 // covers with 4 in Occupy_Grid, so it is as deadly to touch as the body.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

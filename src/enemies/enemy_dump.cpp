@@ -1,4 +1,4 @@
-#include "shell/dump.h"
+#include "enemies/enemy_dump.h"
 
 namespace zarvo {
 

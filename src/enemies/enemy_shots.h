@@ -1,7 +1,7 @@
 #pragma once
 // The enemies' straight-flying shots: the rockets of the Tank and the Expander and the balls
 // of the Spider, the Sub and the Boxer. Each enemy owns 48 entries.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The ground enemies: roster, set-up, dispatch, damage, kill sequence and explosion.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -1,6 +1,6 @@
 // The hazards' part of the state dump: the twelve places with their Blaster and Pyr, the
 // Blasters' flames and the three fuses.
-#include "shell/dump.h"
+#include "enemies/enemy_dump.h"
 
 namespace zarvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The twelve hazard places shared by Blasters and Pyrs, and what both kinds do alike:
 // placement, the block marks, the kill sequence.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The hazards on the twelve places: Blasters with their flames, blocks and fuses, and Pyrs.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The enemies' walking: the cell stepper, the blocking rule, turning, and the movers of the
 // walking types with their attack programs.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Small pieces the enemy weapons share: the record of a slot, the slots of one type and the
 // diagonal flight of stars and shrapnel.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -2,7 +2,7 @@
 // The enemy weapons the movers launch: bomb chains, thunder blasts, the Boxer's twin laser,
 // the Orbiter's stars and the Clipper's arms and shrapnel, with their per-frame routines.
 // Every weapon hurts the player only through Ego_Hit.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

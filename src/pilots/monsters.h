@@ -1,6 +1,6 @@
 #pragma once
 // The small monsters that hatch at the hazard places and run along the edge.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

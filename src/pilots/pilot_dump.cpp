@@ -1,6 +1,6 @@
 // The pilots' and monsters' part of the state dump: the pilot table with its bombs and flames,
 // the monster table and the hatching timers.
-#include "shell/dump.h"
+#include "pilots/pilot_dump.h"
 
 namespace zarvo {
 

@@ -2,7 +2,7 @@
 // How a pilot looks and where its four diagonal directions lead.
 #include <cstdint>
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

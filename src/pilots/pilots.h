@@ -1,6 +1,6 @@
 #pragma once
 // The flying pilots and their bombs.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -4,7 +4,7 @@
 #include "arena/arena.h"
 #include "player/star_shot.h"
 #include "player/step_rules.h"
-#include "shell/input.h"
+#include "screens/cursor.h"
 
 namespace zarvo {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The player's figure: its input and movement step, its drawing and its level start.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The figure's appearance and death sequences.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

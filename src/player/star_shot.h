@@ -1,6 +1,6 @@
 #pragma once
 // The player's star shots: the indicator, the launch, the flight and the explosions.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

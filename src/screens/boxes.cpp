@@ -3,7 +3,7 @@
 #include "arena/level.h"
 #include "screens/buttons.h"
 #include "screens/entry_chars.h"
-#include "shell/input.h"
+#include "screens/cursor.h"
 
 namespace zarvo {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The level-complete, game-over and code-word boxes.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -2,7 +2,7 @@
 // The buttons of the screens. A button is hit when a click is pending and the pointer lies in
 // its rectangle (both ends included); a hit consumes the click and sounds the click wave.
 #include "screens/panel.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -4,7 +4,7 @@
 #include "screens/entry_chars.h"
 #include "screens/score_box.h"
 #include "screens/score_file.h"
-#include "shell/input.h"
+#include "screens/cursor.h"
 
 namespace zarvo {
 

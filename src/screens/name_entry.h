@@ -1,6 +1,6 @@
 #pragma once
 // The name entry after a game.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

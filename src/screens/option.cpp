@@ -1,6 +1,6 @@
 #include "screens/buttons.h"
 #include "screens/title.h"
-#include "shell/input.h"
+#include "screens/cursor.h"
 
 namespace zarvo {
 

@@ -2,7 +2,7 @@
 // The game panel, the bitmap text and the click star burst.
 #include <string_view>
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The score-table box shared by the score screen and the name entry: the picture with its
 // difficulty tabs, and its tab, delete and OK buttons.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

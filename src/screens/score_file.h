@@ -1,7 +1,7 @@
 #pragma once
 // The three tables of best scores, one per difficulty, kept in the score file: loading,
 // listing, storing a new entry and resetting a table.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

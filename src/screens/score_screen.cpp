@@ -2,7 +2,7 @@
 #include "screens/score_box.h"
 #include "screens/score_file.h"
 #include "screens/title.h"
-#include "shell/input.h"
+#include "screens/cursor.h"
 
 namespace zarvo {
 

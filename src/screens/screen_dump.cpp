@@ -1,4 +1,4 @@
-#include "shell/dump.h"
+#include "screens/screen_dump.h"
 
 namespace zarvo {
 

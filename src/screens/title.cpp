@@ -1,7 +1,7 @@
 #include "screens/title.h"
 
 #include "screens/buttons.h"
-#include "shell/input.h"
+#include "screens/cursor.h"
 
 namespace zarvo {
 

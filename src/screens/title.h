@@ -1,6 +1,6 @@
 #pragma once
 // The title screen, the option screen and the score-table screen.
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace zarvo {
 

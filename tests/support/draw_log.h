@@ -3,7 +3,7 @@
 // what was drawn where and in which order.
 #include <vector>
 
-#include "shell/headless_media.h"
+#include "platform/headless/headless_media.h"
 
 namespace zarvo::test {
 

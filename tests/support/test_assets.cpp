@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/asset_loader.h"
+#include "assets/asset_loader.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {

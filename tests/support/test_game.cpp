@@ -1,7 +1,7 @@
 #include "support/test_game.h"
 
-#include "shell/frame.h"
-#include "shell/input.h"
+#include "driver/frame.h"
+#include "driver/input.h"
 
 namespace zarvo::test {
 

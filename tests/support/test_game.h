@@ -3,8 +3,8 @@
 // direction, press a key, click and run frames.
 #include <memory>
 
-#include "shell/game.h"
-#include "shell/headless_media.h"
+#include "state/game.h"
+#include "platform/headless/headless_media.h"
 
 namespace zarvo::test {
 

@@ -9,9 +9,9 @@
 
 #include "contact_sheet.h"
 #include "painters.h"
-#include "shell/asset_loader.h"
-#include "shell/image_file.h"
-#include "shell/wave_file.h"
+#include "assets/asset_loader.h"
+#include "platform/image_file.h"
+#include "platform/wave_file.h"
 #include "sounds.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <functional>
 #include <vector>
 
-#include "shell/catalogue.h"
-#include "shell/surface.h"
+#include "assets/catalogue.h"
+#include "platform/surface.h"
 
 namespace assetgen {
 

@@ -4,7 +4,7 @@
 
 #include "contact_sheet.h"
 #include "painters.h"
-#include "shell/image_file.h"
+#include "platform/image_file.h"
 
 namespace assetgen {
 

@@ -2,7 +2,7 @@
 // The recordings of the wave list, synthesised to the catalogue's formats and lengths.
 #include <cstdint>
 
-#include "shell/media.h"
+#include "platform/media.h"
 
 namespace assetgen {
 

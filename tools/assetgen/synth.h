@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "random.h"
-#include "shell/catalogue.h"
-#include "shell/media.h"
+#include "assets/catalogue.h"
+#include "platform/media.h"
 
 namespace assetgen {
 

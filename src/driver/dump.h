@@ -1,0 +1,20 @@
+#pragma once
+// The state dump of the headless runner: one JSON object with the game's state under its own
+// names. Each subsystem writes its own part through a Dump_* routine.
+#include <string>
+
+#include "enemies/enemy_dump.h"
+#include "pilots/pilot_dump.h"
+#include "platform/json_writer.h"
+#include "screens/screen_dump.h"
+#include "state/world.h"
+
+namespace zarvo {
+
+// The whole dump.
+std::string Dump_World(const World& w);
+
+// The driver's own part: the frame counter and the game flags.
+void Dump_Game_Flags(const World& w, Json_Writer& j);
+
+}  // namespace zarvo

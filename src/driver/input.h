@@ -1,0 +1,12 @@
+#pragma once
+// Keyboard and mouse events as the game takes them.
+#include "state/game.h"
+
+namespace zarvo {
+
+// Key codes as the window system gives them: Backspace 8, Enter 13, Space 32, letters 65-90.
+void FormKeyDown(Game& g, int key);
+void DXDraw1Click(Game& g);
+void DXDraw1MouseMove(Game& g, int x, int y);
+
+}  // namespace zarvo

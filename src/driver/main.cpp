@@ -1,0 +1,32 @@
+// The windowed game and the headless runner's command line.
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "assets/asset_loader.h"
+#include "driver/options.h"
+#include "driver/runner.h"
+#include "driver/sdl_game.h"
+
+int main(int argc, char** argv) {
+    using namespace zarvo;
+    Program_Options options;
+    std::string error;
+    if (!Parse_Options(argc, argv, options, error)) {
+        std::fprintf(stderr, "zarvo: %s\nTry 'zarvo --help'.\n", error.c_str());
+        return 2;
+    }
+    if (options.Help) {
+        std::fputs(Usage_Text(), stdout);
+        return 0;
+    }
+    const std::string folder =
+        options.Assets_Dir.empty() ? Asset_Folder_Beside_Executable(argv[0]) : options.Assets_Dir;
+    Assets assets;
+    if (!Load_Assets(folder, assets, error)) {
+        std::fprintf(stderr, "zarvo: %s\n", error.c_str());
+        return 1;
+    }
+    if (options.Headless) return Run_Headless(options.Run, &assets, std::cerr);
+    return Run_Windowed(options, assets);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The program's command line. With no options the windowed game starts as it always has.
+#include <cstdint>
+#include <string>
+
+#include "driver/runner.h"
+
+namespace zarvo {
+
+struct Program_Options {
+    bool Help = false;
+    bool Headless = false;
+    int32_t Scale = 1;       // window size factor, 1..4
+    std::string Assets_Dir;  // empty: the folder beside the executable
+    std::string Record;      // windowed game: the input script written while playing
+    std::optional<uint32_t> Seed;
+    Headless_Options Run;  // frames, input, dump, sound log, screenshot
+};
+
+// Answers false with a one-line error for an unknown option, a missing or bad value, or an
+// option that does not fit the chosen mode.
+bool Parse_Options(int argc, const char* const* argv, Program_Options& out, std::string& error);
+
+// The --help text: every option.
+const char* Usage_Text();
+
+}  // namespace zarvo

@@ -1,0 +1,32 @@
+#pragma once
+// Records a windowed game as an input script: the seed, then every event with the frame it
+// was delivered before, so that the headless runner replays the game frame for frame.
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include "driver/script.h"
+#include "platform/media.h"
+
+namespace zarvo {
+
+class Recorder {
+  public:
+    // Opens the file and writes the seed and screen lines; answers false if it cannot be
+    // written.
+    bool Open(const std::string& path, uint32_t seed, Screen_Size screen);
+    bool Active() const { return file_.is_open(); }
+
+    void Key(int32_t frame, int32_t code) { Write({frame, Event_Kind::Key, code, 0}); }
+    void Move(int32_t frame, int32_t x, int32_t y) { Write({frame, Event_Kind::Move, x, y}); }
+    void Click(int32_t frame) { Write({frame, Event_Kind::Click, 0, 0}); }
+    // The direction states polled for `frame`: writes a hold or release for each change.
+    void Held(int32_t frame, const Input_States& now);
+
+  private:
+    void Write(const Script_Event& e);
+    std::ofstream file_;
+    Input_States last_;
+};
+
+}  // namespace zarvo

@@ -1,0 +1,170 @@
+#include "driver/runner.h"
+
+#include <chrono>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "driver/dump.h"
+#include "driver/frame.h"
+#include "driver/input.h"
+#include "platform/bmp_writer.h"
+
+namespace zarvo {
+
+// The headless backend's default picture is the game's screen.
+static_assert(Default_Picture_Width == Screen_Width && Default_Picture_Height == Screen_Height);
+
+namespace {
+
+void Set_Held(Input_States& held, int32_t dir, bool down) {
+    switch (static_cast<Direction>(dir)) {
+        case Direction::Up:
+            held.Up = down;
+            break;
+        case Direction::Down:
+            held.Down = down;
+            break;
+        case Direction::Left:
+            held.Left = down;
+            break;
+        case Direction::Right:
+            held.Right = down;
+            break;
+    }
+}
+
+bool Read_File(const std::string& path, std::string& text) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    std::ostringstream buffer;
+    buffer << file.rdbuf();
+    text = buffer.str();
+    return true;
+}
+
+bool Write_File(const std::string& path, const std::string& text) {
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+    return static_cast<bool>(file);
+}
+
+bool Load_Script(const Headless_Options& o, Script& script, std::ostream& err, int& code) {
+    if (o.Input.empty()) return true;
+    std::string text, problem;
+    if (!Read_File(o.Input, text)) {
+        err << "zarvo: cannot read input script " << o.Input << "\n";
+        code = 1;
+        return false;
+    }
+    if (!Parse_Script(text, script, problem)) {
+        err << "zarvo: " << o.Input << ": " << problem << "\n";
+        code = 2;
+        return false;
+    }
+    return true;
+}
+
+bool Write_Outputs(const Headless_Options& o, Headless_Runner& run, std::ostream& err) {
+    bool ok = true;
+    if (!o.Dump.empty() && !Write_File(o.Dump, Dump_World(run.world()))) {
+        err << "zarvo: cannot write dump " << o.Dump << "\n";
+        ok = false;
+    }
+    if (!o.Sound_Log.empty() && !Write_File(o.Sound_Log, run.Sound_Log())) {
+        err << "zarvo: cannot write sound log " << o.Sound_Log << "\n";
+        ok = false;
+    }
+    if (!o.Shot.empty() && !Write_Bmp(run.media().Back_Buffer(), o.Shot)) {
+        err << "zarvo: cannot write screenshot " << o.Shot << "\n";
+        ok = false;
+    }
+    return ok;
+}
+
+}  // namespace
+
+Headless_Runner::Headless_Runner(const Assets* assets, uint32_t seed, Screen_Size screen)
+    : world_(std::make_unique<World>()), media_(assets), game_{*world_, media_} {
+    FormCreate(game_, seed, screen.Width, screen.Height);
+}
+
+void Headless_Runner::Deliver(const Script_Event& e) {
+    media_.frame = frame_;
+    switch (e.Kind) {
+        case Event_Kind::Key:
+            FormKeyDown(game_, e.A);
+            break;
+        case Event_Kind::Hold:
+            Set_Held(media_.held, e.A, true);
+            break;
+        case Event_Kind::Release:
+            Set_Held(media_.held, e.A, false);
+            break;
+        case Event_Kind::Move: {
+            int x = e.A, y = e.B;
+            media_.Clamp_Pointer(x, y);
+            media_.pointer_x = x, media_.pointer_y = y;
+            DXDraw1MouseMove(game_, x, y);
+            break;
+        }
+        case Event_Kind::Click:
+            DXDraw1Click(game_);
+            break;
+        case Event_Kind::Focus:
+            focused_ = e.A != 0;
+            break;
+    }
+}
+
+void Headless_Runner::Tick() {
+    media_.frame = frame_;
+    if (focused_) DXTimer1Timer(game_);
+}
+
+bool Headless_Runner::Ended() const {
+    return world_->game.Quit_Requested || media_.closed;
+}
+
+void Headless_Runner::Run(const Script& script, int32_t frames) {
+    size_t next = 0;
+    for (frame_ = 1; frame_ <= frames && !Ended(); ++frame_) {
+        for (; next < script.Events.size() && script.Events[next].Frame <= frame_; ++next)
+            Deliver(script.Events[next]);
+        Tick();
+    }
+    if (frame_ > frames) frame_ = frames;
+}
+
+std::string Headless_Runner::Sound_Log() const {
+    std::string log;
+    for (const Played_Wave& w : media_.waves) {
+        const bool known = w.Index >= 0 && w.Index < Wave::Count;
+        log += std::to_string(w.Frame) + ' ' + std::to_string(w.Index) + ' ' +
+               (known ? Wave_List[static_cast<size_t>(w.Index)].Name : "?") + '\n';
+    }
+    return log;
+}
+
+uint32_t Seed_From_Clock() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+uint32_t Choose_Seed(const std::optional<uint32_t>& option, const Script& script) {
+    if (option) return *option;
+    if (script.Seed) return *script.Seed;
+    return Seed_From_Clock();
+}
+
+int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& err) {
+    Script script;
+    int code = 0;
+    if (!Load_Script(o, script, err, code)) return code;
+    Headless_Runner run(assets, Choose_Seed(o.Seed, script), script.Screen);
+    run.Run(script, o.Frames);
+    return Write_Outputs(o, run, err) ? 0 : 1;
+}
+
+}  // namespace zarvo

@@ -1,0 +1,61 @@
+#pragma once
+// The headless runner: a game without window or sound device that replays an input script
+// frame for frame, as fast as it can, and leaves its state dump, sound log and screenshot.
+//
+// Frame F of a script is one tick of the frame timer: its events are delivered first, then the
+// tick runs. While the window has no focus (`focus 0`) the frames still count but the ticks do
+// not run, as the game stands still in an inactive window; events are still delivered.
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "driver/script.h"
+#include "platform/headless/headless_media.h"
+#include "state/game.h"
+
+namespace zarvo {
+
+struct Headless_Options {
+    int32_t Frames = 0;
+    std::optional<uint32_t> Seed;  // otherwise the script's seed, otherwise the clock
+    std::string Input, Dump, Sound_Log, Shot;
+};
+
+class Headless_Runner {
+  public:
+    // A game on a screen of the given size (the window is centred on it).
+    Headless_Runner(const Assets* assets, uint32_t seed, Screen_Size screen = {});
+
+    // Runs frames 1..frames of the script; stops early when the game ends itself.
+    void Run(const Script& script, int32_t frames);
+    void Deliver(const Script_Event& e);
+    // Runs one frame slot: the tick, unless the window is without focus.
+    void Tick();
+
+    World& world() { return *world_; }
+    Headless_Media& media() { return media_; }
+    Game& game() { return game_; }
+    bool Ended() const;
+    int32_t Frame() const { return frame_; }
+    // One line per played wave: FRAME INDEX NAME.
+    std::string Sound_Log() const;
+
+  private:
+    std::unique_ptr<World> world_;
+    Headless_Media media_;
+    Game game_;
+    bool focused_ = true;
+    int32_t frame_ = 0;  // the frame slot being delivered or run
+};
+
+// The seed a run uses: the option, else the script's, else the clock's.
+uint32_t Choose_Seed(const std::optional<uint32_t>& option, const Script& script);
+uint32_t Seed_From_Clock();
+
+// The whole headless program: reads the script, runs, writes the requested files. Answers
+// the exit code (0 done, 1 a file could not be read or written, 2 a malformed script).
+int Run_Headless(const Headless_Options& options, const Assets* assets, std::ostream& err);
+
+}  // namespace zarvo

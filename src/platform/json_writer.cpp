@@ -1,0 +1,96 @@
+#include "platform/json_writer.h"
+
+namespace zarvo {
+
+void Json_Writer::key(const char* name) {
+    if (!first_) out_ += ',';
+    first_ = false;
+    if (name) {
+        out_ += '"';
+        out_ += name;
+        out_ += "\":";
+    }
+}
+
+Json_Writer& Json_Writer::field(const char* name, int64_t value) {
+    key(name);
+    out_ += std::to_string(value);
+    return *this;
+}
+
+Json_Writer& Json_Writer::field(const char* name, bool value) {
+    key(name);
+    out_ += value ? "true" : "false";
+    return *this;
+}
+
+Json_Writer& Json_Writer::text(const char* name, const char* letters, int length) {
+    static const char hex[] = "0123456789abcdef";
+    key(name);
+    out_ += '"';
+    for (int i = 0; i < length; ++i) {
+        const unsigned char c = static_cast<unsigned char>(letters[i]);
+        if (c == '"' || c == '\\') {
+            out_ += '\\';
+            out_ += static_cast<char>(c);
+        } else if (c < 0x20) {
+            out_ += "\\u00";
+            out_ += hex[c >> 4];
+            out_ += hex[c & 15];
+        } else {
+            out_ += static_cast<char>(c);
+        }
+    }
+    out_ += '"';
+    return *this;
+}
+
+Json_Writer& Json_Writer::array(const char* name, const int32_t* values, int first, int count) {
+    key(name);
+    out_ += '[';
+    for (int i = 0; i < count; ++i) {
+        if (i) out_ += ',';
+        out_ += std::to_string(values[first + i]);
+    }
+    out_ += ']';
+    return *this;
+}
+
+Json_Writer& Json_Writer::array(const char* name, const bool* values, int first, int count) {
+    key(name);
+    out_ += '[';
+    for (int i = 0; i < count; ++i) {
+        if (i) out_ += ',';
+        out_ += values[first + i] ? "true" : "false";
+    }
+    out_ += ']';
+    return *this;
+}
+
+Json_Writer& Json_Writer::begin_object(const char* name) {
+    key(name);
+    out_ += '{';
+    first_ = true;
+    return *this;
+}
+
+Json_Writer& Json_Writer::end_object() {
+    out_ += '}';
+    first_ = false;
+    return *this;
+}
+
+Json_Writer& Json_Writer::begin_array(const char* name) {
+    key(name);
+    out_ += '[';
+    first_ = true;
+    return *this;
+}
+
+Json_Writer& Json_Writer::end_array() {
+    out_ += ']';
+    first_ = false;
+    return *this;
+}
+
+}  // namespace zarvo

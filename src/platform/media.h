@@ -1,0 +1,92 @@
+#pragma once
+// The media operations the game is written against. Game code draws, plays and moves the
+// pointer only through this interface; SdlMedia and HeadlessMedia stand behind it.
+#include <cstdint>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace zarvo {
+
+// The size of the picture a backend shows unless it is told another: the game's 622 x 513.
+inline constexpr int Default_Picture_Width = 622;
+inline constexpr int Default_Picture_Height = 513;
+
+// An image list as the game numbers them; the platform only uses the number to find a list.
+enum class Image_List : int;
+
+// The polled direction states.
+struct Input_States {
+    bool Up = false, Down = false, Left = false, Right = false;
+};
+
+// One loaded PCM recording.
+struct Sound {
+    int32_t Rate = 0;
+    int32_t Bits = 0;
+    int32_t Channels = 0;
+    std::vector<uint8_t> Data;  // little-endian PCM frames as stored
+};
+
+// The loaded image lists and wave list.
+struct Assets {
+    std::vector<std::vector<Image>> Lists;  // by list number
+    std::vector<Sound> Waves;
+    const Image* Find(Image_List list, int index) const;
+};
+
+// Told of every polled direction state, as the game received it.
+class Poll_Listener {
+  public:
+    virtual ~Poll_Listener() = default;
+    virtual void Polled(const Input_States& states) = 0;
+};
+
+class Media {
+  public:
+    virtual ~Media() = default;
+
+    virtual bool Surface_Ready() = 0;
+    virtual void Poll_Input(Input_States& states) = 0;
+    virtual void Clear_Back_Buffer(uint32_t colour) = 0;
+    virtual void Show_Back_Buffer() = 0;
+    virtual void Draw_Image(Image_List list, int index, int x, int y, int frame = 0) = 0;
+    virtual void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width, int height,
+                                    int frame, double center_x, double center_y, int angle) = 0;
+    virtual int Image_Width(Image_List list, int index) = 0;
+    virtual int Image_Height(Image_List list, int index) = 0;
+    virtual void Play_Wave(int index) = 0;
+    // Confines the pointer to window pixels left..right-1, top..bottom-1.
+    virtual void Confine_Pointer(int left, int top, int right, int bottom) = 0;
+    virtual void Release_Pointer() = 0;
+    // Places the pointer at a window pixel.
+    virtual void Place_Pointer(int x, int y) = 0;
+    // Hides the system pointer over the window (the game draws its own), or shows it again.
+    virtual void Hide_System_Pointer(bool hidden) = 0;
+    // Closes the window; the program ends after the current frame.
+    virtual void Close() = 0;
+};
+
+// The drawing half shared by every backend: our back buffer and the loaded lists.
+class Surface_Media : public Media {
+  public:
+    // The back buffer is width x height pixels: the game's whole picture.
+    Surface_Media(const Assets* assets, int width, int height);
+
+    void Clear_Back_Buffer(uint32_t colour) override;
+    void Draw_Image(Image_List list, int index, int x, int y, int frame = 0) override;
+    void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width, int height,
+                            int frame, double center_x, double center_y, int angle) override;
+    int Image_Width(Image_List list, int index) override;
+    int Image_Height(Image_List list, int index) override;
+
+    const Surface& Back_Buffer() const { return back_buffer_; }
+    Surface& Back_Buffer() { return back_buffer_; }
+    const Assets* Loaded_Assets() const { return assets_; }
+
+  protected:
+    const Assets* assets_;
+    Surface back_buffer_;
+};
+
+}  // namespace zarvo

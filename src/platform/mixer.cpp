@@ -1,0 +1,103 @@
+#include "platform/mixer.h"
+
+#include <algorithm>
+
+namespace zarvo {
+
+namespace {
+
+// Sample `i` of channel `ch` as a signed 16-bit value (8-bit PCM is unsigned).
+int32_t Sample_At(const Sound& s, size_t frame, int ch) {
+    const size_t channel = static_cast<size_t>(std::min(ch, s.Channels - 1));
+    if (s.Bits == 8) {
+        const size_t at = frame * static_cast<size_t>(s.Channels) + channel;
+        return (static_cast<int32_t>(s.Data[at]) - 128) * 256;
+    }
+    const size_t at = (frame * static_cast<size_t>(s.Channels) + channel) * 2;
+    return static_cast<int16_t>(static_cast<uint16_t>(s.Data[at] | (s.Data[at + 1] << 8)));
+}
+
+size_t Frame_Count_Of(const Sound& s) {
+    if ((s.Bits != 8 && s.Bits != 16) || s.Channels < 1 || s.Channels > 2 || s.Rate <= 0) return 0;
+    return s.Data.size() / (static_cast<size_t>(s.Bits / 8) * static_cast<size_t>(s.Channels));
+}
+
+}  // namespace
+
+std::vector<int16_t> Prepare_Sound(const Sound& sound, int32_t rate) {
+    const size_t in_frames = Frame_Count_Of(sound);
+    std::vector<int16_t> out;
+    if (in_frames == 0 || rate <= 0) return out;
+    const size_t out_frames = static_cast<size_t>(static_cast<uint64_t>(in_frames) *
+                                                  static_cast<uint64_t>(rate) / sound.Rate);
+    out.resize(out_frames * 2);
+    const double step = static_cast<double>(sound.Rate) / rate;
+    for (size_t f = 0; f < out_frames; ++f) {
+        const double at = f * step;
+        const size_t i = static_cast<size_t>(at);
+        const size_t j = std::min(i + 1, in_frames - 1);
+        const double t = at - static_cast<double>(i);
+        for (int ch = 0; ch < 2; ++ch) {
+            const double v = Sample_At(sound, i, ch) * (1.0 - t) + Sample_At(sound, j, ch) * t;
+            out[f * 2 + static_cast<size_t>(ch)] = static_cast<int16_t>(v);
+        }
+    }
+    return out;
+}
+
+void Mixer::Load(const std::vector<Sound>& waves, int32_t device_rate) {
+    rate_ = device_rate;
+    items_.clear();
+    items_.resize(waves.size());
+    for (size_t i = 0; i < waves.size(); ++i) items_[i].Samples = Prepare_Sound(waves[i], rate_);
+}
+
+void Mixer::Play(int index) {
+    if (index < 0 || index >= static_cast<int>(items_.size())) return;
+    Item& item = items_[static_cast<size_t>(index)];
+    if (item.Samples.empty()) return;
+    auto idle = std::find_if(item.Voices.begin(), item.Voices.end(),
+                             [](const Voice& v) { return !v.Playing; });
+    Voice& voice = idle != item.Voices.end() ? *idle : item.Voices.emplace_back();
+    voice.Playing = true;
+    voice.Position = 0;
+}
+
+void Mixer::Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames) {
+    const size_t total = item.Samples.size() / 2;
+    const size_t n = std::min(static_cast<size_t>(frames), total - voice.Position);
+    const int16_t* src = item.Samples.data() + voice.Position * 2;
+    for (size_t k = 0; k < n * 2; ++k) sum[k] += src[k];
+    voice.Position += n;
+    if (voice.Position >= total) voice.Playing = false;
+}
+
+void Mixer::Mix(int16_t* out, int frames) {
+    if (frames <= 0) return;
+    sum_.assign(static_cast<size_t>(frames) * 2, 0);
+    for (Item& item : items_)
+        for (Voice& voice : item.Voices)
+            if (voice.Playing) Mix_Voice(item, voice, sum_.data(), frames);
+    for (size_t k = 0; k < sum_.size(); ++k)
+        out[k] = static_cast<int16_t>(std::clamp(sum_[k], -32768, 32767));
+}
+
+int Mixer::Voice_Count(int index) const {
+    if (index < 0 || index >= static_cast<int>(items_.size())) return 0;
+    return static_cast<int>(items_[static_cast<size_t>(index)].Voices.size());
+}
+
+int Mixer::Playing_Count(int index) const {
+    if (index < 0 || index >= static_cast<int>(items_.size())) return 0;
+    const auto& voices = items_[static_cast<size_t>(index)].Voices;
+    return static_cast<int>(
+        std::count_if(voices.begin(), voices.end(), [](const Voice& v) { return v.Playing; }));
+}
+
+const std::vector<int16_t>& Mixer::Prepared(int index) const {
+    static const std::vector<int16_t> none;
+    if (index < 0 || index >= static_cast<int>(items_.size())) return none;
+    return items_[static_cast<size_t>(index)].Samples;
+}
+
+}  // namespace zarvo

@@ -1,0 +1,50 @@
+#pragma once
+// The sound mixer behind Play_Wave: every wave item keeps a list of voices; a play takes the
+// first idle voice of the item or, when all are busy, adds one. A playing voice is never cut
+// off and the number of voices of an item only grows. The mixer knows nothing of a sound
+// device: the backend calls Mix from its audio callback (under its own lock).
+#include <cstdint>
+#include <vector>
+
+#include "platform/media.h"
+
+namespace zarvo {
+
+class Mixer {
+  public:
+    // Converts every wave to the device rate as 16-bit stereo, ready to mix.
+    void Load(const std::vector<Sound>& waves, int32_t device_rate);
+
+    // Starts one playback of wave `index` from its beginning; an unknown index plays nothing.
+    void Play(int index);
+
+    // Adds the playing voices into `frames` stereo frames of `out` (cleared first) and moves
+    // them on; a voice that reaches its end becomes idle.
+    void Mix(int16_t* out, int frames);
+
+    int Voice_Count(int index) const;
+    int Playing_Count(int index) const;
+    int32_t Device_Rate() const { return rate_; }
+    // The prepared samples of a wave: interleaved left/right at the device rate.
+    const std::vector<int16_t>& Prepared(int index) const;
+
+  private:
+    struct Voice {
+        bool Playing = false;
+        size_t Position = 0;  // in stereo frames
+    };
+    struct Item {
+        std::vector<int16_t> Samples;  // interleaved stereo at the device rate
+        std::vector<Voice> Voices;
+    };
+    void Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames);
+
+    int32_t rate_ = 0;
+    std::vector<Item> items_;
+    std::vector<int32_t> sum_;
+};
+
+// One recording decoded to stereo 16-bit at its own rate, then resampled (linear) to `rate`.
+std::vector<int16_t> Prepare_Sound(const Sound& sound, int32_t rate);
+
+}  // namespace zarvo

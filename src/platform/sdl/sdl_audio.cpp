@@ -1,0 +1,42 @@
+#include "platform/sdl/sdl_audio.h"
+
+namespace zarvo {
+
+Sdl_Audio::~Sdl_Audio() {
+    Close();
+}
+
+void Sdl_Audio::Close() {
+    if (device_) SDL_CloseAudioDevice(device_);
+    device_ = 0;
+}
+
+bool Sdl_Audio::Open(const std::vector<Sound>& waves) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    SDL_AudioSpec want{}, have{};
+    want.freq = 44100;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    want.samples = 1024;
+    want.callback = &Sdl_Audio::Callback;
+    want.userdata = this;
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+    if (!device_) return false;
+    mixer_.Load(waves, have.freq);
+    SDL_PauseAudioDevice(device_, 0);
+    return true;
+}
+
+void Sdl_Audio::Play(int index) {
+    if (!device_) return;
+    SDL_LockAudioDevice(device_);
+    mixer_.Play(index);
+    SDL_UnlockAudioDevice(device_);
+}
+
+void Sdl_Audio::Callback(void* self, Uint8* stream, int bytes) {
+    auto* audio = static_cast<Sdl_Audio*>(self);
+    audio->mixer_.Mix(reinterpret_cast<int16_t*>(stream), bytes / 4);
+}
+
+}  // namespace zarvo

@@ -1,0 +1,126 @@
+#include "platform/surface.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace zarvo {
+
+void Surface::Fill(uint32_t colour) { std::fill(Pixels.begin(), Pixels.end(), colour); }
+
+namespace {
+
+const std::array<int32_t, 256>& Cosines() {
+    static const std::array<int32_t, 256> table = [] {
+        std::array<int32_t, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            t[i] = static_cast<int32_t>(std::lround(std::cos(2.0 * M_PI * i / 256.0) * 65536.0));
+        return t;
+    }();
+    return table;
+}
+
+// Copies n pixels, leaving the destination where the source holds the key. Written as a
+// select rather than a branch so that the compiler turns it into vector code.
+void Copy_Keyed(const uint32_t* __restrict src, uint32_t* __restrict dst, int n, uint32_t key) {
+    for (int i = 0; i < n; ++i) dst[i] = src[i] == key ? dst[i] : src[i];
+}
+
+// The range of steps k in [lo, hi] for which start + k*step stays in [0, limit).
+void Clip_Steps(int64_t start, int64_t step, int64_t limit, int& lo, int& hi) {
+    if (step == 0) {
+        if (start < 0 || start >= limit) hi = lo - 1;
+        return;
+    }
+    // Smallest k with start + k*step >= 0 (step > 0) or < limit (step < 0), and the largest.
+    auto floor_div = [](int64_t a, int64_t b) {
+        int64_t q = a / b;
+        if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+        return q;
+    };
+    auto ceil_div = [&](int64_t a, int64_t b) { return -floor_div(-a, b); };
+    int64_t first, last;
+    if (step > 0) {
+        first = ceil_div(-start, step);
+        last = floor_div(limit - 1 - start, step);
+    } else {
+        first = ceil_div(limit - 1 - start, step);
+        last = floor_div(-start, step);
+    }
+    lo = static_cast<int>(std::max<int64_t>(lo, first));
+    hi = static_cast<int>(std::min<int64_t>(hi, last));
+}
+
+}  // namespace
+
+int32_t Cos_Table(int i) { return Cosines()[static_cast<unsigned>(i) & 255u]; }
+int32_t Sin_Table(int i) { return Cosines()[(static_cast<unsigned>(i) + 192u) & 255u]; }
+
+void Draw_Image(Surface& s, const Image& img, int x, int y, int frame) {
+    if (!img.Loaded() || frame != 0) return;
+    if (x > s.Width || y > s.Height) return;
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int x1 = std::min(x + img.Width, s.Width), y1 = std::min(y + img.Height, s.Height);
+    if (x0 >= x1 || y0 >= y1) return;
+    const bool keyed = img.Key >= 0;
+    const uint32_t key = static_cast<uint32_t>(img.Key);
+    for (int py = y0; py < y1; ++py) {
+        const uint32_t* src = &img.Pixels[static_cast<size_t>(py - y) * img.Width + (x0 - x)];
+        uint32_t* dst = &s.Pixels[static_cast<size_t>(py) * s.Width + x0];
+        const int n = x1 - x0;
+        if (!keyed) {
+            std::copy(src, src + n, dst);
+            continue;
+        }
+        Copy_Keyed(src, dst, n, key);
+    }
+}
+
+void Draw_Image_Rotated(Surface& s, const Image& img, int x, int y, int width, int height,
+                        int frame, double center_x, double center_y, int angle) {
+    if (!img.Loaded() || frame != 0 || width == 0 || height == 0) return;
+    const int a = angle & 255;
+    const int64_t cos_f = Cos_Table(a), sin_f = Sin_Table(a);
+    // Source position (16.16, unscaled frame) of destination offset (dx, dy):
+    //   u = cx*W + dx*cos + dy*sin,  v = cy*H - dx*sin + dy*cos, then scaled by img/W, img/H.
+    const int64_t ux = cos_f * img.Width / width, uy = sin_f * img.Width / width;
+    const int64_t vx = -sin_f * img.Height / height, vy = cos_f * img.Height / height;
+    const int64_t u0 = std::llround(center_x * img.Width * 65536.0);
+    const int64_t v0 = std::llround(center_y * img.Height * 65536.0);
+
+    // Bounding box of the scaled, rotated rectangle around (x, y).
+    const double c = cos_f / 65536.0, sn = sin_f / 65536.0;
+    double min_x = 1e9, max_x = -1e9, min_y = 1e9, max_y = -1e9;
+    const double left = -center_x * width, top = -center_y * height;
+    for (int corner = 0; corner < 4; ++corner) {
+        const double px = left + ((corner & 1) ? width : 0);
+        const double py = top + ((corner & 2) ? height : 0);
+        const double rx = px * c - py * sn, ry = px * sn + py * c;
+        min_x = std::min(min_x, rx), max_x = std::max(max_x, rx);
+        min_y = std::min(min_y, ry), max_y = std::max(max_y, ry);
+    }
+    const int dx0 = std::max(static_cast<int>(std::floor(min_x)) - 1, -x);
+    const int dx1 = std::min(static_cast<int>(std::ceil(max_x)) + 1, s.Width - 1 - x);
+    const int dy0 = std::max(static_cast<int>(std::floor(min_y)) - 1, -y);
+    const int dy1 = std::min(static_cast<int>(std::ceil(max_y)) + 1, s.Height - 1 - y);
+    const int64_t limit_u = static_cast<int64_t>(img.Width) << 16;
+    const int64_t limit_v = static_cast<int64_t>(img.Height) << 16;
+    const bool keyed = img.Key >= 0;
+    const uint32_t key = static_cast<uint32_t>(img.Key);
+    for (int dy = dy0; dy <= dy1; ++dy) {
+        // Only the run of the row whose source position lies inside the frame is visited.
+        const int64_t u_row = u0 + dy * uy, v_row = v0 + dy * vy;
+        int lo = dx0, hi = dx1;
+        Clip_Steps(u_row, ux, limit_u, lo, hi);
+        Clip_Steps(v_row, vx, limit_v, lo, hi);
+        int64_t u = u_row + lo * ux, v = v_row + lo * vx;
+        uint32_t* dst = &s.Pixels[static_cast<size_t>(y + dy) * s.Width + (x + lo)];
+        for (int dx = lo; dx <= hi; ++dx, u += ux, v += vx, ++dst) {
+            const uint32_t p = img.At(static_cast<int>(u >> 16), static_cast<int>(v >> 16));
+            if (keyed && p == key) continue;
+            *dst = p;
+        }
+    }
+}
+
+}  // namespace zarvo

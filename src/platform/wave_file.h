@@ -1,0 +1,19 @@
+#pragma once
+// RIFF/WAVE PCM recordings: the storage of every sound of the wave list.
+#include <string>
+
+#include "platform/media.h"
+
+namespace zarvo {
+
+// Writes the recording as a canonical 44-byte-header PCM wave file.
+bool Write_Wav(const std::string& path, const Sound& sound);
+
+// Reads a PCM wave file (8 or 16 bits, any rate and channel count); chunks other than "fmt "
+// and "data" are skipped. On failure answers false and says why in error.
+bool Read_Wav(const std::string& path, Sound& sound, std::string& error);
+
+// The playing time of a recording in milliseconds, rounded to the nearest.
+int32_t Sound_Length_Ms(const Sound& sound);
+
+}  // namespace zarvo

@@ -1,0 +1,291 @@
+// The frame loop's modes and their precedence, start-up and finalisation, the level-complete
+// test, the frame clock, the sound mixer's voices, screenshots and the command line.
+#include <gtest/gtest.h>
+
+#include "driver/frame.h"
+#include "driver/options.h"
+#include "platform/frame_clock.h"
+#include "platform/mixer.h"
+#include "support/test_game.h"
+
+namespace zarvo {
+namespace {
+
+using test::Test_Game;
+
+TEST(Start_Up, FormCreateCentresHidesAndConfinesThePointer) {
+    Test_Game t(7, false);
+    EXPECT_EQ(t.s().Form_Left, (1024 - 622) / 2);
+    EXPECT_EQ(t.s().Form_Top, (768 - 513) / 2);
+    EXPECT_TRUE(t.s().Sponsor_On);
+    EXPECT_EQ(t.s().Level, 1);
+    EXPECT_EQ(t.s().Difficulty, 1);
+    EXPECT_EQ(t.s().Lives, 5);
+    EXPECT_TRUE(t.media.pointer_hidden);
+    EXPECT_TRUE(t.media.clip.Confined);
+    EXPECT_EQ(t.s().Mouse_X, 505);  // on the title's Start button
+    EXPECT_EQ(t.s().Mouse_Y, 475);
+    EXPECT_TRUE(t.s().Back_Picture_Exists);
+    EXPECT_EQ(t.s().Back_Picture_Image, Img2::Sponsor);
+    DXDraw1Finalize(t.g);
+    EXPECT_FALSE(t.media.pointer_hidden);
+    EXPECT_FALSE(t.media.clip.Confined);
+    EXPECT_FALSE(t.s().Back_Picture_Exists);
+}
+
+// A surface that has been lost and cannot be restored.
+class Lost_Media : public Headless_Media {
+  public:
+    bool Surface_Ready() override { return false; }
+};
+
+TEST(Frame, LostSurfaceClosesTheProgramAfterTheFrame) {
+    World w;
+    Lost_Media m;
+    Game g{w, m};
+    FormCreate(g, 1, 1024, 768);
+    DXTimer1Timer(g);
+    EXPECT_TRUE(m.closed);
+    EXPECT_TRUE(w.game.Quit_Requested);
+    EXPECT_EQ(m.shown_frames, 1);  // the rest of the frame still ran
+}
+
+// Runs one frame with a click and an Enter pending and answers whether they survived.
+struct Frame_Outcome {
+    bool playing, clicked, key;
+};
+
+Frame_Outcome Run_Mode(Test_Game& t) {
+    t.s().Playing = true;
+    t.s().Mouse_Clicked = true;
+    t.s().Key_Pressed = true;
+    t.s().Game_Halted = true;
+    t.run(1);
+    return {t.s().Playing, t.s().Mouse_Clicked, t.s().Key_Pressed};
+}
+
+TEST(Modes, PrecedenceTitleGameOverNameEntryPausedGame) {
+    {
+        Test_Game t(3, false);  // every flag up: the title wins
+        t.s().Game_Over = t.s().Set_Score_New_On = t.s().Sponsor_Paused = true;
+        t.s().Key_Pressed = false;
+        const int level = t.s().Level;
+        t.s().Playing = true;
+        t.run(1);
+        EXPECT_FALSE(t.s().Playing);
+        EXPECT_EQ(t.s().Level, level);
+    }
+    {
+        Test_Game t(3, false);
+        t.s().Sponsor_On = false;
+        t.s().Game_Over = t.s().Set_Score_New_On = t.s().Sponsor_Paused = true;
+        const Frame_Outcome o = Run_Mode(t);
+        EXPECT_TRUE(o.playing);  // the game-over box leaves Playing alone
+        EXPECT_FALSE(o.clicked);
+        EXPECT_FALSE(o.key);
+    }
+    {
+        Test_Game t(3, false);
+        t.s().Sponsor_On = false;
+        t.s().Set_Score_New_On = t.s().Sponsor_Paused = true;
+        const Frame_Outcome o = Run_Mode(t);
+        EXPECT_FALSE(o.playing);  // name entry
+        EXPECT_FALSE(o.clicked);
+    }
+}
+
+TEST(Modes, PausedTitleDoesNotRebuildTheLevel) {
+    Test_Game t(3, false);
+    t.s().Sponsor_On = false;
+    t.s().Sponsor_Paused = true;
+    t.s().Level = 4;
+    const Frame_Outcome o = Run_Mode(t);
+    EXPECT_FALSE(o.playing);
+    EXPECT_FALSE(o.clicked);
+    EXPECT_FALSE(o.key);
+    EXPECT_EQ(t.s().Level, 4);
+    for (const Played_Wave& w : t.media.waves) EXPECT_NE(w.Index, Wave::Danger);
+}
+
+TEST(Modes, GameFrameKeepsClicksAndKeysPending) {
+    Test_Game t(3, false);
+    t.s().Sponsor_On = false;
+    t.s().Enimy_Count = 3;
+    t.media.Release_Pointer();
+    t.move(0, 0);  // away from the panel's buttons
+    const Frame_Outcome o = Run_Mode(t);
+    EXPECT_TRUE(o.playing);
+    EXPECT_TRUE(o.clicked);
+    EXPECT_TRUE(o.key);
+    EXPECT_EQ(t.media.shown_frames, 1);
+}
+
+TEST(Modes, StartingFromTheTitleBuildsTheCurrentLevelWithDanger) {
+    Test_Game t(3, true);
+    t.key(13);
+    t.run(1);
+    if (t.s().Sponsor_On) GTEST_SKIP() << "the title screen does not start games yet";
+    EXPECT_EQ(t.s().Level, 1);
+    EXPECT_EQ(t.s().Difficulty, 1);
+    ASSERT_FALSE(t.media.waves.empty());
+    EXPECT_EQ(t.media.waves.back().Index, Wave::Danger);
+    EXPECT_EQ(t.s().Back_Picture_Choice, 0);
+}
+
+TEST(Level_Complete, LastEnemyOrEightyPercentAndPointerConfinedOnce) {
+    Test_Game t(3, false);
+    t.s().Enimy_Count = 2;
+    t.s().Fliese_Percent = 79;
+    t.w().player.Ego_Dir = 6;
+    Level_Complete_Test(t.g);
+    EXPECT_FALSE(t.s().Well_Done);
+    EXPECT_EQ(t.w().player.Ego_Dir, 6);
+
+    t.s().Fliese_Percent = 80;
+    Level_Complete_Test(t.g);
+    EXPECT_TRUE(t.s().Well_Done);
+    EXPECT_TRUE(t.s().Game_Halted);
+    EXPECT_EQ(t.w().player.Ego_Dir, 0);
+    EXPECT_EQ(t.s().Well_Done_Tick, 1);
+    EXPECT_EQ(t.s().Mouse_X, 423);
+    EXPECT_EQ(t.s().Mouse_Y, 258);
+
+    t.move(200, 200);
+    t.s().Game_Halted = false;
+    Level_Complete_Test(t.g);  // still holds, but the pointer is not placed again
+    EXPECT_TRUE(t.s().Game_Halted);
+    EXPECT_EQ(t.s().Mouse_X, 200);
+
+    Test_Game last(3, false);
+    last.s().Enimy_Count = 0;
+    last.s().Fliese_Percent = 10;
+    Level_Complete_Test(last.g);
+    EXPECT_TRUE(last.s().Well_Done);
+}
+
+TEST(Frame_Clock, TicksEveryIntervalWithoutCatchingUp) {
+    Frame_Clock c(24);
+    EXPECT_TRUE(c.Take_Tick(1000));  // the first tick at once
+    EXPECT_FALSE(c.Take_Tick(1010));
+    EXPECT_EQ(c.Ms_Until_Tick(1010), 14u);
+    EXPECT_TRUE(c.Take_Tick(1024));
+    EXPECT_TRUE(c.Take_Tick(1500));  // a stall of 476 ms gives one tick, not nineteen
+    EXPECT_FALSE(c.Take_Tick(1501));
+    EXPECT_EQ(c.Ms_Until_Tick(1501), 23u);
+    EXPECT_EQ(c.Ms_Until_Tick(1600), 0u);
+}
+
+TEST(Frame_Clock, StandsStillWithoutFocus) {
+    Frame_Clock c(24);
+    c.Set_Active(false);
+    EXPECT_FALSE(c.Take_Tick(0));
+    EXPECT_FALSE(c.Take_Tick(100000));
+    c.Set_Active(true);
+    EXPECT_TRUE(c.Take_Tick(100001));
+}
+
+// A mono 8-bit wave of `frames` samples all at `value` (unsigned, 128 = silence).
+Sound Flat_Wave(int rate, int frames, uint8_t value) {
+    Sound s;
+    s.Rate = rate, s.Bits = 8, s.Channels = 1;
+    s.Data.assign(static_cast<size_t>(frames), value);
+    return s;
+}
+
+TEST(Mixer, ConvertsFormatsAndRates) {
+    const Sound eight = Flat_Wave(11025, 100, 128 + 64);
+    const auto prepared = Prepare_Sound(eight, 22050);
+    ASSERT_EQ(prepared.size(), 200u * 2);
+    EXPECT_EQ(prepared[0], 64 * 256);
+    EXPECT_EQ(prepared[1], 64 * 256);  // mono goes to both sides
+
+    Sound sixteen;
+    sixteen.Rate = 44100, sixteen.Bits = 16, sixteen.Channels = 2;
+    sixteen.Data = {0x00, 0x80, 0xFF, 0x7F, 0x00, 0x80, 0xFF, 0x7F};  // (-32768, 32767) twice
+    const auto stereo = Prepare_Sound(sixteen, 44100);
+    ASSERT_EQ(stereo.size(), 4u);
+    EXPECT_EQ(stereo[0], -32768);
+    EXPECT_EQ(stereo[1], 32767);
+
+    Sound broken;
+    broken.Rate = 8000, broken.Bits = 12, broken.Channels = 1, broken.Data = {1, 2, 3};
+    EXPECT_TRUE(Prepare_Sound(broken, 44100).empty());
+}
+
+TEST(Mixer, BusyItemGainsAVoiceIdleVoiceIsReusedNothingIsCutOff) {
+    Mixer mixer;
+    mixer.Load({Flat_Wave(1000, 100, 128 + 10), Flat_Wave(1000, 50, 128 + 20)}, 1000);
+    int16_t out[2 * 60];
+    mixer.Play(0);
+    mixer.Mix(out, 60);
+    EXPECT_EQ(out[0], 10 * 256);
+    mixer.Play(0);  // the first voice still has 40 frames to go
+    EXPECT_EQ(mixer.Voice_Count(0), 2);
+    EXPECT_EQ(mixer.Playing_Count(0), 2);
+    mixer.Mix(out, 40);
+    EXPECT_EQ(out[0], 20 * 256);           // both voices sound together
+    EXPECT_EQ(mixer.Playing_Count(0), 1);  // the first ran to its end
+    mixer.Play(0);                         // takes the idle voice
+    EXPECT_EQ(mixer.Voice_Count(0), 2);
+    EXPECT_EQ(mixer.Playing_Count(0), 2);
+    mixer.Mix(out, 60);
+    EXPECT_EQ(out[2 * 59], 20 * 256);
+    mixer.Mix(out, 60);
+    EXPECT_EQ(mixer.Playing_Count(0), 0);
+    EXPECT_EQ(out[2 * 50], 0);
+    mixer.Play(7);  // not a wave: nothing happens
+    EXPECT_EQ(mixer.Voice_Count(7), 0);
+}
+
+TEST(Mixer, LoudVoicesAreClippedNotWrapped) {
+    Mixer mixer;
+    mixer.Load({Flat_Wave(1000, 10, 255)}, 1000);
+    for (int i = 0; i < 3; ++i) mixer.Play(0);
+    int16_t out[2 * 4];
+    mixer.Mix(out, 4);
+    EXPECT_EQ(mixer.Voice_Count(0), 3);
+    EXPECT_EQ(out[0], 32767);
+}
+
+bool Parse(std::vector<const char*> args, Program_Options& o, std::string& error) {
+    args.insert(args.begin(), "zarvo");
+    return Parse_Options(static_cast<int>(args.size()), args.data(), o, error);
+}
+
+TEST(Command_Line, OptionsAndTheirMistakes) {
+    Program_Options o;
+    std::string error;
+    ASSERT_TRUE(Parse({}, o, error));
+    EXPECT_FALSE(o.Headless);
+    EXPECT_EQ(o.Scale, 1);
+    ASSERT_TRUE(Parse({"--scale", "3", "--record", "r.txt", "--seed", "9"}, o, error));
+    EXPECT_EQ(o.Scale, 3);
+    EXPECT_EQ(o.Record, "r.txt");
+    ASSERT_TRUE(Parse({"--headless", "--frames", "40", "--input", "in", "--dump", "d",
+                       "--sound-log", "s", "--shot", "x.bmp", "--assets", "a"},
+                      o, error));
+    EXPECT_EQ(o.Run.Frames, 40);
+    EXPECT_EQ(o.Run.Shot, "x.bmp");
+    EXPECT_EQ(o.Assets_Dir, "a");
+    EXPECT_FALSE(o.Run.Seed);
+    ASSERT_TRUE(Parse({"--help"}, o, error));
+    EXPECT_TRUE(o.Help);
+
+    EXPECT_FALSE(Parse({"--scale", "5"}, o, error));
+    EXPECT_FALSE(Parse({"--scale", "0"}, o, error));
+    EXPECT_FALSE(Parse({"--headless"}, o, error));
+    EXPECT_NE(error.find("--frames"), std::string::npos);
+    EXPECT_FALSE(Parse({"--frames", "10"}, o, error));
+    EXPECT_FALSE(Parse({"--headless", "--frames", "-1"}, o, error));
+    EXPECT_FALSE(Parse({"--headless", "--frames", "5", "--scale", "2"}, o, error));
+    EXPECT_FALSE(Parse({"--seed"}, o, error));
+    EXPECT_FALSE(Parse({"--fullscreen"}, o, error));
+    EXPECT_NE(error.find("--fullscreen"), std::string::npos);
+    const std::string usage = Usage_Text();
+    for (const char* name : {"--scale", "--record", "--dump", "--seed", "--assets", "--headless",
+                             "--frames", "--input", "--sound-log", "--shot", "--help"})
+        EXPECT_NE(usage.find(name), std::string::npos) << name;
+}
+
+}  // namespace
+}  // namespace zarvo
