@@ -1,0 +1,47 @@
+// zarvo_wavemeter ASSET_DIR [--check]: measures every wave of the wave list in ASSET_DIR
+// (length, peak, RMS, the loudest 100 ms, DC offset, the jump at the first and last sample)
+// and prints one line each. With --check it also names every wave that breaks the level
+// rules and exits with 1 when any does.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "shell/asset_loader.h"
+#include "shell/catalogue.h"
+#include "shell/wave_file.h"
+#include "wave_measure.h"
+
+int main(int argc, char** argv) {
+    const bool check = argc == 3 && std::strcmp(argv[2], "--check") == 0;
+    if (argc != 2 && !check) {
+        std::fprintf(stderr, "usage: zarvo_wavemeter ASSET_DIR [--check]\n");
+        return 2;
+    }
+    std::vector<wavemeter::Wave_Measure> waves;
+    for (int i = 0; i < zarvo::Wave::Count; ++i) {
+        const std::string path = std::string(argv[1]) + "/" + zarvo::Wave_File_Name(i);
+        zarvo::Sound sound;
+        std::string error;
+        if (!zarvo::Read_Wav(path, sound, error)) {
+            std::fprintf(stderr, "zarvo_wavemeter: %s: %s\n", path.c_str(), error.c_str());
+            return 1;
+        }
+        waves.push_back(wavemeter::Measure_Wave(sound, zarvo::Wave_List[i].Name));
+    }
+    using wavemeter::Db;
+    std::printf("%-12s %8s %8s %8s %9s %8s %7s %7s\n", "wave", "ms", "peak dB", "RMS dB",
+                "loud100", "DC", "first", "last");
+    for (const auto& m : waves)
+        std::printf("%-12s %8.0f %8.2f %8.2f %9.2f %8.4f %7.4f %7.4f\n", m.Name.c_str(),
+                    m.Length_Ms, Db(m.Peak), Db(m.Rms), Db(m.Loudest_Window), m.Dc, m.First_Jump,
+                    m.Last_Jump);
+    double lo = 1e9, hi = -1e9;
+    for (const auto& m : waves) lo = std::min(lo, Db(m.Rms)), hi = std::max(hi, Db(m.Rms));
+    std::printf("median RMS %.2f dBFS, spread %.2f dB (%.2f .. %.2f)\n",
+                wavemeter::Median_Rms_Db(waves), hi - lo, lo, hi);
+    if (!check) return 0;
+    const auto problems = wavemeter::Level_Problems(waves);
+    for (const auto& p : problems) std::printf("LIMIT %s\n", p.c_str());
+    std::printf("%zu waves, %zu broken limits\n", waves.size(), problems.size());
+    return problems.empty() ? 0 : 1;
+}

@@ -1,0 +1,134 @@
+#include "wave_measure.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "shell/catalogue.h"
+
+namespace wavemeter {
+
+namespace {
+
+using zarvo::Sound;
+namespace Wave = zarvo::Wave;
+
+constexpr double Peak_Ceiling = 0.944;    // -0.5 dBFS
+constexpr double Rms_Spread_Db = 8.0;     // from the median, either way
+constexpr double Dc_Limit = 0.004;        // about half an 8-bit step
+constexpr double Edge_Limit = 1.0 / 64;   // two 8-bit steps
+constexpr double Step_Below_Median_Db = 6.0;   // plays every other frame while walking
+constexpr double Click_Below_Median_Db = 3.0;  // plays on every button
+
+double Sample(const Sound& s, size_t index) {
+    if (s.Bits == 8) return (static_cast<int>(s.Data[index]) - 128) / 128.0;
+    const auto v = static_cast<int16_t>(
+        static_cast<uint16_t>(s.Data[2 * index] | (s.Data[2 * index + 1] << 8)));
+    return v / 32768.0;
+}
+
+size_t Sample_Count(const Sound& s) {
+    return s.Bits == 16 ? s.Data.size() / 2 : s.Data.size();
+}
+
+std::string Format(const char* pattern, const std::string& name, double a, double b) {
+    char line[200];
+    std::snprintf(line, sizeof line, pattern, name.c_str(), a, b);
+    return line;
+}
+
+}  // namespace
+
+double Db(double fraction) {
+    return 20.0 * std::log10(std::max(fraction, 1e-9));
+}
+
+Wave_Measure Measure_Wave(const Sound& sound, const std::string& name) {
+    Wave_Measure m;
+    m.Name = name;
+    const int channels = std::max(1, sound.Channels);
+    const size_t samples = (sound.Bits == 8 || sound.Bits == 16) ? Sample_Count(sound) : 0;
+    const size_t frames = samples / static_cast<size_t>(channels);
+    if (frames == 0 || sound.Rate <= 0) return m;
+    m.Length_Ms = 1000.0 * static_cast<double>(frames) / sound.Rate;
+
+    double square_sum = 0;
+    std::vector<double> channel_sum(static_cast<size_t>(channels), 0.0);
+    std::vector<double> frame_power(frames, 0.0);
+    for (size_t f = 0; f < frames; ++f)
+        for (int ch = 0; ch < channels; ++ch) {
+            const double v = Sample(sound, f * static_cast<size_t>(channels) + ch);
+            m.Peak = std::max(m.Peak, std::fabs(v));
+            square_sum += v * v;
+            frame_power[f] += v * v / channels;
+            channel_sum[static_cast<size_t>(ch)] += v;
+            if (f == 0) m.First_Jump = std::max(m.First_Jump, std::fabs(v));
+            if (f == frames - 1) m.Last_Jump = std::max(m.Last_Jump, std::fabs(v));
+        }
+    m.Rms = std::sqrt(square_sum / static_cast<double>(samples));
+    for (double s : channel_sum)
+        m.Dc = std::max(m.Dc, std::fabs(s / static_cast<double>(frames)));
+
+    // The loudest 100 ms (the whole wave when it is shorter), by a running sum.
+    const size_t window = std::clamp<size_t>(static_cast<size_t>(sound.Rate / 10), 1, frames);
+    double sum = 0, loudest = 0;
+    for (size_t f = 0; f < frames; ++f) {
+        sum += frame_power[f];
+        if (f >= window) sum -= frame_power[f - window];
+        if (f + 1 >= window) loudest = std::max(loudest, sum);
+    }
+    m.Loudest_Window = std::sqrt(std::max(0.0, loudest) / static_cast<double>(window));
+    return m;
+}
+
+double Median_Rms_Db(const std::vector<Wave_Measure>& waves) {
+    std::vector<double> db;
+    for (const Wave_Measure& m : waves) db.push_back(Db(m.Rms));
+    if (db.empty()) return 0;
+    std::sort(db.begin(), db.end());
+    const size_t n = db.size();
+    return n % 2 ? db[n / 2] : (db[n / 2 - 1] + db[n / 2]) / 2;
+}
+
+std::vector<std::string> Level_Problems(const std::vector<Wave_Measure>& waves) {
+    std::vector<std::string> problems;
+    const double median = Median_Rms_Db(waves);
+    for (const Wave_Measure& m : waves) {
+        if (m.Peak > Peak_Ceiling)
+            problems.push_back(Format("%s: peak %.2f dBFS is above %.1f dBFS", m.Name, Db(m.Peak),
+                                      Db(Peak_Ceiling)));
+        if (std::fabs(Db(m.Rms) - median) > Rms_Spread_Db)
+            problems.push_back(Format("%s: RMS %.1f dBFS is more than 8 dB from the median %.1f",
+                                      m.Name, Db(m.Rms), median));
+        if (m.Dc > Dc_Limit)
+            problems.push_back(Format("%s: DC offset %.4f (limit %.4f)", m.Name, m.Dc, Dc_Limit));
+        if (std::max(m.First_Jump, m.Last_Jump) > Edge_Limit)
+            problems.push_back(Format("%s: starts %.3f / ends %.3f away from silence", m.Name,
+                                      m.First_Jump, m.Last_Jump));
+    }
+    if (waves.size() != static_cast<size_t>(Wave::Count)) return problems;
+
+    const Wave_Measure& big = waves[Wave::Explose_6];
+    for (int alert : {Wave::Danger, Wave::Warning, Wave::No, Wave::FadenKreuz}) {
+        const Wave_Measure& a = waves[static_cast<size_t>(alert)];
+        if (a.Rms > big.Rms)
+            problems.push_back(Format("%s: RMS %.1f dBFS is louder than the big explosion's %.1f",
+                                      a.Name, Db(a.Rms), Db(big.Rms)));
+        if (a.Loudest_Window > big.Loudest_Window)
+            problems.push_back(Format("%s: loudest 100 ms %.1f dBFS is above the big explosion's %.1f",
+                                      a.Name, Db(a.Loudest_Window), Db(big.Loudest_Window)));
+    }
+    const struct {
+        int index;
+        double below;
+    } frequent[] = {{Wave::Step, Step_Below_Median_Db}, {Wave::Click, Click_Below_Median_Db}};
+    for (const auto& f : frequent) {
+        const Wave_Measure& m = waves[static_cast<size_t>(f.index)];
+        if (Db(m.Loudest_Window) > median - f.below)
+            problems.push_back(Format("%s: loudest 100 ms %.1f dBFS, want at most %.1f",
+                                      m.Name, Db(m.Loudest_Window), median - f.below));
+    }
+    return problems;
+}
+
+}  // namespace wavemeter
