@@ -14,6 +14,7 @@
 #include "platform/image_file.h"
 #include "platform/wave_file.h"
 #include "support/test_game.h"
+#include "wave_measure.h"
 
 namespace zarvo {
 namespace {
@@ -383,25 +384,54 @@ struct Asset_Copy {
     }
 };
 
-// The loudest sample of a recording as a fraction of full scale.
-double Peak(const Sound& s) {
-    double peak = 0;
-    if (s.Bits == 8)
-        for (uint8_t v : s.Data) peak = std::max(peak, std::abs(v - 128) / 128.0);
-    else
-        for (size_t i = 0; i + 1 < s.Data.size(); i += 2)
-            peak = std::max(
-                peak, std::abs(static_cast<int16_t>(s.Data[i] | (s.Data[i + 1] << 8))) / 32768.0);
-    return peak;
+std::vector<wavemeter::Wave_Measure> Measure_All(const std::vector<Sound>& waves) {
+    std::vector<wavemeter::Wave_Measure> m;
+    for (size_t i = 0; i < waves.size(); ++i)
+        m.push_back(wavemeter::Measure_Wave(waves[i], Wave_List[i].Name));
+    return m;
 }
 
-TEST(GeneratedAssets, EveryWaveIsClearlyAudibleAndNeverClipped) {
-    ASSERT_NE(test::Test_Assets(), nullptr);
-    for (int i = 0; i < Wave::Count; ++i) {
-        const double peak = Peak(test::Test_Assets()->Waves[static_cast<size_t>(i)]);
-        EXPECT_GT(peak, 0.5) << Wave_List[static_cast<size_t>(i)].Name;
-        EXPECT_LT(peak, 0.95) << Wave_List[static_cast<size_t>(i)].Name;
+// Adds `delta` to every sample of a 16-bit or 8-bit recording, saturating at full scale.
+void Shift(Sound& s, double gain, int delta) {
+    if (s.Bits == 8) {
+        for (uint8_t& v : s.Data)
+            v = static_cast<uint8_t>(std::clamp(
+                static_cast<int>(std::lround((v - 128) * gain)) + 128 + delta / 256, 0, 255));
+        return;
     }
+    for (size_t i = 0; i + 1 < s.Data.size(); i += 2) {
+        const int v = static_cast<int16_t>(s.Data[i] | (s.Data[i + 1] << 8));
+        const int w = std::clamp(static_cast<int>(std::lround(v * gain)) + delta, -32768, 32767);
+        s.Data[i] = static_cast<uint8_t>(w & 0xFF);
+        s.Data[i + 1] = static_cast<uint8_t>((w >> 8) & 0xFF);
+    }
+}
+
+bool Names(const std::vector<std::string>& problems, const std::string& what) {
+    return std::any_of(problems.begin(), problems.end(),
+                       [&](const std::string& p) { return p.find(what) != std::string::npos; });
+}
+
+// The generated waves keep the level rules; the meter names each kind of damage done to them:
+// an alert pushed 12 dB up, a DC offset, a recording cut off mid-sound, a clipped one.
+TEST(GeneratedAssets, WavesKeepTheLevelRulesAndTheMeterNamesEveryBreak) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    std::vector<Sound> waves = test::Test_Assets()->Waves;
+    const auto clean = wavemeter::Level_Problems(Measure_All(waves));
+    EXPECT_TRUE(clean.empty()) << clean.front();
+
+    Shift(waves[Wave::Danger], 4.0, 0);
+    Shift(waves[Wave::Step], 1.0, 600);
+    Sound& rocky = waves[Wave::Rocky];
+    rocky.Data.resize(rocky.Data.size() / 3);
+    Shift(waves[Wave::Explose_4], 8.0, 0);
+    const auto broken = wavemeter::Level_Problems(Measure_All(waves));
+    EXPECT_TRUE(Names(broken, "Danger: RMS")) << broken.size();
+    EXPECT_TRUE(Names(broken, "Danger: loudest 100 ms"));
+    EXPECT_TRUE(Names(broken, "Step: DC offset"));
+    EXPECT_TRUE(Names(broken, "Rocky: starts"));
+    EXPECT_TRUE(Names(broken, "Explose_4: peak"));
+    EXPECT_FALSE(Names(broken, "Warning"));
 }
 
 TEST(AssetLoader, NamesAMissingFile) {

@@ -1,7 +1,8 @@
 #pragma once
 // The sound synthesiser: a float track of the catalogue's rate and length, a few voices
-// (tones with sweeps, filtered noise bursts, bells) mixed into it, and the conversion to the
-// stored PCM format with the peak kept below full scale.
+// (band-limited tones with sweeps, filtered noise bursts, crackle, bells) mixed into it, and
+// the finish that every recording gets: no DC, silent ends, a loudness level rather than a
+// peak, and a soft knee that keeps the loudest moments below full scale.
 #include <cstdint>
 #include <vector>
 
@@ -22,12 +23,16 @@ Track Make_Track(const zarvo::WaveSpec& entry);
 
 enum class Wave_Shape { Sine, Square, Saw, Triangle };
 
+// Every tone is built from its harmonics, each only while it lies below half the sample rate,
+// so a sweep never folds a partial back as an inharmonic whine.
 struct Tone {
     float Start = 0, Length = 0.1f;    // seconds
     float From_Hz = 440, To_Hz = 440;  // exponential sweep
+    float Turn_Hz = 0;                 // when set: From -> Turn in the first half, Turn -> To after
     float Volume = 0.5f;
     Wave_Shape Shape = Wave_Shape::Sine;
-    float Attack = 0.005f, Release = 0.02f;   // seconds of fade in and out
+    float Brightness = 0;  // Hz where the harmonics start to roll off (12 dB an octave), 0 none
+    float Attack = 0.004f, Release = 0.02f;   // seconds of fade in and out (at least 2 and 3 ms)
     float Decay = 0;                          // exponential decay time, 0 for none
     float Vibrato_Hz = 0, Vibrato_Depth = 0;  // depth as a fraction of the pitch
     float Pan = 0;                            // -1 left .. 1 right (stereo tracks)
@@ -39,15 +44,32 @@ struct Noise {
     float Volume = 0.5f;
     float From_Cutoff = 4000, To_Cutoff = 200;  // low-pass cutoff sweep in Hz
     float Attack = 0.002f, Decay = 0.3f;        // decay: exponential time constant
-    float Crackle = 0;                          // 0..1: chance per millisecond of a loud spark
+    float Pan = 0;
+    float Release = 0.01f;  // seconds of fade out at its end
 };
 void Add_Noise(Track& t, const Noise& noise, Gen_Rng& rng);
+
+// Crackle: short sparks of bright noise at random moments, thinning out as they go.
+struct Crackle {
+    float Start = 0, Length = 0.5f;
+    float Volume = 0.5f;
+    float Sparks_Per_Second = 200;  // at the start; halves every Thinning seconds
+    float Thinning = 0.1f;
+    float Cutoff = 5000;           // how bright a spark is
+    float Spark_Length = 0.0015f;  // mean decay time of one spark
+};
+void Add_Crackle(Track& t, const Crackle& crackle, Gen_Rng& rng);
+
+// A low thump: a sine falling in pitch under a fast decay, the body of a blast or a footfall.
+void Add_Thump(Track& t, float start, float from_hz, float to_hz, float volume, float decay);
 
 // A struck bell: a few inharmonic partials decaying at their own speeds.
 void Add_Bell(Track& t, float start, float hz, float volume, float decay);
 
-// Scales the track so that its loudest sample is at peak, then stores it in the catalogue's
-// format (unsigned 8-bit or signed 16-bit little-endian, interleaved when stereo).
-zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& entry, float peak = 0.88f);
+// Finishes the track and stores it in the catalogue's format (unsigned 8-bit or signed 16-bit
+// little-endian, interleaved when stereo): the DC is filtered away, both ends fade from and to
+// silence, the whole is scaled to `rms_db` (dB of full scale over the whole recording) and the
+// peaks above the knee are bent softly under -1 dB of full scale instead of clipping.
+zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& entry, float rms_db);
 
 }  // namespace assetgen

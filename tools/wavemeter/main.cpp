@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
         waves.push_back(wavemeter::Measure_Wave(sound, zarvo::Wave_List[i].Name));
     }
     using wavemeter::Db;
-    std::printf("%-12s %8s %8s %8s %9s %8s %7s %7s\n", "wave", "ms", "peak dB", "RMS dB",
-                "loud100", "DC", "first", "last");
+    std::printf("%-12s %8s %8s %8s %9s %8s %7s %7s\n", "wave", "ms", "peak dB", "RMS dB", "loud100",
+                "DC", "first", "last");
     for (const auto& m : waves)
         std::printf("%-12s %8.0f %8.2f %8.2f %9.2f %8.4f %7.4f %7.4f\n", m.Name.c_str(),
                     m.Length_Ms, Db(m.Peak), Db(m.Rms), Db(m.Loudest_Window), m.Dc, m.First_Jump,

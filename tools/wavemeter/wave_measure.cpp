@@ -13,12 +13,12 @@ namespace {
 using zarvo::Sound;
 namespace Wave = zarvo::Wave;
 
-constexpr double Peak_Ceiling = 0.944;    // -0.5 dBFS
-constexpr double Rms_Spread_Db = 8.0;     // from the median, either way
-constexpr double Dc_Limit = 0.004;        // about half an 8-bit step
-constexpr double Edge_Limit = 1.0 / 64;   // two 8-bit steps
+constexpr double Peak_Ceiling = 0.944;         // -0.5 dBFS
+constexpr double Rms_Spread_Db = 8.0;          // from the median, either way
+constexpr double Dc_Limit = 0.004;             // about half an 8-bit step
+constexpr double Edge_Limit = 1.0 / 64;        // two 8-bit steps
 constexpr double Step_Below_Median_Db = 6.0;   // plays every other frame while walking
-constexpr double Click_Below_Median_Db = 3.0;  // plays on every button
+constexpr double Click_Below_Median_Db = 0.0;  // plays on every button
 
 double Sample(const Sound& s, size_t index) {
     if (s.Bits == 8) return (static_cast<int>(s.Data[index]) - 128) / 128.0;
@@ -66,8 +66,7 @@ Wave_Measure Measure_Wave(const Sound& sound, const std::string& name) {
             if (f == frames - 1) m.Last_Jump = std::max(m.Last_Jump, std::fabs(v));
         }
     m.Rms = std::sqrt(square_sum / static_cast<double>(samples));
-    for (double s : channel_sum)
-        m.Dc = std::max(m.Dc, std::fabs(s / static_cast<double>(frames)));
+    for (double s : channel_sum) m.Dc = std::max(m.Dc, std::fabs(s / static_cast<double>(frames)));
 
     // The loudest 100 ms (the whole wave when it is shorter), by a running sum.
     const size_t window = std::clamp<size_t>(static_cast<size_t>(sound.Rate / 10), 1, frames);
@@ -115,8 +114,9 @@ std::vector<std::string> Level_Problems(const std::vector<Wave_Measure>& waves) 
             problems.push_back(Format("%s: RMS %.1f dBFS is louder than the big explosion's %.1f",
                                       a.Name, Db(a.Rms), Db(big.Rms)));
         if (a.Loudest_Window > big.Loudest_Window)
-            problems.push_back(Format("%s: loudest 100 ms %.1f dBFS is above the big explosion's %.1f",
-                                      a.Name, Db(a.Loudest_Window), Db(big.Loudest_Window)));
+            problems.push_back(
+                Format("%s: loudest 100 ms %.1f dBFS is above the big explosion's %.1f", a.Name,
+                       Db(a.Loudest_Window), Db(big.Loudest_Window)));
     }
     const struct {
         int index;
@@ -125,8 +125,8 @@ std::vector<std::string> Level_Problems(const std::vector<Wave_Measure>& waves) 
     for (const auto& f : frequent) {
         const Wave_Measure& m = waves[static_cast<size_t>(f.index)];
         if (Db(m.Loudest_Window) > median - f.below)
-            problems.push_back(Format("%s: loudest 100 ms %.1f dBFS, want at most %.1f",
-                                      m.Name, Db(m.Loudest_Window), median - f.below));
+            problems.push_back(Format("%s: loudest 100 ms %.1f dBFS, want at most %.1f", m.Name,
+                                      Db(m.Loudest_Window), median - f.below));
     }
     return problems;
 }

@@ -11,12 +11,12 @@ namespace wavemeter {
 struct Wave_Measure {
     std::string Name;
     double Length_Ms = 0;
-    double Peak = 0;           // loudest sample, fraction of full scale
-    double Rms = 0;            // over the whole recording, all channels
-    double Loudest_Window = 0; // RMS of the loudest 100 ms
-    double Dc = 0;             // mean sample value of the channel that strays furthest
-    double First_Jump = 0;     // how far the first sample stands from silence
-    double Last_Jump = 0;      // and the last
+    double Peak = 0;            // loudest sample, fraction of full scale
+    double Rms = 0;             // over the whole recording, all channels
+    double Loudest_Window = 0;  // RMS of the loudest 100 ms
+    double Dc = 0;              // mean sample value of the channel that strays furthest
+    double First_Jump = 0;      // how far the first sample stands from silence
+    double Last_Jump = 0;       // and the last
 };
 
 // Decibels relative to full scale (a full-scale square wave has RMS 0 dB).
@@ -26,7 +26,8 @@ Wave_Measure Measure_Wave(const zarvo::Sound& sound, const std::string& name);
 
 // The rules every wave list keeps (the waves in catalogue order): no clipping, no DC offset, no
 // click at either end, every RMS within 8 dB of the median, the alerts no louder than the big
-// explosion, the step and the click well below the median. Answers one line per broken rule.
+// explosion, the step well below the median and the click no louder than it. Answers one line per
+// broken rule.
 std::vector<std::string> Level_Problems(const std::vector<Wave_Measure>& waves);
 
 // Median of the RMS values in dB.
