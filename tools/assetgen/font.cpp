@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <vector>
 
 namespace assetgen {
@@ -52,7 +53,7 @@ constexpr Design Designs[] = {
     {'8', {".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."}},
     {'9', {".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."}},
     {'=', {".....", ".....", "#####", ".....", "#####", ".....", "....."}},
-    {'*', {".....", "#...#", ".#.#.", "..#..", ".#.#.", "#...#", "....."}},
+    {'*', {"#####", "#####", "#####", "#####", "#####", "#####", "#####"}},  // the text cursor
     {'.', {".....", ".....", ".....", ".....", ".....", ".##..", ".##.."}},
     {':', {".....", ".##..", ".##..", ".....", ".##..", ".##..", "....."}},
     {'@', {".###.", "#...#", "#.###", "#.#.#", "#.###", "#....", ".####"}},
@@ -153,20 +154,18 @@ namespace {
 // The distance to one letter of title lettering, the union of its design pixels as blocks:
 // outside, the distance to the nearest filled block; inside, minus the distance to the nearest
 // empty one (the ring round the design counts as empty), so shared sides leave no seam.
-// Two glyph pixels that touch only at a corner are one diagonal stroke: at large sizes a
-// bridge between their centres keeps the stroke whole instead of a row of separate blocks.
+// Two glyph pixels that touch only at a corner are one diagonal stroke: a diamond round the
+// corner they share fills the hull of the two blocks, so the stroke runs straight from block
+// corner to block corner instead of stepping with a notch at every pixel.
 float Bridge_Distance(char c, float x, float y, int cell) {
-    const float half = cell / 2.0f;
     float d = 1e9f;
     for (int row = -1; row < Glyph_Rows; ++row)
         for (int col = -1; col < Glyph_Columns; ++col) {
             const bool a = Glyph_Pixel(c, col, row), b = Glyph_Pixel(c, col + 1, row);
             const bool l = Glyph_Pixel(c, col, row + 1), r = Glyph_Pixel(c, col + 1, row + 1);
-            const float x0 = col * cell + half, y0 = row * cell + half;
-            if (a && r && !b && !l)
-                d = std::min(d, Sd_Segment(x, y, x0, y0, x0 + cell, y0 + cell, half * 0.8f));
-            if (b && l && !a && !r)
-                d = std::min(d, Sd_Segment(x, y, x0 + cell, y0, x0, y0 + cell, half * 0.8f));
+            if (!((a && r && !b && !l) || (b && l && !a && !r))) continue;
+            const float mx = (col + 1.0f) * cell, my = (row + 1.0f) * cell;
+            d = std::min(d, (std::fabs(x - mx) + std::fabs(y - my) - cell) * 0.70710678f);
         }
     return d;
 }
@@ -234,6 +233,16 @@ void Big_Text(Image& img, std::string_view text, int x, int y, int cell, Colour 
             return facing > 0 ? Add(colour, 0xFFFFFF, 0.45f * facing)
                               : Scale(colour, 1 + 0.5f * facing);
         });
+    }
+}
+
+void Big_Text_Shadow(Image& img, std::string_view text, int x, int y, int cell, Colour c) {
+    for (size_t k = 0; k < text.size(); ++k) {
+        const int gx = x + static_cast<int>(k) * (Glyph_Columns + 1) * cell;
+        const Letter_Field f = Measure_Letter(text[k], gx, y, cell);
+        Fill(
+            img, f.x0, f.y0, f.x0 + f.w - 1, f.y0 + f.h - 1,
+            [&f](float px, float py) { return f.at(px, py); }, c);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The lettering of the game: one 5 x 7 pixel design for every character, drawn small on the
 // pictures' labels, outlined as the bitmap alphabet, and in big shaded blocks for
-// the title.
+// the title. The '*' of the alphabet is the game's text cursor: a solid block.
 #include <string_view>
 
 #include "raster.h"
@@ -30,6 +30,8 @@ Image Alphabet_Glyph(char c, int height, int32_t key);
 
 // Title lettering: every design pixel becomes a bevelled block of cell x cell pixels.
 void Big_Text(Image& img, std::string_view text, int x, int y, int cell, Colour top, Colour bottom);
+// The same letters' shape in one flat colour, for the shadow under them.
+void Big_Text_Shadow(Image& img, std::string_view text, int x, int y, int cell, Colour c);
 int Big_Text_Width(std::string_view text, int cell);
 
 }  // namespace assetgen

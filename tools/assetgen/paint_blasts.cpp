@@ -91,21 +91,51 @@ Image Ex_Boy(int frame, uint32_t seed) {
     return img;
 }
 
-// A piece of the pilot's wreck tumbling, burning, with smoke rising behind it.
-Image Pilot_Debris(int frame, uint32_t seed) {
+// The nine pieces the pilot's wing breaks into: each piece is the part of the painted wing
+// nearest one of these points (nose, cockpit, the inner wings, the tips with their lights,
+// the engines and the tail), so every piece carries the wing's own paint and parts.
+constexpr Point Wreck_Points[9] = {{24, 9},  {24, 20}, {15, 23}, {33, 23}, {6, 31},
+                                   {42, 31}, {14, 35}, {34, 35}, {24, 29}};
+
+int Nearest_Wreck_Point(float x, float y) {
+    int best = 0;
+    for (int k = 1; k < 9; ++k)
+        if (std::hypot(x - Wreck_Points[k].x, y - Wreck_Points[k].y) <
+            std::hypot(x - Wreck_Points[best].x, y - Wreck_Points[best].y))
+            best = k;
+    return best;
+}
+
+// One piece of the pilot's wreck: its part of the wing, scorched along the edges where it tore
+// off, with embers glowing there, centred low in its frame.
+Image Pilot_Debris(int piece) {
+    const Image wing = Paint_Pilot(Img1::Pilot);
+    auto mine = [&](int x, int y) {
+        return !Is_Clear(wing, x, y) && Nearest_Wreck_Point(x + 0.5f, y + 0.5f) == piece;
+    };
+    int x0 = wing.Width, y0 = wing.Height, x1 = -1, y1 = -1;
+    for (int y = 0; y < wing.Height; ++y)
+        for (int x = 0; x < wing.Width; ++x)
+            if (mine(x, y))
+                x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x),
+                y1 = std::max(y1, y);
     Image img = Blank(16, 32, Key_Blue);
-    const float a = frame * 0.8f, ca = std::cos(a), sa = std::sin(a);
-    const float cx = 8, cy = 22;
-    auto turn = [&](float x, float y) { return Point{cx + x * ca - y * sa, cy + x * sa + y * ca}; };
-    Polygon(img, {turn(-6, -2), turn(5, -4), turn(6, 1), turn(-1, 4), turn(-5, 2)},
-            Mix(0xF0C030, 0x906010, frame / 9.0f));
-    Capsule(img, turn(-4, 0).x, turn(-4, 0).y, turn(4, -1).x, turn(4, -1).y, 0.8f, 0x603808);
+    const bool turn = x1 - x0 > 13;  // a long piece stands upright
+    const int w = turn ? y1 - y0 + 1 : x1 - x0 + 1, h = turn ? x1 - x0 + 1 : y1 - y0 + 1;
+    const int ox = (16 - w) / 2, oy = std::min(30 - h, 22 - h / 2);
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+            if (!mine(x, y)) continue;
+            const bool torn = (!Is_Clear(wing, x - 1, y) && !mine(x - 1, y)) ||
+                              (!Is_Clear(wing, x + 1, y) && !mine(x + 1, y)) ||
+                              (!Is_Clear(wing, x, y - 1) && !mine(x, y - 1)) ||
+                              (!Is_Clear(wing, x, y + 1) && !mine(x, y + 1));
+            Colour c = wing.At(x, y);
+            if (torn) c = (x * 7 + y * 3) % 5 == 0 ? 0xFFA030 : Mix(c, 0x2A1408, 0.65f);
+            const int px = turn ? y - y0 : x - x0, py = turn ? x1 - x : y - y0;
+            Put(img, ox + px, oy + py, c);
+        }
     Outline(img, 0x201404);
-    Glow(img, cx, cy, 6, 0xFF6010, 1.0f - frame / 10.0f);
-    Gen_Rng rng(seed + frame);
-    for (int k = 0; k < 4; ++k)  // the smoke thins as it rises
-        Disc(img, cx + rng.range(-1.5f, 1.5f), 13.0f - 3.2f * k, 2.8f - 0.45f * k,
-             Scale(0x707078, 1.0f - 0.15f * k));
     return img;
 }
 
@@ -212,7 +242,7 @@ Image Thunder(int index, uint32_t seed) {
 }  // namespace
 
 Image Paint_Blast_1(int index, uint32_t seed) {
-    if (index >= Img1::Pilot_Ex_1) return Pilot_Debris(index - Img1::Pilot_Ex_1, seed);
+    if (index >= Img1::Pilot_Ex_1) return Pilot_Debris(index - Img1::Pilot_Ex_1);
     const int frame = index - Img1::Blaster_Blocker_Ex_1;
     return Blast_Frame(Image_List_1[static_cast<size_t>(index)], 0.25f + frame * 0.15f,
                        seed + frame, 1, 0);

@@ -203,27 +203,35 @@ Image Tank(int frame, bool rocket, uint32_t seed) {
     return img;
 }
 
-// The Spider: a round body on eight jointed legs, stepping in three poses.
+// The Spider: a head and a round striped abdomen on eight jointed legs, four a side, each
+// rising to its knee and reaching down to its foot. The legs step in two alternating sets.
 Image Spider(int frame, uint32_t seed) {
     Image img = Blank(44, 44, Key_Fuchsia);
     const float phase[3] = {-1.0f, 0.0f, 1.0f};
+    // Angle of each leg from straight out, front to back (radians, positive towards the tail).
+    const float spread[4] = {-0.95f, -0.32f, 0.3f, 0.9f};
     for (int k = 0; k < 4; ++k)
         for (int side = -1; side <= 1; side += 2) {
-            const float base_a = (-0.9f + 0.6f * k);
-            const float step = phase[frame] * ((k % 2 == 0) ? 1.0f : -1.0f) * side * 0.22f;
-            const float a = base_a + step;
-            const float kx = 22 + side * 11 * std::cos(a), ky = 22 + 11 * std::sin(a) * 1.2f;
-            const float fx = 22 + side * 19 * std::cos(a * 1.25f),
-                        fy = 22 + 19 * std::sin(a * 1.25f);
-            Capsule(img, 22 + side * 5, 22 + (k - 1.5f) * 3, kx, ky - 3, 1.4f, 0x402418);
-            Capsule(img, kx, ky - 3, fx, fy, 1.1f, 0x60382A);
+            const bool first_set = (k % 2 == 0) == (side < 0);
+            const float a = spread[k] + phase[frame] * (first_set ? 0.16f : -0.16f);
+            const float hx = 22 + side * 4.0f, hy = 19 + k * 1.6f;
+            const float kx = 22 + side * 12.5f * std::cos(a), ky = 19 + 12.5f * std::sin(a) - 2;
+            const float fx = 22 + side * 19.5f * std::cos(a * 1.2f),
+                        fy = 19 + 19.5f * std::sin(a * 1.2f) + 1.5f;
+            Capsule(img, hx, hy, kx, ky, 1.5f, 0x1C0C04);  // a dark edge keeps legs apart
+            Capsule(img, kx, ky, fx, fy, 1.25f, 0x1C0C04);
+            Capsule(img, hx, hy, kx, ky, 1.0f, 0x6A4030);
+            Capsule(img, kx, ky, fx, fy, 0.75f, 0x4A2C20);
+            Disc(img, kx, ky, 1.1f, 0x8A5A40);
         }
     Fill(
-        img, 0, 0, 44, 44, [](float x, float y) { return Sd_Ellipse(x, y, 22, 24, 9, 11); },
-        Metal(0xE08020, seed, 22, 24, 10));
-    Dome(img, 22, 13, 5.5f, 4.5f, 0xF0A030);
-    for (int e = 0; e < 4; ++e) Disc(img, 19.0f + e * 2, 12, 0.9f, 0xFF2020);
-    Capsule(img, 22, 19, 22, 32, 0.9f, 0xFFD060);
+        img, 0, 0, 44, 44, [](float x, float y) { return Sd_Ellipse(x, y, 22, 28, 8.5f, 10); },
+        Metal(0xE08020, seed, 22, 28, 10));
+    for (int stripe = 0; stripe < 3; ++stripe)
+        Capsule(img, 17.5f, 25.0f + stripe * 4, 26.5f, 25.0f + stripe * 4, 0.6f, 0x803808);
+    Dome(img, 22, 16, 6.0f, 5.0f, 0xF0A030);
+    const int eyes[4][2] = {{19, 14}, {21, 13}, {23, 13}, {25, 14}};
+    for (const auto& e : eyes) Put(img, e[0], e[1], 0xFF3020);
     Outline(img, 0x1C0C04);
     return img;
 }
@@ -264,7 +272,7 @@ Image Snake_Star() {
 }
 
 Image With_Shadow(const Image& body, bool shadow) {
-    return shadow ? Silhouette(body, Shadow_Colour) : body;
+    return shadow ? Dithered_Shadow(body, Shadow_Colour) : body;
 }
 
 }  // namespace

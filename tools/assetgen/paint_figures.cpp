@@ -93,13 +93,20 @@ void Side(Image& img, const Pose& p) {
     Limb(img, 15, 18 + up, 15 - dir * s * 5.0f, 27.0f + up, 2.0f, Suit, Glove);
 }
 
-Image Figure(const Pose& p) {
+Image Figure_Body(const Pose& p) {
     Image img = Blank(30, 44, Key_Lime);
     if (p.facing == Facing::Front || p.facing == Facing::Back)
         Front_Or_Back(img, p);
     else
         Side(img, p);
-    Outline(img, Ego_Outline);
+    return img;
+}
+
+// The figure closed all round by a dark line, corners included, so it stands out against
+// sparks, flames and blasts as much as against the floor.
+Image Figure(const Pose& p) {
+    Image img = Figure_Body(p);
+    Outline(img, Ego_Outline, true);
     return img;
 }
 
@@ -212,7 +219,11 @@ Image Monster_Down(int frame, bool flying) {
 }  // namespace
 
 Image Paint_Ego(int index) {
-    if (index == Img1::Ego_No_White) return Silhouette(Figure(Pose_Of(Img1::Ego_No)), 0xFFFFFF);
+    if (index == Img1::Ego_No_White) {
+        Image white = Silhouette(Figure_Body(Pose_Of(Img1::Ego_No)), 0xFFFFFF);
+        Outline(white, Ego_Outline, true);
+        return white;
+    }
     return Figure(Pose_Of(index));
 }
 
@@ -239,7 +250,7 @@ Image Paint_Ego_Fire(int index) {
 
 Image Paint_Pilot(int index) {
     const Image body = Pilot_Body();
-    return index == Img1::Pilot ? body : Silhouette(body, 0x0C0C14);
+    return index == Img1::Pilot ? body : Dithered_Shadow(body, 0x0A0A12);
 }
 
 Image Paint_Monster(int index) {

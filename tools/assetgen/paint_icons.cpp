@@ -72,17 +72,25 @@ Image Fire_Ball(int index, Colour outer, Colour inner) {
     return img;
 }
 
-// A ball of energy, white hot in the middle: the orbiting trails and the enemies' balls.
-Image Energy_Ball(int index, Colour colour) {
+// A soft glowing dot of energy, `radius` pixels across to the end of its halo: a white-hot core
+// fading through its colour, the outer ring of the halo dithered so overlapping dots flow into
+// one band of light instead of piling up as separate beads.
+Image Glow_Dot(int index, Colour colour, float radius) {
     Image img = Canvas(index);
-    const float c = 7.5f;
-    Fill(
-        img, 0, 0, 15, 15, [c](float x, float y) { return Sd_Circle(x, y, c, c, 6.6f); },
-        [c, colour](float x, float y) {
-            const float r = std::hypot(x - c, y - c) / 6.6f;
-            return r < 0.35f ? Mix(0xFFFFFF, colour, r / 0.35f)
-                             : Mix(colour, Scale(colour, 0.35f), (r - 0.35f) / 0.65f);
-        });
+    const float c = 7.5f, k = radius / 6.8f;
+    const Colour hot = Mix(colour, 0xFFFFFF, 0.55f);
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 15; ++x) {
+            const float d = std::hypot(x + 0.5f - c, y + 0.5f - c) / k;
+            if (d < 1.9f)
+                Put(img, x, y, Mix(0xFFFFFF, hot, d / 1.9f));
+            else if (d < 3.6f)
+                Put(img, x, y, Mix(hot, colour, (d - 1.9f) / 1.7f));
+            else if (d < 5.0f)
+                Put(img, x, y, Scale(colour, 0.8f - 0.15f * (d - 3.6f)));
+            else if (d < 6.8f && (x + y) % 2 == 0)
+                Put(img, x, y, Scale(colour, 0.55f - 0.1f * (d - 5.0f)));
+        }
     return img;
 }
 
@@ -170,20 +178,23 @@ Image Laser_End(int index) {
     }
 }
 
-// The kill-sequence triangle: a hollow neon outline.
+// The kill-sequence triangle: a solid wedge of light, white hot in the middle, burning to
+// orange and red at its edges, with a bright rim and a dithered glow round it.
 Image Triangle() {
     Image img = Canvas(Img1::Triangel);
-    const std::vector<Point> tri = {{2.0f, 38.0f}, {40.0f, 2.0f}, {78.0f, 38.0f}};
-    Fill(
-        img, 0, 0, 80, 40,
-        [&tri](float x, float y) { return std::fabs(Sd_Polygon(x, y, tri)) - 1.6f; },
-        [](float x, float y) {
-            return Mix(0xFFFF80, 0xFF8000, (y + std::fabs(x - 40) * 0.2f) / 40.0f);
-        });
-    Fill(
-        img, 0, 0, 80, 40,
-        [&tri](float x, float y) { return std::fabs(Sd_Polygon(x, y, tri)) - 0.5f; }, 0xFFFFFF);
-    Outline(img, 0x402000);
+    const std::vector<Point> tri = {{3.0f, 37.0f}, {40.0f, 3.0f}, {77.0f, 37.0f}};
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 80; ++x) {
+            const float d = Sd_Polygon(x + 0.5f, y + 0.5f, tri);
+            if (d < -1.2f) {
+                const float depth = std::min(1.0f, (-d - 1.2f) / 9.0f);
+                Put(img, x, y, Mix(Mix(0xFF4010, 0xFFB030, depth * 1.6f), 0xFFFFE0, depth * depth));
+            } else if (d < 0.4f) {
+                Put(img, x, y, 0xFFE890);  // the rim catches the light
+            } else if (d < 2.6f && (x + y) % 2 == 0) {
+                Put(img, x, y, d < 1.5f ? 0xE06018 : 0xA02808);
+            }
+        }
     return img;
 }
 
@@ -250,12 +261,12 @@ Image Paint_Icon(int index, uint32_t) {
             return Way_Dot();
         case Img1::Ball_Midi:
             return Orb(index, 0xD040FF, 0.8f);
-        case Img1::Circle_16_1:
-            return Energy_Ball(index, 0xFF7020);
+        case Img1::Circle_16_1:  // the Orbiter's trails draw a ring of these round it
+            return Glow_Dot(index, 0xFF8A20, 4.6f);
         case Img1::Circle_16_2:
-            return Energy_Ball(index, 0x40FF60);
+            return Glow_Dot(index, 0x40FF60, 6.8f);
         case Img1::Circle_16_3:
-            return Energy_Ball(index, 0xC060FF);
+            return Glow_Dot(index, 0xC060FF, 6.8f);
         case Img1::Triangel:
             return Triangle();
         case Img1::FadenKreuz_Hor:

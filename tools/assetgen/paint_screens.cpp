@@ -59,7 +59,8 @@ void Slot(Image& img, Local a) {
     Rect(img, a.x + a.w - 1, a.y, 1, a.h, 0x5A6678);
 }
 
-// A button filling the click rectangle exactly: a glowing face with a raised rim.
+// A button filling the click rectangle exactly: a glowing face with a raised rim, its label
+// centred below the middle, where the icon above it leaves room.
 void Button(Image& img, Local a, const char* label, uint32_t seed) {
     for (int y = a.y; y < a.y + a.h; ++y)
         for (int x = a.x; x < a.x + a.w; ++x) {
@@ -127,6 +128,23 @@ void Power_Icon(Image& img, float cx, float cy) {
     Capsule(img, cx, cy - 9, cx, cy - 1, 1.3f, 0xFF5040);
 }
 
+void Check_Icon(Image& img, float cx, float cy) {
+    Capsule(img, cx - 6, cy, cx - 2, cy + 4, 1.5f, 0x60FF80);
+    Capsule(img, cx - 2, cy + 4, cx + 6, cy - 5, 1.5f, 0x60FF80);
+}
+
+void Cross_Icon(Image& img, float cx, float cy) {
+    Capsule(img, cx - 5, cy - 5, cx + 5, cy + 5, 1.5f, 0xFF5040);
+    Capsule(img, cx - 5, cy + 5, cx + 5, cy - 5, 1.5f, 0xFF5040);
+}
+
+// A box button with its icon above its label, as the title panel's buttons have.
+void Box_Button(Image& img, Local a, const char* label, void (*icon)(Image&, float, float),
+                uint32_t seed) {
+    Button(img, a, label, seed);
+    icon(img, a.x + a.w / 2.0f, a.y + (a.h - 12) / 2.0f + 1);
+}
+
 // The icon of each title panel button, in the order of the buttons.
 void (*const Intro_Icons[6])(Image&, float, float) = {Picture_Icon, Key_Icon,  Cup_Icon,
                                                       Cog_Icon,     Play_Icon, Power_Icon};
@@ -165,36 +183,45 @@ void Planet(Image& img, float cx, float cy, float r, Colour base, bool ring) {
             [=](float x, float) { return Mix(0xE0D0B0, 0x806850, std::fabs(x - cx) / (r * 2)); });
 }
 
-// The title picture: deep space, a ringed planet and the name of the game in big letters.
+// The arena covers the pictures from (18, 34) to (599, 421) and shows them through every hole
+// cut into the floor, so there they carry only sky: no lettering and nothing that could pass
+// for a piece of the interface, and no body that crosses the arena's border. The name of the
+// game stands in the band of sky above the arena.
+constexpr int Sky_Band_Bottom = 33;
+
+void Name_In_Sky(Image& img, int cx, int cell) {
+    const int w = Big_Text_Width("ZARVO", cell), h = Glyph_Rows * cell;
+    const int x = cx - w / 2, y = (Sky_Band_Bottom - h) / 2;
+    Glow(img, cx, y + h / 2.0f, w * 0.6f, 0x2050C0, 0.35f);
+    Big_Text_Shadow(img, "ZARVO", x + 2, y + 2, cell, 0x000000);
+    Big_Text(img, "ZARVO", x, y, cell, 0xFFF0C0, 0xF06010);
+}
+
+// The title picture: deep space, a great ringed planet, a red moon and the name above.
 Image Sponsor(uint32_t seed) {
     Image img = Blank(Image_List_2[Img2::Sponsor]);
     Space(img, 0x4020A0, 0x1060A0, seed);
-    Planet(img, 520, 350, 46, 0x4080C0, true);
-    Planet(img, 80, 70, 14, 0xC06040, false);
-    const int cell = 14, w = Big_Text_Width("ZARVO", cell);
-    const int x = (622 - w) / 2, y = 118;
-    for (int k = 0; k < 5; ++k) Glow(img, x + w * (0.1f + 0.2f * k), y + 49, 70, 0x2050C0, 0.5f);
-    Big_Text(img, "ZARVO", x + 5, y + 6, cell, 0x000000, 0x000000);  // its shadow
-    Big_Text(img, "ZARVO", x, y, cell, 0xFFF0C0, 0xF06010);
-    Game_Text_Centred(img, "CLAIM THE ARENA", 311, 236);
-    Small_Text_Centred(img, "CUT THE FLOOR AWAY - OUTRUN THE MACHINES", 311, 256, Label_Colour);
+    Planet(img, 392, 250, 58, 0x4080C0, true);
+    Planet(img, 130, 118, 16, 0xC06040, false);
+    Name_In_Sky(img, 311, 4);
     return img;
 }
 
-// The other background: a red nebula with a metal station ring and the name small.
+// The other background: a red nebula, a great red planet and a ringed one far off.
 Image CopyRight(uint32_t seed) {
     Image img = Blank(Image_List_2[Img2::CopyRight]);
     Space(img, 0xA02818, 0x802060, seed + 11);
-    Planet(img, 150, 300, 90, 0xB04828, false);
+    Planet(img, 160, 290, 88, 0xB04828, false);
     Fill(
-        img, 300, 40, 600, 260,
-        [](float x, float y) { return std::fabs(Sd_Ellipse(x, y, 450, 150, 130, 70)) - 6; },
+        img, 310, 70, 590, 230,
+        [](float x, float y) { return std::fabs(Sd_Ellipse(x, y, 450, 150, 125, 66)) - 6; },
         [](float x, float y) {
             return Scale(0x8090A8,
                          0.6f + 0.5f * std::fabs(std::sin(std::atan2(y - 150, x - 450) * 12)));
         });
-    Big_Text(img, "ZARVO", 420, 380, 4, 0xFFF0C0, 0xF06010);
-    Small_Text(img, "(C) THE ZARVO CREW", 420, 413, Label_Colour);
+    Planet(img, 450, 150, 44, 0x9878B0, false);  // the world the ring goes round
+    Name_In_Sky(img, 90, 3);
+    Small_Text(img, "(C) THE ZARVO CREW", 480, 13, Label_Colour);
     return img;
 }
 
@@ -242,26 +269,35 @@ Image Panel_Intro(uint32_t seed) {
     return img;
 }
 
-// A box: a steel frame round a dark inside, the corners cut round so the key shows there.
+// A box: a slim steel frame round a dark inside, the corners cut round so the key shows
+// there. The frame stays within the outer four pixels, so the buttons, which reach to five
+// pixels from the bottom edge, stand inside it.
+constexpr float Box_Frame = 4;
+
 Image Box(int index, uint32_t seed) {
     const ImageSpec& entry = Image_List_2[static_cast<size_t>(index)];
     Image img = Blank(entry);
     const float w = static_cast<float>(entry.Width), h = static_cast<float>(entry.Height);
+    const float inset = Box_Frame;
     Fill(
         img, 0, 0, w, h,
-        [=](float x, float y) { return Sd_Box(x, y, w / 2, h / 2, w / 2, h / 2, 9); },
+        [=](float x, float y) { return Sd_Box(x, y, w / 2, h / 2, w / 2, h / 2, 8); },
         [=](float x, float y) {
             const float n = Value_Noise(seed, x * 0.05f, y * 1.1f);
-            return Scale(Frame_Steel, (0.8f + 0.3f * n) * (1.15f - 0.35f * y / h));
+            return Scale(Frame_Steel, (0.85f + 0.3f * n) * (1.2f - 0.35f * y / h));
         });
     Fill(
-        img, 5, 5, w - 5, h - 5,
-        [=](float x, float y) { return Sd_Box(x, y, w / 2, h / 2, w / 2 - 6, h / 2 - 6, 5); },
+        img, inset, inset, w - inset, h - inset,
+        [=](float x, float y) {
+            return Sd_Box(x, y, w / 2, h / 2, w / 2 - inset, h / 2 - inset, 4);
+        },
         [=](float, float y) { return Mix(0x16243A, Box_Inside, y / h); });
     Fill(
         img, 0, 0, w, h,
         [=](float x, float y) {
-            return std::fabs(Sd_Box(x, y, w / 2, h / 2, w / 2 - 6, h / 2 - 6, 5)) - 0.6f;
+            return std::fabs(Sd_Box(x, y, w / 2, h / 2, w / 2 - inset + 0.5f, h / 2 - inset + 0.5f,
+                                    4.5f)) -
+                   0.5f;
         },
         Accent);
     return img;
@@ -273,7 +309,7 @@ Image Message_Box(int index, const char* title, const char* line, uint32_t seed)
     Big_Text(img, title, (336 - w) / 2, 22, cell, 0xFFF0C0, 0xF06010);
     Small_Text_Centred(img, line, 168, 66, Label_Colour);
     Rect(img, 30, 86, 276, 1, 0x2A3A50);
-    Button(img, To_Local(Box_OK, Box_Origin), "OK", seed);
+    Box_Button(img, To_Local(Box_OK, Box_Origin), "OK", Check_Icon, seed);
     Small_Text(img, "PRESS ENTER OR", 40, 114, Label_Colour);
     Small_Text(img, "CLICK OK", 40, 124, Label_Colour);
     return img;
@@ -288,7 +324,7 @@ Image CodeWord(uint32_t seed) {
         Small_Text(img, k == 0 ? "1" : "2", f.x - 10, f.y + 4, Label_Colour);
     }
     Small_Text(img, "ENTER AFTER EACH WORD", 32, 96, Label_Colour);
-    Button(img, To_Local(CodeWord_OK, CodeWord_Origin), "OK", seed);
+    Box_Button(img, To_Local(CodeWord_OK, CodeWord_Origin), "OK", Check_Icon, seed);
     return img;
 }
 
@@ -322,7 +358,7 @@ Image Option(uint32_t seed) {
                    Label_Colour);
     }
     Label_Right(img, "ARENA", 88, To_Local(Option_Level_Row(0), Option_Origin).y + 3);
-    Button(img, To_Local(Option_OK, Option_Origin), "OK", seed);
+    Box_Button(img, To_Local(Option_OK, Option_Origin), "OK", Check_Icon, seed);
     Small_Text(img, "CHOOSE AND", 24, 216, Label_Colour);
     Small_Text(img, "PRESS OK", 24, 226, Label_Colour);
     return img;
@@ -342,8 +378,8 @@ Image Score(uint32_t seed) {
     Slot(img, you);
     Small_Text(img, "YOU", you.x + 4, you.y + 6, 0xFFD050);
     Slot(img, To_Local(Score_Status_Slot, Score_Origin));
-    Button(img, To_Local(Score_Delete, Score_Origin), "DEL", seed);
-    Button(img, To_Local(Score_OK, Score_Origin), "OK", seed + 1);
+    Box_Button(img, To_Local(Score_Delete, Score_Origin), "DEL", Cross_Icon, seed);
+    Box_Button(img, To_Local(Score_OK, Score_Origin), "OK", Check_Icon, seed + 1);
     return img;
 }
 

@@ -235,14 +235,18 @@ void Star(Image& img, float cx, float cy, float r_outer, float r_inner, int poin
     Polygon(img, pts, c);
 }
 
-void Outline(Image& img, Colour c) {
+void Outline(Image& img, Colour c, bool corners) {
     const Image before = img;
     for (int y = 0; y < img.Height; ++y)
         for (int x = 0; x < img.Width; ++x) {
             if (!Is_Clear(before, x, y)) continue;
-            if (!Is_Clear(before, x - 1, y) || !Is_Clear(before, x + 1, y) ||
-                !Is_Clear(before, x, y - 1) || !Is_Clear(before, x, y + 1))
-                Put(img, x, y, c);
+            bool touches = !Is_Clear(before, x - 1, y) || !Is_Clear(before, x + 1, y) ||
+                           !Is_Clear(before, x, y - 1) || !Is_Clear(before, x, y + 1);
+            if (corners)
+                touches = touches || !Is_Clear(before, x - 1, y - 1) ||
+                          !Is_Clear(before, x + 1, y - 1) || !Is_Clear(before, x - 1, y + 1) ||
+                          !Is_Clear(before, x + 1, y + 1);
+            if (touches) Put(img, x, y, c);
         }
 }
 
@@ -263,6 +267,14 @@ Image Silhouette(const Image& body, Colour c) {
     for (int y = 0; y < body.Height; ++y)
         for (int x = 0; x < body.Width; ++x)
             if (!Is_Clear(body, x, y)) Put(out, x, y, c);
+    return out;
+}
+
+Image Dithered_Shadow(const Image& body, Colour c) {
+    Image out = Blank(body.Width, body.Height, body.Key);
+    for (int y = 0; y < body.Height; ++y)
+        for (int x = 0; x < body.Width; ++x)
+            if ((x + y) % 2 == 0 && !Is_Clear(body, x, y)) Put(out, x, y, c);
     return out;
 }
 

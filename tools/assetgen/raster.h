@@ -82,12 +82,16 @@ void Glow(Image& img, float cx, float cy, float radius, Colour c, float strength
 void Star(Image& img, float cx, float cy, float r_outer, float r_inner, int points, float turn,
           Colour c);
 
-// Draws colour c on every clear pixel that touches a drawn one (four neighbours).
-void Outline(Image& img, Colour c);
+// Draws colour c on every clear pixel that touches a drawn one (four neighbours; with corners
+// also the diagonal ones, for a closed contour that holds against busy backgrounds).
+void Outline(Image& img, Colour c, bool corners = false);
 // Darkens the drawn pixels at the lower right of the silhouette and lightens the upper left.
 void Rim_Light(Image& img, float amount);
 // The shape of body filled with one dark colour, on the same key.
 Image Silhouette(const Image& body, Colour c);
+// A shadow of body: its shape in colour c on every other pixel of a checkerboard, so the floor
+// shows through and the shadow reads as a darker tint of the floor, never as a hole in it.
+Image Dithered_Shadow(const Image& body, Colour c);
 Image Flip_X(const Image& img);
 Image Flip_Y(const Image& img);
 // Turns a quarter clockwise (width and height exchange).
