@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "shell/asset_loader.h"
-#include "shell/catalogue.h"
-#include "shell/wave_file.h"
+#include "assets/asset_loader.h"
+#include "assets/catalogue.h"
+#include "platform/wave_file.h"
 #include "wave_measure.h"
 
 int main(int argc, char** argv) {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "shell/catalogue.h"
+#include "assets/catalogue.h"
 
 namespace wavemeter {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/media.h"
+#include "platform/media.h"
 
 namespace wavemeter {
 
