@@ -6,7 +6,9 @@
 #include "driver/options.h"
 #include "platform/frame_clock.h"
 #include "platform/mixer.h"
+#include "support/allocations.h"
 #include "support/test_game.h"
+#include "wave_measure.h"
 
 namespace zarvo {
 namespace {
@@ -212,24 +214,26 @@ TEST(Mixer, ConvertsFormatsAndRates) {
     EXPECT_TRUE(Prepare_Sound(broken, 44100).empty());
 }
 
+// Voices sound through the master gain of one half: a voice at 10 * 256 comes out at 10 * 128.
 TEST(Mixer, BusyItemGainsAVoiceIdleVoiceIsReusedNothingIsCutOff) {
+    ASSERT_EQ(Mixer::Master_Gain, 0.5f);
     Mixer mixer;
     mixer.Load({Flat_Wave(1000, 100, 128 + 10), Flat_Wave(1000, 50, 128 + 20)}, 1000);
     int16_t out[2 * 60];
     mixer.Play(0);
     mixer.Mix(out, 60);
-    EXPECT_EQ(out[0], 10 * 256);
+    EXPECT_EQ(out[0], 10 * 128);
     mixer.Play(0);  // the first voice still has 40 frames to go
     EXPECT_EQ(mixer.Voice_Count(0), 2);
     EXPECT_EQ(mixer.Playing_Count(0), 2);
     mixer.Mix(out, 40);
-    EXPECT_EQ(out[0], 20 * 256);           // both voices sound together
+    EXPECT_EQ(out[0], 20 * 128);           // both voices sound together
     EXPECT_EQ(mixer.Playing_Count(0), 1);  // the first ran to its end
     mixer.Play(0);                         // takes the idle voice
     EXPECT_EQ(mixer.Voice_Count(0), 2);
     EXPECT_EQ(mixer.Playing_Count(0), 2);
     mixer.Mix(out, 60);
-    EXPECT_EQ(out[2 * 59], 20 * 256);
+    EXPECT_EQ(out[2 * 59], 20 * 128);
     mixer.Mix(out, 60);
     EXPECT_EQ(mixer.Playing_Count(0), 0);
     EXPECT_EQ(out[2 * 50], 0);
@@ -237,14 +241,69 @@ TEST(Mixer, BusyItemGainsAVoiceIdleVoiceIsReusedNothingIsCutOff) {
     EXPECT_EQ(mixer.Voice_Count(7), 0);
 }
 
-TEST(Mixer, LoudVoicesAreClippedNotWrapped) {
+// Mixes the whole of what is playing, in the device's blocks of 512 frames, into one channel.
+std::vector<int> Mix_Left(Mixer& mixer, size_t frames) {
+    std::vector<int> left;
+    int16_t block[2 * 512];
+    while (left.size() < frames) {
+        mixer.Mix(block, 512);
+        for (int f = 0; f < 512; ++f) left.push_back(block[2 * f]);
+    }
+    return left;
+}
+
+// Seven copies of the loudest wave started in one frame (added up plainly they would peak
+// about 16 dB over full scale): the sum never reaches full scale, its peaks are held at the
+// limit, it stays louder than one copy, and once the pile-up has thinned the limiter lets go
+// and the seven sound at their plain sum again.
+TEST(Mixer, SevenLoudestVoicesAtOnceNeverClip) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    const std::vector<Sound>& waves = test::Test_Assets()->Waves;
+    int loudest = 0;
+    double loudest_rms = 0;
+    for (size_t i = 0; i < waves.size(); ++i) {
+        const double rms = wavemeter::Measure_Wave(waves[i], "").Rms;
+        if (rms > loudest_rms) loudest_rms = rms, loudest = static_cast<int>(i);
+    }
+    Mixer one, seven;
+    one.Load(waves, 44100, 512);
+    seven.Load(waves, 44100, 512);
+    one.Play(loudest);
+    for (int k = 0; k < 7; ++k) seven.Play(loudest);
+    const size_t frames = one.Prepared(loudest).size() / 2;
+    const std::vector<int> single = Mix_Left(one, frames), sum = Mix_Left(seven, frames);
+
+    const int ceiling = static_cast<int>(Mixer::Limit * 32767) + 1;
+    int peak = 0, single_peak = 0;
+    for (size_t f = 0; f < frames; ++f) {
+        peak = std::max(peak, std::abs(sum[f]));
+        single_peak = std::max(single_peak, std::abs(single[f]));
+    }
+    EXPECT_LE(peak, ceiling);
+    EXPECT_GT(peak, ceiling * 9 / 10);     // held at the limit, not crushed below it
+    EXPECT_GT(peak, single_peak * 3 / 2);  // and louder than one copy alone
+    int quiet_frames = 0, matched = 0;
+    for (size_t f = frames / 2; f < frames; ++f) {
+        if (std::abs(single[f]) < 200) continue;  // too small to compare
+        ++quiet_frames;
+        matched += std::abs(sum[f] - 7 * single[f]) <= 7 * 2 + std::abs(single[f]) * 7 / 20;
+    }
+    ASSERT_GT(quiet_frames, 100);
+    EXPECT_GT(matched * 10, quiet_frames * 9);
+}
+
+// The audio callback allocates nothing: its buffers are sized when the waves load, a longer
+// request is mixed in blocks, and eight voices of one wave are ready before the first play.
+TEST(Mixer, MixingAllocatesNothing) {
     Mixer mixer;
-    mixer.Load({Flat_Wave(1000, 10, 255)}, 1000);
-    for (int i = 0; i < 3; ++i) mixer.Play(0);
-    int16_t out[2 * 4];
-    mixer.Mix(out, 4);
-    EXPECT_EQ(mixer.Voice_Count(0), 3);
-    EXPECT_EQ(out[0], 32767);
+    mixer.Load({Flat_Wave(8000, 4000, 200), Flat_Wave(8000, 800, 60)}, 44100, 512);
+    std::vector<int16_t> out(2 * 3000);
+    const long before = test::Allocations_So_Far();
+    for (int k = 0; k < Mixer::Voices_Per_Item; ++k) mixer.Play(k % 2);
+    mixer.Mix(out.data(), 3000);
+    mixer.Mix(out.data(), 100);
+    EXPECT_EQ(test::Allocations_So_Far(), before);
+    EXPECT_EQ(mixer.Playing_Count(0), Mixer::Voices_Per_Item / 2);
 }
 
 bool Parse(std::vector<const char*> args, Program_Options& o, std::string& error) {

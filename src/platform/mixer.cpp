@@ -1,6 +1,7 @@
 #include "platform/mixer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zarvo {
 
@@ -45,11 +46,16 @@ std::vector<int16_t> Prepare_Sound(const Sound& sound, int32_t rate) {
     return out;
 }
 
-void Mixer::Load(const std::vector<Sound>& waves, int32_t device_rate) {
+void Mixer::Load(const std::vector<Sound>& waves, int32_t device_rate, int block_frames) {
     rate_ = device_rate;
     items_.clear();
     items_.resize(waves.size());
-    for (size_t i = 0; i < waves.size(); ++i) items_[i].Samples = Prepare_Sound(waves[i], rate_);
+    for (size_t i = 0; i < waves.size(); ++i) {
+        items_[i].Samples = Prepare_Sound(waves[i], rate_);
+        items_[i].Voices.reserve(Voices_Per_Item);
+    }
+    sum_.assign(static_cast<size_t>(std::max(1, block_frames)) * 2, 0);
+    limiter_ = Soft_Limiter(Limit, Release_Seconds * static_cast<float>(std::max(1, rate_)));
 }
 
 void Mixer::Play(int index) {
@@ -73,13 +79,28 @@ void Mixer::Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames) 
 }
 
 void Mixer::Mix(int16_t* out, int frames) {
-    if (frames <= 0) return;
-    sum_.assign(static_cast<size_t>(frames) * 2, 0);
+    const int block = static_cast<int>(sum_.size() / 2);
+    if (block == 0) {
+        std::fill(out, out + std::max(0, frames) * 2, int16_t{0});
+        return;
+    }
+    for (int done = 0; done < frames; done += block)
+        Mix_Block(out + static_cast<size_t>(done) * 2, std::min(block, frames - done));
+}
+
+void Mixer::Mix_Block(int16_t* out, int frames) {
+    std::fill(sum_.begin(), sum_.begin() + static_cast<ptrdiff_t>(frames) * 2, 0);
     for (Item& item : items_)
         for (Voice& voice : item.Voices)
             if (voice.Playing) Mix_Voice(item, voice, sum_.data(), frames);
-    for (size_t k = 0; k < sum_.size(); ++k)
-        out[k] = static_cast<int16_t>(std::clamp(sum_[k], -32768, 32767));
+    constexpr float To_Unit = Master_Gain / 32768.0f;
+    for (size_t f = 0; f < static_cast<size_t>(frames); ++f) {
+        float left = static_cast<float>(sum_[2 * f]) * To_Unit;
+        float right = static_cast<float>(sum_[2 * f + 1]) * To_Unit;
+        limiter_.Apply(left, right);
+        out[2 * f] = static_cast<int16_t>(std::lround(left * 32767.0f));
+        out[2 * f + 1] = static_cast<int16_t>(std::lround(right * 32767.0f));
+    }
 }
 
 int Mixer::Voice_Count(int index) const {

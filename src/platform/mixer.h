@@ -1,25 +1,34 @@
 #pragma once
 // The sound mixer behind Play_Wave: every wave item keeps a list of voices; a play takes the
 // first idle voice of the item or, when all are busy, adds one. A playing voice is never cut
-// off and the number of voices of an item only grows. The mixer knows nothing of a sound
-// device: the backend calls Mix from its audio callback (under its own lock).
+// off and the number of voices of an item only grows. The voices' sum goes through a master
+// gain that leaves headroom for several at once and a limiter that keeps any pile-up below
+// full scale. The mixer knows nothing of a sound device: the backend calls Mix from its audio
+// callback (under its own lock), and Mix allocates nothing.
 #include <cstdint>
 #include <vector>
 
+#include "platform/limiter.h"
 #include "platform/media.h"
 
 namespace zarvo {
 
 class Mixer {
   public:
-    // Converts every wave to the device rate as 16-bit stereo, ready to mix.
-    void Load(const std::vector<Sound>& waves, int32_t device_rate);
+    static constexpr float Master_Gain = 0.5f;  // 6 dB below a single voice at full scale
+    static constexpr float Limit = 0.89f;       // -1 dB of full scale
+    static constexpr float Release_Seconds = 0.12f;
+    static constexpr int Voices_Per_Item = 8;  // made ready for each wave when it loads
+
+    // Converts every wave to the device rate as 16-bit stereo, ready to mix, and sizes every
+    // buffer for the device's blocks of up to block_frames.
+    void Load(const std::vector<Sound>& waves, int32_t device_rate, int block_frames = 1024);
 
     // Starts one playback of wave `index` from its beginning; an unknown index plays nothing.
     void Play(int index);
 
-    // Adds the playing voices into `frames` stereo frames of `out` (cleared first) and moves
-    // them on; a voice that reaches its end becomes idle.
+    // Adds the playing voices into `frames` stereo frames of `out` (cleared first), through the
+    // master gain and the limiter, and moves them on; a voice that reaches its end becomes idle.
     void Mix(int16_t* out, int frames);
 
     int Voice_Count(int index) const;
@@ -38,10 +47,12 @@ class Mixer {
         std::vector<Voice> Voices;
     };
     void Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames);
+    void Mix_Block(int16_t* out, int frames);
 
     int32_t rate_ = 0;
     std::vector<Item> items_;
-    std::vector<int32_t> sum_;
+    std::vector<int32_t> sum_;  // one block, sized when the waves load
+    Soft_Limiter limiter_{Limit, 1};
 };
 
 // One recording decoded to stereo 16-bit at its own rate, then resampled (linear) to `rate`.

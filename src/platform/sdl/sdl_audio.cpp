@@ -17,12 +17,12 @@ bool Sdl_Audio::Open(const std::vector<Sound>& waves) {
     want.freq = 44100;
     want.format = AUDIO_S16SYS;
     want.channels = 2;
-    want.samples = 1024;
+    want.samples = 512;  // about 12 ms at 44.1 kHz: a sound starts in step with its frame
     want.callback = &Sdl_Audio::Callback;
     want.userdata = this;
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
     if (!device_) return false;
-    mixer_.Load(waves, have.freq);
+    mixer_.Load(waves, have.freq, have.samples);
     SDL_PauseAudioDevice(device_, 0);
     return true;
 }
