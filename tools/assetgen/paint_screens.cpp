@@ -166,6 +166,7 @@ void Space(Image& img, Colour cloud_a, Colour cloud_b, uint32_t seed) {
         const float b = rng.unit();
         Light(img, x, y, Mix(0xA0C0FF, 0xFFF0D0, rng.unit()), 0.25f + 0.75f * b * b);
         if (b > 0.93f) Glow(img, x + 0.5f, y + 0.5f, 3.5f, 0xC0D8FF, 0.6f);
+        if (b > 0.995f) Star(img, x + 0.5f, y + 0.5f, 5.5f, 0.6f, 4, 0.0f, 0xB0C8F0);
     }
 }
 
