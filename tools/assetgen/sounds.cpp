@@ -265,7 +265,7 @@ void Rocky(Track& t, Gen_Rng& rng) {
 float Compose(int index, Track& t, Gen_Rng& rng) {
     switch (index) {
         case Wave::Explosion_1:  // the Blaster's flame bursts into stars
-            Big_Blast(t, rng, {80, 0.8f, 2200, 0.8f, 0.6f, 120});
+            Big_Blast(t, rng, {75, 1.1f, 1800, 0.8f, 0.7f, 120});
             return Level_Blast;
         case Wave::Cracker:
             Cracker(t, rng);
