@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "random.h"
 #include "assets/catalogue.h"
 #include "platform/media.h"
+#include "random.h"
 
 namespace assetgen {
 
