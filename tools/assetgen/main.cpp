@@ -1,12 +1,14 @@
 // zarvo_assetgen OUTPUT_DIR [--seed S]: paints every image and synthesises every wave of the
 // catalogue into OUTPUT_DIR, one file per item, the same bytes for the same seed.
 // zarvo_assetgen --sheets DIR [--seed S]: contact sheets of the four image lists instead.
+// zarvo_assetgen --icons DIR [--seed S]: the desktop icons in DIR/NxN/apps/zarvo.png.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "app_icon.h"
 #include "contact_sheet.h"
 #include "painters.h"
 #include "assets/asset_loader.h"
@@ -64,17 +66,22 @@ bool Write_Waves(const std::string& folder, uint32_t seed) {
 
 int main(int argc, char** argv) {
     const bool seeded = argc == 4 && std::strcmp(argv[2], "--seed") == 0;
-    const bool sheets = (argc == 3 || argc == 5) && std::strcmp(argv[1], "--sheets") == 0;
-    if (argc != 2 && !seeded && !sheets) {
+    const bool folder_mode = (argc == 3 || (argc == 5 && std::strcmp(argv[3], "--seed") == 0)) &&
+                             (std::strcmp(argv[1], "--sheets") == 0 ||
+                              std::strcmp(argv[1], "--icons") == 0);
+    if (argc != 2 && !seeded && !folder_mode) {
         std::fprintf(stderr,
                      "usage: zarvo_assetgen OUTPUT_DIR [--seed S]\n"
-                     "       zarvo_assetgen --sheets DIR [--seed S]\n");
+                     "       zarvo_assetgen --sheets DIR [--seed S]\n"
+                     "       zarvo_assetgen --icons DIR [--seed S]\n");
         return 2;
     }
-    if (argc >= 3 && std::strcmp(argv[1], "--sheets") == 0) {
+    if (folder_mode) {
         const uint32_t seed =
             argc == 5 ? static_cast<uint32_t>(std::strtoul(argv[4], nullptr, 10)) : Default_Seed;
         if (!Make_Folder(argv[2])) return 1;
+        if (std::strcmp(argv[1], "--icons") == 0)
+            return assetgen::Write_App_Icons(argv[2], seed) ? 0 : 1;
         return assetgen::Write_Contact_Sheets(argv[2], seed, 3) ? 0 : 1;
     }
     const std::string folder = argv[1];
