@@ -1,0 +1,89 @@
+# Installation and the Debian package: `cmake --install` lays out the program, its images and
+# sounds, the desktop entry, icons, AppStream metadata, manual page and documents; CPack builds
+# zarvo_<version>_amd64.deb from the same rules (scripts/package drives it).
+include(GNUInstallDirs)
+
+# Debian policy and the FHS keep games in <prefix>/games, which is on every player's PATH.
+set(ZARVO_INSTALL_GAMESDIR games CACHE STRING "Folder of the program, relative to the prefix")
+set(ZARVO_INSTALL_ASSETDIR ${CMAKE_INSTALL_DATADIR}/zarvo/assets)
+option(ZARVO_COMPRESS_DOCS "gzip the manual page and changelog, as Debian packages carry them" OFF)
+
+# The release this version is: shown in the manual page, changelog and AppStream metadata.
+set(ZARVO_RELEASE_DATE 2026-12-07)
+set(ZARVO_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 12:00:00 +0000")
+set(ZARVO_APPSTREAM_ID org.zarvo.Zarvo)
+
+# The program looks for its assets relative to its own folder, so a moved install still works.
+foreach(dir GAMESDIR ASSETDIR)
+  if(IS_ABSOLUTE "${ZARVO_INSTALL_${dir}}")
+    set(full_${dir} "${ZARVO_INSTALL_${dir}}")
+  else()
+    set(full_${dir} "${CMAKE_INSTALL_PREFIX}/${ZARVO_INSTALL_${dir}}")
+  endif()
+endforeach()
+file(RELATIVE_PATH ZARVO_ASSETS_FROM_PROGRAM "${full_GAMESDIR}" "${full_ASSETDIR}")
+configure_file(cmake/build_info.h.in ${CMAKE_BINARY_DIR}/generated/build_info.h @ONLY)
+target_include_directories(zarvo_core PUBLIC ${CMAKE_BINARY_DIR}/generated)
+
+# The desktop icons, drawn by the asset generator.
+set(ZARVO_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
+add_custom_command(
+  OUTPUT ${ZARVO_ICON_DIR}/.stamp
+  COMMAND zarvo_assetgen --icons ${ZARVO_ICON_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${ZARVO_ICON_DIR}/.stamp
+  DEPENDS zarvo_assetgen
+  COMMENT "Drawing the desktop icons")
+
+# Manual page, changelog and metadata carry the version and release date.
+set(pkg ${CMAKE_BINARY_DIR}/packaging)
+configure_file(packaging/zarvo.6.in ${pkg}/zarvo.6 @ONLY)
+configure_file(packaging/changelog.in ${pkg}/changelog @ONLY)
+configure_file(packaging/zarvo.metainfo.xml.in ${pkg}/${ZARVO_APPSTREAM_ID}.metainfo.xml @ONLY)
+set(ZARVO_MANUAL ${pkg}/zarvo.6)
+set(ZARVO_CHANGELOG ${pkg}/changelog)
+if(ZARVO_COMPRESS_DOCS)
+  find_program(GZIP gzip REQUIRED)
+  foreach(doc zarvo.6 changelog)
+    add_custom_command(
+      OUTPUT ${pkg}/${doc}.gz
+      COMMAND ${GZIP} -9n -c ${pkg}/${doc} > ${pkg}/${doc}.gz
+      DEPENDS ${pkg}/${doc})
+  endforeach()
+  set(ZARVO_MANUAL ${pkg}/zarvo.6.gz)
+  set(ZARVO_CHANGELOG ${pkg}/changelog.gz)
+endif()
+add_custom_target(zarvo_install_files ALL DEPENDS ${ZARVO_ICON_DIR}/.stamp ${ZARVO_MANUAL}
+                                                  ${ZARVO_CHANGELOG})
+
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+install(TARGETS zarvo RUNTIME DESTINATION ${ZARVO_INSTALL_GAMESDIR})
+install(DIRECTORY ${ZARVO_ASSET_DIR}/ DESTINATION ${ZARVO_INSTALL_ASSETDIR}
+        PATTERN .stamp EXCLUDE)
+install(DIRECTORY ${ZARVO_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor
+        PATTERN .stamp EXCLUDE)
+install(FILES packaging/zarvo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${pkg}/${ZARVO_APPSTREAM_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${ZARVO_MANUAL} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${ZARVO_CHANGELOG} packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The Debian package. Its dependencies are worked out by dpkg-shlibdeps from the program.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zarvo)
+set(CPACK_PACKAGE_VENDOR "Zarvo developers")
+set(CPACK_PACKAGE_CONTACT "Zarvo developers <dev@zarvo.local>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arcade game of claiming territory")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Steer a small figure around the edge of an arena of floor tiles and cut it along your trail; \
+the smaller part falls away. Ground enemies, flying pilots, edge monsters and fixed hazards \
+attack while you claim the arena over eight levels at each of three difficulties.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
