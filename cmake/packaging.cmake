@@ -12,6 +12,8 @@ option(ZARVO_COMPRESS_DOCS "gzip the manual page and changelog, as Debian packag
 set(ZARVO_RELEASE_DATE 2026-12-07)
 set(ZARVO_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 12:00:00 +0000")
 set(ZARVO_APPSTREAM_ID org.zarvo.Zarvo)
+set(ZARVO_MAINTAINER "Zarvo developers <zarvo@example.org>" CACHE STRING
+    "Maintainer of the Debian package and signer of its changelog")
 
 # The program looks for its assets relative to its own folder, so a moved install still works.
 foreach(dir GAMESDIR ASSETDIR)
@@ -72,12 +74,20 @@ install(FILES ${ZARVO_CHANGELOG} packaging/copyright DESTINATION ${CMAKE_INSTALL
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zarvo)
 set(CPACK_PACKAGE_VENDOR "Zarvo developers")
-set(CPACK_PACKAGE_CONTACT "Zarvo developers <dev@zarvo.local>")
+set(CPACK_PACKAGE_CONTACT "${ZARVO_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arcade game of claiming territory")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Steer a small figure around the edge of an arena of floor tiles and cut it along your trail; \
-the smaller part falls away. Ground enemies, flying pilots, edge monsters and fixed hazards \
-attack while you claim the arena over eight levels at each of three difficulties.")
+# Lines of at most 80 characters, as Debian's control files want them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Steer a small figure around the edge of an arena of floor tiles. Step off the"
+  "edge and it leaves a trail; reach the edge again and the arena is cut along"
+  "the trail: the smaller part falls away and every removed tile scores."
+  ""
+  "Ground enemies of seven kinds attack with shots, rockets, bomb chains,"
+  "thunder, lasers, stars and grabbing arms; flying pilots, monsters running"
+  "along the edge and fixed hazards add to the danger. Destroy them with star"
+  "shots or let them fall into a hole, or claim 80 percent of the arena, to"
+  "win a level. Eight levels are played at each of three difficulties, and"
+  "the best scores are kept.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
