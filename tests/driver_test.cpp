@@ -2,6 +2,10 @@
 // test, the frame clock, the sound mixer's voices, screenshots and the command line.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "build_info.h"
+#include "driver/asset_folder.h"
 #include "driver/frame.h"
 #include "driver/options.h"
 #include "platform/frame_clock.h"
@@ -329,6 +333,8 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     EXPECT_FALSE(o.Run.Seed);
     ASSERT_TRUE(Parse({"--help"}, o, error));
     EXPECT_TRUE(o.Help);
+    ASSERT_TRUE(Parse({"--version"}, o, error));
+    EXPECT_TRUE(o.Version);
 
     EXPECT_FALSE(Parse({"--scale", "5"}, o, error));
     EXPECT_FALSE(Parse({"--scale", "0"}, o, error));
@@ -342,8 +348,31 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     EXPECT_NE(error.find("--fullscreen"), std::string::npos);
     const std::string usage = Usage_Text();
     for (const char* name : {"--scale", "--record", "--dump", "--seed", "--assets", "--headless",
-                             "--frames", "--input", "--sound-log", "--shot", "--help"})
+                             "--frames", "--input", "--sound-log", "--shot", "--help", "--version"})
         EXPECT_NE(usage.find(name), std::string::npos) << name;
+}
+
+// Without --assets the game looks beside its program first (a build folder), then in the
+// install its own folder leads to, so an installed tree still works when moved as a whole.
+TEST(Command_Line, AssetFolderBesideTheProgramElseInItsInstall) {
+    namespace fs = std::filesystem;
+    const fs::path prefix = fs::temp_directory_path() / "zarvo_moved_install";
+    fs::remove_all(prefix);
+    const fs::path games = prefix / "games";
+    const fs::path beside = games / "assets";
+    const fs::path installed = (games / Installed_Assets_From_Program).lexically_normal();
+    fs::create_directories(games);
+    std::string folder, error;
+    EXPECT_FALSE(Find_Asset_Folder(games.string(), folder, error));
+    EXPECT_NE(error.find(beside.string()), std::string::npos) << error;
+    EXPECT_NE(error.find(installed.string()), std::string::npos) << error;
+    fs::create_directories(installed);
+    ASSERT_TRUE(Find_Asset_Folder(games.string(), folder, error));
+    EXPECT_EQ(folder, installed.string());
+    fs::create_directories(beside);
+    ASSERT_TRUE(Find_Asset_Folder(games.string(), folder, error));
+    EXPECT_EQ(folder, beside.string());
+    fs::remove_all(prefix);
 }
 
 }  // namespace

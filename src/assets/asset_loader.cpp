@@ -1,7 +1,5 @@
 #include "assets/asset_loader.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -101,20 +99,6 @@ bool Load_Assets(const std::string& folder, Assets& out, std::string& message) {
         if (!Load_Wave_Item(folder, i, out.Waves[static_cast<size_t>(i)], message)) return false;
     message.clear();
     return true;
-}
-
-std::string Asset_Folder_Beside_Executable(const char* argv0) {
-    char buffer[4096];
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    std::filesystem::path exe;
-    if (n > 0) {
-        exe = std::string(buffer, static_cast<size_t>(n));
-    } else if (argv0 && *argv0) {
-        std::error_code ec;
-        exe = std::filesystem::absolute(argv0, ec);
-    }
-    if (exe.empty()) return "assets";
-    return (exe.parent_path() / "assets").string();
 }
 
 }  // namespace zarvo

@@ -14,9 +14,6 @@ namespace zarvo {
 // message to one line naming the file and what is wrong.
 bool Load_Assets(const std::string& folder, Assets& out, std::string& message);
 
-// The asset folder beside the running executable.
-std::string Asset_Folder_Beside_Executable(const char* argv0);
-
 // The name of the wave list's sub-folder.
 inline constexpr const char* Wave_List_Name = "DXWaveList1";
 

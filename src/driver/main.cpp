@@ -4,9 +4,12 @@
 #include <string>
 
 #include "assets/asset_loader.h"
+#include "build_info.h"
+#include "driver/asset_folder.h"
 #include "driver/options.h"
 #include "driver/runner.h"
 #include "driver/sdl_game.h"
+#include "platform/program_folder.h"
 
 int main(int argc, char** argv) {
     using namespace zarvo;
@@ -20,8 +23,15 @@ int main(int argc, char** argv) {
         std::fputs(Usage_Text(), stdout);
         return 0;
     }
-    const std::string folder =
-        options.Assets_Dir.empty() ? Asset_Folder_Beside_Executable(argv[0]) : options.Assets_Dir;
+    if (options.Version) {
+        std::printf("zarvo %s\n", Version);
+        return 0;
+    }
+    std::string folder = options.Assets_Dir;
+    if (folder.empty() && !Find_Asset_Folder(Program_Folder(argv[0]), folder, error)) {
+        std::fprintf(stderr, "zarvo: %s\n", error.c_str());
+        return 1;
+    }
     Assets assets;
     if (!Load_Assets(folder, assets, error)) {
         std::fprintf(stderr, "zarvo: %s\n", error.c_str());

@@ -74,6 +74,8 @@ bool Parse_Options(int argc, const char* const* argv, Program_Options& o, std::s
         const std::string name = argv[i];
         if (name == "--help" || name == "-h") {
             o.Help = true;
+        } else if (name == "--version") {
+            o.Version = true;
         } else if (name == "--headless") {
             o.Headless = true;
         } else if (!Takes_Value(name)) {
@@ -86,7 +88,7 @@ bool Parse_Options(int argc, const char* const* argv, Program_Options& o, std::s
         }
     }
     o.Run.Seed = o.Seed;
-    return o.Help || Check_Mode(o, frames_given, error);
+    return o.Help || o.Version || Check_Mode(o, frames_given, error);
 }
 
 const char* Usage_Text() {
@@ -101,7 +103,7 @@ const char* Usage_Text() {
            "  --dump FILE        write the game state as JSON to FILE when the window closes\n"
            "  --seed S           seed the random generator with S instead of the clock\n"
            "  --assets DIR       load images and sounds from DIR (default: the assets folder\n"
-           "                     beside the program)\n"
+           "                     beside the program, else the installed one)\n"
            "\n"
            "Headless runner (no window, no sound device, as fast as it can):\n"
            "  --headless         run without a window; needs --frames\n"
@@ -117,6 +119,7 @@ const char* Usage_Text() {
            "  --assets DIR       as above\n"
            "\n"
            "  --help             this text\n"
+           "  --version          print the version and stop\n"
            "\n"
            "Exit codes: 0 done, 1 start-up or file failure, 2 bad command line or input script.\n";
 }

@@ -9,9 +9,10 @@ namespace zarvo {
 
 struct Program_Options {
     bool Help = false;
+    bool Version = false;  // --version: print "zarvo X.Y.Z" and stop
     bool Headless = false;
     int32_t Scale = 1;       // window size factor, 1..4
-    std::string Assets_Dir;  // empty: the folder beside the executable
+    std::string Assets_Dir;  // empty: found beside the program or in its install
     std::string Record;      // windowed game: the input script written while playing
     std::optional<uint32_t> Seed;
     Headless_Options Run;  // frames, input, dump, sound log, screenshot
