@@ -6,8 +6,7 @@
 
 namespace zarvo {
 
-bool Find_Asset_Folder(const std::string& program_folder, std::string& folder,
-                       std::string& error) {
+bool Find_Asset_Folder(const std::string& program_folder, std::string& folder, std::string& error) {
     namespace fs = std::filesystem;
     const fs::path base = program_folder.empty() ? fs::path(".") : fs::path(program_folder);
     const fs::path candidates[] = {base / "assets",

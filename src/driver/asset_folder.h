@@ -8,7 +8,6 @@ namespace zarvo {
 // archive) and the installed asset folder seen from the program's own folder (a relocatable
 // install: <prefix>/games/zarvo finds <prefix>/share/zarvo/assets). Answers the first that
 // exists; when none does, answers false with a message naming every folder tried.
-bool Find_Asset_Folder(const std::string& program_folder, std::string& folder,
-                       std::string& error);
+bool Find_Asset_Folder(const std::string& program_folder, std::string& folder, std::string& error);
 
 }  // namespace zarvo

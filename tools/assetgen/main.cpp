@@ -66,9 +66,9 @@ bool Write_Waves(const std::string& folder, uint32_t seed) {
 
 int main(int argc, char** argv) {
     const bool seeded = argc == 4 && std::strcmp(argv[2], "--seed") == 0;
-    const bool folder_mode = (argc == 3 || (argc == 5 && std::strcmp(argv[3], "--seed") == 0)) &&
-                             (std::strcmp(argv[1], "--sheets") == 0 ||
-                              std::strcmp(argv[1], "--icons") == 0);
+    const bool folder_mode =
+        (argc == 3 || (argc == 5 && std::strcmp(argv[3], "--seed") == 0)) &&
+        (std::strcmp(argv[1], "--sheets") == 0 || std::strcmp(argv[1], "--icons") == 0);
     if (argc != 2 && !seeded && !folder_mode) {
         std::fprintf(stderr,
                      "usage: zarvo_assetgen OUTPUT_DIR [--seed S]\n"
