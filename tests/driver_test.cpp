@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
 
 #include "build_info.h"
 #include "driver/asset_folder.h"
@@ -350,6 +353,21 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     for (const char* name : {"--scale", "--record", "--dump", "--seed", "--assets", "--headless",
                              "--frames", "--input", "--sound-log", "--shot", "--help", "--version"})
         EXPECT_NE(usage.find(name), std::string::npos) << name;
+}
+
+// The manual page keeps up with the command line: every option --help lists is described.
+TEST(Command_Line, ManualPageDescribesEveryOption) {
+    std::ifstream file(std::string(ZARVO_SOURCE_DIR) + "/packaging/zarvo.6.in");
+    std::string manual{std::istreambuf_iterator<char>(file), {}};
+    ASSERT_FALSE(manual.empty());
+    manual = std::regex_replace(manual, std::regex(R"(\\-)"), "-");
+    const std::string usage = Usage_Text();
+    const std::regex option("--[a-z][a-z-]*");
+    int options = 0;
+    for (auto it = std::sregex_iterator(usage.begin(), usage.end(), option);
+         it != std::sregex_iterator(); ++it, ++options)
+        EXPECT_NE(manual.find(it->str()), std::string::npos) << it->str();
+    EXPECT_GE(options, 12);
 }
 
 // Without --assets the game looks beside its program first (a build folder), then in the
