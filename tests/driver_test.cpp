@@ -1,6 +1,7 @@
 // The frame loop's modes and their precedence, start-up and finalisation, the level-complete
 // test, the frame clock, the sound mixer's voices, screenshots and the command line.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -374,7 +375,8 @@ TEST(Command_Line, ManualPageDescribesEveryOption) {
 // install its own folder leads to, so an installed tree still works when moved as a whole.
 TEST(Command_Line, AssetFolderBesideTheProgramElseInItsInstall) {
     namespace fs = std::filesystem;
-    const fs::path prefix = fs::temp_directory_path() / "zarvo_moved_install";
+    const fs::path prefix =
+        fs::temp_directory_path() / ("zarvo_moved_install_" + std::to_string(::getpid()));
     fs::remove_all(prefix);
     const fs::path games = prefix / "games";
     const fs::path beside = games / "assets";
