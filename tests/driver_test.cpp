@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <regex>
 
 #include "build_info.h"
 #include "driver/asset_folder.h"
@@ -359,15 +358,21 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
 // The manual page keeps up with the command line: every option --help lists is described.
 TEST(Command_Line, ManualPageDescribesEveryOption) {
     std::ifstream file(std::string(ZARVO_SOURCE_DIR) + "/packaging/zarvo.6.in");
-    std::string manual{std::istreambuf_iterator<char>(file), {}};
+    std::string manual;
+    for (char c; file.get(c);)
+        if (c != '\\') manual += c;  // roff writes a hyphen as \-
     ASSERT_FALSE(manual.empty());
-    manual = std::regex_replace(manual, std::regex(R"(\\-)"), "-");
     const std::string usage = Usage_Text();
-    const std::regex option("--[a-z][a-z-]*");
     int options = 0;
-    for (auto it = std::sregex_iterator(usage.begin(), usage.end(), option);
-         it != std::sregex_iterator(); ++it, ++options)
-        EXPECT_NE(manual.find(it->str()), std::string::npos) << it->str();
+    for (size_t at = usage.find("--"); at != std::string::npos; at = usage.find("--", at + 2)) {
+        size_t end = at + 2;
+        while (end < usage.size() &&
+               (std::islower(static_cast<unsigned char>(usage[end])) || usage[end] == '-'))
+            ++end;
+        const std::string option = usage.substr(at, end - at);
+        EXPECT_NE(manual.find(option), std::string::npos) << option;
+        ++options;
+    }
     EXPECT_GE(options, 12);
 }
 
