@@ -1,5 +1,6 @@
 // The catalogue, the generated asset folder, the bitmap and wave files and the loader.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -498,9 +499,11 @@ TEST(AssetLoader, KnowsTheFolderOfTheRunningProgram) {
 // Running the generator twice with one seed gives the same bytes; another seed another art.
 TEST(AssetGenerator, SameSeedSameBytes) {
     const fs::path generator = fs::path(ZARVO_BINARY).parent_path() / "zarvo_assetgen";
-    const fs::path a = fs::temp_directory_path() / "zarvo_gen_a";
-    const fs::path b = fs::temp_directory_path() / "zarvo_gen_b";
-    const fs::path c = fs::temp_directory_path() / "zarvo_gen_c";
+    // Folders of this process alone, so that runs side by side do not meet.
+    const std::string own = "zarvo_gen_" + std::to_string(::getpid()) + "_";
+    const fs::path a = fs::temp_directory_path() / (own + "a");
+    const fs::path b = fs::temp_directory_path() / (own + "b");
+    const fs::path c = fs::temp_directory_path() / (own + "c");
     for (const fs::path& dir : {a, b, c}) fs::remove_all(dir);
     ASSERT_EQ(std::system((generator.string() + " " + a.string() + " --seed 7").c_str()), 0);
     ASSERT_EQ(std::system((generator.string() + " " + b.string() + " --seed 7").c_str()), 0);
