@@ -59,11 +59,22 @@ TEST(Flames, CrawlTwoPixelsAFrameAndStepACellEveryEight) {
 TEST(Flames, BurnThePlayerAndDieOverHoles) {
     Flame_World h;
     Flame_Rec& fl = h.fly(1, 20, 12);
+    const int x = fl.Flame_X;
     h.park_player(20, 12);
     Flame_Mover(h.g);
     EXPECT_TRUE(h.w().player.Ego_Hit);
-    EXPECT_TRUE(fl.Flame_Burst);
-    EXPECT_EQ(fl.Flame_Col, 20);  // spent, it does not step on
+    EXPECT_TRUE(fl.Flame_Burst && !fl.Flame_On);
+    EXPECT_EQ(fl.Flame_Tick, 6);  // spent, its frame still counts and its due step is taken
+    EXPECT_TRUE(fl.Flame_Col == 21 && fl.Flame_Row == 13 && fl.Flame_X == x);
+    Flame_Mover(h.g);
+    EXPECT_EQ(fl.Flame_Tick, 6);
+
+    // A burnt flame whose step lands on the edge still settles there.
+    Flame_Rec& edge = h.fly(2, 19, 2);  // up-right onto (20, 1)
+    h.park_player(19, 2);
+    Flame_Mover(h.g);
+    EXPECT_TRUE(h.w().player.Ego_Hit && edge.Flame_Burst && edge.Flame_Block);
+    EXPECT_EQ(h.w().arena.Blocker_Grid(20, 1), Blocker_Mark);
 
     Flame_Rec& fallen = h.fly(2, 20, 12);
     h.w().arena.Floor_Grid.set(21, 11, 0);
@@ -112,17 +123,34 @@ TEST(Blocks, SettleOnTheEdgeAndGiveOneHundredElevenPointsWhenShot) {
     EXPECT_TRUE(fl.Flame_Block);
     EXPECT_TRUE(h.media.played(Wave::Cracker));
     EXPECT_EQ(h.w().arena.Blocker_Grid(20, 1), Blocker_Mark);
-    // A spent slot whose last cell is the block's is no target of its own.
+    // A spent slot whose last cell is the block's is hit as well, but the mark is the block's.
     Flame_Rec& spent = h.flame(3);
     spent = Flame_Rec{};
     spent.Flame_Col = 20, spent.Flame_Row = 1;
     h.w().arena.Shot_Grid.set(20, 1, Shot_Mark);
+    h.w().arena.Blocker_Grid.set(30, 1, Blocker_Mark);
+    h.flame(4).Flame_Col = 30, h.flame(4).Flame_Row = 1;  // a waiting flame, no block
+    h.w().arena.Shot_Grid.set(30, 1, Shot_Mark);
     Blaster_Blocker(h.g);
-    EXPECT_EQ(h.w().game.Score, 111);
+    EXPECT_EQ(h.w().game.Score, 3 * 111);
     EXPECT_FALSE(fl.Flame_Block);
-    EXPECT_TRUE(fl.Flame_Burst);
-    EXPECT_FALSE(spent.Flame_Burst);
+    EXPECT_TRUE(fl.Flame_Burst && spent.Flame_Burst && h.flame(4).Flame_Burst);
     EXPECT_EQ(h.w().arena.Blocker_Grid(20, 1), No_Code);
+    EXPECT_EQ(h.w().arena.Blocker_Grid(30, 1), Blocker_Mark);
+}
+
+TEST(Blocks, AShotAtTheBlasterBurstsItsWaitingFlamesButNoPlaceWithoutOne) {
+    Flame_World h;
+    h.frame();  // launched, waiting in the centre cell (11, 17)
+    ASSERT_TRUE(h.flame(1).Flame_On);
+    ASSERT_LT(h.flame(1).Flame_Tick, h.flame(1).Flame_Delay);
+    Flame_Rec& stray = h.w().hazards.Blaster[3].Flame[1];  // a place with no Blaster
+    stray.Flame_Col = 11, stray.Flame_Row = 17;
+    h.w().arena.Shot_Grid.set(11, 17, Shot_Mark);
+    Blaster_Blocker(h.g);
+    EXPECT_EQ(h.w().game.Score, 4 * 111);
+    for (int f = 1; f <= 4; ++f) EXPECT_TRUE(h.flame(f).Flame_Burst && !h.flame(f).Flame_On);
+    EXPECT_FALSE(stray.Flame_Burst);
 }
 
 TEST(Blocks, BurnOutFiftyFramesAfterTheirLifeOrFallWithTheirTile) {

@@ -11,10 +11,11 @@ constexpr int Block_Score = 111;
 // A block burns this many frames past its flame's life.
 constexpr int Block_Afterburn = 50;
 
-// A flame slot that stands on the board: a settled block or a flame in flight. Waiting
-// flames sit hidden in their Blaster, spent slots keep only their last cell.
-bool Can_Be_Shot(const Flame_Rec& fl) {
-    return fl.Flame_Block || (fl.Flame_On && fl.Flame_Tick >= fl.Flame_Delay);
+// A shot hits every flame slot of a place that holds or held a Blaster, whatever the slot is
+// doing: a waiting flame sits in the Blaster's centre cell, a spent one at its last cell. The
+// slots of a place that never held one have no cell in the arena.
+bool Place_Has_Flames(const Blaster_Rec& b) {
+    return b.Present || b.Exploding;
 }
 
 void Remove_Block(Game& g, Flame_Rec& fl) {
@@ -38,15 +39,17 @@ void Burn_Block(Game& g, Flame_Rec& fl) {
 }  // namespace
 
 void Blaster_Blocker(Game& g) {
-    for (int place = 1; place <= Hazard_Places; ++place)
+    for (int place = 1; place <= Hazard_Places; ++place) {
+        if (!Place_Has_Flames(g.w.hazards.Blaster[place])) continue;
         for (int f = 1; f <= Flames_Per_Place; ++f) {
             Flame_Rec& fl = g.w.hazards.Blaster[place].Flame[f];
-            if (Can_Be_Shot(fl) && g.w.arena.Shot_Grid(fl.Flame_Col, fl.Flame_Row) == Shot_Mark) {
+            if (g.w.arena.Shot_Grid(fl.Flame_Col, fl.Flame_Row) == Shot_Mark) {
                 g.w.game.Score += Block_Score;
                 Remove_Block(g, fl);
             }
             if (fl.Flame_Block) Burn_Block(g, fl);
         }
+    }
 }
 
 }  // namespace zarvo

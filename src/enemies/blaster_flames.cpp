@@ -139,10 +139,11 @@ void Crawl_Flame(Game& g, Blaster_Rec& b, Flame_Rec& fl) {
 
 void Move_Flame(Game& g, Blaster_Rec& b, Flame_Rec& fl) {
     const PlayerState& p = g.w.player;
+    // A flame that burns the player is spent, but its frame still counts: a cell step due
+    // now is still taken, and may light a fuse or settle a block.
     if (fl.Flame_Col == p.Ego_Col && fl.Flame_Row == p.Ego_Row) {
         Flame_Dies(fl);
         g.w.player.Ego_Hit = true;
-        return;  // a flame that has burnt the player is spent
     }
     ++fl.Flame_Tick;
     if (fl.Flame_Tick == fl.Flame_Delay) {
@@ -151,6 +152,7 @@ void Move_Flame(Game& g, Blaster_Rec& b, Flame_Rec& fl) {
     }
     if (fl.Flame_Tick < fl.Flame_Delay) return;
     if (fl.Flame_Step == Frames_Per_Cell && !Step_Flame_Cell(g, fl)) return;
+    if (!fl.Flame_On) return;
     Crawl_Flame(g, b, fl);
     // A relaunch of a sibling may have drawn a life already passed.
     if (fl.Flame_Tick >= fl.Flame_Life) Flame_Dies(fl);
