@@ -65,6 +65,8 @@ TEST(OrbiterStars, ADiagonalStarBouncesOffTheEdgeAndBurstsWhenTrapped) {
     Fly(c, 1);
     EXPECT_TRUE(trapped.Star_Burst);
     EXPECT_TRUE(trapped.Star_Col == 11 && trapped.Star_Row == 11);
+    EXPECT_EQ(trapped.Star_Dir, 6);  // the edge test of that frame still turned it
+    EXPECT_EQ(c.media.waves_of(Wave::Cracker), 5);
 }
 
 TEST(OrbiterStars, ABurstThrowsEightSparksForTwentyOneFrames) {
@@ -89,24 +91,26 @@ TEST(OrbiterStars, ABurstThrowsEightSparksForTwentyOneFrames) {
     EXPECT_EQ(t.media.count(Img2::Snake_Star), 0);
 }
 
-TEST(OrbiterStars, AReloadLetsRunningBurstsFinishAndKeepsEveryStarHomeUntilLaunched) {
+TEST(OrbiterStars, AReloadSendsStarsStillInPlayOutAtOnceAndKeepsTheOthersHome) {
     Weapon_World t;
-    Orbiter_Star& old = Launch(t, 8);
-    Orbiter_Star& other = t.weapons(2).Stars[2];
+    Orbiter_Star& bursting = Launch(t, 8);
+    Orbiter_Star& flying = t.weapons(2).Stars[2];
     Orbiter_Star_Launch(t.g, 2, 2);
     Fly(t, 10);
     Orbiter_Star_Burst(t.g, 2, 8);
     Fly(t, 5);
-    const int spark_x = old.Spark_X[3];
-    other.Star_Burst = false;  // as if still in flight
     Orbiter_Star_Reload(t.g, 2);
-    EXPECT_FALSE(other.Star_Flying);
-    Fly(t, 1);
-    EXPECT_EQ(old.Spark_X[3], spark_x + 2);  // the sparks fly on
-    Fly(t, 16);
-    EXPECT_FALSE(old.Star_Flying);
-    EXPECT_EQ(t.media.count(Img2::Snake_Star), 10 * 2 + 5);  // none after the reload
-    EXPECT_TRUE(old.Star_Col == 11 && old.Star_Row == 11 && old.Star_Dir == 6);
+    for (const Orbiter_Star* s : {&bursting, &flying}) {
+        EXPECT_TRUE(s->Star_Flying && !s->Star_Burst && s->Star_Burst_Tick == 0);
+        EXPECT_TRUE(s->Star_Col == 11 && s->Star_Row == 11);
+    }
+    EXPECT_EQ(bursting.Star_Dir, 6);
+    t.media.drawn.clear();
+    Fly(t, 4);
+    EXPECT_EQ(t.media.count(Img2::Snake_Star), 2 * 4);  // both fly again, nothing else
+    EXPECT_EQ(t.media.count(Img1::Ego_Fire_Up), 0);     // the old sparks are gone
+    EXPECT_TRUE(bursting.Star_Col == 10 && bursting.Star_Row == 10);
+    EXPECT_FALSE(t.weapons(2).Stars[1].Star_Flying);
 }
 
 TEST(OrbiterStars, HurtOnlyAPlayerOutCuttingNearby) {

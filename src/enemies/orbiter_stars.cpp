@@ -50,13 +50,11 @@ void Draw_Star(Game& g, const Orbiter_Star& s, int32_t size, int32_t spin) {
 }
 
 // At a cell boundary a straight star bursts before a hole; a diagonal one turns off the edge
-// piece it heads into. Answers true when the star does not move this frame.
+// piece it heads into. Answers true when the star does not move this frame. A star that has
+// bounced four times in a row bursts, but still turns or moves this once.
 bool Star_Boundary(Game& g, Orbiter_Star& s) {
     s.Star_Step = 0;
-    if (s.Star_Bounces == 4) {
-        s.Star_Burst = true;
-        return true;
-    }
+    if (s.Star_Bounces == 4) s.Star_Burst = true;
     if (Is_Straight(s.Star_Dir)) {
         const int col = s.Star_Col + Straight_Col(s.Star_Dir);
         const int row = s.Star_Row + Straight_Row(s.Star_Dir);
@@ -150,17 +148,15 @@ void Run_Star(Game& g, Enimy_Rec& e, int i) {
 
 }  // namespace
 
-// Every star goes back into the Orbiter and stays there until its launch. A star of the last
-// attack whose burst is still running finishes it: its sparks fly on where they were.
+// Every star goes back into the Orbiter. One that is still in play, flying or bursting, stays
+// in play and flies out again at once with the new size; the others wait for their launch.
 void Orbiter_Star_Reload(Game& g, int slot) {
     static constexpr int32_t Launch_Dir[9] = {0, 1, 5, 4, 7, 2, 8, 3, 6};
     Enimy_Rec& e = Enimy(g, slot);
     for (int i = 1; i <= Orbiter_Star_Count; ++i) {
         Orbiter_Star& s = e.Weapons.Stars[i];
-        const bool bursting = s.Star_Flying && s.Star_Burst;
-        s.Star_Flying = bursting;
-        s.Star_Burst = bursting;
-        if (!bursting) s.Star_Burst_Tick = 0;
+        s.Star_Burst = false;
+        s.Star_Burst_Tick = 0;
         s.Star_Bounces = 0;
         s.Star_Step = 0;
         s.Star_X = e.X - 10, s.Star_Y = e.Y - 10;
