@@ -166,15 +166,20 @@ TEST(Clipper, ShrapnelGrowsFliesDiagonallyAndBouncesOffTheEdge) {
     Weapon_World t;
     t.place(1, Enemy::Clipper, 20, 15);
     Shrap_Group& group = Loose_Group(t, 1, 10, 8, 5);  // up-right
+    t.player_at(10, 8);
     Clipper_Shrapnel(t.g, 1);
+    EXPECT_EQ(t.media.count(Img1::Circle_16_2), 0);  // the first volley has no piece yet
+    EXPECT_FALSE(t.hit());
     EXPECT_EQ(group.Piece[1].X, Cell_X(10) + 8);
     EXPECT_EQ(group.Piece[1].Y, Cell_Y(8) - 8);
     EXPECT_EQ(group.Piece[1].Col, 10);
     Clipper_Shrapnel(t.g, 1);
+    EXPECT_EQ(t.media.count(Img1::Circle_16_2), 0);
     EXPECT_EQ(group.Piece[1].Col, 11);
     EXPECT_EQ(group.Piece[1].Row, 7);
     EXPECT_EQ(group.Piece[2].Col, 10);
     EXPECT_EQ(t.weapons(1).Shrap_Len, 1);
+    t.player_at(0, 0);
     for (int n = 0; n < 10; ++n) Clipper_Shrapnel(t.g, 1);  // up to (16, 2)
     EXPECT_EQ(group.Piece[1].Row, 2);
     EXPECT_EQ(t.weapons(1).Shrap_Len, 6);
@@ -216,6 +221,23 @@ TEST(Clipper, ShrapnelBurstsOverAHoleIntoSparks) {
     EXPECT_FALSE(group.Shrap_Flying || group.Shrap_Burst || group.Shrap_Burst_Tick);
     // Two pieces, four sparks each, drawn on ticks 2..10.
     EXPECT_EQ(t.media.count(Img1::Circle_16_2), 2 * 4 * 9);
+}
+
+TEST(Clipper, TrappedShrapnelBurstsAfterFourBouncesYetTurnsOnceMore) {
+    Weapon_World t;
+    t.place(1, Enemy::Clipper, 20, 15);
+    Shrap_Group& group = Loose_Group(t, 1, 11, 11, 5);
+    Arena_Grid& edges = t.w().arena.Enimy_Edge_Grid;
+    edges.set(12, 10, Dir::Down);   // up-right turns up-left
+    edges.set(10, 10, Dir::Right);  // up-left turns down-left
+    edges.set(10, 12, Dir::Left);   // down-left turns up-left
+    for (int n = 0; n < 4; ++n) Clipper_Shrapnel(t.g, 1);
+    ASSERT_EQ(group.Shrap_Bounces, 4);
+    ASSERT_EQ(group.Shrap_Dir, 8);
+    Clipper_Shrapnel(t.g, 1);
+    EXPECT_TRUE(group.Shrap_Burst);
+    EXPECT_EQ(group.Shrap_Dir, 6);  // the edge test of that frame still ran
+    EXPECT_EQ(group.Shrap_Burst_Tick, 0);
 }
 
 TEST(Clipper, AGoneClippersArmsFreeTheirCellsOnce) {

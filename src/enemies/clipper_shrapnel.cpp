@@ -14,9 +14,10 @@ inline constexpr int32_t Burst_End_Tick = 11;
 constexpr int Spark_DX[4] = {-1, 1, -1, 1};
 constexpr int Spark_DY[4] = {-1, 1, 1, -1};
 
-// The head is always there, even before the snake has grown.
+// The snake is as long as it has grown: the first volley shows nothing until its head has
+// crossed a cell.
 int Piece_Count(const EnemyWeapons& wp) {
-    return wp.Shrap_Len > 1 ? wp.Shrap_Len : 1;
+    return wp.Shrap_Len < 0 ? 0 : wp.Shrap_Len > Shrap_Pieces ? Shrap_Pieces : wp.Shrap_Len;
 }
 
 void Test_Pieces(Game& g, Shrap_Group& group, int pieces) {
@@ -50,13 +51,11 @@ void Burst_Group(Game& g, Shrap_Group& group, int pieces) {
 }
 
 // At a cell boundary the head turns off the edge piece in the diagonal cell ahead; answers
-// true when the snake does not move this frame.
+// true when the snake does not move this frame. Four bounces in a row make it burst from the
+// next frame on, but this frame's turn or move still happens.
 bool Group_Boundary(Game& g, Shrap_Group& group) {
     group.Shrap_Step = 0;
-    if (group.Shrap_Bounces == 4) {
-        group.Shrap_Burst = true;
-        return true;
-    }
+    if (group.Shrap_Bounces == 4) group.Shrap_Burst = true;
     const Shrap_Piece& head = group.Piece[1];
     const int32_t code = g.w.arena.Enimy_Edge_Grid(head.Col + Diagonal::Step_Col(group.Shrap_Dir),
                                                    head.Row + Diagonal::Step_Row(group.Shrap_Dir));
