@@ -290,6 +290,22 @@ TEST_F(Pilots, ABombOverAHoleSendsItsFlamesStraightIntoTheirBurst) {
     EXPECT_TRUE(p.Active);
 }
 
+TEST_F(Pilots, AFlameBurstBurnsNineteenFramesTheLastOneAfterItsFlagsAreCleared) {
+    Pilot_Rec& p = pilot();
+    Pilot_Flame& flame = p.Flames[1];
+    flame.Flame_Ready = flame.Flame_Exploding = true;
+    flame.Flame_Col = 11, flame.Flame_Row = 11;
+    w.player.Ego_Col = 11, w.player.Ego_Row = 11;
+    int hit_frames = 0;
+    for (int i = 0; i < 25; ++i) {
+        w.player.Ego_Hit = false;
+        Pilot_Flame_Burst(g);
+        hit_frames += w.player.Ego_Hit ? 1 : 0;
+        if (i == 18) EXPECT_FALSE(flame.Flame_Ready || flame.Flame_Exploding || flame.Flame_Tick);
+    }
+    EXPECT_EQ(hit_frames, 19);
+}
+
 TEST_F(Pilots, ALevelWithPilotsEndsOnlyAfterTheLastExplosion) {
     w.game.Enimy_Count = 0;
     w.level.Pilot_Type[3] = 1, w.level.Pilot_Type[7] = 1;

@@ -128,9 +128,9 @@ void Burst_Flame(Game& g, Pilot_Flame& flame) {
     } else if (flame.Flame_Tick <= Flame_Burst_Ticks) {
         flame.Flame_Frame += 1;
     } else {
+        // The burst is over, but its last frame still shows and still burns this once.
         flame.Flame_Ready = flame.Flame_Flying = flame.Flame_Exploding = false;
         flame.Flame_Tick = 0;
-        return;
     }
     g.m.Draw_Image(Image_List::Ex, flame.Flame_Frame, flame.Flame_X, flame.Flame_Y);
     if (Is_Ego_Cell(g.w, flame.Flame_Col, flame.Flame_Row)) g.w.player.Ego_Hit = true;
