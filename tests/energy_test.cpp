@@ -150,6 +150,21 @@ TEST_F(Energy, ALostUnitFallsApartForTenFrames) {
     EXPECT_EQ(reserve[11].y, 487);
 }
 
+TEST_F(Energy, FragmentsOfUnitsLostAgainAndAgainStayBesideTheBar) {
+    t.w().level.Drain_Rate = 5;
+    t.s().Immortal_Code = true;
+    for (int frame = 0; frame < 300; ++frame) {
+        p().Ego_Hit = true;
+        p().Ego_Explose_On = false;
+        Show_Energy(g);
+    }
+    for (const int image : {Img1::Fire_Mini_Green, Img1::Way_Point})
+        for (const Draw_Call& d : media.of(Image_List::List_1, image)) {
+            ASSERT_TRUE(d.x >= 102 - 10 && d.x <= 378 + 10) << d.x;
+            ASSERT_TRUE(d.y >= 486 - 10 && d.y <= 487 + 10) << d.y;
+        }
+}
+
 TEST_F(Energy, ReadoutsOnThePanel) {
     t.s().Score = 1234;
     t.s().Fliese_Claimed = 5;

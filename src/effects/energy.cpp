@@ -31,10 +31,13 @@ void Draw_Held_Units(Game& g, const Energy_Unit* bar, int count, int image) {
         g.m.Draw_Image(Image_List::List_1, image, bar[1].X[1] + Unit_Spacing * k, bar[k + 1].Y[1]);
 }
 
+// A unit lost again while its last fragments still fly (the row refills under a long hit)
+// starts them anew from its resting place, or they would drift on across the panel.
 void Drop_Unit(Energy_Unit* bar, int index) {
     if (index < 1 || index > Energy_Units) return;
-    bar[index].Falling = true;
-    bar[index].Fall_Tick = 0;
+    Energy_Unit& u = bar[index];
+    Rest_Unit(u, u.X[1], u.Y[1]);
+    u.Falling = true;
 }
 
 // Repeats the "No" every 22 frames while the hit goes on.
