@@ -4,6 +4,7 @@
 #include "screens/buttons.h"
 #include "screens/entry_chars.h"
 #include "screens/cursor.h"
+#include "screens/score_file.h"
 
 namespace zarvo {
 
@@ -59,6 +60,18 @@ void Show_CodeWord_Cursor(Game& g) {
     if (tick >= 20 || tick < 0) tick = 0;
 }
 
+// A game that ends takes the score table and the option screen opened from its panel with it;
+// left open they would come back over the next game.
+void Close_Panel_Screens(Game& g) {
+    GameState& s = g.w.game;
+    if (s.Panel_Score_On) {
+        Close_Score(g);
+        g.w.screens.Score_Loaded = 0;
+        s.Panel_Score_On = false;
+    }
+    s.Panel_Option_On = false;
+}
+
 }  // namespace
 
 void Show_Well_Done(Game& g) {
@@ -76,6 +89,7 @@ void Show_Well_Done(Game& g) {
 void Show_Game_Over(Game& g) {
     GameState& s = g.w.game;
     if (g.w.screens.Game_Over_Tick == 0) {
+        Close_Panel_Screens(g);
         Set_Game_Over_Cursor_Rect(g);
         g.w.screens.Game_Over_Tick = 1;
     }
