@@ -129,8 +129,9 @@ TEST(Modes, GameFrameKeepsClicksAndKeysPending) {
     EXPECT_EQ(t.media.shown_frames, 1);
 }
 
-TEST(Modes, StartingFromTheTitleBuildsTheCurrentLevelWithDanger) {
+TEST(Modes, StartingFromTheTitleBuildsTheCurrentLevelWithDangerAndAFullStore) {
     Test_Game t(3, true);
+    t.w().effects.Energy_Count = 0, t.w().effects.Reserve_Count = 0;  // as a lost game leaves it
     t.key(13);
     t.run(1);
     if (t.s().Sponsor_On) GTEST_SKIP() << "the title screen does not start games yet";
@@ -139,6 +140,8 @@ TEST(Modes, StartingFromTheTitleBuildsTheCurrentLevelWithDanger) {
     ASSERT_FALSE(t.media.waves.empty());
     EXPECT_EQ(t.media.waves.back().Index, Wave::Danger);
     EXPECT_EQ(t.s().Back_Picture_Choice, 0);
+    EXPECT_EQ(t.w().effects.Energy_Count, 12);
+    EXPECT_EQ(t.w().effects.Reserve_Count, 12);
 }
 
 TEST(Level_Complete, LastEnemyOrEightyPercentAndPointerConfinedOnce) {

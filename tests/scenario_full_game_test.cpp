@@ -1,6 +1,7 @@
 // A whole game from the title to the stored score, with scripted input: the player clears
 // the first table, starts, cuts across the arena, finishes the level, loses the last life on
-// the next one, types a name and is back at the title with the entry in the file.
+// the next one under the score table opened from the panel, types a name and is back at the
+// title with the entry in the file, ready for a fresh game.
 #include <algorithm>
 
 #include "screens_support.h"
@@ -69,7 +70,11 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
     EXPECT_TRUE(Played(t.media, Wave::Reload));
     t.run_until_released();
 
-    // The last life: every frame something hits the figure until the energy is gone.
+    // The last life: the player looks at the score table from the panel, and every frame
+    // something hits the figure until the energy is gone.
+    t.click_at(481, 491);
+    t.run(1);
+    ASSERT_TRUE(s().Panel_Score_On);
     s().Lives = 1;
     for (int i = 0; i < 3000 && !s().Game_Over; ++i) {
         t.w().player.Ego_Hit = true;
@@ -79,8 +84,9 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
     const int32_t final_score = s().Score;
     ASSERT_GT(final_score, 0);
 
-    // Game over, then the name entry: the score beats the cleared table.
+    // Game over closes the table; then the name entry: the score beats the cleared table.
     t.run(3);
+    EXPECT_FALSE(s().Panel_Score_On);
     t.key(13);
     t.run(1);
     ASSERT_TRUE(s().Set_Score_New_On);
@@ -107,6 +113,15 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
     EXPECT_TRUE(Same_Span(cleared, file, Table_Begin(2), 496));
     t.run(30);
     EXPECT_TRUE(s().Sponsor_On);
+
+    // The next game starts with a full energy store and no table over it.
+    t.key(13);
+    t.run(1);
+    ASSERT_FALSE(s().Sponsor_On);
+    EXPECT_EQ(t.w().effects.Energy_Count, 12);
+    EXPECT_EQ(t.w().effects.Reserve_Count, 12);
+    t.run_until_released();
+    EXPECT_FALSE(s().Panel_Score_On || s().Game_Halted);
 }
 
 }  // namespace

@@ -126,6 +126,8 @@ void Title_Frame(Game& g, bool fresh_title) {
     s.Playing = false;
     Show_Sponsor(g);
     if (fresh_title && !s.Sponsor_On) {
+        // Every new game starts with a full energy store, also after a lost or won game.
+        Reset_Energy(g);
         s.Level -= 1;
         Set_Level(g);
         g.m.Play_Wave(Wave::Danger);
