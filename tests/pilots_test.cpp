@@ -301,7 +301,9 @@ TEST_F(Pilots, AFlameBurstBurnsNineteenFramesTheLastOneAfterItsFlagsAreCleared) 
         w.player.Ego_Hit = false;
         Pilot_Flame_Burst(g);
         hit_frames += w.player.Ego_Hit ? 1 : 0;
-        if (i == 18) EXPECT_FALSE(flame.Flame_Ready || flame.Flame_Exploding || flame.Flame_Tick);
+        if (i == 18) {
+            EXPECT_FALSE(flame.Flame_Ready || flame.Flame_Exploding || flame.Flame_Tick);
+        }
     }
     EXPECT_EQ(hit_frames, 19);
 }
