@@ -2,9 +2,13 @@
 
 namespace zarvo {
 
-std::string Dump_World(const World& w) {
+std::string Dump_World(const World& w, Json_Sources* sources) {
     Json_Writer j;
+    j.tell_sources(sources);
     Dump_Game_Flags(w, j);
+    Dump_Arena(w, j);
+    Dump_Player(w, j);
+    Dump_Effects(w, j);
     Dump_Enemies(w, j);
     Dump_Hazards(w, j);
     Dump_Pilots(w, j);
@@ -15,8 +19,8 @@ std::string Dump_World(const World& w) {
 namespace {
 
 template <int N>
-int Entry_Length(const Entry_Text<N>& e) {
-    return e.Length < 0 ? 0 : (e.Length > N ? N : e.Length);
+void Entry(Json_Writer& j, const char* name, const Entry_Text<N>& e) {
+    j.text(name, e.Letters, e.Length, N);
 }
 
 void Dump_Modes(const GameState& s, Json_Writer& j) {
@@ -36,28 +40,33 @@ void Dump_Modes(const GameState& s, Json_Writer& j) {
 }
 
 void Dump_Numbers(const GameState& s, Json_Writer& j) {
-    j.field("Score", int64_t{s.Score})
-        .field("Level", int64_t{s.Level})
-        .field("Difficulty", int64_t{s.Difficulty})
-        .field("Last_Level", int64_t{s.Last_Level})
-        .field("Last_Difficulty", int64_t{s.Last_Difficulty})
-        .field("Lives", int64_t{s.Lives})
-        .field("Enimy_Count", int64_t{s.Enimy_Count})
-        .field("Fliese_Claimed", int64_t{s.Fliese_Claimed})
-        .field("Fliese_Percent", int64_t{s.Fliese_Percent})
-        .field("Well_Done_Tick", int64_t{s.Well_Done_Tick})
-        .field("Back_Picture_Choice", int64_t{s.Back_Picture_Choice})
-        .field("Star_Fire_Count", int64_t{s.Star_Fire_Count})
+    j.field("Score", s.Score)
+        .field("Level", s.Level)
+        .field("Difficulty", s.Difficulty)
+        .field("Last_Level", s.Last_Level)
+        .field("Last_Difficulty", s.Last_Difficulty)
+        .field("Lives", s.Lives)
+        .field("Enimy_Count", s.Enimy_Count)
+        .field("Fliese_Claimed", s.Fliese_Claimed)
+        .field("Fliese_Percent", s.Fliese_Percent)
+        .field("Well_Done_Tick", s.Well_Done_Tick)
+        .field("Back_Picture_Choice", s.Back_Picture_Choice)
+        .field("Star_Fire_Count", s.Star_Fire_Count)
         .field("Star_Fire_Request", s.Star_Fire_Request)
         .field("Immortal_Code", s.Immortal_Code)
         .field("Fire_Code", s.Fire_Code)
-        .field("Form_Left", int64_t{s.Form_Left})
-        .field("Form_Top", int64_t{s.Form_Top});
+        .field("Form_Left", s.Form_Left)
+        .field("Form_Top", s.Form_Top)
+        .field("Back_Picture_Exists", s.Back_Picture_Exists)
+        .field("Back_Picture_Image", s.Back_Picture_Image)
+        .field("Back_Picture_X", s.Back_Picture_X)
+        .field("Back_Picture_Y", s.Back_Picture_Y)
+        .field("Back_Picture_Z", s.Back_Picture_Z);
 }
 
 void Dump_Input(const GameState& s, Json_Writer& j) {
-    j.field("Mouse_X", int64_t{s.Mouse_X})
-        .field("Mouse_Y", int64_t{s.Mouse_Y})
+    j.field("Mouse_X", s.Mouse_X)
+        .field("Mouse_Y", s.Mouse_Y)
         .field("Mouse_Clicked", s.Mouse_Clicked)
         .field("Key_Pressed", s.Key_Pressed)
         .field("Input_Up", s.Input_Up)
@@ -67,41 +76,39 @@ void Dump_Input(const GameState& s, Json_Writer& j) {
         .field("CodeWord_1_Typing", s.CodeWord_1_Typing)
         .field("CodeWord_2_Typing", s.CodeWord_2_Typing)
         .field("Name_Entry_On", s.Name_Entry_On)
-        .field("Name_Done", s.Name_Done)
-        .text("Player_Name", s.Player_Name.Letters, Entry_Length(s.Player_Name))
-        .text("CodeWord_1", s.CodeWord_1.Letters, Entry_Length(s.CodeWord_1))
-        .text("CodeWord_2", s.CodeWord_2.Letters, Entry_Length(s.CodeWord_2));
+        .field("Name_Done", s.Name_Done);
+    Entry(j, "Player_Name", s.Player_Name);
+    Entry(j, "CodeWord_1", s.CodeWord_1);
+    Entry(j, "CodeWord_2", s.CodeWord_2);
 }
 
 void Dump_Player_And_Level(const World& w, Json_Writer& j) {
     const PlayerState& p = w.player;
-    j.field("Ego_X", int64_t{p.Ego_X})
-        .field("Ego_Y", int64_t{p.Ego_Y})
-        .field("Ego_Col", int64_t{p.Ego_Col})
-        .field("Ego_Row", int64_t{p.Ego_Row})
-        .field("Ego_Dir", int64_t{p.Ego_Dir})
+    j.field("Ego_X", p.Ego_X)
+        .field("Ego_Y", p.Ego_Y)
+        .field("Ego_Col", p.Ego_Col)
+        .field("Ego_Row", p.Ego_Row)
+        .field("Ego_Dir", p.Ego_Dir)
         .field("Ego_Cutting", p.Ego_Cutting)
-        .field("Energy_Count", int64_t{w.effects.Energy_Count})
-        .field("Reserve_Count", int64_t{w.effects.Reserve_Count})
-        .field("Drain_Rate", int64_t{w.level.Drain_Rate})
+        .field("Energy_Count", w.effects.Energy_Count)
+        .field("Reserve_Count", w.effects.Reserve_Count)
+        .field("Drain_Rate", w.level.Drain_Rate)
         .array("Enimy_Type", w.level.Enimy_Type, 1, Roster_Slots)
-        .array("Pilot_Type", w.level.Pilot_Type, 1, Roster_Slots);
+        .array("Pilot_Type", w.level.Pilot_Type, 1, Roster_Slots)
+        .array("Weapon_Switch", w.level.Weapon_Switch, 0, Weapon_Switch_Count);
 }
 
 }  // namespace
 
-// Every shared scalar and flag of the frame loop, the player's place, the rosters and the
-// arena grids (rows of columns).
+// Every shared scalar and flag of the frame loop, the random generator, the player's place and
+// the level's rosters and switches.
 void Dump_Game_Flags(const World& w, Json_Writer& j) {
-    j.field("Frame_Count", int64_t{w.Frame_Count});
+    j.field("Frame_Count", w.Frame_Count);
     Dump_Modes(w.game, j);
     Dump_Numbers(w.game, j);
     Dump_Input(w.game, j);
     Dump_Player_And_Level(w, j);
-    j.grid("Floor_Grid", w.arena.Floor_Grid)
-        .grid("Edge_Grid", w.arena.Edge_Grid)
-        .grid("Way_Grid", w.arena.Way_Grid)
-        .grid("Occupy_Grid", w.arena.Occupy_Grid);
+    j.begin_object("rng").field("x", w.rng.x).end_object();
 }
 
 }  // namespace zarvo

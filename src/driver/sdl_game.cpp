@@ -163,14 +163,18 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
     }
     Windowed_Game game(media, recorder, seed);
     game.Run();
-    game.Finish();
+    // The state the last frame left, before the window goes: what a replay of the recording
+    // reaches.
+    bool dumped = true;
     if (!o.Run.Dump.empty()) {
         std::ofstream dump(o.Run.Dump, std::ios::binary);
         dump << Dump_World(game.world());
-        if (!dump) {
-            std::fprintf(stderr, "zarvo: cannot write dump %s\n", o.Run.Dump.c_str());
-            return 1;
-        }
+        dumped = static_cast<bool>(dump);
+    }
+    game.Finish();
+    if (!dumped) {
+        std::fprintf(stderr, "zarvo: cannot write dump %s\n", o.Run.Dump.c_str());
+        return 1;
     }
     return 0;
 }

@@ -85,7 +85,8 @@ void Release_Shrapnel(Game& g, int slot) {
         group.Shrap_Step = 0;
         group.Shrap_Bounces = 0;
         group.Shrap_Dir = Group_Dir[k];
-        for (auto& piece : group.Piece) {
+        for (int n = 1; n <= Shrap_Pieces; ++n) {
+            Shrap_Piece& piece = group.Piece[n];
             piece.X = e.X + 16, piece.Y = e.Y + 16;
             piece.Col = e.Col + 1, piece.Row = e.Row + 1;
         }

@@ -1,5 +1,7 @@
 #include "platform/json_writer.h"
 
+#include <charconv>
+
 namespace zarvo {
 
 void Json_Writer::key(const char* name) {
@@ -12,15 +14,36 @@ void Json_Writer::key(const char* name) {
     }
 }
 
+void Json_Writer::number(int64_t value) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out_.append(digits, end);
+}
+
 Json_Writer& Json_Writer::field(const char* name, int64_t value) {
     key(name);
-    out_ += std::to_string(value);
+    number(value);
     return *this;
 }
 
-Json_Writer& Json_Writer::field(const char* name, bool value) {
+Json_Writer& Json_Writer::field(const char* name, const int32_t& value) {
+    key(name);
+    number(value);
+    note(name, &value, sizeof value);
+    return *this;
+}
+
+Json_Writer& Json_Writer::field(const char* name, const uint32_t& value) {
+    key(name);
+    number(value);
+    note(name, &value, sizeof value);
+    return *this;
+}
+
+Json_Writer& Json_Writer::field(const char* name, const bool& value) {
     key(name);
     out_ += value ? "true" : "false";
+    note(name, &value, sizeof value);
     return *this;
 }
 
@@ -45,14 +68,24 @@ Json_Writer& Json_Writer::text(const char* name, const char* letters, int length
     return *this;
 }
 
+Json_Writer& Json_Writer::text(const char* name, const char* letters, const int32_t& length,
+                               int limit) {
+    const int shown = length < 0 ? 0 : length > limit ? limit : length;
+    text(name, letters, shown);
+    note(name, &length, sizeof length);
+    note(name, letters, static_cast<std::size_t>(shown));
+    return *this;
+}
+
 Json_Writer& Json_Writer::array(const char* name, const int32_t* values, int first, int count) {
     key(name);
     out_ += '[';
     for (int i = 0; i < count; ++i) {
         if (i) out_ += ',';
-        out_ += std::to_string(values[first + i]);
+        number(values[first + i]);
     }
     out_ += ']';
+    note(name, values + first, sizeof(int32_t) * static_cast<std::size_t>(count));
     return *this;
 }
 
@@ -64,6 +97,19 @@ Json_Writer& Json_Writer::array(const char* name, const bool* values, int first,
         out_ += values[first + i] ? "true" : "false";
     }
     out_ += ']';
+    note(name, values + first, sizeof(bool) * static_cast<std::size_t>(count));
+    return *this;
+}
+
+Json_Writer& Json_Writer::array(const char* name, const uint8_t* values, int first, int count) {
+    key(name);
+    out_ += '[';
+    for (int i = 0; i < count; ++i) {
+        if (i) out_ += ',';
+        number(values[first + i]);
+    }
+    out_ += ']';
+    note(name, values + first, static_cast<std::size_t>(count));
     return *this;
 }
 

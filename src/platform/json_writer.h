@@ -1,20 +1,36 @@
 #pragma once
 // A small JSON writer: named numbers, flags, texts, arrays, grids and nested objects, written in
 // the order they are given.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace zarvo {
 
+// Told where in memory every value a writer writes was read from, so that a test can prove a
+// dump leaves nothing out.
+class Json_Sources {
+  public:
+    virtual ~Json_Sources() = default;
+    virtual void value_from(const char* name, const void* at, std::size_t size) = 0;
+};
+
 class Json_Writer {
   public:
+    // A number worked out on the spot.
     Json_Writer& field(const char* name, int64_t value);
-    Json_Writer& field(const char* name, bool value);
+    // A number or flag read from memory.
+    Json_Writer& field(const char* name, const int32_t& value);
+    Json_Writer& field(const char* name, const uint32_t& value);
+    Json_Writer& field(const char* name, const bool& value);
     // A text of `length` characters; quotes, backslashes and control characters are escaped.
     Json_Writer& text(const char* name, const char* letters, int length);
+    // A length-counted text of at most `limit` letters: the first `length` of them.
+    Json_Writer& text(const char* name, const char* letters, const int32_t& length, int limit);
     // An array of count values taken from values[first .. first+count-1].
     Json_Writer& array(const char* name, const int32_t* values, int first, int count);
     Json_Writer& array(const char* name, const bool* values, int first, int count);
+    Json_Writer& array(const char* name, const uint8_t* values, int first, int count);
     // A grid as an array of rows, first row first.
     template <typename G>
     Json_Writer& grid(const char* name, const G& grid) {
@@ -24,7 +40,9 @@ class Json_Writer {
             out_ += r == G::Row_Min ? "[" : ",[";
             for (int c = G::Col_Min; c <= G::Col_Max; ++c) {
                 if (c != G::Col_Min) out_ += ',';
-                out_ += std::to_string(grid(c, r));
+                const int32_t& cell = grid.cell[c - G::Col_Min][r - G::Row_Min];
+                number(cell);
+                note(name, &cell, sizeof cell);
             }
             out_ += ']';
         }
@@ -37,12 +55,20 @@ class Json_Writer {
     Json_Writer& begin_array(const char* name);
     Json_Writer& end_array();
 
+    // From now on every value's source is told to sources (nullptr: to nobody).
+    void tell_sources(Json_Sources* sources) { sources_ = sources; }
+
     std::string text() const { return out_ + "}\n"; }
 
   private:
     void key(const char* name);
+    void number(int64_t value);
+    void note(const char* name, const void* at, std::size_t size) {
+        if (sources_) sources_->value_from(name, at, size);
+    }
     std::string out_ = "{";
     bool first_ = true;
+    Json_Sources* sources_ = nullptr;
 };
 
 }  // namespace zarvo

@@ -9,6 +9,22 @@ void Dump_Score_Tables(const ScreenState& c, Json_Writer& j) {
     int32_t lengths[Score_Records + 1] = {};
     for (int i = 1; i <= Score_Records; ++i) lengths[i] = c.Score_Name[i].Length;
     j.array("Score_Name_Lengths", lengths, 1, Score_Records);
+    j.begin_array("Score_Name");
+    for (int i = 1; i <= Score_Records; ++i)
+        j.text(nullptr, c.Score_Name[i].Letters, c.Score_Name[i].Length, Score_Name_Limit);
+    j.end_array();
+}
+
+// The burst of eight stars that answers a click.
+void Dump_Panel(const PanelState& p, Json_Writer& j) {
+    j.begin_object("panel")
+        .field("Message_Explose_On", p.Message_Explose_On)
+        .field("Message_Explose_Tick", p.Message_Explose_Tick)
+        .field("Message_Explose_X", p.Message_Explose_X)
+        .field("Message_Explose_Y", p.Message_Explose_Y)
+        .array("Message_Explose_Star_X", p.Message_Explose_Star_X, 1, Message_Explose_Stars)
+        .array("Message_Explose_Star_Y", p.Message_Explose_Star_Y, 1, Message_Explose_Stars)
+        .end_object();
 }
 
 }  // namespace
@@ -16,22 +32,23 @@ void Dump_Score_Tables(const ScreenState& c, Json_Writer& j) {
 void Dump_Screens(const World& w, Json_Writer& j) {
     const ScreenState& c = w.screens;
     j.begin_object("screens");
-    j.field("Sponsor_Tick", int64_t{c.Sponsor_Tick});
-    j.field("Score_Loaded", int64_t{c.Score_Loaded});
-    j.field("Game_Over_Tick", int64_t{c.Game_Over_Tick});
-    j.field("CodeWord_Tick", int64_t{c.CodeWord_Tick});
+    j.field("Sponsor_Tick", c.Sponsor_Tick);
+    j.field("Score_Loaded", c.Score_Loaded);
+    j.field("Game_Over_Tick", c.Game_Over_Tick);
+    j.field("CodeWord_Tick", c.CodeWord_Tick);
     j.field("Score_File_Open", c.Score_File_Open);
     j.field("Drive_Error", c.Drive_Error);
-    j.field("Score_Difficulty", int64_t{c.Score_Difficulty});
-    j.field("Score_Tick", int64_t{c.Score_Tick});
-    j.field("Set_Score_Loaded", int64_t{c.Set_Score_Loaded});
+    j.field("Score_Difficulty", c.Score_Difficulty);
+    j.field("Score_Tick", c.Score_Tick);
+    j.field("Set_Score_Loaded", c.Set_Score_Loaded);
     j.field("Name_Qualifies", c.Name_Qualifies);
-    j.field("Name_Rank", int64_t{c.Name_Rank});
+    j.field("Name_Rank", c.Name_Rank);
     j.field("Name_Entry_On", w.game.Name_Entry_On);
     j.field("Name_Done", w.game.Name_Done);
-    j.field("Player_Name_Length", int64_t{w.game.Player_Name.Length});
+    j.field("Player_Name_Length", w.game.Player_Name.Length);
     Dump_Score_Tables(c, j);
     j.end_object();
+    Dump_Panel(w.panel, j);
 }
 
 }  // namespace zarvo

@@ -5,13 +5,21 @@
 
 namespace zarvo {
 
-// A length-counted text of at most N upper-case letters.
+// A length-counted text of at most N upper-case letters. The text is its first Length letters;
+// whatever stands in the table beyond them is no part of it.
 template <int N>
 struct Entry_Text {
     static constexpr int Limit = N;
     int32_t Length = 0;
     char Letters[N] = {};
-    bool operator==(const Entry_Text&) const = default;
+
+    int shown() const { return Length < 0 ? 0 : Length > N ? N : Length; }
+    bool operator==(const Entry_Text& o) const {
+        if (Length != o.Length) return false;
+        for (int i = 0; i < shown(); ++i)
+            if (Letters[i] != o.Letters[i]) return false;
+        return true;
+    }
 };
 
 struct GameState {

@@ -1,0 +1,67 @@
+// The player's part of the state dump: the figure's step, its saved place and its sequences
+// (its place and cut stand at the top of the dump), and the star-shot tables.
+#include "player/player_dump.h"
+
+namespace zarvo {
+
+namespace {
+
+void Dump_Figure(const PlayerState& p, Json_Writer& j) {
+    j.begin_object("player")
+        .field("Ego_Step", p.Ego_Step)
+        .field("Ego_Step_Dir", p.Ego_Step_Dir)
+        .field("Ego_Save_X", p.Ego_Save_X)
+        .field("Ego_Save_Y", p.Ego_Save_Y)
+        .field("Ego_Save_Col", p.Ego_Save_Col)
+        .field("Ego_Save_Row", p.Ego_Save_Row)
+        .field("Bump_Flag", p.Bump_Flag)
+        .field("Ego_Anim", p.Ego_Anim)
+        .field("Ego_Hit", p.Ego_Hit)
+        .field("Ego_Implose_On", p.Ego_Implose_On)
+        .field("Ego_Implose_Tick", p.Ego_Implose_Tick)
+        .field("Ego_Explose_On", p.Ego_Explose_On)
+        .field("Ego_Explose_Tick", p.Ego_Explose_Tick)
+        .field("Cross_X", p.Cross_X)
+        .field("Cross_Y", p.Cross_Y)
+        .field("Cross_X_Up", p.Cross_X_Up)
+        .field("Cross_Y_Up", p.Cross_Y_Up)
+        .field("Ego_Seq_Width", p.Ego_Seq_Width)
+        .field("Ego_Seq_Height", p.Ego_Seq_Height)
+        .field("Ego_Seq_Angle", p.Ego_Seq_Angle)
+        .end_object();
+}
+
+// A table [d][slot] as four rows (directions 1..4) of the 24 volley slots.
+template <typename T>
+void Shot_Table(Json_Writer& j, const char* name, const T (&table)[5][Volley_Slots + 1]) {
+    j.begin_array(name);
+    for (int d = 1; d <= 4; ++d) j.array(nullptr, table[d], 1, Volley_Slots);
+    j.end_array();
+}
+
+void Dump_Shots(const ShotState& t, Json_Writer& j) {
+    j.begin_object("shots")
+        .field("Star_Angle", t.Star_Angle)
+        .array("Volley_Used", t.Volley_Used, 1, Volley_Slots);
+    Shot_Table(j, "Shot_Active", t.Shot_Active);
+    Shot_Table(j, "Shot_Dir", t.Shot_Dir);
+    Shot_Table(j, "Shot_X", t.Shot_X);
+    Shot_Table(j, "Shot_Y", t.Shot_Y);
+    Shot_Table(j, "Shot_Col", t.Shot_Col);
+    Shot_Table(j, "Shot_Row", t.Shot_Row);
+    Shot_Table(j, "Shot_Exploding", t.Shot_Exploding);
+    Shot_Table(j, "Shot_Ex_Tick", t.Shot_Ex_Tick);
+    Shot_Table(j, "Shot_Ex_X", t.Shot_Ex_X);
+    Shot_Table(j, "Shot_Ex_Y", t.Shot_Ex_Y);
+    Shot_Table(j, "Shot_Ex_Frame", t.Shot_Ex_Frame);
+    j.end_object();
+}
+
+}  // namespace
+
+void Dump_Player(const World& w, Json_Writer& j) {
+    Dump_Figure(w.player, j);
+    Dump_Shots(w.shots, j);
+}
+
+}  // namespace zarvo
