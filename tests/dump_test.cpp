@@ -1,6 +1,8 @@
 // The state dump holds every field of the World. The dump tells which bytes it read each value
 // from; every byte it did not read must be padding: flipping it leaves the World equal to
 // itself. A field added to the World and forgotten in the dump fails here.
+#include "driver/dump.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "arena/level.h"
-#include "driver/dump.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {
@@ -93,8 +94,8 @@ void For_Unused_Entries(const World& w, F&& unused) {
 // The same field of another World.
 template <typename T>
 const T& Same_Field(const World& other, const World& w, const T& field) {
-    const auto offset = reinterpret_cast<const unsigned char*>(&field) -
-                        reinterpret_cast<const unsigned char*>(&w);
+    const auto offset =
+        reinterpret_cast<const unsigned char*>(&field) - reinterpret_cast<const unsigned char*>(&w);
     return *reinterpret_cast<const T*>(reinterpret_cast<const unsigned char*>(&other) + offset);
 }
 
@@ -135,8 +136,9 @@ TEST(Dump, HoldsEveryFieldOfTheWorld) {
     World_Coverage read(w);
     const auto fresh = std::make_unique<World>();
     For_Unused_Entries(w, [&](const auto& entry) {
-        EXPECT_TRUE(Equal(entry, Same_Field(*fresh, w, entry))) << "an entry 0 was used at byte "
-                                                             << (reinterpret_cast<const unsigned char*>(&entry) - read.base);
+        EXPECT_TRUE(Equal(entry, Same_Field(*fresh, w, entry)))
+            << "an entry 0 was used at byte "
+            << (reinterpret_cast<const unsigned char*>(&entry) - read.base);
         read.value_from("(entry 0)", &entry, sizeof entry);
     });
     Dump_World(w, &read);

@@ -7,8 +7,8 @@
 #include "effects/effect_dump.h"
 #include "enemies/enemy_dump.h"
 #include "pilots/pilot_dump.h"
-#include "player/player_dump.h"
 #include "platform/json_writer.h"
+#include "player/player_dump.h"
 #include "screens/screen_dump.h"
 #include "state/world.h"
 

@@ -2,8 +2,8 @@
 
 #include "arena/level.h"
 #include "screens/buttons.h"
-#include "screens/entry_chars.h"
 #include "screens/cursor.h"
+#include "screens/entry_chars.h"
 #include "screens/score_file.h"
 
 namespace zarvo {
