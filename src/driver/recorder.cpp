@@ -1,8 +1,12 @@
 #include "driver/recorder.h"
 
+#include <cstdio>
+
 namespace zarvo {
 
 bool Recorder::Open(const std::string& path, uint32_t seed, Screen_Size screen) {
+    path_ = path;
+    failed_ = false;
     file_.open(path, std::ios::trunc);
     if (!file_) return false;
     file_ << "# zarvo input recording\nseed " << seed << "\nscreen " << screen.Width << ' '
@@ -11,10 +15,18 @@ bool Recorder::Open(const std::string& path, uint32_t seed, Screen_Size screen) 
     return static_cast<bool>(file_);
 }
 
+// The first failed line is reported at once; the game goes on without the recording.
+void Recorder::Check() {
+    if (file_ || failed_) return;
+    failed_ = true;
+    std::fprintf(stderr, "zarvo: cannot write the recording %s\n", path_.c_str());
+}
+
 void Recorder::Write(const Script_Event& e) {
-    if (!file_.is_open()) return;
+    if (!file_.is_open() || failed_) return;
     file_ << Format_Event(e) << '\n';
     file_.flush();
+    Check();
 }
 
 void Recorder::Held(int32_t frame, const Input_States& now) {
@@ -23,6 +35,13 @@ void Recorder::Held(int32_t frame, const Input_States& now) {
     for (int d = 0; d < 4; ++d)
         if (was[d] != is[d]) Write({frame, is[d] ? Event_Kind::Hold : Event_Kind::Release, d, 0});
     last_ = now;
+}
+
+bool Recorder::Close() {
+    if (!file_.is_open()) return !failed_;
+    file_.close();
+    Check();
+    return !failed_;
 }
 
 }  // namespace zarvo

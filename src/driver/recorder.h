@@ -1,6 +1,8 @@
 #pragma once
-// Records a windowed game as an input script: the seed, then every event with the frame it
-// was delivered before, so that the headless runner replays the game frame for frame.
+// Records a game as an input script: the seed, then every event with the frame it was
+// delivered before, so that the headless runner replays the game frame for frame.
+// Every line is flushed and checked as it is written: a recording that cannot be written
+// whole says so once, on the error stream, and Close answers false.
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -22,11 +24,19 @@ class Recorder {
     void Click(int32_t frame) { Write({frame, Event_Kind::Click, 0, 0}); }
     // The direction states polled for `frame`: writes a hold or release for each change.
     void Held(int32_t frame, const Input_States& now);
+    // Any event as it was delivered.
+    void Write(const Script_Event& e);
+
+    // Closes the file; answers false when any line or the close itself failed.
+    bool Close();
+    bool Failed() const { return failed_; }
 
   private:
-    void Write(const Script_Event& e);
+    void Check();
     std::ofstream file_;
+    std::string path_;
     Input_States last_;
+    bool failed_ = false;
 };
 
 }  // namespace zarvo

@@ -1,13 +1,12 @@
 #include "driver/runner.h"
 
 #include <chrono>
-#include <fstream>
 #include <ostream>
-#include <sstream>
 
 #include "driver/dump.h"
 #include "driver/frame.h"
 #include "driver/input.h"
+#include "platform/binary_file.h"
 #include "platform/bmp_writer.h"
 
 namespace zarvo {
@@ -34,26 +33,11 @@ void Set_Held(Input_States& held, int32_t dir, bool down) {
     }
 }
 
-bool Read_File(const std::string& path, std::string& text) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::ostringstream buffer;
-    buffer << file.rdbuf();
-    text = buffer.str();
-    return true;
-}
-
-bool Write_File(const std::string& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-    return static_cast<bool>(file);
-}
-
 bool Load_Script(const Headless_Options& o, Script& script, std::ostream& err, int& code) {
     if (o.Input.empty()) return true;
     std::string text, problem;
-    if (!Read_File(o.Input, text)) {
-        err << "zarvo: cannot read input script " << o.Input << "\n";
+    if (!Read_Whole_File(o.Input, text, &problem)) {
+        err << "zarvo: input script " << o.Input << " " << problem << "\n";
         code = 1;
         return false;
     }
@@ -65,16 +49,18 @@ bool Load_Script(const Headless_Options& o, Script& script, std::ostream& err, i
     return true;
 }
 
+bool Write_Output(const char* what, const std::string& path, const std::string& text,
+                  std::ostream& err) {
+    std::string why;
+    if (path.empty() || Write_Whole_File(path, text, &why)) return true;
+    err << "zarvo: cannot write " << what << " " << path << ": " << why << "\n";
+    return false;
+}
+
 bool Write_Outputs(const Headless_Options& o, Headless_Runner& run, std::ostream& err) {
-    bool ok = true;
-    if (!o.Dump.empty() && !Write_File(o.Dump, Dump_World(run.world()))) {
-        err << "zarvo: cannot write dump " << o.Dump << "\n";
-        ok = false;
-    }
-    if (!o.Sound_Log.empty() && !Write_File(o.Sound_Log, run.Sound_Log())) {
-        err << "zarvo: cannot write sound log " << o.Sound_Log << "\n";
-        ok = false;
-    }
+    bool ok = Write_Output("dump", o.Dump, o.Dump.empty() ? "" : Dump_World(run.world()), err);
+    ok = Write_Output("sound log", o.Sound_Log, o.Sound_Log.empty() ? "" : run.Sound_Log(), err) &&
+         ok;
     if (!o.Shot.empty() && !Write_Bmp(run.media().Back_Buffer(), o.Shot)) {
         err << "zarvo: cannot write screenshot " << o.Shot << "\n";
         ok = false;

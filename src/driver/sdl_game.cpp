@@ -1,13 +1,13 @@
 #include "driver/sdl_game.h"
 
 #include <cstdio>
-#include <fstream>
 #include <memory>
 
 #include "driver/dump.h"
 #include "driver/frame.h"
 #include "driver/input.h"
 #include "driver/recorder.h"
+#include "platform/binary_file.h"
 #include "platform/frame_clock.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_media.h"
@@ -165,18 +165,15 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
     game.Run();
     // The state the last frame left, before the window goes: what a replay of the recording
     // reaches.
-    bool dumped = true;
-    if (!o.Run.Dump.empty()) {
-        std::ofstream dump(o.Run.Dump, std::ios::binary);
-        dump << Dump_World(game.world());
-        dumped = static_cast<bool>(dump);
-    }
+    std::string why;
+    const bool dumped =
+        o.Run.Dump.empty() || Write_Whole_File(o.Run.Dump, Dump_World(game.world()), &why);
     game.Finish();
     if (!dumped) {
-        std::fprintf(stderr, "zarvo: cannot write dump %s\n", o.Run.Dump.c_str());
+        std::fprintf(stderr, "zarvo: cannot write dump %s: %s\n", o.Run.Dump.c_str(), why.c_str());
         return 1;
     }
-    return 0;
+    return recorder.Close() ? 0 : 1;
 }
 
 }  // namespace zarvo

@@ -1,28 +1,85 @@
 #include "platform/binary_file.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace zarvo {
 
-bool Read_Whole_File(const std::string& path, std::vector<uint8_t>& bytes) {
+namespace {
+
+void Tell(std::string* why, const char* reason) {
+    if (why) *why = reason;
+}
+
+// Reads everything the stream gives, in pieces, up to the limit.
+template <typename Buffer>
+bool Read_Stream(std::FILE* f, Buffer& out, std::string* why) {
+    char piece[1 << 14];
+    size_t got;
+    while ((got = std::fread(piece, 1, sizeof piece, f)) > 0) {
+        if (out.size() + got > Read_Limit) return Tell(why, "is too large to read"), false;
+        out.insert(out.end(), piece, piece + got);
+    }
+    if (std::ferror(f)) return Tell(why, "cannot be read"), false;
+    return true;
+}
+
+template <typename Buffer>
+bool Read_Into(const std::string& path, Buffer& out, std::string* why) {
+    out.clear();
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    bool ok = std::fseek(f, 0, SEEK_END) == 0;
-    long size = ok ? std::ftell(f) : -1;
-    ok = ok && size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
-    if (ok) {
-        bytes.resize(static_cast<size_t>(size));
-        ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    if (!f) return Tell(why, "cannot be read"), false;
+    struct stat info;
+    bool ok = ::fstat(fileno(f), &info) == 0;
+    if (!ok) {
+        Tell(why, "cannot be read");
+    } else if (S_ISDIR(info.st_mode)) {
+        ok = false;
+        Tell(why, "is a folder, not a file");
+    } else if (S_ISREG(info.st_mode) && static_cast<uint64_t>(info.st_size) > Read_Limit) {
+        ok = false;
+        Tell(why, "is too large to read");
+    } else {
+        if (S_ISREG(info.st_mode)) out.reserve(static_cast<size_t>(info.st_size));
+        ok = Read_Stream(f, out, why);
     }
     std::fclose(f);
     return ok;
 }
 
-bool Write_Whole_File(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool Write_Bytes(const std::string& path, const void* data, size_t size, std::string* why) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
+    if (!f) {
+        if (why) *why = std::strerror(errno);
+        return false;
+    }
+    bool ok = std::fwrite(data, 1, size, f) == size && std::fflush(f) == 0;
+    int error = ok ? 0 : errno;
+    if (std::fclose(f) != 0 && ok) ok = false, error = errno;
+    if (!ok && why) *why = std::strerror(error);
+    return ok;
+}
+
+}  // namespace
+
+bool Read_Whole_File(const std::string& path, std::vector<uint8_t>& bytes, std::string* why) {
+    return Read_Into(path, bytes, why);
+}
+
+bool Read_Whole_File(const std::string& path, std::string& text, std::string* why) {
+    return Read_Into(path, text, why);
+}
+
+bool Write_Whole_File(const std::string& path, const std::vector<uint8_t>& bytes,
+                      std::string* why) {
+    return Write_Bytes(path, bytes.data(), bytes.size(), why);
+}
+
+bool Write_Whole_File(const std::string& path, const std::string& text, std::string* why) {
+    return Write_Bytes(path, text.data(), text.size(), why);
 }
 
 }  // namespace zarvo

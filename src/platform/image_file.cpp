@@ -8,6 +8,8 @@ namespace {
 
 constexpr size_t File_Header_Size = 14;
 constexpr size_t Info_Header_Size = 40;
+// No picture of the game is anywhere near this wide or tall.
+constexpr int64_t Image_Side_Limit = 1 << 16;
 
 size_t Row_Stride(int32_t width) {
     return (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
@@ -54,10 +56,7 @@ bool Write_Bmp(const std::string& path, const Image& image) {
 
 bool Read_Bmp(const std::string& path, Image& image, std::string& error) {
     std::vector<uint8_t> bytes;
-    if (!Read_Whole_File(path, bytes)) {
-        error = "cannot be read";
-        return false;
-    }
+    if (!Read_Whole_File(path, bytes, &error)) return false;
     if (bytes.size() < File_Header_Size + Info_Header_Size || bytes[0] != 'B' || bytes[1] != 'M') {
         error = "is not a bitmap";
         return false;
@@ -71,12 +70,19 @@ bool Read_Bmp(const std::string& path, Image& image, std::string& error) {
         return false;
     }
     const bool top_down = raw_height < 0;
-    const int32_t height = top_down ? -raw_height : raw_height;
+    // Worked out in 64 bits: the most negative height has no positive 32-bit counterpart.
+    const int64_t tall = top_down ? -static_cast<int64_t>(raw_height) : raw_height;
+    if (width <= 0 || tall <= 0 || tall > Image_Side_Limit || width > Image_Side_Limit) {
+        error = "has an impossible size " + std::to_string(width) + " x " +
+                std::to_string(raw_height);
+        return false;
+    }
     const size_t stride = Row_Stride(width);
-    if (width <= 0 || height <= 0 || offset + stride * height > bytes.size()) {
+    if (offset + stride * static_cast<size_t>(tall) > bytes.size()) {
         error = "is cut short";
         return false;
     }
+    const int32_t height = static_cast<int32_t>(tall);
     image.Width = width;
     image.Height = height;
     image.Pixels.resize(static_cast<size_t>(width) * height);
