@@ -101,16 +101,25 @@ TEST_F(Score_File, DamagedFilesLoadSafelyAndStayAsTheyAre) {
     EXPECT_TRUE(Same_Span(file, folder.bytes(), 496, file.size()));  // beyond record 30
     EXPECT_TRUE(Same_Span(file, folder.bytes(), Table_Begin(2), Table_End(2)));
 
-    // A short file loads the records it has; the others keep their values in memory.
+    // A short file is stored again whole, never taken for a table without entries: its
+    // whole records stay, the missing ones take their defaults. An empty file is a new one.
     file.assign(16 * 5 + 7, 0);
     for (int i = 1; i <= 4; ++i) std::copy_n(Record_Of("SHORT", 123).begin(), 16, &file[16 * i]);
     folder.write(file);
     Open_Score(t.g);
-    EXPECT_EQ(folder.bytes(), file);
+    const Bytes completed = folder.bytes();
+    ASSERT_EQ(completed.size(), 496u);
+    EXPECT_TRUE(Same_Span(file, completed, 0, 16 * 5));
+    EXPECT_EQ(Record(completed, 5), Record_Of("Zarvo", 85000));
+    EXPECT_EQ(Record(completed, 30), Record_Of("Dornak", 10000));
     EXPECT_FALSE(c().Drive_Error);
     EXPECT_EQ(c().Score_Points[4], 123);
-    EXPECT_EQ(c().Score_Points[5], 0);  // from the delete above
-    EXPECT_EQ(c().Score_Points[15], -15);
+    EXPECT_EQ(c().Score_Points[5], 85000);
+    folder.write({});
+    Open_Score(t.g);
+    EXPECT_EQ(folder.bytes().size(), 496u);
+    EXPECT_EQ(c().Score_Points[1], 97000);
+    EXPECT_EQ(c().Score_Name[30].Length, 6);
 }
 
 TEST_F(Score_File, DriveErrorStoresNothingAndClearsWhenTheFileWorksAgain) {

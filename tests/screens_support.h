@@ -21,12 +21,15 @@ namespace zarvo::test {
 using Bytes = std::vector<uint8_t>;
 
 // A temporary folder holding the score file for one test; the game's file path points there.
+// It lies in memory where it can: every stored table is flushed to the disk, which on a real
+// disk costs milliseconds, and the screens' tests store thousands of them.
 struct Score_Folder {
     std::string dir, path;
 
     Score_Folder() {
-        char pattern[] = "/tmp/zarvo_scores_XXXXXX";
-        if (!::mkdtemp(pattern)) throw std::runtime_error("no temporary folder");
+        std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+        pattern += "/zarvo_scores_XXXXXX";
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
         dir = pattern;
         path = dir + "/Zarvo.Scr";
         Set_Score_File_Path(path.c_str());

@@ -19,19 +19,31 @@ Score_Name_Text Name_Text(const char* name) {
     return text;
 }
 
-bool Write_Entry(Score_Disk& disk, int record, const Score_Entry& entry) {
-    Score_Record_Bytes bytes;
-    Encode_Score_Record(entry, bytes);
-    return disk.Write(record, bytes);
+void Put_Entry(Score_File_Bytes table, int record, const Score_Entry& entry) {
+    Encode_Score_Record(entry, table + record * Score_Record_Size);
 }
 
-// The thirty default entries of a new file: 97000 down to 10000 in steps of 3000.
-bool Write_Default_Records(Score_Disk& disk) {
-    for (int i = 1; i <= Score_Records; ++i) {
-        const Score_Entry entry{Name_Text(Default_Score_Name(i)), 100000 - 3000 * i};
-        if (!Write_Entry(disk, i, entry)) return false;
+Score_Entry Default_Entry(int record) {
+    return {Name_Text(Default_Score_Name(record)), 100000 - 3000 * record};
+}
+
+// The table of a new file: record 0 empty, then 97000 down to 10000 in steps of 3000.
+void Default_Table(Score_File_Bytes table) {
+    std::memset(table, 0, Score_File_Size);
+    for (int i = 1; i <= Score_Records; ++i) Put_Entry(table, i, Default_Entry(i));
+}
+
+// The file's table; records that a short file does not hold whole take their default
+// entries, so that a cut file is completed rather than taken for a table without entries.
+// Answers how many whole records the file held.
+int Read_Table_Bytes(Score_Disk& disk, Score_File_Bytes table) {
+    std::memset(table, 0, Score_File_Size);
+    const int whole = disk.Read_Whole_Records(table);
+    for (int i = whole; i <= Score_Records; ++i) {
+        std::memset(table + i * Score_Record_Size, 0, Score_Record_Size);
+        if (i >= 1) Put_Entry(table, i, Default_Entry(i));
     }
-    return true;
+    return whole;
 }
 
 void Take_Entry(ScreenState& c, int record, const Score_Record_Bytes bytes) {
@@ -40,8 +52,15 @@ void Take_Entry(ScreenState& c, int record, const Score_Record_Bytes bytes) {
     c.Score_Points[record] = entry.Points;
 }
 
+// A file shorter than the whole table (cut by a full disk or a crash of an older version)
+// is stored again whole: its whole records kept, the missing ones at their defaults.
+bool Complete_Short_File(Score_Disk& disk) {
+    Score_File_Bytes table;
+    if (Read_Table_Bytes(disk, table) == Score_File_Records) return true;
+    return disk.Store_Whole(table);
+}
+
 // Reads every entry and writes it back unchanged, which proves the file can be written.
-// A short file loads what it has; the rest keeps its values in memory.
 void Load_Records(ScreenState& c, Score_Disk& disk) {
     for (int i = 1; i <= Score_Records; ++i) {
         Score_Record_Bytes bytes;
@@ -54,24 +73,15 @@ void Load_Records(ScreenState& c, Score_Disk& disk) {
     }
 }
 
-// Writes the ten entries of a table from memory; stops at the first failed write.
-bool Write_Table(const ScreenState& c, int base) {
+// Stores the file's table with the ten entries of one table changed, as one whole.
+template <typename Entry_Of>
+bool Store_Table(int base, Entry_Of entry_of) {
     Score_Disk disk;
     if (!disk.Open_Existing()) return false;
-    for (int i = base; i < base + Score_Table_Size; ++i) {
-        if (!Write_Entry(disk, i, {c.Score_Name[i], c.Score_Points[i]})) return false;
-    }
-    return true;
-}
-
-// The default names with score 0; stops at the first failed write.
-bool Write_Cleared_Table(int base) {
-    Score_Disk disk;
-    if (!disk.Open_Existing()) return false;
-    for (int i = base; i < base + Score_Table_Size; ++i) {
-        if (!Write_Entry(disk, i, {Name_Text(Default_Score_Name(i)), 0})) return false;
-    }
-    return true;
+    Score_File_Bytes table;
+    Read_Table_Bytes(disk, table);
+    for (int i = base; i < base + Score_Table_Size; ++i) Put_Entry(table, i, entry_of(i));
+    return disk.Store_Whole(table);
 }
 
 // Reads a table back from the file into memory; stops at the first failed read.
@@ -146,12 +156,18 @@ void Open_Score(Game& g) {
     Score_Disk disk;
     if (!disk.Open_Existing()) {
         c.Drive_Error = true;
-        if (!disk.Create_New()) return;
+        Score_File_Bytes table;
+        Default_Table(table);
+        if (!Score_Disk::Create_Whole(table)) return;
         c.Drive_Error = false;
-        if (!Write_Default_Records(disk)) {
+        if (!disk.Open_Existing()) {
             c.Drive_Error = true;
             return;
         }
+    }
+    if (!Complete_Short_File(disk)) {
+        c.Drive_Error = true;
+        return;
     }
     c.Score_File_Open = true;
     Load_Records(c, disk);
@@ -178,7 +194,8 @@ void Write_Score(Game& g) {
     if (s.Player_Name.Length <= 0) s.Player_Name = Name_Text("NOBODY");
     c.Score_Name[c.Name_Rank] = s.Player_Name;
     c.Score_Points[c.Name_Rank] = s.Score;
-    if (!Write_Table(c, base)) c.Drive_Error = true;
+    if (!Store_Table(base, [&c](int i) { return Score_Entry{c.Score_Name[i], c.Score_Points[i]}; }))
+        c.Drive_Error = true;
     s.Score = 0;
 }
 
@@ -186,7 +203,8 @@ void Delete_Score(Game& g) {
     ScreenState& c = g.w.screens;
     if (c.Drive_Error) return;
     const int base = Score_Table_Base(c.Score_Difficulty);
-    if (!Write_Cleared_Table(base)) c.Drive_Error = true;
+    if (!Store_Table(base, [](int i) { return Score_Entry{Name_Text(Default_Score_Name(i)), 0}; }))
+        c.Drive_Error = true;
     // The table shows what the file now holds.
     Read_Table(c, base);
 }

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/atomic_file.h"
+
 namespace zarvo {
 
 namespace {
@@ -57,20 +59,36 @@ bool Score_File_Exists() {
     return ::stat(Path, &info) == 0;
 }
 
+// A folder, a device or a pipe is never taken for the score file.
 bool Score_Disk::Open_Existing() {
     Close();
+    struct stat info;
+    if (::stat(Path, &info) != 0 || !S_ISREG(info.st_mode)) return false;
     do {
         fd_ = ::open(Path, O_RDWR | O_CLOEXEC);
     } while (fd_ < 0 && errno == EINTR);
     return fd_ >= 0;
 }
 
-bool Score_Disk::Create_New() {
-    Close();
-    do {
-        fd_ = ::open(Path, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    } while (fd_ < 0 && errno == EINTR);
-    return fd_ >= 0;
+bool Score_Disk::Create_Whole(const Score_File_Bytes table) {
+    return Create_File_Atomically(Path, table, Score_File_Size);
+}
+
+int Score_Disk::Read_Whole_Records(Score_File_Bytes table) {
+    int got = 0;
+    while (fd_ >= 0 && got < Score_File_Size) {
+        const ssize_t n =
+            ::pread(fd_, table + got, static_cast<size_t>(Score_File_Size - got), got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<int>(n);
+    }
+    return got / Score_Record_Size;
+}
+
+bool Score_Disk::Store_Whole(const Score_File_Bytes table) {
+    if (!Replace_File_Atomically(Path, fd_, table, Score_File_Size)) return false;
+    return Open_Existing();
 }
 
 bool Score_Disk::Read(int record, Score_Record_Bytes out) {

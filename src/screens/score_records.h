@@ -10,7 +10,11 @@ namespace zarvo {
 inline constexpr int Score_Record_Size = 16;
 inline constexpr int Score_File_Records = Score_Records + 1;  // record 0 is never used
 
+inline constexpr int Score_File_Size = Score_File_Records * Score_Record_Size;
+
 using Score_Record_Bytes = uint8_t[Score_Record_Size];
+// The whole table as it stands in the file: records 0..30.
+using Score_File_Bytes = uint8_t[Score_File_Size];
 
 struct Score_Entry {
     Score_Name_Text Name;
@@ -28,7 +32,9 @@ void Set_Score_File_Path(const char* path);
 const char* Score_File_Path();
 bool Score_File_Exists();
 
-// One open handle on the score file, closed when it goes out of scope.
+// One open handle on the score file, closed when it goes out of scope. The file is only ever
+// read and written in place record by record for the loading test; a changed table is
+// stored whole, so that at every instant the file holds either the old or the new table.
 class Score_Disk {
   public:
     Score_Disk() = default;
@@ -36,10 +42,16 @@ class Score_Disk {
     Score_Disk& operator=(const Score_Disk&) = delete;
     ~Score_Disk() { Close(); }
 
-    // Opens an existing file for reading and writing.
+    // Opens an existing regular file for reading and writing.
     bool Open_Existing();
-    // Creates a new empty file; never replaces one that is already there.
-    bool Create_New();
+    // Creates the file holding the whole table; never replaces one that is already there
+    // and never leaves a file behind that is not the whole table.
+    static bool Create_Whole(const Score_File_Bytes table);
+    // Reads the first bytes of the file into table; answers how many whole records it holds.
+    int Read_Whole_Records(Score_File_Bytes table);
+    // Replaces the open file's table by this one (bytes beyond the table stay) and goes on
+    // with the new file open.
+    bool Store_Whole(const Score_File_Bytes table);
     bool Read(int record, Score_Record_Bytes out);
     bool Write(int record, const Score_Record_Bytes in);
     void Close();

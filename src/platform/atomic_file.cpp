@@ -1,0 +1,112 @@
+#include "platform/atomic_file.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace zarvo {
+
+namespace {
+
+constexpr size_t Name_Limit = PATH_MAX + 32;
+
+bool Write_All(int fd, const uint8_t* bytes, size_t size) {
+    while (size > 0) {
+        const ssize_t put = ::write(fd, bytes, size);
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        bytes += put;
+        size -= static_cast<size_t>(put);
+    }
+    return true;
+}
+
+// The old file's bytes from `from` to its end, copied piece by piece.
+bool Copy_Tail(int from_fd, off_t from, int to_fd) {
+    uint8_t piece[4096];
+    for (;;) {
+        const ssize_t got = ::pread(from_fd, piece, sizeof piece, from);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) return true;
+        if (!Write_All(to_fd, piece, static_cast<size_t>(got))) return false;
+        from += got;
+    }
+}
+
+// A file system that cannot flush a folder says so with EINVAL; that is no failure.
+bool Sync_Folder_Of(const char* path) {
+    char folder[Name_Limit];
+    std::snprintf(folder, sizeof folder, "%s", path);
+    char* slash = std::strrchr(folder, '/');
+    if (!slash)
+        std::snprintf(folder, sizeof folder, ".");
+    else if (slash == folder)
+        slash[1] = '\0';
+    else
+        *slash = '\0';
+    const int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    ::close(fd);
+    return ok;
+}
+
+// Writes the temporary file beside the target and flushes it to the disk.
+bool Write_Temporary(const char* temp, mode_t mode, const uint8_t* head, size_t head_size,
+                     int old_fd) {
+    int fd = ::open(temp, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0 && errno == EEXIST) {  // left by an earlier process of the same number
+        ::unlink(temp);
+        fd = ::open(temp, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    }
+    if (fd < 0) return false;
+    // A replacement keeps the old file's permissions; a new file takes the umask's.
+    bool ok = (old_fd < 0 || ::fchmod(fd, mode) == 0) && Write_All(fd, head, head_size);
+    if (ok && old_fd >= 0) ok = Copy_Tail(old_fd, static_cast<off_t>(head_size), fd);
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    return ok;
+}
+
+bool Store(const char* target, int old_fd, mode_t mode, const uint8_t* head, size_t head_size) {
+    char temp[Name_Limit];
+    const int n =
+        std::snprintf(temp, sizeof temp, "%s.%ld.new", target, static_cast<long>(::getpid()));
+    if (n < 0 || static_cast<size_t>(n) >= sizeof temp) return false;
+    if (!Write_Temporary(temp, mode, head, head_size, old_fd)) {
+        ::unlink(temp);
+        return false;
+    }
+    // Creating never replaces: something that appeared meanwhile stays.
+    struct stat info;
+    if ((old_fd < 0 && ::lstat(target, &info) == 0) || ::rename(temp, target) != 0) {
+        ::unlink(temp);
+        return false;
+    }
+    return Sync_Folder_Of(target);
+}
+
+}  // namespace
+
+bool Replace_File_Atomically(const char* path, int old_fd, const uint8_t* head, size_t head_size) {
+    struct stat info;
+    if (old_fd < 0 || ::fstat(old_fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    char target[PATH_MAX];
+    if (!::realpath(path, target)) return false;
+    return Store(target, old_fd, info.st_mode & 07777, head, head_size);
+}
+
+bool Create_File_Atomically(const char* path, const uint8_t* bytes, size_t size) {
+    struct stat info;
+    if (::lstat(path, &info) == 0 || errno != ENOENT) return false;
+    return Store(path, -1, 0644, bytes, size);
+}
+
+}  // namespace zarvo

@@ -1,0 +1,22 @@
+#pragma once
+// Storing a small file so that a crash, a kill or a power loss at any instant leaves either
+// all of its old content or all of the new, never a mixture: the new bytes go to a temporary
+// file in the same folder, which is flushed to the disk and then renamed over the old name,
+// and the folder itself is flushed last. Nothing here allocates.
+#include <cstddef>
+#include <cstdint>
+
+namespace zarvo {
+
+// Replaces the regular file at path, open for reading at old_fd, with head followed by the
+// old file's bytes beyond head_size, and keeps its permissions. A symbolic link is followed:
+// the file it points to is replaced. Answers false, leaving the old file as it was, when any
+// step before the rename fails (and when the folder cannot be flushed after it).
+bool Replace_File_Atomically(const char* path, int old_fd, const uint8_t* head,
+                             size_t head_size);
+
+// Creates the file at path holding exactly the bytes, only when nothing stands at path yet;
+// on any failure nothing is left behind.
+bool Create_File_Atomically(const char* path, const uint8_t* bytes, size_t size);
+
+}  // namespace zarvo

@@ -1,0 +1,178 @@
+// The score file through a full disk and through a kill at every system call of a store:
+// whatever happens, the file on disk is a whole table, the old one or the new one, and never
+// a torn, shifted or empty one.
+#include <signal.h>
+#include <sys/ptrace.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+#include <optional>
+
+#include "screens_support.h"
+#include "support/test_game.h"
+
+namespace zarvo::test {
+namespace {
+
+using File = std::optional<Bytes>;  // nothing: no file at all
+
+constexpr int No_Tracing = 77;
+
+struct Score_Store : ::testing::Test {
+    Score_Folder folder;
+    Test_Game t;
+    ScreenState& c() { return t.w().screens; }
+
+    File file() const {
+        if (!std::filesystem::exists(folder.path)) return std::nullopt;
+        return folder.bytes();
+    }
+    void put(const File& f) const {
+        std::filesystem::remove(folder.path);
+        if (f) folder.write(*f);
+    }
+    // Only the score file stands in the folder: no temporary file is left behind.
+    int files_in_folder() const {
+        return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder.dir),
+                                              std::filesystem::directory_iterator{}));
+    }
+    void store_first_place(const char* name, int32_t score) {
+        c().Score_Difficulty = 2;
+        c().Name_Rank = 11;
+        t.s().Player_Name = {};
+        for (const char* p = name; *p; ++p)
+            t.s().Player_Name.Letters[t.s().Player_Name.Length++] = *p;
+        t.s().Score = score;
+        Write_Score(t.g);
+    }
+
+    // Runs the action in a child process that is stopped at the entry and the exit of each
+    // of its system calls in turn and killed there, the file set to `start` each time.
+    // Answers the file after each kill; the last entry is the file after a run that finished.
+    std::vector<File> kill_at_every_system_call(const File& start,
+                                                const std::function<void()>& action) {
+        std::vector<File> seen;
+        for (int kill_at = 0;; ++kill_at) {
+            put(start);
+            const pid_t child = ::fork();
+            if (child == 0) {
+                if (::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) ::_exit(No_Tracing);
+                ::raise(SIGSTOP);
+                action();
+                ::_exit(0);
+            }
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            if (WIFEXITED(status) && WEXITSTATUS(status) == No_Tracing) return {};
+            ::ptrace(PTRACE_SETOPTIONS, child, nullptr,
+                     PTRACE_O_EXITKILL | PTRACE_O_TRACESYSGOOD);
+            bool finished = false;
+            for (int stops = 0, signal = 0;; signal = 0) {
+                ::ptrace(PTRACE_SYSCALL, child, nullptr, signal);
+                ::waitpid(child, &status, 0);
+                if (WIFEXITED(status) || WIFSIGNALED(status)) {
+                    finished = true;
+                    break;
+                }
+                if (WSTOPSIG(status) != (SIGTRAP | 0x80)) {
+                    signal = WSTOPSIG(status);  // an ordinary signal goes on to the child
+                    continue;
+                }
+                if (stops++ == kill_at) {
+                    ::kill(child, SIGKILL);
+                    ::waitpid(child, &status, 0);
+                    break;
+                }
+            }
+            seen.push_back(file());
+            if (finished || kill_at > 2000) return seen;
+        }
+    }
+
+    // Every kill left the old file or the finished run's file, and both happened.
+    void expect_old_or_new(const File& old, const std::vector<File>& seen, const char* what) {
+        const File& fresh = seen.back();
+        ASSERT_NE(fresh, old) << what;
+        int olds = 0, news = 0;
+        for (size_t k = 0; k < seen.size(); ++k) {
+            olds += seen[k] == old;
+            news += seen[k] == fresh;
+            EXPECT_TRUE(seen[k] == old || seen[k] == fresh)
+                << what << ": a kill at system-call stop " << k << " left "
+                << (seen[k] ? std::to_string(seen[k]->size()) + " other bytes" : "no file");
+        }
+        EXPECT_GT(olds, 0) << what;
+        EXPECT_GT(news, 1) << what;
+    }
+};
+
+TEST_F(Score_Store, AKillAtAnyInstantLeavesTheOldOrTheNewTable) {
+    const File none;
+    const auto created = kill_at_every_system_call(none, [&] { Open_Score(t.g); });
+    if (created.empty()) GTEST_SKIP() << "processes cannot be traced here";
+    expect_old_or_new(none, created, "creating the file");
+    ASSERT_TRUE(created.back());
+    EXPECT_EQ(created.back()->size(), 496u);
+
+    Bytes longer = *created.back();
+    longer.insert(longer.end(), {1, 2, 3});  // bytes beyond the table are kept as they are
+    Open_Score(t.g);
+    expect_old_or_new(longer,
+                      kill_at_every_system_call(longer, [&] { store_first_place("KILL", 99999); }),
+                      "storing a new first place");
+    c().Score_Difficulty = 3;
+    expect_old_or_new(longer, kill_at_every_system_call(longer, [&] { Delete_Score(t.g); }),
+                      "deleting a table");
+    Bytes short_file(longer.begin(), longer.begin() + 200);
+    expect_old_or_new(short_file, kill_at_every_system_call(short_file, [&] { Open_Score(t.g); }),
+                      "completing a short file");
+}
+
+// The disk fills up: writes beyond a few bytes fail, as on a full drive.
+struct Full_Disk {
+    rlimit before{};
+    explicit Full_Disk(rlim_t bytes) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        rlimit full = before;
+        full.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &full);
+    }
+    ~Full_Disk() { ::setrlimit(RLIMIT_FSIZE, &before); }
+};
+
+TEST_F(Score_Store, AFullDiskLeavesNoFileBehindAndTheOldTableStanding) {
+    {
+        Full_Disk full(200);
+        Open_Score(t.g);
+    }
+    EXPECT_TRUE(c().Drive_Error);
+    EXPECT_FALSE(file()) << "a new file must be the whole table or nothing";
+    EXPECT_EQ(files_in_folder(), 0);
+    Open_Score(t.g);  // the next run finds no file and creates the whole default table
+    EXPECT_FALSE(c().Drive_Error);
+    ASSERT_EQ(file()->size(), 496u);
+    EXPECT_EQ(c().Score_Points[30], 10000);
+
+    const File before = file();
+    {
+        Full_Disk full(100);
+        store_first_place("FULL", 99999);
+    }
+    EXPECT_TRUE(c().Drive_Error);  // "DRIVE ERROR" as with any failed store
+    EXPECT_EQ(file(), before);
+    EXPECT_EQ(files_in_folder(), 1);
+
+    put(Bytes(160, 0));  // a short file on a full disk is not taken for a table either
+    {
+        Full_Disk full(100);
+        Open_Score(t.g);
+    }
+    EXPECT_TRUE(c().Drive_Error);
+    EXPECT_EQ(file(), File(Bytes(160, 0)));
+}
+
+}  // namespace
+}  // namespace zarvo::test
