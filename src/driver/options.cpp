@@ -28,6 +28,10 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
         if (!To_Number(value, 0, 0xFFFFFFFFll, n))
             return error = "--seed wants a number 0..4294967295", false;
         o.Seed = static_cast<uint32_t>(n);
+    } else if (name == "--monkey") {
+        if (!To_Number(value, 0, 0xFFFFFFFFll, n))
+            return error = "--monkey wants a seed 0..4294967295", false;
+        o.Run.Monkey = static_cast<uint32_t>(n);
     } else if (name == "--input") {
         o.Run.Input = value;
     } else if (name == "--dump") {
@@ -48,7 +52,7 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
 
 bool Takes_Value(const std::string& name) {
     for (const char* known : {"--scale", "--frames", "--seed", "--input", "--dump", "--sound-log",
-                              "--shot", "--assets", "--record"})
+                              "--shot", "--assets", "--record", "--monkey"})
         if (name == known) return true;
     return false;
 }
@@ -56,12 +60,16 @@ bool Takes_Value(const std::string& name) {
 bool Check_Mode(const Program_Options& o, bool frames_given, std::string& error) {
     if (o.Headless) {
         if (!frames_given) return error = "--headless needs --frames N", false;
-        if (!o.Record.empty()) return error = "--record belongs to the windowed game", false;
+        if (!o.Record.empty() && !o.Run.Monkey)
+            return error = "--record belongs to the windowed game or a --monkey run", false;
+        if (o.Run.Monkey && !o.Run.Input.empty())
+            return error = "--monkey plays by itself and takes no --input", false;
         if (o.Scale != 1) return error = "--scale belongs to the windowed game", false;
         return true;
     }
-    if (frames_given || !o.Run.Input.empty() || !o.Run.Sound_Log.empty() || !o.Run.Shot.empty())
-        return error = "--frames, --input, --sound-log and --shot need --headless", false;
+    if (frames_given || !o.Run.Input.empty() || !o.Run.Sound_Log.empty() || !o.Run.Shot.empty() ||
+        o.Run.Monkey)
+        return error = "--frames, --input, --monkey, --sound-log and --shot need --headless", false;
     return true;
 }
 
@@ -88,6 +96,7 @@ bool Parse_Options(int argc, const char* const* argv, Program_Options& o, std::s
         }
     }
     o.Run.Seed = o.Seed;
+    if (o.Headless) o.Run.Record = o.Record;
     return o.Help || o.Version || Check_Mode(o, frames_given, error);
 }
 
@@ -116,12 +125,17 @@ const char* Usage_Text() {
            "  --dump FILE        write the game state as JSON after the last frame\n"
            "  --sound-log FILE   one line per played sound: FRAME INDEX NAME\n"
            "  --shot FILE.bmp    the last frame as a 24-bit BMP\n"
+           "  --monkey M         a restless random player (seed M; also the game's seed\n"
+           "                     unless --seed is given) instead of a script, every frame\n"
+           "                     checked against the game's invariants; --record FILE\n"
+           "                     keeps its input as a script that replays the run\n"
            "  --assets DIR       as above\n"
            "\n"
            "  --help             this text\n"
            "  --version          print the version and stop\n"
            "\n"
-           "Exit codes: 0 done, 1 start-up or file failure, 2 bad command line or input script.\n";
+           "Exit codes: 0 done, 1 start-up or file failure, 2 bad command line or input script,\n"
+           "3 the monkey broke an invariant (frame, invariant and seed on stderr).\n";
 }
 
 }  // namespace zarvo

@@ -1,25 +1,24 @@
 #include "driver/recorder.h"
 
-#include <cstdio>
-
 namespace zarvo {
 
 bool Recorder::Open(const std::string& path, uint32_t seed, Screen_Size screen) {
-    path_ = path;
     failed_ = false;
     file_.open(path, std::ios::trunc);
-    if (!file_) return false;
+    if (!file_) {
+        failed_ = true;
+        return false;
+    }
     file_ << "# zarvo input recording\nseed " << seed << "\nscreen " << screen.Width << ' '
           << screen.Height << '\n';
     file_.flush();
-    return static_cast<bool>(file_);
+    Check();
+    return !failed_;
 }
 
-// The first failed line is reported at once; the game goes on without the recording.
+// After the first failed line the game goes on without the recording.
 void Recorder::Check() {
-    if (file_ || failed_) return;
-    failed_ = true;
-    std::fprintf(stderr, "zarvo: cannot write the recording %s\n", path_.c_str());
+    if (!file_) failed_ = true;
 }
 
 void Recorder::Write(const Script_Event& e) {

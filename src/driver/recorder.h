@@ -1,8 +1,8 @@
 #pragma once
 // Records a game as an input script: the seed, then every event with the frame it was
 // delivered before, so that the headless runner replays the game frame for frame.
-// Every line is flushed and checked as it is written: a recording that cannot be written
-// whole says so once, on the error stream, and Close answers false.
+// Every line is flushed and checked as it is written; Close tells whether all of them and the
+// close itself worked.
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -29,12 +29,10 @@ class Recorder {
 
     // Closes the file; answers false when any line or the close itself failed.
     bool Close();
-    bool Failed() const { return failed_; }
 
   private:
     void Check();
     std::ofstream file_;
-    std::string path_;
     Input_States last_;
     bool failed_ = false;
 };

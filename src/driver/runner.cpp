@@ -6,6 +6,8 @@
 #include "driver/dump.h"
 #include "driver/frame.h"
 #include "driver/input.h"
+#include "driver/monkey.h"
+#include "driver/recorder.h"
 #include "platform/binary_file.h"
 #include "platform/bmp_writer.h"
 
@@ -148,9 +150,23 @@ int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& 
     Script script;
     int code = 0;
     if (!Load_Script(o, script, err, code)) return code;
-    Headless_Runner run(assets, Choose_Seed(o.Seed, script), script.Screen);
-    run.Run(script, o.Frames);
-    return Write_Outputs(o, run, err) ? 0 : 1;
+    const uint32_t seed = o.Monkey && !o.Seed ? *o.Monkey : Choose_Seed(o.Seed, script);
+    Headless_Runner run(assets, seed, script.Screen);
+    Recorder recording;
+    if (!o.Record.empty() && !recording.Open(o.Record, seed, script.Screen)) {
+        err << "zarvo: cannot write the recording " << o.Record << "\n";
+        return 1;
+    }
+    if (o.Monkey)
+        code = Run_Monkey(run, *o.Monkey, o.Frames, recording.Active() ? &recording : nullptr, err);
+    else
+        run.Run(script, o.Frames);
+    bool written = Write_Outputs(o, run, err);
+    if (!recording.Close()) {
+        err << "zarvo: cannot write the recording " << o.Record << "\n";
+        written = false;
+    }
+    return code != 0 ? code : written ? 0 : 1;
 }
 
 }  // namespace zarvo

@@ -21,6 +21,8 @@ struct Headless_Options {
     int32_t Frames = 0;
     std::optional<uint32_t> Seed;  // otherwise the script's seed, otherwise the clock
     std::string Input, Dump, Sound_Log, Shot;
+    std::optional<uint32_t> Monkey;  // random play with this seed instead of a script
+    std::string Record;              // the monkey's events, as a script
 };
 
 class Headless_Runner {
@@ -31,6 +33,8 @@ class Headless_Runner {
     // Runs frames 1..frames of the script; stops early when the game ends itself.
     void Run(const Script& script, int32_t frames);
     void Deliver(const Script_Event& e);
+    // Makes `frame` the frame slot whose events are delivered and whose tick runs next.
+    void Begin_Frame(int32_t frame) { frame_ = frame; }
     // Runs one frame slot: the tick, unless the window is without focus.
     void Tick();
 
@@ -55,7 +59,8 @@ uint32_t Choose_Seed(const std::optional<uint32_t>& option, const Script& script
 uint32_t Seed_From_Clock();
 
 // The whole headless program: reads the script, runs, writes the requested files. Answers
-// the exit code (0 done, 1 a file could not be read or written, 2 a malformed script).
+// the exit code (0 done, 1 a file could not be read or written, 2 a malformed script, 3 the
+// monkey broke an invariant).
 int Run_Headless(const Headless_Options& options, const Assets* assets, std::ostream& err);
 
 }  // namespace zarvo

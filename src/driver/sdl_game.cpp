@@ -173,7 +173,9 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
         std::fprintf(stderr, "zarvo: cannot write dump %s: %s\n", o.Run.Dump.c_str(), why.c_str());
         return 1;
     }
-    return recorder.Close() ? 0 : 1;
+    if (recorder.Close()) return 0;
+    std::fprintf(stderr, "zarvo: cannot write the recording %s\n", o.Record.c_str());
+    return 1;
 }
 
 }  // namespace zarvo

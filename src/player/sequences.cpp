@@ -128,4 +128,9 @@ void Show_Ego_Explose(Game& g) {
     }
 }
 
+void Resume_Ego(Game& g) {
+    const PlayerState& p = g.w.player;
+    g.w.game.Game_Halted = p.Ego_Implose_On || p.Ego_Explose_On;
+}
+
 }  // namespace zarvo

@@ -1,5 +1,6 @@
 #include "screens/buttons.h"
 #include "screens/title.h"
+#include "player/sequences.h"
 #include "screens/cursor.h"
 
 namespace zarvo {
@@ -59,7 +60,7 @@ void Close_Option(Game& g) {
     if (s.Panel_Option_On) {
         s.Panel_Option_On = false;
         s.Sponsor_Option_On = false;
-        s.Game_Halted = false;
+        Resume_Ego(g);
         Set_Panel_Cursor_Rect(g);
     }
     if (s.Sponsor_Option_On) {

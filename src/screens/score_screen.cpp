@@ -2,6 +2,7 @@
 #include "screens/score_box.h"
 #include "screens/score_file.h"
 #include "screens/title.h"
+#include "player/sequences.h"
 #include "screens/cursor.h"
 
 namespace zarvo {
@@ -17,7 +18,7 @@ void Close_Score_Screen(Game& g) {
         Set_Panel_Cursor_Rect(g);
         s.Panel_Score_On = false;
         s.Set_Score_New_On = false;
-        s.Game_Halted = false;
+        Resume_Ego(g);
     }
     if (s.Sponsor_Score_On) {
         Set_Sponsor_Cursor_Rect(g);

@@ -1,6 +1,7 @@
 #include "screens/title.h"
 
 #include "screens/buttons.h"
+#include "player/sequences.h"
 #include "screens/cursor.h"
 
 namespace zarvo {
@@ -77,7 +78,7 @@ void Start(Game& g) {
     Press_Button(g, 505, Burst_Y);
     s.Sponsor_On = false;
     s.Sponsor_Paused = false;
-    s.Game_Halted = false;
+    Resume_Ego(g);
     s.Game_Over = false;
     s.Back_Picture_Choice = 0;
     g.w.screens.Sponsor_Tick = 0;

@@ -1,0 +1,150 @@
+// The game's invariants: each one notices the damage it stands for, they hold through every
+// screen opened and closed during the figure's appearance and death, and the random player
+// that checks them every frame is recorded so that its run replays to the same World.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "driver/dump.h"
+#include "driver/invariants.h"
+#include "driver/monkey.h"
+#include "driver/runner.h"
+#include "platform/binary_file.h"
+#include "support/test_game.h"
+
+namespace zarvo {
+namespace {
+
+struct Checked_Game {
+    test::Test_Game t{4242};
+    Invariant_Checker checker;
+    bool broken_once = false;
+
+    // Runs frames, checking the invariants after each; stops at the first broken one.
+    void run(int frames) {
+        for (int i = 0; i < frames && !broken_once; ++i) {
+            t.run(1);
+            const Invariant_Break broken = checker.Check(t.w());
+            broken_once = static_cast<bool>(broken);
+            EXPECT_FALSE(broken) << "frame " << t.w().Frame_Count << ": " << broken.Name << ": "
+                                 << broken.Detail;
+        }
+    }
+};
+
+TEST(Invariants, EachNoticesTheDamageItStandsFor) {
+    test::Test_Game t(99);
+    t.start_game();
+    Invariant_Checker checker;
+    ASSERT_FALSE(checker.Check(t.w()));
+    auto broken_by = [&](auto damage) {
+        World w = t.w();
+        damage(w);
+        Invariant_Checker fresh;
+        fresh.Check(t.w());
+        return std::string(fresh.Check(w) ? fresh.Check(w).Name : "nothing");
+    };
+    EXPECT_EQ(broken_by([](World& w) { w.arena.Edge_Grid.set(10, 1, Dir::Down); }), "edge loop");
+    EXPECT_EQ(broken_by([](World& w) { w.arena.Floor_Grid.set(10, 10, 2); }), "edge loop");
+    EXPECT_EQ(broken_by([](World& w) { w.arena.Floor_Grid.set(10, 10, 0); }), "claimed");
+    EXPECT_EQ(broken_by([](World& w) { w.player.Ego_Col = 20; }), "figure");
+    EXPECT_EQ(broken_by([](World& w) { w.player.Ego_Y += 8; }), "figure");
+    EXPECT_EQ(broken_by([](World& w) { w.arena.Way_Grid.set(30, 5, Dir::Left); }), "figure");
+    EXPECT_EQ(broken_by([](World& w) { w.game.Enimy_Count += 1; }), "enemy count");
+    EXPECT_EQ(broken_by([](World& w) { w.effects.Energy_Count = 13; }), "ranges");
+    EXPECT_EQ(broken_by([](World& w) { w.game.CodeWord_1.Length = 21; }), "ranges");
+    t.w().game.Score = 500;
+    checker.Check(t.w());
+    t.w().game.Score = 499;
+    EXPECT_STREQ(checker.Check(t.w()).Name, "score");
+}
+
+// Opens a screen over the game by its panel button and closes it again, with a direction held
+// all along, as a restless player would.
+enum class Screen { Score_Table, Options, Title };
+
+void Open_And_Close(Checked_Game& c, Screen screen) {
+    test::Test_Game& t = c.t;
+    const int x = screen == Screen::Score_Table ? 481 : screen == Screen::Options ? 562 : 497;
+    t.click_at(x, screen == Screen::Title ? 452 : 491);
+    c.run(2);
+    t.key(screen == Screen::Title ? 32 : 13);  // closes the box, or starts from the title
+    c.run(2);
+    ASSERT_TRUE(t.s().Playing) << "the screen did not close";
+}
+
+TEST(Invariants, ScreensOpenedDuringTheFigureSequencesKeepItOnTheEdge) {
+    for (Screen screen : {Screen::Score_Table, Screen::Options, Screen::Title}) {
+        for (int sequence = 0; sequence < 3; ++sequence) {
+            SCOPED_TRACE("screen " + std::to_string(static_cast<int>(screen)) + ", sequence " +
+                         std::to_string(sequence));
+            Checked_Game c;
+            test::Test_Game& t = c.t;
+            t.key(13);
+            c.run(3);
+            t.hold(false, false, true, false);  // left: into the floor from the right edge
+            if (sequence == 0) {                // during the appearance at the level start
+                Open_And_Close(c, screen);
+                c.run(120);
+                continue;
+            }
+            t.run_until_released();
+            c.run(sequence == 1 ? 9 : 0);  // 1: dies four cells into a cut; 2: on the edge
+            t.hold(false, true, false, false);
+            const PlayerState before = t.w().player;
+            t.w().effects.Energy_Count = 0;
+            t.w().effects.Reserve_Count = 1;
+            t.w().player.Ego_Hit = true;
+            c.run(4);
+            ASSERT_TRUE(t.w().player.Ego_Explose_On);
+            Open_And_Close(c, screen);
+            for (int i = 0; i < 200 && t.w().player.Ego_Explose_On; ++i) c.run(1);
+            EXPECT_EQ(t.w().player.Ego_Col, before.Ego_Save_Col);
+            EXPECT_EQ(t.w().player.Ego_Row, before.Ego_Save_Row);
+            c.run(120);
+        }
+    }
+}
+
+TEST(Monkey, ARecordedMonkeyRunReplaysToTheSameWorld) {
+    const std::string recording = testing::TempDir() + "zarvo_monkey.txt";
+    Headless_Options o;
+    o.Frames = 6000;
+    o.Monkey = 20;
+    o.Record = recording;
+    std::ostringstream err;
+    Headless_Runner played(test::Test_Assets(), 20);
+    Recorder rec;
+    ASSERT_TRUE(rec.Open(recording, 20, {}));
+    ASSERT_EQ(Run_Monkey(played, 20, o.Frames, &rec, err), 0) << err.str();
+    ASSERT_TRUE(rec.Close());
+
+    std::string text, problem;
+    ASSERT_TRUE(Read_Whole_File(recording, text));
+    Script script;
+    ASSERT_TRUE(Parse_Script(text, script, problem)) << problem;
+    EXPECT_GT(script.Events.size(), 2000u);
+    Headless_Runner replayed(test::Test_Assets(), *script.Seed, script.Screen);
+    replayed.Run(script, o.Frames);
+    EXPECT_TRUE(replayed.world() == played.world());
+    EXPECT_EQ(Dump_World(replayed.world()), Dump_World(played.world()));
+    EXPECT_GT(played.world().game.Score, 0) << "the monkey never got to play";
+
+    // The whole program: a run of the same seed and its replay leave the same dump.
+    const std::string dump_a = testing::TempDir() + "zarvo_monkey_a.json";
+    const std::string dump_b = testing::TempDir() + "zarvo_monkey_b.json";
+    o.Frames = 1500;
+    o.Dump = dump_a;
+    ASSERT_EQ(Run_Headless(o, test::Test_Assets(), err), 0) << err.str();
+    Headless_Options r;
+    r.Frames = o.Frames;
+    r.Input = recording;
+    r.Dump = dump_b;
+    ASSERT_EQ(Run_Headless(r, test::Test_Assets(), err), 0) << err.str();
+    std::string a, b;
+    ASSERT_TRUE(Read_Whole_File(dump_a, a) && Read_Whole_File(dump_b, b));
+    EXPECT_EQ(a, b);
+}
+
+}  // namespace
+}  // namespace zarvo
