@@ -66,8 +66,7 @@ struct Score_Store : ::testing::Test {
             int status = 0;
             ::waitpid(child, &status, 0);
             if (WIFEXITED(status) && WEXITSTATUS(status) == No_Tracing) return {};
-            ::ptrace(PTRACE_SETOPTIONS, child, nullptr,
-                     PTRACE_O_EXITKILL | PTRACE_O_TRACESYSGOOD);
+            ::ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_EXITKILL | PTRACE_O_TRACESYSGOOD);
             bool finished = false;
             for (int stops = 0, signal = 0;; signal = 0) {
                 ::ptrace(PTRACE_SYSCALL, child, nullptr, signal);

@@ -215,8 +215,7 @@ Invariant_Break Invariant_Checker::Check(const World& w) {
         return {"score", "the score fell from " + std::to_string(last_score_) + " to " +
                              std::to_string(s.Score)};
     last_score_ = s.Score;
-    if (fails("ranges", Check_Ranges(w)) ||
-        fails("enemy count", Check_Enimy_Count(w)))
+    if (fails("ranges", Check_Ranges(w)) || fails("enemy count", Check_Enimy_Count(w)))
         return {name, problem};
     if (!level_built_) return {};
     if (fails("edge loop", Check_Edge_Loop(w.arena)) || fails("claimed", Check_Claimed(w)) ||

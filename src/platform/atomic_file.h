@@ -12,8 +12,7 @@ namespace zarvo {
 // old file's bytes beyond head_size, and keeps its permissions. A symbolic link is followed:
 // the file it points to is replaced. Answers false, leaving the old file as it was, when any
 // step before the rename fails (and when the folder cannot be flushed after it).
-bool Replace_File_Atomically(const char* path, int old_fd, const uint8_t* head,
-                             size_t head_size);
+bool Replace_File_Atomically(const char* path, int old_fd, const uint8_t* head, size_t head_size);
 
 // Creates the file at path holding exactly the bytes, only when nothing stands at path yet;
 // on any failure nothing is left behind.

@@ -20,8 +20,7 @@ bool Read_Whole_File(const std::string& path, std::string& text, std::string* wh
 // device answers false (and why tells the system's reason) instead of leaving a cut file.
 bool Write_Whole_File(const std::string& path, const std::vector<uint8_t>& bytes,
                       std::string* why = nullptr);
-bool Write_Whole_File(const std::string& path, const std::string& text,
-                      std::string* why = nullptr);
+bool Write_Whole_File(const std::string& path, const std::string& text, std::string* why = nullptr);
 
 inline uint32_t Get_U16(const uint8_t* p) {
     return p[0] | (p[1] << 8);

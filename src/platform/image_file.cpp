@@ -56,7 +56,10 @@ bool Write_Bmp(const std::string& path, const Image& image) {
 
 bool Read_Bmp(const std::string& path, Image& image, std::string& error) {
     std::vector<uint8_t> bytes;
-    if (!Read_Whole_File(path, bytes, &error)) return false;
+    return Read_Whole_File(path, bytes, &error) && Decode_Bmp(bytes, image, error);
+}
+
+bool Decode_Bmp(const std::vector<uint8_t>& bytes, Image& image, std::string& error) {
     if (bytes.size() < File_Header_Size + Info_Header_Size || bytes[0] != 'B' || bytes[1] != 'M') {
         error = "is not a bitmap";
         return false;

@@ -50,7 +50,10 @@ bool Read_Format(const uint8_t* p, uint32_t size, Sound& sound, std::string& err
 
 bool Read_Wav(const std::string& path, Sound& sound, std::string& error) {
     std::vector<uint8_t> bytes;
-    if (!Read_Whole_File(path, bytes, &error)) return false;
+    return Read_Whole_File(path, bytes, &error) && Decode_Wav(bytes, sound, error);
+}
+
+bool Decode_Wav(const std::vector<uint8_t>& bytes, Sound& sound, std::string& error) {
     if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
         std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
         error = "is not a RIFF/WAVE file";

@@ -1,6 +1,8 @@
 #pragma once
 // RIFF/WAVE PCM recordings: the storage of every sound of the wave list.
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/media.h"
 
@@ -12,6 +14,8 @@ bool Write_Wav(const std::string& path, const Sound& sound);
 // Reads a PCM wave file (8 or 16 bits, any rate and channel count); chunks other than "fmt "
 // and "data" are skipped. On failure answers false and says why in error.
 bool Read_Wav(const std::string& path, Sound& sound, std::string& error);
+// The same for the bytes of a wave file.
+bool Decode_Wav(const std::vector<uint8_t>& bytes, Sound& sound, std::string& error);
 
 // The playing time of a recording in milliseconds, rounded to the nearest.
 int32_t Sound_Length_Ms(const Sound& sound);
