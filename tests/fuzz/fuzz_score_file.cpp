@@ -23,26 +23,27 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-std::string Folder() {
-    char pattern[] = "/tmp/zarvo_fuzz_scores_XXXXXX";
-    const bool shm = ::access("/dev/shm", W_OK) == 0;
-    std::string p = shm ? "/dev/shm/zarvo_fuzz_scores_XXXXXX" : pattern;
-    if (!::mkdtemp(p.data())) std::abort();
-    return p;
-}
+// The file lies in a folder of its own, in memory where it can, removed at the end.
+// The file lies in a folder of its own, in memory where it can, removed at the end.
+char Folder[64], File_Path[80];
 
-const std::string& Path() {
-    static const std::string path = [] {
-        const std::string p = Folder() + "/Zarvo.Scr";
-        Set_Score_File_Path(p.c_str());
-        return p;
-    }();
-    return path;
+const char* Path() {
+    if (File_Path[0]) return File_Path;
+    std::snprintf(Folder, sizeof Folder, "%s/zarvo_fuzz_scores_XXXXXX",
+                  ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
+    if (!::mkdtemp(Folder)) std::abort();
+    std::snprintf(File_Path, sizeof File_Path, "%s/Zarvo.Scr", Folder);
+    Set_Score_File_Path(File_Path);
+    std::atexit([] {
+        ::unlink(File_Path);
+        ::rmdir(Folder);
+    });
+    return File_Path;
 }
 
 Bytes Read_File() {
     Bytes out;
-    if (std::FILE* f = std::fopen(Path().c_str(), "rb")) {
+    if (std::FILE* f = std::fopen(Path(), "rb")) {
         int c;
         while ((c = std::fgetc(f)) != EOF) out.push_back(static_cast<uint8_t>(c));
         std::fclose(f);
@@ -76,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 4) return 0;
     const uint8_t* actions = data;
     {
-        std::FILE* f = std::fopen(Path().c_str(), "wb");
+        std::FILE* f = std::fopen(Path(), "wb");
         Check(f && std::fwrite(data + 4, 1, size - 4, f) == size - 4 && std::fclose(f) == 0);
     }
     world = World{};
