@@ -110,7 +110,7 @@ TEST(Invariants, ScreensOpenedDuringTheFigureSequencesKeepItOnTheEdge) {
 TEST(Monkey, ARecordedMonkeyRunReplaysToTheSameWorld) {
     const std::string recording = testing::TempDir() + "zarvo_monkey.txt";
     Headless_Options o;
-    o.Frames = 6000;
+    o.Frames = 3000;
     o.Monkey = 20;
     o.Record = recording;
     std::ostringstream err;
@@ -124,7 +124,7 @@ TEST(Monkey, ARecordedMonkeyRunReplaysToTheSameWorld) {
     ASSERT_TRUE(Read_Whole_File(recording, text));
     Script script;
     ASSERT_TRUE(Parse_Script(text, script, problem)) << problem;
-    EXPECT_GT(script.Events.size(), 2000u);
+    EXPECT_GT(script.Events.size(), 1000u);
     Headless_Runner replayed(test::Test_Assets(), *script.Seed, script.Screen);
     replayed.Run(script, o.Frames);
     EXPECT_TRUE(replayed.world() == played.world());
@@ -134,7 +134,7 @@ TEST(Monkey, ARecordedMonkeyRunReplaysToTheSameWorld) {
     // The whole program: a run of the same seed and its replay leave the same dump.
     const std::string dump_a = testing::TempDir() + "zarvo_monkey_a.json";
     const std::string dump_b = testing::TempDir() + "zarvo_monkey_b.json";
-    o.Frames = 1500;
+    o.Frames = 600;
     o.Dump = dump_a;
     ASSERT_EQ(Run_Headless(o, test::Test_Assets(), err), 0) << err.str();
     Headless_Options r;

@@ -131,13 +131,16 @@ void Monkey::Press_Keys(Headless_Runner& run, Recorder* recording) {
         Queue_Word(Code_Words[s.CodeWord_1_Typing ? 0 : 1]);
         return;
     }
-    int key = -1;
     const int pick = Below(typing ? 12 : In_Play(s) ? 50 : 24);
-    if (pick == 0 || (pick == 1 && !In_Play(s))) key = 13;
-    if (pick == 1 && In_Play(s)) key = 32;  // star shots
-    if (pick == 2) key = 32;
-    if (pick == 3) key = typing ? 8 : 0;
-    if (pick >= 4 && pick <= 7) key = (One_In(2) ? 'A' : 'a') + Below(26);
+    int key = -1;
+    if (pick == 0)
+        key = 13;
+    else if (pick <= 2)
+        key = 32;
+    else if (pick == 3)
+        key = typing ? 8 : 0;  // Backspace, or a key the game does not know
+    else if (pick <= 7)
+        key = (One_In(2) ? 'A' : 'a') + Below(26);
     if (key >= 0) Send(run, recording, {0, Event_Kind::Key, key, 0});
 }
 
