@@ -180,20 +180,37 @@ TEST(Frame_Clock, TicksEveryIntervalWithoutCatchingUp) {
     EXPECT_TRUE(c.Take_Tick(1000));  // the first tick at once
     EXPECT_FALSE(c.Take_Tick(1010));
     EXPECT_EQ(c.Ms_Until_Tick(1010), 14u);
-    EXPECT_TRUE(c.Take_Tick(1024));
+    EXPECT_TRUE(c.Take_Tick(1027));  // three late: the next is still due at 1048
+    EXPECT_EQ(c.Ms_Until_Tick(1027), 21u);
     EXPECT_TRUE(c.Take_Tick(1500));  // a stall of 476 ms gives one tick, not nineteen
     EXPECT_FALSE(c.Take_Tick(1501));
     EXPECT_EQ(c.Ms_Until_Tick(1501), 23u);
     EXPECT_EQ(c.Ms_Until_Tick(1600), 0u);
 }
 
-TEST(Frame_Clock, StandsStillWithoutFocus) {
+// A loop that sleeps as told and always wakes a few milliseconds late keeps the pace of the
+// grid, and never gets a tick without having slept first.
+TEST(Frame_Clock, LateWakeUpsKeepThePace) {
+    Frame_Clock c(24);
+    uint64_t now = 0;
+    int ticks = 0;
+    while (now < 60000) {
+        if (c.Take_Tick(now)) ++ticks;
+        const uint32_t sleep = c.Ms_Until_Tick(now);
+        ASSERT_GT(sleep, 0u);
+        now += sleep + (ticks % 3 == 0 ? 7 : 2);
+    }
+    EXPECT_NEAR(ticks, 60000 / 24, 60000 / 24 / 200);
+}
+
+TEST(Frame_Clock, StandsStillWithoutFocusAndStartsAtOnce) {
     Frame_Clock c(24);
     c.Set_Active(false);
     EXPECT_FALSE(c.Take_Tick(0));
     EXPECT_FALSE(c.Take_Tick(100000));
     c.Set_Active(true);
     EXPECT_TRUE(c.Take_Tick(100001));
+    EXPECT_EQ(c.Ms_Until_Tick(100001), 24u);
 }
 
 // A mono 8-bit wave of `frames` samples all at `value` (unsigned, 128 = silence).

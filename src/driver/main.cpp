@@ -1,5 +1,6 @@
 // The windowed game and the headless runner's command line.
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -7,9 +8,11 @@
 #include "build_info.h"
 #include "driver/asset_folder.h"
 #include "driver/options.h"
+#include "driver/score_path.h"
 #include "driver/runner.h"
 #include "driver/sdl_game.h"
 #include "platform/program_folder.h"
+#include "screens/score_records.h"
 
 int main(int argc, char** argv) {
     using namespace zarvo;
@@ -36,6 +39,17 @@ int main(int argc, char** argv) {
     if (!Load_Assets(folder, assets, error)) {
         std::fprintf(stderr, "zarvo: %s\n", error.c_str());
         return 1;
+    }
+    // The headless runner keeps its table in the working folder unless told otherwise, so
+    // tests never touch a player's table.
+    const std::string scores =
+        options.Headless ? (options.Scores.empty() ? std::string(Score_File_Path()) : options.Scores)
+                         : Choose_Score_Path(options.Scores, std::getenv("XDG_DATA_HOME"),
+                                             std::getenv("HOME"));
+    Set_Score_File_Path(scores.c_str());
+    if (scores != Score_File_Path()) {
+        std::fprintf(stderr, "zarvo: the score file's path is too long: %s\n", scores.c_str());
+        return 2;
     }
     if (options.Headless) return Run_Headless(options.Run, &assets, std::cerr);
     return Run_Windowed(options, assets);

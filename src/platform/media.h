@@ -42,6 +42,14 @@ class Poll_Listener {
     virtual void Polled(const Input_States& states) = 0;
 };
 
+// Drawn into the back buffer over every frame just before a window shows it (the driver's
+// pause and sound lines).
+class Frame_Overlay {
+  public:
+    virtual ~Frame_Overlay() = default;
+    virtual void Draw_Over() = 0;
+};
+
 class Media {
   public:
     virtual ~Media() = default;

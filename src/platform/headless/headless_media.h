@@ -43,6 +43,8 @@ class Headless_Media : public Surface_Media {
     Pointer_Rect clip;
     int32_t pointer_x = 0, pointer_y = 0;
     bool pointer_hidden = false;
+    int32_t sound_volume = 100;  // the level a sound device would play at, in percent
+    bool sound_muted = false;
     bool closed = false;
 };
 
