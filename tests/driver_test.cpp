@@ -343,7 +343,7 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     std::string error;
     ASSERT_TRUE(Parse({}, o, error));
     EXPECT_FALSE(o.Headless);
-    EXPECT_EQ(o.Scale, 1);
+    EXPECT_FALSE(o.Scale);  // the settings file's, or 1
     ASSERT_TRUE(Parse({"--scale", "3", "--record", "r.txt", "--seed", "9"}, o, error));
     EXPECT_EQ(o.Scale, 3);
     EXPECT_EQ(o.Record, "r.txt");
@@ -359,7 +359,18 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     ASSERT_TRUE(Parse({"--version"}, o, error));
     EXPECT_TRUE(o.Version);
 
-    EXPECT_FALSE(Parse({"--scale", "5"}, o, error));
+    ASSERT_TRUE(Parse({"--window", "--fullscreen", "--volume", "0", "--no-config", "--scores",
+                       "s.Scr", "--replay", "r.txt"},
+                      o, error));
+    EXPECT_TRUE(o.Window && o.Fullscreen && o.No_Config);
+    EXPECT_EQ(o.Volume, 0);
+    EXPECT_EQ(o.Scores, "s.Scr");
+    EXPECT_EQ(o.Replay, "r.txt");
+
+    EXPECT_FALSE(Parse({"--scale", "9"}, o, error));
+    EXPECT_FALSE(Parse({"--volume", "101"}, o, error));
+    EXPECT_FALSE(Parse({"--replay", "a", "--record", "b"}, o, error));
+    EXPECT_FALSE(Parse({"--headless", "--frames", "5", "--window"}, o, error));
     EXPECT_FALSE(Parse({"--scale", "0"}, o, error));
     EXPECT_FALSE(Parse({"--headless"}, o, error));
     EXPECT_NE(error.find("--frames"), std::string::npos);
@@ -367,11 +378,13 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     EXPECT_FALSE(Parse({"--headless", "--frames", "-1"}, o, error));
     EXPECT_FALSE(Parse({"--headless", "--frames", "5", "--scale", "2"}, o, error));
     EXPECT_FALSE(Parse({"--seed"}, o, error));
-    EXPECT_FALSE(Parse({"--fullscreen"}, o, error));
-    EXPECT_NE(error.find("--fullscreen"), std::string::npos);
+    EXPECT_FALSE(Parse({"--full-screen"}, o, error));
+    EXPECT_NE(error.find("--full-screen"), std::string::npos);
     const std::string usage = Usage_Text();
     for (const char* name : {"--scale", "--record", "--dump", "--seed", "--assets", "--headless",
-                             "--frames", "--input", "--sound-log", "--shot", "--help", "--version"})
+                             "--frames", "--input", "--sound-log", "--shot", "--help", "--version",
+                             "--window", "--fullscreen", "--volume", "--no-config", "--scores",
+                             "--replay"})
         EXPECT_NE(usage.find(name), std::string::npos) << name;
 }
 
