@@ -146,15 +146,16 @@ TEST(Frame_Diff, ShowsOnlyWhatChangedAndScalesItExactly) {
     for (size_t i = 0; i < frame.Pixels.size(); ++i) frame.Pixels[i] = static_cast<uint32_t>(i * 2654435761u);
     const int scale = 3, pitch = 40 * scale;
     std::vector<uint32_t> target(static_cast<size_t>(pitch) * 30 * scale, 0);
-    Changed_Bands b = Take_Changes(frame, shown, target.data(), pitch, scale, true);
+    const Pixel_Rows before{shown.Pixels.data(), 40}, to{target.data(), pitch};
+    Changed_Bands b = Take_Changes(frame, before, to, scale, true);
     EXPECT_EQ(target, Scaled_Plainly(frame, scale));
     EXPECT_EQ(shown.Pixels, frame.Pixels);
 
-    EXPECT_TRUE(Take_Changes(frame, shown, target.data(), pitch, scale).Empty());
+    EXPECT_TRUE(Take_Changes(frame, before, to, scale).Empty());
 
     frame.Pixels[12 * 40 + 7] = 1, frame.Pixels[12 * 40 + 20] = 2, frame.Pixels[13 * 40 + 3] = 3;
     frame.Pixels[25 * 40 + 39] = 4;
-    b = Take_Changes(frame, shown, target.data(), pitch, scale);
+    b = Take_Changes(frame, before, to, scale);
     ASSERT_EQ(b.Count, 2);
     EXPECT_EQ(b.Band[0].Top, 12);
     EXPECT_EQ(b.Band[0].Bottom, 14);
@@ -163,6 +164,17 @@ TEST(Frame_Diff, ShowsOnlyWhatChangedAndScalesItExactly) {
     EXPECT_EQ(b.Band[1].Top, 25);
     EXPECT_EQ(b.Band[1].Right, 40);
     EXPECT_EQ(target, Scaled_Plainly(frame, scale));
+
+    // At scale 1 a window surface that keeps its pixels is its own record of what it shows.
+    std::vector<uint32_t> window(static_cast<size_t>(50) * 30, 7);
+    const Pixel_Rows own{window.data() + 5, 50};
+    Take_Changes(frame, own, own, 1, true);
+    frame.Pixels[3] = 9;
+    b = Take_Changes(frame, own, own, 1);
+    ASSERT_EQ(b.Count, 1);
+    EXPECT_EQ(b.Band[0].Left, 3);
+    EXPECT_EQ(window[8], 9u);
+    EXPECT_EQ(window[4], 7u);  // beside the picture: untouched
 }
 
 TEST(Desk_Keys, LettersWhileTypingAndTheReplaysKeys) {

@@ -47,20 +47,21 @@ void Changed_Bands::Add(int y, int left, int right) {
     Band[Count++] = {left, y, right, y + 1};
 }
 
-Changed_Bands Take_Changes(const Surface& frame, Surface& shown, uint32_t* target, int pitch,
-                           int scale, bool everything) {
+Changed_Bands Take_Changes(const Surface& frame, Pixel_Rows shown, Pixel_Rows target, int scale,
+                           bool everything) {
     Changed_Bands bands;
     const int w = frame.Width;
+    const bool shown_is_target = target.First == shown.First;
     for (int y = 0; y < frame.Height; ++y) {
         const uint32_t* now = frame.Pixels.data() + static_cast<size_t>(y) * w;
-        uint32_t* before = shown.Pixels.data() + static_cast<size_t>(y) * w;
+        uint32_t* before = shown.First + static_cast<size_t>(y) * shown.Pitch;
         int left = 0, right = w;
         if (!everything) Changed_Stretch(now, before, w, left, right);
         if (left == right) continue;
         std::memcpy(before + left, now + left, static_cast<size_t>(right - left) * sizeof(uint32_t));
-        if (target)
-            Put_Scaled(now, left, right, target + static_cast<size_t>(y) * scale * pitch, pitch,
-                       scale);
+        if (target.First && !shown_is_target)
+            Put_Scaled(now, left, right, target.First + static_cast<size_t>(y) * scale * target.Pitch,
+                       target.Pitch, scale);
         bands.Add(y, left, right);
     }
     return bands;

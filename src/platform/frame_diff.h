@@ -23,11 +23,17 @@ struct Changed_Bands {
     void Add(int y, int left, int right);
 };
 
-// Compares `frame` with `shown` (same size); every changed row stretch is copied into
-// `shown` and, when `target` is given, scaled by `scale` into the target, whose top-left
-// picture pixel is at `target` and whose rows are `pitch` pixels apart. With `everything`
-// all rows count as changed.
-Changed_Bands Take_Changes(const Surface& frame, Surface& shown, uint32_t* target, int pitch,
-                           int scale, bool everything = false);
+// Where a frame goes: the picture's top-left pixel and the distance between rows, in pixels.
+struct Pixel_Rows {
+    uint32_t* First = nullptr;
+    int Pitch = 0;
+};
+
+// Compares `frame` with the frame `shown` before (its own size); every changed row stretch
+// is copied into `shown` and, when a target is given, scaled by `scale` into the target. At
+// scale 1 the target may be the shown frame itself (a window surface that keeps its pixels).
+// With `everything` all rows count as changed.
+Changed_Bands Take_Changes(const Surface& frame, Pixel_Rows shown, Pixel_Rows target, int scale,
+                           bool everything = false);
 
 }  // namespace zarvo

@@ -25,6 +25,8 @@ struct Surface {
     Surface(int32_t w, int32_t h) : Width(w), Height(h), Pixels(static_cast<size_t>(w) * h, 0) {}
     uint32_t At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
     void Fill(uint32_t colour);
+    // Fills rows top..bottom-1.
+    void Fill_Rows(int top, int bottom, uint32_t colour);
 };
 
 // Draws frame `frame` of the image with its top-left corner at (x, y). Nothing is drawn for an

@@ -81,6 +81,7 @@ void Sdl_Media::Layout() {
 }
 
 void Sdl_Media::Show_Back_Buffer() {
+    Settle_Clear();
     if (!Surface_Ready()) return;
     if (overlay_) overlay_->Draw_Over();
     Layout();
@@ -92,7 +93,8 @@ void Sdl_Media::Show_Back_Buffer() {
 
 // The changed rows go into the locked texture; the GPU scales. Only bars need a clear.
 void Sdl_Media::Present_To_Texture() {
-    const Changed_Bands bands = Take_Changes(back_buffer_, shown_, nullptr, 0, 1, redraw_all_);
+    const Changed_Bands bands =
+        Take_Changes(back_buffer_, {shown_.Pixels.data(), shown_.Width}, {}, 1, redraw_all_);
     if (bands.Empty() && !redraw_all_) return;
     if (!bands.Empty()) {
         const int top = bands.Band[0].Top, bottom = bands.Band[bands.Count - 1].Bottom;
@@ -126,7 +128,10 @@ void Sdl_Media::Present_To_Window_Surface() {
     if (all) SDL_FillRect(s, nullptr, 0);
     const int pitch = s->pitch / 4;
     uint32_t* target = static_cast<uint32_t*>(s->pixels) + static_cast<size_t>(view_.Y) * pitch + view_.X;
-    const Changed_Bands bands = Take_Changes(back_buffer_, shown_, target, pitch, view_.Scale, all);
+    // At scale 1 the window surface itself is the frame shown before.
+    const Pixel_Rows to{target, pitch};
+    const Pixel_Rows before = view_.Scale == 1 ? to : Pixel_Rows{shown_.Pixels.data(), shown_.Width};
+    const Changed_Bands bands = Take_Changes(back_buffer_, before, to, view_.Scale, all);
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
     redraw_all_ = false;
     if (all) {
