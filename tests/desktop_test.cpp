@@ -156,12 +156,13 @@ TEST(Frame_Diff, ShowsOnlyWhatChangedAndScalesItExactly) {
     frame.Pixels[12 * 40 + 7] = 1, frame.Pixels[12 * 40 + 20] = 2, frame.Pixels[13 * 40 + 3] = 3;
     frame.Pixels[25 * 40 + 39] = 4;
     b = Take_Changes(frame, before, to, scale);
-    ASSERT_EQ(b.Count, 2);
+    ASSERT_EQ(b.Count, 2);  // rows 12 and 13, and row 25; stretches to blocks of 32 pixels
     EXPECT_EQ(b.Band[0].Top, 12);
     EXPECT_EQ(b.Band[0].Bottom, 14);
-    EXPECT_EQ(b.Band[0].Left, 3);
-    EXPECT_EQ(b.Band[0].Right, 21);
+    EXPECT_EQ(b.Band[0].Left, 0);
+    EXPECT_EQ(b.Band[0].Right, 40);
     EXPECT_EQ(b.Band[1].Top, 25);
+    EXPECT_EQ(b.Band[1].Left, 32);
     EXPECT_EQ(b.Band[1].Right, 40);
     EXPECT_EQ(target, Scaled_Plainly(frame, scale));
 
@@ -172,7 +173,7 @@ TEST(Frame_Diff, ShowsOnlyWhatChangedAndScalesItExactly) {
     frame.Pixels[3] = 9;
     b = Take_Changes(frame, own, own, 1);
     ASSERT_EQ(b.Count, 1);
-    EXPECT_EQ(b.Band[0].Left, 3);
+    EXPECT_EQ(b.Band[0].Top, 0);
     EXPECT_EQ(window[8], 9u);
     EXPECT_EQ(window[4], 7u);  // beside the picture: untouched
 }

@@ -30,6 +30,10 @@ int main(int argc, char** argv) {
         std::printf("zarvo %s\n", Version);
         return 0;
     }
+    if (!options.Headless && !Window_Possible(error)) {
+        std::fprintf(stderr, "zarvo: cannot open the game window: %s\n", error.c_str());
+        return 1;
+    }
     std::string folder = options.Assets_Dir;
     if (folder.empty() && !Find_Asset_Folder(Program_Folder(argv[0]), folder, error)) {
         std::fprintf(stderr, "zarvo: %s\n", error.c_str());

@@ -411,6 +411,10 @@ Desk_Settings Choose_Settings(const Program_Options& o) {
 
 }  // namespace
 
+bool Window_Possible(std::string& error) {
+    return Display_Named(error);
+}
+
 int Run_Windowed(const Program_Options& o, const Assets& assets) {
     Script replay;
     std::string error;

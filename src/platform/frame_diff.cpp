@@ -7,13 +7,21 @@ namespace zarvo {
 
 namespace {
 
-// The first and one past the last differing pixel of two rows; left == right when equal.
+// The changed stretch of two rows, to whole blocks of pixels: the first and one past the
+// last differing block, found by block comparisons; left == right when the rows are equal.
+constexpr int Block = 32;
+
+bool Same(const uint32_t* a, const uint32_t* b, int n) {
+    return std::memcmp(a, b, static_cast<size_t>(n) * sizeof(uint32_t)) == 0;
+}
+
 void Changed_Stretch(const uint32_t* a, const uint32_t* b, int width, int& left, int& right) {
     left = right = 0;
-    if (std::memcmp(a, b, static_cast<size_t>(width) * sizeof(uint32_t)) == 0) return;
-    int l = 0, r = width;
-    while (a[l] == b[l]) ++l;
-    while (a[r - 1] == b[r - 1]) --r;
+    if (Same(a, b, width)) return;
+    int l = 0;
+    while (l + Block < width && Same(a + l, b + l, Block)) l += Block;
+    int r = width;
+    while (r - Block > l && Same(a + r - Block, b + r - Block, Block)) r -= Block;
     left = l, right = r;
 }
 

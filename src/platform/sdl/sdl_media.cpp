@@ -40,11 +40,15 @@ Sdl_Media::~Sdl_Media() {
     SDL_Quit();
 }
 
+bool Display_Named(std::string& error) {
+    if (Set("SDL_VIDEODRIVER") || Set("DISPLAY") || Set("WAYLAND_DISPLAY")) return true;
+    error = "no display to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    return false;
+}
+
 bool Sdl_Media::Open(std::string& error) {
     const bool driver_named = Set("SDL_VIDEODRIVER");
-    if (!driver_named && !Set("DISPLAY") && !Set("WAYLAND_DISPLAY"))
-        return error = "no display to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is set)",
-               false;
+    if (!Display_Named(error)) return false;
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return error = SDL_GetError(), false;
     if (!driver_named && Invisible_Driver(SDL_GetCurrentVideoDriver()))
         return error = "no display to show the game on", false;

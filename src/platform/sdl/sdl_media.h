@@ -26,6 +26,10 @@ struct Window_Choice {
     bool Fullscreen = false;  // the whole display
 };
 
+// False with a one-line message when there is no display to show a window on: neither an X
+// nor a Wayland display is named and no video driver is asked for.
+bool Display_Named(std::string& error);
+
 class Sdl_Media : public Surface_Media {
   public:
     // A window for a picture of width x height game pixels.
