@@ -81,5 +81,4 @@ measure() {  # measure LABEL ZARVO_ARGS...
 
 echo "CPU over ${seconds} s of play (utime+stime), Xvfb 2560x1600:"
 measure "scale 1" --scale 1
-# measure "scale 2" --scale 2
 measure "scale 3" --scale 3
