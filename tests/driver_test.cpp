@@ -321,6 +321,21 @@ TEST(Mixer, SevenLoudestVoicesAtOnceNeverClip) {
 
 // The audio callback allocates nothing: its buffers are sized when the waves load, a longer
 // request is mixed in blocks, and eight voices of one wave are ready before the first play.
+// The player's sound level scales everything mixed; 0 is silence.
+TEST(Mixer, MasterLevelScalesAndMutes) {
+    int16_t out[3][2 * 64];
+    for (int k = 0; k < 3; ++k) {
+        Mixer mixer;
+        mixer.Load({Flat_Wave(22050, 1000, 128 + 64)}, 22050);
+        mixer.Set_Level(k == 0 ? 100 : k == 1 ? 50 : 0);
+        mixer.Play(0);
+        mixer.Mix(out[k], 64);
+    }
+    EXPECT_GT(out[0][10], 4000);
+    EXPECT_NEAR(out[1][10], out[0][10] / 2, 1);
+    for (int16_t sample : out[2]) EXPECT_EQ(sample, 0);
+}
+
 TEST(Mixer, MixingAllocatesNothing) {
     Mixer mixer;
     mixer.Load({Flat_Wave(8000, 4000, 200), Flat_Wave(8000, 800, 60)}, 44100, 512);
