@@ -143,7 +143,8 @@ std::vector<uint32_t> Scaled_Plainly(const Surface& s, int scale) {
 
 TEST(Frame_Diff, ShowsOnlyWhatChangedAndScalesItExactly) {
     Surface frame(40, 30), shown(40, 30);
-    for (size_t i = 0; i < frame.Pixels.size(); ++i) frame.Pixels[i] = static_cast<uint32_t>(i * 2654435761u);
+    for (size_t i = 0; i < frame.Pixels.size(); ++i)
+        frame.Pixels[i] = static_cast<uint32_t>(i * 2654435761u);
     const int scale = 3, pitch = 40 * scale;
     std::vector<uint32_t> target(static_cast<size_t>(pitch) * 30 * scale, 0);
     const Pixel_Rows before{shown.Pixels.data(), 40}, to{target.data(), pitch};

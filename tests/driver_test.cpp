@@ -396,10 +396,10 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     EXPECT_FALSE(Parse({"--full-screen"}, o, error));
     EXPECT_NE(error.find("--full-screen"), std::string::npos);
     const std::string usage = Usage_Text();
-    for (const char* name : {"--scale", "--record", "--dump", "--seed", "--assets", "--headless",
-                             "--frames", "--input", "--sound-log", "--shot", "--help", "--version",
-                             "--window", "--fullscreen", "--volume", "--no-config", "--scores",
-                             "--replay"})
+    for (const char* name :
+         {"--scale", "--record", "--dump", "--seed", "--assets", "--headless", "--frames",
+          "--input", "--sound-log", "--shot", "--help", "--version", "--window", "--fullscreen",
+          "--volume", "--no-config", "--scores", "--replay"})
         EXPECT_NE(usage.find(name), std::string::npos) << name;
 }
 

@@ -276,9 +276,10 @@ TEST_F(End_To_End, NormalWindowResizesAndRemembersItsScale) {
 // P stops the ticks: the frame counter stands where the pause began, and the recording
 // replays to the same state.
 TEST_F(End_To_End, PauseStopsTheFrames) {
-    const std::string log = Temp("pause.log"), record = Temp("pause.txt"), live = Temp("pause.json"),
-                      replay = Temp("pause_replay.json");
-    const pid_t game = Start_Game({"--no-config", "--seed", "77", "--record", record, "--dump", live}, log);
+    const std::string log = Temp("pause.log"), record = Temp("pause.txt"),
+                      live = Temp("pause.json"), replay = Temp("pause_replay.json");
+    const pid_t game =
+        Start_Game({"--no-config", "--seed", "77", "--record", record, "--dump", live}, log);
     const std::string id = Find_Window(display_->Name(), game);
     ASSERT_FALSE(id.empty()) << Slurp(log);
     Xdo("windowfocus --sync " + id);
@@ -351,10 +352,9 @@ namespace {
 TEST(Start_Without_Display, NoDisplayNamedEndsWithinASecond) {
     const std::string log = Temp("nodisplay_at_all.log");
     const auto start = std::chrono::steady_clock::now();
-    const pid_t game = Spawn({ZARVO_BINARY},
-                             {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=",
-                              "ASAN_OPTIONS=detect_leaks=0"},
-                             log);
+    const pid_t game = Spawn(
+        {ZARVO_BINARY},
+        {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=", "ASAN_OPTIONS=detect_leaks=0"}, log);
     ASSERT_GT(game, 0);
     EXPECT_EQ(Wait_Exit(game, 3000), 1);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));

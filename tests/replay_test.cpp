@@ -7,10 +7,10 @@
 #include <sstream>
 
 #include "driver/dump.h"
-#include "platform/image_file.h"
 #include "driver/input.h"
 #include "driver/recorder.h"
 #include "driver/runner.h"
+#include "platform/image_file.h"
 #include "support/test_game.h"
 
 namespace zarvo {

@@ -8,8 +8,8 @@
 #include "build_info.h"
 #include "driver/asset_folder.h"
 #include "driver/options.h"
-#include "driver/score_path.h"
 #include "driver/runner.h"
+#include "driver/score_path.h"
 #include "driver/sdl_game.h"
 #include "platform/program_folder.h"
 #include "screens/score_records.h"
@@ -47,9 +47,9 @@ int main(int argc, char** argv) {
     // The headless runner keeps its table in the working folder unless told otherwise, so
     // tests never touch a player's table.
     const std::string scores =
-        options.Headless ? (options.Scores.empty() ? std::string(Score_File_Path()) : options.Scores)
-                         : Choose_Score_Path(options.Scores, std::getenv("XDG_DATA_HOME"),
-                                             std::getenv("HOME"));
+        options.Headless
+            ? (options.Scores.empty() ? std::string(Score_File_Path()) : options.Scores)
+            : Choose_Score_Path(options.Scores, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     Set_Score_File_Path(scores.c_str());
     if (scores != Score_File_Path()) {
         std::fprintf(stderr, "zarvo: the score file's path is too long: %s\n", scores.c_str());

@@ -1,9 +1,9 @@
 #include "driver/options.h"
 
-#include "driver/settings.h"
-
 #include <charconv>
 #include <cstring>
+
+#include "driver/settings.h"
 
 namespace zarvo {
 
@@ -23,7 +23,8 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
         if (!To_Number(value, 1, Max_Scale, n)) return error = "--scale wants a factor 1..8", false;
         o.Scale = static_cast<int32_t>(n);
     } else if (name == "--volume") {
-        if (!To_Number(value, 0, 100, n)) return error = "--volume wants a percentage 0..100", false;
+        if (!To_Number(value, 0, 100, n))
+            return error = "--volume wants a percentage 0..100", false;
         o.Volume = static_cast<int32_t>(n);
     } else if (name == "--scores") {
         o.Scores = value;

@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* Direction_Names[] = {"up", "down", "left", "right"};
 constexpr const char* Kind_Names[] = {"key",   "hold",  "release", "move",  "click",
-                                     "focus", "pause", "mute",    "volume"};
+                                      "focus", "pause", "mute",    "volume"};
 
 bool Parse_Int(const std::string& word, int64_t& value) {
     const char* end = word.data() + word.size();
@@ -57,8 +57,9 @@ std::string Parse_Event(const std::vector<std::string>& w, Script_Event& e) {
         e.Kind = Event_Kind::Click;
     } else if (kind == "focus" || kind == "pause" || kind == "mute") {
         if (args != 1 || !Parse_Int(w[2], a) || (a != 0 && a != 1)) return kind + " wants 0 or 1";
-        e.Kind = kind == "focus" ? Event_Kind::Focus
-                                 : kind == "pause" ? Event_Kind::Pause : Event_Kind::Mute;
+        e.Kind = kind == "focus"   ? Event_Kind::Focus
+                 : kind == "pause" ? Event_Kind::Pause
+                                   : Event_Kind::Mute;
     } else if (kind == "volume") {
         if (args != 1 || !Parse_Int(w[2], a) || a < 0 || a > 100)
             return "volume wants a percentage 0..100";

@@ -51,9 +51,9 @@ class Windowed_Game : public Poll_Listener {
           g_{*world_, media},
           overlay_(g_, media.Back_Buffer()),
           replay_(replay) {
-        const Screen_Size screen = replay ? replay->Screen
-                                          : Screen_Size{media.Screen_Width_Px(),
-                                                        media.Screen_Height_Px()};
+        const Screen_Size screen =
+            replay ? replay->Screen
+                   : Screen_Size{media.Screen_Width_Px(), media.Screen_Height_Px()};
         FormCreate(g_, seed, screen.Width, screen.Height);
         media_.Listen_To_Polls(recorder_.Active() ? this : nullptr);
         media_.Set_Overlay(&overlay_);
@@ -205,8 +205,8 @@ void Windowed_Game::Window_Event(const SDL_WindowEvent& e) {
             repaint_ = true;
             // A normal window keeps the factor its player gave it by resizing.
             if (desk_.Now.Window && !media_.Fullscreen()) {
-                const int scale = Largest_Fitting_Scale({e.data1, e.data2},
-                                                        {Screen_Width, Screen_Height});
+                const int scale =
+                    Largest_Fitting_Scale({e.data1, e.data2}, {Screen_Width, Screen_Height});
                 if (scale != desk_.Now.Scale) desk_.Now.Scale = scale, desk_.Save();
             }
             break;
@@ -393,7 +393,8 @@ void Windowed_Game::End_Replay() {
 // The settings file, then the command line over it.
 Desk_Settings Choose_Settings(const Program_Options& o) {
     Desk_Settings desk;
-    if (!o.No_Config) desk.Path = Settings_Path(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    if (!o.No_Config)
+        desk.Path = Settings_Path(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     std::string warning;
     if (!desk.Path.empty()) {
         Load_Settings(desk.Path, desk.Now, warning);
@@ -433,9 +434,10 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
     }
     for (const std::string& note : media.Notes()) std::fprintf(stderr, "zarvo: %s\n", note.c_str());
     media.Set_Sound_Level(Sound_Level(desk.Now.Volume, desk.Now.Mute));
-    if (const Image* icon = assets.Find(Image_List::List_1, Img1::Ego_Down_1)) media.Set_Icon(*icon);
-    const uint32_t seed = o.Replay.empty() ? (o.Seed ? *o.Seed : Seed_From_Clock())
-                                           : Choose_Seed(o.Seed, replay);
+    if (const Image* icon = assets.Find(Image_List::List_1, Img1::Ego_Down_1))
+        media.Set_Icon(*icon);
+    const uint32_t seed =
+        o.Replay.empty() ? (o.Seed ? *o.Seed : Seed_From_Clock()) : Choose_Seed(o.Seed, replay);
     Recorder recorder;
     const Screen_Size screen{media.Screen_Width_Px(), media.Screen_Height_Px()};
     if (!o.Record.empty() && !recorder.Open(o.Record, seed, screen)) {

@@ -60,9 +60,9 @@ void Parse_Settings(const std::string& text, Settings& out, std::string& warning
         line = Trim(line);
         if (line.empty() || line[0] == '#') continue;
         const size_t eq = line.find('=');
-        std::string problem = eq == std::string::npos
-                                  ? std::string("not a 'key = value' line")
-                                  : Take_Line(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), out);
+        std::string problem = eq == std::string::npos ? std::string("not a 'key = value' line")
+                                                      : Take_Line(Trim(line.substr(0, eq)),
+                                                                  Trim(line.substr(eq + 1)), out);
         if (problem.empty()) continue;
         out.Kept_Lines += line + "\n";
         if (skipped++ == 0) first = "line " + std::to_string(number) + " skipped (" + problem + ")";
@@ -80,7 +80,8 @@ std::string Format_Settings(const Settings& s) {
         << "fullscreen = " << flag(s.Fullscreen) << "\n"
         << "volume = " << s.Volume << "\n"
         << "mute = " << flag(s.Mute) << "\n";
-    if (!s.Kept_Lines.empty()) out << "# lines the game could not use, kept as they were\n" << s.Kept_Lines;
+    if (!s.Kept_Lines.empty())
+        out << "# lines the game could not use, kept as they were\n" << s.Kept_Lines;
     return out.str();
 }
 

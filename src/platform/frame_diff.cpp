@@ -36,8 +36,7 @@ void Put_Scaled(const uint32_t* src, int left, int right, uint32_t* row, int pit
         for (int k = 0; k < scale; ++k) *out++ = src[x];
     const size_t bytes = static_cast<size_t>(right - left) * scale * sizeof(uint32_t);
     for (int k = 1; k < scale; ++k)
-        std::memcpy(row + static_cast<size_t>(k) * pitch + left * scale, row + left * scale,
-                    bytes);
+        std::memcpy(row + static_cast<size_t>(k) * pitch + left * scale, row + left * scale, bytes);
 }
 
 }  // namespace
@@ -66,10 +65,12 @@ Changed_Bands Take_Changes(const Surface& frame, Pixel_Rows shown, Pixel_Rows ta
         int left = 0, right = w;
         if (!everything) Changed_Stretch(now, before, w, left, right);
         if (left == right) continue;
-        std::memcpy(before + left, now + left, static_cast<size_t>(right - left) * sizeof(uint32_t));
+        std::memcpy(before + left, now + left,
+                    static_cast<size_t>(right - left) * sizeof(uint32_t));
         if (target.First && !shown_is_target)
-            Put_Scaled(now, left, right, target.First + static_cast<size_t>(y) * scale * target.Pitch,
-                       target.Pitch, scale);
+            Put_Scaled(now, left, right,
+                       target.First + static_cast<size_t>(y) * scale * target.Pitch, target.Pitch,
+                       scale);
         bands.Add(y, left, right);
     }
     return bands;

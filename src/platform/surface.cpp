@@ -7,7 +7,9 @@
 
 namespace zarvo {
 
-void Surface::Fill(uint32_t colour) { Fill_Rows(0, Height, colour); }
+void Surface::Fill(uint32_t colour) {
+    Fill_Rows(0, Height, colour);
+}
 
 void Surface::Fill_Rows(int top, int bottom, uint32_t colour) {
     top = std::max(top, 0), bottom = std::min(bottom, Height);
@@ -91,8 +93,12 @@ void Clip_Steps(int64_t start, int64_t step, int64_t limit, int& lo, int& hi) {
 
 }  // namespace
 
-int32_t Cos_Table(int i) { return Cosines()[static_cast<unsigned>(i) & 255u]; }
-int32_t Sin_Table(int i) { return Cosines()[(static_cast<unsigned>(i) + 192u) & 255u]; }
+int32_t Cos_Table(int i) {
+    return Cosines()[static_cast<unsigned>(i) & 255u];
+}
+int32_t Sin_Table(int i) {
+    return Cosines()[(static_cast<unsigned>(i) + 192u) & 255u];
+}
 
 void Draw_Image(Surface& s, const Image& img, int x, int y, int frame) {
     if (!img.Loaded() || frame != 0) return;

@@ -72,8 +72,8 @@ bool Sdl_Media::Open_Window(std::string& error) {
                          std::to_string(usable.w) + " x " + std::to_string(usable.h) +
                          " usable): scale " + std::to_string(scale));
     const int w = picture.Width * scale, h = picture.Height * scale;
-    const Uint32 kind = choice_.Normal ? SDL_WINDOW_RESIZABLE
-                                       : SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP;
+    const Uint32 kind =
+        choice_.Normal ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP;
     const int x = choice_.Normal ? SDL_WINDOWPOS_CENTERED : screen.x + (screen.w - w) / 2;
     const int y = choice_.Normal ? SDL_WINDOWPOS_CENTERED : screen.y + (screen.h - h) / 2;
     window_ = SDL_CreateWindow("Zarvo", x, y, w, h, kind | SDL_WINDOW_HIDDEN);

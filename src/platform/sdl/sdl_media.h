@@ -98,8 +98,8 @@ class Sdl_Media : public Surface_Media {
 
     Window_Choice choice_;
     bool window_manager_ = true;
-    bool covering_ = false;       // fullscreen by hand, without a window manager
-    SDL_Rect before_cover_{};     // the window's place before it covered the display
+    bool covering_ = false;    // fullscreen by hand, without a window manager
+    SDL_Rect before_cover_{};  // the window's place before it covered the display
     View view_;
     Size area_;  // the window's inside
     int screen_w_ = 0, screen_h_ = 0;

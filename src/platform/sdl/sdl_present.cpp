@@ -34,7 +34,8 @@ bool Picture_Fills(const View& v, Size area) {
 
 bool Sdl_Media::Create_Presenter() {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    renderer_ =
+        SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
     if (renderer_ && Drawn_In_Software(renderer_)) {
         SDL_DestroyRenderer(renderer_);
@@ -127,10 +128,12 @@ void Sdl_Media::Present_To_Window_Surface() {
     const bool all = redraw_all_;
     if (all) SDL_FillRect(s, nullptr, 0);
     const int pitch = s->pitch / 4;
-    uint32_t* target = static_cast<uint32_t*>(s->pixels) + static_cast<size_t>(view_.Y) * pitch + view_.X;
+    uint32_t* target =
+        static_cast<uint32_t*>(s->pixels) + static_cast<size_t>(view_.Y) * pitch + view_.X;
     // At scale 1 the window surface itself is the frame shown before.
     const Pixel_Rows to{target, pitch};
-    const Pixel_Rows before = view_.Scale == 1 ? to : Pixel_Rows{shown_.Pixels.data(), shown_.Width};
+    const Pixel_Rows before =
+        view_.Scale == 1 ? to : Pixel_Rows{shown_.Pixels.data(), shown_.Width};
     const Changed_Bands bands = Take_Changes(back_buffer_, before, to, view_.Scale, all);
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
     redraw_all_ = false;

@@ -1,10 +1,10 @@
 // Whether a window manager looks after the game's window. Without one (a bare X server, as in
 // a virtual display) a fullscreen request reaches nobody, and the window is made to cover the
 // display by hand.
+#include "platform/sdl/sdl_window_manager.h"
+
 #include <SDL.h>
 #include <SDL_syswm.h>
-
-#include "platform/sdl/sdl_window_manager.h"
 
 namespace zarvo {
 
