@@ -180,20 +180,37 @@ TEST(Frame_Clock, TicksEveryIntervalWithoutCatchingUp) {
     EXPECT_TRUE(c.Take_Tick(1000));  // the first tick at once
     EXPECT_FALSE(c.Take_Tick(1010));
     EXPECT_EQ(c.Ms_Until_Tick(1010), 14u);
-    EXPECT_TRUE(c.Take_Tick(1024));
+    EXPECT_TRUE(c.Take_Tick(1027));  // three late: the next is still due at 1048
+    EXPECT_EQ(c.Ms_Until_Tick(1027), 21u);
     EXPECT_TRUE(c.Take_Tick(1500));  // a stall of 476 ms gives one tick, not nineteen
     EXPECT_FALSE(c.Take_Tick(1501));
     EXPECT_EQ(c.Ms_Until_Tick(1501), 23u);
     EXPECT_EQ(c.Ms_Until_Tick(1600), 0u);
 }
 
-TEST(Frame_Clock, StandsStillWithoutFocus) {
+// A loop that sleeps as told and always wakes a few milliseconds late keeps the pace of the
+// grid, and never gets a tick without having slept first.
+TEST(Frame_Clock, LateWakeUpsKeepThePace) {
+    Frame_Clock c(24);
+    uint64_t now = 0;
+    int ticks = 0;
+    while (now < 60000) {
+        if (c.Take_Tick(now)) ++ticks;
+        const uint32_t sleep = c.Ms_Until_Tick(now);
+        ASSERT_GT(sleep, 0u);
+        now += sleep + (ticks % 3 == 0 ? 7 : 2);
+    }
+    EXPECT_NEAR(ticks, 60000 / 24, 60000 / 24 / 200);
+}
+
+TEST(Frame_Clock, StandsStillWithoutFocusAndStartsAtOnce) {
     Frame_Clock c(24);
     c.Set_Active(false);
     EXPECT_FALSE(c.Take_Tick(0));
     EXPECT_FALSE(c.Take_Tick(100000));
     c.Set_Active(true);
     EXPECT_TRUE(c.Take_Tick(100001));
+    EXPECT_EQ(c.Ms_Until_Tick(100001), 24u);
 }
 
 // A mono 8-bit wave of `frames` samples all at `value` (unsigned, 128 = silence).
@@ -304,6 +321,21 @@ TEST(Mixer, SevenLoudestVoicesAtOnceNeverClip) {
 
 // The audio callback allocates nothing: its buffers are sized when the waves load, a longer
 // request is mixed in blocks, and eight voices of one wave are ready before the first play.
+// The player's sound level scales everything mixed; 0 is silence.
+TEST(Mixer, MasterLevelScalesAndMutes) {
+    int16_t out[3][2 * 64];
+    for (int k = 0; k < 3; ++k) {
+        Mixer mixer;
+        mixer.Load({Flat_Wave(22050, 1000, 128 + 64)}, 22050);
+        mixer.Set_Level(k == 0 ? 100 : k == 1 ? 50 : 0);
+        mixer.Play(0);
+        mixer.Mix(out[k], 64);
+    }
+    EXPECT_GT(out[0][10], 4000);
+    EXPECT_NEAR(out[1][10], out[0][10] / 2, 1);
+    for (int16_t sample : out[2]) EXPECT_EQ(sample, 0);
+}
+
 TEST(Mixer, MixingAllocatesNothing) {
     Mixer mixer;
     mixer.Load({Flat_Wave(8000, 4000, 200), Flat_Wave(8000, 800, 60)}, 44100, 512);
@@ -326,7 +358,7 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     std::string error;
     ASSERT_TRUE(Parse({}, o, error));
     EXPECT_FALSE(o.Headless);
-    EXPECT_EQ(o.Scale, 1);
+    EXPECT_FALSE(o.Scale);  // the settings file's, or 1
     ASSERT_TRUE(Parse({"--scale", "3", "--record", "r.txt", "--seed", "9"}, o, error));
     EXPECT_EQ(o.Scale, 3);
     EXPECT_EQ(o.Record, "r.txt");
@@ -342,7 +374,18 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     ASSERT_TRUE(Parse({"--version"}, o, error));
     EXPECT_TRUE(o.Version);
 
-    EXPECT_FALSE(Parse({"--scale", "5"}, o, error));
+    ASSERT_TRUE(Parse({"--window", "--fullscreen", "--volume", "0", "--no-config", "--scores",
+                       "s.Scr", "--replay", "r.txt"},
+                      o, error));
+    EXPECT_TRUE(o.Window && o.Fullscreen && o.No_Config);
+    EXPECT_EQ(o.Volume, 0);
+    EXPECT_EQ(o.Scores, "s.Scr");
+    EXPECT_EQ(o.Replay, "r.txt");
+
+    EXPECT_FALSE(Parse({"--scale", "9"}, o, error));
+    EXPECT_FALSE(Parse({"--volume", "101"}, o, error));
+    EXPECT_FALSE(Parse({"--replay", "a", "--record", "b"}, o, error));
+    EXPECT_FALSE(Parse({"--headless", "--frames", "5", "--window"}, o, error));
     EXPECT_FALSE(Parse({"--scale", "0"}, o, error));
     EXPECT_FALSE(Parse({"--headless"}, o, error));
     EXPECT_NE(error.find("--frames"), std::string::npos);
@@ -350,11 +393,13 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     EXPECT_FALSE(Parse({"--headless", "--frames", "-1"}, o, error));
     EXPECT_FALSE(Parse({"--headless", "--frames", "5", "--scale", "2"}, o, error));
     EXPECT_FALSE(Parse({"--seed"}, o, error));
-    EXPECT_FALSE(Parse({"--fullscreen"}, o, error));
-    EXPECT_NE(error.find("--fullscreen"), std::string::npos);
+    EXPECT_FALSE(Parse({"--full-screen"}, o, error));
+    EXPECT_NE(error.find("--full-screen"), std::string::npos);
     const std::string usage = Usage_Text();
-    for (const char* name : {"--scale", "--record", "--dump", "--seed", "--assets", "--headless",
-                             "--frames", "--input", "--sound-log", "--shot", "--help", "--version"})
+    for (const char* name :
+         {"--scale", "--record", "--dump", "--seed", "--assets", "--headless", "--frames",
+          "--input", "--sound-log", "--shot", "--help", "--version", "--window", "--fullscreen",
+          "--volume", "--no-config", "--scores", "--replay"})
         EXPECT_NE(usage.find(name), std::string::npos) << name;
 }
 

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -180,8 +181,15 @@ class End_To_End : public ::testing::Test {
     pid_t Start_Game(std::vector<std::string> args, const std::string& log) {
         args.insert(args.begin(), ZARVO_BINARY);
         std::vector<std::string> env = Game_Env;
+        // Settings and score table in the test's own folders, never the player's.
+        env.push_back("XDG_CONFIG_HOME=" + Config_Home());
+        env.push_back("XDG_DATA_HOME=" + Temp("data"));
         env.push_back("DISPLAY=" + display_->Name());
         return Spawn(args, env, log);
+    }
+    static std::string Config_Home() {
+        return Temp(std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                    "_config");
     }
     std::string Xdo(const std::string& args) {
         return Output_Of(display_->Name(), "xdotool " + args);
@@ -209,6 +217,89 @@ TEST_F(End_To_End, ScaledWindowKeepsGamePixels) {
     const std::string recording = Slurp(record);
     EXPECT_NE(recording.find(" move 300 470\n"), std::string::npos) << recording;
     EXPECT_NE(recording.find(" move 217 445\n"), std::string::npos) << recording;
+}
+
+// F11 makes the window cover the display with the picture at the largest whole factor,
+// centred; a click on a title button lands on the game pixel under it; F11 again restores.
+TEST_F(End_To_End, FullscreenScalesCentresAndMapsTheClick) {
+    const std::string log = Temp("full.log"), record = Temp("full.txt"), dump = Temp("full.json");
+    const pid_t game = Start_Game({"--no-config", "--record", record, "--dump", dump}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+    Xdo("windowfocus --sync " + id);
+    Sleep_Ms(300);
+    Xdo("key F11");
+    Sleep_Ms(600);
+    const Geometry full = Window_Geometry(display_->Name(), id);
+    // 1600 x 1200 holds the picture twice: 1244 x 1026 at (178, 87).
+    Xdo("mousemove --window " + id + " " + std::to_string(178 + 2 * 373) + " " +
+        std::to_string(87 + 2 * 470 + 1));
+    Sleep_Ms(300);
+    Xdo("click 1");  // the title's score button
+    Sleep_Ms(400);
+    Xdo("key F11");
+    Sleep_Ms(600);
+    const Geometry back = Window_Geometry(display_->Name(), id);
+    Stop(game);
+    EXPECT_EQ(full.x, 0);
+    EXPECT_EQ(full.y, 0);
+    EXPECT_EQ(full.w, Screen_W);
+    EXPECT_EQ(full.h, Screen_H);
+    EXPECT_EQ(back.w, 622);
+    EXPECT_EQ(back.h, 513);
+    EXPECT_NE(Slurp(record).find(" move 373 470\n"), std::string::npos) << Slurp(record);
+    EXPECT_NE(Slurp(dump).find("\"Sponsor_Score_On\":true"), std::string::npos) << Slurp(log);
+}
+
+// --window: a window that is not kept on top and that a resize request changes; the picture
+// keeps a whole factor, and the factor is remembered.
+TEST_F(End_To_End, NormalWindowResizesAndRemembersItsScale) {
+    const std::string log = Temp("window.log");
+    const std::string conf = Config_Home() + "/zarvo/zarvo.conf";
+    std::remove(conf.c_str());
+    const pid_t game = Start_Game({"--window"}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+    const std::string state = Output_Of(display_->Name(), "xprop -id " + id + " _NET_WM_STATE");
+    Xdo("windowsize --sync " + id + " 1300 1100");
+    Sleep_Ms(600);
+    const Geometry g = Window_Geometry(display_->Name(), id);
+    Stop(game);
+    EXPECT_EQ(state.find("_NET_WM_STATE_ABOVE"), std::string::npos) << state;
+    EXPECT_EQ(g.w, 1300);
+    EXPECT_EQ(g.h, 1100);
+    const std::string settings = Slurp(conf);
+    EXPECT_NE(settings.find("window = yes"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("scale = 2"), std::string::npos) << settings;
+}
+
+// P stops the ticks: the frame counter stands where the pause began, and the recording
+// replays to the same state.
+TEST_F(End_To_End, PauseStopsTheFrames) {
+    const std::string log = Temp("pause.log"), record = Temp("pause.txt"),
+                      live = Temp("pause.json"), replay = Temp("pause_replay.json");
+    const pid_t game =
+        Start_Game({"--no-config", "--seed", "77", "--record", record, "--dump", live}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+    Xdo("windowfocus --sync " + id);
+    Sleep_Ms(300);
+    Xdo("key Return");
+    Sleep_Ms(800);
+    Xdo("key p");
+    Sleep_Ms(1200);
+    Stop(game);
+    const std::string recording = Slurp(record);
+    const size_t at = recording.find(" pause 1\n");
+    ASSERT_NE(at, std::string::npos) << recording;
+    const int paused_at = std::atoi(recording.c_str() + recording.rfind('\n', at) + 1);
+    const std::string live_dump = Slurp(live);
+    const int frames = Field(live_dump, "\"Frame_Count\":");
+    EXPECT_EQ(frames, paused_at - 1);
+    const std::string command = std::string(ZARVO_BINARY) + " --headless --frames " +
+                                std::to_string(frames) + " --input " + record + " --dump " + replay;
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Slurp(replay), live_dump);
 }
 
 TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
@@ -257,6 +348,21 @@ TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
 }  // namespace
 
 namespace {
+
+TEST(Start_Without_Display, NoDisplayNamedEndsWithinASecond) {
+    const std::string log = Temp("nodisplay_at_all.log");
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t game = Spawn(
+        {ZARVO_BINARY},
+        {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=", "ASAN_OPTIONS=detect_leaks=0"}, log);
+    ASSERT_GT(game, 0);
+    EXPECT_EQ(Wait_Exit(game, 3000), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    const std::string message = Slurp(log);
+    EXPECT_NE(message.find("zarvo: cannot open the game window: no display"), std::string::npos)
+        << message;
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+}
 
 TEST(Start_Without_Display, ClearMessageAndExitCodeOne) {
     const std::string log = Temp("nodisplay.log");

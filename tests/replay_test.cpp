@@ -7,10 +7,10 @@
 #include <sstream>
 
 #include "driver/dump.h"
-#include "platform/image_file.h"
 #include "driver/input.h"
 #include "driver/recorder.h"
 #include "driver/runner.h"
+#include "platform/image_file.h"
 #include "support/test_game.h"
 
 namespace zarvo {
@@ -41,7 +41,11 @@ TEST(Script, ReadsEveryEventKindSeedAndComments) {
         "1 move 10 -4\n"
         "7 release left\n"
         "7 click\n"
-        "9 focus 0\n");
+        "9 focus 0\n"
+        "9 pause 1\n"
+        "9 mute 1\n"
+        "9 volume 70\n"
+        "frames 12\n");
     ASSERT_TRUE(s.Seed);
     EXPECT_EQ(*s.Seed, 4242u);
     EXPECT_EQ(s.Screen, (Screen_Size{1920, 1080}));
@@ -52,7 +56,11 @@ TEST(Script, ReadsEveryEventKindSeedAndComments) {
         {7, Event_Kind::Release, static_cast<int32_t>(Direction::Left), 0},
         {7, Event_Kind::Click, 0, 0},
         {9, Event_Kind::Focus, 0, 0},
+        {9, Event_Kind::Pause, 1, 0},
+        {9, Event_Kind::Mute, 1, 0},
+        {9, Event_Kind::Volume, 70, 0},
     };
+    EXPECT_EQ(s.Frames, 12);
     EXPECT_EQ(s.Events, want);  // frame order, file order within a frame
     for (const Script_Event& e : want) EXPECT_EQ(Parse_Ok(Format_Event(e)).Events[0], e);
 }
@@ -247,6 +255,42 @@ TEST(Replay, ARecordingReplaysTheGameItRecorded) {
     replay.Run(s, live.w().Frame_Count);
     EXPECT_EQ(Dump_World(replay.world()), Dump_World(live.w()));
     EXPECT_TRUE(replay.world() == live.w());
+}
+
+// A recorded pause and sound level replay exactly: the paused frames tick nothing, and the game
+// goes on afterwards as if it had never stopped.
+TEST(Replay, PauseAndSoundLevelThroughARecordedScript) {
+    const std::string path = Temp_Path("paused.txt");
+    test::Test_Game live(4242);
+    {
+        Recorder rec;
+        ASSERT_TRUE(rec.Open(path, 4242, {1024, 768}));
+        rec.Key(1, 13);
+        live.key(13);
+        live.run(40);
+        rec.Pause(41, true);  // the window's clock stands still: no frame passes
+        rec.Mute(41, true);
+        rec.Volume(41, 40);
+        rec.Pause(41, false);
+        live.run(30);
+        rec.Finish(live.w().Frame_Count);
+    }
+    Script s;
+    std::string error;
+    ASSERT_TRUE(Parse_Script(Slurp(path), s, error)) << error;
+    EXPECT_EQ(s.Frames, 70);
+    Headless_Runner replay(test::Test_Assets(), *s.Seed, s.Screen);
+    replay.Run(s, *s.Frames);
+    EXPECT_TRUE(replay.world() == live.w());
+    EXPECT_TRUE(replay.media().sound_muted);
+    EXPECT_EQ(replay.media().sound_volume, 40);
+
+    // Paused for thirty frame slots: the same game, thirty slots later.
+    Headless_Runner paused(test::Test_Assets(), 4242), plain(test::Test_Assets(), 4242);
+    paused.Run(Parse_Ok("1 key 13\n20 pause 1\n50 pause 0\n"), 100);
+    plain.Run(Parse_Ok("1 key 13\n"), 70);
+    EXPECT_EQ(paused.world().Frame_Count, 70);
+    EXPECT_TRUE(paused.world() == plain.world());
 }
 
 TEST(Replay, RunHeadlessReportsBadScriptsAndMissingFiles) {

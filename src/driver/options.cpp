@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstring>
 
+#include "driver/settings.h"
+
 namespace zarvo {
 
 namespace {
@@ -18,8 +20,16 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
                 std::string& error) {
     int64_t n = 0;
     if (name == "--scale") {
-        if (!To_Number(value, 1, 4, n)) return error = "--scale wants 1, 2, 3 or 4", false;
+        if (!To_Number(value, 1, Max_Scale, n)) return error = "--scale wants a factor 1..8", false;
         o.Scale = static_cast<int32_t>(n);
+    } else if (name == "--volume") {
+        if (!To_Number(value, 0, 100, n))
+            return error = "--volume wants a percentage 0..100", false;
+        o.Volume = static_cast<int32_t>(n);
+    } else if (name == "--scores") {
+        o.Scores = value;
+    } else if (name == "--replay") {
+        o.Replay = value;
     } else if (name == "--frames") {
         if (!To_Number(value, 0, 0x7FFFFFFF, n))
             return error = "--frames wants a count >= 0", false;
@@ -52,7 +62,8 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
 
 bool Takes_Value(const std::string& name) {
     for (const char* known : {"--scale", "--frames", "--seed", "--input", "--dump", "--sound-log",
-                              "--shot", "--assets", "--record", "--monkey"})
+                              "--shot", "--assets", "--record", "--monkey", "--volume", "--scores",
+                              "--replay"})
         if (name == known) return true;
     return false;
 }
@@ -64,9 +75,15 @@ bool Check_Mode(const Program_Options& o, bool frames_given, std::string& error)
             return error = "--record belongs to the windowed game or a --monkey run", false;
         if (o.Run.Monkey && !o.Run.Input.empty())
             return error = "--monkey plays by itself and takes no --input", false;
-        if (o.Scale != 1) return error = "--scale belongs to the windowed game", false;
+        if (!o.Replay.empty() || o.Scale || o.Window || o.Fullscreen || o.Volume)
+            return error =
+                       "--replay, --scale, --window, --fullscreen and --volume belong to the "
+                       "windowed game",
+                   false;
         return true;
     }
+    if (!o.Replay.empty() && !o.Record.empty())
+        return error = "--replay shows a recording; it cannot record one", false;
     if (frames_given || !o.Run.Input.empty() || !o.Run.Sound_Log.empty() || !o.Run.Shot.empty() ||
         o.Run.Monkey)
         return error = "--frames, --input, --monkey, --sound-log and --shot need --headless", false;
@@ -86,6 +103,12 @@ bool Parse_Options(int argc, const char* const* argv, Program_Options& o, std::s
             o.Version = true;
         } else if (name == "--headless") {
             o.Headless = true;
+        } else if (name == "--window") {
+            o.Window = true;
+        } else if (name == "--fullscreen") {
+            o.Fullscreen = true;
+        } else if (name == "--no-config") {
+            o.No_Config = true;
         } else if (!Takes_Value(name)) {
             return error = "unknown option " + name, false;
         } else if (i + 1 >= argc) {
@@ -105,10 +128,23 @@ const char* Usage_Text() {
            "\n"
            "Without options the game opens its window and shows the title screen.\n"
            "\n"
-           "Window:\n"
-           "  --scale N          window N times larger (1..4, default 1), same game pixels\n"
+           "Window and sound (remembered in $XDG_CONFIG_HOME/zarvo/zarvo.conf):\n"
+           "  --scale N          window N times larger (1..8, default 1; at most what fits)\n"
+           "  --window           a normal window: decorated, movable, resizable\n"
+           "  --fullscreen       start on the whole display (F11 or Alt+Enter switch)\n"
+           "  --volume V         sound level in percent, 0..100\n"
+           "  --no-config        neither read nor write the settings file\n"
+           "\n"
+           "Keys beside the game's: F11 or Alt+Enter fullscreen, P or Pause pause,\n"
+           "M mute, - and + sound level.\n"
+           "\n"
+           "Windowed game:\n"
+           "  --scores FILE      the score table (default: Zarvo.Scr here if there is one,\n"
+           "                     else $XDG_DATA_HOME/zarvo/Zarvo.Scr)\n"
            "  --record FILE      write every input event with its frame to FILE, to be\n"
-           "                     replayed with --headless --input FILE\n"
+           "                     replayed with --replay FILE or --headless --input FILE\n"
+           "  --replay FILE      watch a recording at its own speed (Space or Pause pauses,\n"
+           "                     F runs four times as fast); then the title screen\n"
            "  --dump FILE        write the game state as JSON to FILE when the window closes\n"
            "  --seed S           seed the random generator with S instead of the clock\n"
            "  --assets DIR       load images and sounds from DIR (default: the assets folder\n"
@@ -120,9 +156,11 @@ const char* Usage_Text() {
            "  --seed S           seed (else the input script's seed line, else the clock)\n"
            "  --input FILE       input script, one event a line: FRAME EVENT ARGS\n"
            "                     key CODE | hold DIR | release DIR | move X Y | click |\n"
-           "                     focus 0|1   (DIR: up, down, left, right); lines\n"
+           "                     focus 0|1 | pause 0|1 | mute 0|1 | volume V\n"
+           "                     (DIR: up, down, left, right); lines\n"
            "                     'seed S' and 'screen W H' set seed and screen size\n"
            "  --dump FILE        write the game state as JSON after the last frame\n"
+           "  --scores FILE      the score table (default: Zarvo.Scr in the working folder)\n"
            "  --sound-log FILE   one line per played sound: FRAME INDEX NAME\n"
            "  --shot FILE.bmp    the last frame as a 24-bit BMP\n"
            "  --monkey M         a restless random player (seed M; also the game's seed\n"

@@ -1,6 +1,7 @@
 #pragma once
 // The program's command line. With no options the windowed game starts as it always has.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "driver/runner.h"
@@ -11,9 +12,15 @@ struct Program_Options {
     bool Help = false;
     bool Version = false;  // --version: print "zarvo X.Y.Z" and stop
     bool Headless = false;
-    int32_t Scale = 1;       // window size factor, 1..4
-    std::string Assets_Dir;  // empty: found beside the program or in its install
-    std::string Record;      // windowed game: the input script written while playing
+    // Window and sound; unset ones come from the settings file.
+    std::optional<int32_t> Scale;  // window size factor
+    std::optional<bool> Window, Fullscreen;
+    std::optional<int32_t> Volume;  // 0..100
+    bool No_Config = false;         // neither read nor write the settings file
+    std::string Scores;             // the score file; empty: the usual place
+    std::string Assets_Dir;         // empty: found beside the program or in its install
+    std::string Record;             // windowed game: the input script written while playing
+    std::string Replay;             // windowed game: an input script to watch
     std::optional<uint32_t> Seed;
     Headless_Options Run;  // frames, input, dump, sound log, screenshot
 };

@@ -28,6 +28,12 @@ void Recorder::Write(const Script_Event& e) {
     Check();
 }
 
+void Recorder::Finish(int32_t frames) {
+    if (!file_.is_open()) return;
+    file_ << "frames " << frames << '\n';
+    file_.flush();
+}
+
 void Recorder::Held(int32_t frame, const Input_States& now) {
     const bool was[4] = {last_.Up, last_.Down, last_.Left, last_.Right};
     const bool is[4] = {now.Up, now.Down, now.Left, now.Right};

@@ -22,6 +22,11 @@ class Recorder {
     void Key(int32_t frame, int32_t code) { Write({frame, Event_Kind::Key, code, 0}); }
     void Move(int32_t frame, int32_t x, int32_t y) { Write({frame, Event_Kind::Move, x, y}); }
     void Click(int32_t frame) { Write({frame, Event_Kind::Click, 0, 0}); }
+    void Pause(int32_t frame, bool on) { Write({frame, Event_Kind::Pause, on, 0}); }
+    void Mute(int32_t frame, bool on) { Write({frame, Event_Kind::Mute, on, 0}); }
+    void Volume(int32_t frame, int32_t percent) { Write({frame, Event_Kind::Volume, percent, 0}); }
+    // The recording's length, written when the game ends.
+    void Finish(int32_t frames);
     // The direction states polled for `frame`: writes a hold or release for each change.
     void Held(int32_t frame, const Input_States& now);
     // Any event as it was delivered.

@@ -102,12 +102,21 @@ void Headless_Runner::Deliver(const Script_Event& e) {
         case Event_Kind::Focus:
             focused_ = e.A != 0;
             break;
+        case Event_Kind::Pause:
+            paused_ = e.A != 0;
+            break;
+        case Event_Kind::Mute:
+            media_.sound_muted = e.A != 0;
+            break;
+        case Event_Kind::Volume:
+            media_.sound_volume = e.A;
+            break;
     }
 }
 
 void Headless_Runner::Tick() {
     media_.frame = frame_;
-    if (focused_) DXTimer1Timer(game_);
+    if (focused_ && !paused_) DXTimer1Timer(game_);
 }
 
 bool Headless_Runner::Ended() const {

@@ -4,7 +4,8 @@
 //
 // Frame F of a script is one tick of the frame timer: its events are delivered first, then the
 // tick runs. While the window has no focus (`focus 0`) the frames still count but the ticks do
-// not run, as the game stands still in an inactive window; events are still delivered.
+// not run, as the game stands still in an inactive window; events are still delivered. A
+// paused game (`pause 1`) stands still the same way.
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
@@ -51,6 +52,7 @@ class Headless_Runner {
     Headless_Media media_;
     Game game_;
     bool focused_ = true;
+    bool paused_ = false;
     int32_t frame_ = 0;  // the frame slot being delivered or run
 };
 

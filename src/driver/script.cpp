@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <sstream>
 
 namespace zarvo {
@@ -9,7 +10,8 @@ namespace zarvo {
 namespace {
 
 constexpr const char* Direction_Names[] = {"up", "down", "left", "right"};
-constexpr const char* Kind_Names[] = {"key", "hold", "release", "move", "click", "focus"};
+constexpr const char* Kind_Names[] = {"key",   "hold",  "release", "move",  "click",
+                                      "focus", "pause", "mute",    "volume"};
 
 bool Parse_Int(const std::string& word, int64_t& value) {
     const char* end = word.data() + word.size();
@@ -53,9 +55,15 @@ std::string Parse_Event(const std::vector<std::string>& w, Script_Event& e) {
     } else if (kind == "click") {
         if (args != 0) return "click takes no arguments";
         e.Kind = Event_Kind::Click;
-    } else if (kind == "focus") {
-        if (args != 1 || !Parse_Int(w[2], a) || (a != 0 && a != 1)) return "focus wants 0 or 1";
-        e.Kind = Event_Kind::Focus;
+    } else if (kind == "focus" || kind == "pause" || kind == "mute") {
+        if (args != 1 || !Parse_Int(w[2], a) || (a != 0 && a != 1)) return kind + " wants 0 or 1";
+        e.Kind = kind == "focus"   ? Event_Kind::Focus
+                 : kind == "pause" ? Event_Kind::Pause
+                                   : Event_Kind::Mute;
+    } else if (kind == "volume") {
+        if (args != 1 || !Parse_Int(w[2], a) || a < 0 || a > 100)
+            return "volume wants a percentage 0..100";
+        e.Kind = Event_Kind::Volume;
     } else {
         return "unknown event '" + kind + "'";
     }
@@ -79,6 +87,12 @@ std::string Parse_Line(const std::vector<std::string>& w, Script& out) {
             width > 100000 || height < 1 || height > 100000)
             return "screen wants a width and a height in pixels";
         out.Screen = {static_cast<int32_t>(width), static_cast<int32_t>(height)};
+        return {};
+    }
+    if (w[0] == "frames") {
+        if (w.size() != 2 || !Parse_Int(w[1], n) || n < 0 || n > 0x7FFFFFFF)
+            return "frames wants one count >= 0";
+        out.Frames = static_cast<int32_t>(n);
         return {};
     }
     if (!Parse_Int(w[0], n) || n < 1 || n > 0x7FFFFFFF)
@@ -116,6 +130,16 @@ bool Parse_Script(const std::string& text, Script& out, std::string& error) {
         out.Events.begin(), out.Events.end(),
         [](const Script_Event& a, const Script_Event& b) { return a.Frame < b.Frame; });
     return true;
+}
+
+int Read_Script(const std::string& path, Script& out, std::string& error) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (!file) return error = "cannot read input script " + path, 1;
+    std::string problem;
+    if (!Parse_Script(text.str(), out, problem)) return error = path + ": " + problem, 2;
+    return 0;
 }
 
 std::string Format_Event(const Script_Event& e) {

@@ -10,6 +10,10 @@
 //   F move X Y          the pointer moves to window pixel (X, Y)
 //   F click             a left click at the pointer
 //   F focus 0|1         the window loses / regains input focus
+//   F pause 0|1         the player pauses / resumes the game (as focus: frames without ticks)
+//   F mute 0|1          the sound is switched off / on again
+//   F volume V          the sound level becomes V percent (0..100)
+//   frames N            the recording's length (no frame number; a replay ends after it)
 //
 // Frames count from 1; the events of frame F arrive after tick F-1 and before tick F.
 // Blank lines and lines starting with # are ignored.
@@ -20,13 +24,13 @@
 
 namespace zarvo {
 
-enum class Event_Kind { Key, Hold, Release, Move, Click, Focus };
+enum class Event_Kind { Key, Hold, Release, Move, Click, Focus, Pause, Mute, Volume };
 enum class Direction { Up, Down, Left, Right };
 
 struct Script_Event {
     int32_t Frame = 1;
     Event_Kind Kind = Event_Kind::Key;
-    int32_t A = 0;  // key code, direction, X or focus
+    int32_t A = 0;  // key code, direction, X, focus, pause, mute or volume
     int32_t B = 0;  // Y
     bool operator==(const Script_Event&) const = default;
 };
@@ -39,11 +43,16 @@ struct Screen_Size {
 struct Script {
     std::optional<uint32_t> Seed;
     Screen_Size Screen;
+    std::optional<int32_t> Frames;     // the recording's length
     std::vector<Script_Event> Events;  // in frame order, file order within a frame
 };
 
 // Parses a whole script. On a malformed line answers false with error naming the line.
 bool Parse_Script(const std::string& text, Script& out, std::string& error);
+
+// Reads and parses a script file. Answers 0, or 1 when the file cannot be read and 2 when a
+// line is malformed, with `error` naming the file and the line.
+int Read_Script(const std::string& path, Script& out, std::string& error);
 
 // One event as a script line (without newline).
 std::string Format_Event(const Script_Event& e);

@@ -5,6 +5,10 @@
 
 namespace zarvo {
 
+// Answers false with a one-line message when no window could be shown at all, before any
+// time is spent loading.
+bool Window_Possible(std::string& error);
+
 // Runs the game until its window closes; answers the exit code.
 int Run_Windowed(const Program_Options& options, const Assets& assets);
 

@@ -1,7 +1,8 @@
 #pragma once
-// The frame timer. A tick is due once the interval have passed since the last one; the tick
-// takes the current time as its own, so ticks missed during a stall are not made up. While the
-// window has no input focus the timer stands still.
+// The frame timer. Ticks fall due on a fixed grid of the interval, so a late wake-up does not
+// push the ticks after it; a stall longer than one interval is not made up in a burst: the
+// grid starts again from the late tick. While the window has no input focus, or the player
+// has paused, the timer stands still, and the first tick after it runs again falls due at once.
 #include <cstdint>
 
 namespace zarvo {
@@ -10,19 +11,22 @@ class Frame_Clock {
   public:
     explicit Frame_Clock(uint32_t interval_ms) : interval_(interval_ms) {}
 
-    // True when a tick is due at `now_ms`; the tick is then taken (its time is `now_ms`).
+    // True when a tick is due at `now_ms`; the tick is then taken.
     bool Take_Tick(uint64_t now_ms);
     // Milliseconds to sleep before the next tick can be due (0 when it is due now).
     uint32_t Ms_Until_Tick(uint64_t now_ms) const;
 
-    void Set_Active(bool active) { active_ = active; }
+    void Set_Active(bool active);
     bool Active() const { return active_; }
+    // A new interval takes effect from the next tick (fast-forwarding a replay).
+    void Set_Interval(uint32_t interval_ms) { interval_ = interval_ms; }
+    uint32_t Interval() const { return interval_; }
 
   private:
     uint32_t interval_;
     bool active_ = true;
     bool started_ = false;
-    uint64_t last_ = 0;
+    uint64_t due_ = 0;  // when the next tick falls due
 };
 
 }  // namespace zarvo

@@ -42,6 +42,14 @@ class Poll_Listener {
     virtual void Polled(const Input_States& states) = 0;
 };
 
+// Drawn into the back buffer over every frame just before a window shows it (the driver's
+// pause and sound lines).
+class Frame_Overlay {
+  public:
+    virtual ~Frame_Overlay() = default;
+    virtual void Draw_Over() = 0;
+};
+
 class Media {
   public:
     virtual ~Media() = default;
@@ -80,13 +88,24 @@ class Surface_Media : public Media {
     int Image_Width(Image_List list, int index) override;
     int Image_Height(Image_List list, int index) override;
 
-    const Surface& Back_Buffer() const { return back_buffer_; }
-    Surface& Back_Buffer() { return back_buffer_; }
+    // The back buffer as drawn so far (a clear still owed is made first).
+    Surface& Back_Buffer() {
+        Settle_Clear();
+        return back_buffer_;
+    }
     const Assets* Loaded_Assets() const { return assets_; }
 
   protected:
+    // A clear is owed until a draw needs its rows: rows that an opaque image as wide as the
+    // surface covers first (the background picture, the panel) are never filled.
+    void Settle_Clear();
+    void Before_Draw(int top, int bottom, bool covers_rows);
+
     const Assets* assets_;
     Surface back_buffer_;
+    bool clear_owed_ = false;
+    uint32_t clear_colour_ = 0;
+    int clear_top_ = 0;  // rows clear_top_.. still owe the clear
 };
 
 }  // namespace zarvo

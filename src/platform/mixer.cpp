@@ -94,13 +94,19 @@ void Mixer::Mix_Block(int16_t* out, int frames) {
         for (Voice& voice : item.Voices)
             if (voice.Playing) Mix_Voice(item, voice, sum_.data(), frames);
     constexpr float To_Unit = Master_Gain / 32768.0f;
+    // The player's level comes after the limiter: a quieter game keeps the same shape.
+    const float level = static_cast<float>(level_) / 100.0f;
     for (size_t f = 0; f < static_cast<size_t>(frames); ++f) {
         float left = static_cast<float>(sum_[2 * f]) * To_Unit;
         float right = static_cast<float>(sum_[2 * f + 1]) * To_Unit;
         limiter_.Apply(left, right);
-        out[2 * f] = static_cast<int16_t>(std::lround(left * 32767.0f));
-        out[2 * f + 1] = static_cast<int16_t>(std::lround(right * 32767.0f));
+        out[2 * f] = static_cast<int16_t>(std::lround(left * level * 32767.0f));
+        out[2 * f + 1] = static_cast<int16_t>(std::lround(right * level * 32767.0f));
     }
+}
+
+void Mixer::Set_Level(int percent) {
+    level_ = std::clamp(percent, 0, 100);
 }
 
 int Mixer::Voice_Count(int index) const {

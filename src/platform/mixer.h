@@ -31,6 +31,10 @@ class Mixer {
     // master gain and the limiter, and moves them on; a voice that reaches its end becomes idle.
     void Mix(int16_t* out, int frames);
 
+    // The master level in percent (0 silent, 100 as recorded), applied to everything mixed.
+    void Set_Level(int percent);
+    int Level() const { return level_; }
+
     int Voice_Count(int index) const;
     int Playing_Count(int index) const;
     int32_t Device_Rate() const { return rate_; }
@@ -50,6 +54,7 @@ class Mixer {
     void Mix_Block(int16_t* out, int frames);
 
     int32_t rate_ = 0;
+    int level_ = 100;
     std::vector<Item> items_;
     std::vector<int32_t> sum_;  // one block, sized when the waves load
     Soft_Limiter limiter_{Limit, 1};

@@ -10,7 +10,7 @@ namespace zarvo {
 struct Image {
     int32_t Width = 0;
     int32_t Height = 0;
-    int32_t Key = -1;  // colour key as 0xRRGGBB, or -1 when opaque
+    int32_t Key = -1;              // colour key as 0xRRGGBB, or -1 when opaque
     std::vector<uint32_t> Pixels;  // Width * Height, row by row
     bool Loaded() const { return Width > 0 && Height > 0; }
     uint32_t At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
@@ -25,6 +25,8 @@ struct Surface {
     Surface(int32_t w, int32_t h) : Width(w), Height(h), Pixels(static_cast<size_t>(w) * h, 0) {}
     uint32_t At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
     void Fill(uint32_t colour);
+    // Fills rows top..bottom-1.
+    void Fill_Rows(int top, int bottom, uint32_t colour);
 };
 
 // Draws frame `frame` of the image with its top-left corner at (x, y). Nothing is drawn for an

@@ -23,7 +23,10 @@ class Headless_Media : public Surface_Media {
 
     bool Surface_Ready() override { return true; }
     void Poll_Input(Input_States& states) override { states = held; }
-    void Show_Back_Buffer() override { ++shown_frames; }
+    void Show_Back_Buffer() override {
+        Settle_Clear();
+        ++shown_frames;
+    }
     void Play_Wave(int index) override { waves.push_back({frame, index}); }
     void Confine_Pointer(int left, int top, int right, int bottom) override;
     void Release_Pointer() override { clip.Confined = false; }
@@ -43,6 +46,8 @@ class Headless_Media : public Surface_Media {
     Pointer_Rect clip;
     int32_t pointer_x = 0, pointer_y = 0;
     bool pointer_hidden = false;
+    int32_t sound_volume = 100;  // the level a sound device would play at, in percent
+    bool sound_muted = false;
     bool closed = false;
 };
 

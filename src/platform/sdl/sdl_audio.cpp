@@ -34,6 +34,12 @@ void Sdl_Audio::Play(int index) {
     SDL_UnlockAudioDevice(device_);
 }
 
+void Sdl_Audio::Set_Level(int percent) {
+    if (device_) SDL_LockAudioDevice(device_);
+    mixer_.Set_Level(percent);
+    if (device_) SDL_UnlockAudioDevice(device_);
+}
+
 void Sdl_Audio::Callback(void* self, Uint8* stream, int bytes) {
     auto* audio = static_cast<Sdl_Audio*>(self);
     audio->mixer_.Mix(reinterpret_cast<int16_t*>(stream), bytes / 4);

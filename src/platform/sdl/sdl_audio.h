@@ -13,6 +13,8 @@ class Sdl_Audio {
     // Opens the device and prepares the waves at its rate; answers false when there is none.
     bool Open(const std::vector<Sound>& waves);
     void Play(int index);
+    // The master level in percent; 0 mutes.
+    void Set_Level(int percent);
     void Close();
 
   private:

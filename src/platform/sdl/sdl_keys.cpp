@@ -19,3 +19,50 @@ int32_t Windows_Key_Code(SDL_Keycode key) {
 }
 
 }  // namespace zarvo
+
+namespace zarvo {
+
+Desk_Key Desk_Key_Of(const SDL_Keysym& key) {
+    const bool alt = (key.mod & KMOD_ALT) != 0;
+    switch (key.sym) {
+        case SDLK_F11:
+            return Desk_Key::Fullscreen;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return alt ? Desk_Key::Fullscreen : Desk_Key::Other;
+        case SDLK_PAUSE:
+            return Desk_Key::Pause;
+        case SDLK_p:
+            return Desk_Key::P;
+        case SDLK_m:
+            return Desk_Key::M;
+        case SDLK_f:
+            return Desk_Key::F;
+        case SDLK_SPACE:
+            return Desk_Key::Space;
+        case SDLK_MINUS:
+        case SDLK_KP_MINUS:
+            return Desk_Key::Volume_Down;
+        case SDLK_PLUS:
+        case SDLK_EQUALS:
+        case SDLK_KP_PLUS:
+            return Desk_Key::Volume_Up;
+        default:
+            return Desk_Key::Other;
+    }
+}
+
+Pad_Button Pad_Button_Of(SDL_GameControllerButton button) {
+    switch (button) {
+        case SDL_CONTROLLER_BUTTON_A:
+            return Pad_Button::Confirm;
+        case SDL_CONTROLLER_BUTTON_START:
+            return Pad_Button::Start;
+        case SDL_CONTROLLER_BUTTON_BACK:
+            return Pad_Button::Back;
+        default:
+            return Pad_Button::Other;
+    }
+}
+
+}  // namespace zarvo

@@ -1,5 +1,9 @@
 #include "platform/sdl/sdl_media.h"
 
+#include <cstring>
+
+#include "platform/sdl/sdl_window_manager.h"
+
 namespace zarvo {
 
 namespace {
@@ -11,10 +15,20 @@ bool Any_Down(const Uint8* keys, SDL_Scancode a, SDL_Scancode b, SDL_Scancode c)
     return keys[a] || keys[b] || keys[c];
 }
 
+bool Set(const char* name) {
+    const char* value = SDL_getenv(name);
+    return value && value[0];
+}
+
+// SDL falls back to drivers that show nothing; only a player who names one gets it.
+bool Invisible_Driver(const char* name) {
+    return name && (std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0);
+}
+
 }  // namespace
 
-Sdl_Media::Sdl_Media(const Assets* assets, int width, int height, int scale)
-    : Surface_Media(assets, width, height), scale_(scale) {}
+Sdl_Media::Sdl_Media(const Assets* assets, int width, int height, Window_Choice choice)
+    : Surface_Media(assets, width, height), choice_(choice), shown_(width, height) {}
 
 Sdl_Media::~Sdl_Media() {
     audio_.Close();
@@ -26,59 +40,105 @@ Sdl_Media::~Sdl_Media() {
     SDL_Quit();
 }
 
+bool Display_Named(std::string& error) {
+    if (Set("SDL_VIDEODRIVER") || Set("DISPLAY") || Set("WAYLAND_DISPLAY")) return true;
+    error = "no display to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    return false;
+}
+
 bool Sdl_Media::Open(std::string& error) {
+    const bool driver_named = Set("SDL_VIDEODRIVER");
+    if (!Display_Named(error)) return false;
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return error = SDL_GetError(), false;
-    SDL_Rect screen{0, 0, 0, 0};
-    if (SDL_GetDisplayBounds(0, &screen) != 0) return error = SDL_GetError(), false;
-    screen_w_ = screen.w, screen_h_ = screen.h;
-    const int w = back_buffer_.Width * scale_, h = back_buffer_.Height * scale_;
-    window_ =
-        SDL_CreateWindow("Zarvo", screen.x + (screen.w - w) / 2, screen.y + (screen.h - h) / 2, w,
-                         h, SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
-    if (!window_) return error = SDL_GetError(), false;
-    if (!Create_Renderer() || !Create_Texture()) return error = SDL_GetError(), false;
-    SDL_RaiseWindow(window_);
-    audio_.Open(assets_ ? assets_->Waves : std::vector<Sound>{});
+    if (!driver_named && Invisible_Driver(SDL_GetCurrentVideoDriver()))
+        return error = "no display to show the game on", false;
+    if (!Open_Window(error)) return false;
+    if (!audio_.Open(assets_ ? assets_->Waves : std::vector<Sound>{}))
+        notes_.push_back(std::string("no sound device (") + SDL_GetError() +
+                         "): the game runs silent");
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     return true;
 }
 
-bool Sdl_Media::Create_Renderer() {
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-    const Uint32 tries[] = {SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC,
-                            SDL_RENDERER_ACCELERATED, SDL_RENDERER_SOFTWARE};
-    for (Uint32 flags : tries)
-        if ((renderer_ = SDL_CreateRenderer(window_, -1, flags))) return true;
-    return false;
-}
-
-bool Sdl_Media::Create_Texture() {
-    if (texture_) SDL_DestroyTexture(texture_);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                 back_buffer_.Width, back_buffer_.Height);
-    texture_lost_ = false;
-    return texture_ != nullptr;
-}
-
-// A lost texture is made anew; the back buffer is our own and never lost.
-bool Sdl_Media::Surface_Ready() {
-    if (!window_ || !renderer_) return false;
-    if (texture_lost_ || !texture_) return Create_Texture();
+bool Sdl_Media::Open_Window(std::string& error) {
+    SDL_Rect screen{0, 0, 0, 0}, usable{0, 0, 0, 0};
+    if (SDL_GetDisplayBounds(0, &screen) != 0) return error = SDL_GetError(), false;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = screen;
+    screen_w_ = screen.w, screen_h_ = screen.h;
+    const Size picture{back_buffer_.Width, back_buffer_.Height};
+    const int scale = Fit_Scale(choice_.Scale, {usable.w, usable.h}, picture);
+    if (scale < choice_.Scale)
+        notes_.push_back("scale " + std::to_string(choice_.Scale) + " does not fit the display (" +
+                         std::to_string(usable.w) + " x " + std::to_string(usable.h) +
+                         " usable): scale " + std::to_string(scale));
+    const int w = picture.Width * scale, h = picture.Height * scale;
+    const Uint32 kind =
+        choice_.Normal ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP;
+    const int x = choice_.Normal ? SDL_WINDOWPOS_CENTERED : screen.x + (screen.w - w) / 2;
+    const int y = choice_.Normal ? SDL_WINDOWPOS_CENTERED : screen.y + (screen.h - h) / 2;
+    window_ = SDL_CreateWindow("Zarvo", x, y, w, h, kind | SDL_WINDOW_HIDDEN);
+    if (!window_) return error = SDL_GetError(), false;
+    SDL_SetWindowMinimumSize(window_, picture.Width, picture.Height);
+    window_manager_ = Window_Manager_Runs(window_);
+    if (!Create_Presenter()) return error = SDL_GetError(), false;
+    if (choice_.Fullscreen) Set_Fullscreen(true);
+    SDL_ShowWindow(window_);
+    SDL_RaiseWindow(window_);
+    Layout();
     return true;
 }
 
-void Sdl_Media::Show_Back_Buffer() {
-    if (!Surface_Ready()) return;
-    SDL_UpdateTexture(texture_, nullptr, back_buffer_.Pixels.data(),
-                      back_buffer_.Width * static_cast<int>(sizeof(uint32_t)));
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+bool Sdl_Media::Fullscreen() const {
+    if (!window_manager_) return covering_;
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) ==
+                          SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
+void Sdl_Media::Set_Fullscreen(bool on) {
+    if (!window_) return;
+    redraw_all_ = true;
+    if (window_manager_) {
+        SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        return;
+    }
+    if (on == covering_) return;
+    covering_ = on;
+    if (on) {
+        SDL_GetWindowPosition(window_, &before_cover_.x, &before_cover_.y);
+        SDL_GetWindowSize(window_, &before_cover_.w, &before_cover_.h);
+        SDL_Rect display{0, 0, 0, 0};
+        SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window_), &display);
+        SDL_SetWindowBordered(window_, SDL_FALSE);
+        SDL_SetWindowPosition(window_, display.x, display.y);
+        SDL_SetWindowSize(window_, display.w, display.h);
+    } else {
+        SDL_SetWindowSize(window_, before_cover_.w, before_cover_.h);
+        SDL_SetWindowPosition(window_, before_cover_.x, before_cover_.y);
+        SDL_SetWindowBordered(window_, choice_.Normal ? SDL_TRUE : SDL_FALSE);
+    }
+}
+
+void Sdl_Media::Set_Icon(const Image& image) {
+    if (!window_ || !image.Loaded()) return;
+    SDL_Surface* icon =
+        SDL_CreateRGBSurfaceWithFormat(0, image.Width, image.Height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!icon) return;
+    auto* out = static_cast<uint32_t*>(icon->pixels);
+    for (int y = 0; y < image.Height; ++y)
+        for (int x = 0; x < image.Width; ++x) {
+            const uint32_t p = image.At(x, y);
+            const bool clear = image.Key >= 0 && p == static_cast<uint32_t>(image.Key);
+            out[y * (icon->pitch / 4) + x] = clear ? 0 : (0xFF000000u | p);
+        }
+    SDL_SetWindowIcon(window_, icon);
+    SDL_FreeSurface(icon);
 }
 
 void Sdl_Media::Poll_Input(Input_States& s) {
     s = {};
-    if (focused_) {
+    if (scripted_) {
+        s = *scripted_;
+    } else if (focused_) {
         const Uint8* k = SDL_GetKeyboardState(nullptr);
         s.Up = Any_Down(k, SDL_SCANCODE_K, SDL_SCANCODE_UP, SDL_SCANCODE_KP_8);
         s.Down = Any_Down(k, SDL_SCANCODE_J, SDL_SCANCODE_DOWN, SDL_SCANCODE_KP_2);
@@ -128,20 +188,44 @@ void Sdl_Media::Controller_Removed(SDL_JoystickID id) {
     }
 }
 
+bool Sdl_Media::Is_Plain_Joystick(SDL_JoystickID id) const {
+    return joystick_ && SDL_JoystickInstanceID(joystick_) == id;
+}
+
+void Sdl_Media::Window_To_Game(int window_x, int window_y, int& x, int& y) const {
+    Area_To_Picture(view_, window_x, window_y, x, y);
+    clip_.Clamp(x, y, back_buffer_.Width, back_buffer_.Height);
+}
+
 void Sdl_Media::Confine_Pointer(int left, int top, int right, int bottom) {
     clip_ = {true, left, top, right, bottom};
-    if (!window_) return;
-    const SDL_Rect r{left * scale_, top * scale_, (right - left) * scale_, (bottom - top) * scale_};
-    SDL_SetWindowMouseRect(window_, &r);
+    Apply_Confinement();
 }
 
 void Sdl_Media::Release_Pointer() {
     clip_.Confined = false;
-    if (window_) SDL_SetWindowMouseRect(window_, nullptr);
+    Apply_Confinement();
+}
+
+// The confinement in window pixels, where the picture stands now.
+void Sdl_Media::Apply_Confinement() {
+    if (!window_) return;
+    if (!clip_.Confined) {
+        SDL_SetWindowMouseRect(window_, nullptr);
+        return;
+    }
+    int x = 0, y = 0;
+    Picture_To_Area(view_, clip_.Left, clip_.Top, x, y);
+    const SDL_Rect r{x, y, (clip_.Right - clip_.Left) * view_.Scale,
+                     (clip_.Bottom - clip_.Top) * view_.Scale};
+    SDL_SetWindowMouseRect(window_, &r);
 }
 
 void Sdl_Media::Place_Pointer(int x, int y) {
-    if (window_) SDL_WarpMouseInWindow(window_, x * scale_, y * scale_);
+    if (!window_) return;
+    int wx = 0, wy = 0;
+    Picture_To_Area(view_, x, y, wx, wy);
+    SDL_WarpMouseInWindow(window_, wx, wy);
 }
 
 void Sdl_Media::Hide_System_Pointer(bool hidden) {

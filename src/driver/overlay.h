@@ -1,0 +1,39 @@
+#pragma once
+// Lines the window shows over the game, in the game's own lettering: "PAUSED" over the arena
+// while the game is paused, and the sound level for a moment after it changed. They are drawn
+// into the back buffer just before it is shown; the frame as the game drew it is kept, so a
+// paused picture can be shown again with other lines.
+#include <cstdint>
+
+#include "platform/media.h"
+#include "state/game.h"
+
+namespace zarvo {
+
+class Desk_Overlay : public Frame_Overlay {
+  public:
+    Desk_Overlay(Game& g, Surface& back_buffer);
+
+    void Set_Time(uint64_t now_ms) { now_ = now_ms; }
+    void Set_Paused(bool paused) { paused_ = paused; }
+    // Shows "VOLUME V" or "SOUND OFF" for a moment from now.
+    void Show_Sound(int volume, bool muted);
+    // Milliseconds until the lines change by themselves (a sound line goes).
+    uint32_t Ms_Until_Change() const;
+    bool Sound_Shown() const { return now_ < sound_until_; }
+
+    void Draw_Over() override;
+    // Puts the frame as the game last drew it, without lines, back into the back buffer.
+    void Restore_Frame();
+
+  private:
+    Game& g_;
+    Surface& buffer_;
+    Surface clean_;
+    bool drew_ = false;  // the back buffer carries lines; clean_ holds it without them
+    bool paused_ = false;
+    char sound_text_[16] = {};
+    uint64_t now_ = 0, sound_until_ = 0;
+};
+
+}  // namespace zarvo

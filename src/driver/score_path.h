@@ -1,0 +1,14 @@
+#pragma once
+// Where the windowed game keeps its score table: the file named on the command line; else
+// Zarvo.Scr in the working folder when one is there (tables kept there go on being used);
+// else Zarvo.Scr in $XDG_DATA_HOME/zarvo (default ~/.local/share/zarvo), its folders created.
+#include <string>
+
+namespace zarvo {
+
+// `option` is the --scores value (empty when not given); the environment's values are null
+// when unset. Answers the path; folders for the third choice are created here.
+std::string Choose_Score_Path(const std::string& option, const char* xdg_data_home,
+                              const char* home);
+
+}  // namespace zarvo

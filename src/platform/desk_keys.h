@@ -1,0 +1,20 @@
+#pragma once
+// The keys and controller buttons of the desktop comforts (fullscreen, pause, sound level,
+// replay speed), as every backend reports them; the game's own keys are not among them.
+namespace zarvo {
+
+enum class Desk_Key {
+    Other,
+    Fullscreen,  // F11, or Alt with Enter
+    Pause,       // the Pause key
+    P,
+    M,
+    F,
+    Space,
+    Volume_Down,  // minus on the main keys or the keypad
+    Volume_Up,    // plus (or the = key it shares) on the main keys, or the keypad's plus
+};
+
+enum class Pad_Button { Other, Confirm, Start, Back };
+
+}  // namespace zarvo

@@ -1,0 +1,197 @@
+// The desktop comforts' pure parts: the picture's place on a display and the pointer mapped
+// back, the scale that fits, the settings file, the score file's place, showing only what
+// changed, and which key does what.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "driver/comforts.h"
+#include "driver/score_path.h"
+#include "driver/settings.h"
+#include "platform/frame_diff.h"
+#include "platform/scaling.h"
+
+namespace zarvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr Size Picture{622, 513};
+
+TEST(Fullscreen, LargestWholeFactorCentredAndPointerMappedBack) {
+    struct Case {
+        Size display;
+        View want;
+    };
+    const Case cases[] = {
+        {{1024, 768}, {1, 201, 127, 622, 513}},
+        {{1920, 1080}, {2, 338, 27, 1244, 1026}},
+        {{2560, 1440}, {2, 658, 207, 1244, 1026}},
+        {{800, 600}, {1, 89, 43, 622, 513}},
+    };
+    for (const Case& c : cases) {
+        const View v = Centred_View(c.display, Picture);
+        EXPECT_EQ(v, c.want) << c.display.Width << "x" << c.display.Height;
+        // Every display pixel of a picture pixel's block maps back to that picture pixel.
+        for (const auto& [px, py] : {std::pair{0, 0}, {505, 475}, {621, 512}, {217, 445}}) {
+            int ax = 0, ay = 0;
+            Picture_To_Area(v, px, py, ax, ay);
+            for (int dy = 0; dy < v.Scale; ++dy)
+                for (int dx = 0; dx < v.Scale; ++dx) {
+                    int x = -9, y = -9;
+                    Area_To_Picture(v, ax + dx, ay + dy, x, y);
+                    EXPECT_EQ(x, px);
+                    EXPECT_EQ(y, py);
+                }
+        }
+        int x = 0, y = 0;
+        Area_To_Picture(v, v.X - 1, v.Y - 1, x, y);  // in the black bar: just outside
+        EXPECT_EQ(x, -1);
+        EXPECT_EQ(y, -1);
+    }
+}
+
+TEST(Fullscreen, ScaleThatFitsTheUsableArea) {
+    EXPECT_EQ(Fit_Scale(2, {1024, 740}, Picture), 1);  // 1026 rows would not fit
+    EXPECT_EQ(Fit_Scale(4, {2560, 1400}, Picture), 2);
+    EXPECT_EQ(Fit_Scale(3, {1920, 1600}, Picture), 3);
+    EXPECT_EQ(Fit_Scale(1, {640, 480}, Picture), 1);  // never below 1
+}
+
+TEST(Settings_File, RoundTripDamagedAndUnknownLines) {
+    Settings s;
+    s.Scale = 3, s.Window = true, s.Fullscreen = true, s.Volume = 40, s.Mute = true;
+    Settings back;
+    std::string warning;
+    Parse_Settings(Format_Settings(s), back, warning);
+    EXPECT_EQ(back, s);
+    EXPECT_TRUE(warning.empty()) << warning;
+
+    Settings d;
+    Parse_Settings("volume=70\nscale = 12\nshiny = yes\n  # a note\nwindow\nmute = yes\n", d,
+                   warning);
+    EXPECT_EQ(d.Volume, 70);
+    EXPECT_EQ(d.Scale, 1);  // out of range: left as it was
+    EXPECT_TRUE(d.Mute);
+    EXPECT_EQ(warning, "line 2 skipped (bad value for scale) and 2 more");
+    // What could not be used is written back untouched.
+    Settings again;
+    Parse_Settings(Format_Settings(d), again, warning);
+    EXPECT_EQ(again, d);
+    EXPECT_NE(Format_Settings(d).find("shiny = yes\n"), std::string::npos);
+}
+
+class Temp_Folder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::path(::testing::TempDir()) /
+               ("zarvo_desk_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path dir_;
+};
+
+TEST_F(Temp_Folder, SettingsFileInItsFolderAndAnUnwritableOne) {
+    const std::string path = Settings_Path(dir_.c_str(), "/home/nobody");
+    EXPECT_EQ(path, (dir_ / "zarvo/zarvo.conf").string());
+    EXPECT_EQ(Settings_Path(nullptr, "/home/p"), "/home/p/.config/zarvo/zarvo.conf");
+    EXPECT_EQ(Settings_Path("relative", "/home/p"), "/home/p/.config/zarvo/zarvo.conf");
+
+    Settings s, loaded;
+    std::string message;
+    ASSERT_TRUE(Load_Settings(path, loaded, message));  // no file yet: the defaults
+    EXPECT_EQ(loaded, Settings{});
+    s.Volume = 30;
+    ASSERT_TRUE(Save_Settings(path, s, message)) << message;  // the folder is made
+    ASSERT_TRUE(Load_Settings(path, loaded, message));
+    EXPECT_EQ(loaded, s);
+
+    std::ofstream(dir_ / "blocker") << "a file where a folder should be";
+    EXPECT_FALSE(Save_Settings((dir_ / "blocker/zarvo/zarvo.conf").string(), s, message));
+    EXPECT_NE(message.find("cannot write"), std::string::npos);
+}
+
+TEST_F(Temp_Folder, ScoreFileOptionThenWorkingFolderThenDataFolder) {
+    const fs::path before = fs::current_path();
+    fs::create_directories(dir_ / "here");
+    fs::current_path(dir_ / "here");
+    const std::string data = (dir_ / "data").string();
+
+    EXPECT_EQ(Choose_Score_Path("my.Scr", data.c_str(), "/home/p"), "my.Scr");
+    EXPECT_EQ(Choose_Score_Path("", data.c_str(), "/home/p"), data + "/zarvo/Zarvo.Scr");
+    EXPECT_TRUE(fs::is_directory(dir_ / "data/zarvo"));  // folders made for it
+    EXPECT_EQ(Choose_Score_Path("", nullptr, dir_.c_str()),
+              (dir_ / ".local/share/zarvo/Zarvo.Scr").string());
+    std::ofstream("Zarvo.Scr") << "";  // a table already kept here goes on being used
+    EXPECT_EQ(Choose_Score_Path("", data.c_str(), "/home/p"), "Zarvo.Scr");
+    fs::current_path(before);
+}
+
+// Each picture pixel as a scale x scale block, the plain way.
+std::vector<uint32_t> Scaled_Plainly(const Surface& s, int scale) {
+    std::vector<uint32_t> out(static_cast<size_t>(s.Width * scale) * s.Height * scale);
+    for (int y = 0; y < s.Height * scale; ++y)
+        for (int x = 0; x < s.Width * scale; ++x)
+            out[static_cast<size_t>(y) * s.Width * scale + x] = s.At(x / scale, y / scale);
+    return out;
+}
+
+TEST(Frame_Diff, ShowsOnlyWhatChangedAndScalesItExactly) {
+    Surface frame(40, 30), shown(40, 30);
+    for (size_t i = 0; i < frame.Pixels.size(); ++i)
+        frame.Pixels[i] = static_cast<uint32_t>(i * 2654435761u);
+    const int scale = 3, pitch = 40 * scale;
+    std::vector<uint32_t> target(static_cast<size_t>(pitch) * 30 * scale, 0);
+    const Pixel_Rows before{shown.Pixels.data(), 40}, to{target.data(), pitch};
+    Changed_Bands b = Take_Changes(frame, before, to, scale, true);
+    EXPECT_EQ(target, Scaled_Plainly(frame, scale));
+    EXPECT_EQ(shown.Pixels, frame.Pixels);
+
+    EXPECT_TRUE(Take_Changes(frame, before, to, scale).Empty());
+
+    frame.Pixels[12 * 40 + 7] = 1, frame.Pixels[12 * 40 + 20] = 2, frame.Pixels[13 * 40 + 3] = 3;
+    frame.Pixels[25 * 40 + 39] = 4;
+    b = Take_Changes(frame, before, to, scale);
+    ASSERT_EQ(b.Count, 2);  // rows 12 and 13, and row 25; stretches to blocks of 32 pixels
+    EXPECT_EQ(b.Band[0].Top, 12);
+    EXPECT_EQ(b.Band[0].Bottom, 14);
+    EXPECT_EQ(b.Band[0].Left, 0);
+    EXPECT_EQ(b.Band[0].Right, 40);
+    EXPECT_EQ(b.Band[1].Top, 25);
+    EXPECT_EQ(b.Band[1].Left, 32);
+    EXPECT_EQ(b.Band[1].Right, 40);
+    EXPECT_EQ(target, Scaled_Plainly(frame, scale));
+
+    // At scale 1 a window surface that keeps its pixels is its own record of what it shows.
+    std::vector<uint32_t> window(static_cast<size_t>(50) * 30, 7);
+    const Pixel_Rows own{window.data() + 5, 50};
+    Take_Changes(frame, own, own, 1, true);
+    frame.Pixels[3] = 9;
+    b = Take_Changes(frame, own, own, 1);
+    ASSERT_EQ(b.Count, 1);
+    EXPECT_EQ(b.Band[0].Top, 0);
+    EXPECT_EQ(window[8], 9u);
+    EXPECT_EQ(window[4], 7u);  // beside the picture: untouched
+}
+
+TEST(Desk_Keys, LettersWhileTypingAndTheReplaysKeys) {
+    EXPECT_EQ(Desk_Action_For(Desk_Key::P, false, false), Desk_Action::Pause);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::P, true, false), Desk_Action::None);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::M, true, false), Desk_Action::None);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::Pause, true, false), Desk_Action::Pause);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::Fullscreen, true, false), Desk_Action::Fullscreen);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::Space, false, false), Desk_Action::None);  // fires
+    EXPECT_EQ(Desk_Action_For(Desk_Key::Space, false, true), Desk_Action::Pause);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::F, false, true), Desk_Action::Fast_Forward);
+    EXPECT_EQ(Volume_Step(95, 1), 100);
+    EXPECT_EQ(Volume_Step(5, -1), 0);
+    EXPECT_EQ(Volume_Step(50, -1), 40);
+}
+
+}  // namespace
+}  // namespace zarvo
