@@ -1,0 +1,30 @@
+#include "platform/web/web_page.h"
+
+#include <emscripten/emscripten.h>
+
+EM_JS(double, Page_Query, (const char* name, double otherwise), {
+    const value = new URLSearchParams(location.search).get(UTF8ToString(name));
+    const number = value === null || value === "" ? NaN : Number(value);
+    return Number.isFinite(number) ? number : otherwise;
+});
+
+EM_JS(int, Page_Screen_Width, (), { return screen.width | 0; });
+EM_JS(int, Page_Screen_Height, (), { return screen.height | 0; });
+EM_JS(void, Page_Ready, (), { Module.zarvoPage.started(); });
+
+namespace zarvo {
+
+double Page_Query_Number(const char* name, double otherwise) {
+    return Page_Query(name, otherwise);
+}
+
+void Page_Screen_Size(int& width, int& height) {
+    width = Page_Screen_Width();
+    height = Page_Screen_Height();
+}
+
+void Page_Started() {
+    Page_Ready();
+}
+
+}  // namespace zarvo
