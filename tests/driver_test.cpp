@@ -404,9 +404,6 @@ TEST(Command_Line, AssetFolderBesideTheProgramElseInItsInstall) {
     fs::remove_all(prefix);
 }
 
-}  // namespace
-}  // namespace zarvo
-
 // Animation frames at the display's rate drive the 24 ms tick: 41.7 ticks a second on a 60 Hz
 // or a 144 Hz display, never two on one refresh, none while inactive, and no catching up.
 TEST(Refresh_Clock, KeepsTheTickRateAtAnyRefreshRateWithoutCatchingUp) {
@@ -425,3 +422,6 @@ TEST(Refresh_Clock, KeepsTheTickRateAtAnyRefreshRateWithoutCatchingUp) {
         EXPECT_FALSE(c.Take_Tick(13002));
     }
 }
+
+}  // namespace
+}  // namespace zarvo
