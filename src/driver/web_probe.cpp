@@ -18,12 +18,12 @@ namespace zarvo {
 namespace {
 
 const Assets* Probe_Assets = nullptr;
-const World* Live_World = nullptr;
+World* Live_World = nullptr;
 Web_Media* Page_Media = nullptr;
 
 }  // namespace
 
-void Open_Web_Probe(const Assets& assets, const World& world, Web_Media& media) {
+void Open_Web_Probe(const Assets& assets, World& world, Web_Media& media) {
     Probe_Assets = &assets, Live_World = &world, Page_Media = &media;
 }
 
@@ -37,6 +37,10 @@ EMSCRIPTEN_KEEPALIVE const char* zarvo_dump() {
     static std::string dump;
     dump = Live_World ? Dump_World(*Live_World) : "";
     return dump.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void zarvo_end_game() {
+    if (Live_World && !Live_World->game.Sponsor_On) Live_World->game.Game_Over = true;
 }
 
 // The replay works in its own folder, so that its score file is not the player's.

@@ -4,6 +4,8 @@
 //   zarvo_replay(frames)                  the headless runner over /replay/input.txt, leaving
 //                                         dump.json, sounds.txt and shot.bmp in /replay, with
 //                                         the score file /replay/Zarvo.Scr; answers its exit code
+//   zarvo_end_game()                      ends the running game as a lost last life does: the
+//                                         game-over box comes up (a long game in a few frames)
 //   zarvo_bench(difficulty, level, frames) times that many busy frames (drawn and shown on the
 //                                         page's canvas) of the level; answers their times in ms
 #include "platform/web/web_media.h"
@@ -11,6 +13,6 @@
 
 namespace zarvo {
 
-void Open_Web_Probe(const Assets& assets, const World& world, Web_Media& media);
+void Open_Web_Probe(const Assets& assets, World& world, Web_Media& media);
 
 }  // namespace zarvo
