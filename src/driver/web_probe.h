@@ -7,7 +7,8 @@
 //   zarvo_end_game()                      ends the running game as a lost last life does: the
 //                                         game-over box comes up (a long game in a few frames)
 //   zarvo_bench(difficulty, level, frames) times that many busy frames (drawn and shown on the
-//                                         page's canvas) of the level; answers their times in ms
+//                                         page's canvas) of the level, or of the title screen
+//                                         for difficulty 0; answers their times in ms
 #include "platform/web/web_media.h"
 #include "state/world.h"
 

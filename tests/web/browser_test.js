@@ -124,6 +124,14 @@ test('the title is the headless runner\'s picture, scaled by the largest whole f
   const native = decodeBmp(runNative('seed 1\n', 30).shot);
   assert.equal(differingPixels(shown, native), 0);
 
+  // Without the focus the game stands still, and goes on when the focus comes back.
+  await page.evaluate('dispatchEvent(new FocusEvent("blur"))');
+  const frozen = await state('Frame_Count');
+  await sleep(300);
+  assert.equal(await state('Frame_Count'), frozen, 'no frame runs without the focus');
+  await page.evaluate('dispatchEvent(new FocusEvent("focus"))');
+  await waitState(`d.Frame_Count > ${frozen + 3}`);
+
   // The pointer stays in the title's button band however far the mouse goes.
   await page.mouse('mouseMoved', ...at(10, 10));
   await waitState('d.Mouse_X === 217 && d.Mouse_Y === 445');
