@@ -414,6 +414,7 @@ TEST(Refresh_Clock, KeepsTheTickRateAtAnyRefreshRateWithoutCatchingUp) {
         EXPECT_NEAR(ticks, 10000 / 24, 1) << hz << " Hz";
         EXPECT_TRUE(c.Take_Tick(12000));  // after a stall of two seconds: one tick
         EXPECT_FALSE(c.Take_Tick(12000 + 1000 / hz));
+        EXPECT_DOUBLE_EQ(c.Ms_Until_Tick(12010), 14);
         EXPECT_TRUE(c.Take_Tick(12024));
         c.Set_Active(false);
         EXPECT_FALSE(c.Take_Tick(13000));

@@ -24,6 +24,7 @@ class Web_Game : public Web_Listener {
     void Clicked() override;
     void Active_Changed(bool active) override { clock_.Set_Active(active); }
     bool Refresh(double now_ms) override;
+    double Ms_Until_Tick(double now_ms) override { return clock_.Ms_Until_Tick(now_ms); }
 
   private:
     void Keep_Score_File();

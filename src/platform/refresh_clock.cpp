@@ -11,6 +11,12 @@ bool Refresh_Clock::Take_Tick(double now_ms) {
     return true;
 }
 
+double Refresh_Clock::Ms_Until_Tick(double now_ms) const {
+    if (!active_) return interval_;
+    if (!started_ || now_ms >= due_) return 0;
+    return due_ - now_ms;
+}
+
 void Refresh_Clock::Set_Active(bool active) {
     if (active && !active_) started_ = false;
     active_ = active;

@@ -14,6 +14,8 @@ class Refresh_Clock {
 
     // True when a tick is due at the refresh at `now_ms`; the tick is then taken.
     bool Take_Tick(double now_ms);
+    // How long until the next tick is due (0 when it is due now); while inactive, the interval.
+    double Ms_Until_Tick(double now_ms) const;
 
     // Coming back to life, the first refresh ticks at once, as a long wait has passed.
     void Set_Active(bool active);

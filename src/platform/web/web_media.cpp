@@ -1,6 +1,7 @@
 #include "platform/web/web_media.h"
 
 #include <emscripten/emscripten.h>
+#include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
 
 #include <cmath>
@@ -102,9 +103,23 @@ struct Web_Media::Events {
         m.Activity(m.focused_ && !e->hidden, !e->hidden);
         return EM_FALSE;
     }
+    // An animation frame; a picture that stands still hands over to the timer.
     static EM_BOOL Frame(double now_ms, void* self) {
         Web_Media& m = Of(self);
-        return m.listener_ && m.listener_->Refresh(now_ms) ? EM_TRUE : EM_FALSE;
+        if (!m.Refresh(now_ms)) return EM_FALSE;
+        if (!m.Quiet()) return EM_TRUE;
+        m.Wait_For_Tick(now_ms);
+        return EM_FALSE;
+    }
+    // The timer; a picture that moves hands back to the animation frames.
+    static void Timer(void* self) {
+        Web_Media& m = Of(self);
+        const double now_ms = emscripten_get_now();
+        if (!m.Refresh(now_ms)) return;
+        if (m.Quiet())
+            m.Wait_For_Tick(now_ms);
+        else
+            emscripten_request_animation_frame_loop(&Frame, self);
     }
 };
 
@@ -128,6 +143,17 @@ void Web_Media::Start(Web_Listener& listener) {
     emscripten_set_visibilitychange_callback(this, true, &Events::Visibility);
     Activity(Page_Has_Focus() != 0, Page_Is_Visible() != 0);
     emscripten_request_animation_frame_loop(&Events::Frame, this);
+}
+
+bool Web_Media::Refresh(double now_ms) {
+    if (!listener_) return false;
+    if (refreshes_unchanged_ < Quiet_Refreshes) ++refreshes_unchanged_;
+    return listener_->Refresh(now_ms);
+}
+
+void Web_Media::Wait_For_Tick(double now_ms) {
+    const double wait = listener_->Ms_Until_Tick(now_ms);
+    emscripten_set_timeout(&Events::Timer, wait < 1 ? 1 : wait, this);
 }
 
 // A held key repeats its key-down, as on the desktop.
@@ -181,6 +207,7 @@ void Web_Media::Show_Back_Buffer() {
     }
     if (!changed) return;
     shown_once_ = true;
+    refreshes_unchanged_ = 0;
     Page_Show_Picture(shown_.data(), back_buffer_.Width, back_buffer_.Height);
 }
 

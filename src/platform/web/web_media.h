@@ -1,9 +1,14 @@
 #pragma once
 // The media layer in a browser page: the back buffer put into the page's canvas, Web Audio
-// playing the mixer, the keyboard and the pointer read from the page, and the animation frames
-// that drive the timer. The page (page.html) scales the canvas by the largest whole factor
-// that fits the tab and offers the browser's full screen; every position the game sees is in
-// game pixels, kept inside the confinement rectangle as a window system would keep it.
+// playing the mixer, the keyboard and the pointer read from the page, and the refreshes that
+// drive the timer. The page (page.html) scales the canvas by the largest whole factor that fits
+// the tab and offers the browser's full screen; every position the game sees is in game pixels,
+// kept inside the confinement rectangle as a window system would keep it.
+//
+// The refreshes are the page's animation frames while the picture moves. Once it has stood
+// still for a while (the title screen, a box waiting for a key), asking the browser for
+// animation frames would cost several times more than the game itself, so a timer set to the
+// next tick wakes the page instead, until the picture moves again.
 #include <cstdint>
 #include <vector>
 
@@ -26,8 +31,10 @@ class Web_Listener {
     virtual void Clicked() = 0;
     // The page became visible and focused, or stopped being either.
     virtual void Active_Changed(bool active) = 0;
-    // An animation frame of the page at `now_ms`; answers false to stop them.
+    // A refresh of the page at `now_ms`: a tick may be due. Answers false to stop them.
     virtual bool Refresh(double now_ms) = 0;
+    // How long until the next tick is due.
+    virtual double Ms_Until_Tick(double now_ms) = 0;
 };
 
 class Web_Media : public Surface_Media {
@@ -59,6 +66,13 @@ class Web_Media : public Surface_Media {
     void Pointer_At(double client_x, double client_y);
     void Activity(bool focused, bool visible);
     void Open_Audio() { audio_.Open(assets_ ? assets_->Waves : std::vector<Sound>{}); }
+    // One refresh; answers whether the page goes on refreshing.
+    bool Refresh(double now_ms);
+    bool Quiet() const { return refreshes_unchanged_ >= Quiet_Refreshes; }
+    void Wait_For_Tick(double now_ms);
+
+    // After this many refreshes without a change of picture the timer takes over.
+    static constexpr int Quiet_Refreshes = 24;
 
     Web_Listener* listener_ = nullptr;
     bool held_[Direction_Key_Count] = {};
@@ -69,6 +83,7 @@ class Web_Media : public Surface_Media {
     Web_Audio audio_;
     std::vector<uint32_t> shown_;  // the canvas's pixels as the page takes them (RGBA bytes)
     bool shown_once_ = false;
+    int refreshes_unchanged_ = 0;
 };
 
 }  // namespace zarvo
