@@ -132,6 +132,16 @@ test('the title is the headless runner\'s picture, scaled by the largest whole f
   await page.evaluate('dispatchEvent(new FocusEvent("focus"))');
   await waitState(`d.Frame_Count > ${frozen + 3}`);
 
+  // F11 and the button in the corner switch the browser's full screen on and off.
+  await page.press('F11', 'F11', 122);
+  await page.waitFor('document.fullscreenElement !== null', 5000, 'full screen');
+  await page.press('F11', 'F11', 122);
+  await page.waitFor('document.fullscreenElement === null', 5000, 'no full screen');
+  await page.click(1300 - 20, 20);
+  await page.waitFor('document.fullscreenElement !== null', 5000, 'full screen');
+  await page.evaluate('document.exitFullscreen()');
+  await page.waitFor('document.fullscreenElement === null', 5000, 'no full screen');
+
   // The pointer stays in the title's button band however far the mouse goes.
   await page.mouse('mouseMoved', ...at(10, 10));
   await waitState('d.Mouse_X === 217 && d.Mouse_Y === 445');
@@ -172,8 +182,22 @@ test('Enter starts a game, held arrow keys cut the floor, the percentage readout
   await page.press(...KEYS.Enter);
   await waitState('!d.Sponsor_Score_On');
 
+  // The first key opened the sound: the page's audio node now pulls the mixer's output,
+  // and the "Danger" of a starting game is heard.
+  await page.evaluate(`(() => {
+    const mix = Module._zarvo_audio_mix;
+    Module.loudest = 0;
+    Module._zarvo_audio_mix = (frames) => {
+      const at = mix(frames);
+      const samples = new Int16Array(Module.HEAPU8.buffer, at, 2 * frames);
+      for (const s of samples) Module.loudest = Math.max(Module.loudest, Math.abs(s));
+      return at;
+    };
+  })()`);
   await page.press(...KEYS.Enter);
   await waitState('!d.Sponsor_On && d.Playing && !d.Game_Halted');
+  assert.equal(await page.evaluate('Module.zarvoAudio.context.state'), 'running');
+  assert.ok(await page.evaluate('Module.loudest') > 1000, 'the game is heard');
   const before = await picture('game-start');
   const { Ego_Col: col, Ego_Row: row } = await state();
   await holdUntil('Left', `d.Ego_Col <= ${col - 6}`);
