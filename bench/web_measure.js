@@ -69,7 +69,9 @@ const percent = (x) => `${(100 * x).toFixed(1)} %`;
     await page.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000);
     const startup = await page.evaluate('Module.zarvoStartupMs');
     console.log(`page: ${(fs.statSync(PAGE).size / 1048576).toFixed(2)} MiB`);
-    console.log(`start-up: ${startup.toFixed(0)} ms from opening the page to the first frame`);
+    const preparing = await page.evaluate('Module.zarvoPreparingMs');
+    console.log(`start-up: ${startup.toFixed(0)} ms from opening the page to the first frame, ` +
+                `${preparing.toFixed(0)} ms of it painting and synthesising the pictures and sounds`);
 
     const frameTimes = (difficulty, level, n) => page.evaluate(`(() => {
       const at = Module.ccall("zarvo_bench", "number", ["number", "number", "number"],

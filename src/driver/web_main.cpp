@@ -3,6 +3,8 @@
 // from the browser's storage, and the page's animation frames take over.
 //
 // zarvo.html?seed=S seeds the game with S instead of the clock.
+#include <emscripten/emscripten.h>
+
 #include "assetgen/generate.h"
 #include "driver/runner.h"
 #include "driver/web_game.h"
@@ -13,7 +15,9 @@
 
 int main() {
     using namespace zarvo;
+    const double start_ms = emscripten_get_now();
     static const Assets assets = assetgen::Generate_Assets();
+    const double preparing_ms = emscripten_get_now() - start_ms;
     Restore_Stored_File(Score_Store_Name, Score_File_Path());
     const double seed = Page_Query_Number("seed", -1);
     int screen_width = 0, screen_height = 0;
@@ -23,6 +27,6 @@ int main() {
                          screen_width, screen_height);
     Open_Web_Probe(assets, game.world(), media);
     media.Start(game);
-    Page_Started();
+    Page_Started(preparing_ms);
     return 0;
 }

@@ -10,7 +10,7 @@ EM_JS(double, Page_Query, (const char* name, double otherwise), {
 
 EM_JS(int, Page_Screen_Width, (), { return screen.width | 0; });
 EM_JS(int, Page_Screen_Height, (), { return screen.height | 0; });
-EM_JS(void, Page_Ready, (), { Module.zarvoPage.started(); });
+EM_JS(void, Page_Ready, (double preparing_ms), { Module.zarvoPage.started(preparing_ms); });
 
 namespace zarvo {
 
@@ -23,8 +23,8 @@ void Page_Screen_Size(int& width, int& height) {
     height = Page_Screen_Height();
 }
 
-void Page_Started() {
-    Page_Ready();
+void Page_Started(double preparing_ms) {
+    Page_Ready(preparing_ms);
 }
 
 }  // namespace zarvo

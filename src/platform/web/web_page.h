@@ -9,7 +9,8 @@ double Page_Query_Number(const char* name, double otherwise);
 // The size of the screen the browser runs on, in CSS pixels.
 void Page_Screen_Size(int& width, int& height);
 
-// The program is ready: the page takes down its note and counts its start-up time.
-void Page_Started();
+// The program is ready: the page takes down its note and keeps its start-up time, and how
+// much of it went into preparing the pictures and sounds.
+void Page_Started(double preparing_ms);
 
 }  // namespace zarvo
