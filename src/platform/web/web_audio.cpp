@@ -2,6 +2,8 @@
 
 #include <emscripten/emscripten.h>
 
+// JavaScript, which the C++ formatter would take apart.
+// clang-format off
 // Creates the audio context and an audio node that asks the program for each block of
 // samples; answers the device's sample rate, or 0 when the page has no Web Audio.
 EM_JS(int, Page_Open_Audio, (int block_frames), {
@@ -35,6 +37,7 @@ EM_JS(void, Page_Close_Audio, (), {
     if (Module.zarvoAudio) Module.zarvoAudio.context.close();
     Module.zarvoAudio = undefined;
 });
+// clang-format on
 
 namespace zarvo {
 

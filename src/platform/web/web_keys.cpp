@@ -12,8 +12,8 @@ bool Same(const char* a, const char* b) {
 
 // Three keys for each direction, in the order up, down, left, right.
 constexpr const char* Direction_Codes[Direction_Key_Count] = {
-    "KeyK", "ArrowUp",    "Numpad8", "KeyJ", "ArrowDown",  "Numpad2",
-    "KeyH", "ArrowLeft",  "Numpad4", "KeyL", "ArrowRight", "Numpad6",
+    "KeyK", "ArrowUp",   "Numpad8", "KeyJ", "ArrowDown",  "Numpad2",
+    "KeyH", "ArrowLeft", "Numpad4", "KeyL", "ArrowRight", "Numpad6",
 };
 
 }  // namespace

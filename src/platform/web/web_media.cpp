@@ -10,6 +10,8 @@
 // The page's canvas, as page.html names it.
 #define ZARVO_CANVAS "#screen"
 
+// JavaScript, which the C++ formatter would take apart.
+// clang-format off
 EM_JS(void, Page_Show_Picture, (const uint32_t* rgba, int width, int height), {
     const canvas = document.getElementById("screen");
     const context = Module.zarvoContext || (Module.zarvoContext = canvas.getContext("2d"));
@@ -34,6 +36,7 @@ EM_JS(int, Page_Has_Focus, (), { return document.hasFocus() ? 1 : 0; });
 EM_JS(int, Page_Is_Visible, (), { return document.visibilityState === "hidden" ? 0 : 1; });
 EM_JS(void, Page_Toggle_Full_Screen, (), { Module.zarvoPage.toggleFullScreen(); });
 EM_JS(void, Page_Game_Ended, (), { Module.zarvoPage.ended(); });
+// clang-format on
 
 namespace zarvo {
 
@@ -200,8 +203,7 @@ void Web_Media::Show_Back_Buffer() {
     uint32_t* dst = shown_.data();
     for (size_t i = 0, n = shown_.size(); i < n; ++i) {
         const uint32_t p = src[i];
-        const uint32_t rgba =
-            0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+        const uint32_t rgba = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
         changed |= rgba ^ dst[i];
         dst[i] = rgba;
     }

@@ -2,6 +2,8 @@
 
 #include <emscripten/emscripten.h>
 
+// JavaScript, which the C++ formatter would take apart.
+// clang-format off
 EM_JS(double, Page_Query, (const char* name, double otherwise), {
     const value = new URLSearchParams(location.search).get(UTF8ToString(name));
     const number = value === null || value === "" ? NaN : Number(value);
@@ -11,6 +13,7 @@ EM_JS(double, Page_Query, (const char* name, double otherwise), {
 EM_JS(int, Page_Screen_Width, (), { return screen.width | 0; });
 EM_JS(int, Page_Screen_Height, (), { return screen.height | 0; });
 EM_JS(void, Page_Ready, (double preparing_ms), { Module.zarvoPage.started(preparing_ms); });
+// clang-format on
 
 namespace zarvo {
 

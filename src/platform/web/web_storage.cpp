@@ -7,6 +7,8 @@
 
 #include "platform/binary_file.h"
 
+// JavaScript, which the C++ formatter would take apart.
+// clang-format off
 // Local storage holds text: each byte is kept as the character of the same number.
 EM_JS(int, Page_Stored_Length, (const char* name), {
     try {
@@ -33,6 +35,7 @@ EM_JS(int, Page_Store_Bytes, (const char* name, const uint8_t* bytes, int length
         return 0;
     }
 });
+// clang-format on
 
 namespace zarvo {
 
