@@ -46,7 +46,7 @@ struct Web_Media::Events {
 
     static EM_BOOL Key_Down(int, const EmscriptenKeyboardEvent* e, void* self) {
         if (std::strcmp(e->code, "F11") == 0) {
-            Page_Toggle_Full_Screen();
+            if (!e->repeat) Page_Toggle_Full_Screen();
             return EM_TRUE;
         }
         Of(self).Key(true, e->key, e->code);
@@ -103,7 +103,7 @@ struct Web_Media::Events {
     }
     static EM_BOOL Visibility(int, const EmscriptenVisibilityChangeEvent* e, void* self) {
         Web_Media& m = Of(self);
-        m.Activity(m.focused_ && !e->hidden, !e->hidden);
+        m.Activity(m.focused_, !e->hidden);
         return EM_FALSE;
     }
     // An animation frame; a picture that stands still hands over to the timer.
