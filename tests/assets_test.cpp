@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 
+#include "assetgen/generate.h"
 #include "assets/asset_loader.h"
 #include "platform/program_folder.h"
 #include "platform/image_file.h"
@@ -520,6 +521,30 @@ TEST(AssetGenerator, SameSeedSameBytes) {
     EXPECT_EQ(files, 114 + 131 + 41 + 65 + 18);
     EXPECT_GT(differ_with_other_seed, 50);
     for (const fs::path& dir : {a, b, c}) fs::remove_all(dir);
+}
+
+// The browser page paints its pictures in memory at start instead of loading files: it must
+// get exactly what the game loads from the generated folder.
+TEST(AssetGenerator, InMemoryAssetsEqualTheLoadedFiles) {
+    const Assets made = assetgen::Generate_Assets();
+    const Assets& loaded = *test::Test_Assets();
+    ASSERT_EQ(made.Lists.size(), loaded.Lists.size());
+    for (size_t list = 0; list < made.Lists.size(); ++list) {
+        ASSERT_EQ(made.Lists[list].size(), loaded.Lists[list].size());
+        for (size_t i = 0; i < made.Lists[list].size(); ++i) {
+            const Image &a = made.Lists[list][i], &b = loaded.Lists[list][i];
+            EXPECT_TRUE(a.Width == b.Width && a.Height == b.Height && a.Key == b.Key &&
+                        a.Pixels == b.Pixels)
+                << "list " << list << " item " << i;
+        }
+    }
+    ASSERT_EQ(made.Waves.size(), loaded.Waves.size());
+    for (size_t i = 0; i < made.Waves.size(); ++i) {
+        const Sound &a = made.Waves[i], &b = loaded.Waves[i];
+        EXPECT_TRUE(a.Rate == b.Rate && a.Bits == b.Bits && a.Channels == b.Channels &&
+                    a.Data == b.Data)
+            << "wave " << i;
+    }
 }
 
 }  // namespace

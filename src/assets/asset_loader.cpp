@@ -11,9 +11,6 @@ namespace zarvo {
 
 namespace {
 
-constexpr Image_List All_Image_Lists[] = {Image_List::List_1, Image_List::List_2, Image_List::Abc,
-                                          Image_List::Ex};
-
 std::string Numbered(const char* folder, int index, const char* name, const char* extension) {
     char number[16];
     std::snprintf(number, sizeof number, "%03d", index);

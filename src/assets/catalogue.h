@@ -8,6 +8,8 @@ namespace zarvo {
 
 enum class Image_List { List_1, List_2, Abc, Ex };
 inline constexpr int Image_List_Count = 4;
+inline constexpr Image_List All_Image_Lists[Image_List_Count] = {
+    Image_List::List_1, Image_List::List_2, Image_List::Abc, Image_List::Ex};
 
 // Colour keys as 0xRRGGBB; Key_None marks an opaque item.
 inline constexpr int32_t Key_None = -1;

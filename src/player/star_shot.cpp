@@ -8,8 +8,9 @@ namespace zarvo {
 
 namespace {
 
-// Shot directions 1 up, 2 down, 3 left, 4 right (not the arena's direction codes).
-constexpr int Shot_Up = 1, Shot_Down = 2, Shot_Left = 3, Shot_Right = 4;
+// Shot directions 1 up, 2 down, 3 left, 4 right (not the arena's direction codes), which
+// index the tables below.
+constexpr int Shot_Up = 1, Shot_Down = 2;
 constexpr int Shot_DCol[5] = {0, 0, 0, -1, 1};
 constexpr int Shot_DRow[5] = {0, -1, 1, 0, 0};
 constexpr int Rocket_Image[5] = {0, Img2::Rocket_Up, Img2::Rocket_Down, Img2::Rocket_Left,

@@ -15,6 +15,7 @@ namespace {
 
 constexpr int Path_Limit = 4096;
 char Path[Path_Limit] = "Zarvo.Scr";
+uint32_t Writes = 0;
 
 off_t Record_Offset(int record) {
     return static_cast<off_t>(record) * Score_Record_Size;
@@ -52,6 +53,10 @@ void Set_Score_File_Path(const char* path) {
 
 const char* Score_File_Path() {
     return Path;
+}
+
+uint32_t Score_File_Writes() {
+    return Writes;
 }
 
 bool Score_File_Exists() {
@@ -106,6 +111,7 @@ bool Score_Disk::Write(int record, const Score_Record_Bytes in) {
     do {
         put = ::pwrite(fd_, in, Score_Record_Size, Record_Offset(record));
     } while (put < 0 && errno == EINTR);
+    ++Writes;
     return put == Score_Record_Size;
 }
 

@@ -10,6 +10,7 @@
 
 #include "app_icon.h"
 #include "contact_sheet.h"
+#include "generate.h"
 #include "painters.h"
 #include "assets/asset_loader.h"
 #include "platform/image_file.h"
@@ -19,8 +20,7 @@
 namespace {
 
 using namespace zarvo;
-
-constexpr uint32_t Default_Seed = 1995;
+using assetgen::Default_Seed;
 
 bool Make_Folder(const std::string& path) {
     std::error_code ec;

@@ -1,0 +1,33 @@
+#pragma once
+// The sound device of the page: Web Audio pulls the mixer's output through an audio node.
+// Browsers let a page sound only after the player has pressed a key or clicked, so the device
+// opens on the first such event; waves played before that, or without Web Audio, are silent.
+#include <vector>
+
+#include "platform/mixer.h"
+
+namespace zarvo {
+
+class Web_Audio {
+  public:
+    Web_Audio() = default;
+    Web_Audio(const Web_Audio&) = delete;
+    Web_Audio& operator=(const Web_Audio&) = delete;
+    ~Web_Audio();
+
+    // Opens the device and prepares the waves at its rate; only the first call does anything.
+    void Open(const std::vector<Sound>& waves);
+    void Play(int index);
+    bool Opened() const { return opened_; }
+
+    // Mixes `frames` stereo frames for the page's audio node; answers where they are.
+    const int16_t* Mix(int frames);
+
+  private:
+    Mixer mixer_;
+    bool tried_ = false;
+    bool opened_ = false;
+    std::vector<int16_t> out_;
+};
+
+}  // namespace zarvo

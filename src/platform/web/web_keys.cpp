@@ -1,0 +1,39 @@
+#include "platform/web/web_keys.h"
+
+#include <cstring>
+
+namespace zarvo {
+
+namespace {
+
+bool Same(const char* a, const char* b) {
+    return std::strcmp(a, b) == 0;
+}
+
+// Three keys for each direction, in the order up, down, left, right.
+constexpr const char* Direction_Codes[Direction_Key_Count] = {
+    "KeyK", "ArrowUp",   "Numpad8", "KeyJ", "ArrowDown",  "Numpad2",
+    "KeyH", "ArrowLeft", "Numpad4", "KeyL", "ArrowRight", "Numpad6",
+};
+
+}  // namespace
+
+int32_t Page_Key_Code(const char* key) {
+    const char c = key[0];
+    if (c != '\0' && key[1] == '\0') {
+        if (c >= 'a' && c <= 'z') return 'A' + (c - 'a');
+        if (c >= 'A' && c <= 'Z') return c;
+        if (c == ' ') return 32;
+    }
+    if (Same(key, "Backspace")) return 8;
+    if (Same(key, "Enter")) return 13;
+    return 0;
+}
+
+int Direction_Key(const char* code) {
+    for (int i = 0; i < Direction_Key_Count; ++i)
+        if (Same(code, Direction_Codes[i])) return i;
+    return -1;
+}
+
+}  // namespace zarvo

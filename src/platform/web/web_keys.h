@@ -1,0 +1,19 @@
+#pragma once
+// The page's keyboard events in the game's terms. A key-down arrives as the key code the game
+// was written for, as on the desktop: Backspace 8, Enter 13 (either Enter key), Space 32, the
+// letters 65-90, every other key 0. The direction keys
+// are physical keys, wherever the layout puts its letters.
+#include <cstdint>
+
+namespace zarvo {
+
+// `key` is the event's key: "a", "Enter", "Backspace", " ".
+int32_t Page_Key_Code(const char* key);
+
+// The direction keys: K, cursor up, keypad 8 are up; J, cursor down, keypad 2 down; H, cursor
+// left, keypad 4 left; L, cursor right, keypad 6 right.
+inline constexpr int Direction_Key_Count = 12;
+// The number (0..11) of a physical direction key, or -1; number / 3 is up, down, left, right.
+int Direction_Key(const char* code);
+
+}  // namespace zarvo

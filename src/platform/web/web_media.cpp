@@ -1,0 +1,230 @@
+#include "platform/web/web_media.h"
+
+#include <emscripten/emscripten.h>
+#include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
+
+#include <cmath>
+#include <cstring>
+
+// The page's canvas, as page.html names it.
+#define ZARVO_CANVAS "#screen"
+
+// JavaScript, which the C++ formatter would take apart.
+// clang-format off
+EM_JS(void, Page_Show_Picture, (const uint32_t* rgba, int width, int height), {
+    const canvas = document.getElementById("screen");
+    const context = Module.zarvoContext || (Module.zarvoContext = canvas.getContext("2d"));
+    const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
+    context.putImageData(new ImageData(bytes, width, height), 0, 0);
+});
+
+// Where the canvas is on the page, in CSS pixels: left, top, width, height.
+EM_JS(void, Page_Canvas_Rect, (double* out), {
+    const r = document.getElementById("screen").getBoundingClientRect();
+    HEAPF64[(out >> 3) + 0] = r.left;
+    HEAPF64[(out >> 3) + 1] = r.top;
+    HEAPF64[(out >> 3) + 2] = r.width;
+    HEAPF64[(out >> 3) + 3] = r.height;
+});
+
+EM_JS(void, Page_Hide_Pointer, (int hidden), {
+    document.getElementById("screen").style.cursor = hidden ? "none" : "";
+});
+
+EM_JS(int, Page_Has_Focus, (), { return document.hasFocus() ? 1 : 0; });
+EM_JS(int, Page_Is_Visible, (), { return document.visibilityState === "hidden" ? 0 : 1; });
+EM_JS(void, Page_Toggle_Full_Screen, (), { Module.zarvoPage.toggleFullScreen(); });
+EM_JS(void, Page_Game_Ended, (), { Module.zarvoPage.ended(); });
+// clang-format on
+
+namespace zarvo {
+
+// The handlers the page calls; each answers whether the page should skip its own default.
+struct Web_Media::Events {
+    static Web_Media& Of(void* self) { return *static_cast<Web_Media*>(self); }
+
+    static EM_BOOL Key_Down(int, const EmscriptenKeyboardEvent* e, void* self) {
+        if (std::strcmp(e->code, "F11") == 0) {
+            if (!e->repeat) Page_Toggle_Full_Screen();
+            return EM_TRUE;
+        }
+        Of(self).Key(true, e->key, e->code);
+        // The browser keeps its own shortcuts: anything with Ctrl, Alt or Meta, and F1-F12.
+        const bool shortcut = e->ctrlKey || e->altKey || e->metaKey ||
+                              (e->code[0] == 'F' && e->code[1] >= '1' && e->code[1] <= '9');
+        return shortcut ? EM_FALSE : EM_TRUE;
+    }
+    static EM_BOOL Key_Up(int, const EmscriptenKeyboardEvent* e, void* self) {
+        Of(self).Key(false, e->key, e->code);
+        return EM_FALSE;
+    }
+    static EM_BOOL Mouse_Move(int, const EmscriptenMouseEvent* e, void* self) {
+        Of(self).Pointer_At(e->clientX, e->clientY);
+        return EM_FALSE;
+    }
+    static EM_BOOL Mouse_Down(int, const EmscriptenMouseEvent* e, void* self) {
+        if (e->button != 0) return EM_FALSE;
+        Web_Media& m = Of(self);
+        m.Open_Audio();
+        m.left_down_ = true;
+        m.Pointer_At(e->clientX, e->clientY);
+        return EM_TRUE;
+    }
+    static EM_BOOL Mouse_Up(int, const EmscriptenMouseEvent* e, void* self) {
+        Web_Media& m = Of(self);
+        if (e->button != 0 || !m.left_down_) return EM_FALSE;
+        m.left_down_ = false;
+        m.Pointer_At(e->clientX, e->clientY);
+        if (m.listener_) m.listener_->Clicked();
+        return EM_FALSE;
+    }
+    // A finger on the picture points; lifting it clicks.
+    static EM_BOOL Touch(int type, const EmscriptenTouchEvent* e, void* self) {
+        Web_Media& m = Of(self);
+        for (int i = 0; i < e->numTouches; ++i) {
+            if (!e->touches[i].isChanged) continue;
+            m.Pointer_At(e->touches[i].clientX, e->touches[i].clientY);
+            if (type == EMSCRIPTEN_EVENT_TOUCHSTART) {
+                m.Open_Audio();
+                m.left_down_ = true;
+            } else if (type == EMSCRIPTEN_EVENT_TOUCHEND && m.left_down_) {
+                m.left_down_ = false;
+                if (m.listener_) m.listener_->Clicked();
+            }
+            break;
+        }
+        return EM_TRUE;
+    }
+    static EM_BOOL Focus(int type, const EmscriptenFocusEvent*, void* self) {
+        Web_Media& m = Of(self);
+        m.Activity(type == EMSCRIPTEN_EVENT_FOCUS, m.visible_);
+        return EM_FALSE;
+    }
+    static EM_BOOL Visibility(int, const EmscriptenVisibilityChangeEvent* e, void* self) {
+        Web_Media& m = Of(self);
+        m.Activity(m.focused_, !e->hidden);
+        return EM_FALSE;
+    }
+    // An animation frame; a picture that stands still hands over to the timer.
+    static EM_BOOL Frame(double now_ms, void* self) {
+        Web_Media& m = Of(self);
+        if (!m.Refresh(now_ms)) return EM_FALSE;
+        if (!m.Quiet()) return EM_TRUE;
+        m.Wait_For_Tick(now_ms);
+        return EM_FALSE;
+    }
+    // The timer; a picture that moves hands back to the animation frames.
+    static void Timer(void* self) {
+        Web_Media& m = Of(self);
+        const double now_ms = emscripten_get_now();
+        if (!m.Refresh(now_ms)) return;
+        if (m.Quiet())
+            m.Wait_For_Tick(now_ms);
+        else
+            emscripten_request_animation_frame_loop(&Frame, self);
+    }
+};
+
+Web_Media::Web_Media(const Assets* assets, int width, int height)
+    : Surface_Media(assets, width, height),
+      shown_(static_cast<size_t>(width) * static_cast<size_t>(height), 0) {}
+
+void Web_Media::Start(Web_Listener& listener) {
+    listener_ = &listener;
+    const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
+    emscripten_set_keydown_callback(window, this, true, &Events::Key_Down);
+    emscripten_set_keyup_callback(window, this, true, &Events::Key_Up);
+    emscripten_set_mousemove_callback(window, this, true, &Events::Mouse_Move);
+    emscripten_set_mousedown_callback(ZARVO_CANVAS, this, true, &Events::Mouse_Down);
+    emscripten_set_mouseup_callback(window, this, true, &Events::Mouse_Up);
+    emscripten_set_touchstart_callback(ZARVO_CANVAS, this, true, &Events::Touch);
+    emscripten_set_touchmove_callback(ZARVO_CANVAS, this, true, &Events::Touch);
+    emscripten_set_touchend_callback(ZARVO_CANVAS, this, true, &Events::Touch);
+    emscripten_set_focus_callback(window, this, true, &Events::Focus);
+    emscripten_set_blur_callback(window, this, true, &Events::Focus);
+    emscripten_set_visibilitychange_callback(this, true, &Events::Visibility);
+    Activity(Page_Has_Focus() != 0, Page_Is_Visible() != 0);
+    emscripten_request_animation_frame_loop(&Events::Frame, this);
+}
+
+bool Web_Media::Refresh(double now_ms) {
+    if (!listener_) return false;
+    if (refreshes_unchanged_ < Quiet_Refreshes) ++refreshes_unchanged_;
+    return listener_->Refresh(now_ms);
+}
+
+void Web_Media::Wait_For_Tick(double now_ms) {
+    const double wait = listener_->Ms_Until_Tick(now_ms);
+    emscripten_set_timeout(&Events::Timer, wait < 1 ? 1 : wait, this);
+}
+
+// A held key repeats its key-down, as on the desktop.
+void Web_Media::Key(bool down, const char* key, const char* code) {
+    if (down) Open_Audio();
+    const int direction = Direction_Key(code);
+    if (direction >= 0) held_[direction] = down;
+    if (down && listener_) listener_->Key_Down(Page_Key_Code(key));
+}
+
+void Web_Media::Pointer_At(double client_x, double client_y) {
+    double rect[4];
+    Page_Canvas_Rect(rect);
+    if (rect[2] <= 0 || rect[3] <= 0 || !listener_) return;
+    const int w = back_buffer_.Width, h = back_buffer_.Height;
+    int x = static_cast<int>(std::floor((client_x - rect[0]) * w / rect[2]));
+    int y = static_cast<int>(std::floor((client_y - rect[1]) * h / rect[3]));
+    clip_.Clamp(x, y, w, h);
+    listener_->Pointer_Moved(x, y);
+}
+
+// Keys that went up while the page was away would stay held, so none stays held.
+void Web_Media::Activity(bool focused, bool visible) {
+    const bool was = Active();
+    focused_ = focused, visible_ = visible;
+    if (!Active()) {
+        for (bool& key : held_) key = false;
+        left_down_ = false;
+    }
+    if (listener_ && was != Active()) listener_->Active_Changed(Active());
+}
+
+void Web_Media::Poll_Input(Input_States& s) {
+    auto any = [&](int direction) {
+        return held_[3 * direction] || held_[3 * direction + 1] || held_[3 * direction + 2];
+    };
+    s.Up = any(0), s.Down = any(1), s.Left = any(2), s.Right = any(3);
+}
+
+// The page takes RGBA bytes; a picture that did not change is not handed over again.
+void Web_Media::Show_Back_Buffer() {
+    uint32_t changed = shown_once_ ? 0 : 1;
+    const uint32_t* src = back_buffer_.Pixels.data();
+    uint32_t* dst = shown_.data();
+    for (size_t i = 0, n = shown_.size(); i < n; ++i) {
+        const uint32_t p = src[i];
+        const uint32_t rgba = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+        changed |= rgba ^ dst[i];
+        dst[i] = rgba;
+    }
+    if (!changed) return;
+    shown_once_ = true;
+    refreshes_unchanged_ = 0;
+    Page_Show_Picture(shown_.data(), back_buffer_.Width, back_buffer_.Height);
+}
+
+void Web_Media::Confine_Pointer(int left, int top, int right, int bottom) {
+    clip_ = {true, left, top, right, bottom};
+}
+
+void Web_Media::Hide_System_Pointer(bool hidden) {
+    Page_Hide_Pointer(hidden ? 1 : 0);
+}
+
+void Web_Media::Close() {
+    if (closed_) return;
+    closed_ = true;
+    Page_Game_Ended();
+}
+
+}  // namespace zarvo

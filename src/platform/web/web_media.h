@@ -1,0 +1,89 @@
+#pragma once
+// The media layer in a browser page: the back buffer put into the page's canvas, Web Audio
+// playing the mixer, the keyboard and the pointer read from the page, and the refreshes that
+// drive the timer. The page (page.html) scales the canvas by the largest whole factor that fits
+// the tab and offers the browser's full screen; every position the game sees is in game pixels,
+// kept inside the confinement rectangle as a window system would keep it.
+//
+// The refreshes are the page's animation frames while the picture moves. Once it has stood
+// still for a while (the title screen, a box waiting for a key), asking the browser for
+// animation frames would cost several times more than the game itself, so a timer set to the
+// next tick wakes the page instead, until the picture moves again.
+#include <cstdint>
+#include <vector>
+
+#include "platform/media.h"
+#include "platform/pointer_rect.h"
+#include "platform/web/web_audio.h"
+#include "platform/web/web_keys.h"
+
+namespace zarvo {
+
+// What the page tells the program, already in game terms.
+class Web_Listener {
+  public:
+    virtual ~Web_Listener() = default;
+    // A key went down: Backspace 8, Enter 13, Space 32, letters 65-90, any other key 0.
+    virtual void Key_Down(int32_t code) = 0;
+    // The pointer moved to game pixel (x, y), inside the confinement rectangle.
+    virtual void Pointer_Moved(int x, int y) = 0;
+    // The left button went down over the picture and came up again.
+    virtual void Clicked() = 0;
+    // The page became visible and focused, or stopped being either.
+    virtual void Active_Changed(bool active) = 0;
+    // A refresh of the page at `now_ms`: a tick may be due. Answers false to stop them.
+    virtual bool Refresh(double now_ms) = 0;
+    // How long until the next tick is due.
+    virtual double Ms_Until_Tick(double now_ms) = 0;
+};
+
+class Web_Media : public Surface_Media {
+  public:
+    Web_Media(const Assets* assets, int width, int height);
+    Web_Media(const Web_Media&) = delete;
+    Web_Media& operator=(const Web_Media&) = delete;
+
+    // Hooks the page's events up to the listener and starts the animation frames.
+    void Start(Web_Listener& listener);
+    bool Active() const { return focused_ && visible_; }
+    bool Closed() const { return closed_; }
+
+    bool Surface_Ready() override { return true; }
+    void Poll_Input(Input_States& states) override;
+    void Show_Back_Buffer() override;
+    void Play_Wave(int index) override { audio_.Play(index); }
+    void Confine_Pointer(int left, int top, int right, int bottom) override;
+    void Release_Pointer() override { clip_.Confined = false; }
+    // A page cannot move the system pointer; the game's own pointer is where it placed it.
+    void Place_Pointer(int, int) override {}
+    void Hide_System_Pointer(bool hidden) override;
+    // The page says that the game has ended and stops its animation frames.
+    void Close() override;
+
+  private:
+    struct Events;  // the page's event handlers
+    void Key(bool down, const char* key, const char* code);
+    void Pointer_At(double client_x, double client_y);
+    void Activity(bool focused, bool visible);
+    void Open_Audio() { audio_.Open(assets_ ? assets_->Waves : std::vector<Sound>{}); }
+    // One refresh; answers whether the page goes on refreshing.
+    bool Refresh(double now_ms);
+    bool Quiet() const { return refreshes_unchanged_ >= Quiet_Refreshes; }
+    void Wait_For_Tick(double now_ms);
+
+    // After this many refreshes without a change of picture the timer takes over.
+    static constexpr int Quiet_Refreshes = 24;
+
+    Web_Listener* listener_ = nullptr;
+    bool held_[Direction_Key_Count] = {};
+    bool left_down_ = false;
+    bool focused_ = true, visible_ = true;
+    bool closed_ = false;
+    Pointer_Rect clip_;
+    Web_Audio audio_;
+    std::vector<uint32_t> shown_;  // the canvas's pixels as the page takes them (RGBA bytes)
+    bool shown_once_ = false;
+    int refreshes_unchanged_ = 0;
+};
+
+}  // namespace zarvo

@@ -1,0 +1,16 @@
+#pragma once
+// Files that outlast the page: kept byte for byte in the browser's local storage under a name.
+// The program itself works on an ordinary file in the page's memory: at start the stored bytes
+// become that file, and after each change its bytes are stored again. Whatever is stored,
+// damaged or short, becomes the file exactly as it is stored.
+namespace zarvo {
+
+// Copies the bytes stored under `name` into the file at `path`; answers false (and leaves the
+// file alone) when nothing is stored or the page has no storage.
+bool Restore_Stored_File(const char* name, const char* path);
+
+// Stores the bytes of the file at `path` under `name`; answers false when the file cannot be
+// read or the storage refuses them.
+bool Store_File(const char* name, const char* path);
+
+}  // namespace zarvo
