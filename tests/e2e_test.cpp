@@ -185,7 +185,14 @@ class End_To_End : public ::testing::Test {
         env.push_back("XDG_CONFIG_HOME=" + Config_Home());
         env.push_back("XDG_DATA_HOME=" + Temp("data"));
         env.push_back("DISPLAY=" + display_->Name());
-        return Spawn(args, env, log);
+        const pid_t game = Spawn(args, env, log);
+        games_.push_back(game);
+        return game;
+    }
+    // A test that stops early (a failed assertion) must not leave its game running.
+    void TearDown() override {
+        for (const pid_t game : games_)
+            if (game > 0 && ::waitpid(game, nullptr, WNOHANG) == 0) Stop(game);
     }
     static std::string Config_Home() {
         return Temp(std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
@@ -195,6 +202,7 @@ class End_To_End : public ::testing::Test {
         return Output_Of(display_->Name(), "xdotool " + args);
     }
     std::unique_ptr<Virtual_Display> display_;
+    std::vector<pid_t> games_;
 };
 
 TEST_F(End_To_End, ScaledWindowKeepsGamePixels) {
