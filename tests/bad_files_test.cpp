@@ -10,6 +10,7 @@
 #include "assets/asset_loader.h"
 #include "driver/recorder.h"
 #include "driver/runner.h"
+#include "driver/settings.h"
 #include "platform/binary_file.h"
 #include "platform/image_file.h"
 #include "support/test_game.h"
@@ -54,6 +55,13 @@ TEST(Bad_Files, AFolderWhereAFileBelongsIsNamed) {
     std::ostringstream err;
     EXPECT_EQ(Run_Headless(o, nullptr, err), 1);
     EXPECT_NE(err.str().find(o.Input + " is a folder"), std::string::npos) << err.str();
+    Script replay;
+    std::string error;
+    EXPECT_EQ(Read_Script(o.Input, replay, error), 1);  // the windowed game's --replay
+    EXPECT_NE(error.find(" is a folder"), std::string::npos) << error;
+    Settings settings;
+    EXPECT_FALSE(Load_Settings(o.Input, settings, error));
+    EXPECT_NE(error.find(o.Input + " is a folder"), std::string::npos) << error;
 }
 
 // Every output is checked to its last byte: the buffered tail fails only at the final flush.

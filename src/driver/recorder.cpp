@@ -32,6 +32,7 @@ void Recorder::Finish(int32_t frames) {
     if (!file_.is_open()) return;
     file_ << "frames " << frames << '\n';
     file_.flush();
+    Check();
 }
 
 void Recorder::Held(int32_t frame, const Input_States& now) {

@@ -171,6 +171,7 @@ int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& 
     else
         run.Run(script, o.Frames);
     bool written = Write_Outputs(o, run, err);
+    if (recording.Active()) recording.Finish(run.Frame());  // a broken run replays to its frame
     if (!recording.Close()) {
         err << "zarvo: cannot write the recording " << o.Record << "\n";
         written = false;

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <sstream>
+
+#include "platform/binary_file.h"
 
 namespace zarvo {
 
@@ -133,12 +134,10 @@ bool Parse_Script(const std::string& text, Script& out, std::string& error) {
 }
 
 int Read_Script(const std::string& path, Script& out, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (!file) return error = "cannot read input script " + path, 1;
-    std::string problem;
-    if (!Parse_Script(text.str(), out, problem)) return error = path + ": " + problem, 2;
+    std::string text, problem;
+    if (!Read_Whole_File(path, text, &problem))
+        return error = "input script " + path + " " + problem, 1;
+    if (!Parse_Script(text, out, problem)) return error = path + ": " + problem, 2;
     return 0;
 }
 

@@ -2,9 +2,10 @@
 
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <system_error>
+
+#include "platform/binary_file.h"
 
 namespace zarvo {
 
@@ -97,11 +98,9 @@ bool Load_Settings(const std::string& path, Settings& out, std::string& warning)
     warning.clear();
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return true;
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (!file) return warning = "cannot read " + path, false;
-    Parse_Settings(text.str(), out, warning);
+    std::string text, why;
+    if (!Read_Whole_File(path, text, &why)) return warning = path + " " + why, false;
+    Parse_Settings(text, out, warning);
     if (!warning.empty()) warning = path + ": " + warning;
     return true;
 }
@@ -111,14 +110,9 @@ bool Save_Settings(const std::string& path, const Settings& s, std::string& erro
     std::error_code ec;
     fs::create_directories(fs::path(path).parent_path(), ec);
     const std::string temporary = path + ".new";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file << Format_Settings(s);
-        file.flush();
-        if (!file) {
-            fs::remove(temporary, ec);
-            return error = "cannot write " + path, false;
-        }
+    if (!Write_Whole_File(temporary, Format_Settings(s))) {
+        fs::remove(temporary, ec);
+        return error = "cannot write " + path, false;
     }
     fs::rename(temporary, path, ec);
     if (ec) {
