@@ -76,6 +76,7 @@ bool Score_Disk::Open_Existing() {
 }
 
 bool Score_Disk::Create_Whole(const Score_File_Bytes table) {
+    ++Writes;
     return Create_File_Atomically(Path, table, Score_File_Size);
 }
 
@@ -92,6 +93,7 @@ int Score_Disk::Read_Whole_Records(Score_File_Bytes table) {
 }
 
 bool Score_Disk::Store_Whole(const Score_File_Bytes table) {
+    ++Writes;
     if (!Replace_File_Atomically(Path, fd_, table, Score_File_Size)) return false;
     return Open_Existing();
 }

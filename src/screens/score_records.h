@@ -31,8 +31,8 @@ Score_Entry Decode_Score_Record(const Score_Record_Bytes in);
 void Set_Score_File_Path(const char* path);
 const char* Score_File_Path();
 bool Score_File_Exists();
-// How many records have been written since the program started: a platform that keeps the
-// file elsewhere (a browser's storage) stores it again when this has grown.
+// How many times the file has been written since the program started: a platform that keeps
+// the file elsewhere (a browser's storage) stores it again when this has grown.
 uint32_t Score_File_Writes();
 
 // One open handle on the score file, closed when it goes out of scope. The file is only ever
