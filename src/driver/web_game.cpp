@@ -31,7 +31,7 @@ void Web_Game::Clicked() {
 
 bool Web_Game::Refresh(double now_ms) {
     if (ended_) return false;
-    if (clock_.Take_Tick(now_ms)) {
+    if (clock_.Take_Tick(static_cast<uint64_t>(now_ms))) {
         DXTimer1Timer(g_);
         Keep_Score_File();
     }
@@ -42,6 +42,12 @@ bool Web_Game::Refresh(double now_ms) {
         return false;
     }
     return true;
+}
+
+// While the page is away the clock stands still; a look every tick is enough.
+double Web_Game::Ms_Until_Tick(double now_ms) {
+    if (!clock_.Active()) return Frame_Ms;
+    return clock_.Ms_Until_Tick(static_cast<uint64_t>(now_ms));
 }
 
 // The score screens write the file during a frame; the browser keeps what they wrote.

@@ -4,7 +4,7 @@
 // stored in the browser after every write, so that it survives a reload.
 #include <memory>
 
-#include "platform/refresh_clock.h"
+#include "platform/frame_clock.h"
 #include "platform/web/web_media.h"
 #include "state/game.h"
 
@@ -24,7 +24,7 @@ class Web_Game : public Web_Listener {
     void Clicked() override;
     void Active_Changed(bool active) override { clock_.Set_Active(active); }
     bool Refresh(double now_ms) override;
-    double Ms_Until_Tick(double now_ms) override { return clock_.Ms_Until_Tick(now_ms); }
+    double Ms_Until_Tick(double now_ms) override;
 
   private:
     void Keep_Score_File();
@@ -32,7 +32,7 @@ class Web_Game : public Web_Listener {
     std::unique_ptr<World> world_;
     Web_Media& media_;
     Game g_;
-    Refresh_Clock clock_{Frame_Ms};
+    Frame_Clock clock_{Frame_Ms};
     uint32_t score_writes_ = 0;
     bool ended_ = false;
 };
