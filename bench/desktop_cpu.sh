@@ -20,21 +20,8 @@ if ! command -v xonix >/dev/null && [[ ! -x /usr/games/xonix ]]; then
 fi
 xonix=$(command -v xonix || echo /usr/games/xonix)
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-n=$((200 + $$ % 200))
-while [[ -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/xvfb_support.sh"
+start_xvfb 2560x1600
 
 ticks() {  # utime + stime of a process in clock ticks
     awk '{print $14 + $15}' "/proc/$1/stat"

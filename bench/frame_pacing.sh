@@ -11,21 +11,8 @@ seconds=${2:-60}
 zarvo=$build/zarvo
 [[ -x $zarvo ]] || { echo "no game at $zarvo: build it first" >&2; exit 1; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-n=$((200 + $$ % 200))
-while [[ -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/xvfb_support.sh"
+start_xvfb 1280x1024
 
 SDL_AUDIODRIVER=dummy "$zarvo" --no-config --seed 4711 --scores "$work/Zarvo.Scr" \
     --dump "$work/dump.json" >"$work/zarvo.log" 2>&1 &

@@ -87,7 +87,7 @@ std::string Format_Settings(const Settings& s) {
 }
 
 std::string Settings_Path(const char* xdg_config_home, const char* home) {
-    // The base directory specification asks to ignore a relative path.
+    // A relative XDG folder is not to be trusted (it depends on where the game was started): ignore it.
     if (xdg_config_home && xdg_config_home[0] == '/')
         return std::string(xdg_config_home) + "/zarvo/zarvo.conf";
     if (home && home[0]) return std::string(home) + "/.config/zarvo/zarvo.conf";
