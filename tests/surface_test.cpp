@@ -1,8 +1,10 @@
 // The drawing rules of the back buffer: clipping, the colour key and the rotated draw.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <utility>
 
+#include "platform/headless/headless_media.h"
 #include "platform/surface.h"
 
 namespace zarvo {
@@ -161,6 +163,65 @@ TEST(Draw_Image_Rotated, ClipsAtEveryEdge) {
     for (int angle : {0, 17, 64, 100, 200})
         for (int x : {-10, 0, 10, 20, 30}) Draw_Image_Rotated(s, img, x, x, 30, 30, 0, 0.5, 0.5, angle);
     SUCCEED();  // ASan proves no write left the surface
+}
+
+// Frames drawn by difference come out exactly as drawn whole, whatever changes between them:
+// draws moved, added, dropped, swapped or turned, another clear colour, more draws than a list
+// holds, draws after the frame was shown, and pixels written into the back buffer by hand.
+TEST(Drawing_By_Difference, EveryFrameEqualsTheFrameDrawnWhole) {
+    Assets assets;
+    assets.Lists.push_back({Make_Image(203, 150), Make_Image(16, 16), Make_Image(13, 7, 0x030500),
+                            Make_Image(40, 3), Make_Image(1, 1)});
+    const auto list = static_cast<Image_List>(0);
+    struct Draw {
+        int index, x, y, angle = -1;  // angle >= 0: turned
+    };
+    std::mt19937 rng(7);
+    auto below = [&](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); };
+    auto random_draw = [&] {
+        const int angle = below(4) == 0 ? below(256) : -1;
+        return Draw{1 + below(4), below(240) - 30, below(190) - 30, angle};
+    };
+    std::vector<Draw> draws{{0, 0, 0}};
+    for (int i = 0; i < 80; ++i) draws.push_back(random_draw());
+
+    Headless_Media media(&assets, 203, 150);
+    Surface whole(203, 150);
+    auto draw = [&](const Draw& d) {
+        const Image& img = assets.Lists[0][static_cast<size_t>(d.index)];
+        if (d.angle < 0) {
+            media.Draw_Image(list, d.index, d.x, d.y);
+            Draw_Image(whole, img, d.x, d.y);
+        } else {
+            media.Draw_Image_Rotated(list, d.index, d.x, d.y, 2 * img.Width, img.Height, 0, 0.5,
+                                     0.3, d.angle);
+            Draw_Image_Rotated(whole, img, d.x, d.y, 2 * img.Width, img.Height, 0, 0.5, 0.3,
+                               d.angle);
+        }
+    };
+    uint32_t colour = 0;
+    for (int frame = 0; frame < 400; ++frame) {
+        const int change = below(12);
+        const size_t at = 1 + static_cast<size_t>(below(static_cast<int>(draws.size()) - 1));
+        if (change == 0) colour = rng() & 0xFFFFFF;
+        if (change == 1) draws[at] = random_draw();
+        if (change == 2) draws.insert(draws.begin() + static_cast<long>(at), random_draw());
+        if (change == 3 && draws.size() > 2) draws.erase(draws.begin() + static_cast<long>(at));
+        if (change == 4 && at + 1 < draws.size()) std::swap(draws[at], draws[at + 1]);
+        if (change == 5) draws[at].x += below(5) - 2, draws[at].y += below(5) - 2;
+        if (change == 6) draws.front().index = below(2) == 0 ? 0 : 4;  // no longer covering
+        media.Clear_Back_Buffer(colour);
+        whole.Fill(colour);
+        for (const Draw& d : draws) draw(d);
+        if (change == 7)  // more draws than a list holds
+            for (int i = 0; i < 9000; ++i) draw({4, i % 203, i % 150});
+        media.Show_Back_Buffer();
+        if (change == 8) draw(random_draw());  // after the frame was shown, as the pause line is
+        if (change == 9) media.Back_Buffer().Fill_Rect({10, 10, 50, 20}, 0x123456);
+        if (change == 9) whole.Fill_Rect({10, 10, 50, 20}, 0x123456);
+        ASSERT_EQ(media.Picture().Pixels, whole.Pixels) << "frame " << frame << " change " << change;
+        ASSERT_TRUE(media.Agrees_With_Whole_Redraw()) << "frame " << frame;
+    }
 }
 
 }  // namespace

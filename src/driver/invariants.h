@@ -10,6 +10,8 @@
 //   enemy count   Enimy_Count counts the enemies and pilots alive or still exploding and the
 //                 hazards standing or still exploding
 //   ranges        lives, energy, star shots, level, difficulty, counters, texts and indices
+//   picture       (checked by the random player) the picture drawn by difference is the
+//                 picture the frame's draws make when drawn whole
 //   score         the score never falls, except back to 0 when a new game begins or the
 //                 score has just been stored in the table
 //

@@ -20,8 +20,8 @@ void Show_Centred(Game& g, const char* text, int y) {
 
 }  // namespace
 
-Desk_Overlay::Desk_Overlay(Game& g, Surface& back_buffer)
-    : g_(g), buffer_(back_buffer), clean_(back_buffer.Width, back_buffer.Height) {}
+Desk_Overlay::Desk_Overlay(Game& g, Surface_Media& media)
+    : g_(g), media_(media), clean_(media.Picture().Width, media.Picture().Height) {}
 
 void Desk_Overlay::Show_Sound(int volume, bool muted) {
     if (muted)
@@ -38,14 +38,16 @@ uint32_t Desk_Overlay::Ms_Until_Change() const {
 void Desk_Overlay::Draw_Over() {
     drew_ = paused_ || Sound_Shown();
     if (!drew_) return;
-    clean_.Pixels = buffer_.Pixels;  // same size: no allocation
+    clean_.Pixels = media_.Picture().Pixels;  // same size: no allocation
     if (paused_) Show_Centred(g_, "PAUSED", Arena_Middle - 12);
     if (Sound_Shown()) Show_Centred(g_, sound_text_, Arena_Middle + 12);
 }
 
 void Desk_Overlay::Restore_Frame() {
-    if (drew_) buffer_.Pixels = clean_.Pixels;
-    drew_ = false;
+    if (drew_) {
+        media_.Back_Buffer().Pixels = clean_.Pixels;
+        drew_ = false;
+    }
 }
 
 }  // namespace zarvo

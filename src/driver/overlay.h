@@ -12,7 +12,7 @@ namespace zarvo {
 
 class Desk_Overlay : public Frame_Overlay {
   public:
-    Desk_Overlay(Game& g, Surface& back_buffer);
+    Desk_Overlay(Game& g, Surface_Media& media);
 
     void Set_Time(uint64_t now_ms) { now_ = now_ms; }
     void Set_Paused(bool paused) { paused_ = paused; }
@@ -28,7 +28,7 @@ class Desk_Overlay : public Frame_Overlay {
 
   private:
     Game& g_;
-    Surface& buffer_;
+    Surface_Media& media_;
     Surface clean_;
     bool drew_ = false;  // the back buffer carries lines; clean_ holds it without them
     bool paused_ = false;

@@ -63,7 +63,7 @@ bool Write_Outputs(const Headless_Options& o, Headless_Runner& run, std::ostream
     bool ok = Write_Output("dump", o.Dump, o.Dump.empty() ? "" : Dump_World(run.world()), err);
     ok = Write_Output("sound log", o.Sound_Log, o.Sound_Log.empty() ? "" : run.Sound_Log(), err) &&
          ok;
-    if (!o.Shot.empty() && !Write_Bmp(run.media().Back_Buffer(), o.Shot)) {
+    if (!o.Shot.empty() && !Write_Bmp(run.media().Picture(), o.Shot)) {
         err << "zarvo: cannot write screenshot " << o.Shot << "\n";
         ok = false;
     }

@@ -50,7 +50,7 @@ class Windowed_Game : public Poll_Listener {
           recorder_(recorder),
           desk_(desk),
           g_{*world_, media},
-          overlay_(g_, media.Back_Buffer()),
+          overlay_(g_, media),
           replay_(replay) {
         const Screen_Size screen =
             replay ? replay->Screen

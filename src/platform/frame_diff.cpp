@@ -8,19 +8,22 @@ namespace zarvo {
 namespace {
 
 // The changed stretch of two rows, to whole blocks of pixels: the first and one past the
-// last differing block, found by block comparisons; left == right when the rows are equal.
+// last differing block, found by block comparisons.
 constexpr int Block = 32;
 
 bool Same(const uint32_t* a, const uint32_t* b, int n) {
     return std::memcmp(a, b, static_cast<size_t>(n) * sizeof(uint32_t)) == 0;
 }
 
-void Changed_Stretch(const uint32_t* a, const uint32_t* b, int width, int& left, int& right) {
-    left = right = 0;
-    if (Same(a, b, width)) return;
-    int l = 0;
-    while (l + Block < width && Same(a + l, b + l, Block)) l += Block;
-    int r = width;
+// Narrows left..right to the changed stretch; left == right when nothing changed there.
+void Changed_Stretch(const uint32_t* a, const uint32_t* b, int& left, int& right) {
+    if (Same(a + left, b + left, right - left)) {
+        right = left;
+        return;
+    }
+    int l = left;
+    while (l + Block < right && Same(a + l, b + l, Block)) l += Block;
+    int r = right;
     while (r - Block > l && Same(a + r - Block, b + r - Block, Block)) r -= Block;
     left = l, right = r;
 }
@@ -55,7 +58,7 @@ void Changed_Bands::Add(int y, int left, int right) {
 }
 
 Changed_Bands Take_Changes(const Surface& frame, Pixel_Rows shown, Pixel_Rows target, int scale,
-                           bool everything) {
+                           bool everything, const Damage* where) {
     Changed_Bands bands;
     const int w = frame.Width;
     const bool shown_is_target = target.First == shown.First;
@@ -63,7 +66,10 @@ Changed_Bands Take_Changes(const Surface& frame, Pixel_Rows shown, Pixel_Rows ta
         const uint32_t* now = frame.Pixels.data() + static_cast<size_t>(y) * w;
         uint32_t* before = shown.First + static_cast<size_t>(y) * shown.Pitch;
         int left = 0, right = w;
-        if (!everything) Changed_Stretch(now, before, w, left, right);
+        if (!everything) {
+            if (where) where->Row_Span(y, left, right);
+            if (left < right) Changed_Stretch(now, before, left, right);
+        }
         if (left == right) continue;
         std::memcpy(before + left, now + left,
                     static_cast<size_t>(right - left) * sizeof(uint32_t));

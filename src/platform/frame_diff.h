@@ -4,6 +4,7 @@
 // factor, into the pixels a window shows. A frame like the one before costs one comparison.
 #include <cstdint>
 
+#include "platform/draw_list.h"
 #include "platform/surface.h"
 
 namespace zarvo {
@@ -32,8 +33,9 @@ struct Pixel_Rows {
 // Compares `frame` with the frame `shown` before (its own size); every changed row stretch
 // is copied into `shown` and, when a target is given, scaled by `scale` into the target. At
 // scale 1 the target may be the shown frame itself (a window surface that keeps its pixels).
-// With `everything` all rows count as changed.
+// With `everything` all rows count as changed; given `where`, only what it holds is compared
+// (the rest is known to be as before).
 Changed_Bands Take_Changes(const Surface& frame, Pixel_Rows shown, Pixel_Rows target, int scale,
-                           bool everything = false);
+                           bool everything = false, const Damage* where = nullptr);
 
 }  // namespace zarvo

@@ -1,7 +1,6 @@
 #include "platform/media.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace zarvo {
 
@@ -14,50 +13,73 @@ const Image* Assets::Find(Image_List list, int index) const {
 }
 
 Surface_Media::Surface_Media(const Assets* assets, int width, int height)
-    : assets_(assets), back_buffer_(width, height) {}
+    : assets_(assets), back_buffer_(width, height) {
+    damage_.Reset(width, height);
+    changes_.Reset(width, height);
+    changes_.Add_All();
+}
 
 void Surface_Media::Clear_Back_Buffer(uint32_t colour) {
-    clear_owed_ = true;
-    clear_colour_ = colour;
-    clear_top_ = 0;
+    writing_ = true;
+    lists_[1 - drawn_].Start(colour);
 }
 
-void Surface_Media::Settle_Clear() {
-    if (!clear_owed_) return;
-    clear_owed_ = false;
-    back_buffer_.Fill_Rows(clear_top_, back_buffer_.Height, clear_colour_);
+void Surface_Media::Settle() {
+    if (!writing_) return;
+    writing_ = false;
+    const Draw_List &before = lists_[drawn_], &now = lists_[1 - drawn_];
+    damage_.Reset(back_buffer_.Width, back_buffer_.Height);
+    if (drawn_known_)
+        Find_Damage(before, now, damage_, scratch_);
+    else
+        damage_.Add_All();
+    Redraw(back_buffer_, now, damage_, scratch_);
+    changes_.Add(damage_);
+    drawn_ = 1 - drawn_;
+    drawn_known_ = true;
 }
 
-void Surface_Media::Before_Draw(int top, int bottom, bool covers_rows) {
-    if (!clear_owed_ || bottom <= clear_top_) return;
-    if (covers_rows && top <= clear_top_) {
-        clear_top_ = bottom;
-        clear_owed_ = clear_top_ < back_buffer_.Height;
-        return;
+bool Surface_Media::Agrees_With_Whole_Redraw() {
+    Settle();
+    if (!drawn_known_) return true;
+    if (whole_.Width != back_buffer_.Width || whole_.Height != back_buffer_.Height)
+        whole_ = Surface(back_buffer_.Width, back_buffer_.Height);
+    Damage all;
+    all.Reset(whole_.Width, whole_.Height);
+    all.Add_All();
+    Redraw(whole_, lists_[drawn_], all, scratch_);
+    return whole_.Pixels == back_buffer_.Pixels;
+}
+
+void Surface_Media::Back_Buffer_Rewritten() {
+    drawn_known_ = false;
+    changes_.Add_All();
+}
+
+void Surface_Media::Take(const Image& img, int x, int y, const Turn* turn,
+                         const Pixel_Rect& bounds) {
+    if (bounds.Empty()) return;
+    if (writing_) {
+        if (lists_[1 - drawn_].Add(img, x, y, turn, bounds)) return;
+        Settle();  // a list full to the brim: what it has is made, the rest is drawn at once
     }
-    Settle_Clear();
+    Draw_One(back_buffer_, img, x, y, turn, bounds);
+    changes_.Add(bounds);
+    if (drawn_known_ && !lists_[drawn_].Add(img, x, y, turn, bounds)) drawn_known_ = false;
 }
 
 void Surface_Media::Draw_Image(Image_List list, int index, int x, int y, int frame) {
-    if (!assets_) return;
-    const Image* img = assets_->Find(list, index);
-    if (!img || !img->Loaded() || frame != 0) return;
-    const int top = std::max(y, 0), bottom = std::min(y + img->Height, back_buffer_.Height);
-    if (top < bottom && x <= back_buffer_.Width && x + img->Width > 0)
-        Before_Draw(top, bottom, img->Key < 0 && x <= 0 && x + img->Width >= back_buffer_.Width);
-    zarvo::Draw_Image(back_buffer_, *img, x, y, frame);
+    const Image* img = assets_ ? assets_->Find(list, index) : nullptr;
+    if (img && frame == 0) Take(*img, x, y, nullptr, Image_Bounds(back_buffer_, *img, x, y));
 }
 
 void Surface_Media::Draw_Image_Rotated(Image_List list, int index, int x, int y, int width,
                                        int height, int frame, double center_x, double center_y,
                                        int angle) {
-    if (!assets_) return;
-    // Wherever the turned picture lands, it stays within this many rows of (x, y).
-    const int reach = std::abs(width) + std::abs(height) + 2;
-    Before_Draw(y - reach, y + reach, false);
-    if (const Image* img = assets_->Find(list, index))
-        zarvo::Draw_Image_Rotated(back_buffer_, *img, x, y, width, height, frame, center_x,
-                                  center_y, angle);
+    const Image* img = assets_ ? assets_->Find(list, index) : nullptr;
+    if (!img || frame != 0) return;
+    const Turn t{width, height, center_x, center_y, angle};
+    Take(*img, x, y, &t, Turned_Bounds(back_buffer_, *img, x, y, t));
 }
 
 int Surface_Media::Image_Width(Image_List list, int index) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/draw_list.h"
 #include "platform/surface.h"
 
 namespace zarvo {
@@ -75,7 +76,9 @@ class Media {
     virtual void Close() = 0;
 };
 
-// The drawing half shared by every backend: our back buffer and the loaded lists.
+// The drawing half shared by every backend: our back buffer and the loaded lists. The draws
+// between a clear and the moment the picture is needed are written down, and only the blocks
+// where they differ from the frame before are drawn again (draw_list.h).
 class Surface_Media : public Media {
   public:
     // The back buffer is width x height pixels: the game's whole picture.
@@ -88,24 +91,45 @@ class Surface_Media : public Media {
     int Image_Width(Image_List list, int index) override;
     int Image_Height(Image_List list, int index) override;
 
-    // The back buffer as drawn so far (a clear still owed is made first).
+    // The back buffer with every draw so far made. The caller may write into it: the next
+    // frame is then drawn whole.
     Surface& Back_Buffer() {
-        Settle_Clear();
+        Settle();
+        Back_Buffer_Rewritten();
         return back_buffer_;
     }
+    // The back buffer with every draw so far made, to read.
+    const Surface& Picture() {
+        Settle();
+        return back_buffer_;
+    }
+    // Tells that the back buffer's pixels were written otherwise than by the draws.
+    void Back_Buffer_Rewritten();
     const Assets* Loaded_Assets() const { return assets_; }
+    // For checks: the back buffer is what the last frame's draws make when drawn whole.
+    bool Agrees_With_Whole_Redraw();
 
   protected:
-    // A clear is owed until a draw needs its rows: rows that an opaque image as wide as the
-    // surface covers first (the background picture, the panel) are never filled.
-    void Settle_Clear();
-    void Before_Draw(int top, int bottom, bool covers_rows);
+    // Makes the draws written down since the clear.
+    void Settle();
+    // The parts of the back buffer that may have changed since Forget_Changes.
+    const Damage& Changes() const { return changes_; }
+    void Forget_Changes() { changes_.Reset(back_buffer_.Width, back_buffer_.Height); }
 
     const Assets* assets_;
     Surface back_buffer_;
-    bool clear_owed_ = false;
-    uint32_t clear_colour_ = 0;
-    int clear_top_ = 0;  // rows clear_top_.. still owe the clear
+
+  private:
+    // Writes a draw down, or makes it at once when no frame is being written down.
+    void Take(const Image& img, int x, int y, const Turn* turn, const Pixel_Rect& bounds);
+
+    Draw_List lists_[2];
+    int drawn_ = 0;           // the list the back buffer shows
+    bool drawn_known_ = false;  // the back buffer is exactly what lists_[drawn_] draws
+    bool writing_ = false;    // a clear started lists_[1 - drawn_] and it is not yet made
+    Damage damage_, changes_;
+    Diff_Scratch scratch_;
+    Surface whole_;  // the whole redraw of a check
 };
 
 }  // namespace zarvo

@@ -100,61 +100,82 @@ int32_t Sin_Table(int i) {
     return Cosines()[(static_cast<unsigned>(i) + 192u) & 255u];
 }
 
-void Draw_Image(Surface& s, const Image& img, int x, int y, int frame) {
-    if (!img.Loaded() || frame != 0) return;
-    if (x > s.Width || y > s.Height) return;
-    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    const int x1 = std::min(x + img.Width, s.Width), y1 = std::min(y + img.Height, s.Height);
-    if (x0 >= x1 || y0 >= y1) return;
-    const bool keyed = img.Key >= 0;
-    const uint32_t key = static_cast<uint32_t>(img.Key);
-    for (int py = y0; py < y1; ++py) {
-        const uint32_t* src = &img.Pixels[static_cast<size_t>(py - y) * img.Width + (x0 - x)];
-        uint32_t* dst = &s.Pixels[static_cast<size_t>(py) * s.Width + x0];
-        const int n = x1 - x0;
-        if (!keyed) {
-            Copy_Row(src, dst, n);
-            continue;
-        }
-        Copy_Keyed(src, dst, n, key);
+void Surface::Fill_Rect(const Pixel_Rect& r, uint32_t colour) {
+    const Pixel_Rect in = r.Within(Whole());
+    if (in.Empty()) return;
+    if (in.Left == 0 && in.Right == Width) return Fill_Rows(in.Top, in.Bottom, colour);
+    for (int y = in.Top; y < in.Bottom; ++y) {
+        uint32_t* row = Pixels.data() + static_cast<size_t>(y) * Width;
+        std::fill(row + in.Left, row + in.Right, colour);
     }
 }
 
-void Draw_Image_Rotated(Surface& s, const Image& img, int x, int y, int width, int height,
-                        int frame, double center_x, double center_y, int angle) {
-    if (!img.Loaded() || frame != 0 || width == 0 || height == 0) return;
-    const int a = angle & 255;
-    const int64_t cos_f = Cos_Table(a), sin_f = Sin_Table(a);
-    // Source position (16.16, unscaled frame) of destination offset (dx, dy):
-    //   u = cx*W + dx*cos + dy*sin,  v = cy*H - dx*sin + dy*cos, then scaled by img/W, img/H.
-    const int64_t ux = cos_f * img.Width / width, uy = sin_f * img.Width / width;
-    const int64_t vx = -sin_f * img.Height / height, vy = cos_f * img.Height / height;
-    const int64_t u0 = std::llround(center_x * img.Width * 65536.0);
-    const int64_t v0 = std::llround(center_y * img.Height * 65536.0);
+Pixel_Rect Image_Bounds(const Surface& s, const Image& img, int x, int y) {
+    if (!img.Loaded() || x > s.Width || y > s.Height) return {};
+    return Pixel_Rect{x, y, x + img.Width, y + img.Height}.Within(s.Whole());
+}
 
-    // Bounding box of the scaled, rotated rectangle around (x, y).
-    const double c = cos_f / 65536.0, sn = sin_f / 65536.0;
+void Draw_Image(Surface& s, const Image& img, int x, int y, const Pixel_Rect& clip) {
+    const Pixel_Rect r = Image_Bounds(s, img, x, y).Within(clip);
+    if (r.Empty()) return;
+    const bool keyed = img.Key >= 0;
+    const uint32_t key = static_cast<uint32_t>(img.Key);
+    const int n = r.Right - r.Left;
+    for (int py = r.Top; py < r.Bottom; ++py) {
+        const uint32_t* src = &img.Pixels[static_cast<size_t>(py - y) * img.Width + (r.Left - x)];
+        uint32_t* dst = &s.Pixels[static_cast<size_t>(py) * s.Width + r.Left];
+        if (keyed)
+            Copy_Keyed(src, dst, n, key);
+        else
+            Copy_Row(src, dst, n);
+    }
+}
+
+void Draw_Image(Surface& s, const Image& img, int x, int y, int frame) {
+    if (frame == 0) Draw_Image(s, img, x, y, s.Whole());
+}
+
+Pixel_Rect Turned_Bounds(const Surface& s, const Image& img, int x, int y, const Turn& t) {
+    if (!img.Loaded() || t.Width == 0 || t.Height == 0) return {};
+    const int a = t.Angle & 255;
+    // The scaled, turned rectangle around (x, y), a pixel wider on every side.
+    const double c = Cos_Table(a) / 65536.0, sn = Sin_Table(a) / 65536.0;
     double min_x = 1e9, max_x = -1e9, min_y = 1e9, max_y = -1e9;
-    const double left = -center_x * width, top = -center_y * height;
+    const double left = -t.Center_X * t.Width, top = -t.Center_Y * t.Height;
     for (int corner = 0; corner < 4; ++corner) {
-        const double px = left + ((corner & 1) ? width : 0);
-        const double py = top + ((corner & 2) ? height : 0);
+        const double px = left + ((corner & 1) ? t.Width : 0);
+        const double py = top + ((corner & 2) ? t.Height : 0);
         const double rx = px * c - py * sn, ry = px * sn + py * c;
         min_x = std::min(min_x, rx), max_x = std::max(max_x, rx);
         min_y = std::min(min_y, ry), max_y = std::max(max_y, ry);
     }
-    const int dx0 = std::max(static_cast<int>(std::floor(min_x)) - 1, -x);
-    const int dx1 = std::min(static_cast<int>(std::ceil(max_x)) + 1, s.Width - 1 - x);
-    const int dy0 = std::max(static_cast<int>(std::floor(min_y)) - 1, -y);
-    const int dy1 = std::min(static_cast<int>(std::ceil(max_y)) + 1, s.Height - 1 - y);
+    const Pixel_Rect around{x + static_cast<int>(std::floor(min_x)) - 1,
+                            y + static_cast<int>(std::floor(min_y)) - 1,
+                            x + static_cast<int>(std::ceil(max_x)) + 2,
+                            y + static_cast<int>(std::ceil(max_y)) + 2};
+    return around.Within(s.Whole());
+}
+
+void Draw_Image_Rotated(Surface& s, const Image& img, int x, int y, const Turn& t,
+                        const Pixel_Rect& area) {
+    const Pixel_Rect r = area;
+    if (!img.Loaded() || t.Width == 0 || t.Height == 0 || r.Empty()) return;
+    const int a = t.Angle & 255;
+    const int64_t cos_f = Cos_Table(a), sin_f = Sin_Table(a);
+    // Source position (16.16, unscaled frame) of destination offset (dx, dy):
+    //   u = cx*W + dx*cos + dy*sin,  v = cy*H - dx*sin + dy*cos, then scaled by img/W, img/H.
+    const int64_t ux = cos_f * img.Width / t.Width, uy = sin_f * img.Width / t.Width;
+    const int64_t vx = -sin_f * img.Height / t.Height, vy = cos_f * img.Height / t.Height;
+    const int64_t u0 = std::llround(t.Center_X * img.Width * 65536.0);
+    const int64_t v0 = std::llround(t.Center_Y * img.Height * 65536.0);
     const int64_t limit_u = static_cast<int64_t>(img.Width) << 16;
     const int64_t limit_v = static_cast<int64_t>(img.Height) << 16;
     const bool keyed = img.Key >= 0;
     const uint32_t key = static_cast<uint32_t>(img.Key);
-    for (int dy = dy0; dy <= dy1; ++dy) {
+    for (int dy = r.Top - y; dy < r.Bottom - y; ++dy) {
         // Only the run of the row whose source position lies inside the frame is visited.
         const int64_t u_row = u0 + dy * uy, v_row = v0 + dy * vy;
-        int lo = dx0, hi = dx1;
+        int lo = r.Left - x, hi = r.Right - 1 - x;
         Clip_Steps(u_row, ux, limit_u, lo, hi);
         Clip_Steps(v_row, vx, limit_v, lo, hi);
         int64_t u = u_row + lo * ux, v = v_row + lo * vx;
@@ -165,6 +186,12 @@ void Draw_Image_Rotated(Surface& s, const Image& img, int x, int y, int width, i
             *dst = p;
         }
     }
+}
+
+void Draw_Image_Rotated(Surface& s, const Image& img, int x, int y, int width, int height,
+                        int frame, double center_x, double center_y, int angle) {
+    const Turn t{width, height, center_x, center_y, angle};
+    if (frame == 0) Draw_Image_Rotated(s, img, x, y, t, Turned_Bounds(s, img, x, y, t));
 }
 
 }  // namespace zarvo

@@ -24,7 +24,7 @@ class Headless_Media : public Surface_Media {
     bool Surface_Ready() override { return true; }
     void Poll_Input(Input_States& states) override { states = held; }
     void Show_Back_Buffer() override {
-        Settle_Clear();
+        Settle();
         ++shown_frames;
     }
     void Play_Wave(int index) override { waves.push_back({frame, index}); }

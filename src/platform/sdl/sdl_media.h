@@ -93,6 +93,7 @@ class Sdl_Media : public Surface_Media {
     void Layout();
     void Present_To_Texture();
     void Present_To_Window_Surface();
+    void Present_Top_Left(SDL_Surface* s, bool all);
     void Apply_Confinement();
     void Poll_Controller(Input_States& states) const;
 

@@ -1,5 +1,6 @@
 // Showing the back buffer: the choice between a hardware renderer and the window's own
 // surface, the picture's place in the window, and the two ways of putting a frame on screen.
+#include <algorithm>
 #include <cstring>
 
 #include "platform/frame_diff.h"
@@ -82,7 +83,7 @@ void Sdl_Media::Layout() {
 }
 
 void Sdl_Media::Show_Back_Buffer() {
-    Settle_Clear();
+    Settle();
     if (!Surface_Ready()) return;
     if (overlay_) overlay_->Draw_Over();
     Layout();
@@ -90,19 +91,24 @@ void Sdl_Media::Show_Back_Buffer() {
         Present_To_Texture();
     else
         Present_To_Window_Surface();
+    Forget_Changes();
 }
 
 // The changed rows go into the locked texture; the GPU scales. Only bars need a clear.
 void Sdl_Media::Present_To_Texture() {
     const Changed_Bands bands =
-        Take_Changes(back_buffer_, {shown_.Pixels.data(), shown_.Width}, {}, 1, redraw_all_);
+        Take_Changes(back_buffer_, {shown_.Pixels.data(), shown_.Width}, {}, 1,
+                     redraw_all_, &Changes());
     if (bands.Empty() && !redraw_all_) return;
     if (!bands.Empty()) {
         const int top = bands.Band[0].Top, bottom = bands.Band[bands.Count - 1].Bottom;
         const SDL_Rect rows{0, top, back_buffer_.Width, bottom - top};
         void* pixels = nullptr;
         int pitch = 0;
-        if (SDL_LockTexture(texture_, &rows, &pixels, &pitch) != 0) return;
+        if (SDL_LockTexture(texture_, &rows, &pixels, &pitch) != 0) {
+            redraw_all_ = true;  // the texture missed these rows: all go next time
+            return;
+        }
         const size_t row_bytes = static_cast<size_t>(back_buffer_.Width) * sizeof(uint32_t);
         for (int y = top; y < bottom; ++y)
             std::memcpy(static_cast<uint8_t*>(pixels) + static_cast<size_t>(y - top) * pitch,
@@ -120,21 +126,45 @@ void Sdl_Media::Present_To_Texture() {
     redraw_all_ = false;
 }
 
+// A window kept smaller than the picture (by a tiling window manager, or without one) shows
+// the picture's top-left part.
+void Sdl_Media::Present_Top_Left(SDL_Surface* s, bool all) {
+    const Changed_Bands bands = Take_Changes(back_buffer_, {shown_.Pixels.data(), shown_.Width},
+                                             {}, 1, all, &Changes());
+    const int pitch = s->pitch / 4;
+    for (int i = 0; i < bands.Count; ++i) {
+        const Changed_Band& b = bands.Band[i];
+        const int right = std::min(b.Right, s->w), bottom = std::min(b.Bottom, s->h);
+        for (int y = b.Top; y < bottom && b.Left < right; ++y)
+            std::memcpy(static_cast<uint32_t*>(s->pixels) + static_cast<size_t>(y) * pitch + b.Left,
+                        shown_.Pixels.data() + static_cast<size_t>(y) * shown_.Width + b.Left,
+                        static_cast<size_t>(right - b.Left) * sizeof(uint32_t));
+    }
+    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    redraw_all_ = false;
+    if (!bands.Empty()) SDL_UpdateWindowSurface(window_);
+}
+
 // The changed stretches are scaled straight into the window's surface and only they are sent.
 void Sdl_Media::Present_To_Window_Surface() {
     SDL_Surface* s = window_surface_;
-    if (!s || s->format->BytesPerPixel != 4) return;
-    if (SDL_MUSTLOCK(s) && SDL_LockSurface(s) != 0) return;
+    if (!s || s->format->BytesPerPixel != 4 || (SDL_MUSTLOCK(s) && SDL_LockSurface(s) != 0)) {
+        redraw_all_ = true;  // nothing was shown: all goes next time
+        return;
+    }
     const bool all = redraw_all_;
     if (all) SDL_FillRect(s, nullptr, 0);
     const int pitch = s->pitch / 4;
+    if (view_.X + view_.Width > s->w || view_.Y + view_.Height > s->h)
+        return Present_Top_Left(s, all);
     uint32_t* target =
         static_cast<uint32_t*>(s->pixels) + static_cast<size_t>(view_.Y) * pitch + view_.X;
     // At scale 1 the window surface itself is the frame shown before.
     const Pixel_Rows to{target, pitch};
     const Pixel_Rows before =
         view_.Scale == 1 ? to : Pixel_Rows{shown_.Pixels.data(), shown_.Width};
-    const Changed_Bands bands = Take_Changes(back_buffer_, before, to, view_.Scale, all);
+    const Changed_Bands bands =
+        Take_Changes(back_buffer_, before, to, view_.Scale, all, &Changes());
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
     redraw_all_ = false;
     if (all) {

@@ -1,0 +1,252 @@
+#include "platform/draw_list.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace zarvo {
+
+namespace {
+
+// Block columns first..last (inclusive) as bits.
+uint64_t Columns(int first, int last) {
+    const uint64_t upto = last >= 63 ? ~0ULL : (1ULL << (last + 1)) - 1;
+    return upto & ~((1ULL << first) - 1);
+}
+
+uint32_t Hash(const Draw_Call& c) {
+    uint64_t h = reinterpret_cast<uintptr_t>(c.Img) * 0x9E3779B97F4A7C15ULL;
+    h ^= static_cast<uint32_t>(c.X) * 0x85EBCA77ULL + static_cast<uint32_t>(c.Y) * 0xC2B2AE3DULL;
+    return static_cast<uint32_t>(h ^ (h >> 29));
+}
+
+// A draw found further on in the frame before is taken as the same draw only if the draws
+// after it agree too: a lone coincidence must not make every draw in between count as changed.
+constexpr size_t Free_Jump = 8;
+constexpr size_t Anchor = 2;
+
+bool Anchored(const Draw_List& now, size_t i, const Draw_List& before, size_t k) {
+    for (size_t d = 1; d <= Anchor; ++d) {
+        if (i + d >= now.Calls.size() || k + d >= before.Calls.size()) return true;
+        if (!now.Same(i + d, before, k + d)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Draw_List::Draw_List() {
+    Calls.reserve(Capacity);
+    Turns.reserve(Capacity);
+}
+
+void Draw_List::Start(uint32_t colour) {
+    Colour = colour;
+    Calls.clear();
+    Turns.clear();
+}
+
+bool Draw_List::Add(const Image& img, int x, int y, const Turn* turn,
+                    const Pixel_Rect& bounds) {
+    if (Calls.size() == Capacity) return false;
+    Calls.push_back({&img, x, y, turn ? static_cast<int32_t>(Turns.size()) : -1, bounds});
+    if (turn) Turns.push_back(*turn);
+    return true;
+}
+
+void Draw_One(Surface& s, const Image& img, int x, int y, const Turn* turn,
+              const Pixel_Rect& clip) {
+    if (turn)
+        Draw_Image_Rotated(s, img, x, y, *turn, clip);
+    else
+        Draw_Image(s, img, x, y, clip);
+}
+
+void Draw_List::Draw(Surface& s, size_t i, const Pixel_Rect& clip) const {
+    const Draw_Call& c = Calls[i];
+    Draw_One(s, *c.Img, c.X, c.Y,
+             c.Turn_Index < 0 ? nullptr : &Turns[static_cast<size_t>(c.Turn_Index)], clip);
+}
+
+bool Draw_List::Same(size_t i, const Draw_List& other, size_t j) const {
+    const Draw_Call &a = Calls[i], &b = other.Calls[j];
+    if (a.Img != b.Img || a.X != b.X || a.Y != b.Y) return false;
+    if ((a.Turn_Index < 0) != (b.Turn_Index < 0)) return false;
+    return a.Turn_Index < 0 || Turns[static_cast<size_t>(a.Turn_Index)] ==
+                                   other.Turns[static_cast<size_t>(b.Turn_Index)];
+}
+
+void Damage::Reset(int width, int height) {
+    width_ = width, height_ = height;
+    rows_ = std::min((height + Block - 1) / Block, Max_Blocks);
+    all_ = false;
+    std::fill(std::begin(row_mask_), std::end(row_mask_), 0);
+}
+
+void Damage::Add(const Pixel_Rect& r) {
+    const Pixel_Rect in = r.Within({0, 0, width_, height_});
+    if (in.Empty()) return;
+    if (in.Right > Max_Blocks * Block || in.Bottom > Max_Blocks * Block) return Add_All();
+    const uint64_t columns = Columns(in.Left / Block, (in.Right - 1) / Block);
+    for (int row = in.Top / Block; row <= (in.Bottom - 1) / Block; ++row)
+        row_mask_[row] |= columns;
+}
+
+void Damage::Add_All() {
+    all_ = true;
+    const int columns = std::min((width_ + Block - 1) / Block, Max_Blocks);
+    if (columns == 0) return;
+    for (int row = 0; row < rows_; ++row) row_mask_[row] = Columns(0, columns - 1);
+}
+
+void Damage::Add(const Damage& other) {
+    if (other.all_) return Add_All();
+    for (int row = 0; row < rows_; ++row) row_mask_[row] |= other.row_mask_[row];
+}
+
+bool Damage::None() const {
+    return !all_ && std::all_of(row_mask_, row_mask_ + rows_, [](uint64_t m) { return m == 0; });
+}
+
+void Damage::Row_Span(int y, int& left, int& right) const {
+    if (all_) {
+        left = 0, right = width_;
+        return;
+    }
+    const uint64_t m = y >= 0 && y / Block < rows_ ? row_mask_[y / Block] : 0;
+    if (m == 0) {
+        left = right = 0;
+        return;
+    }
+    left = std::countr_zero(m) * Block;
+    right = std::min((64 - std::countl_zero(m)) * Block, width_);
+}
+
+void Find_Damage(const Draw_List& before, const Draw_List& now, Damage& damage,
+                 Diff_Scratch& scratch) {
+    if (before.Colour != now.Colour) return damage.Add_All();
+    const size_t nb = before.Calls.size(), nn = now.Calls.size();
+    scratch.Matched.assign(nb, 0);
+    bool table = false;
+    size_t mask = 0;
+    size_t j = 0;  // the first draw of the frame before not yet passed
+    for (size_t i = 0; i < nn; ++i) {
+        // The usual case: the next draw is the one drawn next the frame before.
+        if (j < nb && now.Same(i, before, j)) {
+            scratch.Matched[j++] = 1;
+            continue;
+        }
+        // Otherwise look for it further on, through chains of draws with the same hash.
+        if (!table) {
+            table = true;
+            mask = std::bit_ceil(std::max<size_t>(2 * nb, 64)) - 1;
+            scratch.Head.assign(mask + 1, -1);
+            scratch.Next.assign(nb, -1);
+            for (size_t k = nb; k-- > 0;) {
+                int32_t& head = scratch.Head[Hash(before.Calls[k]) & mask];
+                scratch.Next[k] = head;
+                head = static_cast<int32_t>(k);
+            }
+        }
+        int32_t k = scratch.Head[Hash(now.Calls[i]) & mask];
+        while (k >= 0 &&
+               (static_cast<size_t>(k) < j || !now.Same(i, before, static_cast<size_t>(k))))
+            k = scratch.Next[static_cast<size_t>(k)];
+        const auto found = static_cast<size_t>(k);
+        if (k >= 0 && (found - j <= Free_Jump || Anchored(now, i, before, found))) {
+            scratch.Matched[found] = 1;
+            j = found + 1;
+        } else {
+            damage.Add(now.Calls[i].Bounds);
+        }
+    }
+    for (size_t k = 0; k < nb; ++k)
+        if (!scratch.Matched[k]) damage.Add(before.Calls[k].Bounds);
+}
+
+namespace {
+
+// The whole picture: filled, unless the first draw is an opaque picture covering it, and every
+// draw made whole.
+void Redraw_Whole(Surface& s, const Draw_List& list) {
+    const Draw_Call* first = list.Calls.empty() ? nullptr : &list.Calls.front();
+    if (!(first && first->Turn_Index < 0 && first->Img->Key < 0 && first->Bounds == s.Whole()))
+        s.Fill(list.Colour);
+    for (size_t i = 0; i < list.Calls.size(); ++i) list.Draw(s, i, list.Calls[i].Bounds);
+}
+
+}  // namespace
+
+Diff_Scratch::Diff_Scratch() {
+    Head.reserve(2 * Draw_List::Capacity);
+    Next.reserve(Draw_List::Capacity);
+    Matched.reserve(Draw_List::Capacity);
+    Pieces.reserve(Damage::Max_Blocks * Damage::Max_Blocks / 2);
+}
+
+int Damage::Count() const {
+    int n = 0;
+    for (int row = 0; row < rows_; ++row) n += std::popcount(row_mask_[row]);
+    return n;
+}
+
+int Damage::Blocks() const {
+    return rows_ * std::min((width_ + Block - 1) / Block, Max_Blocks);
+}
+
+// The damaged blocks are joined into pieces: a run of blocks in a block row, carried on down
+// while the rows below have the same run. Each piece is filled with the list's colour just
+// before the first draw that reaches it, unless that draw is an opaque picture covering it
+// all; the draws are then made in order, each only inside the pieces it reaches. When most of
+// the picture is damaged, it is drawn whole.
+void Redraw(Surface& s, const Draw_List& list, const Damage& damage, Diff_Scratch& scratch) {
+    if (damage.all_ || 4 * damage.Count() >= 3 * damage.Blocks()) return Redraw_Whole(s, list);
+    constexpr int B = Damage::Block;
+    auto& pieces = scratch.Pieces;
+    pieces.clear();
+    for (int row = 0; row < damage.rows_; ++row) {
+        uint64_t left = damage.row_mask_[row];
+        while (left) {
+            const int first = std::countr_zero(left);
+            const int end = first + std::countr_one(left >> first);
+            const uint64_t run = Columns(first, end - 1);
+            left &= ~run;
+            size_t id = pieces.size();
+            if (row > 0 && (damage.row_mask_[row - 1] & run) == run &&
+                pieces[scratch.Piece_Of[row - 1][first]].Columns == run) {
+                id = scratch.Piece_Of[row - 1][first];
+                pieces[id].Area.Bottom = std::min(row * B + B, s.Height);
+            } else {
+                pieces.push_back({{first * B, row * B, std::min(end * B, s.Width),
+                                   std::min(row * B + B, s.Height)},
+                                  run, row, false});
+            }
+            for (int c = first; c < end; ++c) scratch.Piece_Of[row][c] = static_cast<uint16_t>(id);
+        }
+    }
+    for (size_t i = 0; i < list.Calls.size(); ++i) {
+        const Draw_Call& c = list.Calls[i];
+        if (c.Bounds.Empty()) continue;
+        const uint64_t columns = Columns(c.Bounds.Left / B, (c.Bounds.Right - 1) / B);
+        const bool covers = c.Turn_Index < 0 && c.Img->Key < 0;
+        const int first_row = c.Bounds.Top / B;
+        const int last_row = std::min((c.Bounds.Bottom - 1) / B, damage.rows_ - 1);
+        for (int row = first_row; row <= last_row; ++row) {
+            uint64_t reached = damage.row_mask_[row] & columns;
+            while (reached) {
+                Diff_Scratch::Piece& p = pieces[scratch.Piece_Of[row][std::countr_zero(reached)]];
+                reached &= ~p.Columns;
+                if (row != std::max(p.Top_Row, first_row)) continue;  // drawn from a row above
+                if (!p.Ready) {
+                    if (!(covers && c.Bounds.Contains(p.Area))) s.Fill_Rect(p.Area, list.Colour);
+                    p.Ready = true;
+                }
+                list.Draw(s, i, c.Bounds.Within(p.Area));
+            }
+        }
+    }
+    // Pieces no draw reaches show the colour alone.
+    for (const Diff_Scratch::Piece& p : pieces)
+        if (!p.Ready) s.Fill_Rect(p.Area, list.Colour);
+}
+
+}  // namespace zarvo
