@@ -2,6 +2,7 @@
 // plays with xdotool, closes the game and replays its recording headless to the same state.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -46,6 +48,31 @@ std::string Slurp(const std::string& path) {
     return s.str();
 }
 
+// A folder of this run's own for the recordings, dumps and logs: several test runs on one
+// machine must not write each other's files. It stays when a test fails.
+const std::string& Run_Folder() {
+    static const std::string folder = [] {
+        std::string pattern = ::testing::TempDir() + "zarvo_e2e_XXXXXX";
+        return ::mkdtemp(pattern.data()) ? pattern + "/" : ::testing::TempDir() + "zarvo_e2e_";
+    }();
+    return folder;
+}
+
+std::string Temp(const std::string& name) {
+    return Run_Folder() + name;
+}
+
+class Run_Folder_Cleaner : public ::testing::Environment {
+    void TearDown() override {
+        if (::testing::UnitTest::GetInstance()->Passed())
+            std::filesystem::remove_all(Run_Folder());
+        else
+            std::fprintf(stderr, "the failed run's files are in %s\n", Run_Folder().c_str());
+    }
+};
+[[maybe_unused]] const auto* const cleaner =
+    ::testing::AddGlobalTestEnvironment(new Run_Folder_Cleaner);
+
 // Runs a shell command on the display and answers its output (empty on failure).
 std::string Output_Of(const std::string& display, const std::string& command) {
     const std::string full = "DISPLAY=" + display + " " + command + " 2>/dev/null";
@@ -58,8 +85,9 @@ std::string Output_Of(const std::string& display, const std::string& command) {
 }
 
 // A child process started with extra environment, its output sent to `log`.
+// `closed_fd`, if any, is closed in the child.
 pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>& env,
-            const std::string& log) {
+            const std::string& log, int closed_fd = -1) {
     std::vector<char*> argv, envp;
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -76,6 +104,7 @@ pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    if (closed_fd >= 0) posix_spawn_file_actions_addclose(&actions, closed_fd);
     pid_t pid = -1;
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
     posix_spawn_file_actions_destroy(&actions);
@@ -102,36 +131,38 @@ void Stop(pid_t pid) {
     }
 }
 
-// An Xvfb of its own on the first free display number.
+// An Xvfb of its own: it picks a free display number itself and tells it once it takes
+// connections. It never resets, so that the game's connection cannot meet a server that is
+// starting over after the test's last look at it.
 class Virtual_Display {
   public:
     Virtual_Display() {
-        const int first = 140 + static_cast<int>(::getpid() % 300);
-        for (int n = first; n < first + 40 && pid_ <= 0; ++n) {
-            if (Exists("/tmp/.X" + std::to_string(n) + "-lock")) continue;
-            name_ = ":" + std::to_string(n);
-            pid_ = Spawn({"Xvfb", name_, "-screen", "0",
-                          std::to_string(Screen_W) + "x" + std::to_string(Screen_H) + "x24",
-                          "-nolisten", "tcp"},
-                         {}, ::testing::TempDir() + "zarvo_xvfb.log");
-            if (!Ready(n)) Stop(std::exchange(pid_, -1));
-        }
+        int ready[2];
+        if (::pipe(ready) != 0) return;
+        pid_ = Spawn(
+            {"Xvfb", "-displayfd", std::to_string(ready[1]), "-noreset", "-screen", "0",
+             std::to_string(Screen_W) + "x" + std::to_string(Screen_H) + "x24", "-nolisten", "tcp"},
+            {}, Temp("xvfb.log"), ready[0]);
+        ::close(ready[1]);
+        const std::string number = Read_Line(ready[0], 15000);
+        ::close(ready[0]);
+        if (number.empty())
+            Stop(std::exchange(pid_, -1));
+        else
+            name_ = ":" + number;
     }
     ~Virtual_Display() { Stop(pid_); }
     bool Up() const { return pid_ > 0; }
     const std::string& Name() const { return name_; }
 
   private:
-    bool Ready(int n) {
-        for (int i = 0; i < 250; ++i) {
-            if (Exists("/tmp/.X11-unix/X" + std::to_string(n)) &&
-                !Output_Of(name_, "xwininfo -root").empty())
-                return true;
-            int status = 0;
-            if (::waitpid(pid_, &status, WNOHANG) == pid_) return pid_ = -1, false;
-            Sleep_Ms(20);
-        }
-        return false;
+    // The digits written to `fd` before its newline (empty if none come within timeout_ms).
+    static std::string Read_Line(int fd, int timeout_ms) {
+        std::string line;
+        char c = 0;
+        pollfd p{fd, POLLIN, 0};
+        while (::poll(&p, 1, timeout_ms) == 1 && ::read(fd, &c, 1) == 1 && c != '\n') line += c;
+        return c == '\n' ? line : std::string{};
     }
     std::string name_;
     pid_t pid_ = -1;
@@ -162,10 +193,6 @@ std::string Find_Window(const std::string& display, pid_t game) {
         Sleep_Ms(50);
     }
     return {};
-}
-
-std::string Temp(const std::string& name) {
-    return ::testing::TempDir() + "zarvo_e2e_" + name;
 }
 
 const std::vector<std::string> Game_Env = {"SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0"};
