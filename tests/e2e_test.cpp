@@ -2,6 +2,7 @@
 // plays with xdotool, closes the game and replays its recording headless to the same state.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -46,6 +48,31 @@ std::string Slurp(const std::string& path) {
     return s.str();
 }
 
+// A folder of this run's own for the recordings, dumps and logs: several test runs on one
+// machine must not write each other's files. It stays when a test fails.
+const std::string& Run_Folder() {
+    static const std::string folder = [] {
+        std::string pattern = ::testing::TempDir() + "zarvo_e2e_XXXXXX";
+        return ::mkdtemp(pattern.data()) ? pattern + "/" : ::testing::TempDir() + "zarvo_e2e_";
+    }();
+    return folder;
+}
+
+std::string Temp(const std::string& name) {
+    return Run_Folder() + name;
+}
+
+class Run_Folder_Cleaner : public ::testing::Environment {
+    void TearDown() override {
+        if (::testing::UnitTest::GetInstance()->Passed())
+            std::filesystem::remove_all(Run_Folder());
+        else
+            std::fprintf(stderr, "the failed run's files are in %s\n", Run_Folder().c_str());
+    }
+};
+[[maybe_unused]] const auto* const cleaner =
+    ::testing::AddGlobalTestEnvironment(new Run_Folder_Cleaner);
+
 // Runs a shell command on the display and answers its output (empty on failure).
 std::string Output_Of(const std::string& display, const std::string& command) {
     const std::string full = "DISPLAY=" + display + " " + command + " 2>/dev/null";
@@ -58,8 +85,9 @@ std::string Output_Of(const std::string& display, const std::string& command) {
 }
 
 // A child process started with extra environment, its output sent to `log`.
+// `closed_fd`, if any, is closed in the child.
 pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>& env,
-            const std::string& log) {
+            const std::string& log, int closed_fd = -1) {
     std::vector<char*> argv, envp;
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -76,6 +104,7 @@ pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    if (closed_fd >= 0) posix_spawn_file_actions_addclose(&actions, closed_fd);
     pid_t pid = -1;
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
     posix_spawn_file_actions_destroy(&actions);
@@ -96,46 +125,63 @@ int Wait_Exit(pid_t pid, int timeout_ms) {
 void Stop(pid_t pid) {
     if (pid <= 0) return;
     ::kill(pid, SIGTERM);
-    if (Wait_Exit(pid, 3000) == -1) {
+    if (Wait_Exit(pid, 15000) == -1) {
         ::kill(pid, SIGKILL);
         Wait_Exit(pid, 3000);
     }
 }
 
-// An Xvfb of its own on the first free display number.
+// An Xvfb of its own: it picks a free display number itself and tells it once it takes
+// connections. It never resets, so that the game's connection cannot meet a server that is
+// starting over after the test's last look at it.
 class Virtual_Display {
   public:
     Virtual_Display() {
-        const int first = 140 + static_cast<int>(::getpid() % 300);
-        for (int n = first; n < first + 40 && pid_ <= 0; ++n) {
-            if (Exists("/tmp/.X" + std::to_string(n) + "-lock")) continue;
-            name_ = ":" + std::to_string(n);
-            pid_ = Spawn({"Xvfb", name_, "-screen", "0",
-                          std::to_string(Screen_W) + "x" + std::to_string(Screen_H) + "x24",
-                          "-nolisten", "tcp"},
-                         {}, ::testing::TempDir() + "zarvo_xvfb.log");
-            if (!Ready(n)) Stop(std::exchange(pid_, -1));
-        }
+        int ready[2];
+        if (::pipe(ready) != 0) return;
+        pid_ = Spawn(
+            {"Xvfb", "-displayfd", std::to_string(ready[1]), "-noreset", "-screen", "0",
+             std::to_string(Screen_W) + "x" + std::to_string(Screen_H) + "x24", "-nolisten", "tcp"},
+            {}, Temp("xvfb.log"), ready[0]);
+        ::close(ready[1]);
+        const std::string number = Read_Line(ready[0], 15000);
+        ::close(ready[0]);
+        if (number.empty())
+            Stop(std::exchange(pid_, -1));
+        else
+            name_ = ":" + number;
     }
     ~Virtual_Display() { Stop(pid_); }
     bool Up() const { return pid_ > 0; }
     const std::string& Name() const { return name_; }
 
   private:
-    bool Ready(int n) {
-        for (int i = 0; i < 250; ++i) {
-            if (Exists("/tmp/.X11-unix/X" + std::to_string(n)) &&
-                !Output_Of(name_, "xwininfo -root").empty())
-                return true;
-            int status = 0;
-            if (::waitpid(pid_, &status, WNOHANG) == pid_) return pid_ = -1, false;
-            Sleep_Ms(20);
-        }
-        return false;
+    // The digits written to `fd` before its newline (empty if none come within timeout_ms).
+    static std::string Read_Line(int fd, int timeout_ms) {
+        std::string line;
+        char c = 0;
+        pollfd p{fd, POLLIN, 0};
+        while (::poll(&p, 1, timeout_ms) == 1 && ::read(fd, &c, 1) == 1 && c != '\n') line += c;
+        return c == '\n' ? line : std::string{};
     }
     std::string name_;
     pid_t pid_ = -1;
 };
+
+// Polls the condition until it holds, for up to 20 s (a loaded machine may starve the game).
+template <class Condition>
+bool Eventually(Condition holds) {
+    for (int waited = 0; waited < 20000; waited += 20) {
+        if (holds()) return true;
+        Sleep_Ms(20);
+    }
+    return holds();
+}
+
+// Waits for `text` in the file: a recording's line says the game has taken that input.
+bool Shows_Up(const std::string& path, const std::string& text) {
+    return Eventually([&] { return Slurp(path).find(text) != std::string::npos; });
+}
 
 struct Geometry {
     int x = -1, y = -1, w = -1, h = -1;
@@ -162,10 +208,6 @@ std::string Find_Window(const std::string& display, pid_t game) {
         Sleep_Ms(50);
     }
     return {};
-}
-
-std::string Temp(const std::string& name) {
-    return ::testing::TempDir() + "zarvo_e2e_" + name;
 }
 
 const std::vector<std::string> Game_Env = {"SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0"};
@@ -212,19 +254,15 @@ TEST_F(End_To_End, ScaledWindowKeepsGamePixels) {
     ASSERT_FALSE(id.empty()) << Slurp(log);
     const Geometry g = Window_Geometry(display_->Name(), id);
     Xdo("windowfocus --sync " + id);
-    Sleep_Ms(300);
     Xdo("mousemove --window " + id + " 600 940");
-    Sleep_Ms(300);
+    EXPECT_TRUE(Shows_Up(record, " move 300 470\n")) << Slurp(record);
     Xdo("mousemove --window " + id + " 2 2");  // outside the title's band: held at its corner
-    Sleep_Ms(300);
+    EXPECT_TRUE(Shows_Up(record, " move 217 445\n")) << Slurp(record);
     Stop(game);
     EXPECT_EQ(g.w, 2 * 622);
     EXPECT_EQ(g.h, 2 * 513);
     EXPECT_EQ(g.x, (Screen_W - 2 * 622) / 2);
     EXPECT_EQ(g.y, (Screen_H - 2 * 513) / 2);
-    const std::string recording = Slurp(record);
-    EXPECT_NE(recording.find(" move 300 470\n"), std::string::npos) << recording;
-    EXPECT_NE(recording.find(" move 217 445\n"), std::string::npos) << recording;
 }
 
 // F11 makes the window cover the display with the picture at the largest whole factor,
@@ -235,19 +273,17 @@ TEST_F(End_To_End, FullscreenScalesCentresAndMapsTheClick) {
     const std::string id = Find_Window(display_->Name(), game);
     ASSERT_FALSE(id.empty()) << Slurp(log);
     Xdo("windowfocus --sync " + id);
-    Sleep_Ms(300);
     Xdo("key F11");
-    Sleep_Ms(600);
-    const Geometry full = Window_Geometry(display_->Name(), id);
+    Geometry full, back;
+    Eventually([&] { return (full = Window_Geometry(display_->Name(), id)).w == Screen_W; });
     // 1600 x 1200 holds the picture twice: 1244 x 1026 at (178, 87).
     Xdo("mousemove --window " + id + " " + std::to_string(178 + 2 * 373) + " " +
         std::to_string(87 + 2 * 470 + 1));
-    Sleep_Ms(300);
+    EXPECT_TRUE(Shows_Up(record, " move 373 470\n")) << Slurp(record);
     Xdo("click 1");  // the title's score button
-    Sleep_Ms(400);
+    EXPECT_TRUE(Shows_Up(record, " click\n")) << Slurp(record);
     Xdo("key F11");
-    Sleep_Ms(600);
-    const Geometry back = Window_Geometry(display_->Name(), id);
+    Eventually([&] { return (back = Window_Geometry(display_->Name(), id)).w == 622; });
     Stop(game);
     EXPECT_EQ(full.x, 0);
     EXPECT_EQ(full.y, 0);
@@ -255,7 +291,6 @@ TEST_F(End_To_End, FullscreenScalesCentresAndMapsTheClick) {
     EXPECT_EQ(full.h, Screen_H);
     EXPECT_EQ(back.w, 622);
     EXPECT_EQ(back.h, 513);
-    EXPECT_NE(Slurp(record).find(" move 373 470\n"), std::string::npos) << Slurp(record);
     EXPECT_NE(Slurp(dump).find("\"Sponsor_Score_On\":true"), std::string::npos) << Slurp(log);
 }
 
@@ -270,7 +305,7 @@ TEST_F(End_To_End, NormalWindowResizesAndRemembersItsScale) {
     ASSERT_FALSE(id.empty()) << Slurp(log);
     const std::string state = Output_Of(display_->Name(), "xprop -id " + id + " _NET_WM_STATE");
     Xdo("windowsize --sync " + id + " 1300 1100");
-    Sleep_Ms(600);
+    EXPECT_TRUE(Shows_Up(conf, "scale = 2")) << Slurp(conf);
     const Geometry g = Window_Geometry(display_->Name(), id);
     Stop(game);
     EXPECT_EQ(state.find("_NET_WM_STATE_ABOVE"), std::string::npos) << state;
@@ -291,11 +326,11 @@ TEST_F(End_To_End, PauseStopsTheFrames) {
     const std::string id = Find_Window(display_->Name(), game);
     ASSERT_FALSE(id.empty()) << Slurp(log);
     Xdo("windowfocus --sync " + id);
-    Sleep_Ms(300);
     Xdo("key Return");
-    Sleep_Ms(800);
+    ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);  // the game has begun
     Xdo("key p");
-    Sleep_Ms(1200);
+    ASSERT_TRUE(Shows_Up(record, " pause 1\n")) << Slurp(record);
+    Sleep_Ms(500);  // time in which a tick would show
     Stop(game);
     const std::string recording = Slurp(record);
     const size_t at = recording.find(" pause 1\n");
@@ -326,26 +361,24 @@ TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
     EXPECT_NE(state.find("_NET_WM_STATE_ABOVE"), std::string::npos) << state;  // stays on top
 
     Xdo("windowfocus --sync " + id);
-    Sleep_Ms(400);
     Xdo("key Return");  // starts the game from the title
-    Sleep_Ms(1500);
+    ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);
+    Sleep_Ms(1500);  // the game plays a while
     Xdo("mousemove --window " + id + " 500 450");
-    Sleep_Ms(200);
+    ASSERT_TRUE(Shows_Up(record, " move 500 450\n")) << Slurp(record);
     Xdo("click 1");  // the panel's title area: the game pauses under the title screen
-    Sleep_Ms(600);
+    ASSERT_TRUE(Shows_Up(record, " click\n")) << Slurp(record);
     Stop(game);
     ASSERT_TRUE(Exists(live)) << Slurp(log);
 
     const std::string recording = Slurp(record);
     EXPECT_NE(recording.find("seed 4711\n"), std::string::npos) << recording;
-    EXPECT_NE(recording.find(" key 13\n"), std::string::npos) << recording;
-    EXPECT_NE(recording.find(" click\n"), std::string::npos) << recording;
-
     const std::string live_dump = Slurp(live);
     EXPECT_NE(live_dump.find("\"Sponsor_On\":false"), std::string::npos);
     EXPECT_NE(live_dump.find("\"Sponsor_Paused\":true"), std::string::npos);
     const int frames = Field(live_dump, "\"Frame_Count\":");
-    ASSERT_GT(frames, 40);
+    const size_t click = recording.find(" click\n");
+    ASSERT_GE(frames, std::atoi(recording.c_str() + recording.rfind('\n', click) + 1));
 
     const std::string command = std::string(ZARVO_BINARY) + " --headless --frames " +
                                 std::to_string(frames) + " --input " + record + " --dump " + replay;

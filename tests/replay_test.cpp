@@ -10,6 +10,7 @@
 #include "driver/input.h"
 #include "driver/recorder.h"
 #include "driver/runner.h"
+#include "driver/tick_input.h"
 #include "platform/image_file.h"
 #include "support/test_game.h"
 
@@ -291,6 +292,42 @@ TEST(Replay, PauseAndSoundLevelThroughARecordedScript) {
     plain.Run(Parse_Ok("1 key 13\n"), 70);
     EXPECT_EQ(paused.world().Frame_Count, 70);
     EXPECT_TRUE(paused.world() == plain.world());
+}
+
+// The window's input waits for the next tick and is recorded as that tick's: the replay meets
+// the same game, and what arrives after the last tick (a click as the window closes) reaches
+// neither the game nor the recording.
+TEST(Replay, WindowInputReachesGameAndRecordingAtTheNextTick) {
+    const std::string path = Temp_Path("between_ticks.txt");
+    test::Test_Game live(2024);
+    {
+        Recorder rec;
+        ASSERT_TRUE(rec.Open(path, 2024, {1024, 768}));
+        Tick_Input input;
+        auto tick = [&] {
+            input.Deliver(live.g, rec, [&](int& x, int& y) { live.media.Clamp_Pointer(x, y); });
+            live.run(1);
+        };
+        input.Key(13);
+        for (int i = 0; i < 30; ++i) tick();
+        input.Move(300, 300);
+        input.Move(500, 450);  // the panel's title: the game pauses under the title screen
+        input.Click();
+        tick();
+        input.Move(417, 491);
+        input.Click();
+        rec.Finish(live.w().Frame_Count);
+    }
+    const std::string recording = Slurp(path);
+    EXPECT_NE(recording.find("\n31 move 500 450\n31 click\nframes 31\n"), std::string::npos)
+        << recording;
+    Script s;
+    std::string error;
+    ASSERT_TRUE(Parse_Script(recording, s, error)) << error;
+    Headless_Runner replay(test::Test_Assets(), *s.Seed, s.Screen);
+    replay.Run(s, *s.Frames);
+    EXPECT_TRUE(live.s().Sponsor_Paused);
+    EXPECT_TRUE(replay.world() == live.w());
 }
 
 TEST(Replay, RunHeadlessReportsBadScriptsAndMissingFiles) {

@@ -13,6 +13,7 @@
 #include "driver/overlay.h"
 #include "driver/recorder.h"
 #include "driver/settings.h"
+#include "driver/tick_input.h"
 #include "platform/binary_file.h"
 #include "platform/frame_clock.h"
 #include "platform/sdl/sdl_keys.h"
@@ -113,6 +114,7 @@ class Windowed_Game : public Poll_Listener {
     int32_t slot_ = 0, replay_end_ = 0;
     bool script_focus_ = true, script_pause_ = false, own_sound_ = false;
     Input_States script_held_;
+    Tick_Input input_;  // the player's keys, moves and clicks since the last tick
 };
 
 void Windowed_Game::Run() {
@@ -138,10 +140,12 @@ void Windowed_Game::Run() {
 }
 
 void Windowed_Game::Tick() {
-    if (replay_)
+    if (replay_) {
         Replay_Slot();
-    else
-        DXTimer1Timer(g_);
+        return;
+    }
+    input_.Deliver(g_, recorder_, [this](int& x, int& y) { media_.Clamp_Pointer(x, y); });
+    DXTimer1Timer(g_);
 }
 
 // The last frame again, with the lines of the moment: the game itself does not run.
@@ -234,12 +238,11 @@ void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
     Game_Key(Windows_Key_Code(e.keysym.sym));
 }
 
-// A key for the game itself; a paused game, like one without focus, takes none, and a replay
-// takes only its script's.
+// A key for the game itself, for the next tick; a paused game, like one without focus, takes
+// none, and a replay takes only its script's.
 void Windowed_Game::Game_Key(int32_t code) {
     if (paused_ || replay_) return;
-    recorder_.Key(Next_Frame(), code);
-    FormKeyDown(g_, code);
+    input_.Key(code);
 }
 
 // The controller plays alone: A confirms and fires like Enter, Start confirms, Back pauses.
@@ -302,11 +305,7 @@ void Windowed_Game::Mouse_Moved(int window_x, int window_y) {
     if (paused_ || replay_) return;
     int x = 0, y = 0;
     media_.Window_To_Game(window_x, window_y, x, y);
-    // A move to where the game already has the pointer changes nothing (a scaled window
-    // reports several moves within one game pixel).
-    if (x == world_->game.Mouse_X && y == world_->game.Mouse_Y) return;
-    recorder_.Move(Next_Frame(), x, y);
-    DXDraw1MouseMove(g_, x, y);
+    input_.Move(x, y);
 }
 
 // A click is a left button going down and up again over the window.
@@ -315,8 +314,7 @@ void Windowed_Game::Mouse_Up(const SDL_MouseButtonEvent& e) {
     left_down_ = false;
     if (paused_ || replay_) return;
     Mouse_Moved(e.x, e.y);
-    recorder_.Click(Next_Frame());
-    DXDraw1Click(g_);
+    input_.Click();
 }
 
 // A replay runs the script's frame slots as the headless runner does, at the clock's pace.
