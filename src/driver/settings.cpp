@@ -110,16 +110,14 @@ bool Save_Settings(const std::string& path, const Settings& s, std::string& erro
     std::error_code ec;
     fs::create_directories(fs::path(path).parent_path(), ec);
     const std::string temporary = path + ".new";
-    if (!Write_Whole_File(temporary, Format_Settings(s))) {
-        fs::remove(temporary, ec);
-        return error = "cannot write " + path, false;
+    std::string why;
+    if (Write_Whole_File(temporary, Format_Settings(s), &why)) {
+        fs::rename(temporary, path, ec);
+        if (!ec) return true;
+        why = ec.message();
     }
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return error = "cannot write " + path, false;
-    }
-    return true;
+    fs::remove(temporary, ec);
+    return error = "cannot write " + path + ": " + why, false;
 }
 
 }  // namespace zarvo
