@@ -109,10 +109,14 @@ bool Save_Settings(const std::string& path, const Settings& s, std::string& erro
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::create_directories(fs::path(path).parent_path(), ec);
-    const std::string temporary = path + ".new";
+    // A file linked into place (from a folder of dotfiles) is replaced where it really lies,
+    // so the link stays.
+    fs::path target = fs::weakly_canonical(path, ec);
+    if (ec) target = path;
+    const std::string temporary = target.string() + ".new";
     std::string why;
     if (Write_Whole_File(temporary, Format_Settings(s), &why)) {
-        fs::rename(temporary, path, ec);
+        fs::rename(temporary, target, ec);
         if (!ec) return true;
         why = ec.message();
     }
