@@ -87,7 +87,8 @@ std::string Format_Settings(const Settings& s) {
 }
 
 std::string Settings_Path(const char* xdg_config_home, const char* home) {
-    // A relative XDG folder is not to be trusted (it depends on where the game was started): ignore it.
+    // A relative XDG folder is not to be trusted (it depends on where the game was started):
+    // it is ignored.
     if (xdg_config_home && xdg_config_home[0] == '/')
         return std::string(xdg_config_home) + "/zarvo/zarvo.conf";
     if (home && home[0]) return std::string(home) + "/.config/zarvo/zarvo.conf";
