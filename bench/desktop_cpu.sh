@@ -16,6 +16,8 @@ zarvo=$build/zarvo
 if ! command -v xonix >/dev/null && [[ ! -x /usr/games/xonix ]]; then
     sudo=()
     [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    # A fresh machine has no package lists yet.
+    "${sudo[@]}" apt-get update -q >/dev/null
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q xonix >/dev/null
 fi
 xonix=$(command -v xonix || echo /usr/games/xonix)

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "arena/arena.h"
-#include "player/ego.h"
 #include "platform/headless/headless_media.h"
+#include "player/ego.h"
 
 namespace {
 

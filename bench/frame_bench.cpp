@@ -2,7 +2,6 @@
 // is measured (the figure walks to and fro along the edge so the frames stay alive).
 #include <benchmark/benchmark.h>
 
-
 #include "bench_support.h"
 #include "driver/input.h"
 

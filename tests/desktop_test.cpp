@@ -116,6 +116,22 @@ TEST_F(Temp_Folder, SettingsFileInItsFolderAndAnUnwritableOne) {
     EXPECT_NE(message.find("cannot write"), std::string::npos);
 }
 
+// A player who keeps the file among their dotfiles links it into place; saving goes through
+// the link to the file it names and leaves the link standing.
+TEST_F(Temp_Folder, SettingsSavedThroughALinkKeepTheLink) {
+    fs::create_directories(dir_ / "dotfiles");
+    fs::create_directories(dir_ / "zarvo");
+    std::ofstream(dir_ / "dotfiles/zarvo.conf") << "scale = 2\n";
+    fs::create_symlink("../dotfiles/zarvo.conf", dir_ / "zarvo/zarvo.conf");
+    Settings s, loaded;
+    s.Volume = 40;
+    std::string message;
+    ASSERT_TRUE(Save_Settings((dir_ / "zarvo/zarvo.conf").string(), s, message)) << message;
+    EXPECT_TRUE(fs::is_symlink(dir_ / "zarvo/zarvo.conf"));
+    ASSERT_TRUE(Load_Settings((dir_ / "dotfiles/zarvo.conf").string(), loaded, message));
+    EXPECT_EQ(loaded, s);
+}
+
 TEST_F(Temp_Folder, ScoreFileOptionThenWorkingFolderThenDataFolder) {
     const fs::path before = fs::current_path();
     fs::create_directories(dir_ / "here");

@@ -120,7 +120,8 @@ void Panel_Option_Frame(Game& g) {
     s.Last_Level = s.Level;
 }
 
-// The title screen, with its boxes; start_allowed is false over a suspended game.
+// The title screen, with its boxes. On a fresh title (not one opened over a suspended game)
+// a started game gets its first level set up here.
 void Title_Frame(Game& g, bool fresh_title) {
     GameState& s = g.w.game;
     s.Playing = false;

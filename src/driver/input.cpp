@@ -9,9 +9,6 @@ namespace zarvo {
 
 namespace {
 
-constexpr const char* Immortal_Word = "XORBLATTERFUM";
-constexpr const char* Fire_Word = "PLONKMIRAGEVUS";
-
 template <int N>
 bool Entry_Equals(const Entry_Text<N>& entry, const char* word) {
     const int n = static_cast<int>(std::strlen(word));

@@ -15,22 +15,29 @@ bool Is_Edge_Code(int32_t code) {
            (code >= Dir::LeftUp && code <= Dir::DownRight);
 }
 
-// The step a loop piece leaves its cell by.
+bool One_Of(int32_t code, int32_t a, int32_t b, int32_t c) {
+    return code == a || code == b || code == c;
+}
+
+// The step a loop piece leaves its cell by: a turning piece is named by the way it is entered,
+// then the way it is left (LeftUp: entered going left, left going up).
 void Leaving(int32_t code, int& dc, int& dr) {
+    using namespace Dir;
     dc = dr = 0;
-    if (code == 2 || code == 11 || code == 12) dr = 1;
-    if (code == 8 || code == 9 || code == 10) dr = -1;
-    if (code == 6 || code == 14 || code == 16) dc = 1;
-    if (code == 4 || code == 13 || code == 15) dc = -1;
+    if (One_Of(code, Down, LeftDown, RightDown)) dr = 1;
+    if (One_Of(code, Up, LeftUp, RightUp)) dr = -1;
+    if (One_Of(code, Right, UpRight, DownRight)) dc = 1;
+    if (One_Of(code, Left, UpLeft, DownLeft)) dc = -1;
 }
 
 // The step by which a loop piece is entered.
 void Arriving(int32_t code, int& dc, int& dr) {
+    using namespace Dir;
     dc = dr = 0;
-    if (code == 2 || code == 15 || code == 16) dr = 1;
-    if (code == 8 || code == 13 || code == 14) dr = -1;
-    if (code == 6 || code == 10 || code == 12) dc = 1;
-    if (code == 4 || code == 9 || code == 11) dc = -1;
+    if (One_Of(code, Down, DownLeft, DownRight)) dr = 1;
+    if (One_Of(code, Up, UpLeft, UpRight)) dr = -1;
+    if (One_Of(code, Right, RightUp, RightDown)) dc = 1;
+    if (One_Of(code, Left, LeftUp, LeftDown)) dc = -1;
 }
 
 std::string Check_Floor_Agrees(const ArenaState& a, int& edges, int& first_col, int& first_row) {

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "driver/comforts.h"
+#include "driver/input.h"
 #include "driver/invariants.h"
 
 namespace zarvo {
@@ -70,8 +72,6 @@ bool On_Title(const GameState& s) {
     return s.Sponsor_On || s.Sponsor_Paused;
 }
 
-constexpr const char* Code_Words[] = {"XORBLATTERFUM", "PLONKMIRAGEVUS"};
-
 }  // namespace
 
 Monkey::Monkey(uint32_t seed) : state_(0x9E3779B97F4A7C15ull ^ seed) {}
@@ -121,14 +121,14 @@ void Monkey::Queue_Word(const char* word) {
 // which are typed right now and then.
 void Monkey::Press_Keys(Headless_Runner& run, Recorder* recording) {
     const GameState& s = run.world().game;
-    const bool typing = s.Name_Entry_On || s.CodeWord_1_Typing || s.CodeWord_2_Typing;
+    const bool typing = Typing(run.world());
     if (typed_ < typing_length_ && typing) {
         Send(run, recording, {0, Event_Kind::Key, typing_[typed_++], 0});
         return;
     }
     typed_ = typing_length_ = 0;
     if ((s.CodeWord_1_Typing || s.CodeWord_2_Typing) && One_In(4)) {
-        Queue_Word(Code_Words[s.CodeWord_1_Typing ? 0 : 1]);
+        Queue_Word(s.CodeWord_1_Typing ? Immortal_Word : Fire_Word);
         return;
     }
     const int pick = Below(typing ? 12 : In_Play(s) ? 50 : 24);

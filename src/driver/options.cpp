@@ -61,9 +61,9 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
 }
 
 bool Takes_Value(const std::string& name) {
-    for (const char* known : {"--scale", "--frames", "--seed", "--input", "--dump", "--sound-log",
-                              "--shot", "--assets", "--record", "--monkey", "--volume", "--scores",
-                              "--replay"})
+    for (const char* known :
+         {"--scale", "--frames", "--seed", "--input", "--dump", "--sound-log", "--shot", "--assets",
+          "--record", "--monkey", "--volume", "--scores", "--replay"})
         if (name == known) return true;
     return false;
 }

@@ -35,22 +35,6 @@ void Set_Held(Input_States& held, int32_t dir, bool down) {
     }
 }
 
-bool Load_Script(const Headless_Options& o, Script& script, std::ostream& err, int& code) {
-    if (o.Input.empty()) return true;
-    std::string text, problem;
-    if (!Read_Whole_File(o.Input, text, &problem)) {
-        err << "zarvo: input script " << o.Input << " " << problem << "\n";
-        code = 1;
-        return false;
-    }
-    if (!Parse_Script(text, script, problem)) {
-        err << "zarvo: " << o.Input << ": " << problem << "\n";
-        code = 2;
-        return false;
-    }
-    return true;
-}
-
 bool Write_Output(const char* what, const std::string& path, const std::string& text,
                   std::ostream& err) {
     std::string why;
@@ -157,8 +141,13 @@ uint32_t Choose_Seed(const std::optional<uint32_t>& option, const Script& script
 
 int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& err) {
     Script script;
-    int code = 0;
-    if (!Load_Script(o, script, err, code)) return code;
+    if (!o.Input.empty()) {
+        std::string error;
+        if (const int failed = Read_Script(o.Input, script, error)) {
+            err << "zarvo: " << error << "\n";
+            return failed;
+        }
+    }
     const uint32_t seed = o.Monkey && !o.Seed ? *o.Monkey : Choose_Seed(o.Seed, script);
     Headless_Runner run(assets, seed, script.Screen);
     Recorder recording;
@@ -166,6 +155,7 @@ int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& 
         err << "zarvo: cannot write the recording " << o.Record << "\n";
         return 1;
     }
+    int code = 0;
     if (o.Monkey)
         code = Run_Monkey(run, *o.Monkey, o.Frames, recording.Active() ? &recording : nullptr, err);
     else

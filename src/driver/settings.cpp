@@ -87,7 +87,8 @@ std::string Format_Settings(const Settings& s) {
 }
 
 std::string Settings_Path(const char* xdg_config_home, const char* home) {
-    // A relative XDG folder is not to be trusted (it depends on where the game was started): ignore it.
+    // A relative XDG folder is not to be trusted (it depends on where the game was started):
+    // it is ignored.
     if (xdg_config_home && xdg_config_home[0] == '/')
         return std::string(xdg_config_home) + "/zarvo/zarvo.conf";
     if (home && home[0]) return std::string(home) + "/.config/zarvo/zarvo.conf";
@@ -109,17 +110,19 @@ bool Save_Settings(const std::string& path, const Settings& s, std::string& erro
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::create_directories(fs::path(path).parent_path(), ec);
-    const std::string temporary = path + ".new";
-    if (!Write_Whole_File(temporary, Format_Settings(s))) {
-        fs::remove(temporary, ec);
-        return error = "cannot write " + path, false;
+    // A file linked into place (from a folder of dotfiles) is replaced where it really lies,
+    // so the link stays.
+    fs::path target = fs::weakly_canonical(path, ec);
+    if (ec) target = path;
+    const std::string temporary = target.string() + ".new";
+    std::string why;
+    if (Write_Whole_File(temporary, Format_Settings(s), &why)) {
+        fs::rename(temporary, target, ec);
+        if (!ec) return true;
+        why = ec.message();
     }
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return error = "cannot write " + path, false;
-    }
-    return true;
+    fs::remove(temporary, ec);
+    return error = "cannot write " + path + ": " + why, false;
 }
 
 }  // namespace zarvo

@@ -76,8 +76,8 @@ bool Decode_Bmp(const std::vector<uint8_t>& bytes, Image& image, std::string& er
     // Worked out in 64 bits: the most negative height has no positive 32-bit counterpart.
     const int64_t tall = top_down ? -static_cast<int64_t>(raw_height) : raw_height;
     if (width <= 0 || tall <= 0 || tall > Image_Side_Limit || width > Image_Side_Limit) {
-        error = "has an impossible size " + std::to_string(width) + " x " +
-                std::to_string(raw_height);
+        error =
+            "has an impossible size " + std::to_string(width) + " x " + std::to_string(raw_height);
         return false;
     }
     const size_t stride = Row_Stride(width);

@@ -1,10 +1,10 @@
 #include "screens/name_entry.h"
 
 #include "screens/buttons.h"
+#include "screens/cursor.h"
 #include "screens/entry_chars.h"
 #include "screens/score_box.h"
 #include "screens/score_file.h"
-#include "screens/cursor.h"
 
 namespace zarvo {
 

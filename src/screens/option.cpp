@@ -1,7 +1,7 @@
-#include "screens/buttons.h"
-#include "screens/title.h"
 #include "player/sequences.h"
+#include "screens/buttons.h"
 #include "screens/cursor.h"
+#include "screens/title.h"
 
 namespace zarvo {
 

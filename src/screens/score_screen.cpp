@@ -1,9 +1,9 @@
+#include "player/sequences.h"
 #include "screens/buttons.h"
+#include "screens/cursor.h"
 #include "screens/score_box.h"
 #include "screens/score_file.h"
 #include "screens/title.h"
-#include "player/sequences.h"
-#include "screens/cursor.h"
 
 namespace zarvo {
 

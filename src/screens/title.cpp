@@ -1,7 +1,7 @@
 #include "screens/title.h"
 
-#include "screens/buttons.h"
 #include "player/sequences.h"
+#include "screens/buttons.h"
 #include "screens/cursor.h"
 
 namespace zarvo {

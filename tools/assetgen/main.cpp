@@ -9,10 +9,10 @@
 #include <string>
 
 #include "app_icon.h"
+#include "assets/asset_loader.h"
 #include "contact_sheet.h"
 #include "generate.h"
 #include "painters.h"
-#include "assets/asset_loader.h"
 #include "platform/image_file.h"
 #include "platform/wave_file.h"
 #include "sounds.h"

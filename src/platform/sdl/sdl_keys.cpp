@@ -18,10 +18,6 @@ int32_t Windows_Key_Code(SDL_Keycode key) {
     }
 }
 
-}  // namespace zarvo
-
-namespace zarvo {
-
 Desk_Key Desk_Key_Of(const SDL_Keysym& key) {
     const bool alt = (key.mod & KMOD_ALT) != 0;
     switch (key.sym) {
