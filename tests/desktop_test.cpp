@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "driver/comforts.h"
 #include "driver/score_path.h"
@@ -148,51 +149,46 @@ TEST_F(Temp_Folder, ScoreFileOptionThenWorkingFolderThenDataFolder) {
     fs::current_path(before);
 }
 
-// Each picture pixel as a scale x scale block, the plain way.
-std::vector<uint32_t> Scaled_Plainly(const Surface& s, int scale) {
-    std::vector<uint32_t> out(static_cast<size_t>(s.Width * scale) * s.Height * scale);
-    for (int y = 0; y < s.Height * scale; ++y)
-        for (int x = 0; x < s.Width * scale; ++x)
-            out[static_cast<size_t>(y) * s.Width * scale + x] = s.At(x / scale, y / scale);
-    return out;
-}
-
-TEST(Frame_Diff, ShowsOnlyWhatChangedAndScalesItExactly) {
-    Surface frame(40, 30), shown(40, 30);
-    for (size_t i = 0; i < frame.Pixels.size(); ++i)
-        frame.Pixels[i] = static_cast<uint32_t>(i * 2654435761u);
-    const int scale = 3, pitch = 40 * scale;
-    std::vector<uint32_t> target(static_cast<size_t>(pitch) * 30 * scale, 0);
-    const Pixel_Rows before{shown.Pixels.data(), 40}, to{target.data(), pitch};
-    Changed_Bands b = Take_Changes(frame, before, to, scale, true);
-    EXPECT_EQ(target, Scaled_Plainly(frame, scale));
-    EXPECT_EQ(shown.Pixels, frame.Pixels);
-
-    EXPECT_TRUE(Take_Changes(frame, before, to, scale).Empty());
-
-    frame.Pixels[12 * 40 + 7] = 1, frame.Pixels[12 * 40 + 20] = 2, frame.Pixels[13 * 40 + 3] = 3;
-    frame.Pixels[25 * 40 + 39] = 4;
-    b = Take_Changes(frame, before, to, scale);
-    ASSERT_EQ(b.Count, 2);  // rows 12 and 13, and row 25; stretches to blocks of 32 pixels
-    EXPECT_EQ(b.Band[0].Top, 12);
-    EXPECT_EQ(b.Band[0].Bottom, 14);
-    EXPECT_EQ(b.Band[0].Left, 0);
-    EXPECT_EQ(b.Band[0].Right, 40);
-    EXPECT_EQ(b.Band[1].Top, 25);
-    EXPECT_EQ(b.Band[1].Left, 32);
-    EXPECT_EQ(b.Band[1].Right, 40);
-    EXPECT_EQ(target, Scaled_Plainly(frame, scale));
-
-    // At scale 1 a window surface that keeps its pixels is its own record of what it shows.
-    std::vector<uint32_t> window(static_cast<size_t>(50) * 30, 7);
-    const Pixel_Rows own{window.data() + 5, 50};
-    Take_Changes(frame, own, own, 1, true);
-    frame.Pixels[3] = 9;
-    b = Take_Changes(frame, own, own, 1);
-    ASSERT_EQ(b.Count, 1);
-    EXPECT_EQ(b.Band[0].Top, 0);
-    EXPECT_EQ(window[8], 9u);
-    EXPECT_EQ(window[4], 7u);  // beside the picture: untouched
+// A window that is given only the parts that changed shows every frame exactly, scaled, also
+// when the changes are too scattered to send one by one and when the window shows only part.
+TEST(Frame_Diff, AWindowGivenOnlyTheChangesShowsEveryFrameExactly) {
+    const int w = 420, h = 70;  // 27 x 5 blocks
+    Surface frame(w, h);
+    std::mt19937 rng(3);
+    auto below = [&](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); };
+    for (int scale : {1, 3}) {
+        const int pitch = w * scale + 4;  // two pixels of window beside the picture each side
+        std::vector<uint32_t> window(static_cast<size_t>(pitch) * h * scale, 7);
+        const Pixel_Rows to{window.data() + 2, pitch};
+        Damage changes;
+        changes.Reset(w, h);
+        changes.Add_All();
+        for (int step = 0; step < 40; ++step) {
+            Put_Scaled(frame, Changed_Parts(changes, frame.Whole()), to, scale);
+            std::vector<uint32_t> expected(window.size(), 7);
+            for (int y = 0; y < h * scale; ++y)
+                for (int x = 0; x < w * scale; ++x)
+                    expected[static_cast<size_t>(y) * pitch + 2 + x] =
+                        frame.At(x / scale, y / scale);
+            ASSERT_EQ(window, expected) << "scale " << scale << " step " << step;
+            changes.Reset(w, h);
+            // Now and then blocks set like a chessboard: more parts than are sent one by one.
+            for (int n = step % 5 == 0 ? 100 : 1 + below(4), i = 0; i < n; ++i) {
+                const int x = step % 5 == 0 ? (i % 14 * 2 + i / 14 % 2) * 16 : below(w),
+                          y = step % 5 == 0 ? i / 14 * 16 : below(h);
+                const Pixel_Rect r{x, y, x + 1 + below(9), y + 1 + below(9)};
+                frame.Fill_Rect(r, rng() & 0xFFFFFF);
+                changes.Add(r);
+            }
+        }
+    }
+    // A window smaller than the picture is given its top-left part only.
+    Damage all;
+    all.Reset(100, 70);
+    all.Add_All();
+    const Changed_Rects part = Changed_Parts(all, {0, 0, 30, 20});
+    ASSERT_EQ(part.Count, 1);
+    EXPECT_EQ(part.Rect[0], (Pixel_Rect{0, 0, 30, 20}));
 }
 
 TEST(Desk_Keys, LettersWhileTypingAndTheReplaysKeys) {

@@ -181,6 +181,54 @@ Diff_Scratch::Diff_Scratch() {
     Next.reserve(Draw_List::Capacity);
     Matched.reserve(Draw_List::Capacity);
     Pieces.reserve(Damage::Max_Blocks * Damage::Max_Blocks / 2);
+    Areas.resize(Damage::Max_Blocks * Damage::Max_Blocks / 2);
+}
+
+int Damage::Rects(Pixel_Rect* out, int max) const {
+    if (all_) {
+        if (max < 1) return -1;
+        out[0] = {0, 0, width_, height_};
+        return 1;
+    }
+    struct Run {
+        int First, End, Rect;
+    };
+    Run above[Max_Blocks / 2 + 1], here[Max_Blocks / 2 + 1];
+    int n_above = 0, count = 0;
+    for (int row = 0; row < rows_; ++row) {
+        int n_here = 0;
+        for (uint64_t left = row_mask_[row]; left;) {
+            const int first = std::countr_zero(left);
+            const int end = first + std::countr_one(left >> first);
+            left &= ~Columns(first, end - 1);
+            const Run* same = std::find_if(above, above + n_above, [&](const Run& r) {
+                return r.First == first && r.End == end;
+            });
+            int rect = same != above + n_above ? same->Rect : count;
+            if (rect == count) {
+                if (count == max) return -1;
+                out[count++] = {first * Block, row * Block, std::min(end * Block, width_), 0};
+            }
+            out[rect].Bottom = std::min(row * Block + Block, height_);
+            here[n_here++] = {first, end, rect};
+        }
+        std::copy(here, here + n_here, above);
+        n_above = n_here;
+    }
+    return count;
+}
+
+Pixel_Rect Damage::Bounds() const {
+    Pixel_Rect b{width_, height_, 0, 0};
+    for (int row = 0; row < rows_; ++row) {
+        const uint64_t m = row_mask_[row];
+        if (!m) continue;
+        b.Left = std::min(b.Left, std::countr_zero(m) * Block);
+        b.Right = std::max(b.Right, std::min((64 - std::countl_zero(m)) * Block, width_));
+        b.Top = std::min(b.Top, row * Block);
+        b.Bottom = std::min(row * Block + Block, height_);
+    }
+    return b.Empty() ? Pixel_Rect{} : b;
 }
 
 int Damage::Count() const {
@@ -193,8 +241,7 @@ int Damage::Blocks() const {
     return rows_ * std::min((width_ + Block - 1) / Block, Max_Blocks);
 }
 
-// The damaged blocks are joined into pieces: a run of blocks in a block row, carried on down
-// while the rows below have the same run. Each piece is filled with the list's colour just
+// The damaged blocks are joined into pieces (Damage::Rects). Each piece is filled with the list's colour just
 // before the first draw that reaches it, unless that draw is an opaque picture covering it
 // all; the draws are then made in order, each only inside the pieces it reaches. When most of
 // the picture is damaged, it is drawn whole.
@@ -203,25 +250,13 @@ void Redraw(Surface& s, const Draw_List& list, const Damage& damage, Diff_Scratc
     constexpr int B = Damage::Block;
     auto& pieces = scratch.Pieces;
     pieces.clear();
-    for (int row = 0; row < damage.rows_; ++row) {
-        uint64_t left = damage.row_mask_[row];
-        while (left) {
-            const int first = std::countr_zero(left);
-            const int end = first + std::countr_one(left >> first);
-            const uint64_t run = Columns(first, end - 1);
-            left &= ~run;
-            size_t id = pieces.size();
-            if (row > 0 && (damage.row_mask_[row - 1] & run) == run &&
-                pieces[scratch.Piece_Of[row - 1][first]].Columns == run) {
-                id = scratch.Piece_Of[row - 1][first];
-                pieces[id].Area.Bottom = std::min(row * B + B, s.Height);
-            } else {
-                pieces.push_back({{first * B, row * B, std::min(end * B, s.Width),
-                                   std::min(row * B + B, s.Height)},
-                                  run, row, false});
-            }
+    const int n = damage.Rects(scratch.Areas.data(), static_cast<int>(scratch.Areas.size()));
+    for (int id = 0; id < n; ++id) {
+        const Pixel_Rect& area = scratch.Areas[static_cast<size_t>(id)];
+        const int first = area.Left / B, end = (area.Right + B - 1) / B;
+        pieces.push_back({area, Columns(first, end - 1), area.Top / B, false});
+        for (int row = area.Top / B; row < (area.Bottom + B - 1) / B; ++row)
             for (int c = first; c < end; ++c) scratch.Piece_Of[row][c] = static_cast<uint16_t>(id);
-        }
     }
     for (size_t i = 0; i < list.Calls.size(); ++i) {
         const Draw_Call& c = list.Calls[i];

@@ -57,6 +57,11 @@ class Damage {
     // The damaged stretch of pixel row y: left == right when the row is whole.
     void Row_Span(int y, int& left, int& right) const;
 
+    // The damaged blocks as rectangles of pixels: runs of blocks in a block row, carried on down
+    // while the rows below have the same run. Answers their number, or -1 when there are more
+    // than `max`.
+    int Rects(Pixel_Rect* out, int max) const;
+    Pixel_Rect Bounds() const;  // the rectangle around every damaged block
     // How many blocks are damaged, and how many the picture has.
     int Count() const;
     int Blocks() const;
@@ -79,7 +84,8 @@ struct Diff_Scratch {
         int Top_Row = 0;       // its first block row
         bool Ready = false;    // filled, or covered by its first draw
     };
-    std::vector<Piece> Pieces;                                // damaged blocks joined up
+    std::vector<Pixel_Rect> Areas;                            // damaged blocks joined up
+    std::vector<Piece> Pieces;                                // and what a redraw keeps of them
     uint16_t Piece_Of[Damage::Max_Blocks][Damage::Max_Blocks];  // by block row and column
 };
 

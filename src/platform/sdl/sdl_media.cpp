@@ -28,7 +28,7 @@ bool Invisible_Driver(const char* name) {
 }  // namespace
 
 Sdl_Media::Sdl_Media(const Assets* assets, int width, int height, Window_Choice choice)
-    : Surface_Media(assets, width, height), choice_(choice), shown_(width, height) {}
+    : Surface_Media(assets, width, height), choice_(choice) {}
 
 Sdl_Media::~Sdl_Media() {
     audio_.Close();

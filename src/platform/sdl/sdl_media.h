@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/frame_diff.h"
 #include "platform/media.h"
 #include "platform/pointer_rect.h"
 #include "platform/scaling.h"
@@ -93,7 +94,7 @@ class Sdl_Media : public Surface_Media {
     void Layout();
     void Present_To_Texture();
     void Present_To_Window_Surface();
-    void Present_Top_Left(SDL_Surface* s, bool all);
+    Changed_Rects Parts_To_Show(const Pixel_Rect& within) const;
     void Apply_Confinement();
     void Poll_Controller(Input_States& states) const;
 
@@ -109,7 +110,6 @@ class Sdl_Media : public Surface_Media {
     SDL_Renderer* renderer_ = nullptr;  // null: the window surface shows the frames
     SDL_Texture* texture_ = nullptr;
     SDL_Surface* window_surface_ = nullptr;
-    Surface shown_;  // the frame last shown
     bool redraw_all_ = true;
     SDL_GameController* controller_ = nullptr;
     SDL_Joystick* joystick_ = nullptr;

@@ -94,26 +94,28 @@ void Sdl_Media::Show_Back_Buffer() {
     Forget_Changes();
 }
 
+// The parts of the picture to show: all of it when the window needs it, else what changed.
+Changed_Rects Sdl_Media::Parts_To_Show(const Pixel_Rect& within) const {
+    if (!redraw_all_) return Changed_Parts(Changes(), within);
+    Changed_Rects all;
+    all.Rect[all.Count++] = back_buffer_.Whole().Within(within);
+    return all;
+}
+
 // The changed rows go into the locked texture; the GPU scales. Only bars need a clear.
 void Sdl_Media::Present_To_Texture() {
-    const Changed_Bands bands =
-        Take_Changes(back_buffer_, {shown_.Pixels.data(), shown_.Width}, {}, 1,
-                     redraw_all_, &Changes());
-    if (bands.Empty() && !redraw_all_) return;
-    if (!bands.Empty()) {
-        const int top = bands.Band[0].Top, bottom = bands.Band[bands.Count - 1].Bottom;
-        const SDL_Rect rows{0, top, back_buffer_.Width, bottom - top};
+    const Changed_Rects parts = Parts_To_Show(back_buffer_.Whole());
+    if (parts.Empty() && !redraw_all_) return;
+    if (!parts.Empty()) {
+        const Pixel_Rect b = parts.Bounds();
+        const SDL_Rect rows{0, b.Top, back_buffer_.Width, b.Bottom - b.Top};
         void* pixels = nullptr;
         int pitch = 0;
         if (SDL_LockTexture(texture_, &rows, &pixels, &pitch) != 0) {
             redraw_all_ = true;  // the texture missed these rows: all go next time
             return;
         }
-        const size_t row_bytes = static_cast<size_t>(back_buffer_.Width) * sizeof(uint32_t);
-        for (int y = top; y < bottom; ++y)
-            std::memcpy(static_cast<uint8_t*>(pixels) + static_cast<size_t>(y - top) * pitch,
-                        back_buffer_.Pixels.data() + static_cast<size_t>(y) * back_buffer_.Width,
-                        row_bytes);
+        Put_Scaled(back_buffer_, parts, {static_cast<uint32_t*>(pixels), pitch / 4, 0, b.Top}, 1);
         SDL_UnlockTexture(texture_);
     }
     if (!Picture_Fills(view_, area_)) {
@@ -126,26 +128,9 @@ void Sdl_Media::Present_To_Texture() {
     redraw_all_ = false;
 }
 
-// A window kept smaller than the picture (by a tiling window manager, or without one) shows
-// the picture's top-left part.
-void Sdl_Media::Present_Top_Left(SDL_Surface* s, bool all) {
-    const Changed_Bands bands = Take_Changes(back_buffer_, {shown_.Pixels.data(), shown_.Width},
-                                             {}, 1, all, &Changes());
-    const int pitch = s->pitch / 4;
-    for (int i = 0; i < bands.Count; ++i) {
-        const Changed_Band& b = bands.Band[i];
-        const int right = std::min(b.Right, s->w), bottom = std::min(b.Bottom, s->h);
-        for (int y = b.Top; y < bottom && b.Left < right; ++y)
-            std::memcpy(static_cast<uint32_t*>(s->pixels) + static_cast<size_t>(y) * pitch + b.Left,
-                        shown_.Pixels.data() + static_cast<size_t>(y) * shown_.Width + b.Left,
-                        static_cast<size_t>(right - b.Left) * sizeof(uint32_t));
-    }
-    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
-    redraw_all_ = false;
-    if (!bands.Empty()) SDL_UpdateWindowSurface(window_);
-}
-
-// The changed stretches are scaled straight into the window's surface and only they are sent.
+// The changed parts are scaled straight into the window's surface and only they are sent. A
+// window kept smaller than the picture (by a tiling window manager, or without one) shows the
+// picture's top-left part.
 void Sdl_Media::Present_To_Window_Surface() {
     SDL_Surface* s = window_surface_;
     if (!s || s->format->BytesPerPixel != 4 || (SDL_MUSTLOCK(s) && SDL_LockSurface(s) != 0)) {
@@ -154,32 +139,27 @@ void Sdl_Media::Present_To_Window_Surface() {
     }
     const bool all = redraw_all_;
     if (all) SDL_FillRect(s, nullptr, 0);
+    const int k = view_.Scale;
+    const Changed_Rects parts = Parts_To_Show({0, 0, (s->w - view_.X) / k, (s->h - view_.Y) / k});
     const int pitch = s->pitch / 4;
-    if (view_.X + view_.Width > s->w || view_.Y + view_.Height > s->h)
-        return Present_Top_Left(s, all);
-    uint32_t* target =
-        static_cast<uint32_t*>(s->pixels) + static_cast<size_t>(view_.Y) * pitch + view_.X;
-    // At scale 1 the window surface itself is the frame shown before.
-    const Pixel_Rows to{target, pitch};
-    const Pixel_Rows before =
-        view_.Scale == 1 ? to : Pixel_Rows{shown_.Pixels.data(), shown_.Width};
-    const Changed_Bands bands =
-        Take_Changes(back_buffer_, before, to, view_.Scale, all, &Changes());
+    Put_Scaled(back_buffer_, parts,
+               {static_cast<uint32_t*>(s->pixels) + static_cast<size_t>(view_.Y) * pitch + view_.X,
+                pitch},
+               k);
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
     redraw_all_ = false;
     if (all) {
         SDL_UpdateWindowSurface(window_);
         return;
     }
-    if (bands.Empty()) return;
-    SDL_Rect rects[Changed_Bands::Max];
-    const int k = view_.Scale;
-    for (int i = 0; i < bands.Count; ++i) {
-        const Changed_Band& b = bands.Band[i];
-        rects[i] = {view_.X + b.Left * k, view_.Y + b.Top * k, (b.Right - b.Left) * k,
-                    (b.Bottom - b.Top) * k};
+    if (parts.Empty()) return;
+    SDL_Rect rects[Changed_Rects::Max];
+    for (int i = 0; i < parts.Count; ++i) {
+        const Pixel_Rect& r = parts.Rect[i];
+        rects[i] = {view_.X + r.Left * k, view_.Y + r.Top * k, (r.Right - r.Left) * k,
+                    (r.Bottom - r.Top) * k};
     }
-    SDL_UpdateWindowSurfaceRects(window_, rects, bands.Count);
+    SDL_UpdateWindowSurfaceRects(window_, rects, parts.Count);
 }
 
 }  // namespace zarvo
