@@ -17,7 +17,7 @@ bool Sdl_Audio::Open(const std::vector<Sound>& waves) {
     want.freq = 44100;
     want.format = AUDIO_S16SYS;
     want.channels = 2;
-    want.samples = 512;  // about 12 ms at 44.1 kHz: a sound starts in step with its frame
+    want.samples = 1024;  // about 23 ms at 44.1 kHz: a sound starts within its frame
     want.callback = &Sdl_Audio::Callback;
     want.userdata = this;
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
