@@ -8,11 +8,6 @@
 namespace zarvo::test {
 namespace {
 
-int Count_Waves(const Headless_Media& m, int index) {
-    return static_cast<int>(std::count_if(m.waves.begin(), m.waves.end(),
-                                          [&](const Played_Wave& w) { return w.Index == index; }));
-}
-
 struct Boxes : ::testing::Test {
     Test_Game t;
     GameState& s() { return t.s(); }
@@ -37,7 +32,7 @@ TEST_F(Boxes, LevelCompleteWaitsSixtyFramesThenTakesOnlyItsButton) {
         EXPECT_FALSE(s().Key_Pressed || s().Mouse_Clicked) << frame;
     }
     for (int frame = 1; frame <= 100; ++frame) Show_Well_Done(t.g);
-    EXPECT_EQ(Count_Waves(t.media, Wave::Reload), 1);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Reload), 1);
     for (auto [x, y] : {std::pair{408, 260}, {452, 260}, {430, 247}, {430, 285}}) {
         click_box(Show_Well_Done, x, y);
         EXPECT_TRUE(s().Well_Done) << x << "," << y;
@@ -57,12 +52,12 @@ TEST_F(Boxes, LevelCompleteThroughTheFrameLoop) {
     t.key(13);  // half a second in: thrown away
     t.run(38);
     EXPECT_TRUE(s().Well_Done);
-    EXPECT_EQ(Count_Waves(t.media, Wave::Reload), 0);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Reload), 0);
     t.run(1);
     t.key(13);  // a second and a half in
     t.run(1);
     EXPECT_FALSE(s().Well_Done);
-    EXPECT_EQ(Count_Waves(t.media, Wave::Reload), 1);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Reload), 1);
 }
 
 TEST_F(Boxes, GameOverLeadsToTheNameEntry) {

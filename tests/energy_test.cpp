@@ -25,11 +25,6 @@ struct Energy : ::testing::Test {
         }
         return frames;
     }
-    int Waves_Of(int index) const {
-        int n = 0;
-        for (const Played_Wave& w : media.waves) n += w.Index == index;
-        return n;
-    }
     Test_Game t{1, false};
     Draw_Log_Media media;
     Game g{t.w(), media};
@@ -109,7 +104,7 @@ TEST_F(Energy, TheNoSoundRepeatsEveryTwentyTwoFramesOfHit) {
         p().Ego_Hit = true;
         Show_Energy(g);
     }
-    ASSERT_EQ(Waves_Of(Wave::No), 3);
+    ASSERT_EQ(Waves_Played(media, Wave::No), 3);
     EXPECT_EQ(media.waves[0].Frame, 2);
     EXPECT_EQ(media.waves[1].Frame, 24);
     EXPECT_EQ(media.waves[2].Frame, 46);

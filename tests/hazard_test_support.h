@@ -7,6 +7,7 @@
 #include "arena/arena.h"
 #include "state/game.h"
 #include "platform/headless/headless_media.h"
+#include "support/test_game.h"
 
 namespace zarvo::test {
 
@@ -31,11 +32,7 @@ class Draw_Log_Media : public Headless_Media {
             if (d.List == list && d.Index == index) found.push_back(d);
         return found;
     }
-    bool played(int wave) const {
-        for (const Played_Wave& p : waves)
-            if (p.Index == wave) return true;
-        return false;
-    }
+    bool played(int wave) const { return Waves_Played(*this, wave) > 0; }
     std::vector<Drawn> draws;
 };
 

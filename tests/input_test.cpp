@@ -13,6 +13,7 @@ namespace zarvo {
 namespace {
 
 using test::Test_Game;
+using test::Waves_Played;
 
 template <int N>
 std::string Text_Of(const Entry_Text<N>& e) {
@@ -21,12 +22,6 @@ std::string Text_Of(const Entry_Text<N>& e) {
 
 void Type(Test_Game& t, const std::string& letters) {
     for (char c : letters) t.key(c);
-}
-
-int Count_Waves(const Test_Game& t, int index) {
-    int n = 0;
-    for (const Played_Wave& w : t.media.waves) n += w.Index == index;
-    return n;
 }
 
 TEST(Text_Entry, NameTakesTenUpperCaseLettersAndBackspace) {
@@ -69,8 +64,8 @@ TEST(Code_Words, BothWordsGrantTheirModes) {
     EXPECT_TRUE(t.s().Fire_Code);
     EXPECT_EQ(t.s().Star_Fire_Count, 24);
     EXPECT_FALSE(t.s().CodeWord_2_Typing);
-    EXPECT_EQ(Count_Waves(t, Wave::Welcome), 2);
-    EXPECT_EQ(Count_Waves(t, Wave::No), 0);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Welcome), 2);
+    EXPECT_EQ(Waves_Played(t.media, Wave::No), 0);
     EXPECT_FALSE(t.s().Key_Pressed);
 }
 
@@ -87,7 +82,7 @@ TEST(Code_Words, WrongOrEmptyWordsPlayNoAndMoveOn) {
     EXPECT_FALSE(t.s().Fire_Code);
     EXPECT_EQ(t.s().Star_Fire_Count, 7);
     EXPECT_FALSE(t.s().CodeWord_2_Typing);
-    EXPECT_EQ(Count_Waves(t, Wave::No), 2);
+    EXPECT_EQ(Waves_Played(t.media, Wave::No), 2);
 }
 
 TEST(Code_Words, TwentyLetterLimitAndExactMatch) {
@@ -157,7 +152,7 @@ TEST(Panel_Clicks, EveryButtonAnswersOnItsEdgesAndNotBeyond) {
             Test_Game t(1, false);
             Playing_Click(t, c[0], c[1]);
             EXPECT_FALSE(t.s().Mouse_Clicked) << c[0] << "," << c[1];
-            EXPECT_EQ(Count_Waves(t, Wave::Click), 1);
+            EXPECT_EQ(Waves_Played(t.media, Wave::Click), 1);
         }
         const int outside[4][2] = {{b.left - 1, b.top},
                                    {b.right + 1, b.bottom},
@@ -168,7 +163,7 @@ TEST(Panel_Clicks, EveryButtonAnswersOnItsEdgesAndNotBeyond) {
             Playing_Click(t, c[0], c[1]);
             const bool other = In_Any_Button(c[0], c[1]);
             EXPECT_EQ(t.s().Mouse_Clicked, !other) << c[0] << "," << c[1];
-            EXPECT_EQ(Count_Waves(t, Wave::Click), other ? 1 : 0);
+            EXPECT_EQ(Waves_Played(t.media, Wave::Click), other ? 1 : 0);
         }
     }
 }

@@ -9,12 +9,6 @@
 namespace zarvo::test {
 namespace {
 
-int Step_Sounds(const Headless_Media& m) {
-    int n = 0;
-    for (const Played_Wave& w : m.waves) n += w.Index == Wave::Step;
-    return n;
-}
-
 struct Movement : ::testing::Test {
     Movement() { Fresh_Arena(t); }
     Test_Game t{1, false};
@@ -73,13 +67,13 @@ TEST_F(Movement, LeavingTheEdgeStartsACutWithATrailAndStepSounds) {
     EXPECT_EQ(a().Way_Start_Dir, Dir::Left);
     EXPECT_EQ(a().Way_Grid(36, 12), Dir::Left);
     EXPECT_EQ(a().Point_Grid(36, 12), Point_Mark);
-    EXPECT_EQ(Step_Sounds(t.media), 0);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Step), 0);
     Input_Step(t, false, false, true, false);
     EXPECT_EQ(a().Way_Grid(35, 12), Dir::Left);
     EXPECT_EQ(a().Point_Grid(35, 12), Point_Mark);
-    EXPECT_EQ(Step_Sounds(t.media), 1);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Step), 1);
     ASSERT_TRUE(Walk(t, "2L2U"));
-    EXPECT_EQ(Step_Sounds(t.media), 5);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Step), 5);
     // The corner where the trail turned from left to up.
     EXPECT_EQ(a().Way_Grid(33, 12), Dir::LeftUp);
     EXPECT_EQ(a().Way_Grid(33, 11), Dir::Up);
@@ -92,7 +86,7 @@ TEST_F(Movement, WalkingTheEdgeIsSilentAndRefreshesTheSavePosition) {
     ASSERT_TRUE(Walk(t, "3D"));
     EXPECT_EQ(p().Ego_Row, 15);
     EXPECT_FALSE(p().Ego_Cutting);
-    EXPECT_EQ(Step_Sounds(t.media), 0);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Step), 0);
     EXPECT_EQ(p().Ego_Save_Row, 15);
     EXPECT_EQ(p().Ego_Save_Y, 16 * 15 - 13);
     EXPECT_EQ(a().Way_Grid(36, 13), No_Code);

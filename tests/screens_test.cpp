@@ -9,11 +9,6 @@
 namespace zarvo::test {
 namespace {
 
-int Count_Waves(const Headless_Media& m, int index) {
-    return static_cast<int>(std::count_if(m.waves.begin(), m.waves.end(),
-                                          [&](const Played_Wave& w) { return w.Index == index; }));
-}
-
 struct Screens : ::testing::Test {
     Score_Folder folder;
     Test_Game t;
@@ -28,15 +23,15 @@ struct Screens : ::testing::Test {
 
 TEST_F(Screens, TheGreetingSoundsOncePerVisitTwentyOneFramesIn) {
     t.run(20);
-    EXPECT_EQ(Count_Waves(t.media, Wave::Welcome), 0);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Welcome), 0);
     t.run(100);
-    ASSERT_EQ(Count_Waves(t.media, Wave::Welcome), 1);
+    ASSERT_EQ(Waves_Played(t.media, Wave::Welcome), 1);
     EXPECT_EQ(t.media.waves.back().Frame, 21);
     t.key(13);  // Start; then the title again over the game
     t.run(1);
     s().Sponsor_Paused = true;
     t.run(21);
-    EXPECT_EQ(Count_Waves(t.media, Wave::Welcome), 2);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Welcome), 2);
 }
 
 TEST_F(Screens, TitleButtonsHitExactlyTheirAreas) {
@@ -102,7 +97,7 @@ TEST_F(Screens, OptionChoicesHitOnlyInsideTheirRows) {
     click(Show_Option, 439, 200);
     EXPECT_EQ(s().Difficulty, 1);
     EXPECT_EQ(s().Level, 1);
-    EXPECT_EQ(Count_Waves(t.media, Wave::Click), 0);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Click), 0);
     click(Show_Option, 439, 176);
     EXPECT_EQ(s().Difficulty, 3);
     click(Show_Option, 323, 164);

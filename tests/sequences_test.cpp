@@ -21,11 +21,6 @@ struct Sequences : ::testing::Test {
         Show_Ego(g);
         return media.draws;
     }
-    int Waves_Of(int index) const {
-        int n = 0;
-        for (const Played_Wave& w : media.waves) n += w.Index == index;
-        return n;
-    }
 };
 
 // The crosshair is three images: the vertical line, the horizontal line and the target mark.
@@ -45,7 +40,7 @@ void Expect_Crosshair(const std::vector<Draw_Call>& d, size_t at, int x, int y) 
 TEST_F(Sequences, AppearanceAtLevelStart) {
     Ego_Start_New_Level(t.g);
     EXPECT_TRUE(Frame().empty());
-    EXPECT_EQ(Waves_Of(Wave::FadenKreuz), 1);
+    EXPECT_EQ(Waves_Played(media, Wave::FadenKreuz), 1);
     EXPECT_TRUE(t.s().Game_Halted);
 
     // The slide: 8 pixels per axis and frame, the last steps shorter, landing on (588, 201).
@@ -67,7 +62,7 @@ TEST_F(Sequences, AppearanceAtLevelStart) {
     EXPECT_EQ(p().Cross_Y, 201);
 
     auto warn = Frame();
-    EXPECT_EQ(Waves_Of(Wave::Warning), 1);
+    EXPECT_EQ(Waves_Played(media, Wave::Warning), 1);
     Expect_Crosshair(warn, 0, 588, 201);
 
     // Eight more crosshair frames, the last of them with the first spinning figure.
@@ -129,7 +124,7 @@ TEST_F(Sequences, DeathWhileCuttingReturnsTheFigureToTheCutStart) {
     EXPECT_TRUE(t.s().Game_Halted);
     EXPECT_EQ(t.w().arena.Way_Grid(34, 12), No_Code);
     EXPECT_EQ(t.w().arena.Point_Grid(32, 10), No_Code);
-    EXPECT_EQ(Waves_Of(Wave::FadenKreuz), 1);
+    EXPECT_EQ(Waves_Played(media, Wave::FadenKreuz), 1);
 
     int slide = 0;
     while (p().Ego_Explose_Tick == 1) {
@@ -142,7 +137,7 @@ TEST_F(Sequences, DeathWhileCuttingReturnsTheFigureToTheCutStart) {
     EXPECT_EQ(p().Cross_Y, y + 22);
 
     auto rocky = Frame();
-    EXPECT_EQ(Waves_Of(Wave::Rocky), 1);
+    EXPECT_EQ(Waves_Played(media, Wave::Rocky), 1);
     Expect_Crosshair(rocky, 1, x + 15, y + 22);
     for (int i = 0; i < 8; ++i) EXPECT_EQ(Frame().size(), 4u);
 
@@ -174,7 +169,7 @@ TEST_F(Sequences, DeathWhileCuttingReturnsTheFigureToTheCutStart) {
     EXPECT_EQ(t.w().effects.Reserve_Count, 12);
     EXPECT_EQ(t.s().Fliese_Claimed, 0);
     EXPECT_TRUE(Frame().empty());
-    EXPECT_EQ(Waves_Of(Wave::FadenKreuz), 2);
+    EXPECT_EQ(Waves_Played(media, Wave::FadenKreuz), 2);
     while (p().Ego_Implose_Tick == 1) Frame();
     EXPECT_EQ(p().Cross_X, 588);
     EXPECT_EQ(p().Cross_Y, 201);

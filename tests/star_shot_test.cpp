@@ -12,12 +12,6 @@
 namespace zarvo::test {
 namespace {
 
-int Waves_Of(const Headless_Media& m, int index) {
-    int n = 0;
-    for (const Played_Wave& w : m.waves) n += w.Index == index;
-    return n;
-}
-
 struct Shots : ::testing::Test {
     Shots() {
         Fresh_Arena(t);
@@ -37,7 +31,7 @@ struct Shots : ::testing::Test {
 TEST_F(Shots, TheRocketTowardsTheBorderIsNeverShown) {
     Fire();
     EXPECT_TRUE(shots().Volley_Used[1]);
-    EXPECT_EQ(Waves_Of(media, Wave::Laser), 1);
+    EXPECT_EQ(Waves_Played(media, Wave::Laser), 1);
     EXPECT_EQ(t.s().Star_Fire_Count, 4);
     EXPECT_FALSE(t.s().Star_Fire_Request);
     EXPECT_TRUE(shots().Shot_Active[1][1]);
@@ -87,12 +81,12 @@ TEST_F(Shots, ARocketExplodesAtAHoleForEighteenFrames) {
     EXPECT_FALSE(shots().Shot_Active[1][1]);
     EXPECT_TRUE(shots().Shot_Exploding[1][1]);
     EXPECT_EQ(a().Shot_Grid(36, 4), Shot_Mark);
-    EXPECT_EQ(Waves_Of(media, Wave::Explose_4), 0);
+    EXPECT_EQ(Waves_Played(media, Wave::Explose_4), 0);
     const int shot_x = shots().Shot_X[1][1], shot_y = shots().Shot_Y[1][1];
 
     media.draws.clear();
     Show_Ego_Shoot(g);
-    EXPECT_EQ(Waves_Of(media, Wave::Explose_4), 1);
+    EXPECT_EQ(Waves_Played(media, Wave::Explose_4), 1);
     EXPECT_EQ(a().Shot_Grid(36, 4), No_Code);
     for (int frame = 2; frame <= 18; ++frame) Show_Ego_Shoot(g);
     EXPECT_FALSE(shots().Shot_Exploding[1][1]);
@@ -114,7 +108,7 @@ TEST_F(Shots, TwentyFourVolleysUseEverySlotAndTheNextRequestIsLost) {
     Fire();
     EXPECT_FALSE(t.s().Star_Fire_Request);
     EXPECT_EQ(t.s().Star_Fire_Count, 6);
-    EXPECT_EQ(Waves_Of(media, Wave::Laser), 24);
+    EXPECT_EQ(Waves_Played(media, Wave::Laser), 24);
     // Once a volley's rockets are gone its slot is free again.
     for (int frame = 0; frame < 40; ++frame) Show_Ego_Shoot(g);
     Fire();
@@ -139,7 +133,7 @@ TEST_F(Shots, TheSupplyRunsOutUnlessTheSecondCodeWordWasGiven) {
         Fire();
     }
     EXPECT_EQ(t.s().Star_Fire_Count, 24);
-    EXPECT_EQ(Waves_Of(media, Wave::Laser), 6);
+    EXPECT_EQ(Waves_Played(media, Wave::Laser), 6);
 }
 
 TEST_F(Shots, ARequestWaitsWhileTheFigureIsHalfwayThroughAStep) {
@@ -167,7 +161,7 @@ TEST_F(Shots, ATargetRemovesTheRocketWithoutExplosion) {
     EXPECT_TRUE(shots().Shot_Active[1][1]);
     for (int frame = 0; frame < 40; ++frame) Show_Ego_Shoot(g);
     // Only the rockets up and down reach the border and explode.
-    EXPECT_EQ(Waves_Of(media, Wave::Explose_4), 2);
+    EXPECT_EQ(Waves_Played(media, Wave::Explose_4), 2);
 
     // A stale grid entry naming no valid slot is ignored.
     a().Shot_Grid.set(20, 20, Shot_Mark);

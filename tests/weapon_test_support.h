@@ -34,11 +34,7 @@ class Logging_Media : public Headless_Media {
         for (const Drawn& d : drawn) n += d.index == index;
         return n;
     }
-    int waves_of(int index) const {
-        int n = 0;
-        for (const Played_Wave& p : waves) n += p.Index == index;
-        return n;
-    }
+    int waves_of(int index) const { return Waves_Played(*this, index); }
     std::vector<Drawn> drawn;
 };
 

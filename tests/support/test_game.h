@@ -11,6 +11,9 @@ namespace zarvo::test {
 // The generated image and wave lists, loaded once per test program (nullptr if missing).
 const Assets* Test_Assets();
 
+// How often the wave has been played so far.
+int Waves_Played(const Headless_Media& m, int index);
+
 struct Test_Game {
     explicit Test_Game(uint32_t seed = 12345, bool with_assets = true);
 
