@@ -1,6 +1,7 @@
 #pragma once
 // A headless media that also keeps a list of every plain and rotated draw, for tests that check
 // what was drawn where and in which order.
+#include <utility>
 #include <vector>
 
 #include "platform/headless/headless_media.h"
@@ -12,6 +13,7 @@ struct Draw_Call {
     int index, x, y;
     bool rotated = false;
     int width = 0, height = 0, angle = 0;
+    std::pair<int, int> at() const { return {x, y}; }
 };
 
 class Draw_Log_Media : public Headless_Media {
