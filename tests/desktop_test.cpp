@@ -42,14 +42,12 @@ TEST(Fullscreen, LargestWholeFactorCentredAndPointerMappedBack) {
                 for (int dx = 0; dx < v.Scale; ++dx) {
                     int x = -9, y = -9;
                     Area_To_Picture(v, ax + dx, ay + dy, x, y);
-                    EXPECT_EQ(x, px);
-                    EXPECT_EQ(y, py);
+                    EXPECT_EQ(std::pair(x, y), std::pair(px, py));
                 }
         }
         int x = 0, y = 0;
         Area_To_Picture(v, v.X - 1, v.Y - 1, x, y);  // in the black bar: just outside
-        EXPECT_EQ(x, -1);
-        EXPECT_EQ(y, -1);
+        EXPECT_EQ(std::pair(x, y), std::pair(-1, -1));
     }
 }
 
@@ -157,6 +155,10 @@ std::vector<uint32_t> Scaled_Plainly(const Surface& s, int scale) {
     return out;
 }
 
+std::tuple<int, int, int, int> Sides(const Changed_Band& b) {
+    return {b.Top, b.Bottom, b.Left, b.Right};
+}
+
 TEST(Frame_Diff, ShowsOnlyWhatChangedAndScalesItExactly) {
     Surface frame(40, 30), shown(40, 30);
     for (size_t i = 0; i < frame.Pixels.size(); ++i)
@@ -174,13 +176,8 @@ TEST(Frame_Diff, ShowsOnlyWhatChangedAndScalesItExactly) {
     frame.Pixels[25 * 40 + 39] = 4;
     b = Take_Changes(frame, before, to, scale);
     ASSERT_EQ(b.Count, 2);  // rows 12 and 13, and row 25; stretches to blocks of 32 pixels
-    EXPECT_EQ(b.Band[0].Top, 12);
-    EXPECT_EQ(b.Band[0].Bottom, 14);
-    EXPECT_EQ(b.Band[0].Left, 0);
-    EXPECT_EQ(b.Band[0].Right, 40);
-    EXPECT_EQ(b.Band[1].Top, 25);
-    EXPECT_EQ(b.Band[1].Left, 32);
-    EXPECT_EQ(b.Band[1].Right, 40);
+    EXPECT_EQ(Sides(b.Band[0]), std::tuple(12, 14, 0, 40));
+    EXPECT_EQ(Sides(b.Band[1]), std::tuple(25, 26, 32, 40));
     EXPECT_EQ(target, Scaled_Plainly(frame, scale));
 
     // At scale 1 a window surface that keeps its pixels is its own record of what it shows.
