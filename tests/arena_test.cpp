@@ -53,8 +53,7 @@ TEST(Arena, ShowFlieseDrawsTilesEdgePiecesAndDots) {
             ++corners;
         if (d.index == Img1::Way_Point) {
             ++dots;
-            EXPECT_EQ(d.x, Cell_X(5) + 3);
-            EXPECT_EQ(d.y, Cell_Y(6) + 3);
+            EXPECT_EQ(d.at(), XY(Cell_X(5) + 3, Cell_Y(6) + 3));
         }
     }
     EXPECT_EQ(tiles, 748);
@@ -63,11 +62,9 @@ TEST(Arena, ShowFlieseDrawsTilesEdgePiecesAndDots) {
     EXPECT_EQ(dots, 1);
     // Column by column, top to bottom: the first piece is cell (1,1), the last cell (36,24).
     EXPECT_EQ(media.draws.front().index, Img1::Kachel_UpRight);
-    EXPECT_EQ(media.draws.front().x, 20);
-    EXPECT_EQ(media.draws.front().y, 36);
+    EXPECT_EQ(media.draws.front().at(), XY(20, 36));
     EXPECT_EQ(media.draws.back().index, Img1::Kachel_DownLeft);
-    EXPECT_EQ(media.draws.back().x, 580);
-    EXPECT_EQ(media.draws.back().y, 404);
+    EXPECT_EQ(media.draws.back().at(), XY(580, 404));
 }
 
 // A straight cut down column 10: the right loop (98 cells) is longer than the left (64).
@@ -95,8 +92,7 @@ TEST(Arena, StraightCutKeepsTheLongerLoop) {
     EXPECT_EQ(a.Trace_Length_1, 65);
     EXPECT_EQ(a.Trace_Length_2, 99);
     // The ends stay swapped and reversed after the cut.
-    EXPECT_EQ(a.Way_Start_Col, 10);
-    EXPECT_EQ(a.Way_Start_Row, 24);
+    EXPECT_EQ(XY(a.Way_Start_Col, a.Way_Start_Row), XY(10, 24));
     EXPECT_EQ(a.Way_Start_Dir, Dir::Up);
     EXPECT_EQ(a.Way_End_Row, 1);
     EXPECT_EQ(a.Way_End_Dir, Dir::Up);

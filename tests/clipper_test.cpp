@@ -170,13 +170,11 @@ TEST(Clipper, ShrapnelGrowsFliesDiagonallyAndBouncesOffTheEdge) {
     Clipper_Shrapnel(t.g, 1);
     EXPECT_EQ(t.media.count(Img1::Circle_16_2), 0);  // the first volley has no piece yet
     EXPECT_FALSE(t.hit());
-    EXPECT_EQ(group.Piece[1].X, Cell_X(10) + 8);
-    EXPECT_EQ(group.Piece[1].Y, Cell_Y(8) - 8);
+    EXPECT_EQ(XY(group.Piece[1].X, group.Piece[1].Y), XY(Cell_X(10) + 8, Cell_Y(8) - 8));
     EXPECT_EQ(group.Piece[1].Col, 10);
     Clipper_Shrapnel(t.g, 1);
     EXPECT_EQ(t.media.count(Img1::Circle_16_2), 0);
-    EXPECT_EQ(group.Piece[1].Col, 11);
-    EXPECT_EQ(group.Piece[1].Row, 7);
+    EXPECT_EQ(XY(group.Piece[1].Col, group.Piece[1].Row), XY(11, 7));
     EXPECT_EQ(group.Piece[2].Col, 10);
     EXPECT_EQ(t.weapons(1).Shrap_Len, 1);
     t.player_at(0, 0);

@@ -44,11 +44,9 @@ TEST(Enemy_Shots, ABallBurstsOneCellBeforeAHoleARocketOverIt) {
         EXPECT_EQ(t.e(2).Shots[k].Burst_Col, 20);
     }
     const Enimy_Shot& ball = t.e(1).Shots[1];
-    EXPECT_EQ(ball.Burst_X, ball.X - 16);
-    EXPECT_EQ(ball.Burst_Y, ball.Y - 6);
+    EXPECT_EQ(XY(ball.Burst_X, ball.Burst_Y), XY(ball.X - 16, ball.Y - 6));
     const Enimy_Shot& rocket = t.e(2).Shots[1];
-    EXPECT_EQ(rocket.Burst_X, rocket.X + 2);
-    EXPECT_EQ(rocket.Burst_Y, rocket.Y - 12);
+    EXPECT_EQ(XY(rocket.Burst_X, rocket.Burst_Y), XY(rocket.X + 2, rocket.Y - 12));
     EXPECT_FALSE(t.w().player.Ego_Hit);
 }
 

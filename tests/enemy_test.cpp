@@ -14,10 +14,8 @@ TEST(Enimy_Setup, PlacesEachEnemyOnItsStartBlock) {
     Enemy_Game t;
     t.place({{1, Enemy::Tank}, {11, Enemy::Sub}});
     EXPECT_EQ(t.s().Enimy_Count, 2);
-    EXPECT_EQ(t.e(11).X, 516);
-    EXPECT_EQ(t.e(11).Y, 212);
-    EXPECT_EQ(t.e(11).Col, 32);
-    EXPECT_EQ(t.e(11).Row, 12);
+    EXPECT_EQ(XY(t.e(11).X, t.e(11).Y), XY(516, 212));
+    EXPECT_EQ(XY(t.e(11).Col, t.e(11).Row), XY(32, 12));
     EXPECT_GE(t.e(1).Attack_Interval, 20);
     EXPECT_LT(t.e(1).Attack_Interval, 40);
     EXPECT_FALSE(t.e(5).Active);
@@ -112,8 +110,7 @@ TEST(Enimy_Kill_Sequence, CrosshairApproachesThenTheTriangleSpins) {
     r.Active = false;
     r.Dying = true;
     Enimy_Kill_Sequence(t.g);
-    EXPECT_EQ(r.Cross_X, 310);
-    EXPECT_EQ(r.Cross_Y, 214);
+    EXPECT_EQ(XY(r.Cross_X, r.Cross_Y), XY(310, 214));
     EXPECT_FALSE(r.Cross_Right);
     EXPECT_TRUE(r.Cross_Down);
     int frames = 0;
@@ -125,8 +122,7 @@ TEST(Enimy_Kill_Sequence, CrosshairApproachesThenTheTriangleSpins) {
         x = r.Cross_X, y = r.Cross_Y;
         ++frames;
     }
-    EXPECT_EQ(x, 36 + 21);
-    EXPECT_EQ(y, 212 + 21);
+    EXPECT_EQ(XY(x, y), XY(36 + 21, 212 + 21));
     EXPECT_EQ(frames, (310 - 57 + 7) / 8);
     while (r.Dying) Enimy_Kill_Sequence(t.g);
     EXPECT_EQ(r.Kill_W, 28);

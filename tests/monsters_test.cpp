@@ -10,6 +10,7 @@ namespace zarvo {
 namespace {
 
 using test::Test_Game;
+using test::XY;
 
 struct Monsters : ::testing::Test {
     Test_Game t{4242, false};
@@ -90,13 +91,11 @@ TEST_F(Monsters, RunAlongTheEdgeLoopInItsOwnDirection) {
     Monster_Rec& m = put_monster(30, 1, Monster_Dir::Up);
     run(8);
     EXPECT_EQ(m.Dir, Monster_Dir::Right);  // the top edge leads right
-    EXPECT_EQ(m.Col, 31);
-    EXPECT_EQ(m.Row, 1);
+    EXPECT_EQ(XY(m.Col, m.Row), XY(31, 1));
     EXPECT_EQ(m.Prev_Col, 30);
     EXPECT_EQ(m.X, Cell_X(31) - 8);
     run(8 * 5);  // on to the corner
-    EXPECT_EQ(m.Col, 36);
-    EXPECT_EQ(m.Row, 1);
+    EXPECT_EQ(XY(m.Col, m.Row), XY(36, 1));
     run(8);  // and down the right edge
     EXPECT_EQ(m.Dir, Monster_Dir::Down);
     EXPECT_EQ(m.Row, 2);

@@ -13,6 +13,7 @@ namespace zarvo {
 namespace {
 
 using test::Test_Game;
+using test::XY;
 
 struct Pilots : ::testing::Test {
     Test_Game t{777, false};
@@ -140,8 +141,7 @@ TEST_F(Pilots, SpeedsUpEveryFiveCellsUntilEightPixelsAStep) {
     EXPECT_EQ(frames, 5 * 4);
     EXPECT_EQ(p.Steps, 2);
     // A cell is 16 pixels at every speed: the pixel position keeps to the cell.
-    EXPECT_EQ(p.X, Cell_X(p.Col) + p.Speed * p.Step);
-    EXPECT_EQ(p.Y, Cell_Y(p.Row) + p.Speed * p.Step);
+    EXPECT_EQ(XY(p.X, p.Y), XY(Cell_X(p.Col) + p.Speed * p.Step, Cell_Y(p.Row) + p.Speed * p.Step));
 }
 
 TEST_F(Pilots, CorneredAfterFourBouncesWithoutAMove) {
@@ -226,10 +226,8 @@ TEST_F(Pilots, BombsOnlyLowOverPlainFloor) {
     for (int i = 0; i < 40 && !p.Bombing; ++i) Pilot_Frame(g);
     ASSERT_TRUE(p.Bombing);
     // Dropped at a cell boundary under the pilot's centre; the pilot has flown on a step since.
-    EXPECT_EQ(p.Bomb_X, Cell_X(p.Bomb_Col - 1) + 6);
-    EXPECT_EQ(p.Bomb_Y, Cell_Y(p.Bomb_Row - 1) + 6);
-    EXPECT_EQ(p.Bomb_Col, p.Col + 1);
-    EXPECT_EQ(p.Bomb_Row, p.Row + 1);
+    EXPECT_EQ(XY(p.Bomb_X, p.Bomb_Y), XY(Cell_X(p.Bomb_Col - 1) + 6, Cell_Y(p.Bomb_Row - 1) + 6));
+    EXPECT_EQ(XY(p.Bomb_Col, p.Bomb_Row), XY(p.Col + 1, p.Row + 1));
     EXPECT_EQ(w.arena.Floor_Grid(p.Bomb_Col, p.Bomb_Row), 1);
 }
 
@@ -245,9 +243,8 @@ TEST_F(Pilots, ABombFallsBurstsIntoEightFlamesThatStopAtTheEdge) {
     EXPECT_EQ(p.Bomb_Angle, 42 * 4 % 256);
     Pilot_Frame(g);
     ASSERT_TRUE(p.Bomb_Burst);
-    EXPECT_EQ(p.Flames[1].Flame_Col, 10);  // left
-    EXPECT_EQ(p.Flames[8].Flame_Col, 12);  // up-right
-    EXPECT_EQ(p.Flames[8].Flame_Row, 10);
+    EXPECT_EQ(p.Flames[1].Flame_Col, 10);                                     // left
+    EXPECT_EQ(XY(p.Flames[8].Flame_Col, p.Flames[8].Flame_Row), XY(12, 10));  // up-right
     EXPECT_EQ(p.Flames[8].Flame_X, p.Bomb_X + 16);
     for (int i = 0; i < 2; ++i) Pilot_Frame(g);
     EXPECT_TRUE(w.player.Ego_Hit);
@@ -275,8 +272,8 @@ TEST_F(Pilots, ABombOverAHoleSendsItsFlamesStraightIntoTheirBurst) {
     for (int f = 1; f <= 8; ++f) {
         EXPECT_FALSE(p.Flames[f].Flame_Flying);
         EXPECT_TRUE(p.Flames[f].Flame_Exploding);
-        EXPECT_EQ(p.Flames[f].Flame_X, bx - 2 - 8);  // and the burst's own 8 pixels
-        EXPECT_EQ(p.Flames[f].Flame_Y, by - 2 - 8);
+        EXPECT_EQ(XY(p.Flames[f].Flame_X, p.Flames[f].Flame_Y),
+                  XY(bx - 2 - 8, by - 2 - 8));  // and the burst's own 8 pixels
     }
     // No new bomb while the last one's flames still burn, even over plain floor.
     for (int i = 0; i < 17; ++i) {

@@ -53,8 +53,7 @@ TEST_F(Movement, AStepTakesTwoFramesOfEightPixels) {
     EXPECT_EQ(p().Ego_Step, 0);
     EXPECT_EQ(p().Ego_X, 557);
     EXPECT_EQ(p().Ego_Col, 35);
-    EXPECT_EQ(p().Ego_X, 16 * p().Ego_Col - 3);
-    EXPECT_EQ(p().Ego_Y, 16 * p().Ego_Row - 13);
+    EXPECT_EQ(XY(p().Ego_X, p().Ego_Y), XY(16 * p().Ego_Col - 3, 16 * p().Ego_Row - 13));
     Input_Step(t, false, false, false, false);
     EXPECT_EQ(p().Ego_Dir, 0);
 }
@@ -62,8 +61,7 @@ TEST_F(Movement, AStepTakesTwoFramesOfEightPixels) {
 TEST_F(Movement, LeavingTheEdgeStartsACutWithATrailAndStepSounds) {
     Input_Step(t, false, false, true, false);
     EXPECT_TRUE(p().Ego_Cutting);
-    EXPECT_EQ(a().Way_Start_Col, 36);
-    EXPECT_EQ(a().Way_Start_Row, 12);
+    EXPECT_EQ(XY(a().Way_Start_Col, a().Way_Start_Row), XY(36, 12));
     EXPECT_EQ(a().Way_Start_Dir, Dir::Left);
     EXPECT_EQ(a().Way_Grid(36, 12), Dir::Left);
     EXPECT_EQ(a().Point_Grid(36, 12), Point_Mark);
@@ -177,8 +175,7 @@ TEST_F(Movement, TheCutClosesInTheFrameAfterTheFigureArrives) {
     EXPECT_EQ(p().Ego_Step, 0);
     EXPECT_EQ(p().Ego_Row, 5);
     Input_Step(t, false, false, false, false);
-    EXPECT_EQ(p().Ego_Save_Col, 36);
-    EXPECT_EQ(p().Ego_Save_Row, 5);
+    EXPECT_EQ(XY(p().Ego_Save_Col, p().Ego_Save_Row), XY(36, 5));
 }
 
 TEST_F(Movement, ShowEgoWalkCycleAndHitTest) {
@@ -203,8 +200,7 @@ TEST_F(Movement, ShowEgoWalkCycleAndHitTest) {
     p().Ego_Dir = 0;
     Show_Ego(g);
     EXPECT_EQ(media.draws[0].index, Img1::Ego_No);
-    EXPECT_EQ(media.draws[0].x, 573);
-    EXPECT_EQ(media.draws[0].y, 179);
+    EXPECT_EQ(media.draws[0].at(), XY(573, 179));
     EXPECT_EQ(p().Ego_Anim, 0);
     EXPECT_FALSE(p().Ego_Hit);
 

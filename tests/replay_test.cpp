@@ -17,6 +17,8 @@
 namespace zarvo {
 namespace {
 
+using test::XY;
+
 Script Parse_Ok(const std::string& text) {
     Script s;
     std::string error;
@@ -90,23 +92,19 @@ TEST(Runner, EventsOfFrameFArriveAfterTickFMinusOne) {
     Headless_Runner again(nullptr, 5);
     again.media().Release_Pointer();
     again.Run(s, 3);
-    EXPECT_EQ(again.world().game.Mouse_X, 100);
-    EXPECT_EQ(again.world().game.Mouse_Y, 120);
+    EXPECT_EQ(XY(again.world().game.Mouse_X, again.world().game.Mouse_Y), XY(100, 120));
     EXPECT_EQ(again.world().Frame_Count, 3);
 }
 
 TEST(Runner, MovesAreClampedIntoTheConfinementAndWindow) {
     Headless_Runner run(nullptr, 5);  // the title confines to 217..593 x 445..497
     run.Run(Parse_Ok("1 move 0 0\n2 move 9999 9999\n"), 1);
-    EXPECT_EQ(run.world().game.Mouse_X, 217);
-    EXPECT_EQ(run.world().game.Mouse_Y, 445);
+    EXPECT_EQ(XY(run.world().game.Mouse_X, run.world().game.Mouse_Y), XY(217, 445));
     run.Deliver({2, Event_Kind::Move, 9999, 9999});
-    EXPECT_EQ(run.world().game.Mouse_X, 593);
-    EXPECT_EQ(run.world().game.Mouse_Y, 497);
+    EXPECT_EQ(XY(run.world().game.Mouse_X, run.world().game.Mouse_Y), XY(593, 497));
     run.media().Release_Pointer();
     run.Deliver({2, Event_Kind::Move, -5, 700});
-    EXPECT_EQ(run.world().game.Mouse_X, 0);
-    EXPECT_EQ(run.world().game.Mouse_Y, 512);
+    EXPECT_EQ(XY(run.world().game.Mouse_X, run.world().game.Mouse_Y), XY(0, 512));
 }
 
 TEST(Runner, WithoutFocusTheFramesCountButTheGameStandsStill) {

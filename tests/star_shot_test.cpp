@@ -48,11 +48,9 @@ TEST_F(Shots, TheRocketTowardsTheBorderIsNeverShown) {
     ASSERT_EQ(up.size(), 1u);
     ASSERT_EQ(down.size(), 1u);
     ASSERT_EQ(left.size(), 1u);
-    EXPECT_EQ(up[0].x, 573 + 10);
-    EXPECT_EQ(up[0].y, 179 + 12);
+    EXPECT_EQ(up[0].at(), XY(573 + 10, 179 + 12));
     EXPECT_EQ(down[0].y, 179 + 9);
-    EXPECT_EQ(left[0].x, 573 - 9);
-    EXPECT_EQ(left[0].y, 179 + 28);
+    EXPECT_EQ(left[0].at(), XY(573 - 9, 179 + 28));
     EXPECT_TRUE(media.of(Image_List::List_2, Img2::Rocket_Right).empty());
     EXPECT_EQ(a().Shot_Grid(36, 11), Shot_Mark);
     EXPECT_EQ(a().Shot_Slot_Grid(36, 11), 1);
@@ -177,8 +175,7 @@ TEST_F(Shots, TheIndicatorTurnsWithTheWalk) {
     auto stars = media.of(Image_List::List_2, Img2::Snake_Star);
     ASSERT_EQ(stars.size(), 1u);
     EXPECT_TRUE(stars[0].rotated);
-    EXPECT_EQ(stars[0].x, 573 + 14);
-    EXPECT_EQ(stars[0].y, 179 + 10);
+    EXPECT_EQ(stars[0].at(), XY(573 + 14, 179 + 10));
     EXPECT_EQ(stars[0].width, 34);
     EXPECT_EQ(stars[0].angle, 4);
     for (int frame = 1; frame < 64; ++frame) Show_Ego(g);
