@@ -120,9 +120,7 @@ TEST(BlasterThunder, HitsOnTheFirstTickBeforeAnythingIsDrawn) {
     b.Thunder_Dir = 2;
     h.park_player(10, 5);
     Blast_Thunder(h.g);
-    EXPECT_TRUE(h.w().player.Ego_Hit);
-    EXPECT_TRUE(h.media.played(Wave::Laser));
-    EXPECT_TRUE(h.media.draws.empty());
+    EXPECT_TRUE(h.w().player.Ego_Hit && h.media.played(Wave::Laser) && h.media.draws.empty());
     for (int i = 0; i < 11; ++i) Blast_Thunder(h.g);  // tick 12 shows frame 6
     EXPECT_EQ(h.media.draws.size(), 11u);
     EXPECT_EQ(h.media.draws.back().Index, Img2::Blast_Thunder_Up_6);

@@ -51,8 +51,7 @@ TEST(Frame, LostSurfaceClosesTheProgramAfterTheFrame) {
     Game g{w, m};
     FormCreate(g, 1, 1024, 768);
     DXTimer1Timer(g);
-    EXPECT_TRUE(m.closed);
-    EXPECT_TRUE(w.game.Quit_Requested);
+    EXPECT_TRUE(m.closed && w.game.Quit_Requested);
     EXPECT_EQ(m.shown_frames, 1);  // the rest of the frame still ran
 }
 
@@ -169,8 +168,7 @@ TEST(Frame_Clock, TicksEveryIntervalWithoutCatchingUpAndStandsStillWithoutFocus)
     EXPECT_EQ(c.Ms_Until_Tick(1600), 0u);
 
     c.Set_Active(false);  // without focus it stands still, and ticks at once on return
-    EXPECT_FALSE(c.Take_Tick(1700));
-    EXPECT_FALSE(c.Take_Tick(100000));
+    EXPECT_FALSE(c.Take_Tick(1700) || c.Take_Tick(100000));
     c.Set_Active(true);
     EXPECT_TRUE(c.Take_Tick(100001));
     EXPECT_EQ(c.Ms_Until_Tick(100001), 24u);

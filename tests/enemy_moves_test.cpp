@@ -110,8 +110,7 @@ TEST(Enemy_Turn, FromLeftToUpTheBodyTurnsThroughDownAndRight) {
         via_right = via_right || r.Angle == 64;
         ++frames;
     }
-    EXPECT_TRUE(via_down);
-    EXPECT_TRUE(via_right);
+    EXPECT_TRUE(via_down && via_right);
     EXPECT_EQ(frames, 49);  // 48 turning frames, then the first step up
     EXPECT_EQ(r.Y, 212 - 8);
 }

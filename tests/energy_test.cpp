@@ -55,8 +55,7 @@ TEST_F(Energy, DrainFiveEmptiesTheRowInThreeFrames) {
         EXPECT_EQ(e().Energy_Count, left[i]) << i;
     }
     EXPECT_EQ(e().Reserve_Count, 11);
-    EXPECT_TRUE(e().Reserve_Bar[12].Falling);
-    EXPECT_TRUE(e().Energy_Bar[1].Falling);
+    EXPECT_TRUE(e().Reserve_Bar[12].Falling && e().Energy_Bar[1].Falling);
 }
 
 TEST_F(Energy, ImmortalKeepsTheLivesAndTheLastLifeEndsTheGame) {

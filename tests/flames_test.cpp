@@ -95,8 +95,7 @@ TEST(Flames, LightAFuseOnTheTrailOnlyWithTheFuseSwitchAndNeverAFourth) {
     h.w().hazards.Fuse[1].Fuse_On = true;
     Flame_Rec& lit = h.fly(3, 20, 12);
     Flame_Mover(h.g);
-    EXPECT_FALSE(lit.Flame_On);
-    EXPECT_FALSE(lit.Flame_Burst);
+    EXPECT_FALSE(lit.Flame_On || lit.Flame_Burst);
     EXPECT_TRUE(h.media.played(Wave::Warning));
     const Fuse_Rec& fuse = h.w().hazards.Fuse[2];  // the first free one
     EXPECT_TRUE(fuse.Fuse_On);
@@ -120,8 +119,7 @@ Flame_Rec& Settle(Flame_World& h, int f, int col, int row) {
 TEST(Blocks, SettleOnTheEdgeAndGiveOneHundredElevenPointsWhenShot) {
     Flame_World h;
     Flame_Rec& fl = Settle(h, 2, 20, 1);
-    EXPECT_TRUE(fl.Flame_Block);
-    EXPECT_TRUE(h.media.played(Wave::Cracker));
+    EXPECT_TRUE(fl.Flame_Block && h.media.played(Wave::Cracker));
     EXPECT_EQ(h.w().arena.Blocker_Grid(20, 1), Blocker_Mark);
     // A spent slot whose last cell is the block's is hit as well, but the mark is the block's.
     Flame_Rec& spent = h.flame(3);
@@ -182,8 +180,7 @@ TEST(Fuses, BurnAlongTheTrailToThePlayer) {
     int frames = 0;
     while (!fuse.Fuse_Done && frames++ < 100) Fuse_Mover(h.g);
     EXPECT_EQ(frames, 33);  // eight cells of four frames, then the hit
-    EXPECT_TRUE(h.w().player.Ego_Hit);
-    EXPECT_TRUE(h.media.played(Wave::Explose_3));
+    EXPECT_TRUE(h.w().player.Ego_Hit && h.media.played(Wave::Explose_3));
 
     fuse = Fuse_Rec{};
     fuse.Fuse_On = true;

@@ -37,8 +37,7 @@ TEST(Set_Level, AfterTheLastLevelTheGameIsOverAndNothingIsBuilt) {
     EXPECT_EQ(t.s().Level, 1);
     EXPECT_EQ(t.s().Difficulty, 3);
     EXPECT_EQ(t.s().Last_Level, 7);
-    EXPECT_TRUE(t.w().level == level);
-    EXPECT_TRUE(t.w().enemies == enemies);
+    EXPECT_TRUE(t.w().level == level && t.w().enemies == enemies);
     EXPECT_EQ(t.s().Enimy_Count, count);
 }
 
@@ -47,8 +46,7 @@ TEST(Set_Level, AfterLevelEightTheNextDifficultyStartsAtLevelOne) {
     Build(t, 1, 8);
     t.s().Well_Done = true;
     Set_Level(t.g);
-    EXPECT_FALSE(t.s().Game_Over);
-    EXPECT_FALSE(t.s().Well_Done);
+    EXPECT_FALSE(t.s().Game_Over || t.s().Well_Done);
     EXPECT_EQ(t.s().Difficulty, 2);
     EXPECT_EQ(t.s().Level, 1);
     EXPECT_EQ(t.s().Last_Difficulty, 2);

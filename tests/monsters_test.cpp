@@ -168,8 +168,7 @@ TEST_F(Monsters, BurstOnThePlayerAndStopWhenTheLevelIsWon) {
     run(8);
     EXPECT_FALSE(w.player.Ego_Hit);
     run(8);
-    EXPECT_TRUE(w.player.Ego_Hit);
-    EXPECT_TRUE(m.Exploding);
+    EXPECT_TRUE(w.player.Ego_Hit && m.Exploding);
     EXPECT_EQ(w.game.Score, 0);
 
     Monster_Rec& n = put_monster(5, 24, Monster_Dir::Left);

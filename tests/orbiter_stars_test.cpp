@@ -121,8 +121,7 @@ TEST(OrbiterStars, HurtOnlyAPlayerOutCuttingNearby) {
     EXPECT_FALSE(t.hit());  // on the edge the player is safe from stars
     t.w().player.Ego_Cutting = true;
     Fly(t, 2);  // (11, 9): right beside the player
-    EXPECT_TRUE(t.hit());
-    EXPECT_TRUE(s.Star_Burst);
+    EXPECT_TRUE(t.hit() && s.Star_Burst);
 
     Weapon_World far;
     Launch(far, 1);

@@ -247,16 +247,14 @@ TEST_F(Pilots, ABombFallsBurstsIntoEightFlamesThatStopAtTheEdge) {
     EXPECT_EQ(XY(p.Flames[8].Flame_Col, p.Flames[8].Flame_Row), XY(12, 10));  // up-right
     EXPECT_EQ(p.Flames[8].Flame_X, p.Bomb_X + 16);
     for (int i = 0; i < 2; ++i) Pilot_Frame(g);
-    EXPECT_TRUE(w.player.Ego_Hit);
-    EXPECT_TRUE(p.Flames[4].Flame_Exploding);
+    EXPECT_TRUE(w.player.Ego_Hit && p.Flames[4].Flame_Exploding);
     EXPECT_EQ(p.Flames[4].Flame_Row, 14);
     for (int i = 0; i < 60; ++i) Pilot_Frame(g);
     EXPECT_EQ(p.Flames[1].Flame_Col, 1);  // stopped on the left edge, burst, and gone
     EXPECT_FALSE(p.Flames[1].Flame_Ready);
     EXPECT_EQ(p.Flames[2].Flame_Col, 36);
     EXPECT_EQ(p.Flames[8].Flame_Row, 1);
-    EXPECT_FALSE(p.Bombing);
-    EXPECT_FALSE(p.Bomb_Burst);
+    EXPECT_FALSE(p.Bombing || p.Bomb_Burst);
 }
 
 TEST_F(Pilots, ABombOverAHoleSendsItsFlamesStraightIntoTheirBurst) {
@@ -283,8 +281,7 @@ TEST_F(Pilots, ABombOverAHoleSendsItsFlamesStraightIntoTheirBurst) {
     Pilot_Frame(g);  // tick 19: the flames are done
     EXPECT_FALSE(p.Any_Flame_Ready());
     for (int i = 0; i < 9 && !p.Bombing; ++i) Pilot_Frame(g);
-    EXPECT_TRUE(p.Bombing);
-    EXPECT_TRUE(p.Active);
+    EXPECT_TRUE(p.Bombing && p.Active);
 }
 
 TEST_F(Pilots, AFlameBurstBurnsNineteenFramesTheLastOneAfterItsFlagsAreCleared) {

@@ -78,8 +78,7 @@ TEST(Script, MalformedLinesNameTheirLineNumber) {
         const std::string error = Parse_Error(std::string("# fine\n1 key 13\n\n") + line + "\n");
         EXPECT_EQ(error.rfind("line 4:", 0), 0u) << line << " -> " << error;
     }
-    EXPECT_TRUE(Valid_Script_Key(0));
-    EXPECT_TRUE(Valid_Script_Key('z'));
+    EXPECT_TRUE(Valid_Script_Key(0) && Valid_Script_Key('z'));
     EXPECT_FALSE(Valid_Script_Key(91));
 }
 
@@ -117,8 +116,7 @@ TEST(Runner, WithoutFocusTheFramesCountButTheGameStandsStill) {
 TEST(Runner, HoldAndReleaseDriveThePolledDirections) {
     Headless_Runner run(nullptr, 5);
     run.Run(Parse_Ok("2 hold up\n2 hold right\n4 release up\n"), 3);
-    EXPECT_TRUE(run.world().game.Input_Up);
-    EXPECT_TRUE(run.world().game.Input_Right);
+    EXPECT_TRUE(run.world().game.Input_Up && run.world().game.Input_Right);
     Headless_Runner later(nullptr, 5);
     later.Run(Parse_Ok("2 hold up\n2 hold right\n4 release up\n"), 4);
     EXPECT_FALSE(later.world().game.Input_Up);
@@ -280,8 +278,7 @@ TEST(Replay, PauseAndSoundLevelThroughARecordedScript) {
     EXPECT_EQ(s.Frames, 70);
     Headless_Runner replay(test::Test_Assets(), *s.Seed, s.Screen);
     replay.Run(s, *s.Frames);
-    EXPECT_TRUE(replay.world() == live.w());
-    EXPECT_TRUE(replay.media().sound_muted);
+    EXPECT_TRUE(replay.world() == live.w() && replay.media().sound_muted);
     EXPECT_EQ(replay.media().sound_volume, 40);
 
     // Paused for thirty frame slots: the same game, thirty slots later.

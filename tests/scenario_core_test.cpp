@@ -52,8 +52,7 @@ TEST(ScenarioCore, WalkCutFireAndDie) {
     EXPECT_EQ(s.Lives, 4);
     EXPECT_FALSE(s.Game_Over);
     const PlayerState& p = t.w().player;
-    EXPECT_FALSE(p.Ego_Implose_On);
-    EXPECT_FALSE(p.Ego_Explose_On);
+    EXPECT_FALSE(p.Ego_Implose_On || p.Ego_Explose_On);
     // Back on its save place, the cut's end, and stepping up the new edge.
     EXPECT_EQ(p.Ego_Col, 26);
     EXPECT_EQ(p.Ego_Row, 24);

@@ -136,8 +136,7 @@ TEST_F(Score_File, DriveErrorStoresNothingAndClearsWhenTheFileWorksAgain) {
     // Something that is not a file is never replaced.
     Set_Score_File_Path(folder.dir.c_str());
     Open_Score(t.g);
-    EXPECT_TRUE(c().Drive_Error);
-    EXPECT_TRUE(std::filesystem::is_directory(folder.dir));
+    EXPECT_TRUE(c().Drive_Error && std::filesystem::is_directory(folder.dir));
 
     // Reading /dev/full gives zeros, writing fails: the write-back on loading finds out.
     Set_Score_File_Path(folder.path.c_str());

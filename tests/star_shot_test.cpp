@@ -34,8 +34,7 @@ TEST_F(Shots, TheRocketTowardsTheBorderIsNeverShown) {
     EXPECT_EQ(Waves_Played(media, Wave::Laser), 1);
     EXPECT_EQ(t.s().Star_Fire_Count, 4);
     EXPECT_FALSE(t.s().Star_Fire_Request);
-    EXPECT_TRUE(shots().Shot_Active[1][1]);
-    EXPECT_TRUE(shots().Shot_Active[2][1]);
+    EXPECT_TRUE(shots().Shot_Active[1][1] && shots().Shot_Active[2][1]);
     EXPECT_TRUE(shots().Shot_Active[3][1]);
     EXPECT_FALSE(shots().Shot_Active[4][1]);
 

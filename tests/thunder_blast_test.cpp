@@ -14,8 +14,7 @@ TEST(ThunderBlast, HitsOnItsFirstTickBeforeAnythingIsDrawn) {
     t.player_at(e.Col + 4, e.Row + 1);
     Trigger_Thunder_Blast(t.g, 1);
     Blast(t, Enemy::Tank);
-    EXPECT_TRUE(t.hit());
-    EXPECT_TRUE(t.media.drawn.empty());
+    EXPECT_TRUE(t.hit() && t.media.drawn.empty());
     EXPECT_EQ(t.media.waves_of(Wave::Laser), 1);
     Blast(t, Enemy::Tank);
     EXPECT_TRUE(t.hit());
