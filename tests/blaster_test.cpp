@@ -38,19 +38,16 @@ TEST(BlasterPlacement, GivesUpAfterAHundredRefusals) {
     for (int i = 0; i < Hazard_Places + 101; ++i) expected.random(50);  // intervals, refusals
     Blaster_Setup(h.g, 4);
     EXPECT_EQ(Blasters_Standing(h.w()), 0);
-    EXPECT_EQ(h.w().game.Enimy_Count, 3);
-    EXPECT_EQ(h.w().rng, expected);
+    EXPECT_EQ(std::tuple(h.w().game.Enimy_Count, h.w().rng), std::tuple(3, expected));
 }
 
 TEST(BlasterPlacement, MarksItsBlockAsALoopAgainstTheArenasDirection) {
     Hazard_World h;
     Mark_Hazard_Block(h.g, 8);  // cells 9..13 x 15..19
     const ArenaState& a = h.w().arena;
-    EXPECT_EQ(a.Occupy_Grid(13, 19), Occupy_Body);
-    EXPECT_EQ(a.Occupy_Grid(14, 19), No_Code);
-    EXPECT_EQ(a.Enimy_Edge_Grid(11, 15), Dir::Left);
-    EXPECT_EQ(a.Enimy_Edge_Grid(13, 17), Dir::Up);
-    EXPECT_EQ(a.Enimy_Edge_Grid(9, 15), Dir::LeftDown);
+    EXPECT_EQ(std::tuple(a.Occupy_Grid(13, 19), a.Occupy_Grid(14, 19), a.Enimy_Edge_Grid(11, 15),
+                         a.Enimy_Edge_Grid(13, 17), a.Enimy_Edge_Grid(9, 15)),
+              std::tuple(Occupy_Body, No_Code, Dir::Left, Dir::Up, Dir::LeftDown));
     EXPECT_EQ(a.Enimy_Edge_Grid(13, 19), Dir::RightUp);
     EXPECT_EQ(a.Enimy_Edge_Grid(11, 17), No_Code);
 }
@@ -122,10 +119,9 @@ TEST(BlasterThunder, HitsOnTheFirstTickBeforeAnythingIsDrawn) {
     Blast_Thunder(h.g);
     EXPECT_TRUE(h.w().player.Ego_Hit && h.media.played(Wave::Laser) && h.media.draws.empty());
     for (int i = 0; i < 11; ++i) Blast_Thunder(h.g);  // tick 12 shows frame 6
-    EXPECT_EQ(h.media.draws.size(), 11u);
-    EXPECT_EQ(h.media.draws.back().Index, Img2::Blast_Thunder_Up_6);
-    EXPECT_EQ(h.media.draws.back().X, 148 + 11);
-    EXPECT_EQ(h.media.draws.back().Y, 116 - 126);
+    EXPECT_EQ(std::tuple(h.media.draws.size(), h.media.draws.back().Index, h.media.draws.back().X,
+                         h.media.draws.back().Y),
+              std::tuple(11u, Img2::Blast_Thunder_Up_6, 148 + 11, 116 - 126));
 }
 
 void Blaster_Frame(Hazard_World& h) {

@@ -218,8 +218,7 @@ TEST(Mixer, ConvertsFormatsAndRates) {
     sixteen.Data = {0x00, 0x80, 0xFF, 0x7F, 0x00, 0x80, 0xFF, 0x7F};  // (-32768, 32767) twice
     const auto stereo = Prepare_Sound(sixteen, 44100);
     ASSERT_EQ(stereo.size(), 4u);
-    EXPECT_EQ(stereo[0], -32768);
-    EXPECT_EQ(stereo[1], 32767);
+    EXPECT_EQ(std::tuple(stereo[0], stereo[1]), std::tuple(-32768, 32767));
 
     Sound broken;
     broken.Rate = 8000, broken.Bits = 12, broken.Channels = 1, broken.Data = {1, 2, 3};

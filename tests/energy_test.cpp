@@ -174,8 +174,7 @@ TEST_F(Energy, ReadoutsOnThePanel) {
     t.s().Score = 2000000000;
     t.s().Star_Fire_Count = -3;
     Show_Energy(g);
-    EXPECT_EQ(t.s().Score, 999999999);
-    EXPECT_EQ(t.s().Star_Fire_Count, 0);
+    EXPECT_EQ(std::tuple(t.s().Score, t.s().Star_Fire_Count), std::tuple(999999999, 0));
 }
 
 TEST_F(Energy, ClaimedPercentIsTruncated) {
@@ -211,8 +210,7 @@ TEST_F(Energy, BumpStarsBurstForTwentyFrames) {
     auto last = media.of(Image_List::List_1, Img1::Star_Green);
     ASSERT_EQ(last.size(), 4u);
     EXPECT_EQ(last[0].at(), XY(575 + 36, 187 + 36));
-    EXPECT_EQ(last[1].x, 575 - 36);
-    EXPECT_EQ(last[2].y, 187 - 36);
+    EXPECT_EQ(std::tuple(last[1].x, last[2].y), std::tuple(575 - 36, 187 - 36));
     EXPECT_EQ(last[3].at(), XY(575 - 36, 187 + 36));
     media.draws.clear();
     Show_Bump_Stars(g);

@@ -52,8 +52,7 @@ TEST(Flames, CrawlTwoPixelsAFrameAndStepACellEveryEight) {
     EXPECT_EQ(fl.Flame_X, x + 16);
     EXPECT_EQ(fl.Flame_Col, 11);  // the cell follows with the next frame
     Flame_Mover(h.g);
-    EXPECT_EQ(fl.Flame_Col, 12);
-    EXPECT_EQ(fl.Flame_Row, 18);
+    EXPECT_EQ(std::tuple(fl.Flame_Col, fl.Flame_Row), std::tuple(12, 18));
 }
 
 TEST(Flames, BurnThePlayerAndDieOverHoles) {
@@ -99,8 +98,7 @@ TEST(Flames, LightAFuseOnTheTrailOnlyWithTheFuseSwitchAndNeverAFourth) {
     EXPECT_TRUE(h.media.played(Wave::Warning));
     const Fuse_Rec& fuse = h.w().hazards.Fuse[2];  // the first free one
     EXPECT_TRUE(fuse.Fuse_On);
-    EXPECT_EQ(fuse.Fuse_Col, 19);
-    EXPECT_EQ(fuse.Fuse_X, lit.Flame_X);
+    EXPECT_EQ(std::tuple(fuse.Fuse_Col, fuse.Fuse_X), std::tuple(19, lit.Flame_X));
 
     h.w().hazards.Fuse[3].Fuse_On = true;
     Flame_Rec& late = h.fly(3, 20, 12);

@@ -40,9 +40,7 @@ TEST_F(Name_Entry, AnEqualScoreDoesNotQualifyOnePointMoreTakesRankTen) {
     EXPECT_TRUE(s().Sponsor_On);
     EXPECT_EQ(folder.bytes(), before);
     // Not qualified: the game may go on where it ended.
-    EXPECT_EQ(s().Score, 70000);
-    EXPECT_EQ(s().Level, 4);
-    EXPECT_EQ(s().Lives, 5);
+    EXPECT_EQ(std::tuple(s().Score, s().Level, s().Lives), std::tuple(70000, 4, 5));
 
     game_ended(1, 4, 70001);
     EXPECT_EQ(c().Name_Rank, 10);
@@ -52,9 +50,7 @@ TEST_F(Name_Entry, AnEqualScoreDoesNotQualifyOnePointMoreTakesRankTen) {
     const Bytes after = folder.bytes();
     EXPECT_EQ(Record(after, 10), Record_Of("ROOKIE", 70001));
     EXPECT_TRUE(Same_Span(before, after, 0, 160) && Same_Span(before, after, 176, 496));
-    EXPECT_EQ(s().Score, 0);
-    EXPECT_EQ(s().Level, 1);
-    EXPECT_EQ(s().Difficulty, 1);
+    EXPECT_EQ(std::tuple(s().Score, s().Level, s().Difficulty), std::tuple(0, 1, 1));
 }
 
 TEST_F(Name_Entry, TheBestScoreTakesRankOneAndASecondEnterOnlyLeaves) {
@@ -72,8 +68,7 @@ TEST_F(Name_Entry, TheBestScoreTakesRankOneAndASecondEnterOnlyLeaves) {
     t.key(13);
     t.run(1);
     EXPECT_TRUE(s().Sponsor_On && s().Sponsor_Paused);
-    EXPECT_EQ(folder.bytes(), file);
-    EXPECT_EQ(t.media.clip.Top, 445);
+    EXPECT_EQ(std::tuple(folder.bytes(), t.media.clip.Top), std::tuple(file, 445));
 }
 
 TEST_F(Name_Entry, OkStoresTheLettersSoFarOrNobody) {
@@ -147,9 +142,7 @@ TEST_F(Name_Entry, DriveErrorTakesTheNameButStoresNothing) {
     type("LOST");
     t.key(13);
     t.run(1);
-    EXPECT_EQ(c().Score_Points[1], 0);
-    EXPECT_EQ(s().Score, 0);
-    EXPECT_EQ(s().Level, 1);
+    EXPECT_EQ(std::tuple(c().Score_Points[1], s().Score, s().Level), std::tuple(0, 0, 1));
     EXPECT_FALSE(std::filesystem::exists(folder.dir + "/gone"));
 }
 

@@ -21,8 +21,7 @@ TEST(OrbiterStars, AStraightStarFliesACellInTwoFramesAndBurstsBeforeTheFloorEnds
     Weapon_World t;
     Orbiter_Star& s = Launch(t, 1);  // up
     Fly(t, 2);
-    EXPECT_EQ(s.Star_Row, 10);
-    EXPECT_EQ(s.Star_Y, Cell_Y(10) - 10 - 16);
+    EXPECT_EQ(std::tuple(s.Star_Row, s.Star_Y), std::tuple(10, Cell_Y(10) - 10 - 16));
     Fly(t, 18);
     EXPECT_EQ(s.Star_Row, 1);  // on the edge row
     EXPECT_FALSE(s.Star_Burst);
@@ -44,9 +43,8 @@ TEST(OrbiterStars, ADiagonalStarBouncesOffTheEdgeAndBurstsWhenTrapped) {
     EXPECT_TRUE(s.Star_Col == 20 && s.Star_Row == 2);
     EXPECT_EQ(s.Star_X, Cell_X(10) - 10 + 9 * 16);
     Fly(t, 1);  // a Right edge piece ahead: down-right now, without moving
-    EXPECT_EQ(s.Star_Dir, 7);
-    EXPECT_EQ(s.Star_Bounces, 1);
-    EXPECT_EQ(t.media.waves_of(Wave::Cracker), 1);
+    EXPECT_EQ(std::tuple(s.Star_Dir, s.Star_Bounces, t.media.waves_of(Wave::Cracker)),
+              std::tuple(7, 1, 1));
     Fly(t, 4);
     EXPECT_TRUE(s.Star_Col == 21 && s.Star_Row == 3);
     EXPECT_EQ(s.Star_Bounces, 0);

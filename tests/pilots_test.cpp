@@ -58,8 +58,7 @@ TEST_F(Pilots, SetupPutsEveryPilotOnItsStartBlockAndCountsIt) {
     const Pilot_Rec& p = pilot(11);
     EXPECT_TRUE(p.Active);
     EXPECT_EQ(p.X, Cell_X(p.Col));  // the last start block
-    EXPECT_EQ(p.Col, 32);
-    EXPECT_EQ(p.Y, Cell_Y(p.Row));
+    EXPECT_EQ(std::tuple(p.Col, p.Y), std::tuple(32, Cell_Y(p.Row)));
 }
 
 TEST_F(Pilots, ShuffleSpreadsThePilotsOverAllSlots) {
@@ -103,14 +102,11 @@ TEST_F(Pilots, BouncesByTheEdgeCodeUnderItsCentre) {
             Pilot_Fly(g, 1);
             SCOPED_TRACE(testing::Message() << "dir " << dir << " code " << code);
             if (expected) {
-                EXPECT_EQ(p.Dir, expected);
-                EXPECT_EQ(p.Bounces, 1);
+                EXPECT_EQ(std::tuple(p.Dir, p.Bounces), std::tuple(expected, 1));
                 EXPECT_EQ(p.X, Cell_X(10));  // a bounce does not move
-                EXPECT_EQ(p.Speed, 2);
-                EXPECT_EQ(p.Steps, 8);
+                EXPECT_EQ(std::tuple(p.Speed, p.Steps), std::tuple(2, 8));
             } else {
-                EXPECT_EQ(p.Dir, dir);
-                EXPECT_EQ(p.Bounces, 0);
+                EXPECT_EQ(std::tuple(p.Dir, p.Bounces), std::tuple(dir, 0));
                 EXPECT_NE(p.X, Cell_X(10));
             }
         }
@@ -134,12 +130,10 @@ TEST_F(Pilots, SpeedsUpEveryFiveCellsUntilEightPixelsAStep) {
     int frames = 0;
     while (p.Speed < 4) Pilot_Fly(g, 1), ++frames;
     // The fifth cell boundary (counting the first) speeds up, after four cells of 8 sub-steps.
-    EXPECT_EQ(frames, 4 * 8 + 1);
-    EXPECT_EQ(p.Steps, 4);
+    EXPECT_EQ(std::tuple(frames, p.Steps), std::tuple(4 * 8 + 1, 4));
     frames = 0;
     while (p.Speed < 8) Pilot_Fly(g, 1), ++frames;
-    EXPECT_EQ(frames, 5 * 4);
-    EXPECT_EQ(p.Steps, 2);
+    EXPECT_EQ(std::tuple(frames, p.Steps), std::tuple(5 * 4, 2));
     // A cell is 16 pixels at every speed: the pixel position keeps to the cell.
     EXPECT_EQ(XY(p.X, p.Y), XY(Cell_X(p.Col) + p.Speed * p.Step, Cell_Y(p.Row) + p.Speed * p.Step));
 }
@@ -185,8 +179,7 @@ TEST_F(Pilots, DiesOverAHoleWithTheKillSequenceThen999Points) {
     EXPECT_EQ(waves, (std::vector<int>{Wave::FadenKreuz, Wave::Explose_3, Wave::Explose_4,
                                        Wave::Explose_5}));
     EXPECT_EQ(count_at_end, 1);  // the count drops on the last explosion tick only
-    EXPECT_EQ(w.game.Enimy_Count, 0);
-    EXPECT_EQ(w.game.Score, 999);
+    EXPECT_EQ(std::tuple(w.game.Enimy_Count, w.game.Score), std::tuple(0, 999));
     EXPECT_FALSE(p.Active);
     EXPECT_EQ(p.X, Cell_X(10));
 }
@@ -252,8 +245,7 @@ TEST_F(Pilots, ABombFallsBurstsIntoEightFlamesThatStopAtTheEdge) {
     for (int i = 0; i < 60; ++i) Pilot_Frame(g);
     EXPECT_EQ(p.Flames[1].Flame_Col, 1);  // stopped on the left edge, burst, and gone
     EXPECT_FALSE(p.Flames[1].Flame_Ready);
-    EXPECT_EQ(p.Flames[2].Flame_Col, 36);
-    EXPECT_EQ(p.Flames[8].Flame_Row, 1);
+    EXPECT_EQ(std::tuple(p.Flames[2].Flame_Col, p.Flames[8].Flame_Row), std::tuple(36, 1));
     EXPECT_FALSE(p.Bombing || p.Bomb_Burst);
 }
 

@@ -171,10 +171,8 @@ TEST(Replay, SameScriptAndSeedGiveIdenticalDumpsAndScreenshots) {
         ASSERT_EQ(Run_Headless(o, test::Test_Assets(), err), 0) << err.str();
         dumps[i] = Slurp(o.Dump), shots[i] = Slurp(o.Shot), logs[i] = Slurp(o.Sound_Log);
     }
-    EXPECT_EQ(dumps[0], dumps[1]);
-    EXPECT_EQ(shots[0], shots[1]);
-    EXPECT_EQ(logs[0], logs[1]);
-    EXPECT_EQ(shots[0].size(), 54u + 513u * ((622u * 3 + 3) & ~3u));
+    EXPECT_EQ(std::tuple(dumps[0], shots[0], logs[0], shots[0].size()),
+              std::tuple(dumps[1], shots[1], logs[1], 54u + 513u * ((622u * 3 + 3) & ~3u)));
 
     // the screenshot is the back buffer after the last frame, pixel for pixel
     Headless_Runner direct(test::Test_Assets(), 777);
@@ -182,8 +180,7 @@ TEST(Replay, SameScriptAndSeedGiveIdenticalDumpsAndScreenshots) {
     Image shot;
     std::string error;
     ASSERT_TRUE(Read_Bmp(Temp_Path("shot0.bmp"), shot, error)) << error;
-    EXPECT_EQ(shot.Width, 622);
-    EXPECT_EQ(shot.Height, 513);
+    EXPECT_EQ(std::tuple(shot.Width, shot.Height), std::tuple(622, 513));
     EXPECT_TRUE(shot.Pixels == direct.media().Back_Buffer().Pixels);
     EXPECT_NE(dumps[0].find("\"Frame_Count\":200"), std::string::npos);
 

@@ -95,10 +95,7 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
     // Back at the title, ready for a new game from the start.
     EXPECT_TRUE(s().Sponsor_On);
     EXPECT_FALSE(s().Set_Score_New_On);
-    EXPECT_EQ(s().Score, 0);
-    EXPECT_EQ(s().Level, 1);
-    EXPECT_EQ(s().Difficulty, 1);
-    EXPECT_EQ(s().Lives, 5);
+    EXPECT_EQ(std::tuple(s().Score, s().Level, s().Difficulty, s().Lives), std::tuple(0, 1, 1, 5));
 
     const Bytes file = folder.bytes();
     ASSERT_EQ(file.size(), 496u);

@@ -92,9 +92,8 @@ TEST_F(Score_File, DamagedFilesLoadSafelyAndStayAsTheyAre) {
     file[16 * 4] = 200;  // a name length far beyond the name field
     folder.write(file);
     Open_Score(t.g);
-    EXPECT_EQ(folder.bytes(), file);
-    EXPECT_EQ(c().Score_Name[4].Length, 10);
-    EXPECT_EQ(c().Score_Points[30], -30);
+    EXPECT_EQ(std::tuple(folder.bytes(), c().Score_Name[4].Length, c().Score_Points[30]),
+              std::tuple(file, 10, -30));
     store(3, 21, "ZED", 5);
     c().Score_Difficulty = 1;
     Delete_Score(t.g);
@@ -113,13 +112,11 @@ TEST_F(Score_File, DamagedFilesLoadSafelyAndStayAsTheyAre) {
     EXPECT_EQ(Record(completed, 5), Record_Of("Zarvo", 85000));
     EXPECT_EQ(Record(completed, 30), Record_Of("Dornak", 10000));
     EXPECT_FALSE(c().Drive_Error);
-    EXPECT_EQ(c().Score_Points[4], 123);
-    EXPECT_EQ(c().Score_Points[5], 85000);
+    EXPECT_EQ(std::tuple(c().Score_Points[4], c().Score_Points[5]), std::tuple(123, 85000));
     folder.write({});
     Open_Score(t.g);
-    EXPECT_EQ(folder.bytes().size(), 496u);
-    EXPECT_EQ(c().Score_Points[1], 97000);
-    EXPECT_EQ(c().Score_Name[30].Length, 6);
+    EXPECT_EQ(std::tuple(folder.bytes().size(), c().Score_Points[1], c().Score_Name[30].Length),
+              std::tuple(496u, 97000, 6));
 }
 
 TEST_F(Score_File, DriveErrorStoresNothingAndClearsWhenTheFileWorksAgain) {
@@ -129,8 +126,7 @@ TEST_F(Score_File, DriveErrorStoresNothingAndClearsWhenTheFileWorksAgain) {
     EXPECT_EQ(c().Score_Points[1], 0);  // never loaded
     store(1, 1, "LOST", 500);
     Delete_Score(t.g);
-    EXPECT_EQ(c().Score_Points[1], 0);
-    EXPECT_EQ(t.s().Score, 500);
+    EXPECT_EQ(std::tuple(c().Score_Points[1], t.s().Score), std::tuple(0, 500));
     EXPECT_FALSE(std::filesystem::exists(folder.dir + "/missing"));
 
     // Something that is not a file is never replaced.

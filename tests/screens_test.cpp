@@ -94,9 +94,8 @@ TEST_F(Screens, OptionChoicesHitOnlyInsideTheirRows) {
     for (int y = 177; y <= 183; ++y) click(Show_Option, 300, y);
     for (int x : {320, 322, 380, 382}) click(Show_Option, x, 170);
     click(Show_Option, 439, 200);
-    EXPECT_EQ(s().Difficulty, 1);
-    EXPECT_EQ(s().Level, 1);
-    EXPECT_EQ(Waves_Played(t.media, Wave::Click), 0);
+    EXPECT_EQ(std::tuple(s().Difficulty, s().Level, Waves_Played(t.media, Wave::Click)),
+              std::tuple(1, 1, 0));
     click(Show_Option, 439, 176);
     EXPECT_EQ(s().Difficulty, 3);
     click(Show_Option, 323, 164);
@@ -145,8 +144,7 @@ TEST_F(Screens, ScoreTabsDeleteAndOk) {
     EXPECT_EQ(Record(folder.bytes(), 11), Record_Of("Zarvo", 67000));
     click(Show_Score, 395, 335);
     EXPECT_FALSE(s().Sponsor_Score_On);
-    EXPECT_EQ(c.Score_Loaded, 0);
-    EXPECT_EQ(t.media.clip.Top, 445);
+    EXPECT_EQ(std::tuple(c.Score_Loaded, t.media.clip.Top), std::tuple(0, 445));
 
     s().Panel_Score_On = true;  // over the game: OK releases it
     s().Game_Halted = true;

@@ -105,9 +105,9 @@ TEST_F(Sequences, DeathWhileCuttingReturnsTheFigureToTheCutStart) {
     EXPECT_EQ(XY(first[0].index, first[0].x), XY(Img1::Ego_No_White, x));
     EXPECT_FALSE(p().Ego_Cutting);
     EXPECT_TRUE(t.s().Game_Halted);
-    EXPECT_EQ(t.w().arena.Way_Grid(34, 12), No_Code);
-    EXPECT_EQ(t.w().arena.Point_Grid(32, 10), No_Code);
-    EXPECT_EQ(Waves_Played(media, Wave::FadenKreuz), 1);
+    EXPECT_EQ(std::tuple(t.w().arena.Way_Grid(34, 12), t.w().arena.Point_Grid(32, 10),
+                         Waves_Played(media, Wave::FadenKreuz)),
+              std::tuple(No_Code, No_Code, 1));
 
     int slide = 0;
     while (p().Ego_Explose_Tick == 1) {

@@ -175,8 +175,7 @@ TEST_F(Shots, TheIndicatorTurnsWithTheWalk) {
     ASSERT_EQ(stars.size(), 1u);
     EXPECT_TRUE(stars[0].rotated);
     EXPECT_EQ(stars[0].at(), XY(573 + 14, 179 + 10));
-    EXPECT_EQ(stars[0].width, 34);
-    EXPECT_EQ(stars[0].angle, 4);
+    EXPECT_EQ(std::tuple(stars[0].width, stars[0].angle), std::tuple(34, 4));
     for (int frame = 1; frame < 64; ++frame) Show_Ego(g);
     EXPECT_EQ(shots().Star_Angle, 0);
     t.w().player.Ego_Dir = Dir::Left;

@@ -18,10 +18,10 @@ TEST(ThunderBlast, HitsOnItsFirstTickBeforeAnythingIsDrawn) {
     EXPECT_EQ(t.media.waves_of(Wave::Laser), 1);
     Blast(t, Enemy::Tank);
     EXPECT_TRUE(t.hit());
-    EXPECT_EQ(t.media.count(Img2::Blast_Thunder_Right_1), 1);
-    EXPECT_EQ(t.media.count(Img2::Blast_Thunder_Left_1), 1);
-    EXPECT_EQ(t.media.drawn.size(), 2u);
-    EXPECT_EQ(t.media.waves_of(Wave::Laser), 1);
+    EXPECT_EQ(std::tuple(t.media.count(Img2::Blast_Thunder_Right_1),
+                         t.media.count(Img2::Blast_Thunder_Left_1), t.media.drawn.size(),
+                         t.media.waves_of(Wave::Laser)),
+              std::tuple(1, 1, 2u, 1));
 }
 
 TEST(ThunderBlast, EachBlastingSideHasFourDeadlyCellsInLineWithTheBlock) {
@@ -102,8 +102,7 @@ TEST(ThunderBlast, RestartsWhenTriggeredAgainAndOutlivesItsEnemy) {
     Blast(t, Enemy::Clipper, 10);
     Trigger_Thunder_Blast(t.g, 1);
     Blast(t, Enemy::Clipper);
-    EXPECT_EQ(e.Blast_Tick, 1);
-    EXPECT_EQ(t.media.waves_of(Wave::Laser), 2);
+    EXPECT_EQ(std::tuple(e.Blast_Tick, t.media.waves_of(Wave::Laser)), std::tuple(1, 2));
     e.Active = false;  // the enemy dies; its blast runs to its end and still hurts
     t.player_at(5, 2);
     Blast(t, Enemy::Clipper, 20);
