@@ -193,8 +193,7 @@ TEST(Arena, CutBurnsOutLitFuses) {
     t.w().hazards.Fuse[2].Fuse_On = true;
     Place_Figure(t, 30, 1);
     ASSERT_TRUE(Walk(t, "4D6R"));
-    EXPECT_FALSE(t.w().hazards.Fuse[1].Fuse_Done);
-    EXPECT_TRUE(t.w().hazards.Fuse[2].Fuse_Done);
+    EXPECT_TRUE(!t.w().hazards.Fuse[1].Fuse_Done && t.w().hazards.Fuse[2].Fuse_Done);
     EXPECT_FALSE(t.w().hazards.Fuse[3].Fuse_Done);
 }
 

@@ -57,8 +57,7 @@ TEST(Enimy_Damage, TheFourthHitKillsAndDyingEnemiesTakeNoMoreHits) {
     t.w().arena.Shot_Grid.set(9, 13, Shot_Mark);
     Enimy_Damage(t.g, 3);
     EXPECT_EQ(t.e(3).Hits, 4);
-    EXPECT_FALSE(t.e(3).Active);
-    EXPECT_TRUE(t.e(3).Dying);
+    EXPECT_TRUE(!t.e(3).Active && t.e(3).Dying);
     t.w().arena.Shot_Grid.set(9, 13, Shot_Mark);
     Enimy_Damage(t.g, 3);
     EXPECT_EQ(t.e(3).Hits, 4);
@@ -76,8 +75,7 @@ TEST(Enimy_Death, AnEnemyFallingIntoAHoleScoresAndEndsTheLevelAfterItsExplosion)
     t.w().arena.Floor_Grid.set(r.Col + 2, r.Row + 1, 0);
     const int32_t score = t.s().Score;
     t.run(1);
-    EXPECT_TRUE(r.Dying);
-    EXPECT_FALSE(r.Active);
+    EXPECT_TRUE(r.Dying && !r.Active);
     int frames = 1;
     while (r.Dying && frames < 200) t.run(1), ++frames;
     EXPECT_TRUE(r.Exploding);
@@ -105,8 +103,7 @@ TEST(Enimy_Kill_Sequence, CrosshairApproachesThenTheTriangleSpins) {
     r.Dying = true;
     Enimy_Kill_Sequence(t.g);
     EXPECT_EQ(XY(r.Cross_X, r.Cross_Y), XY(310, 214));
-    EXPECT_FALSE(r.Cross_Right);
-    EXPECT_TRUE(r.Cross_Down);
+    EXPECT_TRUE(!r.Cross_Right && r.Cross_Down);
     int frames = 0;
     int x = r.Cross_X, y = r.Cross_Y;
     while (r.Death_Tick == 1) {

@@ -61,8 +61,7 @@ TEST(Flames, BurnThePlayerAndDieOverHoles) {
     const int x = fl.Flame_X;
     h.park_player(20, 12);
     Flame_Mover(h.g);
-    EXPECT_TRUE(h.w().player.Ego_Hit);
-    EXPECT_TRUE(fl.Flame_Burst && !fl.Flame_On);
+    EXPECT_TRUE(h.w().player.Ego_Hit && fl.Flame_Burst && !fl.Flame_On);
     EXPECT_EQ(fl.Flame_Tick, 6);  // spent, its frame still counts and its due step is taken
     EXPECT_TRUE(fl.Flame_Col == 21 && fl.Flame_Row == 13 && fl.Flame_X == x);
     Flame_Mover(h.g);
@@ -78,8 +77,7 @@ TEST(Flames, BurnThePlayerAndDieOverHoles) {
     Flame_Rec& fallen = h.fly(2, 20, 12);
     h.w().arena.Floor_Grid.set(21, 11, 0);
     Flame_Mover(h.g);
-    EXPECT_FALSE(fallen.Flame_On);
-    EXPECT_TRUE(fallen.Flame_Burst);
+    EXPECT_TRUE(!fallen.Flame_On && fallen.Flame_Burst);
 }
 
 TEST(Flames, LightAFuseOnTheTrailOnlyWithTheFuseSwitchAndNeverAFourth) {
@@ -94,8 +92,7 @@ TEST(Flames, LightAFuseOnTheTrailOnlyWithTheFuseSwitchAndNeverAFourth) {
     h.w().hazards.Fuse[1].Fuse_On = true;
     Flame_Rec& lit = h.fly(3, 20, 12);
     Flame_Mover(h.g);
-    EXPECT_FALSE(lit.Flame_On || lit.Flame_Burst);
-    EXPECT_TRUE(h.media.played(Wave::Warning));
+    EXPECT_TRUE(!(lit.Flame_On || lit.Flame_Burst) && h.media.played(Wave::Warning));
     const Fuse_Rec& fuse = h.w().hazards.Fuse[2];  // the first free one
     EXPECT_TRUE(fuse.Fuse_On);
     EXPECT_EQ(std::tuple(fuse.Fuse_Col, fuse.Fuse_X), std::tuple(19, lit.Flame_X));
@@ -129,8 +126,7 @@ TEST(Blocks, SettleOnTheEdgeAndGiveOneHundredElevenPointsWhenShot) {
     h.w().arena.Shot_Grid.set(30, 1, Shot_Mark);
     Blaster_Blocker(h.g);
     EXPECT_EQ(h.w().game.Score, 3 * 111);
-    EXPECT_FALSE(fl.Flame_Block);
-    EXPECT_TRUE(fl.Flame_Burst && spent.Flame_Burst && h.flame(4).Flame_Burst);
+    EXPECT_TRUE(!fl.Flame_Block && fl.Flame_Burst && spent.Flame_Burst && h.flame(4).Flame_Burst);
     EXPECT_EQ(h.w().arena.Blocker_Grid(20, 1), No_Code);
     EXPECT_EQ(h.w().arena.Blocker_Grid(30, 1), Blocker_Mark);
 }

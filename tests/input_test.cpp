@@ -47,8 +47,7 @@ TEST(Text_Entry, EnterEndsTheNameWithoutAKeyPress) {
     t.s().Star_Fire_Count = 5;
     Type(t, "ZED");
     t.key(13);
-    EXPECT_TRUE(t.s().Name_Done);
-    EXPECT_FALSE(t.s().Key_Pressed || t.s().Star_Fire_Request);
+    EXPECT_TRUE(t.s().Name_Done && !(t.s().Key_Pressed || t.s().Star_Fire_Request));
 }
 
 TEST(Code_Words, BothWordsGrantTheirModes) {
@@ -56,8 +55,7 @@ TEST(Code_Words, BothWordsGrantTheirModes) {
     t.s().CodeWord_1_Typing = true;
     Type(t, "xorblatterfum");
     t.key(13);
-    EXPECT_TRUE(t.s().Immortal_Code && t.s().CodeWord_2_Typing);
-    EXPECT_FALSE(t.s().CodeWord_1_Typing);
+    EXPECT_TRUE(t.s().Immortal_Code && t.s().CodeWord_2_Typing && !t.s().CodeWord_1_Typing);
     Type(t, "PLONKMIRAGEVUS");
     t.key(13);
     EXPECT_TRUE(t.s().Fire_Code);
@@ -72,8 +70,7 @@ TEST(Code_Words, WrongOrEmptyWordsPlayNoAndMoveOn) {
     t.s().Star_Fire_Count = 7;
     t.s().CodeWord_1_Typing = true;
     t.key(13);  // empty first word
-    EXPECT_FALSE(t.s().Immortal_Code);
-    EXPECT_TRUE(t.s().CodeWord_2_Typing);
+    EXPECT_TRUE(!t.s().Immortal_Code && t.s().CodeWord_2_Typing);
     Type(t, "PLONKMIRAGEVU");  // one letter short
     t.key(13);
     EXPECT_FALSE(t.s().Fire_Code);
@@ -108,8 +105,7 @@ TEST(Enter_And_Space, RaiseKeyPressAndStarShotRequest) {
     EXPECT_FALSE(t.s().Key_Pressed);
     t.s().Well_Done = true;  // the level-complete box never fires a star shot
     t.key(32);
-    EXPECT_TRUE(t.s().Key_Pressed);
-    EXPECT_FALSE(t.s().Star_Fire_Request);
+    EXPECT_TRUE(t.s().Key_Pressed && !t.s().Star_Fire_Request);
 }
 
 struct Button_Case {
@@ -175,8 +171,7 @@ TEST(Panel_Clicks, EffectsOfTheFourButtons) {
     Test_Game score(1, false);
     score.s().Set_Score_New_On = true;
     Playing_Click(score, 481, 491);
-    EXPECT_TRUE(score.s().Game_Halted && score.s().Panel_Score_On);
-    EXPECT_FALSE(score.s().Set_Score_New_On);
+    EXPECT_TRUE(score.s().Game_Halted && score.s().Panel_Score_On && !score.s().Set_Score_New_On);
     EXPECT_EQ(score.s().Mouse_X, 419);
 
     Test_Game title(1, false);

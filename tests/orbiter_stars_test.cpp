@@ -61,8 +61,7 @@ TEST(OrbiterStars, ADiagonalStarBouncesOffTheEdgeAndBurstsWhenTrapped) {
     EXPECT_EQ(trapped.Star_Bounces, 4);
     EXPECT_FALSE(trapped.Star_Burst);
     Fly(c, 1);
-    EXPECT_TRUE(trapped.Star_Burst);
-    EXPECT_TRUE(trapped.Star_Col == 11 && trapped.Star_Row == 11);
+    EXPECT_TRUE(trapped.Star_Burst && trapped.Star_Col == 11 && trapped.Star_Row == 11);
     EXPECT_EQ(trapped.Star_Dir, 6);  // the edge test of that frame still turned it
     EXPECT_EQ(c.media.waves_of(Wave::Cracker), 5);
 }
@@ -140,8 +139,7 @@ TEST(OrbiterStars, StarsGrowTogetherAndBurstWhereTheyAreWhenTheirOrbiterDies) {
     const int col = b.Star_Col, row = b.Star_Row;
     for (int i = 1; i <= 8; ++i) Orbiter_Star_Burst(t.g, 2, i);
     Fly(t, 1);
-    EXPECT_TRUE(a.Star_Burst && b.Star_Burst);
-    EXPECT_TRUE(b.Star_Col == col && b.Star_Row == row);
+    EXPECT_TRUE(a.Star_Burst && b.Star_Burst && b.Star_Col == col && b.Star_Row == row);
     Fly(t, 21);  // the sweep goes on without the Orbiter
     EXPECT_FALSE(a.Star_Flying || b.Star_Flying);
 }

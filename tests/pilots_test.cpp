@@ -149,8 +149,7 @@ TEST_F(Pilots, CorneredAfterFourBouncesWithoutAMove) {
     }
     EXPECT_TRUE(p.Active);
     Pilot_Fly(g, 1);
-    EXPECT_FALSE(p.Active);
-    EXPECT_TRUE(p.Dying);
+    EXPECT_TRUE(!p.Active && p.Dying);
     EXPECT_EQ(p.X, Cell_X(10));
     const int32_t score = w.game.Score;
     run_death();
@@ -260,8 +259,7 @@ TEST_F(Pilots, ABombOverAHoleSendsItsFlamesStraightIntoTheirBurst) {
     Pilot_Frame(g);
     EXPECT_FALSE(p.Bombing);
     for (int f = 1; f <= 8; ++f) {
-        EXPECT_FALSE(p.Flames[f].Flame_Flying);
-        EXPECT_TRUE(p.Flames[f].Flame_Exploding);
+        EXPECT_TRUE(!p.Flames[f].Flame_Flying && p.Flames[f].Flame_Exploding);
         EXPECT_EQ(XY(p.Flames[f].Flame_X, p.Flames[f].Flame_Y),
                   XY(bx - 2 - 8, by - 2 - 8));  // and the burst's own 8 pixels
     }

@@ -73,8 +73,7 @@ TEST(PyrDeath, ACutExplodesItForEightHundredEightyEightAndFreesThePlace) {
     EXPECT_EQ(h.w().game.Enimy_Count, 1);
     Pyr_Explosion(h.g);
     EXPECT_EQ(h.w().game.Enimy_Count, 0);
-    EXPECT_FALSE(p.Exploding || p.Present);
-    EXPECT_TRUE(Place_Is_Free(h.w(), 9));
+    EXPECT_TRUE(!(p.Exploding || p.Present) && Place_Is_Free(h.w(), 9));
     EXPECT_EQ(h.media.of(Image_List::Ex, Ex::A_Ex_37).back().X, 228 - 25);
 }
 

@@ -93,8 +93,7 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
     t.run(1);
 
     // Back at the title, ready for a new game from the start.
-    EXPECT_TRUE(s().Sponsor_On);
-    EXPECT_FALSE(s().Set_Score_New_On);
+    EXPECT_TRUE(s().Sponsor_On && !s().Set_Score_New_On);
     EXPECT_EQ(std::tuple(s().Score, s().Level, s().Difficulty, s().Lives), std::tuple(0, 1, 1, 5));
 
     const Bytes file = folder.bytes();

@@ -82,8 +82,7 @@ TEST_F(Screens, EnterStartsOnlyWhenNoBoxIsOpen) {
     ASSERT_TRUE(s().Sponsor_Score_On);
     t.key(13);  // closes the score table
     t.run(1);
-    EXPECT_TRUE(s().Sponsor_On);
-    EXPECT_FALSE(s().Sponsor_Score_On);
+    EXPECT_TRUE(s().Sponsor_On && !s().Sponsor_Score_On);
     t.key(32);
     t.run(1);
     EXPECT_FALSE(s().Sponsor_On);
@@ -105,8 +104,7 @@ TEST_F(Screens, OptionChoicesHitOnlyInsideTheirRows) {
     s().Key_Pressed = true;
     click(Show_Option, 263, 197);  // a choice takes the pending key too, and stays open
     EXPECT_EQ(s().Level, 2);
-    EXPECT_FALSE(s().Key_Pressed);
-    EXPECT_TRUE(s().Sponsor_Option_On);
+    EXPECT_TRUE(!s().Key_Pressed && s().Sponsor_Option_On);
     click(Show_Option, 394, 300);
     EXPECT_TRUE(s().Sponsor_Option_On);
     click(Show_Option, 437, 334);

@@ -75,8 +75,7 @@ TEST_F(Sequences, AppearanceAtLevelStart) {
     EXPECT_EQ(spins.back().shape(), std::tuple(30, 44, 0));
     EXPECT_EQ(spins.back().placed(), std::tuple(Img1::Ego_No, 573 + 15, 179 + 24));
     // The last frame drew nothing and released the controls.
-    EXPECT_TRUE(media.draws.empty());
-    EXPECT_FALSE(t.s().Game_Halted || p().Ego_Hit);
+    EXPECT_TRUE(media.draws.empty() && !(t.s().Game_Halted || p().Ego_Hit));
     EXPECT_EQ(p().Ego_Implose_Tick, 0);
 }
 
@@ -103,8 +102,7 @@ TEST_F(Sequences, DeathWhileCuttingReturnsTheFigureToTheCutStart) {
     auto first = Frame();
     ASSERT_EQ(first.size(), 1u);
     EXPECT_EQ(XY(first[0].index, first[0].x), XY(Img1::Ego_No_White, x));
-    EXPECT_FALSE(p().Ego_Cutting);
-    EXPECT_TRUE(t.s().Game_Halted);
+    EXPECT_TRUE(!p().Ego_Cutting && t.s().Game_Halted);
     EXPECT_EQ(std::tuple(t.w().arena.Way_Grid(34, 12), t.w().arena.Point_Grid(32, 10),
                          Waves_Played(media, Wave::FadenKreuz)),
               std::tuple(No_Code, No_Code, 1));
@@ -136,9 +134,7 @@ TEST_F(Sequences, DeathWhileCuttingReturnsTheFigureToTheCutStart) {
     EXPECT_EQ(triangles.back().at(), XY(x + 15, y + 24));
 
     // Back to the cut's start cell with a full store; the appearance follows.
-    EXPECT_TRUE(Frame().empty());
-    EXPECT_FALSE(p().Ego_Explose_On);
-    EXPECT_TRUE(p().Ego_Implose_On);
+    EXPECT_TRUE(Frame().empty() && !p().Ego_Explose_On && p().Ego_Implose_On);
     EXPECT_EQ(std::tuple(p().Ego_Col, p().Ego_Row, p().Ego_X), std::tuple(36, 12, 573));
     EXPECT_EQ(XY(t.w().effects.Energy_Count, t.w().effects.Reserve_Count), XY(12, 12));
     EXPECT_EQ(t.s().Fliese_Claimed, 0);
