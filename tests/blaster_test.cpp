@@ -119,8 +119,8 @@ TEST(BlasterThunder, HitsOnTheFirstTickBeforeAnythingIsDrawn) {
     Blast_Thunder(h.g);
     EXPECT_TRUE(h.w().player.Ego_Hit && h.media.played(Wave::Laser) && h.media.draws.empty());
     for (int i = 0; i < 11; ++i) Blast_Thunder(h.g);  // tick 12 shows frame 6
-    EXPECT_EQ(std::tuple(h.media.draws.size(), h.media.draws.back().Index, h.media.draws.back().X,
-                         h.media.draws.back().Y),
+    EXPECT_EQ(std::tuple(h.media.draws.size(), h.media.draws.back().index, h.media.draws.back().x,
+                         h.media.draws.back().y),
               std::tuple(11u, Img2::Blast_Thunder_Up_6, 148 + 11, 116 - 126));
 }
 
@@ -141,8 +141,8 @@ TEST(BlasterDeath, CuttingTheTopLeftTileDestroysIt) {
     Blaster_Frame(h);
     EXPECT_TRUE(b.Dying);
     for (int i = 0; i < 100 && b.Dying; ++i) Blaster_Frame(h);
-    EXPECT_EQ(h.media.of(Image_List::List_1, Img1::Target).back().X, 308 + 39 - 11);
-    EXPECT_EQ(h.media.of(Image_List::List_1, Img1::Triangel).back().Width, 28);
+    EXPECT_EQ(h.media.of(Image_List::List_1, Img1::Target).back().x, 308 + 39 - 11);
+    EXPECT_EQ(h.media.of(Image_List::List_1, Img1::Triangel).back().width, 28);
     EXPECT_FALSE(b.Present);
     EXPECT_EQ(h.w().game.Score, 0);
     Blaster_Frame(h);

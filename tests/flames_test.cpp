@@ -194,9 +194,9 @@ TEST(EndBursts, EightShardsSpinForThirtyEightFramesThenFreeTheRecord) {
     fuse.Fuse_X = 200, fuse.Fuse_Y = 100;
     for (int i = 0; i < 38; ++i) Fuse_End_Burst(h.g);
     ASSERT_EQ(h.media.draws.size(), 38u * 8);
-    EXPECT_EQ(h.media.draws[0].X, 206);
-    EXPECT_EQ(h.media.draws[0].Width, 11);  // 10 x 16, grown on the first tick
-    EXPECT_EQ(h.media.draws.back().Height, 16 + 10 - 15);
+    EXPECT_EQ(h.media.draws[0].x, 206);
+    EXPECT_EQ(h.media.draws[0].width, 11);  // 10 x 16, grown on the first tick
+    EXPECT_EQ(h.media.draws.back().height, 16 + 10 - 15);
     EXPECT_GT(fuse.Shards.Shard_X[1], 206 + 36);  // shard 1 flies down-right
     EXPECT_TRUE(fuse.Fuse_On);
     Fuse_End_Burst(h.g);

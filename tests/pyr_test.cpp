@@ -42,8 +42,8 @@ TEST(PyrLook, FourIconsTurnUnderThePyramidOneStepEveryThreeFrames) {
     Pyr_Routine(h.g);
     Pyr_Routine(h.g);
     ASSERT_EQ(h.media.draws.size(), 10u);
-    EXPECT_EQ(h.media.draws[1].Index, Img1::Star_Blue);  // phase 7: (15 + 28, 15 + 14)
-    EXPECT_EQ(std::tuple(h.media.draws[1].X, h.media.draws[1].Y, h.media.draws[4].Index),
+    EXPECT_EQ(h.media.draws[1].index, Img1::Star_Blue);  // phase 7: (15 + 28, 15 + 14)
+    EXPECT_EQ(std::tuple(h.media.draws[1].x, h.media.draws[1].y, h.media.draws[4].index),
               std::tuple(228 + 43, 260 + 29, Img1::Pyr_1));
     Pyr_Routine(h.g);
     EXPECT_EQ(p.Orbit_Phase[1], 24);  // backwards, wrapping from 1 to 24
@@ -74,7 +74,7 @@ TEST(PyrDeath, ACutExplodesItForEightHundredEightyEightAndFreesThePlace) {
     Pyr_Explosion(h.g);
     EXPECT_EQ(h.w().game.Enimy_Count, 0);
     EXPECT_TRUE(!(p.Exploding || p.Present) && Place_Is_Free(h.w(), 9));
-    EXPECT_EQ(h.media.of(Image_List::Ex, Ex::A_Ex_37).back().X, 228 - 25);
+    EXPECT_EQ(h.media.of(Image_List::Ex, Ex::A_Ex_37).back().x, 228 - 25);
 }
 
 TEST(PyrBonus, EachKindGivesItsBonusOnce) {
