@@ -109,7 +109,7 @@ TEST(BombChain, FollowsItsEnemyButNeverLeavesTheArena) {
     const Bomb_Chain& chain = w.weapons(1).Chains[Chain::Down];
     Run_Chains(w, Enemy::Expander, 30);
     EXPECT_EQ(std::tuple(chain.Chain_On, chain.Seg[1].Seg_Frame), std::tuple(1, Img2::Bomb_Ex_1));
-    EXPECT_TRUE(w.media.drawn.empty());
+    EXPECT_TRUE(w.media.draws.empty());
     // ...and given room it would have to grow out of the arena from there: it ends instead.
     f.Row = 18, f.Y = Cell_Y(18);
     Run_Chains(w, Enemy::Expander, 1);

@@ -176,7 +176,7 @@ TEST(Clipper, ShrapnelGrowsFliesDiagonallyAndBouncesOffTheEdge) {
     EXPECT_TRUE(t.hit());
     // The next volley flies at full length from the start.
     Shrap_Group& next = Loose_Group(t, 2, 10, 8, 7);
-    t.media.drawn.clear();
+    t.media.draws.clear();
     Clipper_Shrapnel(t.g, 1);
     EXPECT_EQ(std::tuple(next.Piece[8].Col, t.media.count(Img1::Circle_16_2)), std::tuple(10, 16));
 }
@@ -188,7 +188,7 @@ TEST(Clipper, ShrapnelBurstsOverAHoleIntoSparks) {
     Shrap_Group& group = Loose_Group(t, 3, 10, 8, 5);
     for (int n = 0; n < 4; ++n) Clipper_Shrapnel(t.g, 1);  // the head reaches (12, 6)
     EXPECT_FALSE(group.Shrap_Burst);
-    t.media.drawn.clear();
+    t.media.draws.clear();
     Clipper_Shrapnel(t.g, 1);
     EXPECT_TRUE(group.Shrap_Burst);
     EXPECT_EQ(t.media.waves_of(Wave::Explose_3), 1);

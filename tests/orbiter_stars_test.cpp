@@ -72,7 +72,7 @@ TEST(OrbiterStars, ABurstThrowsEightSparksForTwentyOneFrames) {
     Fly(t, 6);
     const int x = s.Star_X, y = s.Star_Y;
     Orbiter_Star_Burst(t.g, 2, 3);
-    t.media.drawn.clear();
+    t.media.draws.clear();
     Fly(t, 1);
     EXPECT_TRUE(s.Spark_X[1] == x + 25 && s.Spark_Y[1] == y);
     EXPECT_TRUE(s.Spark_X[6] == x + 6 && s.Spark_Y[6] == y + 32);
@@ -102,7 +102,7 @@ TEST(OrbiterStars, AReloadSendsStarsStillInPlayOutAtOnceAndKeepsTheOthersHome) {
         EXPECT_TRUE(s->Star_Col == 11 && s->Star_Row == 11);
     }
     EXPECT_EQ(bursting.Star_Dir, 6);
-    t.media.drawn.clear();
+    t.media.draws.clear();
     Fly(t, 4);
     EXPECT_EQ(t.media.count(Img2::Snake_Star), 2 * 4);  // both fly again, nothing else
     EXPECT_EQ(t.media.count(Img1::Ego_Fire_Up), 0);     // the old sparks are gone
