@@ -38,19 +38,16 @@ TEST(BlasterPlacement, GivesUpAfterAHundredRefusals) {
     for (int i = 0; i < Hazard_Places + 101; ++i) expected.random(50);  // intervals, refusals
     Blaster_Setup(h.g, 4);
     EXPECT_EQ(Blasters_Standing(h.w()), 0);
-    EXPECT_EQ(h.w().game.Enimy_Count, 3);
-    EXPECT_EQ(h.w().rng, expected);
+    EXPECT_EQ(std::tuple(h.w().game.Enimy_Count, h.w().rng), std::tuple(3, expected));
 }
 
 TEST(BlasterPlacement, MarksItsBlockAsALoopAgainstTheArenasDirection) {
     Hazard_World h;
     Mark_Hazard_Block(h.g, 8);  // cells 9..13 x 15..19
     const ArenaState& a = h.w().arena;
-    EXPECT_EQ(a.Occupy_Grid(13, 19), Occupy_Body);
-    EXPECT_EQ(a.Occupy_Grid(14, 19), No_Code);
-    EXPECT_EQ(a.Enimy_Edge_Grid(11, 15), Dir::Left);
-    EXPECT_EQ(a.Enimy_Edge_Grid(13, 17), Dir::Up);
-    EXPECT_EQ(a.Enimy_Edge_Grid(9, 15), Dir::LeftDown);
+    EXPECT_EQ(std::tuple(a.Occupy_Grid(13, 19), a.Occupy_Grid(14, 19), a.Enimy_Edge_Grid(11, 15),
+                         a.Enimy_Edge_Grid(13, 17), a.Enimy_Edge_Grid(9, 15)),
+              std::tuple(Occupy_Body, No_Code, Dir::Left, Dir::Up, Dir::LeftDown));
     EXPECT_EQ(a.Enimy_Edge_Grid(13, 19), Dir::RightUp);
     EXPECT_EQ(a.Enimy_Edge_Grid(11, 17), No_Code);
 }
@@ -120,14 +117,11 @@ TEST(BlasterThunder, HitsOnTheFirstTickBeforeAnythingIsDrawn) {
     b.Thunder_Dir = 2;
     h.park_player(10, 5);
     Blast_Thunder(h.g);
-    EXPECT_TRUE(h.w().player.Ego_Hit);
-    EXPECT_TRUE(h.media.played(Wave::Laser));
-    EXPECT_TRUE(h.media.draws.empty());
+    EXPECT_TRUE(h.w().player.Ego_Hit && h.media.played(Wave::Laser) && h.media.draws.empty());
     for (int i = 0; i < 11; ++i) Blast_Thunder(h.g);  // tick 12 shows frame 6
-    EXPECT_EQ(h.media.draws.size(), 11u);
-    EXPECT_EQ(h.media.draws.back().Index, Img2::Blast_Thunder_Up_6);
-    EXPECT_EQ(h.media.draws.back().X, 148 + 11);
-    EXPECT_EQ(h.media.draws.back().Y, 116 - 126);
+    EXPECT_EQ(std::tuple(h.media.draws.size(), h.media.draws.back().index, h.media.draws.back().x,
+                         h.media.draws.back().y),
+              std::tuple(11u, Img2::Blast_Thunder_Up_6, 148 + 11, 116 - 126));
 }
 
 void Blaster_Frame(Hazard_World& h) {
@@ -147,8 +141,8 @@ TEST(BlasterDeath, CuttingTheTopLeftTileDestroysIt) {
     Blaster_Frame(h);
     EXPECT_TRUE(b.Dying);
     for (int i = 0; i < 100 && b.Dying; ++i) Blaster_Frame(h);
-    EXPECT_EQ(h.media.of(Image_List::List_1, Img1::Target).back().X, 308 + 39 - 11);
-    EXPECT_EQ(h.media.of(Image_List::List_1, Img1::Triangel).back().Width, 28);
+    EXPECT_EQ(h.media.of(Image_List::List_1, Img1::Target).back().x, 308 + 39 - 11);
+    EXPECT_EQ(h.media.of(Image_List::List_1, Img1::Triangel).back().width, 28);
     EXPECT_FALSE(b.Present);
     EXPECT_EQ(h.w().game.Score, 0);
     Blaster_Frame(h);
@@ -170,8 +164,7 @@ TEST(BlasterDeath, ABeamRunningFromTheLastLevelIsClearedBySetUp) {
     Blaster_Setup(h.g, 0);
     old.Present = true;
     Blast_Thunder(h.g);
-    EXPECT_FALSE(old.Thunder_On);
-    EXPECT_TRUE(h.media.draws.empty());
+    EXPECT_TRUE(!old.Thunder_On && h.media.draws.empty());
 }
 
 }  // namespace

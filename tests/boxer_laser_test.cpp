@@ -25,17 +25,16 @@ TEST(BoxerLaser, BeamsReachTheEdgeOrStopInFrontOfAnEnemy) {
         EXPECT_EQ(Length(t, 4, angle, 1), n) << angle;
         const int segment = angle % 128 == 0 ? Img1::Laser_UD : Img1::Laser_LR;
         EXPECT_EQ(t.media.count(segment), 2 * (n - 1));
-        EXPECT_EQ(t.media.drawn.size(), static_cast<size_t>(2 * n));
+        EXPECT_EQ(t.media.draws.size(), static_cast<size_t>(2 * n));
     }
     // Facing the edge from the next row, each beam is one end image.
     Weapon_World t;
     const Enimy_Rec& e = Attacking_Boxer(t, 1, 10, 2, 0);
     Boxer_Laser(t.g, 1);
-    ASSERT_EQ(t.media.drawn.size(), 2u);
-    EXPECT_EQ(t.media.count(Img1::Laser_End_Up), 2);
-    EXPECT_EQ(t.media.drawn[0].x, e.X + 4 - 5);
-    EXPECT_EQ(t.media.drawn[0].y, e.Y - 16 - 1);
-    EXPECT_EQ(t.media.drawn[1].x, e.X + 32 - 5);
+    ASSERT_EQ(t.media.draws.size(), 2u);
+    EXPECT_EQ(std::tuple(t.media.count(Img1::Laser_End_Up), t.media.draws[0].x, t.media.draws[0].y,
+                         t.media.draws[1].x),
+              std::tuple(2, e.X + 4 - 5, e.Y - 16 - 1, e.X + 32 - 5));
     // Another enemy's block in beam A's row: it stops in front, beam B runs on.
     Weapon_World b;
     const Enimy_Rec& f = Attacking_Boxer(b, 1, 10, 10, 64);
@@ -43,8 +42,8 @@ TEST(BoxerLaser, BeamsReachTheEdgeOrStopInFrontOfAnEnemy) {
     Boxer_Laser(b.g, 1);
     EXPECT_EQ(Length(b, 1, 64, 0), 7);  // columns 13..19
     EXPECT_EQ(Length(b, 1, 64, 1), 24);
-    EXPECT_EQ(b.media.drawn[6].index, Img1::Laser_End_Right);
-    EXPECT_EQ(b.media.drawn[6].x, f.X + 44 + 6 * 16);
+    EXPECT_EQ(b.media.draws[6].index, Img1::Laser_End_Right);
+    EXPECT_EQ(b.media.draws[6].x, f.X + 44 + 6 * 16);
 }
 
 TEST(BoxerLaser, HurtsFromTheSecondCellInFrontOfTheBlock) {
@@ -70,20 +69,20 @@ TEST(BoxerLaser, EndsTwentyFramesAfterTheBodyIsAligned) {
     Enimy_Rec& e = Attacking_Boxer(t, 1, 10, 10, 32);
     e.Angle_Target = 64;
     Boxer_Laser(t.g, 1);  // between two quarters: no beam, and the clock waits
-    EXPECT_TRUE(t.media.drawn.empty());
+    EXPECT_TRUE(t.media.draws.empty());
     e.Angle = 0;  // a quarter, not yet the target: beams, still no count
     Boxer_Laser(t.g, 1);
-    EXPECT_FALSE(t.media.drawn.empty());
+    EXPECT_FALSE(t.media.draws.empty());
     EXPECT_EQ(e.Special_Tick, 0);
     e.Angle = 64;
     for (int frame = 1; frame <= 20; ++frame) Boxer_Laser(t.g, 1);
     EXPECT_TRUE(e.Attacking);
-    t.media.drawn.clear();
+    t.media.draws.clear();
     t.player_at(20, 10);
     Boxer_Laser(t.g, 1);
     EXPECT_FALSE(e.Attacking);
     EXPECT_EQ(e.Special_Tick, 0);
-    EXPECT_TRUE(t.media.drawn.empty());
+    EXPECT_TRUE(t.media.draws.empty());
     EXPECT_TRUE(t.hit());  // traced before the end, so the last frame still hurts
     e.Attacking = true;
     e.Active = false;  // a dead Boxer fires nothing

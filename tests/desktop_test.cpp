@@ -43,14 +43,12 @@ TEST(Fullscreen, LargestWholeFactorCentredAndPointerMappedBack) {
                 for (int dx = 0; dx < v.Scale; ++dx) {
                     int x = -9, y = -9;
                     Area_To_Picture(v, ax + dx, ay + dy, x, y);
-                    EXPECT_EQ(x, px);
-                    EXPECT_EQ(y, py);
+                    EXPECT_EQ(std::pair(x, y), std::pair(px, py));
                 }
         }
         int x = 0, y = 0;
         Area_To_Picture(v, v.X - 1, v.Y - 1, x, y);  // in the black bar: just outside
-        EXPECT_EQ(x, -1);
-        EXPECT_EQ(y, -1);
+        EXPECT_EQ(std::pair(x, y), std::pair(-1, -1));
     }
 }
 

@@ -21,25 +21,22 @@ namespace zarvo {
 namespace {
 
 using test::Test_Game;
+using test::XY;
 
 TEST(Start_Up, FormCreateCentresHidesAndConfinesThePointer) {
     Test_Game t(7, false);
-    EXPECT_EQ(t.s().Form_Left, (1024 - 622) / 2);
-    EXPECT_EQ(t.s().Form_Top, (768 - 513) / 2);
-    EXPECT_TRUE(t.s().Sponsor_On);
-    EXPECT_EQ(t.s().Level, 1);
-    EXPECT_EQ(t.s().Difficulty, 1);
-    EXPECT_EQ(t.s().Lives, 5);
-    EXPECT_TRUE(t.media.pointer_hidden);
-    EXPECT_TRUE(t.media.clip.Confined);
-    EXPECT_EQ(t.s().Mouse_X, 505);  // on the title's Start button
-    EXPECT_EQ(t.s().Mouse_Y, 475);
-    EXPECT_TRUE(t.s().Back_Picture_Exists);
-    EXPECT_EQ(t.s().Back_Picture_Image, Img2::Sponsor);
+    const GameState& s = t.s();
+    EXPECT_EQ(std::tuple(s.Form_Left, s.Form_Top, s.Level, s.Difficulty, s.Lives),
+              std::tuple((1024 - 622) / 2, (768 - 513) / 2, 1, 1, 5));
+    EXPECT_EQ(t.mouse(), XY(505, 475));  // on the title's Start button
+    EXPECT_EQ(s.Back_Picture_Image, Img2::Sponsor);
+    auto flags = [&] {
+        return std::tuple(s.Sponsor_On, s.Back_Picture_Exists, t.media.pointer_hidden,
+                          t.media.clip.Confined);
+    };
+    EXPECT_EQ(flags(), std::tuple(true, true, true, true));
     DXDraw1Finalize(t.g);
-    EXPECT_FALSE(t.media.pointer_hidden);
-    EXPECT_FALSE(t.media.clip.Confined);
-    EXPECT_FALSE(t.s().Back_Picture_Exists);
+    EXPECT_EQ(flags(), std::tuple(true, false, false, false));
 }
 
 // A surface that has been lost and cannot be restored.
@@ -54,15 +51,13 @@ TEST(Frame, LostSurfaceClosesTheProgramAfterTheFrame) {
     Game g{w, m};
     FormCreate(g, 1, 1024, 768);
     DXTimer1Timer(g);
-    EXPECT_TRUE(m.closed);
-    EXPECT_TRUE(w.game.Quit_Requested);
+    EXPECT_TRUE(m.closed && w.game.Quit_Requested);
     EXPECT_EQ(m.shown_frames, 1);  // the rest of the frame still ran
 }
 
-// Runs one frame with a click and an Enter pending and answers whether they survived.
-struct Frame_Outcome {
-    bool playing, clicked, key;
-};
+// Runs one frame with a click and an Enter pending and answers whether the game still plays
+// and the click and the key survived.
+using Frame_Outcome = std::tuple<bool, bool, bool>;
 
 Frame_Outcome Run_Mode(Test_Game& t) {
     t.s().Playing = true;
@@ -88,18 +83,14 @@ TEST(Modes, PrecedenceTitleGameOverNameEntryPausedGame) {
         Test_Game t(3, false);
         t.s().Sponsor_On = false;
         t.s().Game_Over = t.s().Set_Score_New_On = t.s().Sponsor_Paused = true;
-        const Frame_Outcome o = Run_Mode(t);
-        EXPECT_TRUE(o.playing);  // the game-over box leaves Playing alone
-        EXPECT_FALSE(o.clicked);
-        EXPECT_FALSE(o.key);
+        EXPECT_EQ(Run_Mode(t), Frame_Outcome(true, false, false));  // Playing left alone
     }
     {
         Test_Game t(3, false);
         t.s().Sponsor_On = false;
         t.s().Set_Score_New_On = t.s().Sponsor_Paused = true;
-        const Frame_Outcome o = Run_Mode(t);
-        EXPECT_FALSE(o.playing);  // name entry
-        EXPECT_FALSE(o.clicked);
+        const auto [playing, clicked, key] = Run_Mode(t);
+        EXPECT_FALSE(playing || clicked);  // name entry
     }
 }
 
@@ -108,10 +99,7 @@ TEST(Modes, PausedTitleDoesNotRebuildTheLevel) {
     t.s().Sponsor_On = false;
     t.s().Sponsor_Paused = true;
     t.s().Level = 4;
-    const Frame_Outcome o = Run_Mode(t);
-    EXPECT_FALSE(o.playing);
-    EXPECT_FALSE(o.clicked);
-    EXPECT_FALSE(o.key);
+    EXPECT_EQ(Run_Mode(t), Frame_Outcome(false, false, false));
     EXPECT_EQ(t.s().Level, 4);
     for (const Played_Wave& w : t.media.waves) EXPECT_NE(w.Index, Wave::Danger);
 }
@@ -122,10 +110,7 @@ TEST(Modes, GameFrameKeepsClicksAndKeysPending) {
     t.s().Enimy_Count = 3;
     t.media.Release_Pointer();
     t.move(0, 0);  // away from the panel's buttons
-    const Frame_Outcome o = Run_Mode(t);
-    EXPECT_TRUE(o.playing);
-    EXPECT_TRUE(o.clicked);
-    EXPECT_TRUE(o.key);
+    EXPECT_EQ(Run_Mode(t), Frame_Outcome(true, true, true));
     EXPECT_EQ(t.media.shown_frames, 1);
 }
 
@@ -135,13 +120,11 @@ TEST(Modes, StartingFromTheTitleBuildsTheCurrentLevelWithDangerAndAFullStore) {
     t.key(13);
     t.run(1);
     if (t.s().Sponsor_On) GTEST_SKIP() << "the title screen does not start games yet";
-    EXPECT_EQ(t.s().Level, 1);
-    EXPECT_EQ(t.s().Difficulty, 1);
+    EXPECT_EQ(std::tuple(t.s().Level, t.s().Difficulty, t.s().Back_Picture_Choice),
+              std::tuple(1, 1, 0));
     ASSERT_FALSE(t.media.waves.empty());
     EXPECT_EQ(t.media.waves.back().Index, Wave::Danger);
-    EXPECT_EQ(t.s().Back_Picture_Choice, 0);
-    EXPECT_EQ(t.w().effects.Energy_Count, 12);
-    EXPECT_EQ(t.w().effects.Reserve_Count, 12);
+    EXPECT_EQ(XY(t.w().effects.Energy_Count, t.w().effects.Reserve_Count), XY(12, 12));
 }
 
 TEST(Level_Complete, LastEnemyOrEightyPercentAndPointerConfinedOnce) {
@@ -155,12 +138,9 @@ TEST(Level_Complete, LastEnemyOrEightyPercentAndPointerConfinedOnce) {
 
     t.s().Fliese_Percent = 80;
     Level_Complete_Test(t.g);
-    EXPECT_TRUE(t.s().Well_Done);
-    EXPECT_TRUE(t.s().Game_Halted);
-    EXPECT_EQ(t.w().player.Ego_Dir, 0);
-    EXPECT_EQ(t.s().Well_Done_Tick, 1);
-    EXPECT_EQ(t.s().Mouse_X, 423);
-    EXPECT_EQ(t.s().Mouse_Y, 258);
+    EXPECT_TRUE(t.s().Well_Done && t.s().Game_Halted);
+    EXPECT_EQ(XY(t.w().player.Ego_Dir, t.s().Well_Done_Tick), XY(0, 1));
+    EXPECT_EQ(t.mouse(), XY(423, 258));
 
     t.move(200, 200);
     t.s().Game_Halted = false;
@@ -175,7 +155,7 @@ TEST(Level_Complete, LastEnemyOrEightyPercentAndPointerConfinedOnce) {
     EXPECT_TRUE(last.s().Well_Done);
 }
 
-TEST(Frame_Clock, TicksEveryIntervalWithoutCatchingUp) {
+TEST(Frame_Clock, TicksEveryIntervalWithoutCatchingUpAndStandsStillWithoutFocus) {
     Frame_Clock c(24);
     EXPECT_TRUE(c.Take_Tick(1000));  // the first tick at once
     EXPECT_FALSE(c.Take_Tick(1010));
@@ -186,11 +166,19 @@ TEST(Frame_Clock, TicksEveryIntervalWithoutCatchingUp) {
     EXPECT_FALSE(c.Take_Tick(1501));
     EXPECT_EQ(c.Ms_Until_Tick(1501), 23u);
     EXPECT_EQ(c.Ms_Until_Tick(1600), 0u);
+
+    c.Set_Active(false);  // without focus it stands still, and ticks at once on return
+    EXPECT_FALSE(c.Take_Tick(1700) || c.Take_Tick(100000));
+    c.Set_Active(true);
+    EXPECT_TRUE(c.Take_Tick(100001));
+    EXPECT_EQ(c.Ms_Until_Tick(100001), 24u);
 }
 
 // A loop that sleeps as told and always wakes a few milliseconds late keeps the pace of the
-// grid, and never gets a tick without having slept first.
-TEST(Frame_Clock, LateWakeUpsKeepThePace) {
+// grid, and never gets a tick without having slept first. Woken by a display's refreshes (a
+// browser's animation frames) instead, the clock still ticks 41.7 times a second at 60 Hz and
+// at 144 Hz, never twice on one refresh.
+TEST(Frame_Clock, KeepsThePaceWakingLateOrAtTheDisplaysRefreshRate) {
     Frame_Clock c(24);
     uint64_t now = 0;
     int ticks = 0;
@@ -201,16 +189,13 @@ TEST(Frame_Clock, LateWakeUpsKeepThePace) {
         now += sleep + (ticks % 3 == 0 ? 7 : 2);
     }
     EXPECT_NEAR(ticks, 60000 / 24, 60000 / 24 / 200);
-}
-
-TEST(Frame_Clock, StandsStillWithoutFocusAndStartsAtOnce) {
-    Frame_Clock c(24);
-    c.Set_Active(false);
-    EXPECT_FALSE(c.Take_Tick(0));
-    EXPECT_FALSE(c.Take_Tick(100000));
-    c.Set_Active(true);
-    EXPECT_TRUE(c.Take_Tick(100001));
-    EXPECT_EQ(c.Ms_Until_Tick(100001), 24u);
+    for (const double hz : {60.0, 144.0}) {
+        Frame_Clock r(24);
+        ticks = 0;
+        for (int i = 0; i < static_cast<int>(10 * hz); ++i)
+            ticks += r.Take_Tick(static_cast<uint64_t>(i * 1000.0 / hz));
+        EXPECT_NEAR(ticks, 10000 / 24, 1) << hz << " Hz";
+    }
 }
 
 // A mono 8-bit wave of `frames` samples all at `value` (unsigned, 128 = silence).
@@ -233,8 +218,7 @@ TEST(Mixer, ConvertsFormatsAndRates) {
     sixteen.Data = {0x00, 0x80, 0xFF, 0x7F, 0x00, 0x80, 0xFF, 0x7F};  // (-32768, 32767) twice
     const auto stereo = Prepare_Sound(sixteen, 44100);
     ASSERT_EQ(stereo.size(), 4u);
-    EXPECT_EQ(stereo[0], -32768);
-    EXPECT_EQ(stereo[1], 32767);
+    EXPECT_EQ(std::tuple(stereo[0], stereo[1]), std::tuple(-32768, 32767));
 
     Sound broken;
     broken.Rate = 8000, broken.Bits = 12, broken.Channels = 1, broken.Data = {1, 2, 3};
@@ -382,19 +366,25 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     EXPECT_EQ(o.Scores, "s.Scr");
     EXPECT_EQ(o.Replay, "r.txt");
 
-    EXPECT_FALSE(Parse({"--scale", "9"}, o, error));
-    EXPECT_FALSE(Parse({"--volume", "101"}, o, error));
-    EXPECT_FALSE(Parse({"--replay", "a", "--record", "b"}, o, error));
-    EXPECT_FALSE(Parse({"--headless", "--frames", "5", "--window"}, o, error));
-    EXPECT_FALSE(Parse({"--scale", "0"}, o, error));
-    EXPECT_FALSE(Parse({"--headless"}, o, error));
-    EXPECT_NE(error.find("--frames"), std::string::npos);
-    EXPECT_FALSE(Parse({"--frames", "10"}, o, error));
-    EXPECT_FALSE(Parse({"--headless", "--frames", "-1"}, o, error));
-    EXPECT_FALSE(Parse({"--headless", "--frames", "5", "--scale", "2"}, o, error));
-    EXPECT_FALSE(Parse({"--seed"}, o, error));
-    EXPECT_FALSE(Parse({"--full-screen"}, o, error));
-    EXPECT_NE(error.find("--full-screen"), std::string::npos);
+    // Each mistake is refused; the last word is a text its message holds (empty: any).
+    const std::vector<std::vector<const char*>> mistakes = {
+        {"--scale", "9", "--scale"},
+        {"--volume", "101", "--volume"},
+        {"--replay", "a", "--record", "b", ""},
+        {"--headless", "--frames", "5", "--window", ""},
+        {"--scale", "0", ""},
+        {"--headless", "--frames"},
+        {"--frames", "10", ""},
+        {"--headless", "--frames", "-1", ""},
+        {"--headless", "--frames", "5", "--scale", "2", ""},
+        {"--seed", ""},
+        {"--full-screen", "--full-screen"}};
+    for (std::vector<const char*> args : mistakes) {
+        const std::string names = args.back();
+        args.pop_back();
+        EXPECT_FALSE(Parse(args, o, error)) << args[0];
+        EXPECT_NE(error.find(names), std::string::npos) << error;
+    }
     const std::string usage = Usage_Text();
     for (const char* name :
          {"--scale", "--record", "--dump", "--seed", "--assets", "--headless", "--frames",
@@ -446,18 +436,6 @@ TEST(Command_Line, AssetFolderBesideTheProgramElseInItsInstall) {
     ASSERT_TRUE(Find_Asset_Folder(games.string(), folder, error));
     EXPECT_EQ(folder, beside.string());
     fs::remove_all(prefix);
-}
-
-// Woken by a display's refreshes (a browser's animation frames) instead of sleeping, the
-// clock still ticks 41.7 times a second at 60 Hz and at 144 Hz, never twice on one refresh.
-TEST(Frame_Clock, KeepsThePaceAtTheDisplaysRefreshRate) {
-    for (const double hz : {60.0, 144.0}) {
-        Frame_Clock c(24);
-        int ticks = 0;
-        for (int i = 0; i < static_cast<int>(10 * hz); ++i)
-            ticks += c.Take_Tick(static_cast<uint64_t>(i * 1000.0 / hz));
-        EXPECT_NEAR(ticks, 10000 / 24, 1) << hz << " Hz";
-    }
 }
 
 }  // namespace

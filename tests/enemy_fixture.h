@@ -30,11 +30,7 @@ struct Enemy_Game : Test_Game {
         for (int k = 1; k <= Enimy_Shot_Count; ++k) n += e(slot).Shots[k].In_Flight ? 1 : 0;
         return n;
     }
-    int waves(int index) const {
-        int n = 0;
-        for (const Played_Wave& p : media.waves) n += p.Index == index ? 1 : 0;
-        return n;
-    }
+    int waves(int index) const { return Waves_Played(media, index); }
     int body_cells() const {
         int n = 0;
         for (int c = 1; c <= Arena_Cols; ++c)

@@ -25,11 +25,6 @@ struct Energy : ::testing::Test {
         }
         return frames;
     }
-    int Waves_Of(int index) const {
-        int n = 0;
-        for (const Played_Wave& w : media.waves) n += w.Index == index;
-        return n;
-    }
     Test_Game t{1, false};
     Draw_Log_Media media;
     Game g{t.w(), media};
@@ -38,17 +33,15 @@ struct Energy : ::testing::Test {
 };
 
 TEST_F(Energy, ContinuousHitUsesUpTheStoreByDrainRate) {
-    const int rates[3] = {1, 3, 5};
-    const int frames[3] = {144, 48, 36};
+    const XY rate_frames[3] = {{1, 144}, {3, 48}, {5, 36}};
     for (int i = 0; i < 3; ++i) {
         Reset_Energy(g);
         p().Ego_Explose_On = false;
-        t.w().level.Drain_Rate = rates[i];
-        EXPECT_EQ(Frames_To_Use_Up(), frames[i]) << rates[i];
+        t.w().level.Drain_Rate = rate_frames[i].first;
+        EXPECT_EQ(Frames_To_Use_Up(), rate_frames[i].second) << rate_frames[i].first;
         EXPECT_EQ(t.s().Lives, 4 - i);
         // A life remains, so the store is full again for the next one.
-        EXPECT_EQ(e().Energy_Count, 12);
-        EXPECT_EQ(e().Reserve_Count, 12);
+        EXPECT_EQ(XY(e().Energy_Count, e().Reserve_Count), XY(12, 12));
         EXPECT_FALSE(p().Ego_Hit);
     }
 }
@@ -62,8 +55,7 @@ TEST_F(Energy, DrainFiveEmptiesTheRowInThreeFrames) {
         EXPECT_EQ(e().Energy_Count, left[i]) << i;
     }
     EXPECT_EQ(e().Reserve_Count, 11);
-    EXPECT_TRUE(e().Reserve_Bar[12].Falling);
-    EXPECT_TRUE(e().Energy_Bar[1].Falling);
+    EXPECT_TRUE(e().Reserve_Bar[12].Falling && e().Energy_Bar[1].Falling);
 }
 
 TEST_F(Energy, ImmortalKeepsTheLivesAndTheLastLifeEndsTheGame) {
@@ -109,10 +101,9 @@ TEST_F(Energy, TheNoSoundRepeatsEveryTwentyTwoFramesOfHit) {
         p().Ego_Hit = true;
         Show_Energy(g);
     }
-    ASSERT_EQ(Waves_Of(Wave::No), 3);
-    EXPECT_EQ(media.waves[0].Frame, 2);
-    EXPECT_EQ(media.waves[1].Frame, 24);
-    EXPECT_EQ(media.waves[2].Frame, 46);
+    ASSERT_EQ(Waves_Played(media, Wave::No), 3);
+    EXPECT_EQ(std::tuple(media.waves[0].Frame, media.waves[1].Frame, media.waves[2].Frame),
+              std::tuple(2, 24, 46));
     Show_Energy(g);
     EXPECT_EQ(e().Hurt_Sound_Tick, 0);
 }
@@ -124,18 +115,11 @@ TEST_F(Energy, ALostUnitFallsApartForTenFrames) {
     auto icons = media.of(Image_List::List_1, Img1::Fire_Mini_Green);
     // The row is drawn before the hit takes its unit, then the unit's four fragments.
     ASSERT_EQ(icons.size(), 12u + 4u);
-    EXPECT_EQ(icons[0].x, 246);
-    EXPECT_EQ(icons[0].y, 486);
+    EXPECT_EQ(icons[0].at(), XY(246, 486));
     EXPECT_EQ(icons[11].x, 246 + 132);
     // Unit 12 rests at (378, 486); its fragments fly out diagonally.
-    EXPECT_EQ(icons[12].x, 377);
-    EXPECT_EQ(icons[12].y, 485);
-    EXPECT_EQ(icons[13].x, 379);
-    EXPECT_EQ(icons[13].y, 487);
-    EXPECT_EQ(icons[14].x, 377);
-    EXPECT_EQ(icons[14].y, 487);
-    EXPECT_EQ(icons[15].x, 379);
-    EXPECT_EQ(icons[15].y, 485);
+    const XY fragments[4] = {{377, 485}, {379, 487}, {377, 487}, {379, 485}};
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(icons[12 + k].at(), fragments[k]) << k;
     for (int frame = 2; frame <= 10; ++frame) Show_Energy(g);
     EXPECT_EQ(e().Energy_Bar[12].X[2], 368);
     EXPECT_TRUE(e().Energy_Bar[12].Falling);
@@ -146,8 +130,7 @@ TEST_F(Energy, ALostUnitFallsApartForTenFrames) {
     EXPECT_EQ(media.of(Image_List::List_1, Img1::Fire_Mini_Green).size(), 11u);
     auto reserve = media.of(Image_List::List_1, Img1::Way_Point);
     ASSERT_EQ(reserve.size(), 12u);
-    EXPECT_EQ(reserve[11].x, 102 + 132);
-    EXPECT_EQ(reserve[11].y, 487);
+    EXPECT_EQ(reserve[11].at(), XY(102 + 132, 487));
 }
 
 TEST_F(Energy, FragmentsOfUnitsLostAgainAndAgainStayBesideTheBar) {
@@ -171,43 +154,35 @@ TEST_F(Energy, ReadoutsOnThePanel) {
     t.s().Lives = 12;
     t.s().Star_Fire_Count = 3;
     Show_Energy(g);
-    int digits[9];
-    int n = 0;
+    std::vector<int> digits;
     for (const Draw_Call& d : media.draws)
-        if (d.y == 434 && n < 9) {
-            EXPECT_EQ(d.x, 104 + 20 * n);
-            digits[n++] = d.index - Img1::Digit_0;
+        if (d.y == 434) {
+            EXPECT_EQ(d.x, 104 + 20 * static_cast<int>(digits.size()));
+            digits.push_back(d.index - Img1::Digit_0);
         }
-    ASSERT_EQ(n, 9);
-    const int expected[9] = {0, 0, 0, 0, 0, 1, 2, 3, 4};
-    for (int k = 0; k < 9; ++k) EXPECT_EQ(digits[k], expected[k]) << k;
+    EXPECT_EQ(digits, (std::vector<int>{0, 0, 0, 0, 0, 1, 2, 3, 4}));
     auto red = media.of(Image_List::List_1, Img1::Digit_0_Red);
     ASSERT_EQ(red.size(), 2u);
     EXPECT_EQ(red[0].x, 302);
-    EXPECT_EQ(red[1].x, 332);
-    EXPECT_EQ(red[1].y, 436);
+    EXPECT_EQ(red[1].at(), XY(332, 436));
     EXPECT_EQ(media.of(Image_List::List_1, Img1::Herz).size(), 10u);
     EXPECT_EQ(t.s().Lives, 10);
     auto stars = media.of(Image_List::List_1, Img1::Con_Fire);
     ASSERT_EQ(stars.size(), 3u);
-    EXPECT_EQ(stars[2].x, 126);
-    EXPECT_EQ(stars[2].y, 500);
+    EXPECT_EQ(stars[2].at(), XY(126, 500));
 
     t.s().Score = 2000000000;
     t.s().Star_Fire_Count = -3;
     Show_Energy(g);
-    EXPECT_EQ(t.s().Score, 999999999);
-    EXPECT_EQ(t.s().Star_Fire_Count, 0);
+    EXPECT_EQ(std::tuple(t.s().Score, t.s().Star_Fire_Count), std::tuple(999999999, 0));
 }
 
 TEST_F(Energy, ClaimedPercentIsTruncated) {
-    const int claimed[4] = {695, 696, 864, 5};
-    const int percent[4] = {79, 80, 99, 0};
-    for (int i = 0; i < 4; ++i) {
-        t.s().Fliese_Claimed = claimed[i];
+    for (const auto& [claimed, percent] : {XY(695, 79), XY(696, 80), XY(864, 99), XY(5, 0)}) {
+        t.s().Fliese_Claimed = claimed;
         media.draws.clear();
         Show_Energy(g);
-        EXPECT_EQ(t.s().Fliese_Percent, percent[i]) << claimed[i];
+        EXPECT_EQ(t.s().Fliese_Percent, percent) << claimed;
     }
     t.s().Fliese_Claimed = 696;
     media.draws.clear();
@@ -217,8 +192,7 @@ TEST_F(Energy, ClaimedPercentIsTruncated) {
         if (d.y != 436) continue;
         (d.x == 302 ? tens : ones) = d.index - Img1::Digit_0_Red;
     }
-    EXPECT_EQ(tens, 8);
-    EXPECT_EQ(ones, 0);
+    EXPECT_EQ(XY(tens, ones), XY(8, 0));
 }
 
 TEST_F(Energy, BumpStarsBurstForTwentyFrames) {
@@ -226,10 +200,7 @@ TEST_F(Energy, BumpStarsBurstForTwentyFrames) {
     Show_Bump_Stars(g);
     auto start = media.of(Image_List::List_1, Img1::Star_Green);
     ASSERT_EQ(start.size(), 4u);
-    for (const Draw_Call& d : start) {
-        EXPECT_EQ(d.x, 573 + 2);
-        EXPECT_EQ(d.y, 179 + 8);
-    }
+    for (const Draw_Call& d : start) EXPECT_EQ(d.at(), XY(573 + 2, 179 + 8));
     for (int frame = 2; frame <= 19; ++frame) Show_Bump_Stars(g);
     // A refusal during the burst does not restart it.
     p().Bump_Flag = true;
@@ -238,12 +209,9 @@ TEST_F(Energy, BumpStarsBurstForTwentyFrames) {
     EXPECT_FALSE(p().Bump_Flag);
     auto last = media.of(Image_List::List_1, Img1::Star_Green);
     ASSERT_EQ(last.size(), 4u);
-    EXPECT_EQ(last[0].x, 575 + 36);
-    EXPECT_EQ(last[0].y, 187 + 36);
-    EXPECT_EQ(last[1].x, 575 - 36);
-    EXPECT_EQ(last[2].y, 187 - 36);
-    EXPECT_EQ(last[3].x, 575 - 36);
-    EXPECT_EQ(last[3].y, 187 + 36);
+    EXPECT_EQ(last[0].at(), XY(575 + 36, 187 + 36));
+    EXPECT_EQ(std::tuple(last[1].x, last[2].y), std::tuple(575 - 36, 187 - 36));
+    EXPECT_EQ(last[3].at(), XY(575 - 36, 187 + 36));
     media.draws.clear();
     Show_Bump_Stars(g);
     EXPECT_TRUE(media.draws.empty());

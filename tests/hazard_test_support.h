@@ -2,41 +2,18 @@
 // Helpers of the hazard tests: a World on a full arena behind a media layer that logs every
 // draw, so that a test can check what a routine showed and where.
 #include <memory>
-#include <vector>
 
 #include "arena/arena.h"
 #include "state/game.h"
 #include "platform/headless/headless_media.h"
+#include "support/draw_log.h"
+#include "support/test_game.h"
 
 namespace zarvo::test {
 
-struct Drawn {
-    Image_List List;
-    int Index, X, Y;
-    int Width = 0, Height = 0;
-};
-
-class Draw_Log_Media : public Headless_Media {
-  public:
-    void Draw_Image(Image_List list, int index, int x, int y, int) override {
-        draws.push_back({list, index, x, y});
-    }
-    void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width, int height, int,
-                            double, double, int) override {
-        draws.push_back({list, index, x, y, width, height});
-    }
-    std::vector<Drawn> of(Image_List list, int index) const {
-        std::vector<Drawn> found;
-        for (const Drawn& d : draws)
-            if (d.List == list && d.Index == index) found.push_back(d);
-        return found;
-    }
-    bool played(int wave) const {
-        for (const Played_Wave& p : waves)
-            if (p.Index == wave) return true;
-        return false;
-    }
-    std::vector<Drawn> draws;
+// The draw log, and whether a wave was played.
+struct Hazard_Media : Draw_Log_Media {
+    bool played(int wave) const { return Waves_Played(*this, wave) > 0; }
 };
 
 // A seeded World on a fresh full arena, the player parked in the bottom-right corner.
@@ -53,7 +30,7 @@ struct Hazard_World {
     }
     World& w() { return *world; }
     std::unique_ptr<World> world;
-    Draw_Log_Media media;
+    Hazard_Media media;
     Game g;
 };
 

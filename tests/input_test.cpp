@@ -13,6 +13,8 @@ namespace zarvo {
 namespace {
 
 using test::Test_Game;
+using test::Waves_Played;
+using test::XY;
 
 template <int N>
 std::string Text_Of(const Entry_Text<N>& e) {
@@ -21,12 +23,6 @@ std::string Text_Of(const Entry_Text<N>& e) {
 
 void Type(Test_Game& t, const std::string& letters) {
     for (char c : letters) t.key(c);
-}
-
-int Count_Waves(const Test_Game& t, int index) {
-    int n = 0;
-    for (const Played_Wave& w : t.media.waves) n += w.Index == index;
-    return n;
 }
 
 TEST(Text_Entry, NameTakesTenUpperCaseLettersAndBackspace) {
@@ -51,9 +47,7 @@ TEST(Text_Entry, EnterEndsTheNameWithoutAKeyPress) {
     t.s().Star_Fire_Count = 5;
     Type(t, "ZED");
     t.key(13);
-    EXPECT_TRUE(t.s().Name_Done);
-    EXPECT_FALSE(t.s().Key_Pressed);
-    EXPECT_FALSE(t.s().Star_Fire_Request);
+    EXPECT_TRUE(t.s().Name_Done && !(t.s().Key_Pressed || t.s().Star_Fire_Request));
 }
 
 TEST(Code_Words, BothWordsGrantTheirModes) {
@@ -61,17 +55,13 @@ TEST(Code_Words, BothWordsGrantTheirModes) {
     t.s().CodeWord_1_Typing = true;
     Type(t, "xorblatterfum");
     t.key(13);
-    EXPECT_TRUE(t.s().Immortal_Code);
-    EXPECT_FALSE(t.s().CodeWord_1_Typing);
-    EXPECT_TRUE(t.s().CodeWord_2_Typing);
+    EXPECT_TRUE(t.s().Immortal_Code && t.s().CodeWord_2_Typing && !t.s().CodeWord_1_Typing);
     Type(t, "PLONKMIRAGEVUS");
     t.key(13);
     EXPECT_TRUE(t.s().Fire_Code);
     EXPECT_EQ(t.s().Star_Fire_Count, 24);
-    EXPECT_FALSE(t.s().CodeWord_2_Typing);
-    EXPECT_EQ(Count_Waves(t, Wave::Welcome), 2);
-    EXPECT_EQ(Count_Waves(t, Wave::No), 0);
-    EXPECT_FALSE(t.s().Key_Pressed);
+    EXPECT_FALSE(t.s().CodeWord_2_Typing || t.s().Key_Pressed);
+    EXPECT_EQ(XY(Waves_Played(t.media, Wave::Welcome), Waves_Played(t.media, Wave::No)), XY(2, 0));
 }
 
 TEST(Code_Words, WrongOrEmptyWordsPlayNoAndMoveOn) {
@@ -80,14 +70,13 @@ TEST(Code_Words, WrongOrEmptyWordsPlayNoAndMoveOn) {
     t.s().Star_Fire_Count = 7;
     t.s().CodeWord_1_Typing = true;
     t.key(13);  // empty first word
-    EXPECT_FALSE(t.s().Immortal_Code);
-    EXPECT_TRUE(t.s().CodeWord_2_Typing);
+    EXPECT_TRUE(!t.s().Immortal_Code && t.s().CodeWord_2_Typing);
     Type(t, "PLONKMIRAGEVU");  // one letter short
     t.key(13);
     EXPECT_FALSE(t.s().Fire_Code);
     EXPECT_EQ(t.s().Star_Fire_Count, 7);
     EXPECT_FALSE(t.s().CodeWord_2_Typing);
-    EXPECT_EQ(Count_Waves(t, Wave::No), 2);
+    EXPECT_EQ(Waves_Played(t.media, Wave::No), 2);
 }
 
 TEST(Code_Words, TwentyLetterLimitAndExactMatch) {
@@ -108,18 +97,15 @@ TEST(Enter_And_Space, RaiseKeyPressAndStarShotRequest) {
     EXPECT_FALSE(t.s().Star_Fire_Request);  // no star shots left
     t.s().Star_Fire_Count = 3;
     t.key(13);
-    EXPECT_TRUE(t.s().Key_Pressed);
-    EXPECT_TRUE(t.s().Star_Fire_Request);
+    EXPECT_TRUE(t.s().Key_Pressed && t.s().Star_Fire_Request);
     t.key('Q');  // any other key withdraws both
-    EXPECT_FALSE(t.s().Key_Pressed);
-    EXPECT_FALSE(t.s().Star_Fire_Request);
+    EXPECT_FALSE(t.s().Key_Pressed || t.s().Star_Fire_Request);
     t.key(13);
     t.key(0);
     EXPECT_FALSE(t.s().Key_Pressed);
     t.s().Well_Done = true;  // the level-complete box never fires a star shot
     t.key(32);
-    EXPECT_TRUE(t.s().Key_Pressed);
-    EXPECT_FALSE(t.s().Star_Fire_Request);
+    EXPECT_TRUE(t.s().Key_Pressed && !t.s().Star_Fire_Request);
 }
 
 struct Button_Case {
@@ -157,7 +143,7 @@ TEST(Panel_Clicks, EveryButtonAnswersOnItsEdgesAndNotBeyond) {
             Test_Game t(1, false);
             Playing_Click(t, c[0], c[1]);
             EXPECT_FALSE(t.s().Mouse_Clicked) << c[0] << "," << c[1];
-            EXPECT_EQ(Count_Waves(t, Wave::Click), 1);
+            EXPECT_EQ(Waves_Played(t.media, Wave::Click), 1);
         }
         const int outside[4][2] = {{b.left - 1, b.top},
                                    {b.right + 1, b.bottom},
@@ -168,7 +154,7 @@ TEST(Panel_Clicks, EveryButtonAnswersOnItsEdgesAndNotBeyond) {
             Playing_Click(t, c[0], c[1]);
             const bool other = In_Any_Button(c[0], c[1]);
             EXPECT_EQ(t.s().Mouse_Clicked, !other) << c[0] << "," << c[1];
-            EXPECT_EQ(Count_Waves(t, Wave::Click), other ? 1 : 0);
+            EXPECT_EQ(Waves_Played(t.media, Wave::Click), other ? 1 : 0);
         }
     }
 }
@@ -177,8 +163,7 @@ TEST(Panel_Clicks, EffectsOfTheFourButtons) {
     Test_Game bg(1, false);
     Playing_Click(bg, 417, 491);
     EXPECT_EQ(bg.s().Back_Picture_Choice, 1);
-    EXPECT_EQ(bg.s().Mouse_X, 497);  // the panel rect placed the pointer on the title area
-    EXPECT_EQ(bg.s().Mouse_Y, 452);
+    EXPECT_EQ(bg.mouse(), XY(497, 452));  // the panel rect placed the pointer on the title area
     Playing_Click(bg, 436, 510);
     EXPECT_EQ(bg.s().Back_Picture_Choice, 0);
     EXPECT_FALSE(bg.s().Game_Halted);
@@ -186,34 +171,27 @@ TEST(Panel_Clicks, EffectsOfTheFourButtons) {
     Test_Game score(1, false);
     score.s().Set_Score_New_On = true;
     Playing_Click(score, 481, 491);
-    EXPECT_TRUE(score.s().Game_Halted);
-    EXPECT_TRUE(score.s().Panel_Score_On);
-    EXPECT_FALSE(score.s().Set_Score_New_On);
+    EXPECT_TRUE(score.s().Game_Halted && score.s().Panel_Score_On && !score.s().Set_Score_New_On);
     EXPECT_EQ(score.s().Mouse_X, 419);
 
     Test_Game title(1, false);
     Playing_Click(title, 497, 452);
-    EXPECT_TRUE(title.s().Game_Halted);
-    EXPECT_TRUE(title.s().Sponsor_Paused);
-    EXPECT_EQ(title.s().Mouse_X, 505);
-    EXPECT_EQ(title.s().Mouse_Y, 475);
+    EXPECT_TRUE(title.s().Game_Halted && title.s().Sponsor_Paused);
+    EXPECT_EQ(title.mouse(), XY(505, 475));
 
     Test_Game option(1, false);
     option.s().Sponsor_Option_On = true;
     Playing_Click(option, 562, 491);
-    EXPECT_TRUE(option.s().Panel_Option_On);
+    EXPECT_TRUE(option.s().Panel_Option_On && option.s().Game_Halted);
     EXPECT_FALSE(option.s().Sponsor_Option_On);
-    EXPECT_TRUE(option.s().Game_Halted);
-    EXPECT_EQ(option.s().Mouse_X, 411);
-    EXPECT_EQ(option.s().Mouse_Y, 308);
+    EXPECT_EQ(option.mouse(), XY(411, 308));
 }
 
 TEST(Panel_Clicks, BetweenButtonsOrOutsidePlayTheClickStaysPending) {
     for (int x = 437; x <= 444; ++x) {
         Test_Game t(1, false);
         Playing_Click(t, x, 480);
-        EXPECT_TRUE(t.s().Mouse_Clicked);
-        EXPECT_TRUE(t.media.waves.empty());
+        EXPECT_TRUE(t.s().Mouse_Clicked && t.media.waves.empty());
     }
     Test_Game title_screen(1, false);
     title_screen.media.Release_Pointer();
@@ -244,16 +222,12 @@ TEST(Cursor_Rects, ConfinePlaceAndLimitThePointer) {
         SCOPED_TRACE(r.name);
         Test_Game t(1, false);
         r.routine(t.g);
-        EXPECT_EQ(t.s().Mouse_X, r.x);
-        EXPECT_EQ(t.s().Mouse_Y, r.y);
-        EXPECT_EQ(t.media.pointer_x, r.x);
-        EXPECT_EQ(t.media.pointer_y, r.y);
+        EXPECT_EQ(t.mouse(), XY(r.x, r.y));
+        EXPECT_EQ(XY(t.media.pointer_x, t.media.pointer_y), XY(r.x, r.y));
         t.move(0, 0);
-        EXPECT_EQ(t.s().Mouse_X, r.left);
-        EXPECT_EQ(t.s().Mouse_Y, r.top);
+        EXPECT_EQ(t.mouse(), XY(r.left, r.top));
         t.move(1000, 1000);  // the pointer reaches Right-1 and Bottom-1
-        EXPECT_EQ(t.s().Mouse_X, r.right - 1);
-        EXPECT_EQ(t.s().Mouse_Y, r.bottom - 1);
+        EXPECT_EQ(t.mouse(), XY(r.right - 1, r.bottom - 1));
     }
 }
 

@@ -21,8 +21,7 @@ TEST(OrbiterStars, AStraightStarFliesACellInTwoFramesAndBurstsBeforeTheFloorEnds
     Weapon_World t;
     Orbiter_Star& s = Launch(t, 1);  // up
     Fly(t, 2);
-    EXPECT_EQ(s.Star_Row, 10);
-    EXPECT_EQ(s.Star_Y, Cell_Y(10) - 10 - 16);
+    EXPECT_EQ(std::tuple(s.Star_Row, s.Star_Y), std::tuple(10, Cell_Y(10) - 10 - 16));
     Fly(t, 18);
     EXPECT_EQ(s.Star_Row, 1);  // on the edge row
     EXPECT_FALSE(s.Star_Burst);
@@ -44,9 +43,8 @@ TEST(OrbiterStars, ADiagonalStarBouncesOffTheEdgeAndBurstsWhenTrapped) {
     EXPECT_TRUE(s.Star_Col == 20 && s.Star_Row == 2);
     EXPECT_EQ(s.Star_X, Cell_X(10) - 10 + 9 * 16);
     Fly(t, 1);  // a Right edge piece ahead: down-right now, without moving
-    EXPECT_EQ(s.Star_Dir, 7);
-    EXPECT_EQ(s.Star_Bounces, 1);
-    EXPECT_EQ(t.media.waves_of(Wave::Cracker), 1);
+    EXPECT_EQ(std::tuple(s.Star_Dir, s.Star_Bounces, t.media.waves_of(Wave::Cracker)),
+              std::tuple(7, 1, 1));
     Fly(t, 4);
     EXPECT_TRUE(s.Star_Col == 21 && s.Star_Row == 3);
     EXPECT_EQ(s.Star_Bounces, 0);
@@ -63,8 +61,7 @@ TEST(OrbiterStars, ADiagonalStarBouncesOffTheEdgeAndBurstsWhenTrapped) {
     EXPECT_EQ(trapped.Star_Bounces, 4);
     EXPECT_FALSE(trapped.Star_Burst);
     Fly(c, 1);
-    EXPECT_TRUE(trapped.Star_Burst);
-    EXPECT_TRUE(trapped.Star_Col == 11 && trapped.Star_Row == 11);
+    EXPECT_TRUE(trapped.Star_Burst && trapped.Star_Col == 11 && trapped.Star_Row == 11);
     EXPECT_EQ(trapped.Star_Dir, 6);  // the edge test of that frame still turned it
     EXPECT_EQ(c.media.waves_of(Wave::Cracker), 5);
 }
@@ -75,7 +72,7 @@ TEST(OrbiterStars, ABurstThrowsEightSparksForTwentyOneFrames) {
     Fly(t, 6);
     const int x = s.Star_X, y = s.Star_Y;
     Orbiter_Star_Burst(t.g, 2, 3);
-    t.media.drawn.clear();
+    t.media.draws.clear();
     Fly(t, 1);
     EXPECT_TRUE(s.Spark_X[1] == x + 25 && s.Spark_Y[1] == y);
     EXPECT_TRUE(s.Spark_X[6] == x + 6 && s.Spark_Y[6] == y + 32);
@@ -105,7 +102,7 @@ TEST(OrbiterStars, AReloadSendsStarsStillInPlayOutAtOnceAndKeepsTheOthersHome) {
         EXPECT_TRUE(s->Star_Col == 11 && s->Star_Row == 11);
     }
     EXPECT_EQ(bursting.Star_Dir, 6);
-    t.media.drawn.clear();
+    t.media.draws.clear();
     Fly(t, 4);
     EXPECT_EQ(t.media.count(Img2::Snake_Star), 2 * 4);  // both fly again, nothing else
     EXPECT_EQ(t.media.count(Img1::Ego_Fire_Up), 0);     // the old sparks are gone
@@ -121,8 +118,7 @@ TEST(OrbiterStars, HurtOnlyAPlayerOutCuttingNearby) {
     EXPECT_FALSE(t.hit());  // on the edge the player is safe from stars
     t.w().player.Ego_Cutting = true;
     Fly(t, 2);  // (11, 9): right beside the player
-    EXPECT_TRUE(t.hit());
-    EXPECT_TRUE(s.Star_Burst);
+    EXPECT_TRUE(t.hit() && s.Star_Burst);
 
     Weapon_World far;
     Launch(far, 1);
@@ -143,8 +139,7 @@ TEST(OrbiterStars, StarsGrowTogetherAndBurstWhereTheyAreWhenTheirOrbiterDies) {
     const int col = b.Star_Col, row = b.Star_Row;
     for (int i = 1; i <= 8; ++i) Orbiter_Star_Burst(t.g, 2, i);
     Fly(t, 1);
-    EXPECT_TRUE(a.Star_Burst && b.Star_Burst);
-    EXPECT_TRUE(b.Star_Col == col && b.Star_Row == row);
+    EXPECT_TRUE(a.Star_Burst && b.Star_Burst && b.Star_Col == col && b.Star_Row == row);
     Fly(t, 21);  // the sweep goes on without the Orbiter
     EXPECT_FALSE(a.Star_Flying || b.Star_Flying);
 }

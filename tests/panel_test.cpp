@@ -8,6 +8,8 @@
 namespace zarvo {
 namespace {
 
+using test::XY;
+
 struct Panel : ::testing::Test {
     test::Test_Game t;
 
@@ -106,10 +108,8 @@ TEST_F(Panel, BurstPlacesItsStarsThenFliesThemApartForTwentyFrames) {
     // After the last drawn frame the axis stars stand 40 pixels out, the diagonal ones 80.
     EXPECT_EQ(p.Message_Explose_Star_X[1], 287 + 40);
     EXPECT_EQ(p.Message_Explose_Star_Y[4], 187 - 40);
-    EXPECT_EQ(p.Message_Explose_Star_X[6], 287 - 80);
-    EXPECT_EQ(p.Message_Explose_Star_Y[6], 187 - 80);
-    EXPECT_EQ(p.Message_Explose_Star_X[8], 287 - 80);
-    EXPECT_EQ(p.Message_Explose_Star_Y[8], 187 + 80);
+    EXPECT_EQ(XY(p.Message_Explose_Star_X[6], p.Message_Explose_Star_Y[6]), XY(287 - 80, 187 - 80));
+    EXPECT_EQ(XY(p.Message_Explose_Star_X[8], p.Message_Explose_Star_Y[8]), XY(287 - 80, 187 + 80));
     EXPECT_TRUE(shows(Image_List::List_1, Img1::Star_Blue, 287 + 80,
                       187 + 80));  // star 5
     t.media.Clear_Back_Buffer(0);
@@ -127,8 +127,7 @@ TEST_F(Panel, BurstStartedWhileRunningRestartsAtTheNewCentre) {
     EXPECT_EQ(p.Message_Explose_Tick, 0);
     Show_Message_Explose(t.g);
     Show_Message_Explose(t.g);
-    EXPECT_EQ(p.Message_Explose_Star_X[2], 87);
-    EXPECT_EQ(p.Message_Explose_Star_Y[2], 89);
+    EXPECT_EQ(XY(p.Message_Explose_Star_X[2], p.Message_Explose_Star_Y[2]), XY(87, 89));
     t.media.Clear_Back_Buffer(0);
     for (int k = 0; k < 19; ++k) Show_Message_Explose(t.g);
     EXPECT_TRUE(p.Message_Explose_On);  // tick 21 of the new burst

@@ -42,10 +42,9 @@ TEST(PyrLook, FourIconsTurnUnderThePyramidOneStepEveryThreeFrames) {
     Pyr_Routine(h.g);
     Pyr_Routine(h.g);
     ASSERT_EQ(h.media.draws.size(), 10u);
-    EXPECT_EQ(h.media.draws[1].Index, Img1::Star_Blue);  // phase 7: (15 + 28, 15 + 14)
-    EXPECT_EQ(h.media.draws[1].X, 228 + 43);
-    EXPECT_EQ(h.media.draws[1].Y, 260 + 29);
-    EXPECT_EQ(h.media.draws[4].Index, Img1::Pyr_1);
+    EXPECT_EQ(h.media.draws[1].index, Img1::Star_Blue);  // phase 7: (15 + 28, 15 + 14)
+    EXPECT_EQ(std::tuple(h.media.draws[1].x, h.media.draws[1].y, h.media.draws[4].index),
+              std::tuple(228 + 43, 260 + 29, Img1::Pyr_1));
     Pyr_Routine(h.g);
     EXPECT_EQ(p.Orbit_Phase[1], 24);  // backwards, wrapping from 1 to 24
     for (int i = 0; i < 69; ++i) Pyr_Routine(h.g);
@@ -74,9 +73,8 @@ TEST(PyrDeath, ACutExplodesItForEightHundredEightyEightAndFreesThePlace) {
     EXPECT_EQ(h.w().game.Enimy_Count, 1);
     Pyr_Explosion(h.g);
     EXPECT_EQ(h.w().game.Enimy_Count, 0);
-    EXPECT_FALSE(p.Exploding || p.Present);
-    EXPECT_TRUE(Place_Is_Free(h.w(), 9));
-    EXPECT_EQ(h.media.of(Image_List::Ex, Ex::A_Ex_37).back().X, 228 - 25);
+    EXPECT_TRUE(!(p.Exploding || p.Present) && Place_Is_Free(h.w(), 9));
+    EXPECT_EQ(h.media.of(Image_List::Ex, Ex::A_Ex_37).back().x, 228 - 25);
 }
 
 TEST(PyrBonus, EachKindGivesItsBonusOnce) {
@@ -99,8 +97,7 @@ TEST(PyrBonus, EachKindGivesItsBonusOnce) {
     e.Energy_Count = 2, e.Reserve_Count = 5;
     energy.w().player.Ego_Hit = true;  // in the middle of a hit
     Cut_To_Explosion(energy);
-    EXPECT_EQ(e.Energy_Count, 12);
-    EXPECT_EQ(e.Reserve_Count, 12);
+    EXPECT_EQ(std::tuple(e.Energy_Count, e.Reserve_Count), std::tuple(12, 12));
 }
 
 }  // namespace

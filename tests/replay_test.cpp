@@ -17,6 +17,8 @@
 namespace zarvo {
 namespace {
 
+using test::XY;
+
 Script Parse_Ok(const std::string& text) {
     Script s;
     std::string error;
@@ -76,9 +78,7 @@ TEST(Script, MalformedLinesNameTheirLineNumber) {
         const std::string error = Parse_Error(std::string("# fine\n1 key 13\n\n") + line + "\n");
         EXPECT_EQ(error.rfind("line 4:", 0), 0u) << line << " -> " << error;
     }
-    EXPECT_TRUE(Valid_Script_Key(0));
-    EXPECT_TRUE(Valid_Script_Key('z'));
-    EXPECT_FALSE(Valid_Script_Key(91));
+    EXPECT_TRUE(Valid_Script_Key(0) && Valid_Script_Key('z') && !Valid_Script_Key(91));
 }
 
 TEST(Runner, EventsOfFrameFArriveAfterTickFMinusOne) {
@@ -90,23 +90,19 @@ TEST(Runner, EventsOfFrameFArriveAfterTickFMinusOne) {
     Headless_Runner again(nullptr, 5);
     again.media().Release_Pointer();
     again.Run(s, 3);
-    EXPECT_EQ(again.world().game.Mouse_X, 100);
-    EXPECT_EQ(again.world().game.Mouse_Y, 120);
+    EXPECT_EQ(XY(again.world().game.Mouse_X, again.world().game.Mouse_Y), XY(100, 120));
     EXPECT_EQ(again.world().Frame_Count, 3);
 }
 
 TEST(Runner, MovesAreClampedIntoTheConfinementAndWindow) {
     Headless_Runner run(nullptr, 5);  // the title confines to 217..593 x 445..497
     run.Run(Parse_Ok("1 move 0 0\n2 move 9999 9999\n"), 1);
-    EXPECT_EQ(run.world().game.Mouse_X, 217);
-    EXPECT_EQ(run.world().game.Mouse_Y, 445);
+    EXPECT_EQ(XY(run.world().game.Mouse_X, run.world().game.Mouse_Y), XY(217, 445));
     run.Deliver({2, Event_Kind::Move, 9999, 9999});
-    EXPECT_EQ(run.world().game.Mouse_X, 593);
-    EXPECT_EQ(run.world().game.Mouse_Y, 497);
+    EXPECT_EQ(XY(run.world().game.Mouse_X, run.world().game.Mouse_Y), XY(593, 497));
     run.media().Release_Pointer();
     run.Deliver({2, Event_Kind::Move, -5, 700});
-    EXPECT_EQ(run.world().game.Mouse_X, 0);
-    EXPECT_EQ(run.world().game.Mouse_Y, 512);
+    EXPECT_EQ(XY(run.world().game.Mouse_X, run.world().game.Mouse_Y), XY(0, 512));
 }
 
 TEST(Runner, WithoutFocusTheFramesCountButTheGameStandsStill) {
@@ -119,12 +115,10 @@ TEST(Runner, WithoutFocusTheFramesCountButTheGameStandsStill) {
 TEST(Runner, HoldAndReleaseDriveThePolledDirections) {
     Headless_Runner run(nullptr, 5);
     run.Run(Parse_Ok("2 hold up\n2 hold right\n4 release up\n"), 3);
-    EXPECT_TRUE(run.world().game.Input_Up);
-    EXPECT_TRUE(run.world().game.Input_Right);
+    EXPECT_TRUE(run.world().game.Input_Up && run.world().game.Input_Right);
     Headless_Runner later(nullptr, 5);
     later.Run(Parse_Ok("2 hold up\n2 hold right\n4 release up\n"), 4);
-    EXPECT_FALSE(later.world().game.Input_Up);
-    EXPECT_TRUE(later.world().game.Input_Right);
+    EXPECT_TRUE(!later.world().game.Input_Up && later.world().game.Input_Right);
 }
 
 TEST(Runner, SoundLogNamesFrameIndexAndWave) {
@@ -175,10 +169,8 @@ TEST(Replay, SameScriptAndSeedGiveIdenticalDumpsAndScreenshots) {
         ASSERT_EQ(Run_Headless(o, test::Test_Assets(), err), 0) << err.str();
         dumps[i] = Slurp(o.Dump), shots[i] = Slurp(o.Shot), logs[i] = Slurp(o.Sound_Log);
     }
-    EXPECT_EQ(dumps[0], dumps[1]);
-    EXPECT_EQ(shots[0], shots[1]);
-    EXPECT_EQ(logs[0], logs[1]);
-    EXPECT_EQ(shots[0].size(), 54u + 513u * ((622u * 3 + 3) & ~3u));
+    EXPECT_EQ(std::tuple(dumps[0], shots[0], logs[0], shots[0].size()),
+              std::tuple(dumps[1], shots[1], logs[1], 54u + 513u * ((622u * 3 + 3) & ~3u)));
 
     // the screenshot is the back buffer after the last frame, pixel for pixel
     Headless_Runner direct(test::Test_Assets(), 777);
@@ -186,8 +178,7 @@ TEST(Replay, SameScriptAndSeedGiveIdenticalDumpsAndScreenshots) {
     Image shot;
     std::string error;
     ASSERT_TRUE(Read_Bmp(Temp_Path("shot0.bmp"), shot, error)) << error;
-    EXPECT_EQ(shot.Width, 622);
-    EXPECT_EQ(shot.Height, 513);
+    EXPECT_EQ(std::tuple(shot.Width, shot.Height), std::tuple(622, 513));
     EXPECT_TRUE(shot.Pixels == direct.media().Back_Buffer().Pixels);
     EXPECT_NE(dumps[0].find("\"Frame_Count\":200"), std::string::npos);
 
@@ -282,8 +273,7 @@ TEST(Replay, PauseAndSoundLevelThroughARecordedScript) {
     EXPECT_EQ(s.Frames, 70);
     Headless_Runner replay(test::Test_Assets(), *s.Seed, s.Screen);
     replay.Run(s, *s.Frames);
-    EXPECT_TRUE(replay.world() == live.w());
-    EXPECT_TRUE(replay.media().sound_muted);
+    EXPECT_TRUE(replay.world() == live.w() && replay.media().sound_muted);
     EXPECT_EQ(replay.media().sound_volume, 40);
 
     // Paused for thirty frame slots: the same game, thirty slots later.

@@ -53,8 +53,7 @@ TEST(HazardScenario, CuttingDestroysAPyrAndABlaster) {
     ASSERT_TRUE(Run_Until(s.t, [&] { return s.pyr().Exploding; }));
     const int32_t score = s.t.s().Score;
     s.t.run();
-    EXPECT_EQ(s.t.s().Score, score + 888);
-    EXPECT_EQ(s.t.s().Star_Fire_Count, 24);
+    EXPECT_EQ(std::tuple(s.t.s().Score, s.t.s().Star_Fire_Count), std::tuple(score + 888, 24));
     ASSERT_TRUE(Run_Until(s.t, [&] { return !s.pyr().Exploding; }));
     EXPECT_EQ(s.t.s().Enimy_Count, count - 1);
 

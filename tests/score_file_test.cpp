@@ -12,16 +12,6 @@ struct Score_File : ::testing::Test {
     Score_Folder folder;
     Test_Game t;
     ScreenState& c() { return t.w().screens; }
-
-    void store(int difficulty, int rank, const char* name, int32_t score) {
-        c().Score_Difficulty = difficulty;
-        c().Name_Rank = rank;
-        t.s().Player_Name = {};
-        for (const char* p = name; *p; ++p)
-            t.s().Player_Name.Letters[t.s().Player_Name.Length++] = *p;
-        t.s().Score = score;
-        Write_Score(t.g);
-    }
 };
 
 TEST_F(Score_File, NewFileHoldsTheThirtyDefaultEntries) {
@@ -44,7 +34,8 @@ TEST_F(Score_File, NewFileHoldsTheThirtyDefaultEntries) {
 TEST_F(Score_File, StoringRewritesOnlyTheShownTable) {
     Open_Score(t.g);
     const Bytes before = folder.bytes();
-    store(2, 11, "ALICE", 99999);  // rank 1: the table moves down, its tenth entry is lost
+    Store_Score(t.g, 2, 11, "ALICE",
+                99999);  // rank 1: the table moves down, its tenth entry is lost
     Bytes after = folder.bytes();
     EXPECT_EQ(Record(after, 11), Record_Of("ALICE", 99999));
     for (int i = 12; i <= 20; ++i) EXPECT_EQ(Record(after, i), Record(before, i - 1)) << i;
@@ -52,17 +43,17 @@ TEST_F(Score_File, StoringRewritesOnlyTheShownTable) {
     EXPECT_TRUE(Same_Span(before, after, Table_End(2), 496));
     EXPECT_EQ(t.s().Score, 0);
 
-    store(1, 10, "ABCDEFGHIJ", 70001);  // rank 10 replaces only the last entry
+    Store_Score(t.g, 1, 10, "ABCDEFGHIJ", 70001);  // rank 10 replaces only the last entry
     after = folder.bytes();
     EXPECT_EQ(Record(after, 10), Record_Of("ABCDEFGHIJ", 70001));
     EXPECT_TRUE(Same_Span(before, after, 0, 160));
 
-    store(3, 25, "", 30000);  // an empty name
+    Store_Score(t.g, 3, 25, "", 30000);  // an empty name
     EXPECT_EQ(Record(folder.bytes(), 25), Record_Of("NOBODY", 30000));
 
     // A rank outside the shown table would overwrite another difficulty's entries.
     after = folder.bytes();
-    for (int rank : {0, 10, 21, 31, -1}) store(2, rank, "EVE", 90000);
+    for (int rank : {0, 10, 21, 31, -1}) Store_Score(t.g, 2, rank, "EVE", 90000);
     EXPECT_EQ(folder.bytes(), after);
 }
 
@@ -92,10 +83,9 @@ TEST_F(Score_File, DamagedFilesLoadSafelyAndStayAsTheyAre) {
     file[16 * 4] = 200;  // a name length far beyond the name field
     folder.write(file);
     Open_Score(t.g);
-    EXPECT_EQ(folder.bytes(), file);
-    EXPECT_EQ(c().Score_Name[4].Length, 10);
-    EXPECT_EQ(c().Score_Points[30], -30);
-    store(3, 21, "ZED", 5);
+    EXPECT_EQ(std::tuple(folder.bytes(), c().Score_Name[4].Length, c().Score_Points[30]),
+              std::tuple(file, 10, -30));
+    Store_Score(t.g, 3, 21, "ZED", 5);
     c().Score_Difficulty = 1;
     Delete_Score(t.g);
     EXPECT_TRUE(Same_Span(file, folder.bytes(), 496, file.size()));  // beyond record 30
@@ -113,13 +103,11 @@ TEST_F(Score_File, DamagedFilesLoadSafelyAndStayAsTheyAre) {
     EXPECT_EQ(Record(completed, 5), Record_Of("Zarvo", 85000));
     EXPECT_EQ(Record(completed, 30), Record_Of("Dornak", 10000));
     EXPECT_FALSE(c().Drive_Error);
-    EXPECT_EQ(c().Score_Points[4], 123);
-    EXPECT_EQ(c().Score_Points[5], 85000);
+    EXPECT_EQ(std::tuple(c().Score_Points[4], c().Score_Points[5]), std::tuple(123, 85000));
     folder.write({});
     Open_Score(t.g);
-    EXPECT_EQ(folder.bytes().size(), 496u);
-    EXPECT_EQ(c().Score_Points[1], 97000);
-    EXPECT_EQ(c().Score_Name[30].Length, 6);
+    EXPECT_EQ(std::tuple(folder.bytes().size(), c().Score_Points[1], c().Score_Name[30].Length),
+              std::tuple(496u, 97000, 6));
 }
 
 TEST_F(Score_File, DriveErrorStoresNothingAndClearsWhenTheFileWorksAgain) {
@@ -127,17 +115,15 @@ TEST_F(Score_File, DriveErrorStoresNothingAndClearsWhenTheFileWorksAgain) {
     Open_Score(t.g);
     EXPECT_TRUE(c().Drive_Error);
     EXPECT_EQ(c().Score_Points[1], 0);  // never loaded
-    store(1, 1, "LOST", 500);
+    Store_Score(t.g, 1, 1, "LOST", 500);
     Delete_Score(t.g);
-    EXPECT_EQ(c().Score_Points[1], 0);
-    EXPECT_EQ(t.s().Score, 500);
+    EXPECT_EQ(std::tuple(c().Score_Points[1], t.s().Score), std::tuple(0, 500));
     EXPECT_FALSE(std::filesystem::exists(folder.dir + "/missing"));
 
     // Something that is not a file is never replaced.
     Set_Score_File_Path(folder.dir.c_str());
     Open_Score(t.g);
-    EXPECT_TRUE(c().Drive_Error);
-    EXPECT_TRUE(std::filesystem::is_directory(folder.dir));
+    EXPECT_TRUE(c().Drive_Error && std::filesystem::is_directory(folder.dir));
 
     // Reading /dev/full gives zeros, writing fails: the write-back on loading finds out.
     Set_Score_File_Path(folder.path.c_str());
@@ -166,7 +152,7 @@ TEST_F(Score_File, AReadOnlyFileOrFolderShowsDriveErrorAndStoresNothing) {
     ::chmod(folder.path.c_str(), 0444);
     auto read_only_file = [](Score_File& f) {
         Open_Score(f.t.g);
-        f.store(1, 1, "RO", 99999);
+        Store_Score(f.t.g, 1, 1, "RO", 99999);
         return f.c().Drive_Error && f.c().Score_Points[1] == 97000;
     };
     EXPECT_EXIT(As_Ordinary_User(read_only_file, *this), ::testing::ExitedWithCode(0), "");

@@ -39,13 +39,7 @@ struct Score_Store : ::testing::Test {
                                               std::filesystem::directory_iterator{}));
     }
     void store_first_place(const char* name, int32_t score) {
-        c().Score_Difficulty = 2;
-        c().Name_Rank = 11;
-        t.s().Player_Name = {};
-        for (const char* p = name; *p; ++p)
-            t.s().Player_Name.Letters[t.s().Player_Name.Length++] = *p;
-        t.s().Score = score;
-        Write_Score(t.g);
+        Store_Score(t.g, 2, 11, name, score);
     }
 
     // Runs the action in a child process that is stopped at the entry and the exit of each

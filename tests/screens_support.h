@@ -65,6 +65,17 @@ inline Bytes Record_Of(const char* name, int32_t points) {
     return out;
 }
 
+// Stores the player's entry at a rank of a difficulty's table, as the name entry does.
+inline void Store_Score(Game& g, int difficulty, int rank, const char* name, int32_t score) {
+    g.w.screens.Score_Difficulty = difficulty;
+    g.w.screens.Name_Rank = rank;
+    g.w.game.Player_Name = {};
+    for (const char* p = name; *p; ++p)
+        g.w.game.Player_Name.Letters[g.w.game.Player_Name.Length++] = *p;
+    g.w.game.Score = score;
+    Write_Score(g);
+}
+
 // Bytes [from, to) of two files are the same.
 inline bool Same_Span(const Bytes& a, const Bytes& b, size_t from, size_t to) {
     if (a.size() < to || b.size() < to) return false;

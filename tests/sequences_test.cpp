@@ -21,31 +21,20 @@ struct Sequences : ::testing::Test {
         Show_Ego(g);
         return media.draws;
     }
-    int Waves_Of(int index) const {
-        int n = 0;
-        for (const Played_Wave& w : media.waves) n += w.Index == index;
-        return n;
-    }
 };
 
 // The crosshair is three images: the vertical line, the horizontal line and the target mark.
 void Expect_Crosshair(const std::vector<Draw_Call>& d, size_t at, int x, int y) {
     ASSERT_GE(d.size(), at + 3);
-    EXPECT_EQ(d[at].index, Img1::FadenKreuz_Ver);
-    EXPECT_EQ(d[at].x, x);
-    EXPECT_EQ(d[at].y, 0);
-    EXPECT_EQ(d[at + 1].index, Img1::FadenKreuz_Hor);
-    EXPECT_EQ(d[at + 1].x, 0);
-    EXPECT_EQ(d[at + 1].y, y);
-    EXPECT_EQ(d[at + 2].index, Img1::Target);
-    EXPECT_EQ(d[at + 2].x, x - 11);
-    EXPECT_EQ(d[at + 2].y, y - 11);
+    EXPECT_EQ(d[at].placed(), std::tuple(Img1::FadenKreuz_Ver, x, 0));
+    EXPECT_EQ(d[at + 1].placed(), std::tuple(Img1::FadenKreuz_Hor, 0, y));
+    EXPECT_EQ(d[at + 2].placed(), std::tuple(Img1::Target, x - 11, y - 11));
 }
 
 TEST_F(Sequences, AppearanceAtLevelStart) {
     Ego_Start_New_Level(t.g);
     EXPECT_TRUE(Frame().empty());
-    EXPECT_EQ(Waves_Of(Wave::FadenKreuz), 1);
+    EXPECT_EQ(Waves_Played(media, Wave::FadenKreuz), 1);
     EXPECT_TRUE(t.s().Game_Halted);
 
     // The slide: 8 pixels per axis and frame, the last steps shorter, landing on (588, 201).
@@ -63,11 +52,10 @@ TEST_F(Sequences, AppearanceAtLevelStart) {
         ASSERT_LT(frames, 100);
     }
     EXPECT_EQ(frames, 35);
-    EXPECT_EQ(p().Cross_X, 588);
-    EXPECT_EQ(p().Cross_Y, 201);
+    EXPECT_EQ(XY(p().Cross_X, p().Cross_Y), XY(588, 201));
 
     auto warn = Frame();
-    EXPECT_EQ(Waves_Of(Wave::Warning), 1);
+    EXPECT_EQ(Waves_Played(media, Wave::Warning), 1);
     Expect_Crosshair(warn, 0, 588, 201);
 
     // Eight more crosshair frames, the last of them with the first spinning figure.
@@ -83,19 +71,11 @@ TEST_F(Sequences, AppearanceAtLevelStart) {
             if (c.rotated) spins.push_back(c);
     }
     ASSERT_EQ(spins.size(), 32u);
-    EXPECT_EQ(spins.front().width, 92);
-    EXPECT_EQ(spins.front().height, 106);
-    EXPECT_EQ(spins.front().angle, 132);
-    EXPECT_EQ(spins.back().width, 30);
-    EXPECT_EQ(spins.back().height, 44);
-    EXPECT_EQ(spins.back().angle, 0);
-    EXPECT_EQ(spins.back().index, Img1::Ego_No);
-    EXPECT_EQ(spins.back().x, 573 + 15);
-    EXPECT_EQ(spins.back().y, 179 + 24);
+    EXPECT_EQ(spins.front().shape(), std::tuple(92, 106, 132));
+    EXPECT_EQ(spins.back().shape(), std::tuple(30, 44, 0));
+    EXPECT_EQ(spins.back().placed(), std::tuple(Img1::Ego_No, 573 + 15, 179 + 24));
     // The last frame drew nothing and released the controls.
-    EXPECT_TRUE(media.draws.empty());
-    EXPECT_FALSE(t.s().Game_Halted);
-    EXPECT_FALSE(p().Ego_Hit);
+    EXPECT_TRUE(media.draws.empty() && !(t.s().Game_Halted || p().Ego_Hit));
     EXPECT_EQ(p().Ego_Implose_Tick, 0);
 }
 
@@ -114,22 +94,18 @@ TEST_F(Sequences, ControlsComeBackOnlyAfterTheSpin) {
 
 TEST_F(Sequences, DeathWhileCuttingReturnsTheFigureToTheCutStart) {
     Fresh_Arena(t);
-    ASSERT_TRUE(Walk(t, "4L3U"));
-    ASSERT_TRUE(p().Ego_Cutting);
-    t.w().effects.Energy_Count = 0;
-    t.w().effects.Reserve_Count = 0;
+    ASSERT_TRUE(Walk(t, "4L3U") && p().Ego_Cutting);
+    t.w().effects.Energy_Count = t.w().effects.Reserve_Count = 0;
     p().Ego_Explose_On = true;
     const int x = p().Ego_X, y = p().Ego_Y;
 
     auto first = Frame();
     ASSERT_EQ(first.size(), 1u);
-    EXPECT_EQ(first[0].index, Img1::Ego_No_White);
-    EXPECT_EQ(first[0].x, x);
-    EXPECT_FALSE(p().Ego_Cutting);
-    EXPECT_TRUE(t.s().Game_Halted);
-    EXPECT_EQ(t.w().arena.Way_Grid(34, 12), No_Code);
-    EXPECT_EQ(t.w().arena.Point_Grid(32, 10), No_Code);
-    EXPECT_EQ(Waves_Of(Wave::FadenKreuz), 1);
+    EXPECT_EQ(XY(first[0].index, first[0].x), XY(Img1::Ego_No_White, x));
+    EXPECT_TRUE(!p().Ego_Cutting && t.s().Game_Halted);
+    EXPECT_EQ(std::tuple(t.w().arena.Way_Grid(34, 12), t.w().arena.Point_Grid(32, 10),
+                         Waves_Played(media, Wave::FadenKreuz)),
+              std::tuple(No_Code, No_Code, 1));
 
     int slide = 0;
     while (p().Ego_Explose_Tick == 1) {
@@ -138,11 +114,10 @@ TEST_F(Sequences, DeathWhileCuttingReturnsTheFigureToTheCutStart) {
         EXPECT_EQ(d[0].index, Img1::Ego_No_White);
         ASSERT_LT(++slide, 100);
     }
-    EXPECT_EQ(p().Cross_X, x + 15);
-    EXPECT_EQ(p().Cross_Y, y + 22);
+    EXPECT_EQ(XY(p().Cross_X, p().Cross_Y), XY(x + 15, y + 22));
 
     auto rocky = Frame();
-    EXPECT_EQ(Waves_Of(Wave::Rocky), 1);
+    EXPECT_EQ(Waves_Played(media, Wave::Rocky), 1);
     Expect_Crosshair(rocky, 1, x + 15, y + 22);
     for (int i = 0; i < 8; ++i) EXPECT_EQ(Frame().size(), 4u);
 
@@ -154,30 +129,19 @@ TEST_F(Sequences, DeathWhileCuttingReturnsTheFigureToTheCutStart) {
         triangles.push_back(d[1]);
     }
     EXPECT_EQ(triangles.front().index, Img1::Triangel);
-    EXPECT_EQ(triangles.front().width, 156);
-    EXPECT_EQ(triangles.front().height, 78);
-    EXPECT_EQ(triangles.front().angle, 4);
-    EXPECT_EQ(triangles.back().width, 28);
-    EXPECT_EQ(triangles.back().height, 14);
-    EXPECT_EQ(triangles.back().angle, 132);
-    EXPECT_EQ(triangles.back().x, x + 15);
-    EXPECT_EQ(triangles.back().y, y + 24);
+    EXPECT_EQ(triangles.front().shape(), std::tuple(156, 78, 4));
+    EXPECT_EQ(triangles.back().shape(), std::tuple(28, 14, 132));
+    EXPECT_EQ(triangles.back().at(), XY(x + 15, y + 24));
 
     // Back to the cut's start cell with a full store; the appearance follows.
-    EXPECT_TRUE(Frame().empty());
-    EXPECT_FALSE(p().Ego_Explose_On);
-    EXPECT_TRUE(p().Ego_Implose_On);
-    EXPECT_EQ(p().Ego_Col, 36);
-    EXPECT_EQ(p().Ego_Row, 12);
-    EXPECT_EQ(p().Ego_X, 573);
-    EXPECT_EQ(t.w().effects.Energy_Count, 12);
-    EXPECT_EQ(t.w().effects.Reserve_Count, 12);
+    EXPECT_TRUE(Frame().empty() && !p().Ego_Explose_On && p().Ego_Implose_On);
+    EXPECT_EQ(std::tuple(p().Ego_Col, p().Ego_Row, p().Ego_X), std::tuple(36, 12, 573));
+    EXPECT_EQ(XY(t.w().effects.Energy_Count, t.w().effects.Reserve_Count), XY(12, 12));
     EXPECT_EQ(t.s().Fliese_Claimed, 0);
     EXPECT_TRUE(Frame().empty());
-    EXPECT_EQ(Waves_Of(Wave::FadenKreuz), 2);
+    EXPECT_EQ(Waves_Played(media, Wave::FadenKreuz), 2);
     while (p().Ego_Implose_Tick == 1) Frame();
-    EXPECT_EQ(p().Cross_X, 588);
-    EXPECT_EQ(p().Cross_Y, 201);
+    EXPECT_EQ(XY(p().Cross_X, p().Cross_Y), XY(588, 201));
 }
 
 }  // namespace

@@ -12,12 +12,6 @@
 namespace zarvo::test {
 namespace {
 
-int Waves_Of(const Headless_Media& m, int index) {
-    int n = 0;
-    for (const Played_Wave& w : m.waves) n += w.Index == index;
-    return n;
-}
-
 struct Shots : ::testing::Test {
     Shots() {
         Fresh_Arena(t);
@@ -37,13 +31,10 @@ struct Shots : ::testing::Test {
 TEST_F(Shots, TheRocketTowardsTheBorderIsNeverShown) {
     Fire();
     EXPECT_TRUE(shots().Volley_Used[1]);
-    EXPECT_EQ(Waves_Of(media, Wave::Laser), 1);
+    EXPECT_EQ(Waves_Played(media, Wave::Laser), 1);
     EXPECT_EQ(t.s().Star_Fire_Count, 4);
-    EXPECT_FALSE(t.s().Star_Fire_Request);
-    EXPECT_TRUE(shots().Shot_Active[1][1]);
-    EXPECT_TRUE(shots().Shot_Active[2][1]);
-    EXPECT_TRUE(shots().Shot_Active[3][1]);
-    EXPECT_FALSE(shots().Shot_Active[4][1]);
+    EXPECT_TRUE(!t.s().Star_Fire_Request && shots().Shot_Active[1][1] && shots().Shot_Active[2][1]);
+    EXPECT_TRUE(shots().Shot_Active[3][1] && !shots().Shot_Active[4][1]);
 
     media.draws.clear();
     Show_Ego_Shoot(g);
@@ -54,11 +45,9 @@ TEST_F(Shots, TheRocketTowardsTheBorderIsNeverShown) {
     ASSERT_EQ(up.size(), 1u);
     ASSERT_EQ(down.size(), 1u);
     ASSERT_EQ(left.size(), 1u);
-    EXPECT_EQ(up[0].x, 573 + 10);
-    EXPECT_EQ(up[0].y, 179 + 12);
+    EXPECT_EQ(up[0].at(), XY(573 + 10, 179 + 12));
     EXPECT_EQ(down[0].y, 179 + 9);
-    EXPECT_EQ(left[0].x, 573 - 9);
-    EXPECT_EQ(left[0].y, 179 + 28);
+    EXPECT_EQ(left[0].at(), XY(573 - 9, 179 + 28));
     EXPECT_TRUE(media.of(Image_List::List_2, Img2::Rocket_Right).empty());
     EXPECT_EQ(a().Shot_Grid(36, 11), Shot_Mark);
     EXPECT_EQ(a().Shot_Slot_Grid(36, 11), 1);
@@ -84,15 +73,14 @@ TEST_F(Shots, ARocketExplodesAtAHoleForEighteenFrames) {
     EXPECT_TRUE(shots().Shot_Active[1][1]);
     EXPECT_EQ(a().Shot_Grid(36, 5), Shot_Mark);
     Show_Ego_Shoot(g);
-    EXPECT_FALSE(shots().Shot_Active[1][1]);
-    EXPECT_TRUE(shots().Shot_Exploding[1][1]);
+    EXPECT_TRUE(!shots().Shot_Active[1][1] && shots().Shot_Exploding[1][1]);
     EXPECT_EQ(a().Shot_Grid(36, 4), Shot_Mark);
-    EXPECT_EQ(Waves_Of(media, Wave::Explose_4), 0);
+    EXPECT_EQ(Waves_Played(media, Wave::Explose_4), 0);
     const int shot_x = shots().Shot_X[1][1], shot_y = shots().Shot_Y[1][1];
 
     media.draws.clear();
     Show_Ego_Shoot(g);
-    EXPECT_EQ(Waves_Of(media, Wave::Explose_4), 1);
+    EXPECT_EQ(Waves_Played(media, Wave::Explose_4), 1);
     EXPECT_EQ(a().Shot_Grid(36, 4), No_Code);
     for (int frame = 2; frame <= 18; ++frame) Show_Ego_Shoot(g);
     EXPECT_FALSE(shots().Shot_Exploding[1][1]);
@@ -114,7 +102,7 @@ TEST_F(Shots, TwentyFourVolleysUseEverySlotAndTheNextRequestIsLost) {
     Fire();
     EXPECT_FALSE(t.s().Star_Fire_Request);
     EXPECT_EQ(t.s().Star_Fire_Count, 6);
-    EXPECT_EQ(Waves_Of(media, Wave::Laser), 24);
+    EXPECT_EQ(Waves_Played(media, Wave::Laser), 24);
     // Once a volley's rockets are gone its slot is free again.
     for (int frame = 0; frame < 40; ++frame) Show_Ego_Shoot(g);
     Fire();
@@ -139,18 +127,16 @@ TEST_F(Shots, TheSupplyRunsOutUnlessTheSecondCodeWordWasGiven) {
         Fire();
     }
     EXPECT_EQ(t.s().Star_Fire_Count, 24);
-    EXPECT_EQ(Waves_Of(media, Wave::Laser), 6);
+    EXPECT_EQ(Waves_Played(media, Wave::Laser), 6);
 }
 
 TEST_F(Shots, ARequestWaitsWhileTheFigureIsHalfwayThroughAStep) {
     t.w().player.Ego_Step = 1;
     Fire();
-    EXPECT_TRUE(t.s().Star_Fire_Request);
-    EXPECT_FALSE(shots().Volley_Used[1]);
+    EXPECT_TRUE(t.s().Star_Fire_Request && !shots().Volley_Used[1]);
     t.w().player.Ego_Step = 0;
     Show_Ego(g);
-    EXPECT_FALSE(t.s().Star_Fire_Request);
-    EXPECT_TRUE(shots().Volley_Used[1]);
+    EXPECT_TRUE(!t.s().Star_Fire_Request && shots().Volley_Used[1]);
 }
 
 TEST_F(Shots, ATargetRemovesTheRocketWithoutExplosion) {
@@ -167,7 +153,7 @@ TEST_F(Shots, ATargetRemovesTheRocketWithoutExplosion) {
     EXPECT_TRUE(shots().Shot_Active[1][1]);
     for (int frame = 0; frame < 40; ++frame) Show_Ego_Shoot(g);
     // Only the rockets up and down reach the border and explode.
-    EXPECT_EQ(Waves_Of(media, Wave::Explose_4), 2);
+    EXPECT_EQ(Waves_Played(media, Wave::Explose_4), 2);
 
     // A stale grid entry naming no valid slot is ignored.
     a().Shot_Grid.set(20, 20, Shot_Mark);
@@ -183,10 +169,8 @@ TEST_F(Shots, TheIndicatorTurnsWithTheWalk) {
     auto stars = media.of(Image_List::List_2, Img2::Snake_Star);
     ASSERT_EQ(stars.size(), 1u);
     EXPECT_TRUE(stars[0].rotated);
-    EXPECT_EQ(stars[0].x, 573 + 14);
-    EXPECT_EQ(stars[0].y, 179 + 10);
-    EXPECT_EQ(stars[0].width, 34);
-    EXPECT_EQ(stars[0].angle, 4);
+    EXPECT_EQ(stars[0].at(), XY(573 + 14, 179 + 10));
+    EXPECT_EQ(std::tuple(stars[0].width, stars[0].angle), std::tuple(34, 4));
     for (int frame = 1; frame < 64; ++frame) Show_Ego(g);
     EXPECT_EQ(shots().Star_Angle, 0);
     t.w().player.Ego_Dir = Dir::Left;

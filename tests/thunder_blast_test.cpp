@@ -14,15 +14,14 @@ TEST(ThunderBlast, HitsOnItsFirstTickBeforeAnythingIsDrawn) {
     t.player_at(e.Col + 4, e.Row + 1);
     Trigger_Thunder_Blast(t.g, 1);
     Blast(t, Enemy::Tank);
-    EXPECT_TRUE(t.hit());
-    EXPECT_TRUE(t.media.drawn.empty());
+    EXPECT_TRUE(t.hit() && t.media.draws.empty());
     EXPECT_EQ(t.media.waves_of(Wave::Laser), 1);
     Blast(t, Enemy::Tank);
     EXPECT_TRUE(t.hit());
-    EXPECT_EQ(t.media.count(Img2::Blast_Thunder_Right_1), 1);
-    EXPECT_EQ(t.media.count(Img2::Blast_Thunder_Left_1), 1);
-    EXPECT_EQ(t.media.drawn.size(), 2u);
-    EXPECT_EQ(t.media.waves_of(Wave::Laser), 1);
+    EXPECT_EQ(std::tuple(t.media.count(Img2::Blast_Thunder_Right_1),
+                         t.media.count(Img2::Blast_Thunder_Left_1), t.media.draws.size(),
+                         t.media.waves_of(Wave::Laser)),
+              std::tuple(1, 1, 2u, 1));
 }
 
 TEST(ThunderBlast, EachBlastingSideHasFourDeadlyCellsInLineWithTheBlock) {
@@ -63,16 +62,16 @@ TEST(ThunderBlast, GrowsThroughSevenImagesAndShrinksBack) {
     const Enimy_Rec& e = t.place(1, Enemy::Tank, 10, 10, 64);  // blasts up and down
     Trigger_Thunder_Blast(t.g, 1);
     for (int tick = 1; tick <= 28; ++tick) {
-        t.media.drawn.clear();
+        t.media.draws.clear();
         Blast(t, Enemy::Tank);
         const int k = tick <= 15 ? tick / 2 : 14 - tick / 2;  // 1..7..1 over ticks 2..27
         if (tick == 1 || tick == 28) {
-            EXPECT_TRUE(t.media.drawn.empty()) << tick;
+            EXPECT_TRUE(t.media.draws.empty()) << tick;
             continue;
         }
-        ASSERT_EQ(t.media.drawn.size(), 2u) << tick;
-        EXPECT_EQ(t.media.drawn[0].index, Img2::Blast_Thunder_Up_1 + k - 1) << tick;
-        const Drawn down = t.media.drawn[1];
+        ASSERT_EQ(t.media.draws.size(), 2u) << tick;
+        EXPECT_EQ(t.media.draws[0].index, Img2::Blast_Thunder_Up_1 + k - 1) << tick;
+        const Draw_Call down = t.media.draws[1];
         EXPECT_EQ(down.y, e.Y + 16);
         EXPECT_TRUE(k != 4 || down.x == e.X + (tick < 20 ? 5 : 3)) << tick;
     }
@@ -103,8 +102,7 @@ TEST(ThunderBlast, RestartsWhenTriggeredAgainAndOutlivesItsEnemy) {
     Blast(t, Enemy::Clipper, 10);
     Trigger_Thunder_Blast(t.g, 1);
     Blast(t, Enemy::Clipper);
-    EXPECT_EQ(e.Blast_Tick, 1);
-    EXPECT_EQ(t.media.waves_of(Wave::Laser), 2);
+    EXPECT_EQ(std::tuple(e.Blast_Tick, t.media.waves_of(Wave::Laser)), std::tuple(1, 2));
     e.Active = false;  // the enemy dies; its blast runs to its end and still hurts
     t.player_at(5, 2);
     Blast(t, Enemy::Clipper, 20);

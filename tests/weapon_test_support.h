@@ -9,37 +9,20 @@
 #include "arena/arena.h"
 #include "enemies/weapons.h"
 #include "platform/headless/headless_media.h"
+#include "support/draw_log.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {
 
-struct Drawn {
-    int index, x, y;
-};
-
-class Logging_Media : public Headless_Media {
-  public:
-    using Headless_Media::Headless_Media;
-    void Draw_Image(Image_List list, int index, int x, int y, int frame = 0) override {
-        drawn.push_back({index, x, y});
-        Headless_Media::Draw_Image(list, index, x, y, frame);
-    }
-    void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width, int height,
-                            int frame, double cx, double cy, int angle) override {
-        drawn.push_back({index, x, y});
-        Headless_Media::Draw_Image_Rotated(list, index, x, y, width, height, frame, cx, cy, angle);
-    }
+// The draw log, counted by image, and the played waves counted.
+struct Logging_Media : Draw_Log_Media {
+    using Draw_Log_Media::Draw_Log_Media;
     int count(int index) const {
         int n = 0;
-        for (const Drawn& d : drawn) n += d.index == index;
+        for (const Draw_Call& d : draws) n += d.index == index;
         return n;
     }
-    int waves_of(int index) const {
-        int n = 0;
-        for (const Played_Wave& p : waves) n += p.Index == index;
-        return n;
-    }
-    std::vector<Drawn> drawn;
+    int waves_of(int index) const { return Waves_Played(*this, index); }
 };
 
 struct Weapon_World {

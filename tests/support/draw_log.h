@@ -1,6 +1,8 @@
 #pragma once
 // A headless media that also keeps a list of every plain and rotated draw, for tests that check
 // what was drawn where and in which order.
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/headless/headless_media.h"
@@ -12,6 +14,10 @@ struct Draw_Call {
     int index, x, y;
     bool rotated = false;
     int width = 0, height = 0, angle = 0;
+    // Where, which image where, and a rotated draw's size and angle, each compared as one.
+    std::pair<int, int> at() const { return {x, y}; }
+    std::tuple<int, int, int> placed() const { return {index, x, y}; }
+    std::tuple<int, int, int> shape() const { return {width, height, angle}; }
 };
 
 class Draw_Log_Media : public Headless_Media {

@@ -12,6 +12,12 @@ Test_Game::Test_Game(uint32_t seed, bool with_assets)
     FormCreate(g, seed, 1024, 768);
 }
 
+int Waves_Played(const Headless_Media& m, int index) {
+    int n = 0;
+    for (const Played_Wave& w : m.waves) n += w.Index == index;
+    return n;
+}
+
 void Test_Game::key(int code) { FormKeyDown(g, code); }
 
 void Test_Game::move(int x, int y) {

@@ -2,14 +2,21 @@
 // A game for tests: a World with a fixed seed behind a Headless_Media, and helpers to hold a
 // direction, press a key, click and run frames.
 #include <memory>
+#include <utility>
 
 #include "state/game.h"
 #include "platform/headless/headless_media.h"
 
 namespace zarvo::test {
 
+// A place in window pixels or arena cells, compared as one.
+using XY = std::pair<int, int>;
+
 // The generated image and wave lists, loaded once per test program (nullptr if missing).
 const Assets* Test_Assets();
+
+// How often the wave has been played so far.
+int Waves_Played(const Headless_Media& m, int index);
 
 struct Test_Game {
     explicit Test_Game(uint32_t seed = 12345, bool with_assets = true);
@@ -20,6 +27,7 @@ struct Test_Game {
 
     World& w() { return *world; }
     GameState& s() { return world->game; }
+    std::pair<int, int> mouse() { return {s().Mouse_X, s().Mouse_Y}; }
 
     void hold(bool up, bool down, bool left, bool right) { media.held = {up, down, left, right}; }
     void release() { media.held = {}; }
