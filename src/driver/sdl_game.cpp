@@ -114,6 +114,7 @@ class Windowed_Game : public Poll_Listener {
     int32_t slot_ = 0, replay_end_ = 0;
     bool script_focus_ = true, script_pause_ = false, own_sound_ = false;
     Input_States script_held_;
+    Settings replay_sound_;  // the recording's sound level while it plays
     Tick_Input input_;  // the player's keys, moves and clicks since the last tick
 };
 
@@ -320,6 +321,7 @@ void Windowed_Game::Mouse_Up(const SDL_MouseButtonEvent& e) {
 // A replay runs the script's frame slots as the headless runner does, at the clock's pace.
 void Windowed_Game::Start_Replay() {
     media_.Use_Scripted_Input(&script_held_);
+    replay_sound_ = desk_.Now;
     const int32_t last = replay_->Events.empty() ? 0 : replay_->Events.back().Frame;
     replay_end_ = replay_->Frames ? std::max(*replay_->Frames, last) : last;
 }
@@ -366,13 +368,14 @@ void Windowed_Game::Deliver(const Script_Event& e) {
             break;
         case Event_Kind::Mute:
         case Event_Kind::Volume:
-            // The recorded sound level, until the watcher sets their own.
+            // The recorded sound level, until the watcher sets their own; the watcher's kept
+            // settings stay theirs.
             if (own_sound_) break;
             if (e.Kind == Event_Kind::Mute)
-                desk_.Now.Mute = e.A != 0;
+                replay_sound_.Mute = e.A != 0;
             else
-                desk_.Now.Volume = e.A;
-            media_.Set_Sound_Level(Sound_Level(desk_.Now.Volume, desk_.Now.Mute));
+                replay_sound_.Volume = e.A;
+            media_.Set_Sound_Level(Sound_Level(replay_sound_.Volume, replay_sound_.Mute));
             break;
     }
 }
@@ -381,6 +384,7 @@ void Windowed_Game::Deliver(const Script_Event& e) {
 void Windowed_Game::End_Replay() {
     replay_ = nullptr;
     media_.Use_Scripted_Input(nullptr);
+    media_.Set_Sound_Level(Sound_Level(desk_.Now.Volume, desk_.Now.Mute));
     script_pause_ = paused_ = false;
     overlay_.Set_Paused(false);
     clock_.Set_Interval(Frame_Ms);
@@ -396,7 +400,8 @@ Desk_Settings Choose_Settings(const Program_Options& o) {
         desk.Path = Settings_Path(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     std::string warning;
     if (!desk.Path.empty()) {
-        Load_Settings(desk.Path, desk.Now, warning);
+        // A file that cannot be read is left as it is, never written over with defaults.
+        if (!Load_Settings(desk.Path, desk.Now, warning)) desk.Path.clear();
         if (!warning.empty()) std::fprintf(stderr, "zarvo: %s\n", warning.c_str());
     }
     const Settings from_file = desk.Now;

@@ -72,7 +72,9 @@ class Sdl_Media : public Surface_Media {
 
     // Window events the loop passes on.
     void Set_Focused(bool focused) { focused_ = focused; }
-    void Window_Changed() { redraw_all_ = true; }  // resized, exposed or fullscreen
+    // Resized, exposed or fullscreen: the picture's place is found at once, so that pointer
+    // events that follow map to the new place even before the next frame.
+    void Window_Changed();
     void Surface_Lost() { texture_lost_ = true; }
     void Controller_Added(int device_index);
     void Controller_Removed(SDL_JoystickID id);

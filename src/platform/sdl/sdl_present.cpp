@@ -82,6 +82,11 @@ void Sdl_Media::Layout() {
     if (!(view_ == before)) Apply_Confinement();
 }
 
+void Sdl_Media::Window_Changed() {
+    redraw_all_ = true;
+    if (window_) Layout();
+}
+
 void Sdl_Media::Show_Back_Buffer() {
     Settle();
     if (!Surface_Ready()) return;
