@@ -124,10 +124,13 @@ void Windowed_Game::Run() {
         const bool line_shown = overlay_.Sound_Shown();
         uint32_t wait = clock_.Active() ? clock_.Ms_Until_Tick(SDL_GetTicks64()) : Idle_Wait_Ms;
         wait = std::min(wait, overlay_.Ms_Until_Change());
+        media_.Update_Controllers();
         SDL_Event e;
         if (SDL_WaitEventTimeout(&e, static_cast<int>(wait))) {
             Handle(e);
-            while (!quit_ && SDL_PollEvent(&e)) Handle(e);
+            // The wait took in all that was pending: the rest is read without looking again.
+            while (!quit_ && SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
+                Handle(e);
         }
         if (Ended()) break;
         const uint64_t now = SDL_GetTicks64();

@@ -56,6 +56,9 @@ bool Sdl_Media::Open(std::string& error) {
     if (!audio_.Open(assets_ ? assets_->Waves : std::vector<Sound>{}))
         notes_.push_back(std::string("no sound device (") + SDL_GetError() +
                          "): the game runs silent");
+    // Controllers are read once a turn of the frame loop (Update_Controllers), not at every
+    // look at the event queue, and never keep the loop from sleeping.
+    SDL_SetHint(SDL_HINT_AUTO_UPDATE_JOYSTICKS, "0");
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     return true;
 }

@@ -76,6 +76,8 @@ class Sdl_Media : public Surface_Media {
     // events that follow map to the new place even before the next frame.
     void Window_Changed();
     void Surface_Lost() { texture_lost_ = true; }
+    // Reads the controllers: their states, and their events into the event queue.
+    void Update_Controllers() { SDL_GameControllerUpdate(); }
     void Controller_Added(int device_index);
     void Controller_Removed(SDL_JoystickID id);
     // True for a plain joystick's events (a game controller's come as controller events).
