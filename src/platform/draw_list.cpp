@@ -103,10 +103,6 @@ void Damage::Add(const Damage& other) {
     for (int row = 0; row < rows_; ++row) row_mask_[row] |= other.row_mask_[row];
 }
 
-bool Damage::None() const {
-    return !all_ && std::all_of(row_mask_, row_mask_ + rows_, [](uint64_t m) { return m == 0; });
-}
-
 void Damage::Row_Span(int y, int& left, int& right) const {
     if (all_) {
         left = 0, right = width_;

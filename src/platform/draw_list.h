@@ -52,9 +52,7 @@ class Damage {
     void Add(const Pixel_Rect& r);
     void Add_All();
     void Add(const Damage& other);
-    bool None() const;
-    bool All() const { return all_; }
-    // The damaged stretch of pixel row y: left == right when the row is whole.
+    // The damaged stretch of pixel row y: left == right when none of the row is damaged.
     void Row_Span(int y, int& left, int& right) const;
 
     // The damaged blocks as rectangles of pixels: runs of blocks in a block row, carried on down
