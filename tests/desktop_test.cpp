@@ -150,7 +150,7 @@ TEST_F(Temp_Folder, ScoreFileOptionThenWorkingFolderThenDataFolder) {
 // A window that is given only the parts that changed shows every frame exactly, scaled, also
 // when the changes are too scattered to send one by one and when the window shows only part.
 TEST(Frame_Diff, AWindowGivenOnlyTheChangesShowsEveryFrameExactly) {
-    const int w = 420, h = 70;  // 27 x 5 blocks
+    const int w = 420, h = 70;  // 42 x 7 blocks
     Surface frame(w, h);
     std::mt19937 rng(3);
     auto below = [&](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); };

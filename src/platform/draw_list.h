@@ -45,8 +45,8 @@ class Draw_List {
 // The blocks of the picture to draw again, Block x Block pixels each.
 class Damage {
   public:
-    static constexpr int Block = 16;
-    static constexpr int Max_Blocks = 64;  // per side: pictures up to 1024 x 1024 pixels
+    static constexpr int Block = 10;
+    static constexpr int Max_Blocks = 64;  // per side: pictures up to 640 x 640 pixels
 
     void Reset(int width, int height);  // nothing damaged
     void Add(const Pixel_Rect& r);
