@@ -19,5 +19,6 @@ zarvo_fuzzer(fuzz_image ${src}/platform/image_file.cpp ${src}/platform/binary_fi
 zarvo_fuzzer(fuzz_wave ${src}/platform/wave_file.cpp ${src}/platform/binary_file.cpp)
 zarvo_fuzzer(fuzz_score_file
   ${src}/screens/score_file.cpp ${src}/screens/score_records.cpp ${src}/screens/panel.cpp
-  ${src}/platform/atomic_file.cpp ${src}/platform/media.cpp ${src}/platform/surface.cpp
+  ${src}/platform/atomic_file.cpp ${src}/platform/draw_list.cpp ${src}/platform/media.cpp
+  ${src}/platform/surface.cpp
   ${src}/platform/headless/headless_media.cpp)
