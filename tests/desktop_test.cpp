@@ -142,6 +142,9 @@ TEST_F(Temp_Folder, ScoreFileOptionThenWorkingFolderThenDataFolder) {
     EXPECT_TRUE(fs::is_directory(dir_ / "data/zarvo"));  // folders made for it
     EXPECT_EQ(Choose_Score_Path("", nullptr, dir_.c_str()),
               (dir_ / ".local/share/zarvo/Zarvo.Scr").string());
+    fs::create_directories("Zarvo.Scr");  // a folder of that name is no table
+    EXPECT_EQ(Choose_Score_Path("", data.c_str(), "/home/p"), data + "/zarvo/Zarvo.Scr");
+    fs::remove("Zarvo.Scr");
     std::ofstream("Zarvo.Scr") << "";  // a table already kept here goes on being used
     EXPECT_EQ(Choose_Score_Path("", data.c_str(), "/home/p"), "Zarvo.Scr");
     fs::current_path(before);

@@ -144,10 +144,11 @@ int Changed_Pixels(const Surface& with, const Surface& without, int x, int y) {
 }
 
 // Every type walking and attacking, with every weapon on; the frames are kept as pictures in
-// enemy_screens/ for a look by eye.
+// enemy_screens/ of the test's temporary folder for a look by eye.
 TEST(Enemy_Look, EveryTypeIsDrawnOnItsBlockWhileItWalksAndAttacks) {
     if (!Test_Assets()) GTEST_SKIP() << "no assets";
-    std::filesystem::create_directories("enemy_screens");
+    const std::string folder = testing::TempDir() + "enemy_screens/";
+    std::filesystem::create_directories(folder);
     static constexpr const char* Names[8] = {"",         "boxer", "orbiter", "clipper",
                                              "expander", "tank",  "spider",  "sub"};
     for (int type = Enemy::Boxer; type <= Enemy::Sub; ++type) {
@@ -161,8 +162,7 @@ TEST(Enemy_Look, EveryTypeIsDrawnOnItsBlockWhileItWalksAndAttacks) {
             t.run(1);
             empty.run(1);
             if (frame % 20 != 0) continue;
-            const std::string file =
-                std::string("enemy_screens/") + Names[type] + "_" + std::to_string(frame) + ".bmp";
+            const std::string file = folder + Names[type] + "_" + std::to_string(frame) + ".bmp";
             EXPECT_TRUE(Write_Bmp(t.media.Back_Buffer(), file));
             const Enimy_Rec& r = t.e(6);
             EXPECT_GT(Changed_Pixels(t.media.Back_Buffer(), empty.media.Back_Buffer(), r.X, r.Y),

@@ -183,7 +183,9 @@ int Run_Monkey(Headless_Runner& run, uint32_t seed, int32_t frames, Recorder* re
                std::ostream& err) {
     Monkey monkey(seed);
     Invariant_Checker checker;
-    for (int32_t frame = 1; frame <= frames && !run.Ended(); ++frame) {
+    // Counted so that the last frame of the largest count still ends the loop.
+    for (int32_t done = 0; done < frames && !run.Ended(); ++done) {
+        const int32_t frame = done + 1;
         run.Begin_Frame(frame);
         monkey.Play_Frame(run, recording);
         run.Tick();

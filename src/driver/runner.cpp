@@ -109,12 +109,14 @@ bool Headless_Runner::Ended() const {
 
 void Headless_Runner::Run(const Script& script, int32_t frames) {
     size_t next = 0;
-    for (frame_ = 1; frame_ <= frames && !Ended(); ++frame_) {
+    // Counted so that the last frame of the largest count still ends the loop; frame_ is
+    // then the last frame run.
+    for (int32_t done = 0; done < frames && !Ended(); ++done) {
+        frame_ = done + 1;
         for (; next < script.Events.size() && script.Events[next].Frame <= frame_; ++next)
             Deliver(script.Events[next]);
         Tick();
     }
-    if (frame_ > frames) frame_ = frames;
 }
 
 std::string Headless_Runner::Sound_Log() const {

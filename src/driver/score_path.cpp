@@ -16,7 +16,7 @@ std::string Choose_Score_Path(const std::string& option, const char* xdg_data_ho
     namespace fs = std::filesystem;
     if (!option.empty()) return option;
     std::error_code ec;
-    if (fs::exists(File_Name, ec)) return File_Name;
+    if (fs::is_regular_file(File_Name, ec)) return File_Name;  // a folder of that name is no table
     std::string folder;
     if (xdg_data_home && xdg_data_home[0] == '/')
         folder = std::string(xdg_data_home) + "/zarvo";
