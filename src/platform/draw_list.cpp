@@ -103,20 +103,6 @@ void Damage::Add(const Damage& other) {
     for (int row = 0; row < rows_; ++row) row_mask_[row] |= other.row_mask_[row];
 }
 
-void Damage::Row_Span(int y, int& left, int& right) const {
-    if (all_) {
-        left = 0, right = width_;
-        return;
-    }
-    const uint64_t m = y >= 0 && y / Block < rows_ ? row_mask_[y / Block] : 0;
-    if (m == 0) {
-        left = right = 0;
-        return;
-    }
-    left = std::countr_zero(m) * Block;
-    right = std::min((64 - std::countl_zero(m)) * Block, width_);
-}
-
 void Find_Damage(const Draw_List& before, const Draw_List& now, Damage& damage,
                  Diff_Scratch& scratch) {
     if (before.Colour != now.Colour) return damage.Add_All();

@@ -52,8 +52,6 @@ class Damage {
     void Add(const Pixel_Rect& r);
     void Add_All();
     void Add(const Damage& other);
-    // The damaged stretch of pixel row y: left == right when none of the row is damaged.
-    void Row_Span(int y, int& left, int& right) const;
 
     // The damaged blocks as rectangles of pixels: runs of blocks in a block row, carried on down
     // while the rows below have the same run. Answers their number, or -1 when there are more

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/frame_diff.h"
+
 // The page's canvas, as page.html names it.
 #define ZARVO_CANVAS "#screen"
 
@@ -196,27 +198,33 @@ void Web_Media::Poll_Input(Input_States& s) {
     s.Up = any(0), s.Down = any(1), s.Left = any(2), s.Right = any(3);
 }
 
-// The page takes RGBA bytes; only the stretches of rows the frame may have changed are turned,
-// and a picture that did not change is not handed over again.
+// The page takes RGBA bytes; only the parts of the picture the frame may have changed are
+// turned, and a picture that did not change is not handed over again.
 void Web_Media::Show_Back_Buffer() {
     Settle();
-    const int w = back_buffer_.Width;
+    const Pixel_Rect whole = back_buffer_.Whole();
+    Changed_Rects parts;
+    if (shown_once_)
+        parts = Changed_Parts(Changes(), whole);
+    else
+        parts.Rect[parts.Count++] = whole;
+    Forget_Changes();
     uint32_t changed = shown_once_ ? 0 : 1;
-    for (int y = 0; y < back_buffer_.Height; ++y) {
-        int left = 0, right = w;
-        if (shown_once_) Changes().Row_Span(y, left, right);
-        const size_t row = static_cast<size_t>(y) * static_cast<size_t>(w);
-        const uint32_t* src = back_buffer_.Pixels.data() + row;
-        uint32_t* dst = shown_.data() + row;
-        for (int x = left; x < right; ++x) {
-            const uint32_t p = src[x];
-            const uint32_t rgba =
-                0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-            changed |= rgba ^ dst[x];
-            dst[x] = rgba;
+    for (int i = 0; i < parts.Count; ++i) {
+        const Pixel_Rect& r = parts.Rect[i];
+        for (int y = r.Top; y < r.Bottom; ++y) {
+            const size_t row = static_cast<size_t>(y) * static_cast<size_t>(whole.Right);
+            const uint32_t* src = back_buffer_.Pixels.data() + row;
+            uint32_t* dst = shown_.data() + row;
+            for (int x = r.Left; x < r.Right; ++x) {
+                const uint32_t p = src[x];
+                const uint32_t rgba =
+                    0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+                changed |= rgba ^ dst[x];
+                dst[x] = rgba;
+            }
         }
     }
-    Forget_Changes();
     if (!changed) return;
     shown_once_ = true;
     refreshes_unchanged_ = 0;
