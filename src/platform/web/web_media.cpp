@@ -42,6 +42,13 @@ EM_JS(void, Page_Game_Ended, (), { Module.zarvoPage.ended(); });
 
 namespace zarvo {
 
+namespace {
+
+// The one media layer of the page, for the page's script.
+Web_Media* Page_Media = nullptr;
+
+}  // namespace
+
 // The handlers the page calls; each answers whether the page should skip its own default.
 struct Web_Media::Events {
     static Web_Media& Of(void* self) { return *static_cast<Web_Media*>(self); }
@@ -52,10 +59,10 @@ struct Web_Media::Events {
             return EM_TRUE;
         }
         Of(self).Key(true, e->key, e->code);
-        // The browser keeps its own shortcuts: anything with Ctrl, Alt or Meta, and F1-F12.
-        const bool shortcut = e->ctrlKey || e->altKey || e->metaKey ||
-                              (e->code[0] == 'F' && e->code[1] >= '1' && e->code[1] <= '9');
-        return shortcut ? EM_FALSE : EM_TRUE;
+        // The browser keeps its own shortcuts (anything with Ctrl, Alt or Meta) and the keys
+        // the game leaves alone.
+        const bool shortcut = e->ctrlKey || e->altKey || e->metaKey;
+        return !shortcut && Page_Game_Key(e->key, e->code) ? EM_TRUE : EM_FALSE;
     }
     static EM_BOOL Key_Up(int, const EmscriptenKeyboardEvent* e, void* self) {
         Of(self).Key(false, e->key, e->code);
@@ -71,7 +78,8 @@ struct Web_Media::Events {
         m.Open_Audio();
         m.left_down_ = true;
         m.Pointer_At(e->clientX, e->clientY);
-        return EM_TRUE;
+        // The browser's own mouse-down gives the page, and a frame holding it, the keyboard.
+        return EM_FALSE;
     }
     static EM_BOOL Mouse_Up(int, const EmscriptenMouseEvent* e, void* self) {
         Web_Media& m = Of(self);
@@ -134,6 +142,7 @@ Web_Media::Web_Media(const Assets* assets, int width, int height)
 
 void Web_Media::Start(Web_Listener& listener) {
     listener_ = &listener;
+    Page_Media = this;
     const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
     emscripten_set_keydown_callback(window, this, true, &Events::Key_Down);
     emscripten_set_keyup_callback(window, this, true, &Events::Key_Up);
@@ -246,3 +255,7 @@ void Web_Media::Close() {
 }
 
 }  // namespace zarvo
+
+extern "C" EMSCRIPTEN_KEEPALIVE void zarvo_open_sound() {
+    if (zarvo::Page_Media) zarvo::Page_Media->Open_Audio();
+}
