@@ -3,7 +3,7 @@
 
 #include "enemies/hazard_places.h"
 #include "enemies/hazards.h"
-#include "hazard_test_support.h"
+#include "support/hazard_world.h"
 
 namespace zarvo::test {
 namespace {

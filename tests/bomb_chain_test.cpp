@@ -1,5 +1,5 @@
 // Bomb chains: where they start, how far they creep, how long they live and whom they hurt.
-#include "weapon_test_support.h"
+#include "support/weapon_world.h"
 
 namespace zarvo::test {
 namespace {

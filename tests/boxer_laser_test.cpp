@@ -1,5 +1,5 @@
 // The Boxer's twin laser: how far its beams reach, which cells hurt, and when the attack ends.
-#include "weapon_test_support.h"
+#include "support/weapon_world.h"
 
 namespace zarvo::test {
 namespace {

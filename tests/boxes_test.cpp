@@ -2,7 +2,7 @@
 // code-word cursor.
 #include "screens/boxes.h"
 
-#include "screens_support.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {

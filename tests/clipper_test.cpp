@@ -1,6 +1,6 @@
 // The Clipper: its arms stretching, holding, pulling in and dragging the body, its attack
 // program, its shrapnel, its drawing and the freeing of its arms' cells.
-#include "weapon_test_support.h"
+#include "support/weapon_world.h"
 
 namespace zarvo::test {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "enemies/enemy_shots.h"
 #include "enemies/movers.h"
-#include "enemy_fixture.h"
+#include "support/enemy_game.h"
 
 namespace zarvo::test {
 namespace {

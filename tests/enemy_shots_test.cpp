@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "enemy_fixture.h"
+#include "support/enemy_game.h"
 
 namespace zarvo::test {
 namespace {

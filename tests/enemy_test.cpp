@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "enemy_fixture.h"
 #include "platform/bmp_writer.h"
+#include "support/enemy_game.h"
 
 namespace zarvo::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "enemy_fixture.h"
+#include "support/enemy_game.h"
 
 namespace zarvo::test {
 namespace {

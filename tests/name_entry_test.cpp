@@ -2,7 +2,7 @@
 // the way back to the title.
 #include "screens/name_entry.h"
 
-#include "screens_support.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {

@@ -1,5 +1,5 @@
 // The Orbiter's stars: reload, straight and diagonal flight, bounces, bursts and hits.
-#include "weapon_test_support.h"
+#include "support/weapon_world.h"
 
 namespace zarvo::test {
 namespace {

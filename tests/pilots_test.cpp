@@ -322,7 +322,7 @@ TEST_F(Pilots, ALevelWithPilotsEndsOnlyAfterTheLastExplosion) {
         Level_Complete_Test(g);
         if (w.game.Well_Done) won_at = frame;
         if (won_at < 0) {
-            EXPECT_TRUE(pilot(7).Active || pilot(7).Exploding);
+            EXPECT_TRUE(pilot(7).Active || pilot(7).Exploding) << "frame " << frame;
         }
     }
     EXPECT_GT(won_at, 30);

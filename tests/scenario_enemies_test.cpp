@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "arena/level.h"
-#include "enemy_fixture.h"
 #include "support/allocations.h"
+#include "support/enemy_game.h"
 
 namespace zarvo::test {
 namespace {

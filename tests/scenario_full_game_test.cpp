@@ -3,7 +3,7 @@
 // the next one under the score table opened from the panel, types a name and is back at the
 // title with the entry in the file, ready for a fresh game.
 
-#include "screens_support.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {

@@ -2,8 +2,8 @@
 // areas, the greeting, Start and Quit, and how each screen opens and closes.
 
 #include "screens/title.h"
-#include "screens_support.h"
 #include "support/allocations.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {

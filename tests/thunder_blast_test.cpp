@@ -1,5 +1,5 @@
 // The thunder blast: its deadly cells, its timing, its images and its one-frame hiccup.
-#include "weapon_test_support.h"
+#include "support/weapon_world.h"
 
 namespace zarvo::test {
 namespace {
