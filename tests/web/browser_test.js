@@ -348,7 +348,7 @@ test('in a frame of a host page the first click starts the game, and its keys ne
     const before = await frame.evaluate(frames);
     const clicked = Date.now();
     await page.click(box.x, box.y);
-    await frame.waitFor(`${frames} > ${before}`, 5000, 'a tick in the frame').catch(async (e) => { console.log('DIAG', await frame.evaluate('JSON.stringify([document.hasFocus(), document.activeElement.id, document.getElementById("veil").hidden, ' + frames + '])'), JSON.stringify(box)); throw e; });
+    await frame.waitFor(`${frames} > ${before}`, 5000, 'a tick in the frame');
     const ms = Date.now() - clicked;
     t.diagnostic(`the game in the frame ticks ${ms} ms after the first click`);
     assert.ok(ms < 1000, `the first tick came ${ms} ms after the click`);
