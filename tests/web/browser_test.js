@@ -411,6 +411,8 @@ test('on a phone, touch alone opens the sound, types a code word, starts a game,
   await page.waitFor('Module.zarvoAudio && Module.zarvoAudio.context.state === "running"', 5000,
                      'the sound to run after the first tap');
   await measureCanvas();
+  await sleep(200);
+  assert.equal(await state('CodeWords_On'), false, 'the first tap reaches no button of the game');
   assert.ok(canvas.width >= 0.9 * 390, `the picture is ${canvas.width} of 390 pixels wide`);
   assert.equal(canvas.top, 0, 'portrait: the picture at the top');
   const pad = await rectOf('pad');

@@ -89,16 +89,21 @@ struct Web_Media::Events {
         if (m.listener_) m.listener_->Clicked();
         return EM_FALSE;
     }
-    // A finger on the picture points; lifting it clicks.
+    // A finger on the picture points; lifting it clicks. A finger that lands where the
+    // pointer cannot go (outside the confinement rectangle) does neither: a tap on the arena
+    // during play must not become a click on the panel's nearest button.
     static EM_BOOL Touch(int type, const EmscriptenTouchEvent* e, void* self) {
         Web_Media& m = Of(self);
         for (int i = 0; i < e->numTouches; ++i) {
-            if (!e->touches[i].isChanged) continue;
-            m.Pointer_At(e->touches[i].clientX, e->touches[i].clientY);
+            const EmscriptenTouchPoint& t = e->touches[i];
+            if (!t.isChanged) continue;
             if (type == EMSCRIPTEN_EVENT_TOUCHSTART) {
+                if (!m.Pointer_At(t.clientX, t.clientY, true)) break;
                 m.Open_Audio();
                 m.left_down_ = true;
-            } else if (type == EMSCRIPTEN_EVENT_TOUCHEND && m.left_down_) {
+            } else if (m.left_down_) {
+                m.Pointer_At(t.clientX, t.clientY);
+                if (type != EMSCRIPTEN_EVENT_TOUCHEND) break;
                 m.left_down_ = false;
                 if (m.listener_) m.listener_->Clicked();
             }
@@ -178,15 +183,19 @@ void Web_Media::Key(bool down, const char* key, const char* code) {
     if (down && listener_) listener_->Key_Down(Page_Key_Code(key));
 }
 
-void Web_Media::Pointer_At(double client_x, double client_y) {
+bool Web_Media::Pointer_At(double client_x, double client_y, bool only_inside) {
     double rect[4];
     Page_Canvas_Rect(rect);
-    if (rect[2] <= 0 || rect[3] <= 0 || !listener_) return;
+    if (rect[2] <= 0 || rect[3] <= 0 || !listener_) return false;
     const int w = back_buffer_.Width, h = back_buffer_.Height;
-    int x = static_cast<int>(std::floor((client_x - rect[0]) * w / rect[2]));
-    int y = static_cast<int>(std::floor((client_y - rect[1]) * h / rect[3]));
+    const int at_x = static_cast<int>(std::floor((client_x - rect[0]) * w / rect[2]));
+    const int at_y = static_cast<int>(std::floor((client_y - rect[1]) * h / rect[3]));
+    int x = at_x, y = at_y;
     clip_.Clamp(x, y, w, h);
+    const bool inside = x == at_x && y == at_y;
+    if (only_inside && !inside) return false;
     listener_->Pointer_Moved(x, y);
+    return inside;
 }
 
 // Keys that went up while the page was away would stay held, so none stays held.

@@ -66,7 +66,9 @@ class Web_Media : public Surface_Media {
   private:
     struct Events;  // the page's event handlers
     void Key(bool down, const char* key, const char* code);
-    void Pointer_At(double client_x, double client_y);
+    // Moves the game's pointer to the page point, kept inside the confinement rectangle;
+    // answers whether the point was inside. With only_inside a point outside moves nothing.
+    bool Pointer_At(double client_x, double client_y, bool only_inside = false);
     void Activity(bool focused, bool visible);
     // One refresh; answers whether the page goes on refreshing.
     bool Refresh(double now_ms);
