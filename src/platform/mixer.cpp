@@ -93,6 +93,7 @@ void Mixer::Mix_Block(int16_t* out, int frames) {
     for (Item& item : items_)
         for (Voice& voice : item.Voices)
             if (voice.Playing) Mix_Voice(item, voice, sum_.data(), frames);
+    turned_.Frames += static_cast<uint64_t>(frames);
     constexpr float To_Unit = Master_Gain / 32768.0f;
     // The player's level comes after the limiter: a quieter game keeps the same shape.
     const float level = static_cast<float>(level_) / 100.0f;
@@ -100,6 +101,9 @@ void Mixer::Mix_Block(int16_t* out, int frames) {
         float left = static_cast<float>(sum_[2 * f]) * To_Unit;
         float right = static_cast<float>(sum_[2 * f + 1]) * To_Unit;
         limiter_.Apply(left, right);
+        const float gain = limiter_.Gain();
+        turned_.Over_3_Db += gain < 0.7079458f;  // -3 dB
+        turned_.Over_6_Db += gain < 0.5011872f;  // -6 dB
         out[2 * f] = static_cast<int16_t>(std::lround(left * level * 32767.0f));
         out[2 * f + 1] = static_cast<int16_t>(std::lround(right * level * 32767.0f));
     }

@@ -35,6 +35,12 @@ class Mixer {
     void Set_Level(int percent);
     int Level() const { return level_; }
 
+    // How often the master stage turned the mix down, counted over every frame mixed.
+    struct Turn_Down {
+        uint64_t Frames = 0, Over_3_Db = 0, Over_6_Db = 0;
+    };
+    const Turn_Down& Turned_Down() const { return turned_; }
+
     int Voice_Count(int index) const;
     int Playing_Count(int index) const;
     int32_t Device_Rate() const { return rate_; }
@@ -58,6 +64,7 @@ class Mixer {
     std::vector<Item> items_;
     std::vector<int32_t> sum_;  // one block, sized when the waves load
     Soft_Limiter limiter_{Limit, 1};
+    Turn_Down turned_;
 };
 
 // One recording decoded to stereo 16-bit at its own rate, then resampled (linear) to `rate`.
