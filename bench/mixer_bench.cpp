@@ -1,9 +1,11 @@
 // The mixer's cost per second of sound: the waves a minute of difficulty 3, level 8 plays
 // (replayed headless from bench/scenarios/d3_level8.txt) are mixed at 44.1 kHz in the sound
 // device's blocks of 1024 frames, master stage and limiter included. The counter
-// "cpu/audio_s" is the processor time one second of sound costs.
+// "cpu/audio_s" is the processor time one second of sound costs. ZARVO_BENCH_ASSETS names
+// another asset folder (the waves of an older build, to compare side by side).
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,16 @@ constexpr int Rate = 44100;
 constexpr int Block = 1024;
 constexpr int Frames = 2550;
 
+const Assets* Wave_Assets() {
+    static Assets assets;
+    static const bool loaded = [] {
+        const char* dir = std::getenv("ZARVO_BENCH_ASSETS");
+        std::string message;
+        return Load_Assets(dir ? dir : ZARVO_ASSET_DIR, assets, message);
+    }();
+    return loaded ? &assets : nullptr;
+}
+
 // The waves the scenario plays, by frame.
 const std::vector<Played_Wave>& Scenario_Waves() {
     static const std::vector<Played_Wave> waves = [] {
@@ -27,7 +39,7 @@ const std::vector<Played_Wave>& Scenario_Waves() {
         std::string error;
         if (Read_Script(ZARVO_SOURCE_DIR "/bench/scenarios/d3_level8.txt", script, error) != 0)
             return std::vector<Played_Wave>{};
-        Headless_Runner run(Bench_Assets(), Choose_Seed(std::nullopt, script), script.Screen);
+        Headless_Runner run(Wave_Assets(), Choose_Seed(std::nullopt, script), script.Screen);
         run.Run(script, Frames);
         return run.media().waves;
     }();
@@ -36,9 +48,9 @@ const std::vector<Played_Wave>& Scenario_Waves() {
 
 void BM_Mix_Level8_Minute(benchmark::State& state) {
     const std::vector<Played_Wave>& waves = Scenario_Waves();
-    if (!Bench_Assets() || waves.empty()) return state.SkipWithError("no scenario or assets");
+    if (!Wave_Assets() || waves.empty()) return state.SkipWithError("no scenario or assets");
     Mixer loaded;
-    loaded.Load(Bench_Assets()->Waves, Rate, Block);
+    loaded.Load(Wave_Assets()->Waves, Rate, Block);
     std::vector<int16_t> out(2 * Block);
     const int64_t total = static_cast<int64_t>(Frames) * Rate * Frame_Ms / 1000;
     for (auto _ : state) {
