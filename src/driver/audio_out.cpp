@@ -51,12 +51,14 @@ float Audio_Out::Peak() const {
 std::string Master_Stage_Report(const Audio_Out& audio) {
     const Mixer::Turn_Down& t = audio.mixer().Turned_Down();
     const double frames = static_cast<double>(std::max<uint64_t>(1, t.Frames));
-    char line[200];
+    char line[240];
     std::snprintf(line, sizeof line,
                   "master stage: turned down by more than 3 dB %.1f %% of the time, by more than "
-                  "6 dB %.1f %%; loudest sample %.2f dBFS\n",
+                  "6 dB %.1f %%; the limiter worked %.2f %% of the time; loudest sample %.2f "
+                  "dBFS\n",
                   100.0 * static_cast<double>(t.Over_3_Db) / frames,
                   100.0 * static_cast<double>(t.Over_6_Db) / frames,
+                  100.0 * static_cast<double>(t.Limited) / frames,
                   20.0 * std::log10(std::max(1e-9f, audio.Peak())));
     return line;
 }

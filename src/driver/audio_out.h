@@ -35,7 +35,7 @@ class Audio_Out {
 };
 
 // One line on the master stage: how much of the time it turned the mix down by more than
-// 3 dB and by more than 6 dB, and the loudest sample.
+// 3 dB and by more than 6 dB, how much of it the limiter worked at all, and the loudest sample.
 std::string Master_Stage_Report(const Audio_Out& audio);
 
 }  // namespace zarvo
