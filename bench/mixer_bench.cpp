@@ -72,7 +72,22 @@ void BM_Mix_Level8_Minute(benchmark::State& state) {
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.counters["waves"] = static_cast<double>(waves.size());
 }
-BENCHMARK(BM_Mix_Level8_Minute)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Mix_Level8_Minute)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Loading: every wave brought to the device rate once, as the game does when the sound device
+// opens (in the browser: at the first key or click).
+void BM_Load_Waves(benchmark::State& state) {
+    if (!Wave_Assets()) return state.SkipWithError("no assets");
+    for (auto _ : state) {
+        Mixer mixer;
+        mixer.Load(Wave_Assets()->Waves, static_cast<int32_t>(state.range(0)), Block);
+        benchmark::DoNotOptimize(mixer.Prepared(0).data());
+    }
+}
+BENCHMARK(BM_Load_Waves)->Arg(44100)->Arg(48000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

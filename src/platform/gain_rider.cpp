@@ -28,9 +28,8 @@ Gain_Rider::Gain_Rider(float threshold, float ratio, float rate)
 // the way there over the next Update_Frames samples.
 void Gain_Rider::Aim() {
     counted_ = 0;
-    const float target = power_ > threshold_power_
-                             ? std::pow(threshold_power_ / power_, exponent_)
-                             : 1.0f;
+    const float target =
+        power_ > threshold_power_ ? std::pow(threshold_power_ / power_, exponent_) : 1.0f;
     const float toward = target < gain_ ? sink_ : climb_;
     step_ = (target - gain_) * toward / Update_Frames;
 }

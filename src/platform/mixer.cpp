@@ -56,8 +56,13 @@ void Mixer::Load(const std::vector<Sound>& waves, int32_t device_rate, int block
     items_.clear();
     items_.resize(waves.size());
     for (size_t i = 0; i < waves.size(); ++i) {
-        items_[i].Samples = Prepare_Sound(waves[i], rate_);
-        items_[i].Voices.reserve(Voices_Per_Item);
+        Item& item = items_[i];
+        item.Samples = Prepare_Sound(waves[i], rate_);
+        item.Audible = item.Samples.size() / 2;
+        while (item.Audible > 0 && item.Samples[2 * item.Audible - 1] == 0 &&
+               item.Samples[2 * item.Audible - 2] == 0)
+            --item.Audible;
+        item.Voices.reserve(Voices_Per_Item);
     }
     sum_.assign(static_cast<size_t>(std::max(1, block_frames)) * 2, 0);
     const float rate = static_cast<float>(std::max(1, rate_));
@@ -79,8 +84,12 @@ void Mixer::Play(int index) {
 void Mixer::Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames) {
     const size_t total = item.Samples.size() / 2;
     const size_t n = std::min(static_cast<size_t>(frames), total - voice.Position);
+    // The silence after the sound plays on (the voice stays busy to the recording's end) but
+    // adds nothing, so it costs nothing.
+    const size_t heard =
+        voice.Position < item.Audible ? std::min(n, item.Audible - voice.Position) : 0;
     const int16_t* src = item.Samples.data() + voice.Position * 2;
-    for (size_t k = 0; k < n * 2; ++k) sum[k] += src[k];
+    for (size_t k = 0; k < heard * 2; ++k) sum[k] += src[k];
     voice.Position += n;
     if (voice.Position >= total) voice.Playing = false;
 }

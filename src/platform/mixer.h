@@ -4,8 +4,8 @@
 // off and the number of voices of an item only grows. The voices' sum goes through the master
 // stage: a fixed gain that leaves headroom for the voices that pile up in a busy moment, a slow
 // gain control that rides the rare heavier pile-ups down smoothly, and a limiter, the last
-// guard, that keeps every sample below full scale. The mixer knows nothing of a sound device: the backend calls Mix from its audio
-// callback (under its own lock), and Mix allocates nothing.
+// guard, that keeps every sample below full scale. The mixer knows nothing of a sound device: the
+// backend calls Mix from its audio callback (under its own lock), and Mix allocates nothing.
 #include <cstdint>
 #include <vector>
 
@@ -60,6 +60,7 @@ class Mixer {
     };
     struct Item {
         std::vector<int16_t> Samples;  // interleaved stereo at the device rate
+        size_t Audible = 0;            // frames up to the last one that is not silent
         std::vector<Voice> Voices;
     };
     void Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames);

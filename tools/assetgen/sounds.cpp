@@ -268,8 +268,8 @@ void Welcome(Track& t) {
 // the one before, over a hiss that sinks with them; in the middle range, where a small
 // speaker still plays it, and gone after three seconds.
 void Rocky(Track& t, Gen_Rng& rng) {
-    const float sweeps[][4] = {{0.0f, 0.7f, 900, 420}, {0.6f, 0.9f, 700, 260},
-                               {1.4f, 1.6f, 520, 170}};
+    const float sweeps[][4] = {
+        {0.0f, 0.7f, 900, 420}, {0.6f, 0.9f, 700, 260}, {1.4f, 1.6f, 520, 170}};
     for (const auto& w : sweeps) {
         Tone down;
         down.Start = w[0];

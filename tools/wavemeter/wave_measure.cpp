@@ -22,7 +22,7 @@ constexpr double Frequent_Below_Max_Db = 12.0;
 constexpr double Quietest_Below_Db = 16.0;  // no wave lost under the big ones
 
 constexpr int Big[] = {Wave::Explose_6, Wave::Explosion_1, Wave::Danger, Wave::Welcome};
-constexpr int Frequent[] = {Wave::Laser, Wave::Step,      Wave::Cracker,
+constexpr int Frequent[] = {Wave::Laser,     Wave::Step,      Wave::Cracker,
                             Wave::Explose_5, Wave::Explose_3, Wave::Click};
 
 double Sample(const Sound& s, size_t index) {
@@ -107,22 +107,25 @@ void Hierarchy_Problems(const std::vector<Wave_Measure>& waves, std::vector<std:
     for (int f : Frequent) {
         const Wave_Measure& m = waves[static_cast<size_t>(f)];
         if (m.Loudness > quietest_big - Frequent_Below_Min_Db)
-            out.push_back(Format("%s: loudness %.1f dB, want 8 dB or more under the quietest big "
-                                 "wave's %.1f",
-                                 m.Name, m.Loudness, quietest_big));
+            out.push_back(
+                Format("%s: loudness %.1f dB, want 8 dB or more under the quietest big "
+                       "wave's %.1f",
+                       m.Name, m.Loudness, quietest_big));
         if (m.Loudness < loudest_big - Frequent_Below_Max_Db)
-            out.push_back(Format("%s: loudness %.1f dB, want at most 12 dB under the loudest big "
-                                 "wave's %.1f",
-                                 m.Name, m.Loudness, loudest_big));
+            out.push_back(
+                Format("%s: loudness %.1f dB, want at most 12 dB under the loudest big "
+                       "wave's %.1f",
+                       m.Name, m.Loudness, loudest_big));
     }
     for (const Wave_Measure& m : waves) {
         if (m.Loudness > loudest_big + 0.05)
             out.push_back(Format("%s: loudness %.1f dB is above the loudest big wave's %.1f",
                                  m.Name, m.Loudness, loudest_big));
         if (m.Loudness < loudest_big - Quietest_Below_Db)
-            out.push_back(Format("%s: loudness %.1f dB is more than 16 dB under the loudest big "
-                                 "wave's %.1f",
-                                 m.Name, m.Loudness, loudest_big));
+            out.push_back(
+                Format("%s: loudness %.1f dB is more than 16 dB under the loudest big "
+                       "wave's %.1f",
+                       m.Name, m.Loudness, loudest_big));
     }
 }
 
