@@ -18,8 +18,9 @@ int64_t Frames_Until(int64_t n) {
 
 }  // namespace
 
-Audio_Out::Audio_Out(const std::vector<Sound>& waves) {
+Audio_Out::Audio_Out(const std::vector<Sound>& waves, int32_t frames) {
     mixer_.Load(waves, Rate);
+    samples_.reserve(static_cast<size_t>(Frames_Until(std::max(0, frames))) * 2);
 }
 
 void Audio_Out::Frame(const std::vector<Played_Wave>& played, int level_percent) {

@@ -15,7 +15,8 @@ class Audio_Out {
   public:
     static constexpr int32_t Rate = 44100;
 
-    explicit Audio_Out(const std::vector<Sound>& waves);
+    // Room is made for `frames` frame slots at once, so that mixing them allocates nothing.
+    Audio_Out(const std::vector<Sound>& waves, int32_t frames);
 
     // Starts the waves played since the last call (from `played`) and mixes one frame slot at
     // the player's sound level.

@@ -165,7 +165,7 @@ int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& 
             err << "zarvo: --audio-out needs the game's sounds\n";
             return 1;
         }
-        run.Listen(assets->Waves);
+        run.Listen(assets->Waves, o.Frames);
     }
     Recorder recording;
     if (!o.Record.empty() && !recording.Open(o.Record, seed, script.Screen)) {

@@ -48,8 +48,11 @@ class Headless_Runner {
     int32_t Frame() const { return frame_; }
     // One line per played wave: FRAME INDEX NAME.
     std::string Sound_Log() const;
-    // From now on every frame slot also mixes its sound, as a sound device would play it.
-    void Listen(const std::vector<Sound>& waves) { audio_ = std::make_unique<Audio_Out>(waves); }
+    // From now on every frame slot also mixes its sound, as a sound device would play it;
+    // `frames`: how many are to come.
+    void Listen(const std::vector<Sound>& waves, int32_t frames) {
+        audio_ = std::make_unique<Audio_Out>(waves, frames);
+    }
     const Audio_Out* Heard() const { return audio_.get(); }
 
   private:
