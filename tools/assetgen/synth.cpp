@@ -232,14 +232,19 @@ float Loudness_Gain(const Track& t, float target, float ceiling) {
     std::vector<std::vector<float>> channels = {t.Left};
     if (!t.Right.empty()) channels.push_back(t.Right);
     float gain = 1.0f;
+    float peak = 0;
+    for (const std::vector<float>& ch : channels)
+        for (float v : ch) peak = std::max(peak, std::fabs(v));
+    std::vector<std::vector<float>> bent = channels;
     for (int pass = 0; pass < 6; ++pass) {
-        std::vector<std::vector<float>> bent = channels;
         for (size_t ch = 0; ch < channels.size(); ++ch)
             for (size_t i = 0; i < channels[ch].size(); ++i)
                 bent[ch][i] = Soft_Knee(channels[ch][i] * gain, ceiling);
         const double loudness = Short_Term_Loudness(bent, t.Rate);
-        if (loudness < -150) break;  // silence stays silence
+        // Silence stays silence; within 0.02 dB is there.
+        if (loudness < -150 || std::fabs(target - loudness) < 0.02) break;
         gain *= static_cast<float>(std::pow(10.0, (target - loudness) / 20.0));
+        if (peak * gain <= ceiling * Knee_Share) break;  // nothing bent: the gain is exact
     }
     return gain;
 }
