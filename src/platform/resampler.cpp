@@ -73,7 +73,10 @@ Polyphase Make_Polyphase(int32_t from, int32_t to) {
     p.phases = std::min<int64_t>(to / g, Most_Phases);
     const double step = static_cast<double>(from) / to;
     p.down = static_cast<int64_t>(std::llround(step * static_cast<double>(p.phases)));
-    const double scale = Cutoff * std::min(1.0, static_cast<double>(to) / from);
+    // A rate brought down more than some sixteen times keeps a kernel of bounded length: it
+    // lets a little more through, but a wave of any rate costs bounded time and memory.
+    const double scale =
+        std::max(Cutoff * std::min(1.0, static_cast<double>(to) / from), Zero_Crossings / 512.0);
     p.before = static_cast<int>(std::ceil(Zero_Crossings / scale));
     p.taps = 2 * p.before + 1;
     p.weights.resize(static_cast<size_t>(p.phases * p.taps));
@@ -112,6 +115,8 @@ std::vector<float> Resample(const std::vector<float>& in, int32_t from, int32_t 
     for (size_t n = 0; n < out_frames; ++n) {
         const int64_t at = static_cast<int64_t>(n) * p.down;
         const int64_t base = at / p.phases, phase = at % p.phases;
+        // Finely spaced phases may run a little past the end: only silence is there.
+        if (base > static_cast<int64_t>(in.size()) + p.before) break;
         const float* x = padded.data() + (base + p.taps - p.before);
         const float* w = p.weights.data() + phase * p.taps;
         out[n] = Dot(x, w, p.taps);
