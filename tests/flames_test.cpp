@@ -1,9 +1,9 @@
 // The Blaster's flames, blocks and fuses.
 #include <gtest/gtest.h>
 
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
 #include "hazard_test_support.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 
 namespace zarvo::test {
 namespace {

@@ -2,9 +2,9 @@
 // its bonus, and the freed place.
 #include <gtest/gtest.h>
 
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
 #include "hazard_test_support.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 
 namespace zarvo::test {
 namespace {

@@ -1,7 +1,7 @@
 #include "arena/level.h"
 
 #include "enemies/enimy.h"
-#include "enemies/hazards.h"
+#include "hazards/hazards.h"
 #include "pilots/monsters.h"
 #include "pilots/pilots.h"
 #include "player/ego.h"

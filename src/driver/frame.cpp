@@ -5,7 +5,7 @@
 #include "driver/input.h"
 #include "effects/energy.h"
 #include "enemies/enimy.h"
-#include "enemies/hazards.h"
+#include "hazards/hazards.h"
 #include "pilots/monsters.h"
 #include "pilots/pilots.h"
 #include "player/ego.h"

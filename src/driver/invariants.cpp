@@ -1,6 +1,6 @@
 #include "driver/invariants.h"
 
-#include "enemies/hazard_places.h"
+#include "hazards/hazard_places.h"
 
 namespace zarvo {
 

@@ -1,8 +1,8 @@
 // The Pyr: a pyramid holding a bonus, shown by four icons circling it. Cut away, it explodes
 // and gives its bonus: a life, a full load of star shots or a full energy store.
 #include "effects/energy.h"
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 
 namespace zarvo {
 

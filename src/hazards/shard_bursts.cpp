@@ -1,7 +1,7 @@
 // The end bursts of flames and fuses: eight shards fly apart at random, swell, shrink and
 // spin for 38 frames.
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 
 namespace zarvo {
 

@@ -1,7 +1,7 @@
 // Blocks: flames settled on the edge bar their cell to the player until they are shot, burn
 // out or lose their tile.
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 
 namespace zarvo {
 

@@ -1,7 +1,7 @@
 // The Blaster's thunder beams: 26 frames of hits on four cells in the beam's direction while
 // the beam's image grows and shrinks through seven frames.
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 
 namespace zarvo {
 

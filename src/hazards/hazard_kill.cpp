@@ -1,5 +1,5 @@
 #include "effects/kill_sequence.h"
-#include "enemies/hazard_places.h"
+#include "hazards/hazard_places.h"
 
 namespace zarvo {
 

@@ -1,10 +1,10 @@
 // The Blaster's four flames: launched from the block's centre with a burst of green stars,
 // they crawl diagonally cell by cell, hurt the player, light fuses on the trail and settle
 // as blocks on the edge.
-#include "enemies/blaster_flames.h"
+#include "hazards/blaster_flames.h"
 
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 
 namespace zarvo {
 

@@ -1,7 +1,7 @@
 // The Blaster: its placement, the thunder trigger, its drawing, kill sequence and explosion.
-#include "enemies/blaster_flames.h"
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
+#include "hazards/blaster_flames.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 
 namespace zarvo {
 

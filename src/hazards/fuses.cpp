@@ -1,7 +1,7 @@
 // Fuses: lit by a flame on the player's trail, they burn along the trail in the direction the
 // player walked it, one cell every four frames, until they reach the player or go out.
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 
 namespace zarvo {
 
