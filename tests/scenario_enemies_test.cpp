@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "arena/level.h"
 #include "enemy_fixture.h"
+#include "game/level.h"
 #include "support/allocations.h"
 
 namespace zarvo::test {

@@ -1,6 +1,6 @@
 #include "screens/boxes.h"
 
-#include "arena/level.h"
+#include "game/level.h"
 #include "screens/buttons.h"
 #include "screens/cursor.h"
 #include "screens/entry_chars.h"

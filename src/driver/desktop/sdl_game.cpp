@@ -1,4 +1,4 @@
-#include "driver/sdl_game.h"
+#include "driver/desktop/sdl_game.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,14 +6,14 @@
 #include <fstream>
 #include <memory>
 
-#include "driver/comforts.h"
-#include "driver/dump.h"
-#include "driver/frame.h"
-#include "driver/input.h"
-#include "driver/overlay.h"
-#include "driver/recorder.h"
-#include "driver/settings.h"
-#include "driver/tick_input.h"
+#include "driver/desktop/overlay.h"
+#include "driver/start/settings.h"
+#include "game/comforts.h"
+#include "game/dump.h"
+#include "game/frame.h"
+#include "game/input.h"
+#include "game/recorder.h"
+#include "game/tick_input.h"
 #include "platform/binary_file.h"
 #include "platform/frame_clock.h"
 #include "platform/sdl/sdl_keys.h"

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "driver/script.h"
+#include "game/script.h"
 #include "platform/media.h"
 
 namespace zarvo {

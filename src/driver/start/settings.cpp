@@ -1,4 +1,4 @@
-#include "driver/settings.h"
+#include "driver/start/settings.h"
 
 #include <charconv>
 #include <filesystem>

@@ -6,9 +6,9 @@
 #include <emscripten/emscripten.h>
 
 #include "assetgen/generate.h"
-#include "driver/runner.h"
-#include "driver/web_game.h"
-#include "driver/web_probe.h"
+#include "driver/headless/runner.h"
+#include "driver/page/web_game.h"
+#include "driver/page/web_probe.h"
 #include "platform/web/web_page.h"
 #include "platform/web/web_storage.h"
 #include "screens/score_records.h"

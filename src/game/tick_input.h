@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "driver/script.h"
+#include "game/script.h"
 #include "state/game.h"
 
 namespace zarvo {

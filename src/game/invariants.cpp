@@ -1,4 +1,4 @@
-#include "driver/invariants.h"
+#include "game/invariants.h"
 
 #include "hazards/hazard_places.h"
 

@@ -1,9 +1,9 @@
-#include "driver/options.h"
+#include "driver/start/options.h"
 
 #include <charconv>
 #include <cstring>
 
-#include "driver/settings.h"
+#include "driver/start/settings.h"
 
 namespace zarvo {
 

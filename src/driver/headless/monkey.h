@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <iosfwd>
 
-#include "driver/recorder.h"
-#include "driver/runner.h"
+#include "driver/headless/runner.h"
+#include "game/recorder.h"
 
 namespace zarvo {
 

@@ -1,7 +1,7 @@
-#include "driver/web_game.h"
+#include "driver/page/web_game.h"
 
-#include "driver/frame.h"
-#include "driver/input.h"
+#include "game/frame.h"
+#include "game/input.h"
 #include "platform/web/web_storage.h"
 #include "screens/score_records.h"
 

@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "driver/script.h"
+#include "game/script.h"
 #include "platform/headless/headless_media.h"
 #include "state/game.h"
 

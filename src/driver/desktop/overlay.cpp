@@ -1,4 +1,4 @@
-#include "driver/overlay.h"
+#include "driver/desktop/overlay.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,10 +1,10 @@
-#include "driver/monkey.h"
+#include "driver/headless/monkey.h"
 
 #include <ostream>
 
-#include "driver/comforts.h"
-#include "driver/input.h"
-#include "driver/invariants.h"
+#include "game/comforts.h"
+#include "game/input.h"
+#include "game/invariants.h"
 
 namespace zarvo {
 

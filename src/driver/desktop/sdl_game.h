@@ -1,6 +1,6 @@
 #pragma once
 // The windowed game: the SDL window, the 24 ms frame clock and the window's events.
-#include "driver/options.h"
+#include "driver/start/options.h"
 #include "platform/media.h"
 
 namespace zarvo {

@@ -1,4 +1,4 @@
-#include "driver/script.h"
+#include "game/script.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,13 +1,13 @@
-#include "driver/runner.h"
+#include "driver/headless/runner.h"
 
 #include <chrono>
 #include <ostream>
 
-#include "driver/dump.h"
-#include "driver/frame.h"
-#include "driver/input.h"
-#include "driver/monkey.h"
-#include "driver/recorder.h"
+#include "driver/headless/monkey.h"
+#include "game/dump.h"
+#include "game/frame.h"
+#include "game/input.h"
+#include "game/recorder.h"
 #include "platform/binary_file.h"
 #include "platform/bmp_writer.h"
 

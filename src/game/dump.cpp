@@ -1,4 +1,4 @@
-#include "driver/dump.h"
+#include "game/dump.h"
 
 namespace zarvo {
 

@@ -1,4 +1,4 @@
-#include "driver/comforts.h"
+#include "game/comforts.h"
 
 #include <algorithm>
 

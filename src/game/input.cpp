@@ -1,4 +1,4 @@
-#include "driver/input.h"
+#include "game/input.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // The level table: hazards asked for, extra weapon switches, the enemy roster slot by slot and
 // the pilots of every level of the three difficulties.
-#include "arena/level.h"
+#include "game/level.h"
 
 namespace zarvo {
 

@@ -1,4 +1,4 @@
-#include "driver/score_path.h"
+#include "driver/start/score_path.h"
 
 #include <filesystem>
 #include <system_error>

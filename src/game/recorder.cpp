@@ -1,4 +1,4 @@
-#include "driver/recorder.h"
+#include "game/recorder.h"
 
 namespace zarvo {
 

@@ -1,4 +1,4 @@
-#include "driver/asset_folder.h"
+#include "driver/start/asset_folder.h"
 
 #include <filesystem>
 

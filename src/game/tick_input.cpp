@@ -1,7 +1,7 @@
-#include "driver/tick_input.h"
+#include "game/tick_input.h"
 
-#include "driver/input.h"
-#include "driver/recorder.h"
+#include "game/input.h"
+#include "game/recorder.h"
 
 namespace zarvo {
 

@@ -1,4 +1,4 @@
-#include "driver/web_probe.h"
+#include "driver/page/web_probe.h"
 
 #include <emscripten/emscripten.h>
 #include <unistd.h>
@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "arena/level.h"
-#include "driver/dump.h"
-#include "driver/frame.h"
-#include "driver/runner.h"
+#include "driver/headless/runner.h"
+#include "game/dump.h"
+#include "game/frame.h"
+#include "game/level.h"
 
 namespace zarvo {
 

@@ -6,11 +6,11 @@
 
 #include "assets/asset_loader.h"
 #include "build_info.h"
-#include "driver/asset_folder.h"
-#include "driver/options.h"
-#include "driver/runner.h"
-#include "driver/score_path.h"
-#include "driver/sdl_game.h"
+#include "driver/desktop/sdl_game.h"
+#include "driver/headless/runner.h"
+#include "driver/start/asset_folder.h"
+#include "driver/start/options.h"
+#include "driver/start/score_path.h"
 #include "platform/program_folder.h"
 #include "screens/score_records.h"
 

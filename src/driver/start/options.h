@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "driver/runner.h"
+#include "driver/headless/runner.h"
 
 namespace zarvo {
 

@@ -1,10 +1,10 @@
-#include "driver/frame.h"
+#include "game/frame.h"
 
 #include "arena/arena.h"
-#include "arena/level.h"
-#include "driver/input.h"
 #include "effects/energy.h"
 #include "enemies/enimy.h"
+#include "game/input.h"
+#include "game/level.h"
 #include "hazards/hazards.h"
 #include "pilots/monsters.h"
 #include "pilots/pilots.h"

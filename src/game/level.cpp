@@ -1,4 +1,4 @@
-#include "arena/level.h"
+#include "game/level.h"
 
 #include "enemies/enimy.h"
 #include "hazards/hazards.h"
