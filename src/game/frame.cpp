@@ -181,11 +181,14 @@ void Game_Frame(Game& g) {
     Pilot_Explosion(g);    // 24
     Pyr_Kill_Sequence(g);  // 25
     Blaster_Kill_Sequence(g);
-    Enimy_Kill_Sequence(g);              // 26
-    Pilot_Kill_Sequence(g);              // 27
-    Level_Complete_Test(g);              // 28
-    if (s.Well_Done) Show_Well_Done(g);  // 29
-    if (s.Panel_Score_On) {              // 30
+    Enimy_Kill_Sequence(g);                  // 26
+    Pilot_Kill_Sequence(g);                  // 27
+    Level_Complete_Test(g);                  // 28
+    if (s.Well_Done && Show_Well_Done(g)) {  // 29
+        Set_Level(g);
+        Set_Panel_Cursor_Rect(g);
+    }
+    if (s.Panel_Score_On) {  // 30
         Show_Score(g);
         s.Mouse_Clicked = false;
         s.Key_Pressed = false;
