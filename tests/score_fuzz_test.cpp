@@ -7,7 +7,7 @@
 #include "game/input.h"
 #include "screens/name_entry.h"
 #include "screens/title.h"
-#include "screens_support.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {
