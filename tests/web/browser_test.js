@@ -163,6 +163,12 @@ test('the title is the headless runner\'s picture, scaled by the largest whole f
   await page.waitFor('document.fullscreenElement !== null', 5000, 'full screen');
   await page.press('F11', 'F11', 122);
   await page.waitFor('document.fullscreenElement === null', 5000, 'no full screen');
+  // The page lays itself out again once the tab has its size back.
+  await page.waitFor(`(() => {
+    const f = document.getElementById("full").getBoundingClientRect();
+    const c = document.getElementById("screen").getBoundingClientRect();
+    return innerWidth === 1300 && innerHeight === 1100 && f.width > 0 && f.top >= c.bottom;
+  })()`, 5000, 'the full-screen button under the picture');
   const corner = await rectOf('full');
   await page.click(corner.x, corner.y);
   await page.waitFor('document.fullscreenElement !== null', 5000, 'full screen');
@@ -348,7 +354,11 @@ test('in a frame of a host page the first click starts the game, and its keys ne
     const before = await frame.evaluate(frames);
     const clicked = Date.now();
     await page.click(box.x, box.y);
-    await frame.waitFor(`${frames} > ${before}`, 5000, 'a tick in the frame');
+    await frame.waitFor(`${frames} > ${before}`, 5000, 'a tick in the frame').catch(async (e) => {
+      const why = await frame.evaluate(`JSON.stringify({ focus: document.hasFocus(),
+        active: document.activeElement.id, note: !document.getElementById("veil").hidden })`);
+      throw new Error(`${e.message}: the frame ${why}`);
+    });
     const ms = Date.now() - clicked;
     t.diagnostic(`the game in the frame ticks ${ms} ms after the first click`);
     assert.ok(ms < 1000, `the first tick came ${ms} ms after the click`);
