@@ -39,6 +39,24 @@ EMSCRIPTEN_KEEPALIVE const char* zarvo_dump() {
     return dump.c_str();
 }
 
+// The page opens the device's own keyboard (on a phone) while the game takes typed letters,
+// holding what has been typed so far.
+EMSCRIPTEN_KEEPALIVE const char* zarvo_text_entry() {
+    static char text[32];
+    if (!Live_World) return nullptr;
+    const GameState& game = Live_World->game;
+    auto copy = [](const auto& entry) {
+        const int n = entry.shown();
+        for (int i = 0; i < n; ++i) text[i] = entry.Letters[i];
+        text[n] = '\0';
+        return text;
+    };
+    if (game.Name_Entry_On) return copy(game.Player_Name);
+    if (game.CodeWord_1_Typing) return copy(game.CodeWord_1);
+    if (game.CodeWord_2_Typing) return copy(game.CodeWord_2);
+    return nullptr;
+}
+
 EMSCRIPTEN_KEEPALIVE void zarvo_end_game() {
     if (Live_World && !Live_World->game.Sponsor_On) Live_World->game.Game_Over = true;
 }

@@ -1,5 +1,7 @@
 #pragma once
-// What the browser tests ask of the page, through functions the page's script can call:
+// What the page's script and the browser tests ask of the game, through functions they call:
+//   zarvo_text_entry()                    while the game takes typed letters (a name or a
+//                                         code word), the letters typed so far; else null
 //   zarvo_dump()                          the running game's state dump (JSON)
 //   zarvo_replay(frames)                  the headless runner over /replay/input.txt, leaving
 //                                         dump.json, sounds.txt and shot.bmp in /replay, with
