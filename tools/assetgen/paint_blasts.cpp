@@ -280,8 +280,10 @@ Image Paint_Blast_2(int index, uint32_t seed) {
     if (index <= Img2::Flame_Left_Down) return Flame(index, seed);
     if (index <= Img2::Bomb_Ex_14) {
         const int frame = index - Img2::Bomb_Ex_1;
+        // Round, so that the segments of a bomb chain, laid 16 pixels apart, overlap into
+        // one band of fire whichever way the chain runs.
         return Blast_Frame(Image_List_2[static_cast<size_t>(index)], 0.05f + frame / 14.0f, seed,
-                           1.45f, 6);
+                           1.0f, 6);
     }
     return Thunder(index, seed);
 }

@@ -190,11 +190,20 @@ Image Tank(int frame, bool rocket, uint32_t seed) {
     for (float x : {5.0f, 31.0f}) {
         Rounded_Box(img, x, 4, 8, 36, 3, 0x302820);
         for (int y = 4 + frame - 7; y < 40; y += 7)  // one pixel on per frame
-            if (y >= 5) Rect(img, static_cast<int>(x) + 1, y, 6, 2, 0x8A7A60);
+            if (y >= 5) {
+                Rect(img, static_cast<int>(x) + 1, y, 6, 2, 0x8A7A60);
+                Rect(img, static_cast<int>(x) + 1, y + 2, 6, 1, 0x1A1610);
+            }
     }
     Fill(
         img, 0, 0, 44, 44, [](float x, float y) { return Sd_Box(x, y, 22, 22, 10, 15, 3); },
-        Metal(0x6C8A30, seed, 22, 22, 15));
+        [seed](float x, float y) {  // cast armour: smooth, lit from the upper left, faint mottle
+            const float mottle = Value_Noise(seed, x * 0.35f, y * 0.35f);
+            return Scale(0x6C8A30, 1.18f - 0.28f * ((x - 12) / 20 + (y - 7) / 30) + 0.08f * mottle);
+        });
+    Rect(img, 13, 11, 18, 1, 0x3A4A18);  // the seams of the glacis and the engine deck
+    Rect(img, 13, 33, 18, 1, 0x3A4A18);
+    for (int x = 15; x <= 27; x += 3) Rect(img, x, 35, 2, 3, 0x2C3812);  // the engine grille
     if (rocket) {
         for (float x : {15.0f, 29.0f}) {
             Rounded_Box(img, x - 3, 10, 6, 20, 2, 0x506020);
@@ -218,7 +227,7 @@ Image Spider(int frame, uint32_t seed) {
     for (int k = 0; k < 4; ++k)
         for (int side = -1; side <= 1; side += 2) {
             const bool first_set = (k % 2 == 0) == (side < 0);
-            const float a = spread[k] + phase[frame] * (first_set ? 0.16f : -0.16f);
+            const float a = spread[k] + phase[frame] * (first_set ? 0.26f : -0.26f);
             const float hx = 22 + side * 4.0f, hy = 19 + k * 1.6f;
             const float kx = 22 + side * 12.5f * std::cos(a), ky = 19 + 12.5f * std::sin(a) - 2;
             const float fx = 22 + side * 19.5f * std::cos(a * 1.2f),

@@ -250,9 +250,12 @@ Image Monster_Down(int frame, bool flying) {
     } else {
         for (int k = 0; k < 3; ++k)
             for (int side = -1; side <= 1; side += 2) {
-                const float y = 12.0f + 5.0f * k;
+                // Hind legs reach back, fore legs forward, so even the middle step of the
+                // run shows a beetle and not a comb.
+                const float y = 12.0f + 5.0f * k, splay = 3.0f * (k - 1);
                 const float kick = step * ((k % 2 == 0) ? 1.0f : -1.0f) * side * 2.5f;
-                Capsule(img, 16.0f + side * 4, y, 16.0f + side * 11, y + kick, 1.1f, 0x4A1060);
+                Capsule(img, 16.0f + side * 4, y, 16.0f + side * 11, y + splay + kick, 1.1f,
+                        0x4A1060);
             }
     }
     Dome(img, 16, 13, 7.0f, 8.0f, 0xB030E0);
