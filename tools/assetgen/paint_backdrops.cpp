@@ -16,7 +16,7 @@ using namespace zarvo;
 
 // The game writes its hint line across the sky band; round it the sky is kept calm: the
 // clouds fade out and no star is lit, so the letters stand on an even dark ground.
-constexpr int Calm_Margin = 6;
+constexpr int Calm_Margin = 10;
 
 // Pixels from (x, y) to the hint line's letters.
 float Hint_Distance(float x, float y) {
