@@ -141,7 +141,7 @@ void Key_Art(Image& img, uint32_t seed) {
     const Image dot = Paint_Icon(Img1::Way_Point, seed);
     for (int k = 0; k < 5; ++k) Stamp_Double(img, dot, Slab_X + 4 + 18 * k, Slab_Y + 56);
     Stamp_Double(img, Paint_Ego(Img1::Ego_Right_2), Slab_X + 92, Slab_Y + 4);
-    Stamp_Double(img, Paint_Ego_Fire(Img1::Ego_Fire_Right), Slab_X + 150, Slab_Y + 34);
+    Stamp_Double(img, Paint_Enemy_2(Img2::Rocket_Right, seed), Slab_X + 146, Slab_Y + 40);
     const Image boxer = Paint_Enemy_1(Img1::Boxer, seed);
     Stamp_Double(img, Dithered_Shadow(boxer, 0x0A0A12), Slab_X + 232, Slab_Y + 28);
     Stamp_Double(img, boxer, Slab_X + 226, Slab_Y + 22);
