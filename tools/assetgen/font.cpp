@@ -134,18 +134,29 @@ Image Alphabet_Glyph(char c, int height, int32_t key) {
 
 namespace {
 
+// A letter's design pixels with a ring of empty ones round them, looked up once per letter.
+struct Letter_Bits {
+    bool px[Glyph_Rows + 2][Glyph_Columns + 2];
+    explicit Letter_Bits(char c) {
+        for (int row = -1; row <= Glyph_Rows; ++row)
+            for (int col = -1; col <= Glyph_Columns; ++col)
+                px[row + 1][col + 1] = Glyph_Pixel(c, col, row);
+    }
+    bool at(int col, int row) const { return px[row + 1][col + 1]; }
+};
+
 // The distance to one letter of title lettering, the union of its design pixels as blocks:
 // outside, the distance to the nearest filled block; inside, minus the distance to the nearest
 // empty one (the ring round the design counts as empty), so shared sides leave no seam.
 // Two glyph pixels that touch only at a corner are one diagonal stroke: a diamond round the
 // corner they share fills the hull of the two blocks, so the stroke runs straight from block
 // corner to block corner instead of stepping with a notch at every pixel.
-float Bridge_Distance(char c, float x, float y, int cell) {
+float Bridge_Distance(const Letter_Bits& g, float x, float y, int cell) {
     float d = 1e9f;
     for (int row = -1; row < Glyph_Rows; ++row)
         for (int col = -1; col < Glyph_Columns; ++col) {
-            const bool a = Glyph_Pixel(c, col, row), b = Glyph_Pixel(c, col + 1, row);
-            const bool l = Glyph_Pixel(c, col, row + 1), r = Glyph_Pixel(c, col + 1, row + 1);
+            const bool a = g.at(col, row), b = g.at(col + 1, row);
+            const bool l = g.at(col, row + 1), r = g.at(col + 1, row + 1);
             if (!((a && r && !b && !l) || (b && l && !a && !r))) continue;
             const float mx = (col + 1.0f) * cell, my = (row + 1.0f) * cell;
             d = std::min(d, (std::fabs(x - mx) + std::fabs(y - my) - cell) * 0.70710678f);
@@ -153,18 +164,18 @@ float Bridge_Distance(char c, float x, float y, int cell) {
     return d;
 }
 
-float Letter_Distance(char c, float x, float y, int cell) {
+float Letter_Distance(const Letter_Bits& g, float x, float y, int cell) {
     const float half = cell / 2.0f;
     float to_filled = 1e9f, to_empty = 1e9f;
     for (int row = -1; row <= Glyph_Rows; ++row)
         for (int col = -1; col <= Glyph_Columns; ++col) {
             const float d = Sd_Box(x, y, col * cell + half, row * cell + half, half, half, 0);
-            if (Glyph_Pixel(c, col, row))
+            if (g.at(col, row))
                 to_filled = std::min(to_filled, d);
             else
                 to_empty = std::min(to_empty, d);
         }
-    const float bridge = Bridge_Distance(c, x, y, cell);
+    const float bridge = Bridge_Distance(g, x, y, cell);
     to_filled = std::min(to_filled, bridge);
     const float depth = std::max(std::max(0.0f, to_empty), -bridge);
     const float d = to_filled > 0 ? to_filled : -depth;
@@ -190,10 +201,11 @@ struct Letter_Field {
 Letter_Field Measure_Letter(char c, int gx, int gy, int cell) {
     Letter_Field f{gx - 3, gy - 3, Glyph_Columns * cell + 6, Glyph_Rows * cell + 6, {}};
     f.d.resize(static_cast<size_t>(f.w) * f.h);
+    const Letter_Bits bits(c);
     for (int y = 0; y < f.h; ++y)
         for (int x = 0; x < f.w; ++x)
             f.d[static_cast<size_t>(y) * f.w + x] =
-                Letter_Distance(c, f.x0 + x + 0.5f - gx, f.y0 + y + 0.5f - gy, cell);
+                Letter_Distance(bits, f.x0 + x + 0.5f - gx, f.y0 + y + 0.5f - gy, cell);
     return f;
 }
 
