@@ -557,7 +557,7 @@ TEST(AssetLoader, KnowsTheFolderOfTheRunningProgram) {
 
 // Running the generator twice with one seed gives the same bytes; another seed another art.
 TEST(AssetGenerator, SameSeedSameBytes) {
-    const fs::path generator = fs::path(ZARVO_BINARY).parent_path() / "zarvo_assetgen";
+    const fs::path generator = fs::path(ZARVO_ASSETGEN);
     // Folders of this process alone, so that runs side by side do not meet.
     const std::string own = "zarvo_gen_" + std::to_string(::getpid()) + "_";
     const fs::path a = fs::temp_directory_path() / (own + "a");
