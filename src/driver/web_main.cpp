@@ -19,6 +19,7 @@ int main() {
     static const Assets assets = assetgen::Generate_Assets();
     const double preparing_ms = emscripten_get_now() - start_ms;
     Restore_Stored_File(Score_Store_Name, Score_File_Path());
+    Set_Score_File_Keeper(&Keep_Score_File_In_Page);
     const double seed = Page_Query_Number("seed", -1);
     int screen_width = 0, screen_height = 0;
     Page_Screen_Size(screen_width, screen_height);
@@ -27,6 +28,7 @@ int main() {
                          screen_width, screen_height);
     Open_Web_Probe(assets, game.world(), media);
     media.Start(game);
+    game.Show_First_Frame(emscripten_get_now());
     Page_Started(preparing_ms);
     return 0;
 }

@@ -5,6 +5,9 @@
 // the tab and offers the browser's full screen; every position the game sees is in game pixels,
 // kept inside the confinement rectangle as a window system would keep it.
 //
+// A game controller is read through the page's Gamepad API (the first one connected, in the
+// standard layout) once a refresh, from the first time the page hears of one.
+//
 // The refreshes are the page's animation frames while the picture moves. Once it has stood
 // still for a while (the title screen, a box waiting for a key), asking the browser for
 // animation frames would cost several times more than the game itself, so a timer set to the
@@ -12,6 +15,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/desk_keys.h"
 #include "platform/media.h"
 #include "platform/pointer_rect.h"
 #include "platform/web/web_audio.h"
@@ -23,8 +27,11 @@ namespace zarvo {
 class Web_Listener {
   public:
     virtual ~Web_Listener() = default;
-    // A key went down: Backspace 8, Enter 13, Space 32, letters 65-90, any other key 0.
-    virtual void Key_Down(int32_t code) = 0;
+    // A key went down: Backspace 8, Enter 13, Space 32, letters 65-90, any other key 0; `desk`
+    // is its desktop comfort, and `repeat` tells that it is held.
+    virtual void Key_Down(int32_t code, Desk_Key desk, bool repeat) = 0;
+    // A button of the game controller went down.
+    virtual void Pad_Button_Down(Pad_Button button) = 0;
     // The pointer moved to game pixel (x, y), inside the confinement rectangle.
     virtual void Pointer_Moved(int x, int y) = 0;
     // The left button went down over the picture and came up again.
@@ -47,6 +54,14 @@ class Web_Media : public Surface_Media {
     void Start(Web_Listener& listener);
     bool Active() const { return focused_ && visible_; }
     bool Closed() const { return closed_; }
+    // The game that closed the page starts again.
+    void Reopen() { closed_ = false; }
+    // Drawn over every picture just before the page takes it.
+    void Set_Overlay(Frame_Overlay* overlay) { overlay_ = overlay; }
+    void Set_Sound_Level(int percent) { audio_.Set_Level(percent); }
+    void Suspend_Sound(bool suspended) { audio_.Suspend(suspended); }
+    // The browser's full screen on or off (inside a key or click event, as browsers demand).
+    void Toggle_Full_Screen();
 
     bool Surface_Ready() override { return true; }
     void Poll_Input(Input_States& states) override;
@@ -57,12 +72,14 @@ class Web_Media : public Surface_Media {
     // A page cannot move the system pointer; the game's own pointer is where it placed it.
     void Place_Pointer(int, int) override {}
     void Hide_System_Pointer(bool hidden) override;
-    // The page says that the game has ended and stops its animation frames.
-    void Close() override;
+    // The game asks to end: the driver sees it as Closed.
+    void Close() override { closed_ = true; }
 
   private:
     struct Events;  // the page's event handlers
-    void Key(bool down, const char* key, const char* code);
+    void Key(bool down, const char* key, const char* code, Desk_Key desk, bool repeat);
+    void Read_Pad();
+    void Show_Part(const Pixel_Rect& r);
     void Pointer_At(double client_x, double client_y);
     void Activity(bool focused, bool visible);
     void Open_Audio() { audio_.Open(assets_ ? assets_->Waves : std::vector<Sound>{}); }
@@ -75,7 +92,10 @@ class Web_Media : public Surface_Media {
     static constexpr int Quiet_Refreshes = 24;
 
     Web_Listener* listener_ = nullptr;
+    Frame_Overlay* overlay_ = nullptr;
     bool held_[Direction_Key_Count] = {};
+    Input_States pad_held_;
+    int pad_buttons_ = 0;  // the controller's buttons down at the last look
     bool left_down_ = false;
     bool focused_ = true, visible_ = true;
     bool closed_ = false;
