@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-#include "screens_support.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {
