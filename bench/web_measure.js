@@ -5,6 +5,8 @@
 //   idle CPU   share of one core that the whole browser uses while the title screen stands
 //              (and, for comparison, with an empty page), and the page's main-thread share
 //   frame      main-thread time of one frame of difficulty 3 level 8, drawn and shown
+//   game CPU   share of one core that the whole browser and the page's main thread use in a
+//              level-1 game (sound playing)
 //
 //   node bench/web_measure.js [seconds of idling, default 10]
 'use strict';
@@ -104,6 +106,11 @@ const percent = (x) => `${(100 * x).toFixed(1)} %`;
     await sleep(1000);
     console.log(`tick rate: ${titleRate} frames/s on the title, ${await tickRate()} in a game ` +
                 `(one per 24 ms is 41.7)`);
+    const game = await idleShare(browser, page, IDLE_SECONDS);
+    const level = await page.evaluate(
+        'JSON.parse(Module.ccall("zarvo_dump", "string", [], [])).Level');
+    console.log(`in a game of level ${level}: ${percent(game.browser)} of a core for the whole ` +
+                `browser, ${percent(game.main)} on the page's main thread`);
 
   } finally {
     await browser.close();

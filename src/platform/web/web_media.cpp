@@ -17,7 +17,8 @@
 // Puts one part of the picture (RGBA bytes in the program's memory) into the canvas.
 EM_JS(void, Page_Show_Part, (const uint32_t* rgba, int width, int height, int x, int y, int w, int h), {
     const canvas = document.getElementById("screen");
-    const context = Module.zarvoContext || (Module.zarvoContext = canvas.getContext("2d"));
+    const context = Module.zarvoContext ||
+        (Module.zarvoContext = canvas.getContext("2d", { alpha: false }));
     let image = Module.zarvoImage;
     if (!image || image.data.buffer !== HEAPU8.buffer || image.data.byteOffset !== rgba) {
         const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
@@ -71,6 +72,14 @@ EM_JS(void, Page_Toggle_Full_Screen, (), { Module.zarvoPage.toggleFullScreen(); 
 // clang-format on
 
 namespace zarvo {
+
+namespace {
+
+// A display refreshing faster than 52 Hz (the game's 41.7 ticks a second leave some of its
+// frames without a tick) gets frames only for the ticks.
+constexpr double Fast_Refresh_Ms = 19;
+
+}  // namespace
 
 // The handlers the page calls; each answers whether the page should skip its own default.
 struct Web_Media::Events {
@@ -137,17 +146,29 @@ struct Web_Media::Events {
         m.Activity(m.focused_, !e->hidden);
         return EM_FALSE;
     }
-    // An animation frame; a picture that stands still hands over to the timer.
+    // An animation frame. On a display that refreshes faster than the ticks fall due the page
+    // asks for no frame until the next tick is nearly due (a frame without a tick costs the
+    // browser nearly as much as one with); a picture that stands still hands over to the timer
+    // altogether.
     static EM_BOOL Frame(double now_ms, void* self) {
         Web_Media& m = Of(self);
+        if (m.frames_in_row_) m.refresh_ms_ = now_ms - m.last_frame_ms_;
+        m.last_frame_ms_ = now_ms;
         if (!m.Refresh(now_ms)) return EM_FALSE;
-        if (!m.Quiet()) return EM_TRUE;
+        const bool fast = m.refresh_ms_ < Fast_Refresh_Ms;
+        m.frames_in_row_ =
+            !m.Quiet() && (!fast || m.listener_->Ms_Until_Tick(now_ms) <= Frame_Lead_Ms);
+        if (m.frames_in_row_) return EM_TRUE;
         m.Wait_For_Tick(now_ms);
         return EM_FALSE;
     }
-    // The timer; a picture that moves hands back to the animation frames.
+    // The timer: the animation frames again while the picture moves, else a refresh of its own.
     static void Timer(void* self) {
         Web_Media& m = Of(self);
+        if (!m.Quiet()) {
+            emscripten_request_animation_frame_loop(&Frame, self);
+            return;
+        }
         const double now_ms = emscripten_get_now();
         if (!m.Refresh(now_ms)) return;
         if (m.Quiet())
@@ -204,8 +225,9 @@ void Web_Media::Read_Pad() {
         if (pressed & (1 << bit)) listener_->Pad_Button_Down(Bit_Button[bit]);
 }
 
+// A picture that moves asks for the animation frame a little before the tick is due.
 void Web_Media::Wait_For_Tick(double now_ms) {
-    const double wait = listener_->Ms_Until_Tick(now_ms);
+    const double wait = listener_->Ms_Until_Tick(now_ms) - (Quiet() ? 0 : Frame_Lead_Ms);
     emscripten_set_timeout(&Events::Timer, wait < 1 ? 1 : wait, this);
 }
 

@@ -8,7 +8,8 @@
 // A game controller is read through the page's Gamepad API (the first one connected, in the
 // standard layout) once a refresh, from the first time the page hears of one.
 //
-// The refreshes are the page's animation frames while the picture moves. Once it has stood
+// The refreshes are the page's animation frames while the picture moves; a display faster than
+// the ticks is asked for a frame only when a tick is about to fall due. Once it has stood
 // still for a while (the title screen, a box waiting for a key), asking the browser for
 // animation frames would cost several times more than the game itself, so a timer set to the
 // next tick wakes the page instead, until the picture moves again.
@@ -90,6 +91,8 @@ class Web_Media : public Surface_Media {
 
     // After this many refreshes without a change of picture the timer takes over.
     static constexpr int Quiet_Refreshes = 24;
+    // How long before a tick is due the page asks for the animation frame that runs it.
+    static constexpr double Frame_Lead_Ms = 4;
 
     Web_Listener* listener_ = nullptr;
     Frame_Overlay* overlay_ = nullptr;
@@ -104,6 +107,9 @@ class Web_Media : public Surface_Media {
     std::vector<uint32_t> shown_;  // the canvas's pixels as the page takes them (RGBA bytes)
     bool shown_once_ = false;
     int refreshes_unchanged_ = 0;
+    bool frames_in_row_ = false;  // the last animation frame asked for the next
+    double last_frame_ms_ = 0;
+    double refresh_ms_ = 1000;  // the display's refresh interval, once two frames came in a row
 };
 
 }  // namespace zarvo
