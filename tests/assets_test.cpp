@@ -13,8 +13,8 @@
 
 #include "assetgen/generate.h"
 #include "assets/asset_loader.h"
-#include "platform/program_folder.h"
 #include "platform/image_file.h"
+#include "platform/program_folder.h"
 #include "platform/wave_file.h"
 #include "support/test_game.h"
 #include "wave_measure.h"
@@ -429,25 +429,29 @@ bool Names(const std::vector<std::string>& problems, const std::string& what) {
 }
 
 // The generated waves keep the level rules; the meter names each kind of damage done to them:
-// an alert pushed 12 dB up, a DC offset, a recording cut off mid-sound, a clipped one.
+// an alert pushed 12 dB up, a frequent wave pushed 8 dB up and another 12 dB down, a DC offset,
+// a recording cut off mid-sound, a clipped one.
 TEST(GeneratedAssets, WavesKeepTheLevelRulesAndTheMeterNamesEveryBreak) {
     ASSERT_NE(test::Test_Assets(), nullptr);
     std::vector<Sound> waves = test::Test_Assets()->Waves;
     const auto clean = wavemeter::Level_Problems(Measure_All(waves));
     EXPECT_TRUE(clean.empty()) << clean.front();
 
-    Shift(waves[Wave::Danger], 4.0, 0);
+    Shift(waves[Wave::Warning], 4.0, 0);
+    Shift(waves[Wave::Laser], 2.5, 0);
+    Shift(waves[Wave::Click], 0.25, 0);
     Shift(waves[Wave::Step], 1.0, 600);
     Sound& rocky = waves[Wave::Rocky];
     rocky.Data.resize(rocky.Data.size() / 3);
     Shift(waves[Wave::Explose_4], 8.0, 0);
     const auto broken = wavemeter::Level_Problems(Measure_All(waves));
-    EXPECT_TRUE(Names(broken, "Danger: RMS")) << broken.size();
-    EXPECT_TRUE(Names(broken, "Danger: loudest 100 ms"));
+    EXPECT_TRUE(Names(broken, "Warning: loudness")) << broken.size();
+    EXPECT_TRUE(Names(broken, "Laser: loudness"));
+    EXPECT_TRUE(Names(broken, "Click: loudness"));
     EXPECT_TRUE(Names(broken, "Step: DC offset"));
     EXPECT_TRUE(Names(broken, "Rocky: starts"));
     EXPECT_TRUE(Names(broken, "Explose_4: peak"));
-    EXPECT_FALSE(Names(broken, "Warning"));
+    EXPECT_FALSE(Names(broken, "Welcome"));
 }
 
 TEST(AssetLoader, NamesAMissingFile) {

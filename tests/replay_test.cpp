@@ -12,6 +12,7 @@
 #include "driver/runner.h"
 #include "driver/tick_input.h"
 #include "platform/image_file.h"
+#include "platform/wave_file.h"
 #include "support/test_game.h"
 
 namespace zarvo {
@@ -157,6 +158,30 @@ const char* Game_Script =
     "130 release down\n"
     "140 move 600 500\n"
     "141 click\n";
+
+// --audio-out writes the mix of the game's sounds: 24 ms of 16-bit stereo at 44.1 kHz for
+// every frame, not silent once the game has started, and reports the master stage.
+TEST(Replay, AudioOutWritesTheMixOfEveryFrame) {
+    const std::string script = Temp_Path("sound_game.txt");
+    std::ofstream(script) << Game_Script;
+    Headless_Options o;
+    o.Frames = 50;
+    o.Input = script;
+    o.Audio_File = Temp_Path("mix.wav");
+    std::ostringstream err, out;
+    ASSERT_EQ(Run_Headless(o, test::Test_Assets(), err, &out), 0) << err.str();
+    Sound mix;
+    std::string error;
+    ASSERT_TRUE(Read_Wav(o.Audio_File, mix, error)) << error;
+    EXPECT_EQ(std::tuple(mix.Rate, mix.Bits, mix.Channels), std::tuple(44100, 16, 2));
+    EXPECT_EQ(mix.Data.size(), 50u * 44100 * 24 / 1000 * 4);
+    int loudest = 0;
+    for (size_t i = 0; i + 1 < mix.Data.size(); i += 2)
+        loudest =
+            std::max(loudest, std::abs(static_cast<int16_t>(mix.Data[i] | mix.Data[i + 1] << 8)));
+    EXPECT_GT(loudest, 1000);
+    EXPECT_NE(out.str().find("more than 6 dB"), std::string::npos) << out.str();
+}
 
 TEST(Replay, SameScriptAndSeedGiveIdenticalDumpsAndScreenshots) {
     const std::string script = Temp_Path("game.txt");

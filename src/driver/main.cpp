@@ -55,6 +55,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zarvo: the score file's path is too long: %s\n", scores.c_str());
         return 2;
     }
-    if (options.Headless) return Run_Headless(options.Run, &assets, std::cerr);
+    if (options.Headless) return Run_Headless(options.Run, &assets, std::cerr, &std::cout);
     return Run_Windowed(options, assets);
 }

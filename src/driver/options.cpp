@@ -48,6 +48,8 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
         o.Run.Dump = value;
     } else if (name == "--sound-log") {
         o.Run.Sound_Log = value;
+    } else if (name == "--audio-out") {
+        o.Run.Audio_File = value;
     } else if (name == "--shot") {
         o.Run.Shot = value;
     } else if (name == "--assets") {
@@ -63,7 +65,7 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
 bool Takes_Value(const std::string& name) {
     for (const char* known :
          {"--scale", "--frames", "--seed", "--input", "--dump", "--sound-log", "--shot", "--assets",
-          "--record", "--monkey", "--volume", "--scores", "--replay"})
+          "--record", "--monkey", "--volume", "--scores", "--replay", "--audio-out"})
         if (name == known) return true;
     return false;
 }
@@ -85,8 +87,11 @@ bool Check_Mode(const Program_Options& o, bool frames_given, std::string& error)
     if (!o.Replay.empty() && !o.Record.empty())
         return error = "--replay shows a recording; it cannot record one", false;
     if (frames_given || !o.Run.Input.empty() || !o.Run.Sound_Log.empty() || !o.Run.Shot.empty() ||
-        o.Run.Monkey)
-        return error = "--frames, --input, --monkey, --sound-log and --shot need --headless", false;
+        o.Run.Monkey || !o.Run.Audio_File.empty())
+        return error =
+                   "--frames, --input, --monkey, --sound-log, --audio-out and --shot need "
+                   "--headless",
+               false;
     return true;
 }
 
@@ -162,6 +167,9 @@ const char* Usage_Text() {
            "  --dump FILE        write the game state as JSON after the last frame\n"
            "  --scores FILE      the score table (default: Zarvo.Scr in the working folder)\n"
            "  --sound-log FILE   one line per played sound: FRAME INDEX NAME\n"
+           "  --audio-out FILE   the mix as a 16-bit stereo wave at 44.1 kHz, exactly as the\n"
+           "                     sound device gets it; prints how often the master stage\n"
+           "                     turned the mix down by more than 3 and 6 dB\n"
            "  --shot FILE.bmp    the last frame as a 24-bit BMP\n"
            "  --monkey M         a restless random player (seed M; also the game's seed\n"
            "                     unless --seed is given) instead of a script, every frame\n"

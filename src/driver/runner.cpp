@@ -10,6 +10,7 @@
 #include "driver/recorder.h"
 #include "platform/binary_file.h"
 #include "platform/bmp_writer.h"
+#include "platform/wave_file.h"
 
 namespace zarvo {
 
@@ -47,6 +48,10 @@ bool Write_Outputs(const Headless_Options& o, Headless_Runner& run, std::ostream
     bool ok = Write_Output("dump", o.Dump, o.Dump.empty() ? "" : Dump_World(run.world()), err);
     ok = Write_Output("sound log", o.Sound_Log, o.Sound_Log.empty() ? "" : run.Sound_Log(), err) &&
          ok;
+    if (run.Heard() && !Write_Wav(o.Audio_File, run.Heard()->Recording())) {
+        err << "zarvo: cannot write the audio " << o.Audio_File << "\n";
+        ok = false;
+    }
     if (!o.Shot.empty() && !Write_Bmp(run.media().Picture(), o.Shot)) {
         err << "zarvo: cannot write screenshot " << o.Shot << "\n";
         ok = false;
@@ -101,6 +106,8 @@ void Headless_Runner::Deliver(const Script_Event& e) {
 void Headless_Runner::Tick() {
     media_.frame = frame_;
     if (focused_ && !paused_) DXTimer1Timer(game_);
+    // The sound goes on while the game stands still, as a device would play it.
+    if (audio_) audio_->Frame(media_.waves, media_.sound_muted ? 0 : media_.sound_volume);
 }
 
 bool Headless_Runner::Ended() const {
@@ -141,7 +148,8 @@ uint32_t Choose_Seed(const std::optional<uint32_t>& option, const Script& script
     return Seed_From_Clock();
 }
 
-int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& err) {
+int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& err,
+                 std::ostream* out) {
     Script script;
     if (!o.Input.empty()) {
         std::string error;
@@ -152,6 +160,13 @@ int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& 
     }
     const uint32_t seed = o.Monkey && !o.Seed ? *o.Monkey : Choose_Seed(o.Seed, script);
     Headless_Runner run(assets, seed, script.Screen);
+    if (!o.Audio_File.empty()) {
+        if (!assets) {
+            err << "zarvo: --audio-out needs the game's sounds\n";
+            return 1;
+        }
+        run.Listen(assets->Waves, o.Frames);
+    }
     Recorder recording;
     if (!o.Record.empty() && !recording.Open(o.Record, seed, script.Screen)) {
         err << "zarvo: cannot write the recording " << o.Record << "\n";
@@ -163,6 +178,7 @@ int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& 
     else
         run.Run(script, o.Frames);
     bool written = Write_Outputs(o, run, err);
+    if (run.Heard() && out) *out << Master_Stage_Report(*run.Heard());
     if (recording.Active()) recording.Finish(run.Frame());  // a broken run replays to its frame
     if (!recording.Close()) {
         err << "zarvo: cannot write the recording " << o.Record << "\n";

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "driver/audio_out.h"
 #include "driver/script.h"
 #include "platform/headless/headless_media.h"
 #include "state/game.h"
@@ -22,6 +23,7 @@ struct Headless_Options {
     int32_t Frames = 0;
     std::optional<uint32_t> Seed;  // otherwise the script's seed, otherwise the clock
     std::string Input, Dump, Sound_Log, Shot;
+    std::string Audio_File;          // the mix as a wave file
     std::optional<uint32_t> Monkey;  // random play with this seed instead of a script
     std::string Record;              // the monkey's events, as a script
 };
@@ -46,11 +48,18 @@ class Headless_Runner {
     int32_t Frame() const { return frame_; }
     // One line per played wave: FRAME INDEX NAME.
     std::string Sound_Log() const;
+    // From now on every frame slot also mixes its sound, as a sound device would play it;
+    // `frames`: how many are to come.
+    void Listen(const std::vector<Sound>& waves, int32_t frames) {
+        audio_ = std::make_unique<Audio_Out>(waves, frames);
+    }
+    const Audio_Out* Heard() const { return audio_.get(); }
 
   private:
     std::unique_ptr<World> world_;
     Headless_Media media_;
     Game game_;
+    std::unique_ptr<Audio_Out> audio_;
     bool focused_ = true;
     bool paused_ = false;
     int32_t frame_ = 0;  // the frame slot being delivered or run
@@ -63,6 +72,8 @@ uint32_t Seed_From_Clock();
 // The whole headless program: reads the script, runs, writes the requested files. Answers
 // the exit code (0 done, 1 a file could not be read or written, 2 a malformed script, 3 the
 // monkey broke an invariant).
-int Run_Headless(const Headless_Options& options, const Assets* assets, std::ostream& err);
+// With an audio file it also reports the master stage on `out`, when given.
+int Run_Headless(const Headless_Options& options, const Assets* assets, std::ostream& err,
+                 std::ostream* out = nullptr);
 
 }  // namespace zarvo
