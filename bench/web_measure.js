@@ -85,7 +85,7 @@ const percent = (x) => `${(100 * x).toFixed(1)} %`;
       const q = (p) => times[Math.min(times.length - 1, Math.floor(p * times.length))];
       const mean = times.reduce((a, b) => a + b, 0) / times.length;
       console.log(`frame of ${name}: median ${q(0.5).toFixed(3)} ms, mean ${mean.toFixed(3)} ms, ` +
-                  `90th percentile ${q(0.9).toFixed(3)} ms, slowest ${times[times.length - 1].toFixed(3)} ms ` +
+                  `90th percentile ${q(0.9).toFixed(3)} ms, 99th ${q(0.99).toFixed(3)} ms, slowest ${times[times.length - 1].toFixed(3)} ms ` +
                   `(${times.length} frames, drawn and shown)`);
     }
 

@@ -167,6 +167,14 @@ test('P pauses a game with PAUSED shown, M mutes, minus and plus set a remembere
   await startGame();
   await page.press(...KEYS.Minus);
   assert.match(await page.evaluate('localStorage.getItem("zarvo.conf")'), /^volume = 80$/m);
+
+  // Alt+Enter switches the browser's full screen, as F11 does.
+  for (const type of ['rawKeyDown', 'keyUp']) {
+    await page.send('Input.dispatchKeyEvent',
+                    { type, key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13, modifiers: 1 });
+  }
+  await page.waitFor('document.fullscreenElement !== null', 5000, 'full screen');
+  await page.evaluate('document.exitFullscreen()');
 });
 
 test('the sound plays through an audio worklet in blocks of at most 1,024 frames', async (t) => {

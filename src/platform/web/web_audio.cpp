@@ -21,42 +21,8 @@ EM_JS(int, Page_Open_Audio, (int block_frames, int lead), {
         const context = new Context({ latencyHint: "interactive" });
         const audio = { context, node: null, kind: "", blocks: 0, quanta: 0, late: 0, longestWait: 0 };
         Module.zarvoAudio = audio;
-        const mix = (frames) => {
-            const at = Module._zarvo_audio_mix(frames) >> 1;
-            const block = new Float32Array(2 * frames);
-            for (let i = 0; i < 2 * frames; ++i) block[i] = HEAP16[at + i] / 32768;
-            ++audio.blocks;
-            return block;
-        };
-        const useProcessor = () => {
-            const node = context.createScriptProcessor(block_frames, 0, 2);
-            node.onaudioprocess = (e) => {
-                const left = e.outputBuffer.getChannelData(0);
-                const right = e.outputBuffer.getChannelData(1);
-                const block = mix(left.length);
-                for (let i = 0; i < left.length; ++i) {
-                    left[i] = block[2 * i];
-                    right[i] = block[2 * i + 1];
-                }
-            };
-            node.connect(context.destination);
-            audio.node = node, audio.kind = "script processor";
-        };
-        const useWorklet = () => {
-            const node = new AudioWorkletNode(context, "zarvo-mixer", {
-                numberOfInputs: 0, outputChannelCount: [2],
-                processorOptions: { block: block_frames, lead } });
-            node.port.onmessage = (e) => {
-                const d = e.data;
-                audio.quanta = d.quanta, audio.late = d.late, audio.longestWait = d.longestWait;
-                for (let i = 0; i < d.want; ++i) {
-                    const block = mix(block_frames);
-                    node.port.postMessage(block, [block.buffer]);
-                }
-            };
-            node.connect(context.destination);
-            audio.node = node, audio.kind = "worklet";
-        };
+        const nodes = Module.zarvoSoundNodes;
+        const useProcessor = () => nodes.processor(audio, block_frames);
         // A page opened from disk loads the worklet's module from a data: address; a served
         // page whose rules forbid those may still allow a blob: one.
         if (context.audioWorklet && globalThis.AudioWorkletNode) {
@@ -64,7 +30,7 @@ EM_JS(int, Page_Open_Audio, (int block_frames, int lead), {
             const blob = URL.createObjectURL(new Blob([text], { type: "text/javascript" }));
             context.audioWorklet.addModule("data:text/javascript;charset=utf-8," + encodeURIComponent(text))
                 .catch(() => context.audioWorklet.addModule(blob))
-                .then(useWorklet)
+                .then(() => nodes.worklet(audio, block_frames, lead))
                 .catch((error) => {
                     console.warn("Zarvo's sound falls back to a script processor: " + error);
                     useProcessor();
@@ -79,6 +45,47 @@ EM_JS(int, Page_Open_Audio, (int block_frames, int lead), {
         console.warn("Zarvo plays without sound: " + error);
         return 0;
     }
+});
+
+// The two nodes that can play the mixer's blocks, each made for Module.zarvoAudio.
+EM_JS(void, Page_Define_Sound_Nodes, (), {
+    const mix = (audio, frames) => {
+        const at = Module._zarvo_audio_mix(frames) >> 1;
+        const block = new Float32Array(2 * frames);
+        for (let i = 0; i < 2 * frames; ++i) block[i] = HEAP16[at + i] / 32768;
+        ++audio.blocks;
+        return block;
+    };
+    const processor = (audio, block_frames) => {
+        const node = audio.context.createScriptProcessor(block_frames, 0, 2);
+        node.onaudioprocess = (e) => {
+            const left = e.outputBuffer.getChannelData(0);
+            const right = e.outputBuffer.getChannelData(1);
+            const block = mix(audio, left.length);
+            for (let i = 0; i < left.length; ++i) {
+                left[i] = block[2 * i];
+                right[i] = block[2 * i + 1];
+            }
+        };
+        node.connect(audio.context.destination);
+        audio.node = node, audio.kind = "script processor";
+    };
+    const worklet = (audio, block_frames, lead) => {
+        const node = new AudioWorkletNode(audio.context, "zarvo-mixer", {
+            numberOfInputs: 0, outputChannelCount: [2],
+            processorOptions: { block: block_frames, lead } });
+        node.port.onmessage = (e) => {
+            const d = e.data;
+            audio.quanta = d.quanta, audio.late = d.late, audio.longestWait = d.longestWait;
+            for (let i = 0; i < d.want; ++i) {
+                const block = mix(audio, block_frames);
+                node.port.postMessage(block, [block.buffer]);
+            }
+        };
+        node.connect(audio.context.destination);
+        audio.node = node, audio.kind = "worklet";
+    };
+    Module.zarvoSoundNodes = { processor, worklet };
 });
 
 // The worklet's code, made into a module of its own from this text.
@@ -175,6 +182,7 @@ void Web_Audio::Open(const std::vector<Sound>& waves) {
     if (tried_) return;
     tried_ = true;
     Page_Define_Worklet();
+    Page_Define_Sound_Nodes();
     const int rate = Page_Open_Audio(Block_Frames, Lead_Blocks);
     if (rate <= 0) return;
     mixer_.Load(waves, rate, Block_Frames);
