@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "driver/runner.h"
+#include "driver/headless/runner.h"
 #include "platform/mixer.h"
 
 namespace {

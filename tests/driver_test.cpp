@@ -10,9 +10,9 @@
 #include <fstream>
 
 #include "build_info.h"
-#include "driver/asset_folder.h"
-#include "driver/frame.h"
-#include "driver/options.h"
+#include "driver/start/asset_folder.h"
+#include "driver/start/options.h"
+#include "game/frame.h"
 #include "platform/frame_clock.h"
 #include "platform/mixer.h"
 #include "support/allocations.h"

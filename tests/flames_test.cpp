@@ -1,8 +1,8 @@
 // The Blaster's flames, blocks and fuses.
 #include <gtest/gtest.h>
 
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 #include "support/hazard_world.h"
 
 namespace zarvo::test {

@@ -6,11 +6,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "driver/dump.h"
-#include "driver/input.h"
-#include "driver/recorder.h"
-#include "driver/runner.h"
-#include "driver/tick_input.h"
+#include "driver/headless/runner.h"
+#include "game/dump.h"
+#include "game/input.h"
+#include "game/recorder.h"
+#include "game/tick_input.h"
 #include "platform/image_file.h"
 #include "platform/wave_file.h"
 #include "support/test_game.h"

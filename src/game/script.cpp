@@ -1,0 +1,159 @@
+#include "game/script.h"
+
+#include <algorithm>
+#include <charconv>
+#include <sstream>
+
+#include "platform/binary_file.h"
+
+namespace zarvo {
+
+namespace {
+
+constexpr const char* Direction_Names[] = {"up", "down", "left", "right"};
+constexpr const char* Kind_Names[] = {"key",   "hold",  "release", "move",  "click",
+                                      "focus", "pause", "mute",    "volume"};
+
+bool Parse_Int(const std::string& word, int64_t& value) {
+    const char* end = word.data() + word.size();
+    auto [ptr, ec] = std::from_chars(word.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+bool Parse_Direction(const std::string& word, int32_t& dir) {
+    for (int d = 0; d < 4; ++d)
+        if (word == Direction_Names[d]) return dir = d, true;
+    return false;
+}
+
+std::vector<std::string> Words_Of(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+// The event after the frame number: kind and arguments. Answers an empty text when well formed.
+std::string Parse_Event(const std::vector<std::string>& w, Script_Event& e) {
+    const std::string& kind = w[1];
+    const size_t args = w.size() - 2;
+    int64_t a = 0, b = 0;
+    if (kind == "key") {
+        if (args != 1 || !Parse_Int(w[2], a) || !Valid_Script_Key(static_cast<int32_t>(a)))
+            return "key wants one code: 0, 8, 13, 32, 65-90 or 97-122";
+        e.Kind = Event_Kind::Key;
+    } else if (kind == "hold" || kind == "release") {
+        int32_t dir = 0;
+        if (args != 1 || !Parse_Direction(w[2], dir))
+            return kind + " wants one of up, down, left, right";
+        e.Kind = kind == "hold" ? Event_Kind::Hold : Event_Kind::Release;
+        a = dir;
+    } else if (kind == "move") {
+        if (args != 2 || !Parse_Int(w[2], a) || !Parse_Int(w[3], b) || a < -100000 || a > 100000 ||
+            b < -100000 || b > 100000)
+            return "move wants two pixel coordinates X Y";
+        e.Kind = Event_Kind::Move;
+    } else if (kind == "click") {
+        if (args != 0) return "click takes no arguments";
+        e.Kind = Event_Kind::Click;
+    } else if (kind == "focus" || kind == "pause" || kind == "mute") {
+        if (args != 1 || !Parse_Int(w[2], a) || (a != 0 && a != 1)) return kind + " wants 0 or 1";
+        e.Kind = kind == "focus"   ? Event_Kind::Focus
+                 : kind == "pause" ? Event_Kind::Pause
+                                   : Event_Kind::Mute;
+    } else if (kind == "volume") {
+        if (args != 1 || !Parse_Int(w[2], a) || a < 0 || a > 100)
+            return "volume wants a percentage 0..100";
+        e.Kind = Event_Kind::Volume;
+    } else {
+        return "unknown event '" + kind + "'";
+    }
+    e.A = static_cast<int32_t>(a);
+    e.B = static_cast<int32_t>(b);
+    return {};
+}
+
+// One non-blank line; answers an empty text when well formed.
+std::string Parse_Line(const std::vector<std::string>& w, Script& out) {
+    int64_t n = 0;
+    if (w[0] == "seed") {
+        if (w.size() != 2 || !Parse_Int(w[1], n) || n < 0 || n > 0xFFFFFFFFll)
+            return "seed wants one number 0..4294967295";
+        out.Seed = static_cast<uint32_t>(n);
+        return {};
+    }
+    if (w[0] == "screen") {
+        int64_t width = 0, height = 0;
+        if (w.size() != 3 || !Parse_Int(w[1], width) || !Parse_Int(w[2], height) || width < 1 ||
+            width > 100000 || height < 1 || height > 100000)
+            return "screen wants a width and a height in pixels";
+        out.Screen = {static_cast<int32_t>(width), static_cast<int32_t>(height)};
+        return {};
+    }
+    if (w[0] == "frames") {
+        if (w.size() != 2 || !Parse_Int(w[1], n) || n < 0 || n > 0x7FFFFFFF)
+            return "frames wants one count >= 0";
+        out.Frames = static_cast<int32_t>(n);
+        return {};
+    }
+    if (!Parse_Int(w[0], n) || n < 1 || n > 0x7FFFFFFF)
+        return "a line must start with a frame number >= 1";
+    if (w.size() < 2) return "the frame number stands without an event";
+    Script_Event e;
+    e.Frame = static_cast<int32_t>(n);
+    std::string problem = Parse_Event(w, e);
+    if (problem.empty()) out.Events.push_back(e);
+    return problem;
+}
+
+}  // namespace
+
+bool Valid_Script_Key(int32_t code) {
+    return code == 0 || code == 8 || code == 13 || code == 32 || (code >= 65 && code <= 90) ||
+           (code >= 97 && code <= 122);
+}
+
+bool Parse_Script(const std::string& text, Script& out, std::string& error) {
+    out = Script{};
+    std::istringstream in(text);
+    int line_number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++line_number;
+        const auto words = Words_Of(line);
+        if (words.empty() || words[0][0] == '#') continue;
+        const std::string problem = Parse_Line(words, out);
+        if (!problem.empty()) {
+            error = "line " + std::to_string(line_number) + ": " + problem;
+            return false;
+        }
+    }
+    std::stable_sort(
+        out.Events.begin(), out.Events.end(),
+        [](const Script_Event& a, const Script_Event& b) { return a.Frame < b.Frame; });
+    return true;
+}
+
+int Read_Script(const std::string& path, Script& out, std::string& error) {
+    std::string text, problem;
+    if (!Read_Whole_File(path, text, &problem))
+        return error = "input script " + path + " " + problem, 1;
+    if (!Parse_Script(text, out, problem)) return error = path + ": " + problem, 2;
+    return 0;
+}
+
+std::string Format_Event(const Script_Event& e) {
+    std::string line = std::to_string(e.Frame) + ' ' + Kind_Names[static_cast<int>(e.Kind)];
+    switch (e.Kind) {
+        case Event_Kind::Hold:
+        case Event_Kind::Release:
+            return line + ' ' + Direction_Names[std::clamp(e.A, 0, 3)];
+        case Event_Kind::Move:
+            return line + ' ' + std::to_string(e.A) + ' ' + std::to_string(e.B);
+        case Event_Kind::Click:
+            return line;
+        default:
+            return line + ' ' + std::to_string(e.A);
+    }
+}
+
+}  // namespace zarvo
