@@ -113,6 +113,25 @@ TEST(Flames, LightAFuseOnTheTrailOnlyWithTheFuseSwitchAndNeverAFourth) {
     EXPECT_TRUE(late.Flame_On);  // all three burn: it flies on
 }
 
+TEST(Flames, BurstAtTheEndOfTheirLifeAlsoWhenTheyJustSettledOrLitAFuse) {
+    Flame_World h;
+    Flame_Rec& block = h.fly(2, 19, 2);  // up-right onto the edge cell (20, 1)
+    block.Flame_Life = block.Flame_Tick + 1;
+    Flame_Mover(h.g);
+    EXPECT_TRUE(block.Flame_Block);
+    EXPECT_TRUE(block.Flame_Burst);
+
+    h.w().level.Weapon_Switch[Switch::Fuse_Switch] = 1;
+    Flame_Rec& lit = h.fly(3, 20, 12);  // down-left onto the trail cell (19, 13)
+    h.w().arena.Way_Grid.set(19, 13, Dir::Right);
+    lit.Flame_Life = lit.Flame_Tick + 1;
+    Flame_Mover(h.g);
+    EXPECT_TRUE(h.w().hazards.Fuse[1].Fuse_On);
+    EXPECT_TRUE(lit.Flame_Burst);
+    Flame_End_Burst(h.g);
+    EXPECT_EQ(Waves_Played(h.media, Wave::Explose_3), 2);
+}
+
 // Flame f settled as a block on the edge cell (col, row).
 Flame_Rec& Settle(Flame_World& h, int f, int col, int row) {
     Flame_Rec& fl = h.fly(f, col - 1, row + 1);  // up-right onto (col, row)

@@ -151,10 +151,11 @@ void Move_Flame(Game& g, Blaster_Rec& b, Flame_Rec& fl) {
         b.Star_Burst_Tick = 0;
     }
     if (fl.Flame_Tick < fl.Flame_Delay) return;
-    if (fl.Flame_Step == Frames_Per_Cell && !Step_Flame_Cell(g, fl)) return;
-    if (!fl.Flame_On) return;
-    Crawl_Flame(g, b, fl);
-    // A relaunch of a sibling may have drawn a life already passed.
+    const bool flies = fl.Flame_Step != Frames_Per_Cell || Step_Flame_Cell(g, fl);
+    if (flies && fl.Flame_On) Crawl_Flame(g, b, fl);
+    // The life runs out whatever the frame's step did: a flame that settles as a block or
+    // lights a fuse on its last tick still bursts. A relaunch of a sibling may have drawn a
+    // life already passed.
     if (fl.Flame_Tick >= fl.Flame_Life) Flame_Dies(fl);
 }
 
