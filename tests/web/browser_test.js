@@ -350,6 +350,10 @@ test('in a frame of a host page the first click starts the game, and its keys ne
       const r = document.querySelector("iframe").getBoundingClientRect();
       return { x: r.left + r.width / 2, y: r.top + r.height / 3 };
     })()`);
+    // As a player would, click once the frame has been drawn: a click in the very first
+    // moments after a frame from another origin appears can reach the host page instead.
+    await frame.evaluate('new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r)))');
+    await sleep(500);
     const frames = 'JSON.parse(Module.ccall("zarvo_dump", "string", [], [])).Frame_Count';
     const before = await frame.evaluate(frames);
     const clicked = Date.now();
