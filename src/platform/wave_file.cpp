@@ -85,4 +85,12 @@ int32_t Sound_Length_Ms(const Sound& sound) {
     return static_cast<int32_t>((frames * 1000 + sound.Rate / 2) / sound.Rate);
 }
 
+float Pcm_Sample(const Sound& sound, size_t index) {
+    if (sound.Bits == 8)
+        return static_cast<float>(static_cast<int>(sound.Data[index]) - 128) / 128.0f;
+    const auto v = static_cast<int16_t>(
+        static_cast<uint16_t>(sound.Data[2 * index] | (sound.Data[2 * index + 1] << 8)));
+    return static_cast<float>(v) / 32768.0f;
+}
+
 }  // namespace zarvo

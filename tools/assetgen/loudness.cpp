@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/wave_file.h"
+
 namespace assetgen {
 
 namespace {
@@ -42,13 +44,6 @@ Biquad Bass_Cut(double rate) {
     return Normalised((1 + c) / 2, -(1 + c), (1 + c) / 2, 1 + alpha, -2 * c, 1 - alpha);
 }
 
-double Sample(const zarvo::Sound& s, size_t index) {
-    if (s.Bits == 8) return (static_cast<int>(s.Data[index]) - 128) / 128.0;
-    return static_cast<int16_t>(
-               static_cast<uint16_t>(s.Data[2 * index] | (s.Data[2 * index + 1] << 8))) /
-           32768.0;
-}
-
 }  // namespace
 
 double Short_Term_Loudness(const std::vector<std::vector<float>>& channels, int32_t rate) {
@@ -83,7 +78,7 @@ double Short_Term_Loudness(const zarvo::Sound& sound) {
     std::vector<std::vector<float>> v(std::min<size_t>(channels, 2), std::vector<float>(frames));
     for (size_t f = 0; f < frames; ++f)
         for (size_t ch = 0; ch < v.size(); ++ch)
-            v[ch][f] = static_cast<float>(Sample(sound, f * channels + ch));
+            v[ch][f] = zarvo::Pcm_Sample(sound, f * channels + ch);
     return Short_Term_Loudness(v, sound.Rate);
 }
 

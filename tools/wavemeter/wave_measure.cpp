@@ -6,6 +6,7 @@
 
 #include "assetgen/loudness.h"
 #include "assets/catalogue.h"
+#include "platform/wave_file.h"
 
 namespace wavemeter {
 
@@ -24,13 +25,6 @@ constexpr double Quietest_Below_Db = 16.0;  // no wave lost under the big ones
 constexpr int Big[] = {Wave::Explose_6, Wave::Explosion_1, Wave::Danger, Wave::Welcome};
 constexpr int Frequent[] = {Wave::Laser,     Wave::Step,      Wave::Cracker,
                             Wave::Explose_5, Wave::Explose_3, Wave::Click};
-
-double Sample(const Sound& s, size_t index) {
-    if (s.Bits == 8) return (static_cast<int>(s.Data[index]) - 128) / 128.0;
-    const auto v = static_cast<int16_t>(
-        static_cast<uint16_t>(s.Data[2 * index] | (s.Data[2 * index + 1] << 8)));
-    return v / 32768.0;
-}
 
 size_t Sample_Count(const Sound& s) {
     return s.Bits == 16 ? s.Data.size() / 2 : s.Data.size();
@@ -62,7 +56,7 @@ Wave_Measure Measure_Wave(const Sound& sound, const std::string& name) {
     std::vector<double> frame_power(frames, 0.0);
     for (size_t f = 0; f < frames; ++f)
         for (int ch = 0; ch < channels; ++ch) {
-            const double v = Sample(sound, f * static_cast<size_t>(channels) + ch);
+            const double v = zarvo::Pcm_Sample(sound, f * static_cast<size_t>(channels) + ch);
             m.Peak = std::max(m.Peak, std::fabs(v));
             square_sum += v * v;
             frame_power[f] += v * v / channels;
