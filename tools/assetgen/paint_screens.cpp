@@ -1,5 +1,6 @@
-// The full-size pictures, the two panels and the boxes, with their buttons and slots placed
-// exactly where the screens test the clicks and write their text (layout.h).
+// The two panels and the boxes, with their buttons and slots placed exactly where the screens
+// test the clicks and write their text (layout.h). The full-size pictures are painted in
+// paint_backdrops.cpp.
 #include <algorithm>
 #include <cmath>
 #include <string>
