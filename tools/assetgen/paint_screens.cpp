@@ -268,7 +268,7 @@ void Difficulty_Row(Image& img, const Window_Rect* cells, Origin o, const char* 
     for (int k = 0; k < 3; ++k) {
         const Local a = To_Local(cells[k], o);
         Slot(img, a);
-        Small_Text_Centred(img, names[k], a.x + 28, a.y + Framed_Text_Top, 0xE8F8FF,
+        Small_Text_Centred(img, names[k], a.x + a.w / 2, a.y + Framed_Text_Top, 0xE8F8FF,
                            Framed_Advance);
     }
     const Local first = To_Local(cells[0], o);
