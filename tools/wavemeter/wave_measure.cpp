@@ -100,16 +100,15 @@ void Hierarchy_Problems(const std::vector<Wave_Measure>& waves, std::vector<std:
     }
     for (int f : Frequent) {
         const Wave_Measure& m = waves[static_cast<size_t>(f)];
-        if (m.Loudness > quietest_big - Frequent_Below_Min_Db)
+        const double highest = quietest_big - Frequent_Below_Min_Db;
+        if (m.Loudness > highest)
             out.push_back(
-                Format("%s: loudness %.1f dB, want 8 dB or more under the quietest big "
-                       "wave's %.1f",
-                       m.Name, m.Loudness, quietest_big));
-        if (m.Loudness < loudest_big - Frequent_Below_Max_Db)
-            out.push_back(
-                Format("%s: loudness %.1f dB, want at most 12 dB under the loudest big "
-                       "wave's %.1f",
-                       m.Name, m.Loudness, loudest_big));
+                Format("%s: loudness %.1f dB, want %.1f or less, well under every big wave", m.Name,
+                       m.Loudness, highest));
+        const double lowest = loudest_big - Frequent_Below_Max_Db;
+        if (m.Loudness < lowest)
+            out.push_back(Format("%s: loudness %.1f dB, want %.1f or more, near the big waves",
+                                 m.Name, m.Loudness, lowest));
     }
     for (const Wave_Measure& m : waves) {
         if (m.Loudness > loudest_big + 0.05)
@@ -117,9 +116,9 @@ void Hierarchy_Problems(const std::vector<Wave_Measure>& waves, std::vector<std:
                                  m.Name, m.Loudness, loudest_big));
         if (m.Loudness < loudest_big - Quietest_Below_Db)
             out.push_back(
-                Format("%s: loudness %.1f dB is more than 16 dB under the loudest big "
-                       "wave's %.1f",
-                       m.Name, m.Loudness, loudest_big));
+                Format("%s: loudness %.1f dB, want %.1f or more, not lost under the big "
+                       "waves",
+                       m.Name, m.Loudness, loudest_big - Quietest_Below_Db));
     }
 }
 
