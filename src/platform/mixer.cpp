@@ -14,9 +14,9 @@ int16_t To_Int16(float v) {
     return static_cast<int16_t>(std::clamp(std::lround(v), -32768l, 32767l));
 }
 
+// The frames of a recording the mixer can play: mono or stereo PCM at a rate.
 size_t Frame_Count_Of(const Sound& s) {
-    if ((s.Bits != 8 && s.Bits != 16) || s.Channels < 1 || s.Channels > 2 || s.Rate <= 0) return 0;
-    return s.Data.size() / (static_cast<size_t>(s.Bits / 8) * static_cast<size_t>(s.Channels));
+    return s.Channels <= 2 && s.Rate > 0 ? Pcm_Frames(s) : 0;
 }
 
 }  // namespace

@@ -71,10 +71,9 @@ double Short_Term_Loudness(const std::vector<std::vector<float>>& channels, int3
 }
 
 double Short_Term_Loudness(const zarvo::Sound& sound) {
-    const bool known = (sound.Bits == 8 || sound.Bits == 16) && sound.Channels >= 1;
-    if (!known) return -200;
+    const size_t frames = zarvo::Pcm_Frames(sound);
+    if (frames == 0) return -200;
     const size_t channels = static_cast<size_t>(sound.Channels);
-    const size_t frames = sound.Data.size() / (static_cast<size_t>(sound.Bits / 8) * channels);
     std::vector<std::vector<float>> v(std::min<size_t>(channels, 2), std::vector<float>(frames));
     for (size_t f = 0; f < frames; ++f)
         for (size_t ch = 0; ch < v.size(); ++ch)

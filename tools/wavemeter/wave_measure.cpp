@@ -26,10 +26,6 @@ constexpr int Big[] = {Wave::Explose_6, Wave::Explosion_1, Wave::Danger, Wave::W
 constexpr int Frequent[] = {Wave::Laser,     Wave::Step,      Wave::Cracker,
                             Wave::Explose_5, Wave::Explose_3, Wave::Click};
 
-size_t Sample_Count(const Sound& s) {
-    return s.Bits == 16 ? s.Data.size() / 2 : s.Data.size();
-}
-
 std::string Format(const char* pattern, const std::string& name, double a, double b) {
     char line[200];
     std::snprintf(line, sizeof line, pattern, name.c_str(), a, b);
@@ -46,8 +42,7 @@ Wave_Measure Measure_Wave(const Sound& sound, const std::string& name) {
     Wave_Measure m;
     m.Name = name;
     const int channels = std::max(1, sound.Channels);
-    const size_t samples = (sound.Bits == 8 || sound.Bits == 16) ? Sample_Count(sound) : 0;
-    const size_t frames = samples / static_cast<size_t>(channels);
+    const size_t frames = zarvo::Pcm_Frames(sound);
     if (frames == 0 || sound.Rate <= 0) return m;
     m.Length_Ms = 1000.0 * static_cast<double>(frames) / sound.Rate;
 
@@ -64,7 +59,7 @@ Wave_Measure Measure_Wave(const Sound& sound, const std::string& name) {
             if (f == 0) m.First_Jump = std::max(m.First_Jump, std::fabs(v));
             if (f == frames - 1) m.Last_Jump = std::max(m.Last_Jump, std::fabs(v));
         }
-    m.Rms = std::sqrt(square_sum / static_cast<double>(samples));
+    m.Rms = std::sqrt(square_sum / static_cast<double>(frames * static_cast<size_t>(channels)));
     for (double s : channel_sum) m.Dc = std::max(m.Dc, std::fabs(s / static_cast<double>(frames)));
 
     // The loudest 100 ms (the whole wave when it is shorter), by a running sum.
