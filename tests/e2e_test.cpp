@@ -345,6 +345,29 @@ TEST_F(End_To_End, PauseStopsTheFrames) {
     EXPECT_EQ(Slurp(replay), live_dump);
 }
 
+// A window partly off the screen's left and top edges: the title's and the panel's pointer
+// confinements reach past the screen, and no X error ends the game.
+TEST_F(End_To_End, WindowPartlyOffTheScreenKeepsPlaying) {
+    const std::string log = Temp("off.log"), record = Temp("off.txt"), dump = Temp("off.json");
+    const pid_t game = Start_Game(
+        {"--no-config", "--window", "--seed", "5", "--record", record, "--dump", dump}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+    Xdo("windowmove --sync " + id + " -450 -100");
+    Xdo("windowfocus --sync " + id);
+    Xdo("key Return");  // a game begins: the pointer goes to the panel's band
+    ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);
+    Xdo("mousemove --window " + id + " 500 450");
+    ASSERT_TRUE(Shows_Up(record, " move 500 450\n")) << Slurp(record);
+    Xdo("click 1");  // the panel's title area: the title's buttons, partly off the screen
+    ASSERT_TRUE(Shows_Up(record, " click\n")) << Slurp(record);
+    Sleep_Ms(500);
+    EXPECT_EQ(::waitpid(game, nullptr, WNOHANG), 0) << Slurp(log);
+    Stop(game);
+    EXPECT_NE(Slurp(dump).find("\"Sponsor_Paused\":true"), std::string::npos) << Slurp(log);
+    EXPECT_NE(Slurp(record).find("\nframes "), std::string::npos) << Slurp(record);
+}
+
 TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
     const std::string record = Temp("record.txt"), live = Temp("live.json"),
                       replay = Temp("replay.json"), log = Temp("game.log");

@@ -219,6 +219,9 @@ void Windowed_Game::Window_Event(const SDL_WindowEvent& e) {
                 if (scale != desk_.Now.Scale) desk_.Now.Scale = scale, desk_.Save();
             }
             break;
+        case SDL_WINDOWEVENT_MOVED:
+            media_.Window_Moved();
+            break;
         case SDL_WINDOWEVENT_EXPOSED:
             media_.Window_Changed();
             repaint_ = true;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/sdl/sdl_window_manager.h"
+#include "platform/sdl/sdl_x_errors.h"
 
 namespace zarvo {
 
@@ -18,6 +19,20 @@ bool Any_Down(const Uint8* keys, SDL_Scancode a, SDL_Scancode b, SDL_Scancode c)
 bool Set(const char* name) {
     const char* value = SDL_getenv(name);
     return value && value[0];
+}
+
+// The largest part of a rectangle (screen pixels) that lies on one display; false when no
+// part of it is on any display.
+bool On_A_Display(const SDL_Rect& r, SDL_Rect& part) {
+    bool found = false;
+    for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+        SDL_Rect display{0, 0, 0, 0}, common{0, 0, 0, 0};
+        if (SDL_GetDisplayBounds(i, &display) != 0) continue;
+        if (!SDL_IntersectRect(&r, &display, &common)) continue;
+        if (found && common.w * common.h <= part.w * part.h) continue;
+        part = common, found = true;
+    }
+    return found;
 }
 
 // SDL falls back to drivers that show nothing; only a player who names one gets it.
@@ -50,6 +65,7 @@ bool Sdl_Media::Open(std::string& error) {
     const bool driver_named = Set("SDL_VIDEODRIVER");
     if (!Display_Named(error)) return false;
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return error = SDL_GetError(), false;
+    Keep_X_Errors_Harmless();
     if (!driver_named && Invisible_Driver(SDL_GetCurrentVideoDriver()))
         return error = "no display to show the game on", false;
     if (!Open_Window(error)) return false;
@@ -210,18 +226,27 @@ void Sdl_Media::Release_Pointer() {
     Apply_Confinement();
 }
 
-// The confinement in window pixels, where the picture stands now.
+// The confinement in window pixels, where the picture stands now. Only the part of it that
+// lies on a display is given to the window system (an X server refuses a barrier off the
+// screen); when none of it does, the pointer is left free.
 void Sdl_Media::Apply_Confinement() {
     if (!window_) return;
     if (!clip_.Confined) {
         SDL_SetWindowMouseRect(window_, nullptr);
         return;
     }
-    int x = 0, y = 0;
+    int x = 0, y = 0, window_x = 0, window_y = 0;
     Picture_To_Area(view_, clip_.Left, clip_.Top, x, y);
-    const SDL_Rect r{x, y, (clip_.Right - clip_.Left) * view_.Scale,
-                     (clip_.Bottom - clip_.Top) * view_.Scale};
-    SDL_SetWindowMouseRect(window_, &r);
+    SDL_GetWindowPosition(window_, &window_x, &window_y);
+    const SDL_Rect on_screen{window_x + x, window_y + y, (clip_.Right - clip_.Left) * view_.Scale,
+                             (clip_.Bottom - clip_.Top) * view_.Scale};
+    SDL_Rect part{0, 0, 0, 0};
+    if (!On_A_Display(on_screen, part)) {
+        SDL_SetWindowMouseRect(window_, nullptr);
+        return;
+    }
+    part.x -= window_x, part.y -= window_y;
+    SDL_SetWindowMouseRect(window_, &part);
 }
 
 void Sdl_Media::Place_Pointer(int x, int y) {

@@ -75,6 +75,8 @@ class Sdl_Media : public Surface_Media {
     // Resized, exposed or fullscreen: the picture's place is found at once, so that pointer
     // events that follow map to the new place even before the next frame.
     void Window_Changed();
+    // Moved: the confinement follows the window, kept to the part of it on a display.
+    void Window_Moved() { Apply_Confinement(); }
     void Surface_Lost() { texture_lost_ = true; }
     // Reads the controllers: their states, and their events into the event queue.
     void Update_Controllers() { SDL_GameControllerUpdate(); }
