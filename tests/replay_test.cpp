@@ -105,6 +105,18 @@ TEST(Runner, MovesAreClampedIntoTheConfinementAndWindow) {
     EXPECT_EQ(XY(run.world().game.Mouse_X, run.world().game.Mouse_Y), XY(0, 512));
 }
 
+// The panel's title area and, in the same tick, where its score button lies: the second
+// click waits for the title, lands (held in the title's band) on its start button, and the
+// game goes on with the panel's confinement.
+TEST(Runner, TwoClicksInOneTickLeaveTheTitleItsButtons) {
+    Headless_Runner run(nullptr, 5);
+    run.Run(Parse_Ok("1 key 13\n300 move 497 452\n300 click\n300 move 481 487\n300 click\n"),
+            310);
+    EXPECT_FALSE(run.world().game.Panel_Score_On);
+    EXPECT_FALSE(run.world().game.Sponsor_Paused);
+    EXPECT_EQ(run.media().clip.Top, 432);  // the panel's band
+}
+
 TEST(Runner, WithoutFocusTheFramesCountButTheGameStandsStill) {
     Headless_Runner run(nullptr, 5);
     run.Run(Parse_Ok("3 focus 0\n6 focus 1\n"), 10);

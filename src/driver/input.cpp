@@ -85,28 +85,32 @@ void DXDraw1Click(Game& g) {
         g.m.Play_Wave(Wave::Click);
         Start_Message_Explose(g, cx, cy);
     };
+    // A button that halts the game ends play at once: a second click of the same tick finds
+    // the screen that opens, not the panel under it, and waits for that screen's frame.
+    auto halt = [&] {
+        s.Game_Halted = true;
+        s.Set_Score_New_On = false;
+        s.Playing = false;
+    };
     if (In(x, 398, 436) && In(y, 474, 510)) {
         hit(417, 491);
         s.Back_Picture_Choice = 1 - s.Back_Picture_Choice;
         Set_Panel_Cursor_Rect(g);
     } else if (In(x, 445, 517) && In(y, 474, 510)) {
         hit(481, 491);
-        s.Game_Halted = true;
+        halt();
         s.Panel_Score_On = true;
-        s.Set_Score_New_On = false;
         Set_Score_Cursor_Rect(g);
     } else if (In(x, 398, 598) && In(y, 432, 472)) {
         hit(497, 452);
-        s.Game_Halted = true;
+        halt();
         s.Sponsor_Paused = true;
-        s.Set_Score_New_On = false;
         Set_Sponsor_Cursor_Rect(g);
     } else if (In(x, 526, 598) && In(y, 474, 510)) {
         hit(562, 491);
-        s.Game_Halted = true;
+        halt();
         s.Panel_Option_On = true;
         s.Sponsor_Option_On = false;
-        s.Set_Score_New_On = false;
         Set_Option_Cursor_Rect(g);
     }
 }
