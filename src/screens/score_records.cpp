@@ -16,6 +16,8 @@ namespace {
 constexpr int Path_Limit = 4096;
 char Path[Path_Limit] = "Zarvo.Scr";
 uint32_t Writes = 0;
+int Lock_Depth = 0;
+int Lock_Fd = -1;
 
 off_t Record_Offset(int record) {
     return static_cast<off_t>(record) * Score_Record_Size;
@@ -57,6 +59,14 @@ const char* Score_File_Path() {
 
 uint32_t Score_File_Writes() {
     return Writes;
+}
+
+Score_File_Lock::Score_File_Lock() {
+    if (Lock_Depth++ == 0) Lock_Fd = Lock_Folder_Of(Path);
+}
+
+Score_File_Lock::~Score_File_Lock() {
+    if (--Lock_Depth == 0) Unlock_Folder(Lock_Fd), Lock_Fd = -1;
 }
 
 bool Score_File_Exists() {
