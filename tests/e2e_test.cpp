@@ -295,7 +295,7 @@ TEST_F(End_To_End, FullscreenScalesCentresAndMapsTheClick) {
 }
 
 // --window: a window that is not kept on top and that a resize request changes; the picture
-// keeps a whole factor, and the factor is remembered.
+// keeps a whole factor, and the factor is remembered, but not the one-off --window.
 TEST_F(End_To_End, NormalWindowResizesAndRemembersItsScale) {
     const std::string log = Temp("window.log");
     const std::string conf = Config_Home() + "/zarvo/zarvo.conf";
@@ -312,7 +312,7 @@ TEST_F(End_To_End, NormalWindowResizesAndRemembersItsScale) {
     EXPECT_EQ(g.w, 1300);
     EXPECT_EQ(g.h, 1100);
     const std::string settings = Slurp(conf);
-    EXPECT_NE(settings.find("window = yes"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("window = no"), std::string::npos) << settings;
     EXPECT_NE(settings.find("scale = 2"), std::string::npos) << settings;
 }
 

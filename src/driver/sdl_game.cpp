@@ -28,15 +28,18 @@ constexpr Uint32 Idle_Wait_Ms = 100;
 // A replay fast-forwards four times as fast.
 constexpr uint32_t Fast_Frame_Ms = Frame_Ms / 4;
 
-// The settings the game runs with and the file that keeps them.
+// The settings the game runs with and the file that keeps them. The command line's choices
+// are for this run only; what the player changes while playing (F11, M, -, + and a normal
+// window's size) is kept.
 struct Desk_Settings {
-    Settings Now;
-    std::string Path;  // empty: nothing is kept (--no-config, or no home folder)
+    Settings Now;   // this run's: the file's, with the command line's over them
+    Settings Kept;  // the file's, with the player's changes since
+    Settings_Keeper File;
     bool Warned = false;
 
     void Save() {
         std::string error;
-        if (Path.empty() || Save_Settings(Path, Now, error) || Warned) return;
+        if (File.Keep(Kept, error) || Warned) return;
         std::fprintf(stderr, "zarvo: %s: settings are not kept\n", error.c_str());
         Warned = true;
     }
@@ -216,7 +219,8 @@ void Windowed_Game::Window_Event(const SDL_WindowEvent& e) {
             if (desk_.Now.Window && !media_.Fullscreen()) {
                 const int scale =
                     Largest_Fitting_Scale({e.data1, e.data2}, {Screen_Width, Screen_Height});
-                if (scale != desk_.Now.Scale) desk_.Now.Scale = scale, desk_.Save();
+                desk_.Now.Scale = desk_.Kept.Scale = scale;
+                desk_.Save();
             }
             break;
         case SDL_WINDOWEVENT_MOVED:
@@ -264,6 +268,7 @@ void Windowed_Game::Desk(Desk_Action action) {
         case Desk_Action::Fullscreen:
             now.Fullscreen = !media_.Fullscreen();
             media_.Set_Fullscreen(now.Fullscreen);
+            desk_.Kept.Fullscreen = now.Fullscreen;
             desk_.Save();
             repaint_ = true;
             break;
@@ -301,6 +306,7 @@ void Windowed_Game::Change_Sound(int volume, bool muted) {
     if (muted != now.Mute) recorder_.Mute(Next_Frame(), muted);
     if (volume != now.Volume) recorder_.Volume(Next_Frame(), volume);
     now.Volume = volume, now.Mute = muted;
+    desk_.Kept.Volume = volume, desk_.Kept.Mute = muted;
     own_sound_ = true;
     media_.Set_Sound_Level(Sound_Level(volume, muted));
     overlay_.Show_Sound(volume, muted);
@@ -399,24 +405,23 @@ void Windowed_Game::End_Replay() {
     FormCreate(g_, Seed_From_Clock(), media_.Screen_Width_Px(), media_.Screen_Height_Px());
 }
 
-// The settings file, then the command line over it.
+// The settings file, then the command line over it for this run.
 Desk_Settings Choose_Settings(const Program_Options& o) {
     Desk_Settings desk;
-    if (!o.No_Config)
-        desk.Path = Settings_Path(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    std::string path;
+    if (!o.No_Config) path = Settings_Path(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     std::string warning;
-    if (!desk.Path.empty()) {
+    if (!path.empty()) {
         // A file that cannot be read is left as it is, never written over with defaults.
-        if (!Load_Settings(desk.Path, desk.Now, warning)) desk.Path.clear();
+        if (!Load_Settings(path, desk.Now, warning)) path.clear();
         if (!warning.empty()) std::fprintf(stderr, "zarvo: %s\n", warning.c_str());
     }
-    const Settings from_file = desk.Now;
+    desk.Kept = desk.Now;
+    desk.File = Settings_Keeper(path, desk.Now);
     if (o.Scale) desk.Now.Scale = *o.Scale;
     if (o.Window) desk.Now.Window = *o.Window;
     if (o.Fullscreen) desk.Now.Fullscreen = *o.Fullscreen;
     if (o.Volume) desk.Now.Volume = *o.Volume, desk.Now.Mute = false;
-    // The file keeps what the game last ran with.
-    if (!(desk.Now == from_file)) desk.Save();
     return desk;
 }
 

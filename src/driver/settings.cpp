@@ -1,10 +1,13 @@
 #include "driver/settings.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
 
+#include "platform/atomic_file.h"
 #include "platform/binary_file.h"
 
 namespace zarvo {
@@ -100,7 +103,7 @@ bool Load_Settings(const std::string& path, Settings& out, std::string& warning)
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return true;
     std::string text, why;
-    if (!Read_Whole_File(path, text, &why)) return warning = path + " " + why, false;
+    if (!Read_Regular_File(path, text, &why)) return warning = path + " " + why, false;
     Parse_Settings(text, out, warning);
     if (!warning.empty()) warning = path + ": " + warning;
     return true;
@@ -110,19 +113,26 @@ bool Save_Settings(const std::string& path, const Settings& s, std::string& erro
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::create_directories(fs::path(path).parent_path(), ec);
-    // A file linked into place (from a folder of dotfiles) is replaced where it really lies,
-    // so the link stays.
-    fs::path target = fs::weakly_canonical(path, ec);
-    if (ec) target = path;
-    const std::string temporary = target.string() + ".new";
-    std::string why;
-    if (Write_Whole_File(temporary, Format_Settings(s), &why)) {
-        fs::rename(temporary, target, ec);
-        if (!ec) return true;
-        why = ec.message();
-    }
-    fs::remove(temporary, ec);
-    return error = "cannot write " + path + ": " + why, false;
+    // As the score table: a name of this game's own created beside it, flushed, renamed over
+    // it; a file linked into place (from a folder of dotfiles) is replaced where it really
+    // lies, so the link stays.
+    const std::string text = Format_Settings(s);
+    if (Rewrite_File_Atomically(path.c_str(), reinterpret_cast<const uint8_t*>(text.data()),
+                                text.size()))
+        return true;
+    const int why = errno;
+    fs::file_status status = fs::status(path, ec);
+    if (!ec && fs::exists(status) && !fs::is_regular_file(status))
+        return error = "cannot write " + path + ": it is not a regular file", false;
+    return error = "cannot write " + path + ": " + std::strerror(why), false;
+}
+
+bool Settings_Keeper::Keep(const Settings& s, std::string& error) {
+    if (path_.empty() || s == stored_) return true;
+    ++writes_;
+    if (!Save_Settings(path_, s, error)) return false;
+    stored_ = s;
+    return true;
 }
 
 }  // namespace zarvo
