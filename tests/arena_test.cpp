@@ -30,9 +30,10 @@ TEST(Arena, FreshArenaHasFullFloorAndRunnersOnTheEdge) {
     EXPECT_EQ(Count_Floor(a, 1, 2, 35, 2, 23), 34 * 22);
     EXPECT_EQ(Count_Floor(a, 2, 1, 36, 1, 24), 116);
     EXPECT_EQ(Count_Floor(a, 0, 0, 37, 0, 25), 38 * 26 - 864);
-    EXPECT_EQ(std::tuple(a.Occupy_Grid(36, 12), a.Occupy_Grid(20, 7), a.Enimy_Edge_Grid(1, 1),
-                         a.Pilot_Edge_Grid(36, 24)),
-              std::tuple(Occupy_Edge, No_Code, Dir::UpRight, Dir::DownLeft));
+    EXPECT_EQ(a.Occupy_Grid(36, 12), Occupy_Edge);
+    EXPECT_EQ(a.Occupy_Grid(20, 7), No_Code);
+    EXPECT_EQ(a.Enimy_Edge_Grid(1, 1), Dir::UpRight);
+    EXPECT_EQ(a.Pilot_Edge_Grid(36, 24), Dir::DownLeft);
 }
 
 TEST(Arena, ShowFlieseDrawsTilesEdgePiecesAndDots) {
@@ -55,7 +56,10 @@ TEST(Arena, ShowFlieseDrawsTilesEdgePiecesAndDots) {
             EXPECT_EQ(d.at(), XY(Cell_X(5) + 3, Cell_Y(6) + 3));
         }
     }
-    EXPECT_EQ(std::tuple(tiles, straight, corners, dots), std::tuple(748, 112, 4, 1));
+    EXPECT_EQ(tiles, 748);
+    EXPECT_EQ(straight, 112);
+    EXPECT_EQ(corners, 4);
+    EXPECT_EQ(dots, 1);
     // Column by column, top to bottom: the first piece is cell (1,1), the last cell (36,24).
     EXPECT_EQ(media.draws.front().index, Img1::Kachel_UpRight);
     EXPECT_EQ(media.draws.front().at(), XY(20, 36));
@@ -74,19 +78,24 @@ TEST(Arena, StraightCutKeepsTheLongerLoop) {
     EXPECT_EQ(Count_Floor(a, 1, 11, 35, 2, 23), 25 * 22);
     EXPECT_EQ(a.Edge_Grid(10, 1), Dir::UpRight);
     for (int row = 2; row <= 23; ++row) EXPECT_EQ(a.Edge_Grid(10, row), Dir::Up) << row;
-    EXPECT_EQ(std::tuple(a.Edge_Grid(10, 24), a.Edge_Grid(5, 1), a.Edge_Grid(1, 12),
-                         a.Floor_Grid(10, 12), a.Occupy_Grid(10, 12)),
-              std::tuple(Dir::LeftUp, No_Code, No_Code, 2, Occupy_Edge));
+    EXPECT_EQ(a.Edge_Grid(10, 24), Dir::LeftUp);
+    EXPECT_EQ(a.Edge_Grid(5, 1), No_Code);
+    EXPECT_EQ(a.Edge_Grid(1, 12), No_Code);
+    EXPECT_EQ(a.Floor_Grid(10, 12), 2);
+    EXPECT_EQ(a.Occupy_Grid(10, 12), Occupy_Edge);
     EXPECT_EQ(a.Enimy_Edge_Grid(10, 12), Dir::Up);
     EXPECT_EQ(a.Pilot_Edge_Grid(10, 12), Dir::Up);
     // Cells cut away keep their runner and occupy marks; only the pilots' copy is wiped.
-    EXPECT_EQ(std::tuple(a.Enimy_Edge_Grid(1, 12), a.Occupy_Grid(1, 12), a.Pilot_Edge_Grid(1, 12),
-                         a.Trace_Length_1, a.Trace_Length_2),
-              std::tuple(Dir::Up, Occupy_Edge, No_Code, 65, 99));
+    EXPECT_EQ(a.Enimy_Edge_Grid(1, 12), Dir::Up);
+    EXPECT_EQ(a.Occupy_Grid(1, 12), Occupy_Edge);
+    EXPECT_EQ(a.Pilot_Edge_Grid(1, 12), No_Code);
+    EXPECT_EQ(a.Trace_Length_1, 65);
+    EXPECT_EQ(a.Trace_Length_2, 99);
     // The ends stay swapped and reversed after the cut.
     EXPECT_EQ(XY(a.Way_Start_Col, a.Way_Start_Row), XY(10, 24));
-    EXPECT_EQ(std::tuple(a.Way_Start_Dir, a.Way_End_Row, a.Way_End_Dir),
-              std::tuple(Dir::Up, 1, Dir::Up));
+    EXPECT_EQ(a.Way_Start_Dir, Dir::Up);
+    EXPECT_EQ(a.Way_End_Row, 1);
+    EXPECT_EQ(a.Way_End_Dir, Dir::Up);
     EXPECT_TRUE(Trail_Gone(a));
     EXPECT_EQ(t.s().Fliese_Claimed, 216);
     // 24 tiles beside the new edge, then every gone neighbour of the spreading pass.
@@ -104,9 +113,11 @@ TEST(Arena, EqualLoopsKeepTheFirstTrace) {
     EXPECT_EQ(Count_Floor(a, 0, 20, 36, 1, 24), 17 * 24);
     EXPECT_EQ(Count_Floor(a, 0, 19, 19, 1, 11), 11);
     EXPECT_EQ(Count_Floor(a, 1, 2, 17, 2, 23), 16 * 22);
-    EXPECT_EQ(std::tuple(t.s().Fliese_Claimed, a.Edge_Grid(18, 1), a.Edge_Grid(18, 5),
-                         a.Edge_Grid(18, 12), a.Edge_Grid(19, 12)),
-              std::tuple(419, Dir::RightDown, Dir::Down, Dir::DownRight, Dir::RightDown));
+    EXPECT_EQ(t.s().Fliese_Claimed, 419);
+    EXPECT_EQ(a.Edge_Grid(18, 1), Dir::RightDown);
+    EXPECT_EQ(a.Edge_Grid(18, 5), Dir::Down);
+    EXPECT_EQ(a.Edge_Grid(18, 12), Dir::DownRight);
+    EXPECT_EQ(a.Edge_Grid(19, 12), Dir::RightDown);
     EXPECT_EQ(a.Edge_Grid(19, 20), Dir::Down);
     EXPECT_EQ(a.Edge_Grid(19, 24), Dir::DownLeft);
 
@@ -131,11 +142,14 @@ TEST(Arena, LShapedCutRemovesTheCorner) {
     ASSERT_TRUE(Walk(t, "4D6R"));
     const ArenaState& a = t.w().arena;
     EXPECT_EQ(Count_Floor(a, 0, 31, 36, 1, 4), 24);
-    EXPECT_EQ(std::tuple(t.s().Fliese_Claimed, a.Edge_Grid(30, 1), a.Edge_Grid(30, 3),
-                         a.Edge_Grid(30, 5), a.Edge_Grid(33, 5)),
-              std::tuple(24, Dir::RightDown, Dir::Down, Dir::DownRight, Dir::Right));
-    EXPECT_EQ(std::tuple(a.Edge_Grid(36, 5), a.Edge_Grid(36, 6), a.Floor_Grid(31, 6)),
-              std::tuple(Dir::RightDown, Dir::Down, 1));
+    EXPECT_EQ(t.s().Fliese_Claimed, 24);
+    EXPECT_EQ(a.Edge_Grid(30, 1), Dir::RightDown);
+    EXPECT_EQ(a.Edge_Grid(30, 3), Dir::Down);
+    EXPECT_EQ(a.Edge_Grid(30, 5), Dir::DownRight);
+    EXPECT_EQ(a.Edge_Grid(33, 5), Dir::Right);
+    EXPECT_EQ(a.Edge_Grid(36, 5), Dir::RightDown);
+    EXPECT_EQ(a.Edge_Grid(36, 6), Dir::Down);
+    EXPECT_EQ(a.Floor_Grid(31, 6), 1);
     // 9 tiles beside the new edge and 38 gone neighbours in the spreading pass.
     EXPECT_EQ(t.s().Score, 47);
 }
@@ -148,12 +162,16 @@ TEST(Arena, UShapedCutRemovesItsInside) {
     ASSERT_TRUE(Walk(t, "14U10R14D"));
     const ArenaState& a = t.w().arena;
     EXPECT_EQ(Count_Floor(a, 0, 11, 19, 11, 24), 9 * 14);
-    EXPECT_EQ(std::tuple(t.s().Fliese_Claimed, a.Edge_Grid(20, 24), a.Edge_Grid(20, 15),
-                         a.Edge_Grid(20, 10), a.Edge_Grid(15, 10)),
-              std::tuple(126, Dir::LeftUp, Dir::Up, Dir::UpLeft, Dir::Left));
-    EXPECT_EQ(std::tuple(a.Edge_Grid(10, 10), a.Edge_Grid(10, 15), a.Edge_Grid(10, 24),
-                         a.Edge_Grid(15, 24), a.Edge_Grid(25, 24)),
-              std::tuple(Dir::LeftDown, Dir::Down, Dir::DownLeft, No_Code, Dir::Left));
+    EXPECT_EQ(t.s().Fliese_Claimed, 126);
+    EXPECT_EQ(a.Edge_Grid(20, 24), Dir::LeftUp);
+    EXPECT_EQ(a.Edge_Grid(20, 15), Dir::Up);
+    EXPECT_EQ(a.Edge_Grid(20, 10), Dir::UpLeft);
+    EXPECT_EQ(a.Edge_Grid(15, 10), Dir::Left);
+    EXPECT_EQ(a.Edge_Grid(10, 10), Dir::LeftDown);
+    EXPECT_EQ(a.Edge_Grid(10, 15), Dir::Down);
+    EXPECT_EQ(a.Edge_Grid(10, 24), Dir::DownLeft);
+    EXPECT_EQ(a.Edge_Grid(15, 24), No_Code);
+    EXPECT_EQ(a.Edge_Grid(25, 24), Dir::Left);
     EXPECT_EQ(t.s().Score, 237);
 }
 
@@ -193,7 +211,8 @@ TEST(Arena, CutBurnsOutLitFuses) {
     t.w().hazards.Fuse[2].Fuse_On = true;
     Place_Figure(t, 30, 1);
     ASSERT_TRUE(Walk(t, "4D6R"));
-    EXPECT_TRUE(!t.w().hazards.Fuse[1].Fuse_Done && t.w().hazards.Fuse[2].Fuse_Done);
+    EXPECT_FALSE(t.w().hazards.Fuse[1].Fuse_Done);
+    EXPECT_TRUE(t.w().hazards.Fuse[2].Fuse_Done);
     EXPECT_FALSE(t.w().hazards.Fuse[3].Fuse_Done);
 }
 
@@ -209,14 +228,16 @@ TEST(Arena, BrokenTrailEndsTheTraceAt865) {
     a.Trace_Col = a.Trace_Target_Col = 36;
     a.Trace_Row = a.Trace_Target_Row = 12;
     Trace_Edge(t.g);
-    EXPECT_EQ(std::tuple(a.Trace_Steps, a.Trace_Col), std::tuple(865, 34));
+    EXPECT_EQ(a.Trace_Steps, 865);
+    EXPECT_EQ(a.Trace_Col, 34);
     EXPECT_EQ(a.Trace_Grid(35, 12), Dir::Left);
 
     // A code leading off the arena reads nothing beyond it.
     a.Edge_Work.set(36, 12, Dir::Right);
     a.Trace_Col = 36;
     Trace_Edge(t.g);
-    EXPECT_EQ(std::tuple(a.Trace_Steps, a.Trace_Col), std::tuple(865, 37));
+    EXPECT_EQ(a.Trace_Steps, 865);
+    EXPECT_EQ(a.Trace_Col, 37);
 }
 
 }  // namespace

@@ -104,7 +104,8 @@ TEST(Bad_Files, AnOutputOnAFullDeviceFailsNamingTheFile) {
         EXPECT_NE(err.str().find("/dev/full"), std::string::npos) << err.str();
     }
     Recorder rec;
-    EXPECT_FALSE(rec.Open("/dev/full", 1, {}) || rec.Close());
+    EXPECT_FALSE(rec.Open("/dev/full", 1, {}));
+    EXPECT_FALSE(rec.Close());
 }
 
 TEST(Bad_Files, ABitmapOfImpossibleHeightIsRefused) {

@@ -2,7 +2,7 @@
 // code-word cursor.
 #include "screens/boxes.h"
 
-#include "screens_support.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {
@@ -29,7 +29,8 @@ TEST_F(Boxes, LevelCompleteWaitsSixtyFramesThenTakesOnlyItsButton) {
         s().Key_Pressed = true;
         click_box(Show_Well_Done, 430, 260);
         ASSERT_TRUE(s().Well_Done) << frame;
-        EXPECT_FALSE(s().Key_Pressed || s().Mouse_Clicked) << frame;
+        EXPECT_FALSE(s().Key_Pressed) << frame;
+        EXPECT_FALSE(s().Mouse_Clicked) << frame;
     }
     for (int frame = 1; frame <= 100; ++frame) Show_Well_Done(t.g);
     EXPECT_EQ(Waves_Played(t.media, Wave::Reload), 1);
@@ -39,7 +40,8 @@ TEST_F(Boxes, LevelCompleteWaitsSixtyFramesThenTakesOnlyItsButton) {
     }
     click_box(Show_Well_Done, 451, 248);
     EXPECT_FALSE(s().Well_Done);
-    EXPECT_EQ(std::tuple(s().Well_Done_Tick, s().Level), std::tuple(0, 2));
+    EXPECT_EQ(s().Well_Done_Tick, 0);
+    EXPECT_EQ(s().Level, 2);
     EXPECT_EQ(t.media.clip.Top, 432);  // the pointer is back on the game panel
 }
 
@@ -63,14 +65,18 @@ TEST_F(Boxes, GameOverLeadsToTheNameEntry) {
     s().Sponsor_On = false;
     s().Game_Over = true;
     t.run(1);
-    EXPECT_EQ(std::tuple(t.media.pointer_x, t.media.pointer_y, s().Back_Picture_Image),
-              std::tuple(423, 258, Img2::CopyRight));
+    EXPECT_EQ(t.media.pointer_x, 423);
+    EXPECT_EQ(t.media.pointer_y, 258);
+    EXPECT_EQ(s().Back_Picture_Image, Img2::CopyRight);
     click_box(Show_Game_Over, 452, 284);
     click_box(Show_Game_Over, 409, 285);
     EXPECT_TRUE(s().Game_Over);
     click_box(Show_Game_Over, 409, 284);
-    EXPECT_TRUE(!s().Game_Over && s().Set_Score_New_On && s().Game_Halted);
-    EXPECT_EQ(std::tuple(t.w().screens.Game_Over_Tick, t.media.clip.Top), std::tuple(0, 49));
+    EXPECT_FALSE(s().Game_Over);
+    EXPECT_TRUE(s().Set_Score_New_On);
+    EXPECT_TRUE(s().Game_Halted);
+    EXPECT_EQ(t.w().screens.Game_Over_Tick, 0);
+    EXPECT_EQ(t.media.clip.Top, 49);
 }
 
 TEST_F(Boxes, CodeWordCursorStandsRightOfTheLastLetterAndBlinks) {
@@ -116,7 +122,8 @@ TEST_F(Boxes, CodeWordBoxClosesOnOkOrOnTheEnterAfterBothWords) {
         EXPECT_TRUE(s().CodeWords_On) << x << "," << y;
     }
     click_box(Show_CodeWords, 446, 270);
-    EXPECT_FALSE(s().CodeWords_On || s().CodeWord_1_Typing);
+    EXPECT_FALSE(s().CodeWords_On);
+    EXPECT_FALSE(s().CodeWord_1_Typing);
     EXPECT_EQ(t.media.clip.Top, 445);
 }
 

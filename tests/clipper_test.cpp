@@ -1,6 +1,6 @@
 // The Clipper: its arms stretching, holding, pulling in and dragging the body, its attack
 // program, its shrapnel, its drawing and the freeing of its arms' cells.
-#include "weapon_test_support.h"
+#include "support/weapon_world.h"
 
 namespace zarvo::test {
 namespace {
@@ -35,9 +35,10 @@ TEST(Clipper, ArmsStretchOverFreeCellsAndStopAtTheEdgeOrAnEnemy) {
     for (int frame = 1; frame <= 3; ++frame) Clipper_Mover(t.g, 1);
     EXPECT_EQ(Total_Arm_Len(t, 1), 0);
     Clipper_Mover(t.g, 1);  // every fourth frame the arms move
-    EXPECT_EQ(std::tuple(Arm_Len(t, 1, Arm::Left), Arm_Len(t, 1, Arm::Right),
-                         Arm_Len(t, 1, Arm::Up), Arm_Len(t, 1, Arm::Down)),
-              std::tuple(0, 1, 1, 1));
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Left), 0);
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Right), 1);
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Up), 1);
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Down), 1);
     // Each arm is as wide as the block and holds its cells like the body.
     for (int r = 10; r <= 12; ++r) EXPECT_EQ(t.occupy()(5, r), Occupy_Body);
     for (int c = 2; c <= 4; ++c) EXPECT_EQ(t.occupy()(c, 9), Occupy_Body);
@@ -51,14 +52,17 @@ TEST(Clipper, ArmsStretchOverFreeCellsAndStopAtTheEdgeOrAnEnemy) {
     EXPECT_TRUE(e.Arm_Mode[Arm_Phase::Hold]);
     EXPECT_EQ(Arm_Len(t, 1, Arm::Right), 3);  // the Tank's block begins in column 8
     EXPECT_EQ(Arm_Len(t, 1, Arm::Up), 8);     // at most eight, rows 9..2
-    EXPECT_EQ(std::tuple(Arm_Len(t, 1, Arm::Down), t.occupy()(7, 11), t.occupy()(5, 9)),
-              std::tuple(8, Occupy_Body, No_Code));
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Down), 8);
+    EXPECT_EQ(t.occupy()(7, 11), Occupy_Body);
+    EXPECT_EQ(t.occupy()(5, 9), No_Code);
     // The tip is segment 1, furthest out; the others follow one cell apart.
     const Clipper_Arm& up = t.weapons(1).Arms[Arm::Up];
-    EXPECT_EQ(std::tuple(up.Seg_Row[1], up.Seg_Y[1], up.Seg_Row[8]),
-              std::tuple(10 - 8, e.Y - 8 * 16, 9));
+    EXPECT_EQ(up.Seg_Row[1], 10 - 8);
+    EXPECT_EQ(up.Seg_Y[1], e.Y - 8 * 16);
+    EXPECT_EQ(up.Seg_Row[8], 9);
     const Clipper_Arm& right = t.weapons(1).Arms[Arm::Right];
-    EXPECT_EQ(std::tuple(right.Seg_X[1], right.Seg_Col[1]), std::tuple(e.X + 19 + 48, 7));
+    EXPECT_EQ(right.Seg_X[1], e.X + 19 + 48);
+    EXPECT_EQ(right.Seg_Col[1], 7);
 }
 
 TEST(Clipper, HoldsPullsInAndDragsItsBodyAlongTheArmLeft) {
@@ -73,9 +77,11 @@ TEST(Clipper, HoldsPullsInAndDragsItsBodyAlongTheArmLeft) {
     EXPECT_EQ(Run_Until(t, 1, Arm_Phase::Retract), 20);
     // Every fourth frame each arm but the right one draws one segment in.
     for (int frame = 1; frame <= 4; ++frame) Clipper_Mover(t.g, 1);
-    EXPECT_EQ(std::tuple(Arm_Len(t, 1, Arm::Left), Arm_Len(t, 1, Arm::Up),
-                         Arm_Len(t, 1, Arm::Right), t.occupy()(2, 11), t.occupy()(3, 11)),
-              std::tuple(7, 7, 8, No_Code, Occupy_Body));
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Left), 7);
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Up), 7);
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Right), 8);
+    EXPECT_EQ(t.occupy()(2, 11), No_Code);
+    EXPECT_EQ(t.occupy()(3, 11), Occupy_Body);
     EXPECT_EQ(t.body_marks(), 9 + 3 * Total_Arm_Len(t, 1));
     ASSERT_GT(Run_Until(t, 1, Arm_Phase::Pull), 0);
     EXPECT_EQ(Total_Arm_Len(t, 1), 8);
@@ -84,21 +90,27 @@ TEST(Clipper, HoldsPullsInAndDragsItsBodyAlongTheArmLeft) {
     // The pull: 8 pixels a frame, a cell every two frames, the arm shrinking behind.
     const int x0 = e.X;
     Clipper_Mover(t.g, 1);
-    EXPECT_EQ(std::tuple(e.X, e.Col), std::tuple(x0 + 8, 10));
+    EXPECT_EQ(e.X, x0 + 8);
+    EXPECT_EQ(e.Col, 10);
     Clipper_Mover(t.g, 1);
-    EXPECT_EQ(std::tuple(e.Col, Arm_Len(t, 1, Arm::Right), t.occupy()(10, 11), t.occupy()(13, 11),
-                         t.body_marks()),
-              std::tuple(11, 7, No_Code, Occupy_Body, 9 + 3 * 7));
+    EXPECT_EQ(e.Col, 11);
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Right), 7);
+    EXPECT_EQ(t.occupy()(10, 11), No_Code);
+    EXPECT_EQ(t.occupy()(13, 11), Occupy_Body);
+    EXPECT_EQ(t.body_marks(), 9 + 3 * 7);
     for (int frame = 0; frame < 14; ++frame) Clipper_Mover(t.g, 1);
-    EXPECT_EQ(std::tuple(Phases_Set(e), e.Col, e.X, t.body_marks()),
-              std::tuple(0, 18, x0 + 8 * 16, 9));
+    EXPECT_EQ(Phases_Set(e), 0);
+    EXPECT_EQ(e.Col, 18);
+    EXPECT_EQ(e.X, x0 + 8 * 16);
+    EXPECT_EQ(t.body_marks(), 9);
     for (int c = 18; c <= 20; ++c)
         for (int r = 10; r <= 12; ++r) EXPECT_EQ(t.occupy()(c, r), Occupy_Body);
     // All four arms are rooted again at the new place.
     const EnemyWeapons& wp = t.weapons(1);
-    EXPECT_EQ(std::tuple(wp.Arms[Arm::Right].Seg_X[1], wp.Arms[Arm::Right].Seg_Col[1],
-                         wp.Arms[Arm::Down].Seg_Y[5], wp.Arms[Arm::Left].Seg_Col[1]),
-              std::tuple(e.X + 19, 20, e.Y + 19, 18));
+    EXPECT_EQ(wp.Arms[Arm::Right].Seg_X[1], e.X + 19);
+    EXPECT_EQ(wp.Arms[Arm::Right].Seg_Col[1], 20);
+    EXPECT_EQ(wp.Arms[Arm::Down].Seg_Y[5], e.Y + 19);
+    EXPECT_EQ(wp.Arms[Arm::Left].Seg_Col[1], 18);
     EXPECT_FALSE(wp.Arms[Arm::Up].Arm_Done);
     // And the next stretch starts at once.
     Clipper_Mover(t.g, 1);
@@ -121,8 +133,9 @@ TEST(Clipper, AttackLaysChainsThenLooseShrapnelAndEndsAtTick79) {
     for (int k = 1; k <= Shrap_Groups; ++k) {
         const Shrap_Group& group = t.weapons(1).Shrapnel[k];
         EXPECT_TRUE(group.Shrap_Flying);
-        EXPECT_EQ(std::tuple(group.Shrap_Dir, group.Piece[1].Col, group.Piece[1].X),
-                  std::tuple(dirs[k], e.Col + 1, e.X + 16));
+        EXPECT_EQ(group.Shrap_Dir, dirs[k]);
+        EXPECT_EQ(group.Piece[1].Col, e.Col + 1);
+        EXPECT_EQ(group.Piece[1].X, e.X + 16);
     }
     for (int n = 0; n < 54; ++n) Clipper_Mover(t.g, 1);
     EXPECT_TRUE(e.Attacking);
@@ -133,7 +146,8 @@ TEST(Clipper, AttackLaysChainsThenLooseShrapnelAndEndsAtTick79) {
     // The next attack calls the old groups in at ticks 4, 9, 14 and 19.
     e.Attacking = true;
     for (int n = 0; n < 5; ++n) Clipper_Mover(t.g, 1);
-    EXPECT_TRUE(t.weapons(1).Shrapnel[1].Shrap_Burst && !t.weapons(1).Shrapnel[2].Shrap_Burst);
+    EXPECT_TRUE(t.weapons(1).Shrapnel[1].Shrap_Burst);
+    EXPECT_FALSE(t.weapons(1).Shrapnel[2].Shrap_Burst);
 }
 
 // A shrapnel group flying from (col, row) in dir, as the Clipper releases it.
@@ -161,12 +175,15 @@ TEST(Clipper, ShrapnelGrowsFliesDiagonallyAndBouncesOffTheEdge) {
     Clipper_Shrapnel(t.g, 1);
     EXPECT_EQ(t.media.count(Img1::Circle_16_2), 0);
     EXPECT_EQ(XY(group.Piece[1].Col, group.Piece[1].Row), XY(11, 7));
-    EXPECT_EQ(std::tuple(group.Piece[2].Col, t.weapons(1).Shrap_Len), std::tuple(10, 1));
+    EXPECT_EQ(group.Piece[2].Col, 10);
+    EXPECT_EQ(t.weapons(1).Shrap_Len, 1);
     t.player_at(0, 0);
     for (int n = 0; n < 10; ++n) Clipper_Shrapnel(t.g, 1);  // up to (16, 2)
-    EXPECT_EQ(std::tuple(group.Piece[1].Row, t.weapons(1).Shrap_Len), std::tuple(2, 6));
+    EXPECT_EQ(group.Piece[1].Row, 2);
+    EXPECT_EQ(t.weapons(1).Shrap_Len, 6);
     Clipper_Shrapnel(t.g, 1);  // the top edge turns it down-right
-    EXPECT_EQ(std::tuple(group.Shrap_Dir, group.Shrap_Bounces), std::tuple(7, 1));
+    EXPECT_EQ(group.Shrap_Dir, 7);
+    EXPECT_EQ(group.Shrap_Bounces, 1);
     for (int n = 0; n < 20; ++n) Clipper_Shrapnel(t.g, 1);
     EXPECT_EQ(t.weapons(1).Shrap_Len, 8);  // never more
     EXPECT_GT(group.Piece[1].Row, 2);
@@ -178,7 +195,8 @@ TEST(Clipper, ShrapnelGrowsFliesDiagonallyAndBouncesOffTheEdge) {
     Shrap_Group& next = Loose_Group(t, 2, 10, 8, 7);
     t.media.draws.clear();
     Clipper_Shrapnel(t.g, 1);
-    EXPECT_EQ(std::tuple(next.Piece[8].Col, t.media.count(Img1::Circle_16_2)), std::tuple(10, 16));
+    EXPECT_EQ(next.Piece[8].Col, 10);
+    EXPECT_EQ(t.media.count(Img1::Circle_16_2), 16);
 }
 
 TEST(Clipper, ShrapnelBurstsOverAHoleIntoSparks) {
@@ -198,7 +216,9 @@ TEST(Clipper, ShrapnelBurstsOverAHoleIntoSparks) {
     EXPECT_EQ(group.Piece[1].Spark_X[0], head_x - 1);            // up-left
     EXPECT_EQ(group.Piece[1].Spark_Y[1], group.Piece[1].Y + 1);  // down-right
     for (int n = 0; n < 9; ++n) Clipper_Shrapnel(t.g, 1);
-    EXPECT_FALSE(group.Shrap_Flying || group.Shrap_Burst || group.Shrap_Burst_Tick);
+    EXPECT_FALSE(group.Shrap_Flying);
+    EXPECT_FALSE(group.Shrap_Burst);
+    EXPECT_FALSE(group.Shrap_Burst_Tick);
     // Two pieces, four sparks each, drawn on ticks 2..10.
     EXPECT_EQ(t.media.count(Img1::Circle_16_2), 2 * 4 * 9);
 }
@@ -235,7 +255,8 @@ TEST(Clipper, AGoneClippersArmsFreeTheirCellsOnce) {
     // Another enemy walks in where an arm was; later sweeps leave its marks alone.
     t.place(2, Enemy::Tank, 5, 10);
     Clipper_Clean_Arms(t.g, 1);
-    EXPECT_EQ(std::tuple(t.occupy()(7, 11), t.body_marks()), std::tuple(Occupy_Body, 18));
+    EXPECT_EQ(t.occupy()(7, 11), Occupy_Body);
+    EXPECT_EQ(t.body_marks(), 18);
 }
 
 TEST(Clipper, ArmsOfAClipperAtTheBordersStayInsideTheArena) {
@@ -249,8 +270,9 @@ TEST(Clipper, ArmsOfAClipperAtTheBordersStayInsideTheArena) {
         Clipper_Mover(t.g, 1);
         Clipper_Draw(t.g, 1);
     }
-    EXPECT_EQ(std::tuple(Arm_Len(t, 1, Arm::Left), Arm_Len(t, 1, Arm::Up), t.body_marks()),
-              std::tuple(0, 0, 9 + 3 * Total_Arm_Len(t, 1)));
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Left), 0);
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Up), 0);
+    EXPECT_EQ(t.body_marks(), 9 + 3 * Total_Arm_Len(t, 1));
     Expect_Rest_Unchanged(before, t.w(), 1);
 
     // On the real arena, a Clipper in the far corner beside a Tank, for many cycles: its
@@ -268,8 +290,12 @@ TEST(Clipper, ArmsOfAClipperAtTheBordersStayInsideTheArena) {
         ASSERT_LE(Phases_Set(e), 1);
         ASSERT_EQ(c.body_marks(), 18 + 3 * Total_Arm_Len(c, 11)) << frame;
         for (const Shrap_Group& group : c.weapons(11).Shrapnel)
-            for (const Shrap_Piece& p : group.Piece)
-                ASSERT_TRUE(p.Col >= 0 && p.Col <= 37 && p.Row >= 0 && p.Row <= 25);
+            for (const Shrap_Piece& p : group.Piece) {
+                ASSERT_GE(p.Col, 0) << frame;
+                ASSERT_LE(p.Col, 37) << frame;
+                ASSERT_GE(p.Row, 0) << frame;
+                ASSERT_LE(p.Row, 25) << frame;
+            }
     }
     Expect_Rest_Unchanged(before, c.w(), 11);
 }

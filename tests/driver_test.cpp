@@ -26,17 +26,22 @@ using test::XY;
 TEST(Start_Up, FormCreateCentresHidesAndConfinesThePointer) {
     Test_Game t(7, false);
     const GameState& s = t.s();
-    EXPECT_EQ(std::tuple(s.Form_Left, s.Form_Top, s.Level, s.Difficulty, s.Lives),
-              std::tuple((1024 - 622) / 2, (768 - 513) / 2, 1, 1, 5));
+    EXPECT_EQ(s.Form_Left, (1024 - 622) / 2);
+    EXPECT_EQ(s.Form_Top, (768 - 513) / 2);
+    EXPECT_EQ(s.Level, 1);
+    EXPECT_EQ(s.Difficulty, 1);
+    EXPECT_EQ(s.Lives, 5);
     EXPECT_EQ(t.mouse(), XY(505, 475));  // on the title's Start button
     EXPECT_EQ(s.Back_Picture_Image, Img2::Sponsor);
-    auto flags = [&] {
-        return std::tuple(s.Sponsor_On, s.Back_Picture_Exists, t.media.pointer_hidden,
-                          t.media.clip.Confined);
-    };
-    EXPECT_EQ(flags(), std::tuple(true, true, true, true));
+    EXPECT_TRUE(s.Sponsor_On);
+    EXPECT_TRUE(s.Back_Picture_Exists);
+    EXPECT_TRUE(t.media.pointer_hidden);
+    EXPECT_TRUE(t.media.clip.Confined);
     DXDraw1Finalize(t.g);
-    EXPECT_EQ(flags(), std::tuple(true, false, false, false));
+    EXPECT_TRUE(s.Sponsor_On);
+    EXPECT_FALSE(s.Back_Picture_Exists);
+    EXPECT_FALSE(t.media.pointer_hidden);
+    EXPECT_FALSE(t.media.clip.Confined);
 }
 
 // A surface that has been lost and cannot be restored.
@@ -51,13 +56,16 @@ TEST(Frame, LostSurfaceClosesTheProgramAfterTheFrame) {
     Game g{w, m};
     FormCreate(g, 1, 1024, 768);
     DXTimer1Timer(g);
-    EXPECT_TRUE(m.closed && w.game.Quit_Requested);
+    EXPECT_TRUE(m.closed);
+    EXPECT_TRUE(w.game.Quit_Requested);
     EXPECT_EQ(m.shown_frames, 1);  // the rest of the frame still ran
 }
 
 // Runs one frame with a click and an Enter pending and answers whether the game still plays
 // and the click and the key survived.
-using Frame_Outcome = std::tuple<bool, bool, bool>;
+struct Frame_Outcome {
+    bool playing, clicked, key;
+};
 
 Frame_Outcome Run_Mode(Test_Game& t) {
     t.s().Playing = true;
@@ -83,14 +91,18 @@ TEST(Modes, PrecedenceTitleGameOverNameEntryPausedGame) {
         Test_Game t(3, false);
         t.s().Sponsor_On = false;
         t.s().Game_Over = t.s().Set_Score_New_On = t.s().Sponsor_Paused = true;
-        EXPECT_EQ(Run_Mode(t), Frame_Outcome(true, false, false));  // Playing left alone
+        const auto [playing, clicked, key] = Run_Mode(t);
+        EXPECT_TRUE(playing);  // Playing left alone
+        EXPECT_FALSE(clicked);
+        EXPECT_FALSE(key);
     }
     {
         Test_Game t(3, false);
         t.s().Sponsor_On = false;
         t.s().Set_Score_New_On = t.s().Sponsor_Paused = true;
         const auto [playing, clicked, key] = Run_Mode(t);
-        EXPECT_FALSE(playing || clicked);  // name entry
+        EXPECT_FALSE(playing);
+        EXPECT_FALSE(clicked);  // name entry
     }
 }
 
@@ -99,7 +111,10 @@ TEST(Modes, PausedTitleDoesNotRebuildTheLevel) {
     t.s().Sponsor_On = false;
     t.s().Sponsor_Paused = true;
     t.s().Level = 4;
-    EXPECT_EQ(Run_Mode(t), Frame_Outcome(false, false, false));
+    const auto [playing, clicked, key] = Run_Mode(t);
+    EXPECT_FALSE(playing);
+    EXPECT_FALSE(clicked);
+    EXPECT_FALSE(key);
     EXPECT_EQ(t.s().Level, 4);
     for (const Played_Wave& w : t.media.waves) EXPECT_NE(w.Index, Wave::Danger);
 }
@@ -110,7 +125,10 @@ TEST(Modes, GameFrameKeepsClicksAndKeysPending) {
     t.s().Enimy_Count = 3;
     t.media.Release_Pointer();
     t.move(0, 0);  // away from the panel's buttons
-    EXPECT_EQ(Run_Mode(t), Frame_Outcome(true, true, true));
+    const auto [playing, clicked, key] = Run_Mode(t);
+    EXPECT_TRUE(playing);
+    EXPECT_TRUE(clicked);
+    EXPECT_TRUE(key);
     EXPECT_EQ(t.media.shown_frames, 1);
 }
 
@@ -120,8 +138,9 @@ TEST(Modes, StartingFromTheTitleBuildsTheCurrentLevelWithDangerAndAFullStore) {
     t.key(13);
     t.run(1);
     if (t.s().Sponsor_On) GTEST_SKIP() << "the title screen does not start games yet";
-    EXPECT_EQ(std::tuple(t.s().Level, t.s().Difficulty, t.s().Back_Picture_Choice),
-              std::tuple(1, 1, 0));
+    EXPECT_EQ(t.s().Level, 1);
+    EXPECT_EQ(t.s().Difficulty, 1);
+    EXPECT_EQ(t.s().Back_Picture_Choice, 0);
     ASSERT_FALSE(t.media.waves.empty());
     EXPECT_EQ(t.media.waves.back().Index, Wave::Danger);
     EXPECT_EQ(XY(t.w().effects.Energy_Count, t.w().effects.Reserve_Count), XY(12, 12));
@@ -138,8 +157,10 @@ TEST(Level_Complete, LastEnemyOrEightyPercentAndPointerConfinedOnce) {
 
     t.s().Fliese_Percent = 80;
     Level_Complete_Test(t.g);
-    EXPECT_TRUE(t.s().Well_Done && t.s().Game_Halted);
-    EXPECT_EQ(XY(t.w().player.Ego_Dir, t.s().Well_Done_Tick), XY(0, 1));
+    EXPECT_TRUE(t.s().Well_Done);
+    EXPECT_TRUE(t.s().Game_Halted);
+    EXPECT_EQ(t.w().player.Ego_Dir, 0);
+    EXPECT_EQ(t.s().Well_Done_Tick, 1);
     EXPECT_EQ(t.mouse(), XY(423, 258));
 
     t.move(200, 200);
@@ -168,7 +189,8 @@ TEST(Frame_Clock, TicksEveryIntervalWithoutCatchingUpAndStandsStillWithoutFocus)
     EXPECT_EQ(c.Ms_Until_Tick(1600), 0u);
 
     c.Set_Active(false);  // without focus it stands still, and ticks at once on return
-    EXPECT_FALSE(c.Take_Tick(1700) || c.Take_Tick(100000));
+    EXPECT_FALSE(c.Take_Tick(1700));
+    EXPECT_FALSE(c.Take_Tick(100000));
     c.Set_Active(true);
     EXPECT_TRUE(c.Take_Tick(100001));
     EXPECT_EQ(c.Ms_Until_Tick(100001), 24u);
@@ -361,7 +383,9 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
     ASSERT_TRUE(Parse({"--window", "--fullscreen", "--volume", "0", "--no-config", "--scores",
                        "s.Scr", "--replay", "r.txt"},
                       o, error));
-    EXPECT_TRUE(o.Window && o.Fullscreen && o.No_Config);
+    EXPECT_TRUE(o.Window);
+    EXPECT_TRUE(o.Fullscreen);
+    EXPECT_TRUE(o.No_Config);
     EXPECT_EQ(o.Volume, 0);
     EXPECT_EQ(o.Scores, "s.Scr");
     EXPECT_EQ(o.Replay, "r.txt");

@@ -5,7 +5,7 @@
 
 #include "enemies/enemy_shots.h"
 #include "enemies/movers.h"
-#include "enemy_fixture.h"
+#include "support/enemy_game.h"
 
 namespace zarvo::test {
 namespace {
@@ -23,9 +23,12 @@ TEST(Enemy_Walk, ACellMoveTakesTwoFramesAndCarriesTheBlockMarks) {
     Enimy_Rec& r = t.e(4);
     Walk(r, Step_Dir::Down);
     Tank_Mover(t.g, 4);
-    EXPECT_EQ(std::tuple(r.Y, r.Row), std::tuple(220, 12));
+    EXPECT_EQ(r.Y, 220);
+    EXPECT_EQ(r.Row, 12);
     Tank_Mover(t.g, 4);
-    EXPECT_EQ(std::tuple(r.Y, r.Row, r.Last_Dir), std::tuple(228, 13, Step_Dir::Down));
+    EXPECT_EQ(r.Y, 228);
+    EXPECT_EQ(r.Row, 13);
+    EXPECT_EQ(r.Last_Dir, Step_Dir::Down);
     const Arena_Grid& occupy = t.w().arena.Occupy_Grid;
     for (int c = 11; c <= 13; ++c) {
         EXPECT_EQ(std::tuple(occupy(c, 12), occupy(c, 15)), std::tuple(No_Code, Occupy_Body));
@@ -44,9 +47,11 @@ TEST(Enemy_Walk, TwoEnemiesApproachingStopWithAFreeCellBetweenThem) {
         Tank_Mover(t.g, 1);
         Tank_Mover(t.g, 3);
     }
-    EXPECT_EQ(std::tuple(t.e(1).Move_Dir, t.e(3).Move_Dir, t.e(1).Col, t.e(3).Col,
-                         t.w().arena.Occupy_Grid(6, 13)),
-              std::tuple(0, 0, 3, 7, No_Code));
+    EXPECT_EQ(t.e(1).Move_Dir, 0);
+    EXPECT_EQ(t.e(3).Move_Dir, 0);
+    EXPECT_EQ(t.e(1).Col, 3);
+    EXPECT_EQ(t.e(3).Col, 7);
+    EXPECT_EQ(t.w().arena.Occupy_Grid(6, 13), No_Code);
 }
 
 TEST(Enemy_Walk, AWalkerStopsOneCellBeforeAStandingEnemy) {
@@ -54,7 +59,8 @@ TEST(Enemy_Walk, AWalkerStopsOneCellBeforeAStandingEnemy) {
     t.place({{2, Enemy::Sub}, {6, Enemy::Spider}});
     Walk(t.e(2), Step_Dir::Right);
     for (int frame = 0; frame < 40 && t.e(2).Move_Dir != 0; ++frame) Sub_Mover(t.g, 2);
-    EXPECT_EQ(std::tuple(t.e(2).Move_Dir, t.e(2).Col + 3), std::tuple(0, t.e(6).Col - 1));
+    EXPECT_EQ(t.e(2).Move_Dir, 0);
+    EXPECT_EQ(t.e(2).Col + 3, t.e(6).Col - 1);
     Enimy_Rec probe = t.e(2);
     probe.Move_Dir = Step_Dir::Right;
     EXPECT_TRUE(Enimy_Blocked(t.w(), probe));
@@ -103,7 +109,8 @@ TEST(Enemy_Turn, FromLeftToUpTheBodyTurnsThroughDownAndRight) {
         via_right = via_right || r.Angle == 64;
         ++frames;
     }
-    EXPECT_TRUE(via_down && via_right);
+    EXPECT_TRUE(via_down);
+    EXPECT_TRUE(via_right);
     EXPECT_EQ(frames, 49);  // 48 turning frames, then the first step up
     EXPECT_EQ(r.Y, 212 - 8);
 }
@@ -129,8 +136,10 @@ TEST(Tank_Attack, FourVolleysAllRoundTheTurretEndingWhereItBegan) {
     using namespace Shot_Dir;
     EXPECT_EQ(dirs, (std::vector<int32_t>{Left, Left, Left, Left, Up, Up, Up, Up, Right, Right,
                                           Right, Right, Down, Down, Down, Down}));
-    EXPECT_EQ(std::tuple(t.shots_in_flight(5), blasts, r.Turret_Angle, frames),
-              std::tuple(48, 8, 192, 4 * 14 + 4 * 8 + 1));
+    EXPECT_EQ(t.shots_in_flight(5), 48);
+    EXPECT_EQ(blasts, 8);
+    EXPECT_EQ(r.Turret_Angle, 192);
+    EXPECT_EQ(frames, 4 * 14 + 4 * 8 + 1);
 }
 
 TEST(Tank_Attack, WithEveryWeaponOffTheTurretStillGoesRound) {
@@ -143,8 +152,12 @@ TEST(Tank_Attack, WithEveryWeaponOffTheTurretStillGoesRound) {
         Tank_Attack(t.g, 5);
         if (Is_Quarter(r.Turret_Angle)) seen[r.Turret_Angle / 64] = true;
     }
-    EXPECT_TRUE(seen[0] && seen[1] && seen[2] && seen[3]);
-    EXPECT_EQ(std::tuple(r.Turret_Angle, t.shots_in_flight(5)), std::tuple(0, 0));
+    EXPECT_TRUE(seen[0]);
+    EXPECT_TRUE(seen[1]);
+    EXPECT_TRUE(seen[2]);
+    EXPECT_TRUE(seen[3]);
+    EXPECT_EQ(r.Turret_Angle, 0);
+    EXPECT_EQ(t.shots_in_flight(5), 0);
     EXPECT_FALSE(r.Blast_On);
 }
 
@@ -157,8 +170,9 @@ TEST(Expander_Attack, FourVolleysOfRocketPairsWhileTheBodyGoesRound) {
     r.Attacking = true;
     int frames = 0;
     while (r.Attacking && frames < 1000) Expander_Attack(t.g, 7), ++frames;
-    EXPECT_EQ(std::tuple(t.shots_in_flight(7), r.Angle, frames),
-              std::tuple(32, 64, 4 * 38 + 4 * 8 + 1));
+    EXPECT_EQ(t.shots_in_flight(7), 32);
+    EXPECT_EQ(r.Angle, 64);
+    EXPECT_EQ(frames, 4 * 38 + 4 * 8 + 1);
     EXPECT_EQ(r.Shots[1].Dir, Shot_Dir::Left);  // the first volley faces right: rockets left
 }
 
@@ -178,8 +192,9 @@ TEST(Spider_Attack, BallsBlastsAndTheEnd) {
     }
     EXPECT_EQ(ball_ticks, (std::vector<int>{1, 20}));
     EXPECT_EQ(blast_ticks, (std::vector<int>{5, 10, 15}));
-    EXPECT_EQ(std::tuple(r.Turret_Angle, r.Shots[1].Dir, r.Fire_Tick),
-              std::tuple(128, Shot_Dir::Up, 0));
+    EXPECT_EQ(r.Turret_Angle, 128);
+    EXPECT_EQ(r.Shots[1].Dir, Shot_Dir::Up);
+    EXPECT_EQ(r.Fire_Tick, 0);
 }
 
 TEST(Sub_Attack, StopsWalkingAndFiresThreeTimes) {
@@ -196,7 +211,8 @@ TEST(Sub_Attack, StopsWalkingAndFiresThreeTimes) {
     EXPECT_LT(r.Attack_Interval, 20);
     int frames = 1;
     while (r.Attacking) Sub_Mover(t.g, 9), ++frames;
-    EXPECT_EQ(std::tuple(frames, t.shots_in_flight(9)), std::tuple(11, 9));
+    EXPECT_EQ(frames, 11);
+    EXPECT_EQ(t.shots_in_flight(9), 9);
     EXPECT_EQ(r.X, Start_X(9));
 }
 
@@ -211,14 +227,16 @@ TEST(Boxer_Attack, AttacksOnlyFacingItsWayAndFiresSixBalls) {
     Boxer_Mover(t.g, 3);
     Boxer_Mover(t.g, 3);
     EXPECT_FALSE(r.Attacking);  // still turning: the timer does not count
-    EXPECT_EQ(std::tuple(r.Attack_Timer, r.Row), std::tuple(0, 13));
+    EXPECT_EQ(r.Attack_Timer, 0);
+    EXPECT_EQ(r.Row, 13);
     r.Angle = 128;
     Boxer_Mover(t.g, 3);
     EXPECT_TRUE(r.Attacking);
     EXPECT_EQ(r.Move_Dir, 0);
     EXPECT_TRUE(r.Blast_On);
-    EXPECT_EQ(std::tuple(t.shots_in_flight(3), r.Shots[1].Dir, r.Shots[4].Dir),
-              std::tuple(6, Shot_Dir::Left, Shot_Dir::Right));
+    EXPECT_EQ(t.shots_in_flight(3), 6);
+    EXPECT_EQ(r.Shots[1].Dir, Shot_Dir::Left);
+    EXPECT_EQ(r.Shots[4].Dir, Shot_Dir::Right);
 }
 
 TEST(Orbiter_Attack, RunsEightyTicksOnlyWhenSwitchedOn) {
@@ -240,8 +258,9 @@ TEST(Orbiter_Attack, RunsEightyTicksOnlyWhenSwitchedOn) {
     int frames = 0;
     do Orbiter_Mover(armed.g, 8), ++frames;
     while (o.Attacking && frames < 200);
-    EXPECT_EQ(std::tuple(frames, o.Special_Tick, armed.waves(Wave::Explosion_2)),
-              std::tuple(80, 0, 4));
+    EXPECT_EQ(frames, 80);
+    EXPECT_EQ(o.Special_Tick, 0);
+    EXPECT_EQ(armed.waves(Wave::Explosion_2), 4);
     EXPECT_EQ(o.X, Start_X(8));
 }
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "enemy_fixture.h"
+#include "support/enemy_game.h"
 
 namespace zarvo::test {
 namespace {
@@ -65,9 +65,11 @@ TEST(Enemy_Shots, RocketBurstsLastEighteenTicksBallBurstsTwentyEight) {
         ++frames;
     }
     // The burst flag is raised the frame before the first burst tick.
-    EXPECT_EQ(std::tuple(ball_burst, rocket_burst, t.e(1).Shots[1].Burst_Frame,
-                         t.e(2).Shots[1].Burst_Frame, t.waves(Wave::Explose_5)),
-              std::tuple(1 + 28, 1 + 18, Img2::Bomb_Ex_14, Ex::Ex_Boy_18, 5));
+    EXPECT_EQ(ball_burst, 1 + 28);
+    EXPECT_EQ(rocket_burst, 1 + 18);
+    EXPECT_EQ(t.e(1).Shots[1].Burst_Frame, Img2::Bomb_Ex_14);
+    EXPECT_EQ(t.e(2).Shots[1].Burst_Frame, Ex::Ex_Boy_18);
+    EXPECT_EQ(t.waves(Wave::Explose_5), 5);
     EXPECT_EQ(t.waves(Wave::Laser), 5);
 }
 
@@ -81,7 +83,8 @@ TEST(Enemy_Shots, AShotLaunchedOnThePlayerHitsInTheSameFrame) {
     Fire_Ball_Burst(t.g, 4);
     EXPECT_EQ(t.shots_in_flight(4), 6);
     Boxer_Ball_Shots(t.g);
-    EXPECT_TRUE(t.w().player.Ego_Hit && r.Shots[1].Bursting);
+    EXPECT_TRUE(t.w().player.Ego_Hit);
+    EXPECT_TRUE(r.Shots[1].Bursting);
     EXPECT_EQ(r.Shots[1].Burst_Col, r.Col + 1);
 }
 
@@ -102,7 +105,8 @@ TEST(Enemy_Shots, APlayerWalkingIntoABurstIsHitOnAnyOfItsFrames) {
     }
     Ego_At(t, s.Burst_Col, s.Burst_Row);
     Tank_Rockets(t.g);
-    EXPECT_FALSE(t.w().player.Ego_Hit || s.In_Flight);
+    EXPECT_FALSE(t.w().player.Ego_Hit);
+    EXPECT_FALSE(s.In_Flight);
 }
 
 TEST(Enemy_Shots, LaunchesTakeTheFirstFreeEntriesAndStopWhenAllAreBusy) {
@@ -111,12 +115,15 @@ TEST(Enemy_Shots, LaunchesTakeTheFirstFreeEntriesAndStopWhenAllAreBusy) {
     Enimy_Rec& r = t.e(5);
     r.Shots[2].In_Flight = true;
     Fire_Salvo(t.g, 5);
-    EXPECT_TRUE(r.Shots[1].In_Flight && r.Shots[3].In_Flight && r.Shots[4].In_Flight);
+    EXPECT_TRUE(r.Shots[1].In_Flight);
+    EXPECT_TRUE(r.Shots[3].In_Flight);
+    EXPECT_TRUE(r.Shots[4].In_Flight);
     EXPECT_FALSE(r.Shots[5].In_Flight);
     for (int k = 1; k <= 47; ++k) r.Shots[k].In_Flight = true;
     const size_t sounds = t.media.waves.size();
     Fire_Salvo(t.g, 5);
-    EXPECT_EQ(std::tuple(t.shots_in_flight(5), t.media.waves.size()), std::tuple(48, sounds + 1));
+    EXPECT_EQ(t.shots_in_flight(5), 48);
+    EXPECT_EQ(t.media.waves.size(), sounds + 1);
     Fire_Salvo(t.g, 5);
     EXPECT_EQ(t.media.waves.size(), sounds + 1);
 }
@@ -131,7 +138,8 @@ TEST(Enemy_Shots, ShotsFlyOnAfterTheirEnemyDied) {
     t.e(7).Exploding = true;
     const int32_t col = t.e(7).Shots[1].Col;
     Sub_Balls(t.g);
-    EXPECT_EQ(std::tuple(t.e(7).Shots[1].Col, t.e(7).Shots[1].X), std::tuple(col - 1, t.e(7).X));
+    EXPECT_EQ(t.e(7).Shots[1].Col, col - 1);
+    EXPECT_EQ(t.e(7).Shots[1].X, t.e(7).X);
 }
 
 }  // namespace

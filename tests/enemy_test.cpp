@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "enemy_fixture.h"
 #include "platform/bmp_writer.h"
+#include "support/enemy_game.h"
 
 namespace zarvo::test {
 namespace {
@@ -30,7 +30,8 @@ TEST(Enimy_Setup, ForgetsEnemiesOfThePreviousLevel) {
     t.e(4).Dying = true;
     t.e(4).Shots[3].In_Flight = true;
     t.place({{1, Enemy::Boxer}});
-    EXPECT_FALSE(t.e(4).Dying || t.e(4).Shots[3].In_Flight);
+    EXPECT_FALSE(t.e(4).Dying);
+    EXPECT_FALSE(t.e(4).Shots[3].In_Flight);
     Enimy_Kill_Sequence(t.g);
     Enimy_Explosion(t.g);
     EXPECT_EQ(t.s().Enimy_Count, 1);
@@ -46,8 +47,10 @@ TEST(Enimy_Damage, TwoShotsInOneBlockBothCount) {
     Enimy_Damage(t.g, 3);
     EXPECT_EQ(t.e(3).Hits, 2);
     EXPECT_TRUE(t.e(3).Active);
-    EXPECT_EQ(std::tuple(shots(8, 12), shots(10, 14), shots(11, 14), t.waves(Wave::Explose_4)),
-              std::tuple(No_Code, No_Code, Shot_Mark, 2));
+    EXPECT_EQ(shots(8, 12), No_Code);
+    EXPECT_EQ(shots(10, 14), No_Code);
+    EXPECT_EQ(shots(11, 14), Shot_Mark);
+    EXPECT_EQ(t.waves(Wave::Explose_4), 2);
 }
 
 TEST(Enimy_Damage, TheFourthHitKillsAndDyingEnemiesTakeNoMoreHits) {
@@ -57,7 +60,8 @@ TEST(Enimy_Damage, TheFourthHitKillsAndDyingEnemiesTakeNoMoreHits) {
     t.w().arena.Shot_Grid.set(9, 13, Shot_Mark);
     Enimy_Damage(t.g, 3);
     EXPECT_EQ(t.e(3).Hits, 4);
-    EXPECT_TRUE(!t.e(3).Active && t.e(3).Dying);
+    EXPECT_FALSE(t.e(3).Active);
+    EXPECT_TRUE(t.e(3).Dying);
     t.w().arena.Shot_Grid.set(9, 13, Shot_Mark);
     Enimy_Damage(t.g, 3);
     EXPECT_EQ(t.e(3).Hits, 4);
@@ -75,13 +79,17 @@ TEST(Enimy_Death, AnEnemyFallingIntoAHoleScoresAndEndsTheLevelAfterItsExplosion)
     t.w().arena.Floor_Grid.set(r.Col + 2, r.Row + 1, 0);
     const int32_t score = t.s().Score;
     t.run(1);
-    EXPECT_TRUE(r.Dying && !r.Active);
+    EXPECT_TRUE(r.Dying);
+    EXPECT_FALSE(r.Active);
     int frames = 1;
     while (r.Dying && frames < 200) t.run(1), ++frames;
     EXPECT_TRUE(r.Exploding);
-    EXPECT_EQ(std::tuple(t.s().Score, t.body_cells(), r.Hits), std::tuple(score, 9, 0));
+    EXPECT_EQ(t.s().Score, score);
+    EXPECT_EQ(t.body_cells(), 9);
+    EXPECT_EQ(r.Hits, 0);
     t.run(1);
-    EXPECT_EQ(std::tuple(t.s().Score, t.body_cells()), std::tuple(score + 999, 0));
+    EXPECT_EQ(t.s().Score, score + 999);
+    EXPECT_EQ(t.body_cells(), 0);
     for (int i = 0; i < 17; ++i) {
         t.run(1);
         EXPECT_EQ(t.s().Enimy_Count, 1);
@@ -103,7 +111,8 @@ TEST(Enimy_Kill_Sequence, CrosshairApproachesThenTheTriangleSpins) {
     r.Dying = true;
     Enimy_Kill_Sequence(t.g);
     EXPECT_EQ(XY(r.Cross_X, r.Cross_Y), XY(310, 214));
-    EXPECT_TRUE(!r.Cross_Right && r.Cross_Down);
+    EXPECT_FALSE(r.Cross_Right);
+    EXPECT_TRUE(r.Cross_Down);
     int frames = 0;
     int x = r.Cross_X, y = r.Cross_Y;
     while (r.Death_Tick == 1) {
@@ -116,9 +125,12 @@ TEST(Enimy_Kill_Sequence, CrosshairApproachesThenTheTriangleSpins) {
     EXPECT_EQ(XY(x, y), XY(36 + 21, 212 + 21));
     EXPECT_EQ(frames, (310 - 57 + 7) / 8);
     while (r.Dying) Enimy_Kill_Sequence(t.g);
-    EXPECT_EQ(std::tuple(r.Kill_W, r.Kill_H, r.Kill_Angle), std::tuple(28, 14, 132));
+    EXPECT_EQ(r.Kill_W, 28);
+    EXPECT_EQ(r.Kill_H, 14);
+    EXPECT_EQ(r.Kill_Angle, 132);
     EXPECT_TRUE(r.Exploding);
-    EXPECT_EQ(std::tuple(t.waves(Wave::FadenKreuz), t.waves(Wave::Explose_3)), std::tuple(1, 1));
+    EXPECT_EQ(t.waves(Wave::FadenKreuz), 1);
+    EXPECT_EQ(t.waves(Wave::Explose_3), 1);
 }
 
 TEST(Enimy_Dispatch, RunsOnlyTheOccupiedSlots) {
@@ -126,7 +138,9 @@ TEST(Enimy_Dispatch, RunsOnlyTheOccupiedSlots) {
     t.place({{2, Enemy::Orbiter}});
     t.e(5).X = 77;  // an empty slot is never touched
     Enimy_Dispatch(t.g);
-    EXPECT_EQ(std::tuple(t.e(2).Trail_Len, t.e(5).X, t.e(5).Trail_Len), std::tuple(4, 77, 0));
+    EXPECT_EQ(t.e(2).Trail_Len, 4);
+    EXPECT_EQ(t.e(5).X, 77);
+    EXPECT_EQ(t.e(5).Trail_Len, 0);
 }
 
 }  // namespace

@@ -55,7 +55,8 @@ TEST_F(Energy, DrainFiveEmptiesTheRowInThreeFrames) {
         EXPECT_EQ(e().Energy_Count, left[i]) << i;
     }
     EXPECT_EQ(e().Reserve_Count, 11);
-    EXPECT_TRUE(e().Reserve_Bar[12].Falling && e().Energy_Bar[1].Falling);
+    EXPECT_TRUE(e().Reserve_Bar[12].Falling);
+    EXPECT_TRUE(e().Energy_Bar[1].Falling);
 }
 
 TEST_F(Energy, ImmortalKeepsTheLivesAndTheLastLifeEndsTheGame) {
@@ -143,8 +144,10 @@ TEST_F(Energy, FragmentsOfUnitsLostAgainAndAgainStayBesideTheBar) {
     }
     for (const int image : {Img1::Fire_Mini_Green, Img1::Way_Point})
         for (const Draw_Call& d : media.of(Image_List::List_1, image)) {
-            ASSERT_TRUE(d.x >= 102 - 10 && d.x <= 378 + 10) << d.x;
-            ASSERT_TRUE(d.y >= 486 - 10 && d.y <= 487 + 10) << d.y;
+            ASSERT_GE(d.x, 102 - 10) << d.x;
+            ASSERT_LE(d.x, 378 + 10) << d.x;
+            ASSERT_GE(d.y, 486 - 10) << d.y;
+            ASSERT_LE(d.y, 487 + 10) << d.y;
         }
 }
 
@@ -174,7 +177,8 @@ TEST_F(Energy, ReadoutsOnThePanel) {
     t.s().Score = 2000000000;
     t.s().Star_Fire_Count = -3;
     Show_Energy(g);
-    EXPECT_EQ(std::tuple(t.s().Score, t.s().Star_Fire_Count), std::tuple(999999999, 0));
+    EXPECT_EQ(t.s().Score, 999999999);
+    EXPECT_EQ(t.s().Star_Fire_Count, 0);
 }
 
 TEST_F(Energy, ClaimedPercentIsTruncated) {
@@ -210,7 +214,8 @@ TEST_F(Energy, BumpStarsBurstForTwentyFrames) {
     auto last = media.of(Image_List::List_1, Img1::Star_Green);
     ASSERT_EQ(last.size(), 4u);
     EXPECT_EQ(last[0].at(), XY(575 + 36, 187 + 36));
-    EXPECT_EQ(std::tuple(last[1].x, last[2].y), std::tuple(575 - 36, 187 - 36));
+    EXPECT_EQ(last[1].x, 575 - 36);
+    EXPECT_EQ(last[2].y, 187 - 36);
     EXPECT_EQ(last[3].at(), XY(575 - 36, 187 + 36));
     media.draws.clear();
     Show_Bump_Stars(g);

@@ -3,7 +3,7 @@
 
 #include "enemies/hazard_places.h"
 #include "enemies/hazards.h"
-#include "hazard_test_support.h"
+#include "support/hazard_world.h"
 
 namespace zarvo::test {
 namespace {
@@ -61,9 +61,13 @@ TEST(Flames, BurnThePlayerAndDieOverHoles) {
     const int x = fl.Flame_X;
     h.park_player(20, 12);
     Flame_Mover(h.g);
-    EXPECT_TRUE(h.w().player.Ego_Hit && fl.Flame_Burst && !fl.Flame_On);
+    EXPECT_TRUE(h.w().player.Ego_Hit);
+    EXPECT_TRUE(fl.Flame_Burst);
+    EXPECT_FALSE(fl.Flame_On);
     EXPECT_EQ(fl.Flame_Tick, 6);  // spent, its frame still counts and its due step is taken
-    EXPECT_TRUE(fl.Flame_Col == 21 && fl.Flame_Row == 13 && fl.Flame_X == x);
+    EXPECT_EQ(fl.Flame_Col, 21);
+    EXPECT_EQ(fl.Flame_Row, 13);
+    EXPECT_EQ(fl.Flame_X, x);
     Flame_Mover(h.g);
     EXPECT_EQ(fl.Flame_Tick, 6);
 
@@ -71,13 +75,16 @@ TEST(Flames, BurnThePlayerAndDieOverHoles) {
     Flame_Rec& edge = h.fly(2, 19, 2);  // up-right onto (20, 1)
     h.park_player(19, 2);
     Flame_Mover(h.g);
-    EXPECT_TRUE(h.w().player.Ego_Hit && edge.Flame_Burst && edge.Flame_Block);
+    EXPECT_TRUE(h.w().player.Ego_Hit);
+    EXPECT_TRUE(edge.Flame_Burst);
+    EXPECT_TRUE(edge.Flame_Block);
     EXPECT_EQ(h.w().arena.Blocker_Grid(20, 1), Blocker_Mark);
 
     Flame_Rec& fallen = h.fly(2, 20, 12);
     h.w().arena.Floor_Grid.set(21, 11, 0);
     Flame_Mover(h.g);
-    EXPECT_TRUE(!fallen.Flame_On && fallen.Flame_Burst);
+    EXPECT_FALSE(fallen.Flame_On);
+    EXPECT_TRUE(fallen.Flame_Burst);
 }
 
 TEST(Flames, LightAFuseOnTheTrailOnlyWithTheFuseSwitchAndNeverAFourth) {
@@ -92,10 +99,13 @@ TEST(Flames, LightAFuseOnTheTrailOnlyWithTheFuseSwitchAndNeverAFourth) {
     h.w().hazards.Fuse[1].Fuse_On = true;
     Flame_Rec& lit = h.fly(3, 20, 12);
     Flame_Mover(h.g);
-    EXPECT_TRUE(!(lit.Flame_On || lit.Flame_Burst) && h.media.played(Wave::Warning));
+    EXPECT_FALSE(lit.Flame_On);
+    EXPECT_FALSE(lit.Flame_Burst);
+    EXPECT_TRUE(h.media.played(Wave::Warning));
     const Fuse_Rec& fuse = h.w().hazards.Fuse[2];  // the first free one
     EXPECT_TRUE(fuse.Fuse_On);
-    EXPECT_EQ(std::tuple(fuse.Fuse_Col, fuse.Fuse_X), std::tuple(19, lit.Flame_X));
+    EXPECT_EQ(fuse.Fuse_Col, 19);
+    EXPECT_EQ(fuse.Fuse_X, lit.Flame_X);
 
     h.w().hazards.Fuse[3].Fuse_On = true;
     Flame_Rec& late = h.fly(3, 20, 12);
@@ -114,7 +124,8 @@ Flame_Rec& Settle(Flame_World& h, int f, int col, int row) {
 TEST(Blocks, SettleOnTheEdgeAndGiveOneHundredElevenPointsWhenShot) {
     Flame_World h;
     Flame_Rec& fl = Settle(h, 2, 20, 1);
-    EXPECT_TRUE(fl.Flame_Block && h.media.played(Wave::Cracker));
+    EXPECT_TRUE(fl.Flame_Block);
+    EXPECT_TRUE(h.media.played(Wave::Cracker));
     EXPECT_EQ(h.w().arena.Blocker_Grid(20, 1), Blocker_Mark);
     // A spent slot whose last cell is the block's is hit as well, but the mark is the block's.
     Flame_Rec& spent = h.flame(3);
@@ -126,7 +137,10 @@ TEST(Blocks, SettleOnTheEdgeAndGiveOneHundredElevenPointsWhenShot) {
     h.w().arena.Shot_Grid.set(30, 1, Shot_Mark);
     Blaster_Blocker(h.g);
     EXPECT_EQ(h.w().game.Score, 3 * 111);
-    EXPECT_TRUE(!fl.Flame_Block && fl.Flame_Burst && spent.Flame_Burst && h.flame(4).Flame_Burst);
+    EXPECT_FALSE(fl.Flame_Block);
+    EXPECT_TRUE(fl.Flame_Burst);
+    EXPECT_TRUE(spent.Flame_Burst);
+    EXPECT_TRUE(h.flame(4).Flame_Burst);
     EXPECT_EQ(h.w().arena.Blocker_Grid(20, 1), No_Code);
     EXPECT_EQ(h.w().arena.Blocker_Grid(30, 1), Blocker_Mark);
 }
@@ -141,7 +155,10 @@ TEST(Blocks, AShotAtTheBlasterBurstsItsWaitingFlamesButNoPlaceWithoutOne) {
     h.w().arena.Shot_Grid.set(11, 17, Shot_Mark);
     Blaster_Blocker(h.g);
     EXPECT_EQ(h.w().game.Score, 4 * 111);
-    for (int f = 1; f <= 4; ++f) EXPECT_TRUE(h.flame(f).Flame_Burst && !h.flame(f).Flame_On);
+    for (int f = 1; f <= 4; ++f) {
+        EXPECT_TRUE(h.flame(f).Flame_Burst) << f;
+        EXPECT_FALSE(h.flame(f).Flame_On) << f;
+    }
     EXPECT_FALSE(stray.Flame_Burst);
 }
 
@@ -174,7 +191,8 @@ TEST(Fuses, BurnAlongTheTrailToThePlayer) {
     int frames = 0;
     while (!fuse.Fuse_Done && frames++ < 100) Fuse_Mover(h.g);
     EXPECT_EQ(frames, 33);  // eight cells of four frames, then the hit
-    EXPECT_TRUE(h.w().player.Ego_Hit && h.media.played(Wave::Explose_3));
+    EXPECT_TRUE(h.w().player.Ego_Hit);
+    EXPECT_TRUE(h.media.played(Wave::Explose_3));
 
     fuse = Fuse_Rec{};
     fuse.Fuse_On = true;
@@ -200,7 +218,8 @@ TEST(EndBursts, EightShardsSpinForThirtyEightFramesThenFreeTheRecord) {
     EXPECT_GT(fuse.Shards.Shard_X[1], 206 + 36);  // shard 1 flies down-right
     EXPECT_TRUE(fuse.Fuse_On);
     Fuse_End_Burst(h.g);
-    EXPECT_FALSE(fuse.Fuse_On || fuse.Fuse_Done);
+    EXPECT_FALSE(fuse.Fuse_On);
+    EXPECT_FALSE(fuse.Fuse_Done);
     EXPECT_EQ(h.media.draws.size(), 38u * 8);
 }
 

@@ -47,7 +47,9 @@ TEST(Text_Entry, EnterEndsTheNameWithoutAKeyPress) {
     t.s().Star_Fire_Count = 5;
     Type(t, "ZED");
     t.key(13);
-    EXPECT_TRUE(t.s().Name_Done && !(t.s().Key_Pressed || t.s().Star_Fire_Request));
+    EXPECT_TRUE(t.s().Name_Done);
+    EXPECT_FALSE(t.s().Key_Pressed);
+    EXPECT_FALSE(t.s().Star_Fire_Request);
 }
 
 TEST(Code_Words, BothWordsGrantTheirModes) {
@@ -55,12 +57,15 @@ TEST(Code_Words, BothWordsGrantTheirModes) {
     t.s().CodeWord_1_Typing = true;
     Type(t, "xorblatterfum");
     t.key(13);
-    EXPECT_TRUE(t.s().Immortal_Code && t.s().CodeWord_2_Typing && !t.s().CodeWord_1_Typing);
+    EXPECT_TRUE(t.s().Immortal_Code);
+    EXPECT_TRUE(t.s().CodeWord_2_Typing);
+    EXPECT_FALSE(t.s().CodeWord_1_Typing);
     Type(t, "PLONKMIRAGEVUS");
     t.key(13);
     EXPECT_TRUE(t.s().Fire_Code);
     EXPECT_EQ(t.s().Star_Fire_Count, 24);
-    EXPECT_FALSE(t.s().CodeWord_2_Typing || t.s().Key_Pressed);
+    EXPECT_FALSE(t.s().CodeWord_2_Typing);
+    EXPECT_FALSE(t.s().Key_Pressed);
     EXPECT_EQ(XY(Waves_Played(t.media, Wave::Welcome), Waves_Played(t.media, Wave::No)), XY(2, 0));
 }
 
@@ -70,7 +75,8 @@ TEST(Code_Words, WrongOrEmptyWordsPlayNoAndMoveOn) {
     t.s().Star_Fire_Count = 7;
     t.s().CodeWord_1_Typing = true;
     t.key(13);  // empty first word
-    EXPECT_TRUE(!t.s().Immortal_Code && t.s().CodeWord_2_Typing);
+    EXPECT_FALSE(t.s().Immortal_Code);
+    EXPECT_TRUE(t.s().CodeWord_2_Typing);
     Type(t, "PLONKMIRAGEVU");  // one letter short
     t.key(13);
     EXPECT_FALSE(t.s().Fire_Code);
@@ -97,15 +103,18 @@ TEST(Enter_And_Space, RaiseKeyPressAndStarShotRequest) {
     EXPECT_FALSE(t.s().Star_Fire_Request);  // no star shots left
     t.s().Star_Fire_Count = 3;
     t.key(13);
-    EXPECT_TRUE(t.s().Key_Pressed && t.s().Star_Fire_Request);
+    EXPECT_TRUE(t.s().Key_Pressed);
+    EXPECT_TRUE(t.s().Star_Fire_Request);
     t.key('Q');  // any other key withdraws both
-    EXPECT_FALSE(t.s().Key_Pressed || t.s().Star_Fire_Request);
+    EXPECT_FALSE(t.s().Key_Pressed);
+    EXPECT_FALSE(t.s().Star_Fire_Request);
     t.key(13);
     t.key(0);
     EXPECT_FALSE(t.s().Key_Pressed);
     t.s().Well_Done = true;  // the level-complete box never fires a star shot
     t.key(32);
-    EXPECT_TRUE(t.s().Key_Pressed && !t.s().Star_Fire_Request);
+    EXPECT_TRUE(t.s().Key_Pressed);
+    EXPECT_FALSE(t.s().Star_Fire_Request);
 }
 
 struct Button_Case {
@@ -171,18 +180,22 @@ TEST(Panel_Clicks, EffectsOfTheFourButtons) {
     Test_Game score(1, false);
     score.s().Set_Score_New_On = true;
     Playing_Click(score, 481, 491);
-    EXPECT_TRUE(score.s().Game_Halted && score.s().Panel_Score_On && !score.s().Set_Score_New_On);
+    EXPECT_TRUE(score.s().Game_Halted);
+    EXPECT_TRUE(score.s().Panel_Score_On);
+    EXPECT_FALSE(score.s().Set_Score_New_On);
     EXPECT_EQ(score.s().Mouse_X, 419);
 
     Test_Game title(1, false);
     Playing_Click(title, 497, 452);
-    EXPECT_TRUE(title.s().Game_Halted && title.s().Sponsor_Paused);
+    EXPECT_TRUE(title.s().Game_Halted);
+    EXPECT_TRUE(title.s().Sponsor_Paused);
     EXPECT_EQ(title.mouse(), XY(505, 475));
 
     Test_Game option(1, false);
     option.s().Sponsor_Option_On = true;
     Playing_Click(option, 562, 491);
-    EXPECT_TRUE(option.s().Panel_Option_On && option.s().Game_Halted);
+    EXPECT_TRUE(option.s().Panel_Option_On);
+    EXPECT_TRUE(option.s().Game_Halted);
     EXPECT_FALSE(option.s().Sponsor_Option_On);
     EXPECT_EQ(option.mouse(), XY(411, 308));
 }
@@ -191,7 +204,8 @@ TEST(Panel_Clicks, BetweenButtonsOrOutsidePlayTheClickStaysPending) {
     for (int x = 437; x <= 444; ++x) {
         Test_Game t(1, false);
         Playing_Click(t, x, 480);
-        EXPECT_TRUE(t.s().Mouse_Clicked && t.media.waves.empty());
+        EXPECT_TRUE(t.s().Mouse_Clicked);
+        EXPECT_TRUE(t.media.waves.empty());
     }
     Test_Game title_screen(1, false);
     title_screen.media.Release_Pointer();

@@ -143,7 +143,8 @@ TEST(Monkey, ARecordedMonkeyRunReplaysToTheSameWorld) {
     r.Dump = dump_b;
     ASSERT_EQ(Run_Headless(r, test::Test_Assets(), err), 0) << err.str();
     std::string a, b;
-    ASSERT_TRUE(Read_Whole_File(dump_a, a) && Read_Whole_File(dump_b, b));
+    ASSERT_TRUE(Read_Whole_File(dump_a, a));
+    ASSERT_TRUE(Read_Whole_File(dump_b, b));
     EXPECT_EQ(a, b);
 }
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "enemy_fixture.h"
+#include "support/enemy_game.h"
 
 namespace zarvo::test {
 namespace {
@@ -34,8 +34,11 @@ TEST(Set_Level, AfterTheLastLevelTheGameIsOverAndNothingIsBuilt) {
     t.s().Level = 8;
     Set_Level(t.g);
     EXPECT_TRUE(t.s().Game_Over);
-    EXPECT_EQ(std::tuple(t.s().Level, t.s().Difficulty, t.s().Last_Level), std::tuple(1, 3, 7));
-    EXPECT_TRUE(t.w().level == level && t.w().enemies == enemies);
+    EXPECT_EQ(t.s().Level, 1);
+    EXPECT_EQ(t.s().Difficulty, 3);
+    EXPECT_EQ(t.s().Last_Level, 7);
+    EXPECT_TRUE(t.w().level == level);
+    EXPECT_TRUE(t.w().enemies == enemies);
     EXPECT_EQ(t.s().Enimy_Count, count);
 }
 
@@ -44,10 +47,13 @@ TEST(Set_Level, AfterLevelEightTheNextDifficultyStartsAtLevelOne) {
     Build(t, 1, 8);
     t.s().Well_Done = true;
     Set_Level(t.g);
-    EXPECT_FALSE(t.s().Game_Over || t.s().Well_Done);
-    EXPECT_EQ(std::tuple(t.s().Difficulty, t.s().Level, t.s().Last_Difficulty, t.s().Last_Level,
-                         t.w().level.Drain_Rate),
-              std::tuple(2, 1, 2, 1, 3));
+    EXPECT_FALSE(t.s().Game_Over);
+    EXPECT_FALSE(t.s().Well_Done);
+    EXPECT_EQ(t.s().Difficulty, 2);
+    EXPECT_EQ(t.s().Level, 1);
+    EXPECT_EQ(t.s().Last_Difficulty, 2);
+    EXPECT_EQ(t.s().Last_Level, 1);
+    EXPECT_EQ(t.w().level.Drain_Rate, 3);
     EXPECT_EQ(Roster(t.w()), (std::vector<int>{1, 2, 2, 3, 4, 7}));
     EXPECT_EQ(Level_Table(2, 1).Pyr_Count, 5);
     EXPECT_EQ(Level_Table(2, 1).Blaster_Count, 1);
@@ -90,9 +96,11 @@ TEST(Set_Level, DifficultySettings) {
 
 TEST(Set_Level, NoviceLevelFiveHasThreeEnemies) {
     const Level_Entry& e = Level_Table(1, 5);
-    EXPECT_EQ(std::tuple(e.Enimy_Types[0], e.Enimy_Types[1], e.Enimy_Types[2], e.Enimy_Types[3],
-                         e.Enimy_Types[4]),
-              std::tuple(Enemy::Clipper, No_Code, No_Code, Enemy::Tank, Enemy::Tank));
+    EXPECT_EQ(e.Enimy_Types[0], Enemy::Clipper);
+    EXPECT_EQ(e.Enimy_Types[1], No_Code);
+    EXPECT_EQ(e.Enimy_Types[2], No_Code);
+    EXPECT_EQ(e.Enimy_Types[3], Enemy::Tank);
+    EXPECT_EQ(e.Enimy_Types[4], Enemy::Tank);
     Enemy_Game t;
     Build(t, 1, 5);
     EXPECT_EQ(Roster(t.w()), (std::vector<int>{3, 5, 5}));
@@ -131,7 +139,8 @@ TEST(Set_Level, EveryLevelPlacesItsRoster) {
         }
         EXPECT_GE(t.s().Enimy_Count, static_cast<int>(wanted.size()));
     }
-    EXPECT_EQ(std::tuple(t.s().Difficulty, t.s().Level), std::tuple(3, 8));
+    EXPECT_EQ(t.s().Difficulty, 3);
+    EXPECT_EQ(t.s().Level, 8);
 }
 
 TEST(Enimy_Shuffle, KeepsTheRosterAndSpreadsIt) {

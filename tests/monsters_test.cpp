@@ -55,8 +55,11 @@ TEST_F(Monsters, HatchAtMostOnePerFrameAndEachPlaceEveryTwentyFrames) {
         if (out() > before) hatched_at[hatches++] = frame;
     }
     // Place 1 hatches first; place 3 waits a frame, and again when place 1 takes its turn.
-    EXPECT_EQ(std::tuple(hatches, hatched_at[0], hatched_at[1], hatched_at[2], hatched_at[3]),
-              std::tuple(4, 1, 2, 21, 23));
+    EXPECT_EQ(hatches, 4);
+    EXPECT_EQ(hatched_at[0], 1);
+    EXPECT_EQ(hatched_at[1], 2);
+    EXPECT_EQ(hatched_at[2], 21);
+    EXPECT_EQ(hatched_at[3], 23);
 }
 
 TEST_F(Monsters, NoneHatchWhileEightAreOutOrTheBlasterCannot) {
@@ -89,11 +92,13 @@ TEST_F(Monsters, RunAlongTheEdgeLoopInItsOwnDirection) {
     run(8);
     EXPECT_EQ(m.Dir, Monster_Dir::Right);  // the top edge leads right
     EXPECT_EQ(XY(m.Col, m.Row), XY(31, 1));
-    EXPECT_EQ(std::tuple(m.Prev_Col, m.X), std::tuple(30, Cell_X(31) - 8));
+    EXPECT_EQ(m.Prev_Col, 30);
+    EXPECT_EQ(m.X, Cell_X(31) - 8);
     run(8 * 5);  // on to the corner
     EXPECT_EQ(XY(m.Col, m.Row), XY(36, 1));
     run(8);  // and down the right edge
-    EXPECT_EQ(std::tuple(m.Dir, m.Row), std::tuple(Monster_Dir::Down, 2));
+    EXPECT_EQ(m.Dir, Monster_Dir::Down);
+    EXPECT_EQ(m.Row, 2);
     EXPECT_FALSE(m.Exploding);
     EXPECT_EQ(m.Image_1, Img2::Monster_Down_1);
 }
@@ -136,9 +141,13 @@ TEST_F(Monsters, FlyOverAnEnemyOnTheEdgeAndLandAgain) {
         }
         if (!m.Flying && m.Col > 16) landed_at = m.Col;
     }
-    EXPECT_TRUE(!flew_over[12] && flew_over[13] && flew_over[14] && flew_over[16]);
+    EXPECT_FALSE(flew_over[12]);
+    EXPECT_TRUE(flew_over[13]);
+    EXPECT_TRUE(flew_over[14]);
+    EXPECT_TRUE(flew_over[16]);
     // Airborne from the cell before the enemy until it has flown four cells past it.
-    EXPECT_EQ(std::tuple(landed_at, m.Image_1), std::tuple(20, Img2::Monster_Right_1));
+    EXPECT_EQ(landed_at, 20);
+    EXPECT_EQ(m.Image_1, Img2::Monster_Right_1);
     EXPECT_FALSE(m.Exploding);
 }
 
@@ -161,7 +170,8 @@ TEST_F(Monsters, BurstOnThePlayerAndStopWhenTheLevelIsWon) {
     run(8);
     EXPECT_FALSE(w.player.Ego_Hit);
     run(8);
-    EXPECT_TRUE(w.player.Ego_Hit && m.Exploding);
+    EXPECT_TRUE(w.player.Ego_Hit);
+    EXPECT_TRUE(m.Exploding);
     EXPECT_EQ(w.game.Score, 0);
 
     Monster_Rec& n = put_monster(5, 24, Monster_Dir::Left);
@@ -169,8 +179,9 @@ TEST_F(Monsters, BurstOnThePlayerAndStopWhenTheLevelIsWon) {
     w.game.Well_Done = true;
     const int32_t x = n.X;
     run(30);
-    EXPECT_EQ(std::tuple(n.Dir, n.X, n.Image_1),
-              std::tuple(Monster_Dir::Stopped, x, Img2::Monster_Left_1));
+    EXPECT_EQ(n.Dir, Monster_Dir::Stopped);
+    EXPECT_EQ(n.X, x);
+    EXPECT_EQ(n.Image_1, Img2::Monster_Left_1);
     EXPECT_TRUE(n.Active);
     Monster_Reset(g);
     EXPECT_FALSE(n.Active);

@@ -2,7 +2,7 @@
 // the way back to the title.
 #include "screens/name_entry.h"
 
-#include "screens_support.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {
@@ -33,14 +33,17 @@ struct Name_Entry : ::testing::Test {
 
 TEST_F(Name_Entry, AnEqualScoreDoesNotQualifyOnePointMoreTakesRankTen) {
     game_ended(1, 4, 70000);
-    EXPECT_FALSE(c().Name_Qualifies || s().Name_Entry_On);
+    EXPECT_FALSE(c().Name_Qualifies);
+    EXPECT_FALSE(s().Name_Entry_On);
     const Bytes before = folder.bytes();
     t.key(13);
     t.run(1);
     EXPECT_TRUE(s().Sponsor_On);
     EXPECT_EQ(folder.bytes(), before);
     // Not qualified: the game may go on where it ended.
-    EXPECT_EQ(std::tuple(s().Score, s().Level, s().Lives), std::tuple(70000, 4, 5));
+    EXPECT_EQ(s().Score, 70000);
+    EXPECT_EQ(s().Level, 4);
+    EXPECT_EQ(s().Lives, 5);
 
     game_ended(1, 4, 70001);
     EXPECT_EQ(c().Name_Rank, 10);
@@ -49,8 +52,11 @@ TEST_F(Name_Entry, AnEqualScoreDoesNotQualifyOnePointMoreTakesRankTen) {
     t.run(1);
     const Bytes after = folder.bytes();
     EXPECT_EQ(Record(after, 10), Record_Of("ROOKIE", 70001));
-    EXPECT_TRUE(Same_Span(before, after, 0, 160) && Same_Span(before, after, 176, 496));
-    EXPECT_EQ(std::tuple(s().Score, s().Level, s().Difficulty), std::tuple(0, 1, 1));
+    EXPECT_TRUE(Same_Span(before, after, 0, 160));
+    EXPECT_TRUE(Same_Span(before, after, 176, 496));
+    EXPECT_EQ(s().Score, 0);
+    EXPECT_EQ(s().Level, 1);
+    EXPECT_EQ(s().Difficulty, 1);
 }
 
 TEST_F(Name_Entry, TheBestScoreTakesRankOneAndASecondEnterOnlyLeaves) {
@@ -67,8 +73,10 @@ TEST_F(Name_Entry, TheBestScoreTakesRankOneAndASecondEnterOnlyLeaves) {
     EXPECT_EQ(Record(file, 30), Record_Of("Zarvo", 13000));
     t.key(13);
     t.run(1);
-    EXPECT_TRUE(s().Sponsor_On && s().Sponsor_Paused);
-    EXPECT_EQ(std::tuple(folder.bytes(), t.media.clip.Top), std::tuple(file, 445));
+    EXPECT_TRUE(s().Sponsor_On);
+    EXPECT_TRUE(s().Sponsor_Paused);
+    EXPECT_EQ(folder.bytes(), file);
+    EXPECT_EQ(t.media.clip.Top, 445);
 }
 
 TEST_F(Name_Entry, OkStoresTheLettersSoFarOrNobody) {
@@ -142,7 +150,9 @@ TEST_F(Name_Entry, DriveErrorTakesTheNameButStoresNothing) {
     type("LOST");
     t.key(13);
     t.run(1);
-    EXPECT_EQ(std::tuple(c().Score_Points[1], s().Score, s().Level), std::tuple(0, 0, 1));
+    EXPECT_EQ(c().Score_Points[1], 0);
+    EXPECT_EQ(s().Score, 0);
+    EXPECT_EQ(s().Level, 1);
     EXPECT_FALSE(std::filesystem::exists(folder.dir + "/gone"));
 }
 

@@ -1,5 +1,5 @@
 // The Orbiter's stars: reload, straight and diagonal flight, bounces, bursts and hits.
-#include "weapon_test_support.h"
+#include "support/weapon_world.h"
 
 namespace zarvo::test {
 namespace {
@@ -21,7 +21,8 @@ TEST(OrbiterStars, AStraightStarFliesACellInTwoFramesAndBurstsBeforeTheFloorEnds
     Weapon_World t;
     Orbiter_Star& s = Launch(t, 1);  // up
     Fly(t, 2);
-    EXPECT_EQ(std::tuple(s.Star_Row, s.Star_Y), std::tuple(10, Cell_Y(10) - 10 - 16));
+    EXPECT_EQ(s.Star_Row, 10);
+    EXPECT_EQ(s.Star_Y, Cell_Y(10) - 10 - 16);
     Fly(t, 18);
     EXPECT_EQ(s.Star_Row, 1);  // on the edge row
     EXPECT_FALSE(s.Star_Burst);
@@ -40,13 +41,16 @@ TEST(OrbiterStars, ADiagonalStarBouncesOffTheEdgeAndBurstsWhenTrapped) {
     Weapon_World t;
     Orbiter_Star& s = Launch(t, 2);  // up-right, a cell in four frames
     Fly(t, 36);
-    EXPECT_TRUE(s.Star_Col == 20 && s.Star_Row == 2);
+    EXPECT_EQ(s.Star_Col, 20);
+    EXPECT_EQ(s.Star_Row, 2);
     EXPECT_EQ(s.Star_X, Cell_X(10) - 10 + 9 * 16);
     Fly(t, 1);  // a Right edge piece ahead: down-right now, without moving
-    EXPECT_EQ(std::tuple(s.Star_Dir, s.Star_Bounces, t.media.waves_of(Wave::Cracker)),
-              std::tuple(7, 1, 1));
+    EXPECT_EQ(s.Star_Dir, 7);
+    EXPECT_EQ(s.Star_Bounces, 1);
+    EXPECT_EQ(t.media.waves_of(Wave::Cracker), 1);
     Fly(t, 4);
-    EXPECT_TRUE(s.Star_Col == 21 && s.Star_Row == 3);
+    EXPECT_EQ(s.Star_Col, 21);
+    EXPECT_EQ(s.Star_Row, 3);
     EXPECT_EQ(s.Star_Bounces, 0);
 
     // Edge pieces on three sides send it back and forth without a move: four bounces in a
@@ -61,7 +65,9 @@ TEST(OrbiterStars, ADiagonalStarBouncesOffTheEdgeAndBurstsWhenTrapped) {
     EXPECT_EQ(trapped.Star_Bounces, 4);
     EXPECT_FALSE(trapped.Star_Burst);
     Fly(c, 1);
-    EXPECT_TRUE(trapped.Star_Burst && trapped.Star_Col == 11 && trapped.Star_Row == 11);
+    EXPECT_TRUE(trapped.Star_Burst);
+    EXPECT_EQ(trapped.Star_Col, 11);
+    EXPECT_EQ(trapped.Star_Row, 11);
     EXPECT_EQ(trapped.Star_Dir, 6);  // the edge test of that frame still turned it
     EXPECT_EQ(c.media.waves_of(Wave::Cracker), 5);
 }
@@ -74,16 +80,21 @@ TEST(OrbiterStars, ABurstThrowsEightSparksForTwentyOneFrames) {
     Orbiter_Star_Burst(t.g, 2, 3);
     t.media.draws.clear();
     Fly(t, 1);
-    EXPECT_TRUE(s.Spark_X[1] == x + 25 && s.Spark_Y[1] == y);
-    EXPECT_TRUE(s.Spark_X[6] == x + 6 && s.Spark_Y[6] == y + 32);
+    EXPECT_EQ(s.Spark_X[1], x + 25);
+    EXPECT_EQ(s.Spark_Y[1], y);
+    EXPECT_EQ(s.Spark_X[6], x + 6);
+    EXPECT_EQ(s.Spark_Y[6], y + 32);
     EXPECT_EQ(t.media.waves_of(Wave::Explose_3), 1);
     Fly(t, 1);
     EXPECT_EQ(s.Spark_Y[1], y - 2);                                 // up
-    EXPECT_TRUE(s.Spark_X[4] == x + 36 && s.Spark_Y[4] == y + 33);  // down-right
+    EXPECT_EQ(s.Spark_X[4], x + 36);
+    EXPECT_EQ(s.Spark_Y[4], y + 33);  // down-right
     Fly(t, 19);
     EXPECT_TRUE(s.Star_Flying);
     Fly(t, 1);
-    EXPECT_FALSE(s.Star_Flying || s.Star_Burst || s.Star_Burst_Tick);
+    EXPECT_FALSE(s.Star_Flying);
+    EXPECT_FALSE(s.Star_Burst);
+    EXPECT_FALSE(s.Star_Burst_Tick);
     EXPECT_EQ(t.media.count(Img1::Ego_Fire_Up_Left), 21);
     EXPECT_EQ(t.media.count(Img2::Snake_Star), 0);
 }
@@ -98,15 +109,19 @@ TEST(OrbiterStars, AReloadSendsStarsStillInPlayOutAtOnceAndKeepsTheOthersHome) {
     Fly(t, 5);
     Orbiter_Star_Reload(t.g, 2);
     for (const Orbiter_Star* s : {&bursting, &flying}) {
-        EXPECT_TRUE(s->Star_Flying && !s->Star_Burst && s->Star_Burst_Tick == 0);
-        EXPECT_TRUE(s->Star_Col == 11 && s->Star_Row == 11);
+        EXPECT_TRUE(s->Star_Flying);
+        EXPECT_FALSE(s->Star_Burst);
+        EXPECT_EQ(s->Star_Burst_Tick, 0);
+        EXPECT_EQ(s->Star_Col, 11);
+        EXPECT_EQ(s->Star_Row, 11);
     }
     EXPECT_EQ(bursting.Star_Dir, 6);
     t.media.draws.clear();
     Fly(t, 4);
     EXPECT_EQ(t.media.count(Img2::Snake_Star), 2 * 4);  // both fly again, nothing else
     EXPECT_EQ(t.media.count(Img1::Ego_Fire_Up), 0);     // the old sparks are gone
-    EXPECT_TRUE(bursting.Star_Col == 10 && bursting.Star_Row == 10);
+    EXPECT_EQ(bursting.Star_Col, 10);
+    EXPECT_EQ(bursting.Star_Row, 10);
     EXPECT_FALSE(t.weapons(2).Stars[1].Star_Flying);
 }
 
@@ -118,7 +133,8 @@ TEST(OrbiterStars, HurtOnlyAPlayerOutCuttingNearby) {
     EXPECT_FALSE(t.hit());  // on the edge the player is safe from stars
     t.w().player.Ego_Cutting = true;
     Fly(t, 2);  // (11, 9): right beside the player
-    EXPECT_TRUE(t.hit() && s.Star_Burst);
+    EXPECT_TRUE(t.hit());
+    EXPECT_TRUE(s.Star_Burst);
 
     Weapon_World far;
     Launch(far, 1);
@@ -139,9 +155,13 @@ TEST(OrbiterStars, StarsGrowTogetherAndBurstWhereTheyAreWhenTheirOrbiterDies) {
     const int col = b.Star_Col, row = b.Star_Row;
     for (int i = 1; i <= 8; ++i) Orbiter_Star_Burst(t.g, 2, i);
     Fly(t, 1);
-    EXPECT_TRUE(a.Star_Burst && b.Star_Burst && b.Star_Col == col && b.Star_Row == row);
+    EXPECT_TRUE(a.Star_Burst);
+    EXPECT_TRUE(b.Star_Burst);
+    EXPECT_EQ(b.Star_Col, col);
+    EXPECT_EQ(b.Star_Row, row);
     Fly(t, 21);  // the sweep goes on without the Orbiter
-    EXPECT_FALSE(a.Star_Flying || b.Star_Flying);
+    EXPECT_FALSE(a.Star_Flying);
+    EXPECT_FALSE(b.Star_Flying);
 }
 
 TEST(OrbiterStars, StarsOfOrbitersAtTheBordersStayInsideTheirTables) {
@@ -157,9 +177,12 @@ TEST(OrbiterStars, StarsOfOrbitersAtTheBordersStayInsideTheirTables) {
     for (int frame = 0; frame < 400; ++frame) {
         Orbiter_Stars(t.g);
         for (int slot : {1, 11})
-            for (const Orbiter_Star& s : t.weapons(slot).Stars)
-                ASSERT_TRUE(s.Star_Col >= 0 && s.Star_Col <= 37 && s.Star_Row >= 0 &&
-                            s.Star_Row <= 25);
+            for (const Orbiter_Star& s : t.weapons(slot).Stars) {
+                ASSERT_GE(s.Star_Col, 0) << frame;
+                ASSERT_LE(s.Star_Col, 37) << frame;
+                ASSERT_GE(s.Star_Row, 0) << frame;
+                ASSERT_LE(s.Star_Row, 25) << frame;
+            }
     }
     World after = t.w();
     after.enemies.Enimy_Table[11] = before.enemies.Enimy_Table[11];

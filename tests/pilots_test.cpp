@@ -58,7 +58,8 @@ TEST_F(Pilots, SetupPutsEveryPilotOnItsStartBlockAndCountsIt) {
     const Pilot_Rec& p = pilot(11);
     EXPECT_TRUE(p.Active);
     EXPECT_EQ(p.X, Cell_X(p.Col));  // the last start block
-    EXPECT_EQ(std::tuple(p.Col, p.Y), std::tuple(32, Cell_Y(p.Row)));
+    EXPECT_EQ(p.Col, 32);
+    EXPECT_EQ(p.Y, Cell_Y(p.Row));
 }
 
 TEST_F(Pilots, ShuffleSpreadsThePilotsOverAllSlots) {
@@ -102,11 +103,14 @@ TEST_F(Pilots, BouncesByTheEdgeCodeUnderItsCentre) {
             Pilot_Fly(g, 1);
             SCOPED_TRACE(testing::Message() << "dir " << dir << " code " << code);
             if (expected) {
-                EXPECT_EQ(std::tuple(p.Dir, p.Bounces), std::tuple(expected, 1));
+                EXPECT_EQ(p.Dir, expected);
+                EXPECT_EQ(p.Bounces, 1);
                 EXPECT_EQ(p.X, Cell_X(10));  // a bounce does not move
-                EXPECT_EQ(std::tuple(p.Speed, p.Steps), std::tuple(2, 8));
+                EXPECT_EQ(p.Speed, 2);
+                EXPECT_EQ(p.Steps, 8);
             } else {
-                EXPECT_EQ(std::tuple(p.Dir, p.Bounces), std::tuple(dir, 0));
+                EXPECT_EQ(p.Dir, dir);
+                EXPECT_EQ(p.Bounces, 0);
                 EXPECT_NE(p.X, Cell_X(10));
             }
         }
@@ -130,10 +134,12 @@ TEST_F(Pilots, SpeedsUpEveryFiveCellsUntilEightPixelsAStep) {
     int frames = 0;
     while (p.Speed < 4) Pilot_Fly(g, 1), ++frames;
     // The fifth cell boundary (counting the first) speeds up, after four cells of 8 sub-steps.
-    EXPECT_EQ(std::tuple(frames, p.Steps), std::tuple(4 * 8 + 1, 4));
+    EXPECT_EQ(frames, 4 * 8 + 1);
+    EXPECT_EQ(p.Steps, 4);
     frames = 0;
     while (p.Speed < 8) Pilot_Fly(g, 1), ++frames;
-    EXPECT_EQ(std::tuple(frames, p.Steps), std::tuple(5 * 4, 2));
+    EXPECT_EQ(frames, 5 * 4);
+    EXPECT_EQ(p.Steps, 2);
     // A cell is 16 pixels at every speed: the pixel position keeps to the cell.
     EXPECT_EQ(XY(p.X, p.Y), XY(Cell_X(p.Col) + p.Speed * p.Step, Cell_Y(p.Row) + p.Speed * p.Step));
 }
@@ -149,7 +155,8 @@ TEST_F(Pilots, CorneredAfterFourBouncesWithoutAMove) {
     }
     EXPECT_TRUE(p.Active);
     Pilot_Fly(g, 1);
-    EXPECT_TRUE(!p.Active && p.Dying);
+    EXPECT_FALSE(p.Active);
+    EXPECT_TRUE(p.Dying);
     EXPECT_EQ(p.X, Cell_X(10));
     const int32_t score = w.game.Score;
     run_death();
@@ -178,7 +185,8 @@ TEST_F(Pilots, DiesOverAHoleWithTheKillSequenceThen999Points) {
     EXPECT_EQ(waves, (std::vector<int>{Wave::FadenKreuz, Wave::Explose_3, Wave::Explose_4,
                                        Wave::Explose_5}));
     EXPECT_EQ(count_at_end, 1);  // the count drops on the last explosion tick only
-    EXPECT_EQ(std::tuple(w.game.Enimy_Count, w.game.Score), std::tuple(0, 999));
+    EXPECT_EQ(w.game.Enimy_Count, 0);
+    EXPECT_EQ(w.game.Score, 999);
     EXPECT_FALSE(p.Active);
     EXPECT_EQ(p.X, Cell_X(10));
 }
@@ -239,13 +247,16 @@ TEST_F(Pilots, ABombFallsBurstsIntoEightFlamesThatStopAtTheEdge) {
     EXPECT_EQ(XY(p.Flames[8].Flame_Col, p.Flames[8].Flame_Row), XY(12, 10));  // up-right
     EXPECT_EQ(p.Flames[8].Flame_X, p.Bomb_X + 16);
     for (int i = 0; i < 2; ++i) Pilot_Frame(g);
-    EXPECT_TRUE(w.player.Ego_Hit && p.Flames[4].Flame_Exploding);
+    EXPECT_TRUE(w.player.Ego_Hit);
+    EXPECT_TRUE(p.Flames[4].Flame_Exploding);
     EXPECT_EQ(p.Flames[4].Flame_Row, 14);
     for (int i = 0; i < 60; ++i) Pilot_Frame(g);
     EXPECT_EQ(p.Flames[1].Flame_Col, 1);  // stopped on the left edge, burst, and gone
     EXPECT_FALSE(p.Flames[1].Flame_Ready);
-    EXPECT_EQ(std::tuple(p.Flames[2].Flame_Col, p.Flames[8].Flame_Row), std::tuple(36, 1));
-    EXPECT_FALSE(p.Bombing || p.Bomb_Burst);
+    EXPECT_EQ(p.Flames[2].Flame_Col, 36);
+    EXPECT_EQ(p.Flames[8].Flame_Row, 1);
+    EXPECT_FALSE(p.Bombing);
+    EXPECT_FALSE(p.Bomb_Burst);
 }
 
 TEST_F(Pilots, ABombOverAHoleSendsItsFlamesStraightIntoTheirBurst) {
@@ -259,7 +270,8 @@ TEST_F(Pilots, ABombOverAHoleSendsItsFlamesStraightIntoTheirBurst) {
     Pilot_Frame(g);
     EXPECT_FALSE(p.Bombing);
     for (int f = 1; f <= 8; ++f) {
-        EXPECT_TRUE(!p.Flames[f].Flame_Flying && p.Flames[f].Flame_Exploding);
+        EXPECT_FALSE(p.Flames[f].Flame_Flying);
+        EXPECT_TRUE(p.Flames[f].Flame_Exploding);
         EXPECT_EQ(XY(p.Flames[f].Flame_X, p.Flames[f].Flame_Y),
                   XY(bx - 2 - 8, by - 2 - 8));  // and the burst's own 8 pixels
     }
@@ -271,7 +283,8 @@ TEST_F(Pilots, ABombOverAHoleSendsItsFlamesStraightIntoTheirBurst) {
     Pilot_Frame(g);  // tick 19: the flames are done
     EXPECT_FALSE(p.Any_Flame_Ready());
     for (int i = 0; i < 9 && !p.Bombing; ++i) Pilot_Frame(g);
-    EXPECT_TRUE(p.Bombing && p.Active);
+    EXPECT_TRUE(p.Bombing);
+    EXPECT_TRUE(p.Active);
 }
 
 TEST_F(Pilots, AFlameBurstBurnsNineteenFramesTheLastOneAfterItsFlagsAreCleared) {
@@ -286,7 +299,9 @@ TEST_F(Pilots, AFlameBurstBurnsNineteenFramesTheLastOneAfterItsFlagsAreCleared) 
         Pilot_Flame_Burst(g);
         hit_frames += w.player.Ego_Hit ? 1 : 0;
         if (i == 18) {
-            EXPECT_FALSE(flame.Flame_Ready || flame.Flame_Exploding || flame.Flame_Tick);
+            EXPECT_FALSE(flame.Flame_Ready);
+            EXPECT_FALSE(flame.Flame_Exploding);
+            EXPECT_FALSE(flame.Flame_Tick);
         }
     }
     EXPECT_EQ(hit_frames, 19);
@@ -307,7 +322,7 @@ TEST_F(Pilots, ALevelWithPilotsEndsOnlyAfterTheLastExplosion) {
         Level_Complete_Test(g);
         if (w.game.Well_Done) won_at = frame;
         if (won_at < 0) {
-            EXPECT_TRUE(pilot(7).Active || pilot(7).Exploding);
+            EXPECT_TRUE(pilot(7).Active || pilot(7).Exploding) << "frame " << frame;
         }
     }
     EXPECT_GT(won_at, 30);

@@ -20,10 +20,13 @@ TEST_F(Movement, RightComesFirstThenLeftThenUpThenDown) {
     // Right is taken even where it is refused: the border stops the figure.
     p().Ego_Dir = Dir::Up;
     Input_Step(t, true, true, true, true);
-    EXPECT_EQ(std::tuple(p().Ego_Step, p().Ego_Dir, p().Ego_X), std::tuple(0, 0, 573));
+    EXPECT_EQ(p().Ego_Step, 0);
+    EXPECT_EQ(p().Ego_Dir, 0);
+    EXPECT_EQ(p().Ego_X, 573);
 
     Input_Step(t, true, true, true, false);
-    EXPECT_EQ(std::tuple(p().Ego_Dir, p().Ego_X), std::tuple(Dir::Left, 565));
+    EXPECT_EQ(p().Ego_Dir, Dir::Left);
+    EXPECT_EQ(p().Ego_X, 565);
 
     Test_Game u(1, false);
     Fresh_Arena(u);
@@ -42,10 +45,14 @@ TEST_F(Movement, RightComesFirstThenLeftThenUpThenDown) {
 
 TEST_F(Movement, AStepTakesTwoFramesOfEightPixels) {
     Input_Step(t, false, false, true, false);
-    EXPECT_EQ(std::tuple(p().Ego_Step, p().Ego_X, p().Ego_Col), std::tuple(1, 565, 36));
+    EXPECT_EQ(p().Ego_Step, 1);
+    EXPECT_EQ(p().Ego_X, 565);
+    EXPECT_EQ(p().Ego_Col, 36);
     // The second half runs whatever is held.
     Input_Step(t, false, false, false, false);
-    EXPECT_EQ(std::tuple(p().Ego_Step, p().Ego_X, p().Ego_Col), std::tuple(0, 557, 35));
+    EXPECT_EQ(p().Ego_Step, 0);
+    EXPECT_EQ(p().Ego_X, 557);
+    EXPECT_EQ(p().Ego_Col, 35);
     EXPECT_EQ(XY(p().Ego_X, p().Ego_Y), XY(16 * p().Ego_Col - 3, 16 * p().Ego_Row - 13));
     Input_Step(t, false, false, false, false);
     EXPECT_EQ(p().Ego_Dir, 0);
@@ -55,29 +62,32 @@ TEST_F(Movement, LeavingTheEdgeStartsACutWithATrailAndStepSounds) {
     Input_Step(t, false, false, true, false);
     EXPECT_TRUE(p().Ego_Cutting);
     EXPECT_EQ(XY(a().Way_Start_Col, a().Way_Start_Row), XY(36, 12));
-    EXPECT_EQ(std::tuple(a().Way_Start_Dir, a().Way_Grid(36, 12), a().Point_Grid(36, 12),
-                         Waves_Played(t.media, Wave::Step)),
-              std::tuple(Dir::Left, Dir::Left, Point_Mark, 0));
+    EXPECT_EQ(a().Way_Start_Dir, Dir::Left);
+    EXPECT_EQ(a().Way_Grid(36, 12), Dir::Left);
+    EXPECT_EQ(a().Point_Grid(36, 12), Point_Mark);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Step), 0);
     Input_Step(t, false, false, true, false);
-    EXPECT_EQ(
-        std::tuple(a().Way_Grid(35, 12), a().Point_Grid(35, 12), Waves_Played(t.media, Wave::Step)),
-        std::tuple(Dir::Left, Point_Mark, 1));
+    EXPECT_EQ(a().Way_Grid(35, 12), Dir::Left);
+    EXPECT_EQ(a().Point_Grid(35, 12), Point_Mark);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Step), 1);
     ASSERT_TRUE(Walk(t, "2L2U"));
     EXPECT_EQ(Waves_Played(t.media, Wave::Step), 5);
     // The corner where the trail turned from left to up.
     EXPECT_EQ(a().Way_Grid(33, 12), Dir::LeftUp);
     EXPECT_EQ(a().Way_Grid(33, 11), Dir::Up);
     // The save position stays on the start cell during the cut.
-    EXPECT_EQ(std::tuple(p().Ego_Save_Col, p().Ego_Save_X), std::tuple(36, 573));
+    EXPECT_EQ(p().Ego_Save_Col, 36);
+    EXPECT_EQ(p().Ego_Save_X, 573);
 }
 
 TEST_F(Movement, WalkingTheEdgeIsSilentAndRefreshesTheSavePosition) {
     ASSERT_TRUE(Walk(t, "3D"));
     EXPECT_EQ(p().Ego_Row, 15);
     EXPECT_FALSE(p().Ego_Cutting);
-    EXPECT_EQ(std::tuple(Waves_Played(t.media, Wave::Step), p().Ego_Save_Row, p().Ego_Save_Y,
-                         a().Way_Grid(36, 13)),
-              std::tuple(0, 15, 16 * 15 - 13, No_Code));
+    EXPECT_EQ(Waves_Played(t.media, Wave::Step), 0);
+    EXPECT_EQ(p().Ego_Save_Row, 15);
+    EXPECT_EQ(p().Ego_Save_Y, 16 * 15 - 13);
+    EXPECT_EQ(a().Way_Grid(36, 13), No_Code);
 }
 
 TEST_F(Movement, RefusedSteps) {
@@ -86,7 +96,8 @@ TEST_F(Movement, RefusedSteps) {
     a().Occupy_Grid.set(35, 12, Occupy_Body);
     Input_Step(t, false, false, true, false);
     EXPECT_TRUE(p().Bump_Flag);
-    EXPECT_EQ(std::tuple(p().Ego_Step, p().Ego_Dir), std::tuple(0, Dir::Down));
+    EXPECT_EQ(p().Ego_Step, 0);
+    EXPECT_EQ(p().Ego_Dir, Dir::Down);
     EXPECT_FALSE(p().Ego_Cutting);
 
     p().Bump_Flag = false;
@@ -119,25 +130,30 @@ TEST_F(Movement, CrossingTheOwnTrailIsRefusedWithoutBump) {
     ASSERT_EQ(a().Way_Grid(32, 12), Dir::Left);
     p().Ego_Dir = Dir::Right;
     Input_Step(t, false, true, false, false);
-    EXPECT_EQ(std::tuple(p().Ego_Step, p().Ego_Row), std::tuple(0, 11));
+    EXPECT_EQ(p().Ego_Step, 0);
+    EXPECT_EQ(p().Ego_Row, 11);
     EXPECT_FALSE(p().Bump_Flag);
     EXPECT_EQ(p().Ego_Dir, Dir::Right);
 }
 
 TEST_F(Movement, WalkingBackErasesTheTrail) {
     ASSERT_TRUE(Walk(t, "5L2R"));
-    EXPECT_EQ(std::tuple(p().Ego_Col, a().Way_Grid(31, 12), a().Point_Grid(31, 12),
-                         a().Way_Grid(32, 12), a().Way_Grid(33, 12)),
-              std::tuple(33, No_Code, No_Code, No_Code, Dir::Left));
+    EXPECT_EQ(p().Ego_Col, 33);
+    EXPECT_EQ(a().Way_Grid(31, 12), No_Code);
+    EXPECT_EQ(a().Point_Grid(31, 12), No_Code);
+    EXPECT_EQ(a().Way_Grid(32, 12), No_Code);
+    EXPECT_EQ(a().Way_Grid(33, 12), Dir::Left);
     EXPECT_EQ(a().Point_Grid(33, 12), Point_Mark);
     EXPECT_TRUE(p().Ego_Cutting);
 
     // All the way back to the start cell: the trail vanishes and nothing is claimed.
     ASSERT_TRUE(Walk(t, "3R"));
     EXPECT_FALSE(p().Ego_Cutting);
-    EXPECT_EQ(std::tuple(a().Way_Grid(36, 12), a().Point_Grid(36, 12), a().Way_Grid(34, 12),
-                         t.s().Fliese_Claimed, t.s().Score),
-              std::tuple(No_Code, No_Code, No_Code, 0, 0));
+    EXPECT_EQ(a().Way_Grid(36, 12), No_Code);
+    EXPECT_EQ(a().Point_Grid(36, 12), No_Code);
+    EXPECT_EQ(a().Way_Grid(34, 12), No_Code);
+    EXPECT_EQ(t.s().Fliese_Claimed, 0);
+    EXPECT_EQ(t.s().Score, 0);
     EXPECT_EQ(a().Edge_Grid(36, 12), Dir::Down);
 }
 
@@ -149,13 +165,15 @@ TEST_F(Movement, TheCutClosesInTheFrameAfterTheFigureArrives) {
     Input_Step(t, false, false, false, true);
     ASSERT_EQ(p().Ego_Col, 36);
     EXPECT_TRUE(p().Ego_Cutting);
-    EXPECT_EQ(std::tuple(t.s().Fliese_Claimed, a().Way_Grid(36, 5)), std::tuple(0, Dir::Right));
+    EXPECT_EQ(t.s().Fliese_Claimed, 0);
+    EXPECT_EQ(a().Way_Grid(36, 5), Dir::Right);
     // This frame closes the cut and takes no step, although right is still held.
     Input_Step(t, true, false, false, false);
     EXPECT_FALSE(p().Ego_Cutting);
     EXPECT_EQ(t.s().Fliese_Claimed, 24);
     EXPECT_EQ(a().Way_End_Col, 30);  // the ends are swapped by the cut
-    EXPECT_EQ(std::tuple(p().Ego_Step, p().Ego_Row), std::tuple(0, 5));
+    EXPECT_EQ(p().Ego_Step, 0);
+    EXPECT_EQ(p().Ego_Row, 5);
     Input_Step(t, false, false, false, false);
     EXPECT_EQ(XY(p().Ego_Save_Col, p().Ego_Save_Row), XY(36, 5));
 }

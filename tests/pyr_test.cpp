@@ -4,7 +4,7 @@
 
 #include "enemies/hazard_places.h"
 #include "enemies/hazards.h"
-#include "hazard_test_support.h"
+#include "support/hazard_world.h"
 
 namespace zarvo::test {
 namespace {
@@ -17,10 +17,13 @@ TEST(PyrSetup, SeesTheBlastersOfTheLastLevel) {
         int placed = 0;
         for (int p = 1; p <= Hazard_Places; ++p) {
             const Pyr_Rec& pyr = h.w().hazards.Pyr[p];
-            EXPECT_FALSE(pyr.Present && p <= 6) << p;
+            if (p <= 6) {
+                EXPECT_FALSE(pyr.Present) << p;
+            }
             if (!pyr.Present) continue;
             ++placed;
-            EXPECT_TRUE(pyr.Pyr_Kind >= 1 && pyr.Pyr_Kind <= 3);
+            EXPECT_GE(pyr.Pyr_Kind, 1);
+            EXPECT_LE(pyr.Pyr_Kind, 3);
         }
         EXPECT_EQ(h.w().game.Enimy_Count, placed);
     }
@@ -43,8 +46,9 @@ TEST(PyrLook, FourIconsTurnUnderThePyramidOneStepEveryThreeFrames) {
     Pyr_Routine(h.g);
     ASSERT_EQ(h.media.draws.size(), 10u);
     EXPECT_EQ(h.media.draws[1].index, Img1::Star_Blue);  // phase 7: (15 + 28, 15 + 14)
-    EXPECT_EQ(std::tuple(h.media.draws[1].x, h.media.draws[1].y, h.media.draws[4].index),
-              std::tuple(228 + 43, 260 + 29, Img1::Pyr_1));
+    EXPECT_EQ(h.media.draws[1].x, 228 + 43);
+    EXPECT_EQ(h.media.draws[1].y, 260 + 29);
+    EXPECT_EQ(h.media.draws[4].index, Img1::Pyr_1);
     Pyr_Routine(h.g);
     EXPECT_EQ(p.Orbit_Phase[1], 24);  // backwards, wrapping from 1 to 24
     for (int i = 0; i < 69; ++i) Pyr_Routine(h.g);
@@ -73,7 +77,9 @@ TEST(PyrDeath, ACutExplodesItForEightHundredEightyEightAndFreesThePlace) {
     EXPECT_EQ(h.w().game.Enimy_Count, 1);
     Pyr_Explosion(h.g);
     EXPECT_EQ(h.w().game.Enimy_Count, 0);
-    EXPECT_TRUE(!(p.Exploding || p.Present) && Place_Is_Free(h.w(), 9));
+    EXPECT_FALSE(p.Exploding);
+    EXPECT_FALSE(p.Present);
+    EXPECT_TRUE(Place_Is_Free(h.w(), 9));
     EXPECT_EQ(h.media.of(Image_List::Ex, Ex::A_Ex_37).back().x, 228 - 25);
 }
 
@@ -97,7 +103,8 @@ TEST(PyrBonus, EachKindGivesItsBonusOnce) {
     e.Energy_Count = 2, e.Reserve_Count = 5;
     energy.w().player.Ego_Hit = true;  // in the middle of a hit
     Cut_To_Explosion(energy);
-    EXPECT_EQ(std::tuple(e.Energy_Count, e.Reserve_Count), std::tuple(12, 12));
+    EXPECT_EQ(e.Energy_Count, 12);
+    EXPECT_EQ(e.Reserve_Count, 12);
 }
 
 }  // namespace

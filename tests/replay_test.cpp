@@ -80,7 +80,9 @@ TEST(Script, MalformedLinesNameTheirLineNumber) {
         const std::string error = Parse_Error(std::string("# fine\n1 key 13\n\n") + line + "\n");
         EXPECT_EQ(error.rfind("line 4:", 0), 0u) << line << " -> " << error;
     }
-    EXPECT_TRUE(Valid_Script_Key(0) && Valid_Script_Key('z') && !Valid_Script_Key(91));
+    EXPECT_TRUE(Valid_Script_Key(0));
+    EXPECT_TRUE(Valid_Script_Key('z'));
+    EXPECT_FALSE(Valid_Script_Key(91));
 }
 
 TEST(Runner, EventsOfFrameFArriveAfterTickFMinusOne) {
@@ -129,10 +131,12 @@ TEST(Runner, WithoutFocusTheFramesCountButTheGameStandsStill) {
 TEST(Runner, HoldAndReleaseDriveThePolledDirections) {
     Headless_Runner run(nullptr, 5);
     run.Run(Parse_Ok("2 hold up\n2 hold right\n4 release up\n"), 3);
-    EXPECT_TRUE(run.world().game.Input_Up && run.world().game.Input_Right);
+    EXPECT_TRUE(run.world().game.Input_Up);
+    EXPECT_TRUE(run.world().game.Input_Right);
     Headless_Runner later(nullptr, 5);
     later.Run(Parse_Ok("2 hold up\n2 hold right\n4 release up\n"), 4);
-    EXPECT_TRUE(!later.world().game.Input_Up && later.world().game.Input_Right);
+    EXPECT_FALSE(later.world().game.Input_Up);
+    EXPECT_TRUE(later.world().game.Input_Right);
 }
 
 TEST(Runner, SoundLogNamesFrameIndexAndWave) {
@@ -183,8 +187,10 @@ TEST(Replay, SameScriptAndSeedGiveIdenticalDumpsAndScreenshots) {
         ASSERT_EQ(Run_Headless(o, test::Test_Assets(), err), 0) << err.str();
         dumps[i] = Slurp(o.Dump), shots[i] = Slurp(o.Shot), logs[i] = Slurp(o.Sound_Log);
     }
-    EXPECT_EQ(std::tuple(dumps[0], shots[0], logs[0], shots[0].size()),
-              std::tuple(dumps[1], shots[1], logs[1], 54u + 513u * ((622u * 3 + 3) & ~3u)));
+    EXPECT_EQ(dumps[0], dumps[1]);
+    EXPECT_EQ(shots[0], shots[1]);
+    EXPECT_EQ(logs[0], logs[1]);
+    EXPECT_EQ(shots[0].size(), 54u + 513u * ((622u * 3 + 3) & ~3u));
 
     // the screenshot is the back buffer after the last frame, pixel for pixel
     Headless_Runner direct(test::Test_Assets(), 777);
@@ -287,7 +293,8 @@ TEST(Replay, PauseAndSoundLevelThroughARecordedScript) {
     EXPECT_EQ(s.Frames, 70);
     Headless_Runner replay(test::Test_Assets(), *s.Seed, s.Screen);
     replay.Run(s, *s.Frames);
-    EXPECT_TRUE(replay.world() == live.w() && replay.media().sound_muted);
+    EXPECT_TRUE(replay.world() == live.w());
+    EXPECT_TRUE(replay.media().sound_muted);
     EXPECT_EQ(replay.media().sound_volume, 40);
 
     // Paused for thirty frame slots: the same game, thirty slots later.

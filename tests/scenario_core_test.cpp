@@ -45,14 +45,21 @@ TEST(ScenarioCore, WalkCutFireAndDie) {
     Play_Scenario(t);
     const GameState& s = t.s();
     // Cols 27..36 of rows 16..24: 18 tiles beside the new edge and 161 gone neighbours.
-    EXPECT_EQ(std::tuple(s.Fliese_Claimed, s.Fliese_Percent, s.Score, s.Star_Fire_Count, s.Lives),
-              std::tuple(90, 10, 179, 1, 4));
+    EXPECT_EQ(s.Fliese_Claimed, 90);
+    EXPECT_EQ(s.Fliese_Percent, 10);
+    EXPECT_EQ(s.Score, 179);
+    EXPECT_EQ(s.Star_Fire_Count, 1);
+    EXPECT_EQ(s.Lives, 4);
     EXPECT_FALSE(s.Game_Over);
     const PlayerState& p = t.w().player;
-    EXPECT_FALSE(p.Ego_Implose_On || p.Ego_Explose_On);
+    EXPECT_FALSE(p.Ego_Implose_On);
+    EXPECT_FALSE(p.Ego_Explose_On);
     // Back on its save place, the cut's end, and stepping up the new edge.
-    EXPECT_EQ(std::tuple(p.Ego_Col, p.Ego_Row, p.Ego_Step, p.Ego_Y, t.w().arena.Edge_Grid(26, 20)),
-              std::tuple(26, 24, 1, 16 * 24 - 13 - 8, Dir::Down));
+    EXPECT_EQ(p.Ego_Col, 26);
+    EXPECT_EQ(p.Ego_Row, 24);
+    EXPECT_EQ(p.Ego_Step, 1);
+    EXPECT_EQ(p.Ego_Y, 16 * 24 - 13 - 8);
+    EXPECT_EQ(t.w().arena.Edge_Grid(26, 20), Dir::Down);
     EXPECT_EQ(t.w().effects.Energy_Count, 12);
     EXPECT_EQ(t.w().effects.Reserve_Count, 12);
 
@@ -62,7 +69,8 @@ TEST(ScenarioCore, WalkCutFireAndDie) {
         rocky += w.Index == Wave::Rocky;
         no += w.Index == Wave::No;
     }
-    EXPECT_EQ(std::tuple(laser, rocky), std::tuple(1, 1));
+    EXPECT_EQ(laser, 1);
+    EXPECT_EQ(rocky, 1);
     EXPECT_GE(no, 6);
 }
 

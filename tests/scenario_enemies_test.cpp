@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "arena/level.h"
-#include "enemy_fixture.h"
 #include "support/allocations.h"
+#include "support/enemy_game.h"
 
 namespace zarvo::test {
 namespace {
@@ -84,7 +84,8 @@ Scenario_Result Play(int difficulty, int level, uint32_t seed, World* final_worl
 }
 
 void Expect_Level_Played(const Scenario_Result& r, int enemies) {
-    EXPECT_EQ(std::tuple(r.Enemies, r.Walked), std::tuple(enemies, enemies));
+    EXPECT_EQ(r.Enemies, enemies);
+    EXPECT_EQ(r.Walked, enemies);
     EXPECT_GE(r.Attacked, enemies - 1);
     EXPECT_GE(r.Fired, 1);
     EXPECT_GT(r.Frames_To_Complete, 45);  // kill sequences and explosions take their time

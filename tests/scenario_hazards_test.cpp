@@ -46,14 +46,17 @@ struct Scenario {
 
 TEST(HazardScenario, CuttingDestroysAPyrAndABlaster) {
     Scenario s;
-    ASSERT_TRUE(s.blaster().Present && s.pyr().Present && s.pyr().Pyr_Kind == 2);
+    ASSERT_TRUE(s.blaster().Present);
+    ASSERT_TRUE(s.pyr().Present);
+    ASSERT_EQ(s.pyr().Pyr_Kind, 2);
     const int32_t count = s.t.s().Enimy_Count;
     ASSERT_TRUE(s.cut_right_corner());
     EXPECT_TRUE(s.pyr().Dying);
     ASSERT_TRUE(Run_Until(s.t, [&] { return s.pyr().Exploding; }));
     const int32_t score = s.t.s().Score;
     s.t.run();
-    EXPECT_EQ(std::tuple(s.t.s().Score, s.t.s().Star_Fire_Count), std::tuple(score + 888, 24));
+    EXPECT_EQ(s.t.s().Score, score + 888);
+    EXPECT_EQ(s.t.s().Star_Fire_Count, 24);
     ASSERT_TRUE(Run_Until(s.t, [&] { return !s.pyr().Exploding; }));
     EXPECT_EQ(s.t.s().Enimy_Count, count - 1);
 
@@ -93,12 +96,14 @@ TEST(HazardScenario, ABlockBarsTheStepUntilItIsShot) {
 
 TEST(HazardScenario, ClosingTheCutBurnsOutTheFuseOnItsTrail) {
     Scenario s;
-    ASSERT_TRUE(Walk(s.t, Down, 36, 20) && Walk(s.t, Left, 33, 20));
+    ASSERT_TRUE(Walk(s.t, Down, 36, 20));
+    ASSERT_TRUE(Walk(s.t, Left, 33, 20));
     Fuse_Rec& fuse = s.t.w().hazards.Fuse[1];
     fuse.Fuse_On = true;
     fuse.Fuse_Col = 35, fuse.Fuse_Row = 20;
     ASSERT_TRUE(Walk(s.t, Down, 33, 24));
-    EXPECT_TRUE(fuse.Fuse_On && fuse.Fuse_Done);
+    EXPECT_TRUE(fuse.Fuse_On);
+    EXPECT_TRUE(fuse.Fuse_Done);
     EXPECT_TRUE(Run_Until(
         s.t, [&] { return !fuse.Fuse_On; }, 40));
 }

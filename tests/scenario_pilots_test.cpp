@@ -80,7 +80,10 @@ TEST(ScenarioPilots, PilotsBombAndMonstersRunAndTheRunReplays) {
     for (int i = 1; i <= Monster_Count; ++i) {
         const Monster_Rec& m = w.pilots.Monster_Table[i];
         if (!m.Active || m.Exploding) continue;
-        EXPECT_TRUE(m.Col >= 1 && m.Col <= Arena_Cols && m.Row >= 1 && m.Row <= Arena_Rows);
+        EXPECT_GE(m.Col, 1);
+        EXPECT_LE(m.Col, Arena_Cols);
+        EXPECT_GE(m.Row, 1);
+        EXPECT_LE(m.Row, Arena_Rows);
     }
 
     Test_Game again(2026, false);

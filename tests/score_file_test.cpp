@@ -2,7 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "screens_support.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {
@@ -83,8 +83,9 @@ TEST_F(Score_File, DamagedFilesLoadSafelyAndStayAsTheyAre) {
     file[16 * 4] = 200;  // a name length far beyond the name field
     folder.write(file);
     Open_Score(t.g);
-    EXPECT_EQ(std::tuple(folder.bytes(), c().Score_Name[4].Length, c().Score_Points[30]),
-              std::tuple(file, 10, -30));
+    EXPECT_EQ(folder.bytes(), file);
+    EXPECT_EQ(c().Score_Name[4].Length, 10);
+    EXPECT_EQ(c().Score_Points[30], -30);
     Store_Score(t.g, 3, 21, "ZED", 5);
     c().Score_Difficulty = 1;
     Delete_Score(t.g);
@@ -106,8 +107,9 @@ TEST_F(Score_File, DamagedFilesLoadSafelyAndStayAsTheyAre) {
     EXPECT_EQ(std::tuple(c().Score_Points[4], c().Score_Points[5]), std::tuple(123, 85000));
     folder.write({});
     Open_Score(t.g);
-    EXPECT_EQ(std::tuple(folder.bytes().size(), c().Score_Points[1], c().Score_Name[30].Length),
-              std::tuple(496u, 97000, 6));
+    EXPECT_EQ(folder.bytes().size(), 496u);
+    EXPECT_EQ(c().Score_Points[1], 97000);
+    EXPECT_EQ(c().Score_Name[30].Length, 6);
 }
 
 TEST_F(Score_File, DriveErrorStoresNothingAndClearsWhenTheFileWorksAgain) {
@@ -117,13 +119,15 @@ TEST_F(Score_File, DriveErrorStoresNothingAndClearsWhenTheFileWorksAgain) {
     EXPECT_EQ(c().Score_Points[1], 0);  // never loaded
     Store_Score(t.g, 1, 1, "LOST", 500);
     Delete_Score(t.g);
-    EXPECT_EQ(std::tuple(c().Score_Points[1], t.s().Score), std::tuple(0, 500));
+    EXPECT_EQ(c().Score_Points[1], 0);
+    EXPECT_EQ(t.s().Score, 500);
     EXPECT_FALSE(std::filesystem::exists(folder.dir + "/missing"));
 
     // Something that is not a file is never replaced.
     Set_Score_File_Path(folder.dir.c_str());
     Open_Score(t.g);
-    EXPECT_TRUE(c().Drive_Error && std::filesystem::is_directory(folder.dir));
+    EXPECT_TRUE(c().Drive_Error);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.dir));
 
     // Reading /dev/full gives zeros, writing fails: the write-back on loading finds out.
     Set_Score_File_Path(folder.path.c_str());

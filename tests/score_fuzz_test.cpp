@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <random>
 
+#include "driver/input.h"
 #include "screens/name_entry.h"
 #include "screens/title.h"
-#include "screens_support.h"
-#include "driver/input.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {

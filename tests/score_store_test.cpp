@@ -11,7 +11,7 @@
 #include <memory>
 #include <optional>
 
-#include "screens_support.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {

@@ -2,8 +2,8 @@
 // areas, the greeting, Start and Quit, and how each screen opens and closes.
 
 #include "screens/title.h"
-#include "screens_support.h"
 #include "support/allocations.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {
@@ -62,7 +62,8 @@ TEST_F(Screens, TitleButtonsHitExactlyTheirAreas) {
     click(Show_Sponsor, 217, 460);
     EXPECT_EQ(s().Back_Picture_Image, Img2::Sponsor);
     click(Show_Sponsor, 594, 498);
-    EXPECT_TRUE(t.media.closed && s().Quit_Requested);
+    EXPECT_TRUE(t.media.closed);
+    EXPECT_TRUE(s().Quit_Requested);
     for (int x : {473, 529}) {
         s().Sponsor_On = true;
         click(Show_Sponsor, x, 445);
@@ -82,7 +83,8 @@ TEST_F(Screens, EnterStartsOnlyWhenNoBoxIsOpen) {
     ASSERT_TRUE(s().Sponsor_Score_On);
     t.key(13);  // closes the score table
     t.run(1);
-    EXPECT_TRUE(s().Sponsor_On && !s().Sponsor_Score_On);
+    EXPECT_TRUE(s().Sponsor_On);
+    EXPECT_FALSE(s().Sponsor_Score_On);
     t.key(32);
     t.run(1);
     EXPECT_FALSE(s().Sponsor_On);
@@ -93,8 +95,9 @@ TEST_F(Screens, OptionChoicesHitOnlyInsideTheirRows) {
     for (int y = 177; y <= 183; ++y) click(Show_Option, 300, y);
     for (int x : {320, 322, 380, 382}) click(Show_Option, x, 170);
     click(Show_Option, 439, 200);
-    EXPECT_EQ(std::tuple(s().Difficulty, s().Level, Waves_Played(t.media, Wave::Click)),
-              std::tuple(1, 1, 0));
+    EXPECT_EQ(s().Difficulty, 1);
+    EXPECT_EQ(s().Level, 1);
+    EXPECT_EQ(Waves_Played(t.media, Wave::Click), 0);
     click(Show_Option, 439, 176);
     EXPECT_EQ(s().Difficulty, 3);
     click(Show_Option, 323, 164);
@@ -104,7 +107,8 @@ TEST_F(Screens, OptionChoicesHitOnlyInsideTheirRows) {
     s().Key_Pressed = true;
     click(Show_Option, 263, 197);  // a choice takes the pending key too, and stays open
     EXPECT_EQ(s().Level, 2);
-    EXPECT_TRUE(!s().Key_Pressed && s().Sponsor_Option_On);
+    EXPECT_FALSE(s().Key_Pressed);
+    EXPECT_TRUE(s().Sponsor_Option_On);
     click(Show_Option, 394, 300);
     EXPECT_TRUE(s().Sponsor_Option_On);
     click(Show_Option, 437, 334);
@@ -115,7 +119,8 @@ TEST_F(Screens, OptionChoicesHitOnlyInsideTheirRows) {
     s().Game_Halted = true;
     s().Key_Pressed = true;
     Show_Option(t.g);
-    EXPECT_FALSE(s().Panel_Option_On || s().Game_Halted);
+    EXPECT_FALSE(s().Panel_Option_On);
+    EXPECT_FALSE(s().Game_Halted);
     EXPECT_EQ(t.media.clip.Top, 432);
 }
 
@@ -142,13 +147,15 @@ TEST_F(Screens, ScoreTabsDeleteAndOk) {
     EXPECT_EQ(Record(folder.bytes(), 11), Record_Of("Zarvo", 67000));
     click(Show_Score, 395, 335);
     EXPECT_FALSE(s().Sponsor_Score_On);
-    EXPECT_EQ(std::tuple(c.Score_Loaded, t.media.clip.Top), std::tuple(0, 445));
+    EXPECT_EQ(c.Score_Loaded, 0);
+    EXPECT_EQ(t.media.clip.Top, 445);
 
     s().Panel_Score_On = true;  // over the game: OK releases it
     s().Game_Halted = true;
     s().Key_Pressed = true;
     Show_Score(t.g);
-    EXPECT_FALSE(s().Panel_Score_On || s().Game_Halted);
+    EXPECT_FALSE(s().Panel_Score_On);
+    EXPECT_FALSE(s().Game_Halted);
     EXPECT_EQ(t.media.clip.Top, 432);
 }
 

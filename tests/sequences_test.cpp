@@ -26,9 +26,12 @@ struct Sequences : ::testing::Test {
 // The crosshair is three images: the vertical line, the horizontal line and the target mark.
 void Expect_Crosshair(const std::vector<Draw_Call>& d, size_t at, int x, int y) {
     ASSERT_GE(d.size(), at + 3);
-    EXPECT_EQ(d[at].placed(), std::tuple(Img1::FadenKreuz_Ver, x, 0));
-    EXPECT_EQ(d[at + 1].placed(), std::tuple(Img1::FadenKreuz_Hor, 0, y));
-    EXPECT_EQ(d[at + 2].placed(), std::tuple(Img1::Target, x - 11, y - 11));
+    EXPECT_EQ(d[at].index, Img1::FadenKreuz_Ver);
+    EXPECT_EQ(d[at].at(), XY(x, 0));
+    EXPECT_EQ(d[at + 1].index, Img1::FadenKreuz_Hor);
+    EXPECT_EQ(d[at + 1].at(), XY(0, y));
+    EXPECT_EQ(d[at + 2].index, Img1::Target);
+    EXPECT_EQ(d[at + 2].at(), XY(x - 11, y - 11));
 }
 
 TEST_F(Sequences, AppearanceAtLevelStart) {
@@ -71,11 +74,16 @@ TEST_F(Sequences, AppearanceAtLevelStart) {
             if (c.rotated) spins.push_back(c);
     }
     ASSERT_EQ(spins.size(), 32u);
-    EXPECT_EQ(spins.front().shape(), std::tuple(92, 106, 132));
-    EXPECT_EQ(spins.back().shape(), std::tuple(30, 44, 0));
-    EXPECT_EQ(spins.back().placed(), std::tuple(Img1::Ego_No, 573 + 15, 179 + 24));
+    EXPECT_EQ(spins.front().size(), XY(92, 106));
+    EXPECT_EQ(spins.front().angle, 132);
+    EXPECT_EQ(spins.back().size(), XY(30, 44));
+    EXPECT_EQ(spins.back().angle, 0);
+    EXPECT_EQ(spins.back().index, Img1::Ego_No);
+    EXPECT_EQ(spins.back().at(), XY(573 + 15, 179 + 24));
     // The last frame drew nothing and released the controls.
-    EXPECT_TRUE(media.draws.empty() && !(t.s().Game_Halted || p().Ego_Hit));
+    EXPECT_TRUE(media.draws.empty());
+    EXPECT_FALSE(t.s().Game_Halted);
+    EXPECT_FALSE(p().Ego_Hit);
     EXPECT_EQ(p().Ego_Implose_Tick, 0);
 }
 
@@ -94,18 +102,21 @@ TEST_F(Sequences, ControlsComeBackOnlyAfterTheSpin) {
 
 TEST_F(Sequences, DeathWhileCuttingReturnsTheFigureToTheCutStart) {
     Fresh_Arena(t);
-    ASSERT_TRUE(Walk(t, "4L3U") && p().Ego_Cutting);
+    ASSERT_TRUE(Walk(t, "4L3U"));
+    ASSERT_TRUE(p().Ego_Cutting);
     t.w().effects.Energy_Count = t.w().effects.Reserve_Count = 0;
     p().Ego_Explose_On = true;
     const int x = p().Ego_X, y = p().Ego_Y;
 
     auto first = Frame();
     ASSERT_EQ(first.size(), 1u);
-    EXPECT_EQ(XY(first[0].index, first[0].x), XY(Img1::Ego_No_White, x));
-    EXPECT_TRUE(!p().Ego_Cutting && t.s().Game_Halted);
-    EXPECT_EQ(std::tuple(t.w().arena.Way_Grid(34, 12), t.w().arena.Point_Grid(32, 10),
-                         Waves_Played(media, Wave::FadenKreuz)),
-              std::tuple(No_Code, No_Code, 1));
+    EXPECT_EQ(first[0].index, Img1::Ego_No_White);
+    EXPECT_EQ(first[0].x, x);
+    EXPECT_FALSE(p().Ego_Cutting);
+    EXPECT_TRUE(t.s().Game_Halted);
+    EXPECT_EQ(t.w().arena.Way_Grid(34, 12), No_Code);
+    EXPECT_EQ(t.w().arena.Point_Grid(32, 10), No_Code);
+    EXPECT_EQ(Waves_Played(media, Wave::FadenKreuz), 1);
 
     int slide = 0;
     while (p().Ego_Explose_Tick == 1) {
@@ -129,13 +140,19 @@ TEST_F(Sequences, DeathWhileCuttingReturnsTheFigureToTheCutStart) {
         triangles.push_back(d[1]);
     }
     EXPECT_EQ(triangles.front().index, Img1::Triangel);
-    EXPECT_EQ(triangles.front().shape(), std::tuple(156, 78, 4));
-    EXPECT_EQ(triangles.back().shape(), std::tuple(28, 14, 132));
+    EXPECT_EQ(triangles.front().size(), XY(156, 78));
+    EXPECT_EQ(triangles.front().angle, 4);
+    EXPECT_EQ(triangles.back().size(), XY(28, 14));
+    EXPECT_EQ(triangles.back().angle, 132);
     EXPECT_EQ(triangles.back().at(), XY(x + 15, y + 24));
 
     // Back to the cut's start cell with a full store; the appearance follows.
-    EXPECT_TRUE(Frame().empty() && !p().Ego_Explose_On && p().Ego_Implose_On);
-    EXPECT_EQ(std::tuple(p().Ego_Col, p().Ego_Row, p().Ego_X), std::tuple(36, 12, 573));
+    EXPECT_TRUE(Frame().empty());
+    EXPECT_FALSE(p().Ego_Explose_On);
+    EXPECT_TRUE(p().Ego_Implose_On);
+    EXPECT_EQ(p().Ego_Col, 36);
+    EXPECT_EQ(p().Ego_Row, 12);
+    EXPECT_EQ(p().Ego_X, 573);
     EXPECT_EQ(XY(t.w().effects.Energy_Count, t.w().effects.Reserve_Count), XY(12, 12));
     EXPECT_EQ(t.s().Fliese_Claimed, 0);
     EXPECT_TRUE(Frame().empty());

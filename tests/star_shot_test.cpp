@@ -33,8 +33,11 @@ TEST_F(Shots, TheRocketTowardsTheBorderIsNeverShown) {
     EXPECT_TRUE(shots().Volley_Used[1]);
     EXPECT_EQ(Waves_Played(media, Wave::Laser), 1);
     EXPECT_EQ(t.s().Star_Fire_Count, 4);
-    EXPECT_TRUE(!t.s().Star_Fire_Request && shots().Shot_Active[1][1] && shots().Shot_Active[2][1]);
-    EXPECT_TRUE(shots().Shot_Active[3][1] && !shots().Shot_Active[4][1]);
+    EXPECT_FALSE(t.s().Star_Fire_Request);
+    EXPECT_TRUE(shots().Shot_Active[1][1]);
+    EXPECT_TRUE(shots().Shot_Active[2][1]);
+    EXPECT_TRUE(shots().Shot_Active[3][1]);
+    EXPECT_FALSE(shots().Shot_Active[4][1]);
 
     media.draws.clear();
     Show_Ego_Shoot(g);
@@ -73,7 +76,8 @@ TEST_F(Shots, ARocketExplodesAtAHoleForEighteenFrames) {
     EXPECT_TRUE(shots().Shot_Active[1][1]);
     EXPECT_EQ(a().Shot_Grid(36, 5), Shot_Mark);
     Show_Ego_Shoot(g);
-    EXPECT_TRUE(!shots().Shot_Active[1][1] && shots().Shot_Exploding[1][1]);
+    EXPECT_FALSE(shots().Shot_Active[1][1]);
+    EXPECT_TRUE(shots().Shot_Exploding[1][1]);
     EXPECT_EQ(a().Shot_Grid(36, 4), Shot_Mark);
     EXPECT_EQ(Waves_Played(media, Wave::Explose_4), 0);
     const int shot_x = shots().Shot_X[1][1], shot_y = shots().Shot_Y[1][1];
@@ -133,10 +137,12 @@ TEST_F(Shots, TheSupplyRunsOutUnlessTheSecondCodeWordWasGiven) {
 TEST_F(Shots, ARequestWaitsWhileTheFigureIsHalfwayThroughAStep) {
     t.w().player.Ego_Step = 1;
     Fire();
-    EXPECT_TRUE(t.s().Star_Fire_Request && !shots().Volley_Used[1]);
+    EXPECT_TRUE(t.s().Star_Fire_Request);
+    EXPECT_FALSE(shots().Volley_Used[1]);
     t.w().player.Ego_Step = 0;
     Show_Ego(g);
-    EXPECT_TRUE(!t.s().Star_Fire_Request && shots().Volley_Used[1]);
+    EXPECT_FALSE(t.s().Star_Fire_Request);
+    EXPECT_TRUE(shots().Volley_Used[1]);
 }
 
 TEST_F(Shots, ATargetRemovesTheRocketWithoutExplosion) {
@@ -170,7 +176,8 @@ TEST_F(Shots, TheIndicatorTurnsWithTheWalk) {
     ASSERT_EQ(stars.size(), 1u);
     EXPECT_TRUE(stars[0].rotated);
     EXPECT_EQ(stars[0].at(), XY(573 + 14, 179 + 10));
-    EXPECT_EQ(std::tuple(stars[0].width, stars[0].angle), std::tuple(34, 4));
+    EXPECT_EQ(stars[0].width, 34);
+    EXPECT_EQ(stars[0].angle, 4);
     for (int frame = 1; frame < 64; ++frame) Show_Ego(g);
     EXPECT_EQ(shots().Star_Angle, 0);
     t.w().player.Ego_Dir = Dir::Left;

@@ -1,5 +1,5 @@
 // The thunder blast: its deadly cells, its timing, its images and its one-frame hiccup.
-#include "weapon_test_support.h"
+#include "support/weapon_world.h"
 
 namespace zarvo::test {
 namespace {
@@ -14,14 +14,15 @@ TEST(ThunderBlast, HitsOnItsFirstTickBeforeAnythingIsDrawn) {
     t.player_at(e.Col + 4, e.Row + 1);
     Trigger_Thunder_Blast(t.g, 1);
     Blast(t, Enemy::Tank);
-    EXPECT_TRUE(t.hit() && t.media.draws.empty());
+    EXPECT_TRUE(t.hit());
+    EXPECT_TRUE(t.media.draws.empty());
     EXPECT_EQ(t.media.waves_of(Wave::Laser), 1);
     Blast(t, Enemy::Tank);
     EXPECT_TRUE(t.hit());
-    EXPECT_EQ(std::tuple(t.media.count(Img2::Blast_Thunder_Right_1),
-                         t.media.count(Img2::Blast_Thunder_Left_1), t.media.draws.size(),
-                         t.media.waves_of(Wave::Laser)),
-              std::tuple(1, 1, 2u, 1));
+    EXPECT_EQ(t.media.count(Img2::Blast_Thunder_Right_1), 1);
+    EXPECT_EQ(t.media.count(Img2::Blast_Thunder_Left_1), 1);
+    EXPECT_EQ(t.media.draws.size(), 2u);
+    EXPECT_EQ(t.media.waves_of(Wave::Laser), 1);
 }
 
 TEST(ThunderBlast, EachBlastingSideHasFourDeadlyCellsInLineWithTheBlock) {
@@ -73,7 +74,9 @@ TEST(ThunderBlast, GrowsThroughSevenImagesAndShrinksBack) {
         EXPECT_EQ(t.media.draws[0].index, Img2::Blast_Thunder_Up_1 + k - 1) << tick;
         const Draw_Call down = t.media.draws[1];
         EXPECT_EQ(down.y, e.Y + 16);
-        EXPECT_TRUE(k != 4 || down.x == e.X + (tick < 20 ? 5 : 3)) << tick;
+        if (k == 4) {
+            EXPECT_EQ(down.x, e.X + (tick < 20 ? 5 : 3)) << tick;
+        }
     }
     EXPECT_FALSE(e.Blast_On);
 }
@@ -102,7 +105,8 @@ TEST(ThunderBlast, RestartsWhenTriggeredAgainAndOutlivesItsEnemy) {
     Blast(t, Enemy::Clipper, 10);
     Trigger_Thunder_Blast(t.g, 1);
     Blast(t, Enemy::Clipper);
-    EXPECT_EQ(std::tuple(e.Blast_Tick, t.media.waves_of(Wave::Laser)), std::tuple(1, 2));
+    EXPECT_EQ(e.Blast_Tick, 1);
+    EXPECT_EQ(t.media.waves_of(Wave::Laser), 2);
     e.Active = false;  // the enemy dies; its blast runs to its end and still hurts
     t.player_at(5, 2);
     Blast(t, Enemy::Clipper, 20);

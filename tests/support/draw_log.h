@@ -1,7 +1,6 @@
 #pragma once
 // A headless media that also keeps a list of every plain and rotated draw, for tests that check
 // what was drawn where and in which order.
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -14,10 +13,9 @@ struct Draw_Call {
     int index, x, y;
     bool rotated = false;
     int width = 0, height = 0, angle = 0;
-    // Where, which image where, and a rotated draw's size and angle, each compared as one.
+    // Where it was drawn, and a rotated draw's size, each compared as one.
     std::pair<int, int> at() const { return {x, y}; }
-    std::tuple<int, int, int> placed() const { return {index, x, y}; }
-    std::tuple<int, int, int> shape() const { return {width, height, angle}; }
+    std::pair<int, int> size() const { return {width, height}; }
 };
 
 class Draw_Log_Media : public Headless_Media {

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "arena/arena.h"
-#include "state/game.h"
 #include "platform/headless/headless_media.h"
+#include "state/game.h"
 #include "support/draw_log.h"
 #include "support/test_game.h"
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_media.h"
 #include "screens/score_file.h"
 #include "screens/score_records.h"
-#include "platform/headless/headless_media.h"
 
 namespace zarvo::test {
 

@@ -91,10 +91,14 @@ inline void Expect_Rest_Unchanged(const World& before, const World& after, int s
         if (s == slot) continue;
         EXPECT_TRUE(before.enemies.Enimy_Table[s] == after.enemies.Enimy_Table[s]) << "slot " << s;
     }
-    EXPECT_TRUE(before.game == after.game && before.level == after.level);
-    EXPECT_TRUE(before.shots == after.shots && before.effects == after.effects);
-    EXPECT_TRUE(before.pilots == after.pilots && before.hazards == after.hazards);
-    EXPECT_TRUE(before.panel == after.panel && before.screens == after.screens);
+    EXPECT_TRUE(before.game == after.game);
+    EXPECT_TRUE(before.level == after.level);
+    EXPECT_TRUE(before.shots == after.shots);
+    EXPECT_TRUE(before.effects == after.effects);
+    EXPECT_TRUE(before.pilots == after.pilots);
+    EXPECT_TRUE(before.hazards == after.hazards);
+    EXPECT_TRUE(before.panel == after.panel);
+    EXPECT_TRUE(before.screens == after.screens);
     ArenaState arena = after.arena;
     arena.Occupy_Grid = before.arena.Occupy_Grid;
     EXPECT_TRUE(before.arena == arena);
