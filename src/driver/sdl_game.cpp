@@ -439,6 +439,7 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
             std::fprintf(stderr, "zarvo: %s\n", error.c_str());
             return code;
         }
+        if (!replay.Warning.empty()) std::fprintf(stderr, "zarvo: %s\n", replay.Warning.c_str());
     }
     Desk_Settings desk = Choose_Settings(o);
     Sdl_Media media(&assets, Screen_Width, Screen_Height,
