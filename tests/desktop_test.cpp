@@ -62,6 +62,7 @@ TEST(Fullscreen, ScaleThatFitsTheUsableArea) {
 TEST(Settings_File, RoundTripDamagedAndUnknownLines) {
     Settings s;
     s.Scale = 3, s.Window = true, s.Fullscreen = true, s.Volume = 40, s.Mute = true;
+    s.Key_Up = "W", s.Key_Fire = "Left Ctrl";
     Settings back;
     std::string warning;
     Parse_Settings(Format_Settings(s), back, warning);

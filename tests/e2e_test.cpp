@@ -368,6 +368,61 @@ TEST_F(End_To_End, WindowPartlyOffTheScreenKeepsPlaying) {
     EXPECT_NE(Slurp(record).find("\nframes "), std::string::npos) << Slurp(record);
 }
 
+// F1 opens the help screen, which stops the ticks as a pause does; any key closes it and goes
+// no further. The recording replays to the same state.
+TEST_F(End_To_End, HelpScreenStandsStillAndAnyKeyClosesIt) {
+    const std::string log = Temp("help.log"), record = Temp("help.txt"), live = Temp("help.json"),
+                      replay = Temp("help_replay.json");
+    const pid_t game =
+        Start_Game({"--no-config", "--seed", "78", "--record", record, "--dump", live}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+    Xdo("windowfocus --sync " + id);
+    Xdo("key Return");
+    ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);
+    Xdo("key F1");
+    ASSERT_TRUE(Shows_Up(record, " pause 1\n")) << Slurp(record);
+    Xdo("key a");
+    ASSERT_TRUE(Shows_Up(record, " pause 0\n")) << Slurp(record);
+    Sleep_Ms(300);
+    Stop(game);
+    const std::string recording = Slurp(record);
+    EXPECT_EQ(recording.find(" key 65\n"), std::string::npos) << recording;
+    const std::string live_dump = Slurp(live);
+    const int frames = Field(live_dump, "\"Frame_Count\":");
+    const std::string command = std::string(ZARVO_BINARY) + " --headless --frames " +
+                                std::to_string(frames) + " --input " + record + " --dump " + replay;
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Slurp(replay), live_dump);
+}
+
+// The settings file remaps up to W and fire to X: W walks up, X fires as Space does, K no
+// longer walks.
+TEST_F(End_To_End, KeysRemappedInTheSettingsFile) {
+    const std::string log = Temp("keys.log"), record = Temp("keys.txt");
+    std::filesystem::create_directories(Config_Home() + "/zarvo");
+    std::ofstream(Config_Home() + "/zarvo/zarvo.conf") << "key.up = W\nkey.fire = X\n";
+    const pid_t game = Start_Game({"--seed", "79", "--record", record}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+    Xdo("windowfocus --sync " + id);
+    Xdo("key Return");
+    ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);
+    Xdo("keydown k");
+    ASSERT_TRUE(Shows_Up(record, " key 75\n")) << Slurp(record);  // a letter to the game
+    Sleep_Ms(300);
+    Xdo("keyup k");
+    EXPECT_EQ(Slurp(record).find(" hold "), std::string::npos) << Slurp(record);
+    Xdo("keydown w");
+    EXPECT_TRUE(Shows_Up(record, " hold up\n")) << Slurp(record);
+    Xdo("keyup w");
+    Xdo("key x");
+    EXPECT_TRUE(Shows_Up(record, " key 32\n")) << Slurp(record);
+    Stop(game);
+    const std::string recording = Slurp(record);
+    EXPECT_EQ(recording.find(" key 88\n"), std::string::npos) << recording;  // X was fire
+}
+
 TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
     const std::string record = Temp("record.txt"), live = Temp("live.json"),
                       replay = Temp("replay.json"), log = Temp("game.log");

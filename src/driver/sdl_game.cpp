@@ -12,12 +12,15 @@
 #include "driver/input.h"
 #include "driver/overlay.h"
 #include "driver/recorder.h"
+#include "driver/sdl_key_choice.h"
 #include "driver/settings.h"
 #include "driver/tick_input.h"
 #include "platform/binary_file.h"
 #include "platform/frame_clock.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_media.h"
+#include "assetgen/app_icon.h"
+#include "assetgen/generate.h"
 
 namespace zarvo {
 
@@ -65,6 +68,10 @@ class Windowed_Game : public Poll_Listener {
         if (replay_) Start_Replay();
     }
 
+    void Use_Keys(const Key_Choice& keys) {
+        fire_key_ = keys.Fire;
+        overlay_.Set_Key_Names(keys.Names);
+    }
     void Run();
     void Finish() {
         recorder_.Finish(world_->Frame_Count);
@@ -81,7 +88,9 @@ class Windowed_Game : public Poll_Listener {
     int32_t Next_Frame() const { return world_->Frame_Count + 1; }
     bool Ended() const { return quit_ || world_->game.Quit_Requested || media_.Closed(); }
     bool Standing_Still() const { return !clock_.Active(); }
-    void Update_Clock() { clock_.Set_Active(focused_ && !paused_); }
+    // Paused by the player, or the help screen open: the game takes no input and no ticks.
+    bool Still() const { return paused_ || help_; }
+    void Update_Clock() { clock_.Set_Active(focused_ && !Still()); }
     void Handle(const SDL_Event& e);
     void Window_Event(const SDL_WindowEvent& e);
     void Key_Down(const SDL_KeyboardEvent& e);
@@ -89,6 +98,8 @@ class Windowed_Game : public Poll_Listener {
     void Pad_Button_Down(Pad_Button button);
     void Desk(Desk_Action action);
     void Toggle_Pause();
+    void Toggle_Help() { Set_Still(paused_, !help_); }
+    void Set_Still(bool paused, bool help);
     void Change_Sound(int volume, bool muted);
     void Mouse_Moved(int window_x, int window_y);
     void Mouse_Up(const SDL_MouseButtonEvent& e);
@@ -110,6 +121,8 @@ class Windowed_Game : public Poll_Listener {
     bool left_down_ = false;
     bool focused_ = true;
     bool paused_ = false;
+    bool help_ = false;
+    SDL_Scancode fire_key_ = SDL_SCANCODE_UNKNOWN;
     bool repaint_ = false;
     // Watching a recording: its events, the next one, the frame slot and the script's states.
     const Script* replay_;
@@ -210,7 +223,9 @@ void Windowed_Game::Window_Event(const SDL_WindowEvent& e) {
         case SDL_WINDOWEVENT_FOCUS_LOST:
             focused_ = e.event == SDL_WINDOWEVENT_FOCUS_GAINED;
             media_.Set_Focused(focused_);
+            overlay_.Set_Unfocused(!focused_);
             Update_Clock();
+            repaint_ = true;
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             media_.Window_Changed();
@@ -239,6 +254,10 @@ void Windowed_Game::Window_Event(const SDL_WindowEvent& e) {
 }
 
 void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
+    if (help_) {  // any key closes the help screen, and does nothing else
+        if (!e.repeat) Toggle_Help();
+        return;
+    }
     const Desk_Action action =
         Desk_Action_For(Desk_Key_Of(e.keysym), Typing(*world_), replay_ != nullptr);
     if (action != Desk_Action::None) {
@@ -246,13 +265,15 @@ void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
             Desk(action);
         return;
     }
-    Game_Key(Windows_Key_Code(e.keysym.sym));
+    // The player's own fire key fires and confirms as Space does; in a name it is a letter.
+    const bool fire = fire_key_ != SDL_SCANCODE_UNKNOWN && e.keysym.scancode == fire_key_;
+    Game_Key(fire && !Typing(*world_) ? 32 : Windows_Key_Code(e.keysym.sym));
 }
 
 // A key for the game itself, for the next tick; a paused game, like one without focus, takes
 // none, and a replay takes only its script's.
 void Windowed_Game::Game_Key(int32_t code) {
-    if (paused_ || replay_) return;
+    if (Still() || replay_) return;
     input_.Key(code);
 }
 
@@ -275,6 +296,9 @@ void Windowed_Game::Desk(Desk_Action action) {
         case Desk_Action::Pause:
             Toggle_Pause();
             break;
+        case Desk_Action::Help:
+            Toggle_Help();
+            break;
         case Desk_Action::Mute:
             Change_Sound(now.Volume, !now.Mute);
             break;
@@ -294,9 +318,17 @@ void Windowed_Game::Desk(Desk_Action action) {
 // replay pauses anywhere.
 void Windowed_Game::Toggle_Pause() {
     if (!paused_ && !replay_ && !Game_In_Progress(*world_)) return;
-    paused_ = !paused_;
-    if (!replay_) recorder_.Pause(Next_Frame(), paused_);
+    Set_Still(!paused_, help_);
+}
+
+// The help screen stops the ticks as a pause does, anywhere, and a recording notes both alike:
+// a replay stands still for the same frames.
+void Windowed_Game::Set_Still(bool paused, bool help) {
+    const bool was_still = Still();
+    paused_ = paused, help_ = help;
+    if (!replay_ && was_still != Still()) recorder_.Pause(Next_Frame(), Still());
     overlay_.Set_Paused(paused_ || script_pause_);
+    overlay_.Set_Help(help_);
     Update_Clock();
     repaint_ = true;
 }
@@ -315,7 +347,7 @@ void Windowed_Game::Change_Sound(int volume, bool muted) {
 }
 
 void Windowed_Game::Mouse_Moved(int window_x, int window_y) {
-    if (paused_ || replay_) return;
+    if (Still() || replay_) return;
     int x = 0, y = 0;
     media_.Window_To_Game(window_x, window_y, x, y);
     input_.Move(x, y);
@@ -325,6 +357,7 @@ void Windowed_Game::Mouse_Moved(int window_x, int window_y) {
 void Windowed_Game::Mouse_Up(const SDL_MouseButtonEvent& e) {
     if (e.button != SDL_BUTTON_LEFT || !left_down_) return;
     left_down_ = false;
+    if (help_) return Toggle_Help();
     if (paused_ || replay_) return;
     Mouse_Moved(e.x, e.y);
     input_.Click();
@@ -397,8 +430,9 @@ void Windowed_Game::End_Replay() {
     replay_ = nullptr;
     media_.Use_Scripted_Input(nullptr);
     media_.Set_Sound_Level(Sound_Level(desk_.Now.Volume, desk_.Now.Mute));
-    script_pause_ = paused_ = false;
+    script_pause_ = paused_ = help_ = false;
     overlay_.Set_Paused(false);
+    overlay_.Set_Help(false);
     clock_.Set_Interval(Frame_Ms);
     Update_Clock();
     *world_ = *std::make_unique<World>();
@@ -450,8 +484,9 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
     }
     for (const std::string& note : media.Notes()) std::fprintf(stderr, "zarvo: %s\n", note.c_str());
     media.Set_Sound_Level(Sound_Level(desk.Now.Volume, desk.Now.Mute));
-    if (const Image* icon = assets.Find(Image_List::List_1, Img1::Ego_Down_1))
-        media.Set_Icon(*icon);
+    // The same picture as the desktop menu's icon.
+    const assetgen::Rgba_Picture icon = assetgen::Paint_App_Icon(64, assetgen::Default_Seed);
+    media.Set_Icon(icon.Width, icon.Height, icon.Pixels.data());
     const uint32_t seed =
         o.Replay.empty() ? (o.Seed ? *o.Seed : Seed_From_Clock()) : Choose_Seed(o.Seed, replay);
     Recorder recorder;
@@ -461,6 +496,7 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
         return 1;
     }
     Windowed_Game game(media, recorder, desk, seed, o.Replay.empty() ? nullptr : &replay);
+    game.Use_Keys(Choose_Keys(desk.Now, media));
     game.Run();
     // The state the last frame left, before the window goes: what a replay of the recording
     // reaches.

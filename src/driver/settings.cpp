@@ -33,9 +33,28 @@ bool Parse_Flag(const std::string& text, bool& out) {
     return false;
 }
 
+struct Key_Setting {
+    const char* Name;
+    std::string Settings::*Field;
+};
+constexpr Key_Setting Key_Settings[] = {{"key.up", &Settings::Key_Up},
+                                        {"key.down", &Settings::Key_Down},
+                                        {"key.left", &Settings::Key_Left},
+                                        {"key.right", &Settings::Key_Right},
+                                        {"key.fire", &Settings::Key_Fire}};
+
+// A key's name: a short text (the window system knows which names are keys).
+bool Parse_Key_Name(const std::string& text, std::string& out) {
+    if (text.empty() || text.size() > 24) return false;
+    return out = text, true;
+}
+
 // One "key = value" line; answers an empty text when it was taken.
 std::string Take_Line(const std::string& key, const std::string& value, Settings& s) {
     bool ok = false;
+    for (const Key_Setting& k : Key_Settings)
+        if (key == k.Name)
+            return Parse_Key_Name(value, s.*k.Field) ? std::string{} : "bad value for " + key;
     if (key == "scale")
         ok = Parse_Number(value, 1, Max_Scale, s.Scale);
     else if (key == "volume")
@@ -84,6 +103,8 @@ std::string Format_Settings(const Settings& s) {
         << "fullscreen = " << flag(s.Fullscreen) << "\n"
         << "volume = " << s.Volume << "\n"
         << "mute = " << flag(s.Mute) << "\n";
+    for (const Key_Setting& k : Key_Settings)
+        if (!(s.*k.Field).empty()) out << k.Name << " = " << s.*k.Field << "\n";
     if (!s.Kept_Lines.empty())
         out << "# lines the game could not use, kept as they were\n" << s.Kept_Lines;
     return out.str();

@@ -14,6 +14,10 @@ struct Settings {
     bool Fullscreen = false;  // the whole display, the picture centred
     int32_t Volume = 100;     // master sound level in percent, 0..100
     bool Mute = false;
+    // Keys by their names ("W", "Space", "Left Ctrl"); empty: the game's own. The four
+    // directions replace the letters K, J, H and L (the cursor keys and the keypad stay);
+    // the fire key fires and confirms as Space does.
+    std::string Key_Up, Key_Down, Key_Left, Key_Right, Key_Fire;
     // Lines of the file the game could not use, written back as they were: nothing the player
     // wrote is lost when the game saves its settings.
     std::string Kept_Lines;

@@ -137,18 +137,11 @@ void Sdl_Media::Set_Fullscreen(bool on) {
     }
 }
 
-void Sdl_Media::Set_Icon(const Image& image) {
-    if (!window_ || !image.Loaded()) return;
-    SDL_Surface* icon =
-        SDL_CreateRGBSurfaceWithFormat(0, image.Width, image.Height, 32, SDL_PIXELFORMAT_ARGB8888);
+void Sdl_Media::Set_Icon(int width, int height, const uint32_t* argb) {
+    if (!window_ || width <= 0 || height <= 0) return;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(argb), width, height, 32, width * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!icon) return;
-    auto* out = static_cast<uint32_t*>(icon->pixels);
-    for (int y = 0; y < image.Height; ++y)
-        for (int x = 0; x < image.Width; ++x) {
-            const uint32_t p = image.At(x, y);
-            const bool clear = image.Key >= 0 && p == static_cast<uint32_t>(image.Key);
-            out[y * (icon->pitch / 4) + x] = clear ? 0 : (0xFF000000u | p);
-        }
     SDL_SetWindowIcon(window_, icon);
     SDL_FreeSurface(icon);
 }
@@ -159,10 +152,10 @@ void Sdl_Media::Poll_Input(Input_States& s) {
         s = *scripted_;
     } else if (focused_) {
         const Uint8* k = SDL_GetKeyboardState(nullptr);
-        s.Up = Any_Down(k, SDL_SCANCODE_K, SDL_SCANCODE_UP, SDL_SCANCODE_KP_8);
-        s.Down = Any_Down(k, SDL_SCANCODE_J, SDL_SCANCODE_DOWN, SDL_SCANCODE_KP_2);
-        s.Left = Any_Down(k, SDL_SCANCODE_H, SDL_SCANCODE_LEFT, SDL_SCANCODE_KP_4);
-        s.Right = Any_Down(k, SDL_SCANCODE_L, SDL_SCANCODE_RIGHT, SDL_SCANCODE_KP_6);
+        s.Up = Any_Down(k, walk_[0], SDL_SCANCODE_UP, SDL_SCANCODE_KP_8);
+        s.Down = Any_Down(k, walk_[1], SDL_SCANCODE_DOWN, SDL_SCANCODE_KP_2);
+        s.Left = Any_Down(k, walk_[2], SDL_SCANCODE_LEFT, SDL_SCANCODE_KP_4);
+        s.Right = Any_Down(k, walk_[3], SDL_SCANCODE_RIGHT, SDL_SCANCODE_KP_6);
         Poll_Controller(s);
     }
     if (poll_listener_) poll_listener_->Polled(s);
