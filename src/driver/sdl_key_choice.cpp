@@ -35,12 +35,15 @@ Key_Choice Choose_Keys(const Settings& s, Sdl_Media& media) {
         SDL_Scancode key = Key_Named(settings[d], *walk[d]);
         if (key == SDL_SCANCODE_UNKNOWN) key = own[d];
         media.Set_Walk_Key(d, key);
-        letters += (d ? " " : "") + Shown_Name(key);
+        if (d) letters += ' ';
+        letters += Shown_Name(key);
     }
-    choice.Names.Walk = "WALK: ARROWS OR " + letters;
+    choice.Names.Walk = "WALK: ARROWS OR ";  // appended: no literal + temporary (-Wrestrict)
+    choice.Names.Walk += letters;
     choice.Fire = Key_Named("key.fire", s.Key_Fire);
     if (choice.Fire != SDL_SCANCODE_UNKNOWN)
-        choice.Names.Fire = "FIRE AND OK: " + Shown_Name(choice.Fire) + " OR SPACE OR ENTER";
+        choice.Names.Fire = std::string("FIRE AND OK: ").append(Shown_Name(choice.Fire)) +
+                            " OR SPACE OR ENTER";
     return choice;
 }
 
