@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "arena/level.h"
 #include "assets/asset_loader.h"
-#include "driver/frame.h"
+#include "game/frame.h"
+#include "game/level.h"
 #include "platform/headless/headless_media.h"
 
 namespace zarvo::bench {

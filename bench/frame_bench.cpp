@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "driver/input.h"
+#include "game/input.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "assets/asset_loader.h"
-#include "driver/frame.h"
+#include "game/frame.h"
 #include "platform/headless/headless_media.h"
 
 namespace {

@@ -25,7 +25,7 @@ foreach(dir GAMESDIR ASSETDIR)
 endforeach()
 file(RELATIVE_PATH ZARVO_ASSETS_FROM_PROGRAM "${full_GAMESDIR}" "${full_ASSETDIR}")
 configure_file(cmake/build_info.h.in ${CMAKE_BINARY_DIR}/generated/build_info.h @ONLY)
-target_include_directories(zarvo_core PUBLIC ${CMAKE_BINARY_DIR}/generated)
+target_include_directories(zarvo_start PUBLIC ${CMAKE_BINARY_DIR}/generated)
 
 # The desktop icons, drawn by the asset generator.
 set(ZARVO_ICON_DIR ${CMAKE_BINARY_DIR}/icons)

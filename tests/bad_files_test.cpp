@@ -9,9 +9,9 @@
 #include <sstream>
 
 #include "assets/asset_loader.h"
-#include "driver/recorder.h"
-#include "driver/runner.h"
-#include "driver/settings.h"
+#include "driver/headless/runner.h"
+#include "driver/start/settings.h"
+#include "game/recorder.h"
 #include "platform/binary_file.h"
 #include "platform/image_file.h"
 #include "support/test_game.h"

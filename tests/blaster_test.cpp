@@ -1,8 +1,8 @@
 // The Blaster: placement on the twelve places, the thunder beams, the kill by a cut.
 #include <gtest/gtest.h>
 
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 #include "support/hazard_world.h"
 
 namespace zarvo::test {

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <random>
 
-#include "driver/comforts.h"
-#include "driver/score_path.h"
-#include "driver/settings.h"
+#include "driver/start/score_path.h"
+#include "driver/start/settings.h"
+#include "game/comforts.h"
 #include "platform/frame_diff.h"
 #include "platform/scaling.h"
 

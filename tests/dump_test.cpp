@@ -1,7 +1,7 @@
 // The state dump holds every field of the World. The dump tells which bytes it read each value
 // from; every byte it did not read must be padding: flipping it leaves the World equal to
 // itself. A field added to the World and forgotten in the dump fails here.
-#include "driver/dump.h"
+#include "game/dump.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "arena/level.h"
+#include "game/level.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {

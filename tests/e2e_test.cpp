@@ -1,5 +1,6 @@
 // The real game in a real X server: starts its own Xvfb, checks the window's size and place,
-// plays with xdotool, closes the game and replays its recording headless to the same state.
+// plays with xdotool, closes the game and replays its recording headless to the same state;
+// and the program started without a display, or headless in a player's folder.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -492,6 +493,30 @@ TEST(Start_Without_Display, ClearMessageAndExitCodeOne) {
     EXPECT_EQ(Wait_Exit(game, 10000), 1);
     EXPECT_NE(Slurp(log).find("zarvo: cannot open the game window"), std::string::npos)
         << Slurp(log);
+}
+
+// A headless run given no table, in a folder holding a player's, opens the score screen and
+// clicks DEL: the player's table keeps every byte, and nothing else is left in the folder.
+TEST(Headless_Program, ARunWithoutScoresNeverTouchesAPlayersTable) {
+    namespace fs = std::filesystem;
+    const fs::path folder = Temp("player_folder");
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::string table(496, '\0');
+    for (size_t i = 0; i < table.size(); ++i) table[i] = static_cast<char>(i * 7 + 3);
+    std::ofstream(folder / "Zarvo.Scr", std::ios::binary) << table;
+    std::ofstream(folder / "s.txt") << "2 move 370 470\n2 click\n5 move 200 350\n5 click\n";
+    const std::string command = "cd '" + folder.string() + "' && " + ZARVO_BINARY +
+                                " --headless --frames 10 --input s.txt --assets " +
+                                ZARVO_ASSET_DIR + " --dump d.json";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::ifstream in(folder / "Zarvo.Scr", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), table);
+    std::ifstream dump(folder / "d.json");
+    const std::string state(std::istreambuf_iterator<char>(dump), {});
+    EXPECT_NE(state.find("\"Sponsor_Score_On\":true"), std::string::npos);  // DEL was on screen
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 3);  // table, script, dump
+    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // The Blaster's flames, blocks and fuses.
 #include <gtest/gtest.h>
 
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 #include "support/hazard_world.h"
 
 namespace zarvo::test {
@@ -111,6 +111,25 @@ TEST(Flames, LightAFuseOnTheTrailOnlyWithTheFuseSwitchAndNeverAFourth) {
     Flame_Rec& late = h.fly(3, 20, 12);
     Flame_Mover(h.g);
     EXPECT_TRUE(late.Flame_On);  // all three burn: it flies on
+}
+
+TEST(Flames, BurstAtTheEndOfTheirLifeAlsoWhenTheyJustSettledOrLitAFuse) {
+    Flame_World h;
+    Flame_Rec& block = h.fly(2, 19, 2);  // up-right onto the edge cell (20, 1)
+    block.Flame_Life = block.Flame_Tick + 1;
+    Flame_Mover(h.g);
+    EXPECT_TRUE(block.Flame_Block);
+    EXPECT_TRUE(block.Flame_Burst);
+
+    h.w().level.Weapon_Switch[Switch::Fuse_Switch] = 1;
+    Flame_Rec& lit = h.fly(3, 20, 12);  // down-left onto the trail cell (19, 13)
+    h.w().arena.Way_Grid.set(19, 13, Dir::Right);
+    lit.Flame_Life = lit.Flame_Tick + 1;
+    Flame_Mover(h.g);
+    EXPECT_TRUE(h.w().hazards.Fuse[1].Fuse_On);
+    EXPECT_TRUE(lit.Flame_Burst);
+    Flame_End_Burst(h.g);
+    EXPECT_EQ(Waves_Played(h.media, Wave::Explose_3), 2);
 }
 
 // Flame f settled as a block on the edge cell (col, row).

@@ -1,12 +1,12 @@
 // Keyboard and mouse events: text entries, the code words, Enter/Space and the star-shot
 // request, the panel's buttons and the pointer confinement of each screen.
-#include "driver/input.h"
-#include "screens/cursor.h"
+#include "game/input.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "screens/cursor.h"
 #include "support/test_game.h"
 
 namespace zarvo {

@@ -1,15 +1,15 @@
 // The game's invariants: each one notices the damage it stands for, they hold through every
 // screen opened and closed during the figure's appearance and death, and the random player
 // that checks them every frame is recorded so that its run replays to the same World.
-#include "driver/invariants.h"
+#include "game/invariants.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "driver/dump.h"
-#include "driver/monkey.h"
-#include "driver/runner.h"
+#include "driver/headless/monkey.h"
+#include "driver/headless/runner.h"
+#include "game/dump.h"
 #include "platform/binary_file.h"
 #include "support/test_game.h"
 

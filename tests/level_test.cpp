@@ -1,5 +1,5 @@
 // Level set-up: advancing levels and difficulties, the difficulty switches and the rosters.
-#include "arena/level.h"
+#include "game/level.h"
 
 #include <gtest/gtest.h>
 

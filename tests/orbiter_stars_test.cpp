@@ -26,9 +26,12 @@ TEST(OrbiterStars, AStraightStarFliesACellInTwoFramesAndBurstsBeforeTheFloorEnds
     Fly(t, 18);
     EXPECT_EQ(s.Star_Row, 1);  // on the edge row
     EXPECT_FALSE(s.Star_Burst);
+    const int y = s.Star_Y;
     Fly(t, 1);  // the ring beyond has no floor
     EXPECT_TRUE(s.Star_Burst);
     EXPECT_EQ(s.Star_Row, 1);
+    EXPECT_EQ(s.Star_Y, y - 8);  // bursting, it still makes this frame's move
+    EXPECT_EQ(s.Spark_Y[1], y - 8);
 
     Weapon_World h;  // a hole ahead stops it one cell short
     Orbiter_Star& down = Launch(h, 5);
@@ -72,7 +75,7 @@ TEST(OrbiterStars, ADiagonalStarBouncesOffTheEdgeAndBurstsWhenTrapped) {
     EXPECT_EQ(c.media.waves_of(Wave::Cracker), 5);
 }
 
-TEST(OrbiterStars, ABurstThrowsEightSparksForTwentyOneFrames) {
+TEST(OrbiterStars, ABurstThrowsEightSparksDrawnForTwentyTwoFrames) {
     Weapon_World t;
     Orbiter_Star& s = Launch(t, 3);  // right
     Fly(t, 6);
@@ -95,7 +98,7 @@ TEST(OrbiterStars, ABurstThrowsEightSparksForTwentyOneFrames) {
     EXPECT_FALSE(s.Star_Flying);
     EXPECT_FALSE(s.Star_Burst);
     EXPECT_FALSE(s.Star_Burst_Tick);
-    EXPECT_EQ(t.media.count(Img1::Ego_Fire_Up_Left), 21);
+    EXPECT_EQ(t.media.count(Img1::Ego_Fire_Up_Left), 22);
     EXPECT_EQ(t.media.count(Img2::Snake_Star), 0);
 }
 

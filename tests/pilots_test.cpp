@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "arena/arena.h"
-#include "driver/frame.h"
+#include "game/frame.h"
 #include "support/test_game.h"
 
 namespace zarvo {

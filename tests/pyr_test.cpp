@@ -2,8 +2,8 @@
 // its bonus, and the freed place.
 #include <gtest/gtest.h>
 
-#include "enemies/hazard_places.h"
-#include "enemies/hazards.h"
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
 #include "support/hazard_world.h"
 
 namespace zarvo::test {

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "arena/level.h"
+#include "game/level.h"
 #include "support/allocations.h"
 #include "support/enemy_game.h"
 

@@ -2,7 +2,7 @@
 // on place 1 and a Pyr of star shots on place 6, with places 2 and 5 free for the trails.
 #include <gtest/gtest.h>
 
-#include "enemies/hazard_places.h"
+#include "hazards/hazard_places.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {

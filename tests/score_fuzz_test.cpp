@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <random>
 
-#include "driver/input.h"
+#include "game/input.h"
 #include "screens/name_entry.h"
 #include "screens/title.h"
 #include "support/score_folder.h"

@@ -49,19 +49,17 @@ void Draw_Star(Game& g, const Orbiter_Star& s, int32_t size, int32_t spin) {
                            size, 0, 0.5, 0.5, spin);
 }
 
-// At a cell boundary a straight star bursts before a hole; a diagonal one turns off the edge
-// piece it heads into. Answers true when the star does not move this frame. A star that has
-// bounced four times in a row bursts, but still turns or moves this once.
+// At a cell boundary a straight star bursts before a hole, and still moves this once; a
+// diagonal one turns off the edge piece it heads into. Answers true when the star turned and
+// does not move this frame. A star that has bounced four times in a row bursts, but still
+// turns or moves this once.
 bool Star_Boundary(Game& g, Orbiter_Star& s) {
     s.Star_Step = 0;
     if (s.Star_Bounces == 4) s.Star_Burst = true;
     if (Is_Straight(s.Star_Dir)) {
         const int col = s.Star_Col + Straight_Col(s.Star_Dir);
         const int row = s.Star_Row + Straight_Row(s.Star_Dir);
-        if (g.w.arena.Floor_Grid(col, row) == 0) {
-            s.Star_Burst = true;
-            return true;
-        }
+        if (g.w.arena.Floor_Grid(col, row) == 0) s.Star_Burst = true;
         return false;
     }
     const int32_t code = g.w.arena.Enimy_Edge_Grid(s.Star_Col + Diagonal::Step_Col(s.Star_Dir),
@@ -115,15 +113,14 @@ void Fly_Star(Game& g, Enimy_Rec& e, int i) {
     Move_Star(g, s);
 }
 
+// The sparks are drawn in every frame of the burst, its last one too.
 void Burst_Star(Game& g, Orbiter_Star& s) {
     s.Star_Burst_Tick += 1;
     if (s.Star_Burst_Tick >= Burst_End_Tick) {
         s.Star_Flying = false;
         s.Star_Burst = false;
         s.Star_Burst_Tick = 0;
-        return;
-    }
-    if (s.Star_Burst_Tick == 1) {
+    } else if (s.Star_Burst_Tick == 1) {
         for (int k = 1; k <= 8; ++k) {
             s.Spark_X[k] = s.Star_X + Spark_Start_X[k];
             s.Spark_Y[k] = s.Star_Y + Spark_Start_Y[k];

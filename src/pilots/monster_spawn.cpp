@@ -1,4 +1,4 @@
-#include "enemies/hazard_places.h"
+#include "hazards/hazard_places.h"
 #include "pilots/monsters.h"
 
 namespace zarvo {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/resampler.h"
+
 namespace zarvo {
 
 namespace {
@@ -18,6 +20,10 @@ int32_t Sample_At(const Sound& s, size_t frame, int ch) {
     return static_cast<int16_t>(static_cast<uint16_t>(s.Data[at] | (s.Data[at + 1] << 8)));
 }
 
+int16_t To_Int16(float v) {
+    return static_cast<int16_t>(std::clamp(std::lround(v), -32768l, 32767l));
+}
+
 size_t Frame_Count_Of(const Sound& s) {
     if ((s.Bits != 8 && s.Bits != 16) || s.Channels < 1 || s.Channels > 2 || s.Rate <= 0) return 0;
     return s.Data.size() / (static_cast<size_t>(s.Bits / 8) * static_cast<size_t>(s.Channels));
@@ -27,21 +33,20 @@ size_t Frame_Count_Of(const Sound& s) {
 
 std::vector<int16_t> Prepare_Sound(const Sound& sound, int32_t rate) {
     const size_t in_frames = Frame_Count_Of(sound);
-    std::vector<int16_t> out;
-    if (in_frames == 0 || rate <= 0) return out;
-    const size_t out_frames = static_cast<size_t>(static_cast<uint64_t>(in_frames) *
-                                                  static_cast<uint64_t>(rate) / sound.Rate);
-    out.resize(out_frames * 2);
-    const double step = static_cast<double>(sound.Rate) / rate;
-    for (size_t f = 0; f < out_frames; ++f) {
-        const double at = f * step;
-        const size_t i = static_cast<size_t>(at);
-        const size_t j = std::min(i + 1, in_frames - 1);
-        const double t = at - static_cast<double>(i);
-        for (int ch = 0; ch < 2; ++ch) {
-            const double v = Sample_At(sound, i, ch) * (1.0 - t) + Sample_At(sound, j, ch) * t;
-            out[f * 2 + static_cast<size_t>(ch)] = static_cast<int16_t>(v);
-        }
+    if (in_frames == 0 || rate <= 0) return {};
+    // A mono recording is converted once and sounds the same on both sides.
+    const int channels = std::min(sound.Channels, 2);
+    std::vector<float> side[2];
+    for (int ch = 0; ch < channels; ++ch) {
+        std::vector<float> in(in_frames);
+        for (size_t f = 0; f < in_frames; ++f) in[f] = static_cast<float>(Sample_At(sound, f, ch));
+        side[ch] = Resample(in, sound.Rate, rate);
+    }
+    const std::vector<float>& right = side[channels - 1];
+    std::vector<int16_t> out(side[0].size() * 2);
+    for (size_t f = 0; f < side[0].size(); ++f) {
+        out[2 * f] = To_Int16(side[0][f]);
+        out[2 * f + 1] = To_Int16(right[f]);
     }
     return out;
 }
@@ -51,11 +56,18 @@ void Mixer::Load(const std::vector<Sound>& waves, int32_t device_rate, int block
     items_.clear();
     items_.resize(waves.size());
     for (size_t i = 0; i < waves.size(); ++i) {
-        items_[i].Samples = Prepare_Sound(waves[i], rate_);
-        items_[i].Voices.reserve(Voices_Per_Item);
+        Item& item = items_[i];
+        item.Samples = Prepare_Sound(waves[i], rate_);
+        item.Audible = item.Samples.size() / 2;
+        while (item.Audible > 0 && item.Samples[2 * item.Audible - 1] == 0 &&
+               item.Samples[2 * item.Audible - 2] == 0)
+            --item.Audible;
+        item.Voices.reserve(Voices_Per_Item);
     }
     sum_.assign(static_cast<size_t>(std::max(1, block_frames)) * 2, 0);
-    limiter_ = Soft_Limiter(Limit, Release_Seconds * static_cast<float>(std::max(1, rate_)));
+    const float rate = static_cast<float>(std::max(1, rate_));
+    rider_ = Gain_Rider(Ride_Threshold, Ride_Ratio, rate);
+    limiter_ = Soft_Limiter(Limit, Release_Seconds * rate);
 }
 
 void Mixer::Play(int index) {
@@ -72,8 +84,12 @@ void Mixer::Play(int index) {
 void Mixer::Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames) {
     const size_t total = item.Samples.size() / 2;
     const size_t n = std::min(static_cast<size_t>(frames), total - voice.Position);
+    // The silence after the sound plays on (the voice stays busy to the recording's end) but
+    // adds nothing, so it costs nothing.
+    const size_t heard =
+        voice.Position < item.Audible ? std::min(n, item.Audible - voice.Position) : 0;
     const int16_t* src = item.Samples.data() + voice.Position * 2;
-    for (size_t k = 0; k < n * 2; ++k) sum[k] += src[k];
+    for (size_t k = 0; k < heard * 2; ++k) sum[k] += src[k];
     voice.Position += n;
     if (voice.Position >= total) voice.Playing = false;
 }
@@ -93,13 +109,20 @@ void Mixer::Mix_Block(int16_t* out, int frames) {
     for (Item& item : items_)
         for (Voice& voice : item.Voices)
             if (voice.Playing) Mix_Voice(item, voice, sum_.data(), frames);
+    turned_.Frames += static_cast<uint64_t>(frames);
     constexpr float To_Unit = Master_Gain / 32768.0f;
     // The player's level comes after the limiter: a quieter game keeps the same shape.
     const float level = static_cast<float>(level_) / 100.0f;
     for (size_t f = 0; f < static_cast<size_t>(frames); ++f) {
         float left = static_cast<float>(sum_[2 * f]) * To_Unit;
         float right = static_cast<float>(sum_[2 * f + 1]) * To_Unit;
+        rider_.Apply(left, right);
         limiter_.Apply(left, right);
+        const float limited = limiter_.Gain();
+        turned_.Limited += limited < 0.999f;
+        const float gain = rider_.Gain() * limited;
+        turned_.Over_3_Db += gain < 0.7079458f;  // -3 dB
+        turned_.Over_6_Db += gain < 0.5011872f;  // -6 dB
         out[2 * f] = static_cast<int16_t>(std::lround(left * level * 32767.0f));
         out[2 * f + 1] = static_cast<int16_t>(std::lround(right * level * 32767.0f));
     }

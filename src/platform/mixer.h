@@ -1,13 +1,15 @@
 #pragma once
 // The sound mixer behind Play_Wave: every wave item keeps a list of voices; a play takes the
 // first idle voice of the item or, when all are busy, adds one. A playing voice is never cut
-// off and the number of voices of an item only grows. The voices' sum goes through a master
-// gain that leaves headroom for several at once and a limiter that keeps any pile-up below
-// full scale. The mixer knows nothing of a sound device: the backend calls Mix from its audio
-// callback (under its own lock), and Mix allocates nothing.
+// off and the number of voices of an item only grows. The voices' sum goes through the master
+// stage: a fixed gain that leaves headroom for the voices that pile up in a busy moment, a slow
+// gain control that rides the rare heavier pile-ups down smoothly, and a limiter, the last
+// guard, that keeps every sample below full scale. The mixer knows nothing of a sound device: the
+// backend calls Mix from its audio callback (under its own lock), and Mix allocates nothing.
 #include <cstdint>
 #include <vector>
 
+#include "platform/gain_rider.h"
 #include "platform/limiter.h"
 #include "platform/media.h"
 
@@ -18,9 +20,15 @@ class Mixer {
     static constexpr float Master_Gain = 0.5f;  // 6 dB below a single voice at full scale
     static constexpr float Limit = 0.89f;       // -1 dB of full scale
     static constexpr float Release_Seconds = 0.12f;
-    static constexpr int Voices_Per_Item = 8;  // made ready for each wave when it loads
+    static constexpr float Ride_Threshold = 0.25f;  // -12 dB of full scale, as RMS
+    static constexpr float Ride_Ratio = 2.5f;
+    // Voices made ready for each wave when it loads. The busiest play measured (difficulty 3,
+    // level 8) kept about 130 voices busy over all waves together, so a wave that needs more
+    // than this, and makes Play allocate, is far beyond any game.
+    static constexpr int Voices_Per_Item = 256;
 
-    // Converts every wave to the device rate as 16-bit stereo, ready to mix, and sizes every
+    // Converts every wave to the device rate as 16-bit stereo, ready to mix (once, here, so
+    // that mixing only adds), and sizes every
     // buffer for the device's blocks of up to block_frames.
     void Load(const std::vector<Sound>& waves, int32_t device_rate, int block_frames = 1024);
 
@@ -35,6 +43,13 @@ class Mixer {
     void Set_Level(int percent);
     int Level() const { return level_; }
 
+    // How often the master stage turned the mix down, counted over every frame mixed.
+    struct Turn_Down {
+        uint64_t Frames = 0, Over_3_Db = 0, Over_6_Db = 0;
+        uint64_t Limited = 0;  // frames in which the limiter had to work
+    };
+    const Turn_Down& Turned_Down() const { return turned_; }
+
     int Voice_Count(int index) const;
     int Playing_Count(int index) const;
     int32_t Device_Rate() const { return rate_; }
@@ -48,6 +63,7 @@ class Mixer {
     };
     struct Item {
         std::vector<int16_t> Samples;  // interleaved stereo at the device rate
+        size_t Audible = 0;            // frames up to the last one that is not silent
         std::vector<Voice> Voices;
     };
     void Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames);
@@ -57,10 +73,12 @@ class Mixer {
     int level_ = 100;
     std::vector<Item> items_;
     std::vector<int32_t> sum_;  // one block, sized when the waves load
+    Gain_Rider rider_;
     Soft_Limiter limiter_{Limit, 1};
+    Turn_Down turned_;
 };
 
-// One recording decoded to stereo 16-bit at its own rate, then resampled (linear) to `rate`.
+// One recording decoded and brought to stereo 16-bit at `rate` by the band-limited resampler.
 std::vector<int16_t> Prepare_Sound(const Sound& sound, int32_t rate);
 
 }  // namespace zarvo

@@ -1,6 +1,5 @@
 #include "screens/boxes.h"
 
-#include "arena/level.h"
 #include "screens/buttons.h"
 #include "screens/cursor.h"
 #include "screens/entry_chars.h"
@@ -74,16 +73,15 @@ void Close_Panel_Screens(Game& g) {
 
 }  // namespace
 
-void Show_Well_Done(Game& g) {
+bool Show_Well_Done(Game& g) {
     GameState& s = g.w.game;
     g.m.Draw_Image(Image_List::List_2, Img2::Well_Done, Box_X, 140);
-    if (!Well_Done_Ready(g) || !Box_Accepted(g)) return;
+    if (!Well_Done_Ready(g) || !Box_Accepted(g)) return false;
     s.Well_Done = false;
     s.Game_Halted = false;
     s.Well_Done_Tick = 0;
     Start_Message_Explose(g, Box_Burst_X, Box_Burst_Y);
-    Set_Level(g);
-    Set_Panel_Cursor_Rect(g);
+    return true;
 }
 
 void Show_Game_Over(Game& g) {

@@ -4,7 +4,8 @@
 
 namespace zarvo {
 
-void Show_Well_Done(Game& g);
+// Answers true in the frame the box is accepted: the next level is to be built.
+bool Show_Well_Done(Game& g);
 void Show_Game_Over(Game& g);
 void Show_CodeWords(Game& g);
 

@@ -14,7 +14,7 @@ endfunction()
 
 add_custom_target(zarvo_fuzzers)
 set(src ${CMAKE_SOURCE_DIR}/src)
-zarvo_fuzzer(fuzz_script ${src}/driver/script.cpp ${src}/platform/binary_file.cpp)
+zarvo_fuzzer(fuzz_script ${src}/game/script.cpp ${src}/platform/binary_file.cpp)
 zarvo_fuzzer(fuzz_image ${src}/platform/image_file.cpp ${src}/platform/binary_file.cpp)
 zarvo_fuzzer(fuzz_wave ${src}/platform/wave_file.cpp ${src}/platform/binary_file.cpp)
 zarvo_fuzzer(fuzz_score_file

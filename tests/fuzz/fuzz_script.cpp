@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/script.h"
+#include "game/script.h"
 
 using namespace zarvo;
 

@@ -1,7 +1,7 @@
 #include "support/test_game.h"
 
-#include "driver/frame.h"
-#include "driver/input.h"
+#include "game/frame.h"
+#include "game/input.h"
 
 namespace zarvo::test {
 

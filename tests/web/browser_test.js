@@ -9,11 +9,11 @@
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { execFileSync } = require('node:child_process');
+const { execFileSync, spawn } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { Browser, sleep } = require('./cdp');
+const { Browser, Page, sleep } = require('./cdp');
 const { decodePng, decodeBmp, gamePicture, differingPixels } = require('./pictures');
 
 const ROOT = path.resolve(__dirname, '../..');
@@ -54,14 +54,25 @@ function runNative(script, frames, scoreFile) {
 
 let browser, page, canvas;
 
-async function open(query = '') {
-  await page.send('Page.navigate', { url: `file://${PAGE}${query}` });
-  await page.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000,
-                     'the game to start');
+async function measureCanvas() {
   canvas = await page.evaluate(`(() => {
     const r = document.getElementById("screen").getBoundingClientRect();
     return { left: r.left, top: r.top, width: r.width, height: r.height };
   })()`);
+}
+
+// Opens the page and, as a player does, clicks the note that a click starts play (at the game
+// pointer's own place, so that the pointer stays where it is) when the page lacks the keyboard.
+async function open(query = '', url = `file://${PAGE}${query}`) {
+  await page.send('Page.navigate', { url });
+  await page.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000,
+                     'the game to start');
+  await measureCanvas();
+  if (!(await page.evaluate('document.getElementById("veil").hidden'))) {
+    const { Mouse_X: x, Mouse_Y: y } = await state();
+    await clickGame(x, y);
+    await page.waitFor('document.getElementById("veil").hidden', 5000, 'the note to go');
+  }
 }
 
 // The running game's state dump, or one field of it.
@@ -110,13 +121,17 @@ async function storedTable() {
   return text === null ? null : Buffer.from([...text].map((c) => c.charCodeAt(0) & 255));
 }
 
+async function desktop(width, height) {
+  await page.send('Emulation.setTouchEmulationEnabled', { enabled: false });
+  await page.send('Emulation.setDeviceMetricsOverride',
+                  { width, height, deviceScaleFactor: 1, mobile: false });
+}
+
 before(async () => {
   ({ browser, page } = await Browser.launch({ width: 1300, height: 1100 }));
   await page.send('Page.enable');
   await page.send('Runtime.enable');
-  await page.send('Emulation.setFocusEmulationEnabled', { enabled: true });
-  await page.send('Emulation.setDeviceMetricsOverride',
-                  { width: 1300, height: 1100, deviceScaleFactor: 1, mobile: false });
+  await desktop(1300, 1100);
   await open('?seed=1');
 });
 
@@ -148,7 +163,8 @@ test('the title is the headless runner\'s picture, scaled by the largest whole f
   await page.waitFor('document.fullscreenElement !== null', 5000, 'full screen');
   await page.press('F11', 'F11', 122);
   await page.waitFor('document.fullscreenElement === null', 5000, 'no full screen');
-  await page.click(1300 - 20, 20);
+  const corner = await rectOf('full');
+  await page.click(corner.x, corner.y);
   await page.waitFor('document.fullscreenElement !== null', 5000, 'full screen');
   await page.evaluate('document.exitFullscreen()');
   await page.waitFor('document.fullscreenElement === null', 5000, 'no full screen');
@@ -283,4 +299,197 @@ test('a replayed script ends in the same World, sounds and picture as the headle
     assert.equal(mine.sounds, native.sounds, `${name}: the sound logs`);
     assert.ok(Buffer.from(mine.shot, 'base64').equals(native.shot), `${name}: the pictures`);
   }
+});
+
+// A static web host on 127.0.0.1 serving the folder; answers its address and a stop.
+async function serve(folder) {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
+                                   '--directory', folder], { stdio: ['ignore', 'pipe', 'ignore'] });
+  const port = await new Promise((resolve, reject) => {
+    let text = '';
+    server.stdout.on('data', (d) => {
+      const m = /port (\d+)/.exec(text += d);
+      if (m) resolve(Number(m[1]));
+    });
+    server.on('exit', () => reject(new Error('the web server ended')));
+  });
+  const stop = () => new Promise((resolve) => {
+    if (server.exitCode !== null || server.signalCode !== null) return resolve();
+    server.once('exit', resolve);
+    server.kill();
+  });
+  return { url: `http://127.0.0.1:${port}`, stop };
+}
+
+test('in a frame of a host page the first click starts the game, and its keys never scroll the host', async (t) => {
+  const web = await serve(path.dirname(PAGE));
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvo-host-'));
+  try {
+    // The host example with the page from another origin, and enough below it to scroll.
+    const host = fs.readFileSync(path.join(ROOT, 'web/host-example.html'), 'utf8')
+      .replace('src="zarvo.html"', `src="${web.url}/${path.basename(PAGE)}?seed=1"`)
+      .replace('</body>', '<div style="height: 3000px"></div></body>');
+    fs.writeFileSync(path.join(dir, 'host.html'), host);
+    await desktop(1280, 720);
+    await page.send('Target.setAutoAttach',
+                    { autoAttach: true, waitForDebuggerOnStart: false, flatten: true });
+    const attached = page.once('Target.attachedToTarget');
+    await page.send('Page.navigate', { url: `file://${dir}/host.html` });
+    const frame = new Page(browser, (await attached).sessionId);
+    await frame.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined',
+                        60000, 'the game in the frame to start');
+    assert.equal(await frame.evaluate('document.getElementById("veil").hidden'), false,
+                 'the frame shows that a click starts play');
+    const box = await page.evaluate(`(() => {
+      const r = document.querySelector("iframe").getBoundingClientRect();
+      return { x: r.left + r.width / 2, y: r.top + r.height / 3 };
+    })()`);
+    const frames = 'JSON.parse(Module.ccall("zarvo_dump", "string", [], [])).Frame_Count';
+    const before = await frame.evaluate(frames);
+    const clicked = Date.now();
+    await page.click(box.x, box.y);
+    await frame.waitFor(`${frames} > ${before}`, 5000, 'a tick in the frame');
+    const ms = Date.now() - clicked;
+    t.diagnostic(`the game in the frame ticks ${ms} ms after the first click`);
+    assert.ok(ms < 1000, `the first tick came ${ms} ms after the click`);
+    assert.equal(await frame.evaluate('document.activeElement.id'), 'screen');
+
+    const down = ['ArrowDown', 'ArrowDown', 40], space = [' ', 'Space', 32];
+    for (const key of [down, space, down, KEYS.Enter, KEYS.Up, space]) await page.press(...key);
+    await frame.waitFor('!JSON.parse(Module.ccall("zarvo_dump", "string", [], [])).Sponsor_On',
+                        5000, 'the keys to reach the game');
+    assert.equal(await page.evaluate('scrollY'), 0, 'the host page stands still');
+    if (SHOTS) fs.writeFileSync(path.join(SHOTS, 'host-page.png'), await page.screenshot());
+    await page.send('Target.setAutoAttach', { autoAttach: false, waitForDebuggerOnStart: false });
+  } finally {
+    await web.stop();
+    fs.rmSync(dir, { recursive: true, force: true });
+  }
+});
+
+// Touches on the page: a tap, or a finger held until the condition on the dump holds.
+function touches(points) {
+  return page.send('Input.dispatchTouchEvent',
+                   { type: points.length ? 'touchStart' : 'touchEnd',
+                     touchPoints: points.map(([x, y], id) => ({ x, y, id })) });
+}
+async function tap(x, y) {
+  await touches([[x, y]]);
+  await sleep(30);
+  await touches([]);
+  await sleep(60);
+}
+async function rectOf(id) {
+  return page.evaluate(`(() => {
+    const r = document.getElementById("${id}").getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2, w: r.width, h: r.height };
+  })()`);
+}
+async function tapControl(id) {
+  const r = await rectOf(id);
+  await tap(r.x, r.y);
+}
+async function touchUntil(x, y, condition) {
+  await touches([[x, y]]);
+  try {
+    await waitState(condition, 15000);
+  } finally {
+    await touches([]);
+  }
+}
+
+test('on a phone, touch alone opens the sound, types a code word, starts a game, steers a cut and fires', async () => {
+  await page.send('Emulation.setDeviceMetricsOverride',
+                  { width: 390, height: 844, deviceScaleFactor: 3, mobile: true });
+  await page.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
+  await page.send('Page.navigate', { url: `file://${PAGE}?seed=1` });
+  await page.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000,
+                     'the game to start');
+  await measureCanvas();
+  await tap(canvas.left + canvas.width / 2, canvas.top + canvas.height / 2);
+  await page.waitFor('document.getElementById("veil").hidden', 5000, 'the note to go');
+  await page.waitFor('Module.zarvoAudio && Module.zarvoAudio.context.state === "running"', 5000,
+                     'the sound to run after the first tap');
+  await measureCanvas();
+  await sleep(200);
+  assert.equal(await state('CodeWords_On'), false, 'the first tap reaches no button of the game');
+  assert.ok(canvas.width >= 0.9 * 390, `the picture is ${canvas.width} of 390 pixels wide`);
+  assert.equal(canvas.top, 0, 'portrait: the picture at the top');
+  const pad = await rectOf('pad');
+  assert.ok(pad.y - pad.h / 2 >= canvas.top + canvas.height, 'portrait: the pad beneath it');
+  if (SHOTS) fs.writeFileSync(path.join(SHOTS, 'phone-title.png'), await page.screenshot());
+
+  // The code words button, then the device's keyboard for the second word: endless shots.
+  const [x, y] = at(309, 470);
+  await tap(x, y);
+  await waitState('d.CodeWord_1_Typing');
+  await page.waitFor('document.activeElement.id === "typing"', 5000, 'the name field');
+  await tapControl('confirm');
+  await waitState('d.CodeWord_2_Typing');
+  await page.send('Input.insertText', { text: 'plonkmiragevus' });
+  await waitState('d.CodeWord_2 === "PLONKMIRAGEVUS"', 5000);
+  await tapControl('confirm');
+  await waitState('d.Fire_Code && !d.CodeWord_2_Typing');
+  for (let i = 0; i < 40 && (await state('Sponsor_On')); ++i) {
+    await tapControl('confirm');
+    await sleep(100);
+  }
+  await waitState('!d.Sponsor_On && d.Playing && !d.Game_Halted');
+
+  // The pad: held to the left, up, then right until the cut closes.
+  const { Ego_Col: col, Ego_Row: row } = await state();
+  const side = (dx, dy) => [pad.x + dx * pad.w * 0.35, pad.y + dy * pad.h * 0.35];
+  await touchUntil(...side(-1, 0), `d.Ego_Col <= ${col - 6}`);
+  await touchUntil(...side(0, -1), `d.Ego_Row <= ${row - 3}`);
+  await touchUntil(...side(1, 0), 'd.Fliese_Claimed > 0');
+  await waitState('d.Fliese_Percent > 0');
+  if (SHOTS) fs.writeFileSync(path.join(SHOTS, 'phone-cut.png'), await page.screenshot());
+
+  // FIRE asks the game for a volley the moment it is touched.
+  await page.evaluate(`addEventListener("keydown", () => {
+    Module.fireAsked = Module.fireAsked || ${DUMP}.Star_Fire_Request;
+  }); 0`);
+  await tapControl('fire');
+  assert.equal(await page.evaluate('Module.fireAsked'), true, 'FIRE asks for a volley');
+
+  // Landscape: the controls at the sides of the picture.
+  await page.send('Emulation.setDeviceMetricsOverride',
+                  { width: 844, height: 390, deviceScaleFactor: 3, mobile: true });
+  await page.waitFor('document.getElementById("screen").getBoundingClientRect().left > 100',
+                     5000, 'the landscape layout');
+  await measureCanvas();
+  const [padNow, fire] = [await rectOf('pad'), await rectOf('fire')];
+  assert.ok(padNow.x + padNow.w / 2 <= canvas.left, 'landscape: the pad left of the picture');
+  assert.ok(fire.x - fire.w / 2 >= canvas.left + canvas.width, 'landscape: FIRE right of it');
+  if (SHOTS) fs.writeFileSync(path.join(SHOTS, 'phone-landscape.png'), await page.screenshot());
+  await desktop(1300, 1100);
+});
+
+test('the site folder installs from a web host and starts again without it', async (t) => {
+  const site = path.join(path.dirname(PAGE), 'site');
+  const single = fs.statSync(PAGE).size;
+  let folder = 0;
+  for (const name of fs.readdirSync(site)) folder += fs.statSync(path.join(site, name)).size;
+  t.diagnostic(`the single page: ${(single / 1024).toFixed(0)} KiB; the site folder: ` +
+               `${(folder / 1024).toFixed(0)} KiB`);
+  assert.ok(single < 1024 * 1024, `the single page is ${single} bytes`);
+
+  const web = await serve(site);
+  const url = `${web.url}/?seed=1`;
+  try {
+    await desktop(1280, 720);
+    await open('', url);
+    await page.waitFor('navigator.serviceWorker.controller !== null', 20000,
+                       'the service worker to take the page');
+    const { installabilityErrors } = await page.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors, []);
+    await waitState('d.Frame_Count > 10');
+    if (SHOTS) fs.writeFileSync(path.join(SHOTS, 'site-1280x720.png'), await page.screenshot());
+  } finally {
+    await web.stop();
+  }
+  // Reloaded with the host gone, the page comes from the worker's store.
+  await open('', url);
+  await waitState('d.Frame_Count > 3');
+  await desktop(1300, 1100);
 });

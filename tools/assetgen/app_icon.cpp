@@ -14,6 +14,7 @@ using namespace zarvo;
 constexpr int32_t Icon_Key = 0xFF00FF;
 constexpr int Master_Size = 64;
 constexpr int Icon_Sizes[] = {32, 64, 128, 256};
+constexpr int Web_Icon_Sizes[] = {32, 192, 512};
 
 void Draw(Image& icon, int index, int x, int y, uint32_t seed) {
     Stamp(icon, Paint_Item(Image_List::List_1, index, seed), x, y);
@@ -87,17 +88,32 @@ Rgba_Picture Paint_App_Icon(int size, uint32_t seed) {
                                : Reduce(master, Master_Size / size);
 }
 
+namespace {
+
+bool Write_Icon(const std::string& dir, const std::string& name, int size, uint32_t seed) {
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    if (ec || !Write_Png(dir + "/" + name, Paint_App_Icon(size, seed))) {
+        std::fprintf(stderr, "zarvo_assetgen: cannot write %s/%s\n", dir.c_str(), name.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool Write_App_Icons(const std::string& folder, uint32_t seed) {
     for (int size : Icon_Sizes) {
-        const std::string dir =
-            folder + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
-        std::error_code ec;
-        std::filesystem::create_directories(dir, ec);
-        if (ec || !Write_Png(dir + "/zarvo.png", Paint_App_Icon(size, seed))) {
-            std::fprintf(stderr, "zarvo_assetgen: cannot write %s/zarvo.png\n", dir.c_str());
+        const std::string side = std::to_string(size);
+        if (!Write_Icon(folder + "/" + side + "x" + side + "/apps", "zarvo.png", size, seed))
             return false;
-        }
     }
+    return true;
+}
+
+bool Write_Web_Icons(const std::string& folder, uint32_t seed) {
+    for (int size : Web_Icon_Sizes)
+        if (!Write_Icon(folder, "icon-" + std::to_string(size) + ".png", size, seed)) return false;
     return true;
 }
 

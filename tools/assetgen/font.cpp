@@ -16,54 +16,54 @@ struct Design {
 
 // clang-format off
 constexpr Design Designs[] = {
-    {'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
-    {'B', {"####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."}},
-    {'C', {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."}},
-    {'D', {"####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."}},
-    {'E', {"#####", "#....", "#....", "####.", "#....", "#....", "#####"}},
-    {'F', {"#####", "#....", "#....", "####.", "#....", "#....", "#...."}},
-    {'G', {".###.", "#...#", "#....", "#.###", "#...#", "#...#", ".####"}},
-    {'H', {"#...#", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
-    {'I', {".###.", "..#..", "..#..", "..#..", "..#..", "..#..", ".###."}},
-    {'J', {"..###", "...#.", "...#.", "...#.", "...#.", "#..#.", ".##.."}},
-    {'K', {"#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"}},
-    {'L', {"#....", "#....", "#....", "#....", "#....", "#....", "#####"}},
-    {'M', {"#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"}},
-    {'N', {"#...#", "#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#"}},
-    {'O', {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
-    {'P', {"####.", "#...#", "#...#", "####.", "#....", "#....", "#...."}},
-    {'Q', {".###.", "#...#", "#...#", "#...#", "#.#.#", "#..#.", ".##.#"}},
-    {'R', {"####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"}},
-    {'S', {".####", "#....", "#....", ".###.", "....#", "....#", "####."}},
-    {'T', {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."}},
-    {'U', {"#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
-    {'V', {"#...#", "#...#", "#...#", "#...#", "#...#", ".#.#.", "..#.."}},
-    {'W', {"#...#", "#...#", "#...#", "#.#.#", "#.#.#", "#.#.#", ".#.#."}},
-    {'X', {"#...#", "#...#", ".#.#.", "..#..", ".#.#.", "#...#", "#...#"}},
-    {'Y', {"#...#", "#...#", ".#.#.", "..#..", "..#..", "..#..", "..#.."}},
-    {'Z', {"#####", "....#", "...#.", "..#..", ".#...", "#....", "#####"}},
-    {'0', {".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."}},
-    {'1', {"..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."}},
-    {'2', {".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"}},
-    {'3', {"#####", "...#.", "..#..", "...#.", "....#", "#...#", ".###."}},
-    {'4', {"...#.", "..##.", ".#.#.", "#..#.", "#####", "...#.", "...#."}},
-    {'5', {"#####", "#....", "####.", "....#", "....#", "#...#", ".###."}},
-    {'6', {"..##.", ".#...", "#....", "####.", "#...#", "#...#", ".###."}},
-    {'7', {"#####", "....#", "...#.", "..#..", ".#...", ".#...", ".#..."}},
-    {'8', {".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."}},
-    {'9', {".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."}},
-    {'=', {".....", ".....", "#####", ".....", "#####", ".....", "....."}},
-    {'*', {"#####", "#####", "#####", "#####", "#####", "#####", "#####"}},  // the text cursor
-    {'.', {".....", ".....", ".....", ".....", ".....", ".##..", ".##.."}},
-    {':', {".....", ".##..", ".##..", ".....", ".##..", ".##..", "....."}},
-    {'@', {".###.", "#...#", "#.###", "#.#.#", "#.###", "#....", ".####"}},
-    {'!', {"..#..", "..#..", "..#..", "..#..", "..#..", ".....", "..#.."}},
-    {'-', {".....", ".....", ".....", ".###.", ".....", ".....", "....."}},
-    {'%', {"##..#", "##..#", "...#.", "..#..", ".#...", "#..##", "#..##"}},
-    {'(', {"...#.", "..#..", ".#...", ".#...", ".#...", "..#..", "...#."}},
-    {')', {".#...", "..#..", "...#.", "...#.", "...#.", "..#..", ".#..."}},
-    {'/', {"....#", "....#", "...#.", "..#..", ".#...", "#....", "#...."}},
-    {'\'', {"..#..", "..#..", ".#...", ".....", ".....", ".....", "....."}},
+    {'A', {"..####..", ".######.", "##....##", "##....##", "##....##", "########", "########", "##....##", "##....##", "##....##"}},
+    {'B', {"#######.", "########", "##....##", "##....##", "#######.", "#######.", "##....##", "##....##", "########", "#######."}},
+    {'C', {".######.", "########", "##....##", "##......", "##......", "##......", "##......", "##....##", "########", ".######."}},
+    {'D', {"######..", "#######.", "##...###", "##....##", "##....##", "##....##", "##....##", "##...###", "#######.", "######.."}},
+    {'E', {"########", "########", "##......", "##......", "######..", "######..", "##......", "##......", "########", "########"}},
+    {'F', {"########", "########", "##......", "##......", "######..", "######..", "##......", "##......", "##......", "##......"}},
+    {'G', {".######.", "########", "##....##", "##......", "##..####", "##..####", "##....##", "##....##", "########", ".######."}},
+    {'H', {"##....##", "##....##", "##....##", "##....##", "########", "########", "##....##", "##....##", "##....##", "##....##"}},
+    {'I', {".######.", ".######.", "...##...", "...##...", "...##...", "...##...", "...##...", "...##...", ".######.", ".######."}},
+    {'J', {"..######", "..######", "......##", "......##", "......##", "......##", "##....##", "##....##", "########", ".######."}},
+    {'K', {"##....##", "##...##.", "##..##..", "##.##...", "#####...", "#####...", "##.##...", "##..##..", "##...##.", "##....##"}},
+    {'L', {"##......", "##......", "##......", "##......", "##......", "##......", "##......", "##......", "########", "########"}},
+    {'M', {"##....##", "###..###", "########", "##.##.##", "##.##.##", "##....##", "##....##", "##....##", "##....##", "##....##"}},
+    {'N', {"##....##", "###...##", "###...##", "####..##", "##.##.##", "##.##.##", "##..####", "##...###", "##...###", "##....##"}},
+    {'O', {".######.", "########", "##....##", "##....##", "##....##", "##....##", "##....##", "##....##", "########", ".######."}},
+    {'P', {"#######.", "########", "##....##", "##....##", "########", "#######.", "##......", "##......", "##......", "##......"}},
+    {'Q', {".######.", "########", "##....##", "##....##", "##....##", "##....##", "##.##.##", "##..####", "########", ".#######"}},
+    {'R', {"#######.", "########", "##....##", "##....##", "########", "#######.", "##..##..", "##...##.", "##....##", "##....##"}},
+    {'S', {".#######", "########", "##......", "##......", "#######.", ".#######", "......##", "......##", "########", "#######."}},
+    {'T', {"########", "########", "...##...", "...##...", "...##...", "...##...", "...##...", "...##...", "...##...", "...##..."}},
+    {'U', {"##....##", "##....##", "##....##", "##....##", "##....##", "##....##", "##....##", "##....##", "########", ".######."}},
+    {'V', {"##....##", "##....##", "##....##", "##....##", "##....##", "##....##", ".##..##.", ".##..##.", "..####..", "...##..."}},
+    {'W', {"##....##", "##....##", "##....##", "##....##", "##....##", "##.##.##", "##.##.##", "########", "###..###", "##....##"}},
+    {'X', {"##....##", "##....##", ".##..##.", "..####..", "...##...", "...##...", "..####..", ".##..##.", "##....##", "##....##"}},
+    {'Y', {"##....##", "##....##", ".##..##.", "..####..", "...##...", "...##...", "...##...", "...##...", "...##...", "...##..."}},
+    {'Z', {"########", "########", ".....##.", "....##..", "...##...", "..##....", ".##.....", "##......", "########", "########"}},
+    {'0', {".######.", "########", "##...###", "##..####", "##.##.##", "##.##.##", "####..##", "###...##", "########", ".######."}},
+    {'1', {"...##...", "..###...", ".####...", "...##...", "...##...", "...##...", "...##...", "...##...", ".######.", ".######."}},
+    {'2', {".######.", "########", "##....##", "......##", ".....###", "...####.", ".####...", "###.....", "########", "########"}},
+    {'3', {".######.", "########", "##....##", "......##", "...####.", "...####.", "......##", "##....##", "########", ".######."}},
+    {'4', {"....###.", "...####.", "..##.##.", ".##..##.", "##...##.", "########", "########", ".....##.", ".....##.", ".....##."}},
+    {'5', {"########", "########", "##......", "##......", "#######.", "########", "......##", "##....##", "########", ".######."}},
+    {'6', {".######.", "########", "##......", "##......", "#######.", "########", "##....##", "##....##", "########", ".######."}},
+    {'7', {"########", "########", "......##", ".....##.", "....##..", "...##...", "...##...", "...##...", "...##...", "...##..."}},
+    {'8', {".######.", "########", "##....##", "##....##", ".######.", ".######.", "##....##", "##....##", "########", ".######."}},
+    {'9', {".######.", "########", "##....##", "##....##", "########", ".#######", "......##", "......##", "########", ".######."}},
+    {'=', {"........", "........", "########", "########", "........", "........", "########", "########", "........", "........"}},
+    {'*', {"########", "########", "########", "########", "########", "########", "########", "########", "########", "########"}},
+    {'.', {"........", "........", "........", "........", "........", "........", "........", "...##...", "...##...", "...##..."}},
+    {':', {"........", "........", "...##...", "...##...", "........", "........", "...##...", "...##...", "........", "........"}},
+    {'@', {".######.", "##....##", "##.####.", "##.##.##", "##.##.##", "##.####.", "##......", "##......", "########", ".#######"}},
+    {'!', {"...##...", "...##...", "...##...", "...##...", "...##...", "...##...", "........", "........", "...##...", "...##..."}},
+    {'-', {"........", "........", "........", "........", ".######.", ".######.", "........", "........", "........", "........"}},
+    {'%', {"##....##", "##...##.", "....##..", "....##..", "...##...", "...##...", "..##....", "..##....", ".##...##", "##....##"}},
+    {'(', {"....##..", "...##...", "..##....", "..##....", "..##....", "..##....", "..##....", "..##....", "...##...", "....##.."}},
+    {')', {"..##....", "...##...", "....##..", "....##..", "....##..", "....##..", "....##..", "....##..", "...##...", "..##...."}},
+    {'/', {"......##", "......##", ".....##.", "....##..", "...##...", "...##...", "..##....", ".##.....", "##......", "##......"}},
+    {'\'', {"...##...", "...##...", "..##....", "........", "........", "........", "........", "........", "........", "........"}},
 };
 // clang-format on
 
@@ -74,30 +74,18 @@ const Design* Find_Design(char c) {
     return nullptr;
 }
 
-// The letter's fill: bright at the top, cooler at the bottom.
-Colour Letter_Colour(int row, int rows) {
-    return Mix(0xFFFFFF, 0x58C8FF, static_cast<float>(row) / static_cast<float>(rows - 1));
+// The letter's fill: bright at the top, cooler at the bottom; the underside of every stroke a
+// shade darker, so the strokes keep their shape where they meet.
+Colour Letter_Colour(char c, int column, int row) {
+    const Colour fill = Mix(0xFFFFFF, 0x58C8FF, static_cast<float>(row) / (Glyph_Rows - 1));
+    return Glyph_Pixel(c, column, row + 1) ? fill : Scale(fill, 0.78f);
 }
 
-// The alphabet cell: the design one column in, its middle row doubled so the 7 rows fill 8.
-bool Cell_Pixel(char c, int x, int y) {
-    const int row = y <= 3 ? y : y - 1;
-    if (row < 0 || row >= Glyph_Rows) return false;
-    return Glyph_Pixel(c, x, row);
-}
-
-void Draw_Alphabet_Glyph(Image& img, char c, int x, int y) {
-    const Colour outline = 0x061428;
-    for (int gy = -1; gy <= 8; ++gy)
-        for (int gx = -1; gx <= 6; ++gx) {
-            if (Cell_Pixel(c, gx, gy)) {
-                Put(img, x + 1 + gx, y + 1 + gy, Letter_Colour(gy, 8));
-                continue;
-            }
-            const bool touches = Cell_Pixel(c, gx - 1, gy) || Cell_Pixel(c, gx + 1, gy) ||
-                                 Cell_Pixel(c, gx, gy - 1) || Cell_Pixel(c, gx, gy + 1);
-            if (touches) Put(img, x + 1 + gx, y + 1 + gy, outline);
-        }
+void Draw_Letter(Image& img, char c, int x, int y, Colour flat, bool shaded) {
+    for (int row = 0; row < Glyph_Rows; ++row)
+        for (int col = 0; col < Glyph_Columns; ++col)
+            if (Glyph_Pixel(c, col, row))
+                Put(img, x + col, y + row, shaded ? Letter_Colour(c, col, row) : flat);
 }
 
 }  // namespace
@@ -112,44 +100,50 @@ bool Has_Glyph(char c) {
     return Find_Design(c) != nullptr;
 }
 
-void Small_Text(Image& img, std::string_view text, int x, int y, Colour c) {
+void Small_Text(Image& img, std::string_view text, int x, int y, Colour c, int advance) {
     for (size_t k = 0; k < text.size(); ++k)
-        for (int row = 0; row < Glyph_Rows; ++row)
-            for (int col = 0; col < Glyph_Columns; ++col)
-                if (Glyph_Pixel(text[k], col, row))
-                    Put(img, x + 6 * static_cast<int>(k) + col, y + row, c);
+        Draw_Letter(img, text[k], x + advance * static_cast<int>(k), y, c, false);
 }
 
-int Small_Text_Width(std::string_view text) {
-    return text.empty() ? 0 : 6 * static_cast<int>(text.size()) - 1;
+int Small_Text_Width(std::string_view text, int advance) {
+    return text.empty() ? 0 : advance * static_cast<int>(text.size()) - (advance - Glyph_Columns);
 }
 
-void Small_Text_Centred(Image& img, std::string_view text, int cx, int y, Colour c) {
-    Small_Text(img, text, cx - Small_Text_Width(text) / 2, y, c);
+void Small_Text_Centred(Image& img, std::string_view text, int cx, int y, Colour c, int advance) {
+    Small_Text(img, text, cx - Small_Text_Width(text, advance) / 2, y, c, advance);
 }
 
 void Game_Text(Image& img, std::string_view text, int x, int y) {
     for (size_t k = 0; k < text.size(); ++k)
-        if (Has_Glyph(text[k])) Draw_Alphabet_Glyph(img, text[k], x + 10 * static_cast<int>(k), y);
+        Draw_Letter(img, text[k], x + Text_Advance * static_cast<int>(k), y, 0, true);
 }
 
 void Game_Text_Centred(Image& img, std::string_view text, int cx, int y) {
-    Game_Text(img, text, cx - (10 * static_cast<int>(text.size()) - 2) / 2, y);
+    Game_Text(img, text, cx - Small_Text_Width(text) / 2, y);
 }
 
 Image Alphabet_Glyph(char c, int height, int32_t key) {
-    Image img = Blank(8, height, key);
-    Draw_Alphabet_Glyph(img, c, 0, 0);
-    if (c == 'Q') {  // the tail reaches below the line
-        Put(img, 5, 9, Letter_Colour(7, 8));
-        Put(img, 4, 9, 0x061428);
-        Put(img, 6, 9, 0x061428);
-        Put(img, 5, 10, 0x061428);
+    Image img = Blank(Glyph_Columns, height, key);
+    Draw_Letter(img, c, 0, 0, 0, true);
+    if (c == 'Q' && height > Glyph_Rows) {  // the tail reaches below the line
+        Put(img, 6, Glyph_Rows, Scale(0x58C8FF, 0.78f));
+        Put(img, 7, Glyph_Rows, Scale(0x58C8FF, 0.78f));
     }
     return img;
 }
 
 namespace {
+
+// A letter's design pixels with a ring of empty ones round them, looked up once per letter.
+struct Letter_Bits {
+    bool px[Glyph_Rows + 2][Glyph_Columns + 2];
+    explicit Letter_Bits(char c) {
+        for (int row = -1; row <= Glyph_Rows; ++row)
+            for (int col = -1; col <= Glyph_Columns; ++col)
+                px[row + 1][col + 1] = Glyph_Pixel(c, col, row);
+    }
+    bool at(int col, int row) const { return px[row + 1][col + 1]; }
+};
 
 // The distance to one letter of title lettering, the union of its design pixels as blocks:
 // outside, the distance to the nearest filled block; inside, minus the distance to the nearest
@@ -157,12 +151,12 @@ namespace {
 // Two glyph pixels that touch only at a corner are one diagonal stroke: a diamond round the
 // corner they share fills the hull of the two blocks, so the stroke runs straight from block
 // corner to block corner instead of stepping with a notch at every pixel.
-float Bridge_Distance(char c, float x, float y, int cell) {
+float Bridge_Distance(const Letter_Bits& g, float x, float y, int cell) {
     float d = 1e9f;
     for (int row = -1; row < Glyph_Rows; ++row)
         for (int col = -1; col < Glyph_Columns; ++col) {
-            const bool a = Glyph_Pixel(c, col, row), b = Glyph_Pixel(c, col + 1, row);
-            const bool l = Glyph_Pixel(c, col, row + 1), r = Glyph_Pixel(c, col + 1, row + 1);
+            const bool a = g.at(col, row), b = g.at(col + 1, row);
+            const bool l = g.at(col, row + 1), r = g.at(col + 1, row + 1);
             if (!((a && r && !b && !l) || (b && l && !a && !r))) continue;
             const float mx = (col + 1.0f) * cell, my = (row + 1.0f) * cell;
             d = std::min(d, (std::fabs(x - mx) + std::fabs(y - my) - cell) * 0.70710678f);
@@ -170,18 +164,18 @@ float Bridge_Distance(char c, float x, float y, int cell) {
     return d;
 }
 
-float Letter_Distance(char c, float x, float y, int cell) {
+float Letter_Distance(const Letter_Bits& g, float x, float y, int cell) {
     const float half = cell / 2.0f;
     float to_filled = 1e9f, to_empty = 1e9f;
     for (int row = -1; row <= Glyph_Rows; ++row)
         for (int col = -1; col <= Glyph_Columns; ++col) {
             const float d = Sd_Box(x, y, col * cell + half, row * cell + half, half, half, 0);
-            if (Glyph_Pixel(c, col, row))
+            if (g.at(col, row))
                 to_filled = std::min(to_filled, d);
             else
                 to_empty = std::min(to_empty, d);
         }
-    const float bridge = Bridge_Distance(c, x, y, cell);
+    const float bridge = Bridge_Distance(g, x, y, cell);
     to_filled = std::min(to_filled, bridge);
     const float depth = std::max(std::max(0.0f, to_empty), -bridge);
     const float d = to_filled > 0 ? to_filled : -depth;
@@ -207,10 +201,11 @@ struct Letter_Field {
 Letter_Field Measure_Letter(char c, int gx, int gy, int cell) {
     Letter_Field f{gx - 3, gy - 3, Glyph_Columns * cell + 6, Glyph_Rows * cell + 6, {}};
     f.d.resize(static_cast<size_t>(f.w) * f.h);
+    const Letter_Bits bits(c);
     for (int y = 0; y < f.h; ++y)
         for (int x = 0; x < f.w; ++x)
             f.d[static_cast<size_t>(y) * f.w + x] =
-                Letter_Distance(c, f.x0 + x + 0.5f - gx, f.y0 + y + 0.5f - gy, cell);
+                Letter_Distance(bits, f.x0 + x + 0.5f - gx, f.y0 + y + 0.5f - gy, cell);
     return f;
 }
 
@@ -221,7 +216,7 @@ void Big_Text(Image& img, std::string_view text, int x, int y, int cell, Colour 
     const float height = static_cast<float>(Glyph_Rows * cell);
     const float bevel = std::max(1.0f, cell * 0.28f);
     for (size_t k = 0; k < text.size(); ++k) {
-        const int gx = x + static_cast<int>(k) * (Glyph_Columns + 1) * cell;
+        const int gx = x + static_cast<int>(k) * Text_Advance * cell;
         const Letter_Field f = Measure_Letter(text[k], gx, y, cell);
         const Distance d = [&f](float px, float py) { return f.at(px, py); };
         Fill(img, f.x0, f.y0, f.x0 + f.w - 1, f.y0 + f.h - 1, d, [&](float px, float py) {
@@ -238,7 +233,7 @@ void Big_Text(Image& img, std::string_view text, int x, int y, int cell, Colour 
 
 void Big_Text_Shadow(Image& img, std::string_view text, int x, int y, int cell, Colour c) {
     for (size_t k = 0; k < text.size(); ++k) {
-        const int gx = x + static_cast<int>(k) * (Glyph_Columns + 1) * cell;
+        const int gx = x + static_cast<int>(k) * Text_Advance * cell;
         const Letter_Field f = Measure_Letter(text[k], gx, y, cell);
         Fill(
             img, f.x0, f.y0, f.x0 + f.w - 1, f.y0 + f.h - 1,
@@ -247,7 +242,10 @@ void Big_Text_Shadow(Image& img, std::string_view text, int x, int y, int cell, 
 }
 
 int Big_Text_Width(std::string_view text, int cell) {
-    return text.empty() ? 0 : (static_cast<int>(text.size()) * (Glyph_Columns + 1) - 1) * cell;
+    return text.empty()
+               ? 0
+               : (static_cast<int>(text.size()) * Text_Advance - (Text_Advance - Glyph_Columns)) *
+                     cell;
 }
 
 }  // namespace assetgen

@@ -22,8 +22,7 @@ inline constexpr Origin CodeWord_Origin = {143, 153};
 inline constexpr Window_Rect Intro_Buttons[6] = {{217, 273, 445, 498}, {281, 337, 445, 498},
                                                  {345, 401, 445, 498}, {409, 465, 445, 498},
                                                  {473, 529, 445, 498}, {537, 594, 445, 498}};
-inline constexpr const char* Intro_Labels[6] = {"PICTURE", "CODES", "SCORE",
-                                                "OPTIONS", "START", "QUIT"};
+inline constexpr const char* Intro_Labels[6] = {"VIEW", "CODES", "SCORE", "SETUP", "START", "QUIT"};
 
 // The game panel's buttons.
 inline constexpr Window_Rect Panel_Background = {398, 436, 474, 510};
@@ -33,7 +32,7 @@ inline constexpr Window_Rect Panel_Options = {526, 598, 474, 510};
 
 // The game panel's readouts (drawn over the picture by the game).
 inline constexpr Window_Rect Panel_Difficulty_Slot = {26, 95, 437, 453};
-inline constexpr Window_Rect Panel_Score_Slot = {100, 283, 431, 457};
+inline constexpr Window_Rect Panel_Score_Slot = {100, 283, 431, 458};
 inline constexpr Window_Rect Panel_Percent_Slot = {297, 383, 432, 472};
 inline constexpr Window_Rect Panel_Level_Slot = {100, 283, 459, 471};
 inline constexpr Window_Rect Panel_Rows_Slot = {97, 392, 472, 511};
@@ -52,6 +51,10 @@ inline constexpr Window_Rect Score_Delete = {180, 227, 335, 374};
 inline constexpr Window_Rect Score_OK = {395, 437, 335, 374};
 inline constexpr Window_Rect Box_OK = {409, 451, 248, 284};
 inline constexpr Window_Rect CodeWord_OK = {389, 446, 234, 270};
+
+// The hint the game writes over the picture's sky band while the player holds star shots:
+// "USE SPACE : ENTER FOR FIRE", 26 characters from (176, 20).
+inline constexpr Window_Rect Star_Hint_Text = {176, 433, 20, 29};
 
 // Text the game writes onto the boxes: the two code words, the score table's lines.
 inline constexpr Window_Rect CodeWord_Fields[2] = {{175, 389, 196, 211}, {175, 389, 216, 231}};

@@ -2,6 +2,7 @@
 // catalogue into OUTPUT_DIR, one file per item, the same bytes for the same seed.
 // zarvo_assetgen --sheets DIR [--seed S]: contact sheets of the four image lists instead.
 // zarvo_assetgen --icons DIR [--seed S]: the desktop icons in DIR/NxN/apps/zarvo.png.
+// zarvo_assetgen --web-icons DIR [--seed S]: the browser page's icons, DIR/icon-N.png.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -68,12 +69,14 @@ int main(int argc, char** argv) {
     const bool seeded = argc == 4 && std::strcmp(argv[2], "--seed") == 0;
     const bool folder_mode =
         (argc == 3 || (argc == 5 && std::strcmp(argv[3], "--seed") == 0)) &&
-        (std::strcmp(argv[1], "--sheets") == 0 || std::strcmp(argv[1], "--icons") == 0);
+        (std::strcmp(argv[1], "--sheets") == 0 || std::strcmp(argv[1], "--icons") == 0 ||
+         std::strcmp(argv[1], "--web-icons") == 0);
     if (argc != 2 && !seeded && !folder_mode) {
         std::fprintf(stderr,
                      "usage: zarvo_assetgen OUTPUT_DIR [--seed S]\n"
                      "       zarvo_assetgen --sheets DIR [--seed S]\n"
-                     "       zarvo_assetgen --icons DIR [--seed S]\n");
+                     "       zarvo_assetgen --icons DIR [--seed S]\n"
+                     "       zarvo_assetgen --web-icons DIR [--seed S]\n");
         return 2;
     }
     if (folder_mode) {
@@ -82,6 +85,8 @@ int main(int argc, char** argv) {
         if (!Make_Folder(argv[2])) return 1;
         if (std::strcmp(argv[1], "--icons") == 0)
             return assetgen::Write_App_Icons(argv[2], seed) ? 0 : 1;
+        if (std::strcmp(argv[1], "--web-icons") == 0)
+            return assetgen::Write_Web_Icons(argv[2], seed) ? 0 : 1;
         return assetgen::Write_Contact_Sheets(argv[2], seed, 3) ? 0 : 1;
     }
     const std::string folder = argv[1];

@@ -24,26 +24,51 @@ Colour Fire_Colour(float heat) {
     return Mix(ramp[i], ramp[i + 1], f - i);
 }
 
-// One frame (t from 0 to 1) of a fireball: it swells fast, burns from white to red, and
-// breaks up into drifting smoke. squash flattens it (bomb bursts lie low on the floor).
-void Fireball(Image& img, float t, uint32_t seed, float squash = 1.0f, float smoke_grey = 0.0f) {
+// Ordered dither thresholds of a 4 x 4 Bayer matrix, in 0 .. 1.
+float Bayer(int x, int y) {
+    static constexpr int m[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+    return (m[y & 3][x & 3] + 0.5f) / 16.0f;
+}
+
+// Fire cooler than this would be dark smoke; it is drawn as embers instead, ever fewer of them.
+constexpr float Ember_Heat = 0.36f;
+
+// One frame (t from 0 to 1) of a fireball: it opens with a white flash, swells fast, burns
+// from white to red, and breaks up into embers that thin out by dithering until only a few
+// sparks are left: nothing dark stays on the floor. squash flattens it (bomb bursts lie low
+// on the floor).
+void Fireball(Image& img, float t, uint32_t seed, float squash = 1.0f) {
     const float cx = img.Width / 2.0f, cy = img.Height / 2.0f;
     const float max_r = std::min(cx, cy * squash) - 1.0f;
     const float radius = max_r * (0.35f + 0.8f * (1 - (1 - t) * (1 - t)));
-    const float heat_scale = std::max(0.0f, 1.15f - 1.25f * t);
+    const float flash = std::max(0.0f, 1.0f - t * 14.0f);  // the first frame is white hot
+    const float heat_scale = std::max(0.0f, 1.15f - 1.25f * t) + flash;
     const float erosion = std::max(0.0f, t - 0.45f) * 1.6f;
+    const float embers_left = std::clamp(1.15f - t, 0.0f, 1.0f);
     for (int y = 0; y < img.Height; ++y)
         for (int x = 0; x < img.Width; ++x) {
             const float dx = x + 0.5f - cx, dy = (y + 0.5f - cy) * squash;
             const float r = std::hypot(dx, dy) / radius;
             const float n = Fractal_Noise(seed, x * 0.11f + t * 1.5f, y * 0.11f - t * 2.0f);
-            const float density = 1.0f - r + (n - 0.5f) * 0.9f - erosion;
+            const float density = 1.0f - r + (n - 0.5f) * 0.9f * (1 - flash) - erosion;
             if (density <= 0.0f) continue;
             const float heat = heat_scale * (0.35f + density * 1.1f) * (0.7f + 0.6f * n);
-            Colour c = Fire_Colour(heat);
-            if (smoke_grey > 0) c = Mix(c, Scale(0xB0B0B8, 0.5f + 0.6f * n), smoke_grey);
-            Put(img, x, y, c);
+            if (heat >= Ember_Heat) {
+                Put(img, x, y, Fire_Colour(heat));
+                continue;
+            }
+            const float keep = heat / Ember_Heat * embers_left * embers_left;
+            if (Bayer(x, y) < keep * 0.55f) Put(img, x, y, Fire_Colour(Ember_Heat + 0.1f * n));
         }
+    if (t < 0.6f) return;
+    Gen_Rng rng(seed + 77);  // the last embers drift apart and glow on to the end
+    const int embers = 8 + static_cast<int>((1 - t) * 30);
+    for (int k = 0; k < embers; ++k) {
+        const float a = rng.range(0, 6.2832f), d = radius * std::sqrt(rng.unit()) * 0.9f;
+        Put(img, static_cast<int>(cx + d * std::cos(a)),
+            static_cast<int>(cy + d * std::sin(a) / squash),
+            Fire_Colour(0.45f + 0.1f * rng.unit()));
+    }
 }
 
 // Sparks thrown out of a blast, flying further each frame.
@@ -65,18 +90,21 @@ Image Blast_Frame(const ImageSpec& entry, float t, uint32_t seed, float squash, 
     return img;
 }
 
-// A smoke puff: a grey cloud that swells and thins out.
+// A smoke puff: a pale cloud lit from the upper left that swells and thins out by dithering,
+// so it leaves no grey stain behind.
 Image Poff(int frame, uint32_t seed) {
     Image img = Blank(Ex_List[static_cast<size_t>(Ex::Poff_1 + frame)]);
     const float t = frame / 9.0f;
     const float radius = 12 + 26 * std::sqrt(t);
     for (int y = 0; y < 80; ++y)
         for (int x = 0; x < 80; ++x) {
-            const float r = std::hypot(x + 0.5f - 40, y + 0.5f - 40) / radius;
+            const float dx = x + 0.5f - 40, dy = y + 0.5f - 40;
+            const float r = std::hypot(dx, dy) / radius;
             const float n = Fractal_Noise(seed, x * 0.09f + t, y * 0.09f - t * 1.5f);
             const float density = 1.0f - r + (n - 0.5f) * 1.0f - t * 0.55f;
-            if (density <= 0) continue;
-            Put(img, x, y, Scale(Mix(0x707480, 0xF0F0F8, n * 1.2f - r * 0.3f), 1.1f - 0.35f * t));
+            if (density <= 0 || Bayer(x, y) > density * 3.0f * (1.1f - t)) continue;
+            const float lit = 0.5f - (dx + dy) / (radius * 2.8f) + (n - 0.5f);
+            Put(img, x, y, Mix(0x8C94A8, 0xF4F6FF, lit));
         }
     return img;
 }
@@ -252,8 +280,10 @@ Image Paint_Blast_2(int index, uint32_t seed) {
     if (index <= Img2::Flame_Left_Down) return Flame(index, seed);
     if (index <= Img2::Bomb_Ex_14) {
         const int frame = index - Img2::Bomb_Ex_1;
+        // Round, so that the segments of a bomb chain, laid 16 pixels apart, overlap into
+        // one band of fire whichever way the chain runs.
         return Blast_Frame(Image_List_2[static_cast<size_t>(index)], 0.05f + frame / 14.0f, seed,
-                           1.45f, 6);
+                           1.0f, 6);
     }
     return Thunder(index, seed);
 }

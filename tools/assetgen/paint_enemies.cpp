@@ -164,18 +164,23 @@ Image Expander(int frame, uint32_t seed) {
     return img;
 }
 
+// A star-shot rocket flying up: a white star at its head and a cool cyan trail that thins
+// out behind it, dithered, so the player's fire never shares a colour with enemy fire.
 Image Rocket_Up_Image() {
     Image img = Blank(10, 46, Key_Blue);
-    Glow(img, 5, 38, 6, 0xFF8020, 1.2f);
-    Capsule(img, 5, 33, 5, 42, 1.8f, 0xFFB040);
-    Capsule(img, 5, 33, 5, 38, 1.0f, 0xFFF0C0);
-    Polygon(img, {{1, 30}, {5, 24}, {9, 30}, {9, 34}, {1, 34}}, 0xC02020);
-    Fill(
-        img, 0, 0, 10, 46, [](float x, float y) { return Sd_Box(x, y, 5, 18, 2.6f, 14, 2.5f); },
-        [](float x, float) { return Mix(0xF0F0F8, 0x8088A0, x / 10.0f); });
-    Polygon(img, {{2.4f, 6}, {5, 1}, {7.6f, 6}}, 0xFF3020);
-    Rect(img, 3, 14, 4, 2, 0x3060C0);
-    Outline(img, 0x100808);
+    for (int y = 8; y < 46; ++y)
+        for (int x = 0; x < 10; ++x) {
+            const float back = (y - 8) / 38.0f;  // 0 behind the head .. 1 at the tail's end
+            const float half = 3.2f * (1.0f - back) + 0.6f, off = std::fabs(x + 0.5f - 5.0f);
+            if (off > half) continue;
+            const bool core = off < half * 0.45f;
+            if (!core && (x + y) % 2 != 0) continue;  // the fringe and the fading tail, dithered
+            if (back > 0.55f && (x + 2 * y) % 3 != 0) continue;
+            Put(img, x, y,
+                core ? Mix(0xE8FFFF, 0x40C8FF, back * 1.4f) : Mix(0x60E0FF, 0x2050D0, back));
+        }
+    Star(img, 5, 6, 5.0f, 1.5f, 4, 0.0f, 0x90F0FF);
+    Disc(img, 5, 6, 2.2f, 0xFFFFFF);
     return img;
 }
 
@@ -185,11 +190,20 @@ Image Tank(int frame, bool rocket, uint32_t seed) {
     for (float x : {5.0f, 31.0f}) {
         Rounded_Box(img, x, 4, 8, 36, 3, 0x302820);
         for (int y = 4 + frame - 7; y < 40; y += 7)  // one pixel on per frame
-            if (y >= 5) Rect(img, static_cast<int>(x) + 1, y, 6, 2, 0x8A7A60);
+            if (y >= 5) {
+                Rect(img, static_cast<int>(x) + 1, y, 6, 2, 0x8A7A60);
+                Rect(img, static_cast<int>(x) + 1, y + 2, 6, 1, 0x1A1610);
+            }
     }
     Fill(
         img, 0, 0, 44, 44, [](float x, float y) { return Sd_Box(x, y, 22, 22, 10, 15, 3); },
-        Metal(0x6C8A30, seed, 22, 22, 15));
+        [seed](float x, float y) {  // cast armour: smooth, lit from the upper left, faint mottle
+            const float mottle = Value_Noise(seed, x * 0.35f, y * 0.35f);
+            return Scale(0x6C8A30, 1.18f - 0.28f * ((x - 12) / 20 + (y - 7) / 30) + 0.08f * mottle);
+        });
+    Rect(img, 13, 11, 18, 1, 0x3A4A18);  // the seams of the glacis and the engine deck
+    Rect(img, 13, 33, 18, 1, 0x3A4A18);
+    for (int x = 15; x <= 27; x += 3) Rect(img, x, 35, 2, 3, 0x2C3812);  // the engine grille
     if (rocket) {
         for (float x : {15.0f, 29.0f}) {
             Rounded_Box(img, x - 3, 10, 6, 20, 2, 0x506020);
@@ -213,7 +227,7 @@ Image Spider(int frame, uint32_t seed) {
     for (int k = 0; k < 4; ++k)
         for (int side = -1; side <= 1; side += 2) {
             const bool first_set = (k % 2 == 0) == (side < 0);
-            const float a = spread[k] + phase[frame] * (first_set ? 0.16f : -0.16f);
+            const float a = spread[k] + phase[frame] * (first_set ? 0.26f : -0.26f);
             const float hx = 22 + side * 4.0f, hy = 19 + k * 1.6f;
             const float kx = 22 + side * 12.5f * std::cos(a), ky = 19 + 12.5f * std::sin(a) - 2;
             const float fx = 22 + side * 19.5f * std::cos(a * 1.2f),
@@ -261,13 +275,15 @@ Image Sub(int frame, uint32_t seed) {
     return img;
 }
 
-// The Orbiter's star: eight bright points round a hot core.
+// The Orbiter's star: enemy fire, so hot: eight points of red round a magenta ring and a
+// white core, closed by a dark line that keeps it apart from the floor and the player's fire.
 Image Snake_Star() {
     Image img = Blank(68, 68, Key_Blue);
-    Glow(img, 34, 34, 33, 0xFFB020, 0.9f);
-    Star(img, 34, 34, 31, 11, 8, 0.0f, 0xFFD040);
-    Star(img, 34, 34, 20, 8, 8, Pi / 8, 0xFFF0A0);
-    Ball(img, 34, 34, 7, 0xFFFFE0);
+    Star(img, 34, 34, 32.5f, 13, 8, 0.0f, 0x280008);
+    Star(img, 34, 34, 30, 11, 8, 0.0f, 0xF02030);
+    Star(img, 34, 34, 19, 8, 8, Pi / 8, 0xFF50B0);
+    Disc(img, 34, 34, 9, 0xFF90D0);
+    Disc(img, 34, 34, 6.5f, 0xFFFFFF);
     return img;
 }
 

@@ -54,11 +54,18 @@ Image Blaster(uint32_t seed) {
     Fill(
         img, 0, 0, 88, 88, [&octagon](float x, float y) { return Sd_Polygon(x, y, octagon); },
         [seed](float x, float y) {
-            const float n = Value_Noise(seed, x * 0.3f, y * 0.3f);
-            const bool plate = (static_cast<int>(x) / 11 + static_cast<int>(y) / 11) % 2 == 0;
-            return Scale(plate ? 0x788090 : 0x687080,
-                         (0.8f + 0.3f * n) * (1.2f - (x + y) / 250.0f));
+            // Eight bevelled facets round a flat top, each one flat tone lit by how it faces
+            // the upper left, with a fine grain that stays even at the picture's own size.
+            const float dx = x - 44, dy = y - 44, r = std::hypot(dx, dy);
+            const float grain = 0.96f + 0.06f * Value_Noise(seed, x * 1.7f, y * 1.7f);
+            if (r < 25) return Scale(0x7A8494, grain * (1.08f - (dx + dy) / 300.0f));
+            const float facet = std::round(std::atan2(dy, dx) / 0.7854f) * 0.7854f;
+            const float facing = -(std::cos(facet) + std::sin(facet)) * 0.7071f;
+            return Scale(0x6C7686, grain * (0.95f + 0.35f * facing));
         });
+    Fill(
+        img, 0, 0, 88, 88,
+        [](float x, float y) { return std::fabs(Sd_Circle(x, y, 44, 44, 25)) - 0.5f; }, 0x3E4450);
     for (int k = 0; k < 8; ++k) {
         const float a = (k + 0.5f) * 0.7854f;
         Ball(img, 44 + 28 * std::sin(a), 44 - 28 * std::cos(a), 2.0f, 0xC8D0D8);

@@ -72,25 +72,19 @@ Image Fire_Ball(int index, Colour outer, Colour inner) {
     return img;
 }
 
-// A soft glowing dot of energy, `radius` pixels across to the end of its halo: a white-hot core
-// fading through its colour, the outer ring of the halo dithered so overlapping dots flow into
-// one band of light instead of piling up as separate beads.
-Image Glow_Dot(int index, Colour colour, float radius) {
+// A ball of enemy fire, `radius` pixels to its dark rim: a white-hot core, a hot ring of its
+// colour and a dark outline, crisp so that it reads against floor, sparks and blasts.
+Image Hot_Ball(int index, Colour ring, float radius) {
     Image img = Canvas(index);
-    const float c = 7.5f, k = radius / 6.8f;
-    const Colour hot = Mix(colour, 0xFFFFFF, 0.55f);
-    for (int y = 0; y < 15; ++y)
-        for (int x = 0; x < 15; ++x) {
-            const float d = std::hypot(x + 0.5f - c, y + 0.5f - c) / k;
-            if (d < 1.9f)
-                Put(img, x, y, Mix(0xFFFFFF, hot, d / 1.9f));
-            else if (d < 3.6f)
-                Put(img, x, y, Mix(hot, colour, (d - 1.9f) / 1.7f));
-            else if (d < 5.0f)
-                Put(img, x, y, Scale(colour, 0.8f - 0.15f * (d - 3.6f)));
-            else if (d < 6.8f && (x + y) % 2 == 0)
-                Put(img, x, y, Scale(colour, 0.55f - 0.1f * (d - 5.0f)));
-        }
+    const float c = 7.5f;
+    Disc(img, c, c, radius, 0x24040C);
+    for (int y = 0; y < img.Height; ++y)     // the rim dithered: overlapping balls of a trail
+        for (int x = 0; x < img.Width; ++x)  // flow into one band instead of a row of beads
+            if ((x + y) % 2 == 1 && Sd_Circle(x + 0.5f, y + 0.5f, c, c, radius - 1.2f) > 0)
+                img.Pixels[static_cast<size_t>(y) * img.Width + x] = static_cast<uint32_t>(img.Key);
+    Disc(img, c, c, radius - 1.2f, ring);
+    Disc(img, c, c, radius * 0.55f, Mix(ring, 0xFFFFFF, 0.55f));
+    Disc(img, c, c, radius * 0.3f, 0xFFFFFF);
     return img;
 }
 
@@ -117,10 +111,11 @@ Image Seven_Segment_Digit(int index, int digit, Colour on, Colour off) {
     return img;
 }
 
+// One star shot in the panel, in the cool colours of the player's fire.
 Image Shot_Icon() {
     Image img = Canvas(Img1::Con_Fire);
-    Glow(img, 5.5f, 5.0f, 5.5f, 0xFFB020, 0.8f);
-    Star(img, 5.5f, 5.2f, 5.0f, 2.1f, 5, 0.0f, 0xFFE060);
+    Glow(img, 5.5f, 5.0f, 5.5f, 0x20A0FF, 0.8f);
+    Star(img, 5.5f, 5.2f, 5.0f, 2.1f, 5, 0.0f, 0x90F0FF);
     Disc(img, 5.5f, 5.2f, 1.2f, 0xFFFFFF);
     return img;
 }
@@ -178,22 +173,22 @@ Image Laser_End(int index) {
     }
 }
 
-// The kill-sequence triangle: a solid wedge of light, white hot in the middle, burning to
-// orange and red at its edges, with a bright rim and a dithered glow round it.
+// The kill-sequence triangle: a solid wedge of light, white hot in the middle and burning to
+// orange and red towards its edges. It is turned and shrunk to a third of its size, so it has
+// no outline and no dithered fringe that could break into stray pixels: every band of colour
+// is at least four pixels wide and the edge itself is a band of deep red.
 Image Triangle() {
     Image img = Canvas(Img1::Triangel);
-    const std::vector<Point> tri = {{3.0f, 37.0f}, {40.0f, 3.0f}, {77.0f, 37.0f}};
+    const std::vector<Point> tri = {{2.0f, 38.0f}, {40.0f, 2.0f}, {78.0f, 38.0f}};
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 80; ++x) {
-            const float d = Sd_Polygon(x + 0.5f, y + 0.5f, tri);
-            if (d < -1.2f) {
-                const float depth = std::min(1.0f, (-d - 1.2f) / 9.0f);
-                Put(img, x, y, Mix(Mix(0xFF4010, 0xFFB030, depth * 1.6f), 0xFFFFE0, depth * depth));
-            } else if (d < 0.4f) {
-                Put(img, x, y, 0xFFE890);  // the rim catches the light
-            } else if (d < 2.6f && (x + y) % 2 == 0) {
-                Put(img, x, y, d < 1.5f ? 0xE06018 : 0xA02808);
-            }
+            const float depth = -Sd_Polygon(x + 0.5f, y + 0.5f, tri);
+            if (depth < 0.0f) continue;
+            Colour c = depth < 4.0f ? Mix(0xD02010, 0xF04818, depth / 4.0f)
+                       : depth < 8.0f
+                           ? Mix(0xFF6A18, 0xFFA030, (depth - 4.0f) / 4.0f)
+                           : Mix(0xFFC848, 0xFFFFF0, std::min(1.0f, (depth - 8.0f) / 5.0f));
+            Put(img, x, y, c);
         }
     return img;
 }
@@ -262,11 +257,11 @@ Image Paint_Icon(int index, uint32_t) {
         case Img1::Ball_Midi:
             return Orb(index, 0xD040FF, 0.8f);
         case Img1::Circle_16_1:  // the Orbiter's trails draw a ring of these round it
-            return Glow_Dot(index, 0xFF8A20, 4.6f);
+            return Hot_Ball(index, 0xFF3818, 5.2f);
         case Img1::Circle_16_2:
-            return Glow_Dot(index, 0x40FF60, 6.8f);
+            return Hot_Ball(index, 0xF01838, 6.6f);
         case Img1::Circle_16_3:
-            return Glow_Dot(index, 0xC060FF, 6.8f);
+            return Hot_Ball(index, 0xE020D0, 6.6f);
         case Img1::Triangel:
             return Triangle();
         case Img1::FadenKreuz_Hor:

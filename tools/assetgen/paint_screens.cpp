@@ -1,5 +1,6 @@
 // The full-size pictures, the two panels and the boxes, with their buttons and slots placed
 // exactly where the screens test the clicks and write their text (layout.h).
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -60,7 +61,9 @@ void Slot(Image& img, Local a) {
 }
 
 // A button filling the click rectangle exactly: a glowing face with a raised rim, its label
-// centred below the middle, where the icon above it leaves room.
+// along the bottom, where the icon above it leaves room.
+constexpr int Label_Rise = 13;  // from the button's bottom edge to the top of its label
+
 void Button(Image& img, Local a, const char* label, uint32_t seed) {
     for (int y = a.y; y < a.y + a.h; ++y)
         for (int x = a.x; x < a.x + a.w; ++x) {
@@ -72,7 +75,7 @@ void Button(Image& img, Local a, const char* label, uint32_t seed) {
     Bevel(img, a, 0.45f);
     Frame(img, a.x + 1, a.y + 1, a.w - 2, a.h - 2, 0x24384C);
     Bevel(img, {a.x + 1, a.y + 1, a.w - 2, a.h - 2}, 0.25f);
-    if (label) Small_Text_Centred(img, label, a.x + a.w / 2, a.y + a.h - 12, 0xE8F8FF);
+    if (label) Small_Text_Centred(img, label, a.x + a.w / 2, a.y + a.h - Label_Rise, 0xE8F8FF);
 }
 
 void Label_Right(Image& img, const char* text, int right, int y) {
@@ -142,89 +145,12 @@ void Cross_Icon(Image& img, float cx, float cy) {
 void Box_Button(Image& img, Local a, const char* label, void (*icon)(Image&, float, float),
                 uint32_t seed) {
     Button(img, a, label, seed);
-    icon(img, a.x + a.w / 2.0f, a.y + (a.h - 12) / 2.0f + 1);
+    icon(img, a.x + a.w / 2.0f, a.y + (a.h - Label_Rise) / 2.0f);
 }
 
 // The icon of each title panel button, in the order of the buttons.
 void (*const Intro_Icons[6])(Image&, float, float) = {Picture_Icon, Key_Icon,  Cup_Icon,
                                                       Cog_Icon,     Play_Icon, Power_Icon};
-
-// Space: a dark gradient, nebula clouds of two colours, and stars of several sizes.
-void Space(Image& img, Colour cloud_a, Colour cloud_b, uint32_t seed) {
-    for (int y = 0; y < img.Height; ++y)
-        for (int x = 0; x < img.Width; ++x) {
-            const float n = Fractal_Noise(seed, x * 0.008f, y * 0.008f);
-            const float m = Fractal_Noise(seed + 3, x * 0.015f + 7, y * 0.015f);
-            Colour c = Mix(0x02030A, 0x0A0C1C, static_cast<float>(y) / img.Height);
-            c = Add(c, cloud_a, std::max(0.0f, n - 0.45f) * 0.9f);
-            c = Add(c, cloud_b, std::max(0.0f, m - 0.55f) * 0.8f);
-            Put(img, x, y, c);
-        }
-    Gen_Rng rng(seed);
-    for (int k = 0; k < 700; ++k) {
-        const int x = rng.below(img.Width), y = rng.below(img.Height);
-        const float b = rng.unit();
-        Light(img, x, y, Mix(0xA0C0FF, 0xFFF0D0, rng.unit()), 0.25f + 0.75f * b * b);
-        if (b > 0.93f) Glow(img, x + 0.5f, y + 0.5f, 3.5f, 0xC0D8FF, 0.6f);
-        if (b > 0.995f) Star(img, x + 0.5f, y + 0.5f, 5.5f, 0.6f, 4, 0.0f, 0xB0C8F0);
-    }
-}
-
-void Planet(Image& img, float cx, float cy, float r, Colour base, bool ring) {
-    Glow(img, cx, cy, r * 1.25f, Scale(base, 0.5f), 0.6f);
-    Dome(img, cx, cy, r, r, base);
-    if (ring)
-        Fill(
-            img, cx - r * 2, cy - r, cx + r * 2, cy + r,
-            [=](float x, float y) {
-                const float e = std::fabs(Sd_Ellipse(x, y, cx, cy, r * 1.8f, r * 0.42f)) - 2.5f;
-                const bool behind = y < cy && std::hypot(x - cx, y - cy) < r;
-                return behind ? 1.0f : e;
-            },
-            [=](float x, float) { return Mix(0xE0D0B0, 0x806850, std::fabs(x - cx) / (r * 2)); });
-}
-
-// The arena covers the pictures from (18, 34) to (599, 421) and shows them through every hole
-// cut into the floor, so there they carry only sky: no lettering and nothing that could pass
-// for a piece of the interface, and no body that crosses the arena's border. The name of the
-// game stands in the band of sky above the arena.
-constexpr int Sky_Band_Bottom = 33;
-
-void Name_In_Sky(Image& img, int cx, int cell) {
-    const int w = Big_Text_Width("ZARVO", cell), h = Glyph_Rows * cell;
-    const int x = cx - w / 2, y = (Sky_Band_Bottom - h) / 2;
-    Glow(img, cx, y + h / 2.0f, w * 0.6f, 0x2050C0, 0.35f);
-    Big_Text_Shadow(img, "ZARVO", x + 2, y + 2, cell, 0x000000);
-    Big_Text(img, "ZARVO", x, y, cell, 0xFFF0C0, 0xF06010);
-}
-
-// The title picture: deep space, a great ringed planet, a red moon and the name above.
-Image Sponsor(uint32_t seed) {
-    Image img = Blank(Image_List_2[Img2::Sponsor]);
-    Space(img, 0x4020A0, 0x1060A0, seed);
-    Planet(img, 392, 250, 58, 0x4080C0, true);
-    Planet(img, 130, 118, 16, 0xC06040, false);
-    Name_In_Sky(img, 311, 4);
-    return img;
-}
-
-// The other background: a red nebula, a great red planet and a ringed one far off.
-Image CopyRight(uint32_t seed) {
-    Image img = Blank(Image_List_2[Img2::CopyRight]);
-    Space(img, 0xA02818, 0x802060, seed + 11);
-    Planet(img, 160, 290, 88, 0xB04828, false);
-    Fill(
-        img, 310, 70, 590, 230,
-        [](float x, float y) { return std::fabs(Sd_Ellipse(x, y, 450, 150, 125, 66)) - 6; },
-        [](float x, float y) {
-            return Scale(0x8090A8,
-                         0.6f + 0.5f * std::fabs(std::sin(std::atan2(y - 150, x - 450) * 12)));
-        });
-    Planet(img, 450, 150, 44, 0x9878B0, false);  // the world the ring goes round
-    Name_In_Sky(img, 90, 3);
-    Small_Text(img, "(C) THE ZARVO CREW", 480, 13, Label_Colour);
-    return img;
-}
 
 void Strip(Image& img, uint32_t seed) {
     Steel(img, {0, 0, 622, 83}, 0x3A4454, seed);
@@ -239,14 +165,14 @@ Image Panel_Game(uint32_t seed) {
     for (const Window_Rect& r : {Panel_Difficulty_Slot, Panel_Score_Slot, Panel_Percent_Slot,
                                  Panel_Level_Slot, Panel_Rows_Slot})
         Slot(img, To_Local(r, Panel_Origin));
-    Label_Right(img, "LEVEL", 94, 32);
-    Label_Right(img, "LIVES", 94, 45);
-    Label_Right(img, "ENERGY", 94, 58);
-    Label_Right(img, "SHOTS", 94, 71);
-    Big_Text(img, "%", 361, 13, 3, 0xFF8070, 0xC02818);
+    Label_Right(img, "LEVEL", 94, 31);
+    Label_Right(img, "LIVES", 94, 44);
+    Label_Right(img, "ENERGY", 94, 57);
+    Label_Right(img, "SHOTS", 94, 70);
+    Big_Text(img, "%", 362, 17, 2, 0xFF8070, 0xC02818);
     Button(img, To_Local(Panel_Title, Panel_Origin), nullptr, seed);
-    Big_Text(img, "ZARVO", 432, 8, 3, 0xFFF0C0, 0xF06010);
-    Small_Text(img, "TITLE", 533, 22, 0xE8F8FF);
+    Big_Text(img, "ZARVO", 414, 12, 2, 0xFFF0C0, 0xF06010);
+    Small_Text(img, "TITLE", 528, 17, 0xE8F8FF);
     Button(img, To_Local(Panel_Background, Panel_Origin), "PIC", seed + 1);
     Picture_Icon(img, 417, 56);
     Button(img, To_Local(Panel_Score, Panel_Origin), "SCORES", seed + 2);
@@ -260,8 +186,8 @@ Image Panel_Intro(uint32_t seed) {
     Image img = Blank(Image_List_2[Img2::Panel_Intro]);
     Strip(img, seed);
     Slot(img, {12, 12, 190, 60});
-    Big_Text(img, "ZARVO", 30, 20, 5, 0xFFF0C0, 0xF06010);
-    Small_Text_Centred(img, "CLAIM - SURVIVE", 107, 60, Label_Colour);
+    Big_Text(img, "ZARVO", 35, 18, 3, 0xFFF0C0, 0xF06010);
+    Small_Text_Centred(img, "CLAIM - SURVIVE", 107, 56, Label_Colour);
     for (int k = 0; k < 6; ++k) {
         const Local a = To_Local(Intro_Buttons[k], Panel_Origin);
         Button(img, a, Intro_Labels[k], seed + k);
@@ -306,13 +232,13 @@ Image Box(int index, uint32_t seed) {
 
 Image Message_Box(int index, const char* title, const char* line, uint32_t seed) {
     Image img = Box(index, seed);
-    const int cell = 4, w = Big_Text_Width(title, cell);
-    Big_Text(img, title, (336 - w) / 2, 22, cell, 0xFFF0C0, 0xF06010);
-    Small_Text_Centred(img, line, 168, 66, Label_Colour);
+    const int cell = 3, w = Big_Text_Width(title, cell);
+    Big_Text(img, title, (336 - w) / 2, 18, cell, 0xFFF0C0, 0xF06010);
+    Small_Text_Centred(img, line, 168, 62, Label_Colour);
     Rect(img, 30, 86, 276, 1, 0x2A3A50);
     Box_Button(img, To_Local(Box_OK, Box_Origin), "OK", Check_Icon, seed);
     Small_Text(img, "PRESS ENTER OR", 40, 114, Label_Colour);
-    Small_Text(img, "CLICK OK", 40, 124, Label_Colour);
+    Small_Text(img, "CLICK OK", 40, 126, Label_Colour);
     return img;
 }
 
@@ -322,12 +248,18 @@ Image CodeWord(uint32_t seed) {
     for (int k = 0; k < 2; ++k) {
         const Local f = To_Local(CodeWord_Fields[k], CodeWord_Origin);
         Slot(img, f);
-        Small_Text(img, k == 0 ? "1" : "2", f.x - 10, f.y + 4, Label_Colour);
+        Small_Text(img, k == 0 ? "1" : "2", f.x - 11, f.y + 3, Label_Colour);
     }
     Small_Text(img, "ENTER AFTER EACH WORD", 32, 96, Label_Colour);
     Box_Button(img, To_Local(CodeWord_OK, CodeWord_Origin), "OK", Check_Icon, seed);
     return img;
 }
+
+// Text framed by a marker stands one row below the marker's top, so the marker's corner
+// brackets and underline pass above and below the letters and never over them. The names of
+// the difficulties stand closer than the game's text to fit between the brackets.
+constexpr int Framed_Text_Top = 1;
+constexpr int Framed_Advance = 9;
 
 // The three difficulty cells shared by the option screen and the score table's tabs.
 void Difficulty_Row(Image& img, const Window_Rect* cells, Origin o, const char* label) {
@@ -335,33 +267,34 @@ void Difficulty_Row(Image& img, const Window_Rect* cells, Origin o, const char* 
     for (int k = 0; k < 3; ++k) {
         const Local a = To_Local(cells[k], o);
         Slot(img, a);
-        Small_Text_Centred(img, names[k], a.x + a.w / 2, a.y + 3, 0xE8F8FF);
+        Small_Text_Centred(img, names[k], a.x + 28, a.y + Framed_Text_Top, 0xE8F8FF,
+                           Framed_Advance);
     }
     const Local first = To_Local(cells[0], o);
-    Label_Right(img, label, first.x - 8, first.y + 3);
+    Label_Right(img, label, first.x - 8, first.y + Framed_Text_Top);
 }
 
 Image Option(uint32_t seed) {
     Image img = Box(Img2::Option, seed);
     Game_Text_Centred(img, "OPTIONS", 155, 18);
     Rect(img, 20, 40, 271, 1, 0x2A3A50);
-    Small_Text_Centred(img, "PICK YOUR DIFFICULTY AND", 155, 50, Label_Colour);
+    Small_Text_Centred(img, "PICK YOUR SKILL AND", 155, 48, Label_Colour);
     Small_Text_Centred(img, "THE ARENA TO START IN", 155, 60, Label_Colour);
-    Difficulty_Row(img, Option_Difficulty, Option_Origin, "DIFFICULTY");
+    Difficulty_Row(img, Option_Difficulty, Option_Origin, "SKILL");
     const char* levels[8] = {"HELP ME MAMA",   "SECOND CONTACT",   "NEW GENERATION",
                              "ALLIEN ATTACK",  "WIRELESS CYBORGS", "DIGITAL WAR",
                              "KASTRELOSTREET", "DORNAK SPECIAL"};
     for (int n = 0; n < 8; ++n) {
         const Local a = To_Local(Option_Level_Row(n), Option_Origin);
         Slot(img, a);
-        Game_Text(img, levels[n], a.x + 4, a.y + 2);
-        Small_Text(img, std::string(1, static_cast<char>('1' + n)).c_str(), a.x - 10, a.y + 3,
-                   Label_Colour);
+        Game_Text(img, levels[n], a.x + 8, a.y + Framed_Text_Top);
+        Small_Text(img, std::string(1, static_cast<char>('1' + n)).c_str(), a.x - 11,
+                   a.y + Framed_Text_Top, Label_Colour);
     }
-    Label_Right(img, "ARENA", 88, To_Local(Option_Level_Row(0), Option_Origin).y + 3);
+    Label_Right(img, "ARENA", 88, To_Local(Option_Level_Row(0), Option_Origin).y + Framed_Text_Top);
     Box_Button(img, To_Local(Option_OK, Option_Origin), "OK", Check_Icon, seed);
-    Small_Text(img, "CHOOSE AND", 24, 216, Label_Colour);
-    Small_Text(img, "PRESS OK", 24, 226, Label_Colour);
+    Small_Text(img, "CHOOSE AND", 24, 214, Label_Colour);
+    Small_Text(img, "PRESS OK", 24, 227, Label_Colour);
     return img;
 }
 
@@ -372,23 +305,29 @@ Image Score(uint32_t seed) {
     Difficulty_Row(img, Score_Tabs, Score_Origin, "TABLE");
     const Local table = To_Local(Score_Table_Slot, Score_Origin);
     Slot(img, table);
-    Small_Text(img, "NO", table.x + 7, table.y - 10, Label_Colour);
-    Small_Text(img, "NAME", table.x + 41, table.y - 10, Label_Colour);
-    Small_Text(img, "SCORE", table.x + table.w - 34, table.y - 10, Label_Colour);
+    Small_Text(img, "NO", table.x + 7, table.y - 12, Label_Colour);
+    Small_Text(img, "NAME", table.x + 41, table.y - 12, Label_Colour);
+    Small_Text(img, "SCORE", table.x + table.w - 60, table.y - 12, Label_Colour);
     const Local you = To_Local(Score_Player_Slot, Score_Origin);
     Slot(img, you);
-    Small_Text(img, "YOU", you.x + 4, you.y + 6, 0xFFD050);
+    Small_Text(img, "YOU", you.x + 4, you.y + 5, 0xFFD050);
     Slot(img, To_Local(Score_Status_Slot, Score_Origin));
     Box_Button(img, To_Local(Score_Delete, Score_Origin), "DEL", Cross_Icon, seed);
     Box_Button(img, To_Local(Score_OK, Score_Origin), "OK", Check_Icon, seed + 1);
     return img;
 }
 
-// The marker frames of the option screen: a glowing outline, hollow inside.
+// The marker frames of the option screen and the score table: corner brackets along the top
+// row and an underline along the bottom row. The framed text fills the ten rows between, so
+// the marker never lies over a row of the letters it picks out.
 Image Marker(int index) {
     Image img = Blank(Image_List_2[static_cast<size_t>(index)]);
-    Frame(img, 0, 0, img.Width, img.Height, 0xFFD040);
-    Frame(img, 1, 1, img.Width - 2, img.Height - 2, 0xC07010);
+    const int w = img.Width, bottom = img.Height - 1, tick = std::min(8, w / 3);
+    Rect(img, 0, 0, tick, 1, 0xFFD040);
+    Rect(img, w - tick, 0, tick, 1, 0xFFD040);
+    Rect(img, 0, bottom, w, 1, 0xE89020);
+    Rect(img, 0, bottom, tick, 1, 0xFFD040);
+    Rect(img, w - tick, bottom, tick, 1, 0xFFD040);
     return img;
 }
 
@@ -397,9 +336,8 @@ Image Marker(int index) {
 Image Paint_Screen(int index, uint32_t seed) {
     switch (index) {
         case Img2::Sponsor:
-            return Sponsor(seed);
         case Img2::CopyRight:
-            return CopyRight(seed);
+            return Paint_Backdrop(index, seed);
         case Img2::Panel_Game:
             return Panel_Game(seed);
         case Img2::Panel_Intro:

@@ -38,7 +38,9 @@ Image Paint_Blast_1(int index, uint32_t seed);
 Image Paint_Blast_2(int index, uint32_t seed);
 Image Paint_Big_Blast(int index, uint32_t seed);
 
-// paint_screens.cpp: the full-size pictures, the panels and the boxes with their buttons.
+// paint_screens.cpp: the panels and the boxes with their buttons.
 Image Paint_Screen(int index, uint32_t seed);
+// paint_backdrops.cpp: the two full-size pictures behind the game.
+Image Paint_Backdrop(int index, uint32_t seed);
 
 }  // namespace assetgen

@@ -87,7 +87,7 @@ void Draw_Actors(Scene& s) {
     s.draw(Image_List::List_1, Img1::Ego_Right_2, 80, 26);
     s.draw(Image_List::List_2, Img2::Monster_Down_1, 570, 150);
     s.draw(Image_List::List_2, Img2::Monster_Left_2, 300, 396);
-    s.draw(Image_List::List_1, Img1::Ego_Fire_Right, 120, 40);
+    s.draw(Image_List::List_2, Img2::Rocket_Right, 116, 46);  // a star shot of the player
     s.draw(Image_List::List_2, Img2::Blast_Thunder_Right_5, 170, 260);
 }
 

@@ -11,22 +11,24 @@ namespace {
 
 using namespace zarvo;
 
-// How loud each recording is, as RMS over the whole of it in dB of full scale. The waves are
-// balanced against each other by these levels, not by their peaks: the biggest blasts lead,
-// the alerts sit below them, and what plays all the time (the step, the click, the shots)
-// stays in the background.
-constexpr float Level_Big_Blast = -17.0f;
-constexpr float Level_Blast = -18.0f;
-constexpr float Level_Small_Blast = -20.0f;
-constexpr float Level_Shot = -20.0f;
-constexpr float Level_Alert = -19.0f;
-constexpr float Level_Jingle = -18.0f;
-constexpr float Level_Click = -26.0f;
-constexpr float Level_Step = -26.0f;
+// How loud each wave is at its loudest 100 ms, as ears hear it (see loudness.h). The rare
+// big moments lead (a hazard blown apart, the Blaster's burst of stars, the alarm at a level's
+// start, the greeting); what plays all the time and piles up (shots, steps, small blasts,
+// crackle, clicks) sits 10 dB under them, so that seven of one in a frame still do not drown
+// a big one; the other cues lie between.
+constexpr float Loud_Big = -10.0f;
+constexpr float Loud_Cue = -13.0f;
+constexpr float Loud_Middle = -15.0f;
+constexpr float Loud_Frequent = -20.0f;
+// The frequent waves also keep their peaks low: seven of one started in the same frame add up
+// sample for sample, and they should still pass under the mixer's limiter.
+constexpr float Frequent_Ceiling = 0.2f;  // -14 dB of full scale
 
 // A big blast: a crack, a deep thump that falls in pitch, a roaring body that darkens as it
-// dies, debris crackling through it and a long low rumble after.
+// dies, debris crackling through it and a low rumble after, all gone within Length; the rest
+// of the recording is silence.
 struct Blast {
+    float Length;       // seconds until the last of it has died away
     float Thump_Hz;     // where the thump starts; it falls to a third of it
     float Thump;        // its weight
     float Body_Cutoff;  // how bright the roar starts
@@ -36,26 +38,31 @@ struct Blast {
 };
 
 void Big_Blast(Track& t, Gen_Rng& rng, const Blast& b) {
-    const float len = t.Seconds();
+    const float len = b.Length;
     Add_Noise(t, {0.0f, 0.05f, 0.5f, 6000, 2500, 0.002f, 0.012f, 0}, rng);
     Add_Thump(t, 0.0f, b.Thump_Hz, b.Thump_Hz / 3, b.Thump, 0.16f);
-    Add_Thump(t, 0.01f, b.Thump_Hz * 0.5f, b.Thump_Hz / 5, b.Thump * 0.6f, 0.3f);
-    Add_Noise(t, {0.004f, len, 0.9f, b.Body_Cutoff, 80, 0.006f, b.Body_Decay, 0}, rng);
-    Add_Noise(t, {0.03f, len, b.Rumble, 220, 50, 0.08f, len * 0.35f, 0}, rng);
+    Add_Thump(t, 0.01f, b.Thump_Hz * 0.5f, b.Thump_Hz / 5, b.Thump * 0.6f, std::min(0.3f, len / 7));
+    Noise body{0.004f, len, 0.9f, b.Body_Cutoff, 80, 0.006f, b.Body_Decay, 0};
+    body.Release = len * 0.3f;
+    Add_Noise(t, body, rng);
+    Noise rumble{0.03f, len - 0.03f, b.Rumble, 400, 90, 0.08f, len * 0.3f, 0};
+    rumble.Release = len * 0.4f;
+    Add_Noise(t, rumble, rng);
     Crackle debris;
     debris.Start = 0.05f;
     debris.Length = len * 0.8f;
     debris.Volume = 0.45f;
     debris.Sparks_Per_Second = b.Crackle;
-    debris.Thinning = len * 0.18f;
+    debris.Thinning = len * 0.15f;
     debris.Cutoff = 3500;
     Add_Crackle(t, debris, rng);
 }
 
-// A small blast: a sharp pop and a spray of crackle, hardly any low end.
-void Small_Blast(Track& t, Gen_Rng& rng, float pop_cutoff, float crackle, float thinning) {
-    const float len = t.Seconds();
-    Add_Noise(t, {0.0f, 0.12f, 0.9f, pop_cutoff, 900, 0.002f, 0.035f, 0}, rng);
+// A small blast of `len` seconds: a sharp pop and a spray of crackle that thins out, hardly
+// any low end.
+void Small_Blast(Track& t, Gen_Rng& rng, float len, float pop_cutoff, float crackle,
+                 float thinning) {
+    Add_Noise(t, {0.0f, std::min(0.12f, len), 0.9f, pop_cutoff, 900, 0.002f, 0.035f, 0}, rng);
     Add_Thump(t, 0.0f, 190, 90, 0.35f, 0.035f);
     Crackle spray;
     spray.Length = len * 0.9f;
@@ -65,20 +72,22 @@ void Small_Blast(Track& t, Gen_Rng& rng, float pop_cutoff, float crackle, float 
     spray.Cutoff = 6000;
     spray.Spark_Length = 0.001f;
     Add_Crackle(t, spray, rng);
-    Add_Noise(t, {0.02f, len * 0.6f, 0.25f, 1500, 300, 0.01f, thinning * 1.5f, 0}, rng);
+    Noise haze{0.02f, len * 0.6f, 0.25f, 1500, 300, 0.01f, thinning * 1.5f, 0};
+    haze.Release = len * 0.2f;
+    Add_Noise(t, haze, rng);
 }
 
-// Four quick pops, each a snap of bright noise with a spark after it.
+// Four quick pops within a tenth of a second, each a snap of bright noise with a spark after.
 void Cracker(Track& t, Gen_Rng& rng) {
-    const float pops[] = {0.0f, 0.045f, 0.11f, 0.15f};
+    const float pops[] = {0.0f, 0.035f, 0.08f, 0.11f};
     for (float at : pops) {
-        Add_Noise(t, {at, 0.06f, 0.9f, 7000, 1800, 0.002f, 0.01f, 0}, rng);
+        Add_Noise(t, {at, 0.04f, 0.9f, 7000, 1800, 0.002f, 0.008f, 0}, rng);
         Crackle spark;
         spark.Start = at + 0.004f;
-        spark.Length = 0.05f;
+        spark.Length = 0.035f;
         spark.Volume = 0.5f;
         spark.Sparks_Per_Second = 600;
-        spark.Thinning = 0.015f;
+        spark.Thinning = 0.012f;
         spark.Spark_Length = 0.0008f;
         spark.Cutoff = 8000;
         Add_Crackle(t, spark, rng);
@@ -106,8 +115,30 @@ void Laser_Zap(Track& t, float start, float length, float from, float to, float 
     Add_Tone(t, zap);
 }
 
-void Laser_Fire(Track& t) {
-    for (int k = 0; k < 4; ++k) Laser_Zap(t, 0.35f * k, 0.32f, 1700, 220, 0.6f - 0.1f * k);
+// The Clipper's arms reaching out: a servo whirring up and settling, then the clank of the
+// grip closing, a knock and a short metallic ring. All over in under a second.
+void Servo_Clank(Track& t, Gen_Rng& rng) {
+    Tone servo;
+    servo.Length = 0.32f;
+    servo.From_Hz = 210;
+    servo.Turn_Hz = 340;
+    servo.To_Hz = 290;
+    servo.Volume = 0.35f;
+    servo.Shape = Wave_Shape::Square;
+    servo.Brightness = 1100;
+    servo.Attack = 0.02f;
+    servo.Release = 0.04f;
+    servo.Vibrato_Hz = 30;  // the motor's whirr
+    servo.Vibrato_Depth = 0.03f;
+    Add_Tone(t, servo);
+    servo.Shape = Wave_Shape::Saw;
+    servo.From_Hz *= 2, servo.Turn_Hz *= 2, servo.To_Hz *= 2;
+    servo.Volume = 0.1f;
+    Add_Tone(t, servo);
+    const float clank = 0.33f;
+    Add_Noise(t, {clank, 0.04f, 0.8f, 3800, 1500, 0.002f, 0.008f, 0}, rng);
+    Add_Thump(t, clank, 170, 110, 0.3f, 0.03f);
+    Add_Bell(t, clank + 0.003f, 610, 0.35f, 0.09f);
 }
 
 // The alarm at every level start: a two-tone horn, rounded so it calls without rasping,
@@ -147,12 +178,13 @@ void Warning(Track& t) {
     wail.Volume = 0.5f;
     wail.Shape = Wave_Shape::Triangle;
     wail.Attack = 0.01f;
-    wail.Release = 0.06f;
+    wail.Release = 0.2f;  // dies away rather than stopping
     Add_Tone(t, wail);
     wail.Shape = Wave_Shape::Square;
     wail.Brightness = 1800;
     wail.Volume = 0.15f;
     Add_Tone(t, wail);
+    Release_End(t, 0.2f);
 }
 
 // The footfall: a soft tick of muffled noise on a tiny low knock, gone within 20 ms so the
@@ -168,27 +200,25 @@ void Click(Track& t, Gen_Rng& rng) {
     Add_Bell(t, 0.004f, 1760, 0.35f, 0.06f);
 }
 
-// "No": two falling notes, low and buzzy enough to say no, soft enough not to hurt.
+// "No", the sound of being hurt: one short falling buzz of 180 ms. It repeats every 21
+// frames while a hit lasts, so it must be over well before it comes again.
 void No(Track& t) {
-    const float parts[][3] = {{0.0f, 0.26f, 220}, {0.32f, 0.34f, 165}};
-    for (const auto& p : parts) {
-        Tone buzz;
-        buzz.Start = p[0];
-        buzz.Length = p[1];
-        buzz.From_Hz = p[2];
-        buzz.To_Hz = p[2] * 0.92f;
-        buzz.Volume = 0.5f;
-        buzz.Shape = Wave_Shape::Square;
-        buzz.Brightness = 900;
-        buzz.Attack = 0.008f;
-        buzz.Release = 0.06f;
-        Add_Tone(t, buzz);
-        buzz.Shape = Wave_Shape::Saw;
-        buzz.From_Hz *= 1.008f;
-        buzz.To_Hz *= 1.008f;
-        buzz.Volume = 0.25f;
-        Add_Tone(t, buzz);
-    }
+    Tone buzz;
+    buzz.Length = 0.18f;
+    buzz.From_Hz = 310;
+    buzz.To_Hz = 200;
+    buzz.Volume = 0.5f;
+    buzz.Shape = Wave_Shape::Square;
+    buzz.Brightness = 1200;
+    buzz.Attack = 0.005f;
+    buzz.Release = 0.05f;
+    buzz.Decay = 0.16f;
+    Add_Tone(t, buzz);
+    buzz.Shape = Wave_Shape::Saw;
+    buzz.From_Hz *= 1.01f;
+    buzz.To_Hz *= 1.01f;
+    buzz.Volume = 0.25f;
+    Add_Tone(t, buzz);
 }
 
 // A magazine sliding home: two metal clacks and a rising whine of charging.
@@ -227,99 +257,110 @@ void FadenKreuz(Track& t) {
     }
 }
 
-// A bright rising arpeggio of bells.
+// A bright rising arpeggio of bells, the last one released over the final 200 ms.
 void Welcome(Track& t) {
     const float notes[] = {523.25f, 659.25f, 783.99f, 1046.5f};
-    for (int k = 0; k < 4; ++k) Add_Bell(t, 0.11f * k, notes[k], 0.45f, 0.35f);
+    for (int k = 0; k < 4; ++k) Add_Bell(t, 0.11f * k, notes[k], 0.45f, 0.25f);
+    Release_End(t, 0.2f);
 }
 
-// The lost life: a rumbling bass riff over a low roar, with a kick on every other beat,
-// fading away at the end.
+// The lost life: a machine running down in three falling sweeps, each lower and longer than
+// the one before, over a hiss that sinks with them; in the middle range, where a small
+// speaker still plays it, and gone after three seconds.
 void Rocky(Track& t, Gen_Rng& rng) {
-    const float riff[] = {82.4f, 82.4f, 98.0f, 82.4f,  110.0f, 98.0f,  82.4f, 73.4f,
-                          82.4f, 82.4f, 98.0f, 110.0f, 123.5f, 110.0f, 98.0f, 82.4f};
-    const float step = 0.18f;
-    const float fade_from = t.Seconds() - 0.8f;
-    for (int k = 0; k * step < t.Seconds() - 0.1f; ++k) {
-        const float at = k * step;
-        const float fade = at < fade_from ? 1.0f : std::max(0.0f, 1.0f - (at - fade_from) / 0.8f);
-        Tone bass;
-        bass.Start = at;
-        bass.Length = step * 0.9f;
-        bass.From_Hz = bass.To_Hz = riff[k % 16];
-        bass.Volume = 0.45f * fade;
-        bass.Shape = Wave_Shape::Square;
-        bass.Brightness = 700;
-        bass.Attack = 0.004f;
-        bass.Release = 0.02f;
-        bass.Decay = 0.25f;
-        Add_Tone(t, bass);
-        if (k % 2 == 0) Add_Thump(t, at, 110, 40, 0.6f * fade, 0.05f);
+    const float sweeps[][4] = {
+        {0.0f, 0.7f, 900, 420}, {0.6f, 0.9f, 700, 260}, {1.4f, 1.6f, 520, 170}};
+    for (const auto& w : sweeps) {
+        Tone down;
+        down.Start = w[0];
+        down.Length = w[1];
+        down.From_Hz = w[2];
+        down.To_Hz = w[3];
+        down.Volume = 0.4f;
+        down.Shape = Wave_Shape::Saw;
+        down.Brightness = 1800;
+        down.Attack = 0.01f;
+        down.Release = w[1] * 0.35f;
+        down.Vibrato_Hz = 7;
+        down.Vibrato_Depth = 0.02f;
+        Add_Tone(t, down);
+        down.Shape = Wave_Shape::Sine;  // a fifth above gives it a hollow, electric ring
+        down.From_Hz *= 1.5f, down.To_Hz *= 1.5f;
+        down.Volume = 0.15f;
+        Add_Tone(t, down);
     }
-    Noise roar{0.0f, t.Seconds(), 0.35f, 180, 120, 0.4f, 0.0f, 0};
-    roar.Release = 0.8f;
-    Add_Noise(t, roar, rng);
+    Noise hiss{0.0f, 2.8f, 0.3f, 3000, 350, 0.05f, 1.0f, 0};
+    hiss.Release = 0.8f;
+    Add_Noise(t, hiss, rng);
+    Crackle sparks;
+    sparks.Length = 1.5f;
+    sparks.Volume = 0.3f;
+    sparks.Sparks_Per_Second = 80;
+    sparks.Thinning = 0.4f;
+    sparks.Cutoff = 3000;
+    Add_Crackle(t, sparks, rng);
 }
 
-// Composes the wave and answers its loudness level.
+// Composes the wave and answers its loudness. Every catalogue length is kept; where a sound
+// is over sooner, the recording ends in silence.
 float Compose(int index, Track& t, Gen_Rng& rng) {
     switch (index) {
-        case Wave::Explosion_1:  // the Blaster's flame bursts into stars
-            Big_Blast(t, rng, {75, 1.1f, 1800, 0.8f, 0.7f, 120});
-            return Level_Blast;
-        case Wave::Cracker:
+        case Wave::Explosion_1:  // the Blaster's flame bursts into stars: big, but over in 1 s
+            Big_Blast(t, rng, {1.0f, 80, 1.0f, 2200, 0.25f, 0.4f, 160});
+            return Loud_Big;
+        case Wave::Cracker:  // a flame hits the edge, the Orbiter's stars go out
             Cracker(t, rng);
-            return Level_Small_Blast;
-        case Wave::LaserFire_1:
-            Laser_Fire(t);
-            return Level_Shot;
+            return Loud_Frequent;
+        case Wave::LaserFire_1:  // the Clipper's arms
+            Servo_Clank(t, rng);
+            return Loud_Middle;
         case Wave::Danger:
             Danger(t);
-            return Level_Alert;
+            return Loud_Big;
         case Wave::Warning:
             Warning(t);
-            return Level_Alert;
-        case Wave::Laser:
-            Laser_Zap(t, 0.0f, t.Seconds(), 2600, 180, 0.7f);
-            return Level_Shot;
+            return Loud_Cue;
+        case Wave::Laser:  // every shot, the player's and the enemies': over in 150 ms
+            Laser_Zap(t, 0.0f, 0.15f, 2400, 500, 0.7f);
+            return Loud_Frequent;
         case Wave::Step:
             Step(t, rng);
-            return Level_Step;
-        case Wave::Explosion_2:  // the Orbiter throws its stars: small pops in a row
-            Small_Blast(t, rng, 5000, 900, 0.06f);
-            return Level_Small_Blast;
+            return Loud_Frequent;
+        case Wave::Explosion_2:  // the Orbiter throws its stars: four pops, 10 frames apart
+            Small_Blast(t, rng, 0.4f, 5000, 900, 0.06f);
+            return Loud_Middle;
         case Wave::Click:
             Click(t, rng);
-            return Level_Click;
-        case Wave::Explose_3:  // the kill sequence's blast, the Clipper's shrapnel
-            Big_Blast(t, rng, {95, 0.6f, 3000, 0.3f, 0.3f, 400});
-            return Level_Blast;
+            return Loud_Frequent;
+        case Wave::Explose_3:  // the kill sequence's blast, shrapnel, fuses, bombs landing
+            Small_Blast(t, rng, 0.35f, 4000, 700, 0.05f);
+            return Loud_Frequent;
         case Wave::No:
             No(t);
-            return Level_Alert;
+            return Loud_Middle;
         case Wave::Reload:
             Reload(t, rng);
-            return Level_Jingle;
+            return Loud_Middle;
         case Wave::Explose_4:  // a hit that kills, a star shot bursting: short and punchy
-            Big_Blast(t, rng, {120, 0.7f, 4000, 0.18f, 0.15f, 250});
-            return Level_Small_Blast;
-        case Wave::Explose_5:  // bombs and enemy shots bursting: crackle
-            Small_Blast(t, rng, 3500, 500, 0.18f);
-            return Level_Small_Blast;
+            Big_Blast(t, rng, {0.55f, 120, 0.7f, 4000, 0.12f, 0.15f, 250});
+            return Loud_Cue;
+        case Wave::Explose_5:  // bombs and enemy shots bursting, many a second: a crackling pop
+            Small_Blast(t, rng, 0.28f, 3000, 500, 0.05f);
+            return Loud_Frequent;
         case Wave::FadenKreuz:
             FadenKreuz(t);
-            return Level_Alert;
+            return Loud_Middle;
         case Wave::Welcome:
             Welcome(t);
-            return Level_Jingle;
+            return Loud_Big;
         case Wave::Rocky:
             Rocky(t, rng);
-            return Level_Jingle;
+            return Loud_Cue;
         case Wave::Explose_6:  // a hazard blown apart: the biggest of all
-            Big_Blast(t, rng, {65, 1.0f, 1800, 1.1f, 0.9f, 80});
-            return Level_Big_Blast;
+            Big_Blast(t, rng, {2.0f, 65, 1.0f, 1800, 0.7f, 0.8f, 90});
+            return Loud_Big;
     }
-    return Level_Blast;
+    return Loud_Middle;
 }
 
 }  // namespace
@@ -328,8 +369,8 @@ Sound Synthesise_Wave(int index, uint32_t seed) {
     const WaveSpec& entry = Wave_List[static_cast<size_t>(index)];
     Track t = Make_Track(entry);
     Gen_Rng rng(seed * 31u + static_cast<uint32_t>(index) + 7u);
-    const float level = Compose(index, t, rng);
-    return To_Sound(t, entry, level);
+    const float loudness = Compose(index, t, rng);
+    return To_Sound(t, entry, loudness, loudness == Loud_Frequent ? Frequent_Ceiling : 0.89f);
 }
 
 }  // namespace assetgen

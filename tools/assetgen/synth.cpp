@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "loudness.h"
+
 namespace assetgen {
 
 namespace {
@@ -15,8 +17,7 @@ constexpr float Shortest_Attack = 0.002f;   // no voice starts faster: a faster 
 constexpr float Shortest_Release = 0.003f;  // nor stops faster
 constexpr float Edge_Fade = 0.003f;         // every recording fades in and out this long
 constexpr float Dc_Cutoff_Hz = 20;
-constexpr float Ceiling = 0.89f;  // -1 dB of full scale
-constexpr float Knee = 0.6f;      // where the soft bend starts
+constexpr float Knee_Share = 0.67f;  // the soft bend starts at this share of the ceiling
 
 // The weight of harmonic `k` of a shape, before band limits and brightness.
 double Harmonic_Weight(Wave_Shape shape, int k) {
@@ -111,10 +112,10 @@ void Fade_Ends(std::vector<float>& v, int32_t rate) {
 }
 
 // Bends everything above the knee smoothly towards the ceiling; below it nothing changes.
-float Soft_Knee(float x) {
-    const float a = std::fabs(x);
-    if (a <= Knee) return x;
-    const float bent = Knee + (Ceiling - Knee) * std::tanh((a - Knee) / (Ceiling - Knee));
+float Soft_Knee(float x, float ceiling) {
+    const float a = std::fabs(x), knee = ceiling * Knee_Share;
+    if (a <= knee) return x;
+    const float bent = knee + (ceiling - knee) * std::tanh((a - knee) / (ceiling - knee));
     return x < 0 ? -bent : bent;
 }
 
@@ -179,7 +180,10 @@ void Add_Crackle(Track& t, const Crackle& crackle, Gen_Rng& rng) {
         const float density = crackle.Sparks_Per_Second * std::exp2(-s / crackle.Thinning);
         if (rng.unit() < density / rate) {
             const float u = rng.unit();
-            spark = std::max(spark, 0.25f + 0.75f * u * u);
+            // Late sparks are weaker as well as rarer: the spray thins out, it does not end
+            // in lone pops.
+            const float strength = std::exp2(-s / (2.0f * crackle.Thinning));
+            spark = std::max(spark, (0.25f + 0.75f * u * u) * strength);
             const float length = crackle.Spark_Length * rng.range(0.4f, 1.6f);
             fall = std::exp(-1.0f / (length * rate));
         }
@@ -220,28 +224,75 @@ void Add_Bell(Track& t, float start, float hz, float volume, float decay) {
     }
 }
 
-zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& entry, float rms_db) {
-    std::array<std::vector<float>*, 2> channels = {&t.Left, &t.Right};
-    double square_sum = 0;
-    size_t samples = 0;
-    for (std::vector<float>* v : channels) {
+namespace {
+
+// Brings the finished track to the loudness `target` (its loudest 100 ms, ear-weighted): the
+// soft knee takes a little off the loudest moments, so the gain is found again after it.
+float Loudness_Gain(const Track& t, float target, float ceiling) {
+    std::vector<std::vector<float>> channels = {t.Left};
+    if (!t.Right.empty()) channels.push_back(t.Right);
+    float gain = 1.0f;
+    float peak = 0;
+    for (const std::vector<float>& ch : channels)
+        for (float v : ch) peak = std::max(peak, std::fabs(v));
+    std::vector<std::vector<float>> bent = channels;
+    for (int pass = 0; pass < 6; ++pass) {
+        for (size_t ch = 0; ch < channels.size(); ++ch)
+            for (size_t i = 0; i < channels[ch].size(); ++i)
+                bent[ch][i] = Soft_Knee(channels[ch][i] * gain, ceiling);
+        const double loudness = Short_Term_Loudness(bent, t.Rate);
+        // Silence stays silence; within 0.02 dB is there.
+        if (loudness < -150 || std::fabs(target - loudness) < 0.02) break;
+        gain *= static_cast<float>(std::pow(10.0, (target - loudness) / 20.0));
+        if (peak * gain <= ceiling * Knee_Share) break;  // nothing bent: the gain is exact
+    }
+    return gain;
+}
+
+// Rounds to 8 bits with triangular dither of one step either way, so that quiet passages and
+// fades keep their shape instead of turning into stairs and buzz. The dither follows the
+// sound's own level down, and digital silence stays silent.
+struct Eight_Bit_Dither {
+    Gen_Rng rng{0x8B17u};
+    float level = 0;
+    float fall = 0;
+    explicit Eight_Bit_Dither(int32_t rate) : fall(std::exp(-1.0f / (0.02f * rate))) {}
+    uint8_t operator()(float v) {
+        level = std::max(std::fabs(v) * 127.0f, level * fall);
+        const float amount = std::min(1.0f, level);
+        const float noise = (rng.unit() - rng.unit()) * amount;
+        return static_cast<uint8_t>(std::clamp(std::lround(128.0f + v * 127.0f + noise), 0l, 255l));
+    }
+};
+
+}  // namespace
+
+void Release_End(Track& t, float seconds) {
+    const size_t n = std::min(t.Left.size(), Sample_At(t, seconds));
+    for (size_t i = 0; i < n; ++i) {
+        const float g = 0.5f - 0.5f * std::cos(static_cast<float>(Pi) * i / static_cast<float>(n));
+        t.Left[t.Left.size() - 1 - i] *= g;
+        if (!t.Right.empty()) t.Right[t.Right.size() - 1 - i] *= g;
+    }
+}
+
+zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& entry, float loudness, float ceiling) {
+    for (std::vector<float>* v : {&t.Left, &t.Right}) {
         if (v->empty()) continue;
         Block_Dc(*v, t.Rate);
         Fade_Ends(*v, t.Rate);
-        for (float x : *v) square_sum += static_cast<double>(x) * x;
-        samples += v->size();
     }
-    const double rms = std::sqrt(square_sum / static_cast<double>(std::max<size_t>(1, samples)));
-    const float gain = static_cast<float>(std::pow(10.0, rms_db / 20.0) / std::max(rms, 1e-9));
+    const float gain = Loudness_Gain(t, loudness, ceiling);
     zarvo::Sound sound;
     sound.Rate = entry.Rate;
     sound.Bits = entry.Bits;
     sound.Channels = entry.Channels;
+    std::vector<Eight_Bit_Dither> dither(2, Eight_Bit_Dither(entry.Rate));
     for (size_t i = 0; i < t.Left.size(); ++i)
         for (int ch = 0; ch < entry.Channels; ++ch) {
-            const float v = Soft_Knee((ch == 0 ? t.Left[i] : t.Right[i]) * gain);
+            const float v = Soft_Knee((ch == 0 ? t.Left[i] : t.Right[i]) * gain, ceiling);
             if (entry.Bits == 8) {
-                sound.Data.push_back(static_cast<uint8_t>(std::lround(128.0f + v * 127.0f)));
+                sound.Data.push_back(dither[static_cast<size_t>(ch)](v));
             } else {
                 const int16_t s = static_cast<int16_t>(std::lround(v * 32767.0f));
                 sound.Data.push_back(static_cast<uint8_t>(s & 0xFF));

@@ -1,8 +1,9 @@
 #pragma once
 // The sound synthesiser: a float track of the catalogue's rate and length, a few voices
 // (band-limited tones with sweeps, filtered noise bursts, crackle, bells) mixed into it, and
-// the finish that every recording gets: no DC, silent ends, a loudness level rather than a
-// peak, and a soft knee that keeps the loudest moments below full scale.
+// the finish that every recording gets: no DC, silent ends, a loudness as ears hear it rather
+// than a peak, a soft knee that keeps the loudest moments below full scale, and dither where
+// the recording has only 8 bits.
 #include <cstdint>
 #include <vector>
 
@@ -49,7 +50,8 @@ struct Noise {
 };
 void Add_Noise(Track& t, const Noise& noise, Gen_Rng& rng);
 
-// Crackle: short sparks of bright noise at random moments, thinning out as they go.
+// Crackle: short sparks of bright noise at random moments, thinning out and weakening as they
+// go.
 struct Crackle {
     float Start = 0, Length = 0.5f;
     float Volume = 0.5f;
@@ -66,10 +68,15 @@ void Add_Thump(Track& t, float start, float from_hz, float to_hz, float volume, 
 // A struck bell: a few inharmonic partials decaying at their own speeds.
 void Add_Bell(Track& t, float start, float hz, float volume, float decay);
 
-// Finishes the track and stores it in the catalogue's format (unsigned 8-bit or signed 16-bit
-// little-endian, interleaved when stereo): the DC is filtered away, both ends fade from and to
-// silence, the whole is scaled to `rms_db` (dB of full scale over the whole recording) and the
-// peaks above the knee are bent softly under -1 dB of full scale instead of clipping.
-zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& entry, float rms_db);
+// Fades the last `seconds` of the track out smoothly, whatever still rings there.
+void Release_End(Track& t, float seconds);
+
+// Finishes the track and stores it in the catalogue's format (unsigned 8-bit with dither, or
+// signed 16-bit little-endian; interleaved when stereo): the DC is filtered away, both ends
+// fade from and to silence, the whole is scaled to `loudness` (its loudest 100 ms as ears hear
+// it, see loudness.h) and the peaks above the knee are bent softly under `ceiling` (a fraction
+// of full scale; -1 dB unless a wave is held lower) instead of clipping.
+zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& entry, float loudness,
+                      float ceiling = 0.89f);
 
 }  // namespace assetgen

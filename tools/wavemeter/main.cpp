@@ -1,5 +1,6 @@
 // zarvo_wavemeter ASSET_DIR [--check]: measures every wave of the wave list in ASSET_DIR
-// (length, peak, RMS, the loudest 100 ms, DC offset, the jump at the first and last sample)
+// (length, peak, RMS, the loudest 100 ms plain and as ears hear it, DC offset, the jump at the
+// first and last sample)
 // and prints one line each. With --check it also names every wave that breaks the level
 // rules and exits with 1 when any does.
 #include <cstdio>
@@ -29,12 +30,12 @@ int main(int argc, char** argv) {
         waves.push_back(wavemeter::Measure_Wave(sound, zarvo::Wave_List[i].Name));
     }
     using wavemeter::Db;
-    std::printf("%-12s %8s %8s %8s %9s %8s %7s %7s\n", "wave", "ms", "peak dB", "RMS dB", "loud100",
-                "DC", "first", "last");
+    std::printf("%-12s %8s %8s %8s %9s %9s %8s %7s %7s\n", "wave", "ms", "peak dB", "RMS dB",
+                "loud100", "loudness", "DC", "first", "last");
     for (const auto& m : waves)
-        std::printf("%-12s %8.0f %8.2f %8.2f %9.2f %8.4f %7.4f %7.4f\n", m.Name.c_str(),
-                    m.Length_Ms, Db(m.Peak), Db(m.Rms), Db(m.Loudest_Window), m.Dc, m.First_Jump,
-                    m.Last_Jump);
+        std::printf("%-12s %8.0f %8.2f %8.2f %9.2f %9.2f %8.4f %7.4f %7.4f\n", m.Name.c_str(),
+                    m.Length_Ms, Db(m.Peak), Db(m.Rms), Db(m.Loudest_Window), m.Loudness, m.Dc,
+                    m.First_Jump, m.Last_Jump);
     double lo = 1e9, hi = -1e9;
     for (const auto& m : waves) lo = std::min(lo, Db(m.Rms)), hi = std::max(hi, Db(m.Rms));
     std::printf("median RMS %.2f dBFS, spread %.2f dB (%.2f .. %.2f)\n",

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "assetgen/loudness.h"
 #include "assets/catalogue.h"
 
 namespace wavemeter {
@@ -14,11 +15,15 @@ using zarvo::Sound;
 namespace Wave = zarvo::Wave;
 
 constexpr double Peak_Ceiling = 0.944;         // -0.5 dBFS
-constexpr double Rms_Spread_Db = 8.0;          // from the median, either way
 constexpr double Dc_Limit = 0.004;             // about half an 8-bit step
 constexpr double Edge_Limit = 1.0 / 64;        // two 8-bit steps
-constexpr double Step_Below_Median_Db = 6.0;   // plays every other frame while walking
-constexpr double Click_Below_Median_Db = 0.0;  // plays on every button
+constexpr double Frequent_Below_Min_Db = 8.0;  // the frequent waves under the big ones
+constexpr double Frequent_Below_Max_Db = 12.0;
+constexpr double Quietest_Below_Db = 16.0;  // no wave lost under the big ones
+
+constexpr int Big[] = {Wave::Explose_6, Wave::Explosion_1, Wave::Danger, Wave::Welcome};
+constexpr int Frequent[] = {Wave::Laser,     Wave::Step,      Wave::Cracker,
+                            Wave::Explose_5, Wave::Explose_3, Wave::Click};
 
 double Sample(const Sound& s, size_t index) {
     if (s.Bits == 8) return (static_cast<int>(s.Data[index]) - 128) / 128.0;
@@ -77,6 +82,7 @@ Wave_Measure Measure_Wave(const Sound& sound, const std::string& name) {
         if (f + 1 >= window) loudest = std::max(loudest, sum);
     }
     m.Loudest_Window = std::sqrt(std::max(0.0, loudest) / static_cast<double>(window));
+    m.Loudness = assetgen::Short_Term_Loudness(sound);
     return m;
 }
 
@@ -89,16 +95,48 @@ double Median_Rms_Db(const std::vector<Wave_Measure>& waves) {
     return n % 2 ? db[n / 2] : (db[n / 2 - 1] + db[n / 2]) / 2;
 }
 
+namespace {
+
+// The frequent waves against the big ones, and every wave against the loudest big one.
+void Hierarchy_Problems(const std::vector<Wave_Measure>& waves, std::vector<std::string>& out) {
+    double quietest_big = 1e9, loudest_big = -1e9;
+    for (int b : Big) {
+        quietest_big = std::min(quietest_big, waves[static_cast<size_t>(b)].Loudness);
+        loudest_big = std::max(loudest_big, waves[static_cast<size_t>(b)].Loudness);
+    }
+    for (int f : Frequent) {
+        const Wave_Measure& m = waves[static_cast<size_t>(f)];
+        if (m.Loudness > quietest_big - Frequent_Below_Min_Db)
+            out.push_back(
+                Format("%s: loudness %.1f dB, want 8 dB or more under the quietest big "
+                       "wave's %.1f",
+                       m.Name, m.Loudness, quietest_big));
+        if (m.Loudness < loudest_big - Frequent_Below_Max_Db)
+            out.push_back(
+                Format("%s: loudness %.1f dB, want at most 12 dB under the loudest big "
+                       "wave's %.1f",
+                       m.Name, m.Loudness, loudest_big));
+    }
+    for (const Wave_Measure& m : waves) {
+        if (m.Loudness > loudest_big + 0.05)
+            out.push_back(Format("%s: loudness %.1f dB is above the loudest big wave's %.1f",
+                                 m.Name, m.Loudness, loudest_big));
+        if (m.Loudness < loudest_big - Quietest_Below_Db)
+            out.push_back(
+                Format("%s: loudness %.1f dB is more than 16 dB under the loudest big "
+                       "wave's %.1f",
+                       m.Name, m.Loudness, loudest_big));
+    }
+}
+
+}  // namespace
+
 std::vector<std::string> Level_Problems(const std::vector<Wave_Measure>& waves) {
     std::vector<std::string> problems;
-    const double median = Median_Rms_Db(waves);
     for (const Wave_Measure& m : waves) {
         if (m.Peak > Peak_Ceiling)
             problems.push_back(Format("%s: peak %.2f dBFS is above %.1f dBFS", m.Name, Db(m.Peak),
                                       Db(Peak_Ceiling)));
-        if (std::fabs(Db(m.Rms) - median) > Rms_Spread_Db)
-            problems.push_back(Format("%s: RMS %.1f dBFS is more than 8 dB from the median %.1f",
-                                      m.Name, Db(m.Rms), median));
         if (m.Dc > Dc_Limit)
             problems.push_back(Format("%s: DC offset %.4f (limit %.4f)", m.Name, m.Dc, Dc_Limit));
         if (std::max(m.First_Jump, m.Last_Jump) > Edge_Limit)
@@ -106,27 +144,13 @@ std::vector<std::string> Level_Problems(const std::vector<Wave_Measure>& waves) 
                                       m.First_Jump, m.Last_Jump));
     }
     if (waves.size() != static_cast<size_t>(Wave::Count)) return problems;
-
+    Hierarchy_Problems(waves, problems);
     const Wave_Measure& big = waves[Wave::Explose_6];
     for (int alert : {Wave::Danger, Wave::Warning, Wave::No, Wave::FadenKreuz}) {
         const Wave_Measure& a = waves[static_cast<size_t>(alert)];
-        if (a.Rms > big.Rms)
-            problems.push_back(Format("%s: RMS %.1f dBFS is louder than the big explosion's %.1f",
-                                      a.Name, Db(a.Rms), Db(big.Rms)));
-        if (a.Loudest_Window > big.Loudest_Window)
-            problems.push_back(
-                Format("%s: loudest 100 ms %.1f dBFS is above the big explosion's %.1f", a.Name,
-                       Db(a.Loudest_Window), Db(big.Loudest_Window)));
-    }
-    const struct {
-        int index;
-        double below;
-    } frequent[] = {{Wave::Step, Step_Below_Median_Db}, {Wave::Click, Click_Below_Median_Db}};
-    for (const auto& f : frequent) {
-        const Wave_Measure& m = waves[static_cast<size_t>(f.index)];
-        if (Db(m.Loudest_Window) > median - f.below)
-            problems.push_back(Format("%s: loudest 100 ms %.1f dBFS, want at most %.1f", m.Name,
-                                      Db(m.Loudest_Window), median - f.below));
+        if (a.Loudness > big.Loudness + 0.05)
+            problems.push_back(Format("%s: loudness %.1f dB is above the big explosion's %.1f",
+                                      a.Name, a.Loudness, big.Loudness));
     }
     return problems;
 }

@@ -30,6 +30,20 @@ int32_t Page_Key_Code(const char* key) {
     return 0;
 }
 
+// Keys of the game and of its comforts whose default would scroll the page or its host,
+// navigate, or type into a field; every other key keeps the browser's meaning (Tab moves the
+// focus on, Escape leaves full screen).
+bool Page_Game_Key(const char* key, const char* code) {
+    constexpr const char* Codes[] = {"Space",    "Enter",       "NumpadEnter", "Backspace",
+                                     "Minus",    "Equal",       "NumpadAdd",   "NumpadSubtract",
+                                     "Pause",    "F11",         "PageUp",      "PageDown",
+                                     "Home",     "End"};
+    if (Page_Key_Code(key) != 0 || Direction_Key(code) >= 0) return true;
+    for (const char* c : Codes)
+        if (Same(code, c)) return true;
+    return false;
+}
+
 int Direction_Key(const char* code) {
     for (int i = 0; i < Direction_Key_Count; ++i)
         if (Same(code, Direction_Codes[i])) return i;

@@ -10,6 +10,12 @@ namespace zarvo {
 // `key` is the event's key: "a", "Enter", "Backspace", " ".
 int32_t Page_Key_Code(const char* key);
 
+// Whether the page keeps the browser from acting on a key while the game has the keyboard:
+// the keys the game reads (letters, Space, Enter, Backspace, the direction keys) and its
+// comforts (P, M, -, +, Pause, F11), and the keys that would scroll; `key` and `code` are the
+// event's.
+bool Page_Game_Key(const char* key, const char* code);
+
 // The direction keys: K, cursor up, keypad 8 are up; J, cursor down, keypad 2 down; H, cursor
 // left, keypad 4 left; L, cursor right, keypad 6 right.
 inline constexpr int Direction_Key_Count = 12;

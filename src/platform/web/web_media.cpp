@@ -42,6 +42,13 @@ EM_JS(void, Page_Game_Ended, (), { Module.zarvoPage.ended(); });
 
 namespace zarvo {
 
+namespace {
+
+// The one media layer of the page, for the page's script.
+Web_Media* Page_Media = nullptr;
+
+}  // namespace
+
 // The handlers the page calls; each answers whether the page should skip its own default.
 struct Web_Media::Events {
     static Web_Media& Of(void* self) { return *static_cast<Web_Media*>(self); }
@@ -52,10 +59,10 @@ struct Web_Media::Events {
             return EM_TRUE;
         }
         Of(self).Key(true, e->key, e->code);
-        // The browser keeps its own shortcuts: anything with Ctrl, Alt or Meta, and F1-F12.
-        const bool shortcut = e->ctrlKey || e->altKey || e->metaKey ||
-                              (e->code[0] == 'F' && e->code[1] >= '1' && e->code[1] <= '9');
-        return shortcut ? EM_FALSE : EM_TRUE;
+        // The browser keeps its own shortcuts (anything with Ctrl, Alt or Meta) and the keys
+        // the game leaves alone.
+        const bool shortcut = e->ctrlKey || e->altKey || e->metaKey;
+        return !shortcut && Page_Game_Key(e->key, e->code) ? EM_TRUE : EM_FALSE;
     }
     static EM_BOOL Key_Up(int, const EmscriptenKeyboardEvent* e, void* self) {
         Of(self).Key(false, e->key, e->code);
@@ -71,7 +78,8 @@ struct Web_Media::Events {
         m.Open_Audio();
         m.left_down_ = true;
         m.Pointer_At(e->clientX, e->clientY);
-        return EM_TRUE;
+        // The browser's own mouse-down gives the page, and a frame holding it, the keyboard.
+        return EM_FALSE;
     }
     static EM_BOOL Mouse_Up(int, const EmscriptenMouseEvent* e, void* self) {
         Web_Media& m = Of(self);
@@ -81,16 +89,21 @@ struct Web_Media::Events {
         if (m.listener_) m.listener_->Clicked();
         return EM_FALSE;
     }
-    // A finger on the picture points; lifting it clicks.
+    // A finger on the picture points; lifting it clicks. A finger that lands where the
+    // pointer cannot go (outside the confinement rectangle) does neither: a tap on the arena
+    // during play must not become a click on the panel's nearest button.
     static EM_BOOL Touch(int type, const EmscriptenTouchEvent* e, void* self) {
         Web_Media& m = Of(self);
         for (int i = 0; i < e->numTouches; ++i) {
-            if (!e->touches[i].isChanged) continue;
-            m.Pointer_At(e->touches[i].clientX, e->touches[i].clientY);
+            const EmscriptenTouchPoint& t = e->touches[i];
+            if (!t.isChanged) continue;
             if (type == EMSCRIPTEN_EVENT_TOUCHSTART) {
+                if (!m.Pointer_At(t.clientX, t.clientY, true)) break;
                 m.Open_Audio();
                 m.left_down_ = true;
-            } else if (type == EMSCRIPTEN_EVENT_TOUCHEND && m.left_down_) {
+            } else if (m.left_down_) {
+                m.Pointer_At(t.clientX, t.clientY);
+                if (type != EMSCRIPTEN_EVENT_TOUCHEND) break;
                 m.left_down_ = false;
                 if (m.listener_) m.listener_->Clicked();
             }
@@ -134,6 +147,7 @@ Web_Media::Web_Media(const Assets* assets, int width, int height)
 
 void Web_Media::Start(Web_Listener& listener) {
     listener_ = &listener;
+    Page_Media = this;
     const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
     emscripten_set_keydown_callback(window, this, true, &Events::Key_Down);
     emscripten_set_keyup_callback(window, this, true, &Events::Key_Up);
@@ -169,15 +183,19 @@ void Web_Media::Key(bool down, const char* key, const char* code) {
     if (down && listener_) listener_->Key_Down(Page_Key_Code(key));
 }
 
-void Web_Media::Pointer_At(double client_x, double client_y) {
+bool Web_Media::Pointer_At(double client_x, double client_y, bool only_inside) {
     double rect[4];
     Page_Canvas_Rect(rect);
-    if (rect[2] <= 0 || rect[3] <= 0 || !listener_) return;
+    if (rect[2] <= 0 || rect[3] <= 0 || !listener_) return false;
     const int w = back_buffer_.Width, h = back_buffer_.Height;
-    int x = static_cast<int>(std::floor((client_x - rect[0]) * w / rect[2]));
-    int y = static_cast<int>(std::floor((client_y - rect[1]) * h / rect[3]));
+    const int at_x = static_cast<int>(std::floor((client_x - rect[0]) * w / rect[2]));
+    const int at_y = static_cast<int>(std::floor((client_y - rect[1]) * h / rect[3]));
+    int x = at_x, y = at_y;
     clip_.Clamp(x, y, w, h);
+    const bool inside = x == at_x && y == at_y;
+    if (only_inside && !inside) return false;
     listener_->Pointer_Moved(x, y);
+    return inside;
 }
 
 // Keys that went up while the page was away would stay held, so none stays held.
@@ -246,3 +264,7 @@ void Web_Media::Close() {
 }
 
 }  // namespace zarvo
+
+extern "C" EMSCRIPTEN_KEEPALIVE void zarvo_open_sound() {
+    if (zarvo::Page_Media) zarvo::Page_Media->Open_Audio();
+}

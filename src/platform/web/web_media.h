@@ -46,6 +46,9 @@ class Web_Media : public Surface_Media {
     // Hooks the page's events up to the listener and starts the animation frames.
     void Start(Web_Listener& listener);
     bool Active() const { return focused_ && visible_; }
+    // Opens the sound, once; the page calls it (zarvo_open_sound) from a click, tap or key
+    // that it keeps from the game, since browsers start sound only on such an event.
+    void Open_Audio() { audio_.Open(assets_ ? assets_->Waves : std::vector<Sound>{}); }
     bool Closed() const { return closed_; }
 
     bool Surface_Ready() override { return true; }
@@ -63,9 +66,10 @@ class Web_Media : public Surface_Media {
   private:
     struct Events;  // the page's event handlers
     void Key(bool down, const char* key, const char* code);
-    void Pointer_At(double client_x, double client_y);
+    // Moves the game's pointer to the page point, kept inside the confinement rectangle;
+    // answers whether the point was inside. With only_inside a point outside moves nothing.
+    bool Pointer_At(double client_x, double client_y, bool only_inside = false);
     void Activity(bool focused, bool visible);
-    void Open_Audio() { audio_.Open(assets_ ? assets_->Waves : std::vector<Sound>{}); }
     // One refresh; answers whether the page goes on refreshing.
     bool Refresh(double now_ms);
     bool Quiet() const { return refreshes_unchanged_ >= Quiet_Refreshes; }

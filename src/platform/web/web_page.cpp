@@ -13,6 +13,7 @@ EM_JS(double, Page_Query, (const char* name, double otherwise), {
 EM_JS(int, Page_Screen_Width, (), { return screen.width | 0; });
 EM_JS(int, Page_Screen_Height, (), { return screen.height | 0; });
 EM_JS(void, Page_Ready, (double preparing_ms), { Module.zarvoPage.started(preparing_ms); });
+EM_JS(void, Page_Ask_To_Prepare, (), { Module.zarvoPage.prepare(); });
 // clang-format on
 
 namespace zarvo {
@@ -24,6 +25,10 @@ double Page_Query_Number(const char* name, double otherwise) {
 void Page_Screen_Size(int& width, int& height) {
     width = Page_Screen_Width();
     height = Page_Screen_Height();
+}
+
+void Page_Prepare() {
+    Page_Ask_To_Prepare();
 }
 
 void Page_Started(double preparing_ms) {

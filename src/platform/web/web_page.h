@@ -1,6 +1,6 @@
 #pragma once
 // What the program asks of the page around it: the numbers of its address (zarvo.html?seed=7),
-// the screen's size, and telling the page that the program has started.
+// the screen's size, and telling the page how the program's start goes.
 namespace zarvo {
 
 // Answers the number given as `name` in the page's address, or `otherwise`.
@@ -8,6 +8,10 @@ double Page_Query_Number(const char* name, double otherwise);
 
 // The size of the screen the browser runs on, in CSS pixels.
 void Page_Screen_Size(int& width, int& height);
+
+// The program is painting its pictures and sounds: the page shows its progress bar and asks
+// for the painting slice by slice (zarvo_prepare), answering input in between.
+void Page_Prepare();
 
 // The program is ready: the page takes down its note and keeps its start-up time, and how
 // much of it went into preparing the pictures and sounds.

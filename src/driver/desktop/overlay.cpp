@@ -1,0 +1,64 @@
+#include "driver/desktop/overlay.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "screens/panel.h"
+#include "screens/standstill.h"
+
+namespace zarvo {
+
+namespace {
+
+constexpr uint64_t Sound_Line_Ms = 1500;
+constexpr int Arena_Middle = 210;
+
+// Text centred over the arena, one character every 10 pixels.
+void Show_Centred(Game& g, const char* text, int y) {
+    const int width = 10 * static_cast<int>(std::strlen(text));
+    Show_Text(g, text, (Screen_Width - width) / 2, y);
+}
+
+}  // namespace
+
+Desk_Overlay::Desk_Overlay(Game& g, Surface_Media& media)
+    : g_(g), media_(media), clean_(media.Picture().Width, media.Picture().Height) {}
+
+void Desk_Overlay::Show_Sound(int volume, bool muted) {
+    if (muted)
+        std::snprintf(sound_text_, sizeof sound_text_, "SOUND OFF");
+    else
+        std::snprintf(sound_text_, sizeof sound_text_, "VOLUME %d", volume);
+    sound_until_ = now_ + Sound_Line_Ms;
+}
+
+uint32_t Desk_Overlay::Ms_Until_Change() const {
+    return Sound_Shown() ? static_cast<uint32_t>(sound_until_ - now_) : UINT32_MAX;
+}
+
+void Desk_Overlay::Draw_Over() {
+    const GameState& s = g_.w.game;
+    const bool title = s.Sponsor_On || (!s.Game_Over && !s.Set_Score_New_On && s.Sponsor_Paused);
+    const bool still = help_ || paused_ || unfocused_;
+    drew_ = still || Sound_Shown() || title;
+    if (!drew_) return;
+    clean_.Pixels = media_.Picture().Pixels;  // same size: no allocation
+    if (help_)
+        Show_Help(g_, media_.Back_Buffer(), keys_);
+    else if (paused_)
+        Show_Standstill(g_, media_.Back_Buffer(), "PAUSED", "P: GO ON");
+    else if (unfocused_)
+        Show_Standstill(g_, media_.Back_Buffer(), "PAUSED", "CLICK THE GAME TO GO ON");
+    else if (title)
+        Show_Help_Hint(g_);
+    if (Sound_Shown()) Show_Centred(g_, sound_text_, help_ ? 400 : still ? 280 : Arena_Middle + 12);
+}
+
+void Desk_Overlay::Restore_Frame() {
+    if (drew_) {
+        media_.Back_Buffer().Pixels = clean_.Pixels;
+        drew_ = false;
+    }
+}
+
+}  // namespace zarvo

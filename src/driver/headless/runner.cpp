@@ -1,0 +1,191 @@
+#include "driver/headless/runner.h"
+
+#include <chrono>
+#include <ostream>
+
+#include "driver/headless/monkey.h"
+#include "game/dump.h"
+#include "game/frame.h"
+#include "game/input.h"
+#include "game/recorder.h"
+#include "platform/binary_file.h"
+#include "platform/bmp_writer.h"
+#include "platform/wave_file.h"
+
+namespace zarvo {
+
+// The headless backend's default picture is the game's screen.
+static_assert(Default_Picture_Width == Screen_Width && Default_Picture_Height == Screen_Height);
+
+namespace {
+
+void Set_Held(Input_States& held, int32_t dir, bool down) {
+    switch (static_cast<Direction>(dir)) {
+        case Direction::Up:
+            held.Up = down;
+            break;
+        case Direction::Down:
+            held.Down = down;
+            break;
+        case Direction::Left:
+            held.Left = down;
+            break;
+        case Direction::Right:
+            held.Right = down;
+            break;
+    }
+}
+
+bool Write_Output(const char* what, const std::string& path, const std::string& text,
+                  std::ostream& err) {
+    std::string why;
+    if (path.empty() || Write_Whole_File(path, text, &why)) return true;
+    err << "zarvo: cannot write " << what << " " << path << ": " << why << "\n";
+    return false;
+}
+
+bool Write_Outputs(const Headless_Options& o, Headless_Runner& run, std::ostream& err) {
+    bool ok = Write_Output("dump", o.Dump, o.Dump.empty() ? "" : Dump_World(run.world()), err);
+    ok = Write_Output("sound log", o.Sound_Log, o.Sound_Log.empty() ? "" : run.Sound_Log(), err) &&
+         ok;
+    if (run.Heard() && !Write_Wav(o.Audio_File, run.Heard()->Recording())) {
+        err << "zarvo: cannot write the audio " << o.Audio_File << "\n";
+        ok = false;
+    }
+    if (!o.Shot.empty() && !Write_Bmp(run.media().Picture(), o.Shot)) {
+        err << "zarvo: cannot write screenshot " << o.Shot << "\n";
+        ok = false;
+    }
+    return ok;
+}
+
+}  // namespace
+
+Headless_Runner::Headless_Runner(const Assets* assets, uint32_t seed, Screen_Size screen)
+    : world_(std::make_unique<World>()), media_(assets), game_{*world_, media_} {
+    FormCreate(game_, seed, screen.Width, screen.Height);
+}
+
+void Headless_Runner::Deliver(const Script_Event& e) {
+    media_.frame = frame_;
+    switch (e.Kind) {
+        case Event_Kind::Key:
+            FormKeyDown(game_, e.A);
+            break;
+        case Event_Kind::Hold:
+            Set_Held(media_.held, e.A, true);
+            break;
+        case Event_Kind::Release:
+            Set_Held(media_.held, e.A, false);
+            break;
+        case Event_Kind::Move: {
+            int x = e.A, y = e.B;
+            media_.Clamp_Pointer(x, y);
+            media_.pointer_x = x, media_.pointer_y = y;
+            DXDraw1MouseMove(game_, x, y);
+            break;
+        }
+        case Event_Kind::Click:
+            DXDraw1Click(game_);
+            break;
+        case Event_Kind::Focus:
+            focused_ = e.A != 0;
+            break;
+        case Event_Kind::Pause:
+            paused_ = e.A != 0;
+            break;
+        case Event_Kind::Mute:
+            media_.sound_muted = e.A != 0;
+            break;
+        case Event_Kind::Volume:
+            media_.sound_volume = e.A;
+            break;
+    }
+}
+
+void Headless_Runner::Tick() {
+    media_.frame = frame_;
+    if (focused_ && !paused_) DXTimer1Timer(game_);
+    // The sound goes on while the game stands still, as a device would play it.
+    if (audio_) audio_->Frame(media_.waves, media_.sound_muted ? 0 : media_.sound_volume);
+}
+
+bool Headless_Runner::Ended() const {
+    return world_->game.Quit_Requested || media_.closed;
+}
+
+void Headless_Runner::Run(const Script& script, int32_t frames) {
+    size_t next = 0;
+    // Counted so that the last frame of the largest count still ends the loop; frame_ is
+    // then the last frame run.
+    for (int32_t done = 0; done < frames && !Ended(); ++done) {
+        frame_ = done + 1;
+        for (; next < script.Events.size() && script.Events[next].Frame <= frame_; ++next)
+            Deliver(script.Events[next]);
+        Tick();
+    }
+}
+
+std::string Headless_Runner::Sound_Log() const {
+    std::string log;
+    for (const Played_Wave& w : media_.waves) {
+        const bool known = w.Index >= 0 && w.Index < Wave::Count;
+        log += std::to_string(w.Frame) + ' ' + std::to_string(w.Index) + ' ' +
+               (known ? Wave_List[static_cast<size_t>(w.Index)].Name : "?") + '\n';
+    }
+    return log;
+}
+
+uint32_t Seed_From_Clock() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+uint32_t Choose_Seed(const std::optional<uint32_t>& option, const Script& script) {
+    if (option) return *option;
+    if (script.Seed) return *script.Seed;
+    return Seed_From_Clock();
+}
+
+int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& err,
+                 std::ostream* out) {
+    Script script;
+    if (!o.Input.empty()) {
+        std::string error;
+        if (const int failed = Read_Script(o.Input, script, error)) {
+            err << "zarvo: " << error << "\n";
+            return failed;
+        }
+        if (!script.Warning.empty()) err << "zarvo: " << script.Warning << "\n";
+    }
+    const uint32_t seed = o.Monkey && !o.Seed ? *o.Monkey : Choose_Seed(o.Seed, script);
+    Headless_Runner run(assets, seed, script.Screen);
+    if (!o.Audio_File.empty()) {
+        if (!assets) {
+            err << "zarvo: --audio-out needs the game's sounds\n";
+            return 1;
+        }
+        run.Listen(assets->Waves, o.Frames);
+    }
+    Recorder recording;
+    if (!o.Record.empty() && !recording.Open(o.Record, seed, script.Screen)) {
+        err << "zarvo: cannot write the recording " << o.Record << "\n";
+        return 1;
+    }
+    int code = 0;
+    if (o.Monkey)
+        code = Run_Monkey(run, *o.Monkey, o.Frames, recording.Active() ? &recording : nullptr, err);
+    else
+        run.Run(script, o.Frames);
+    bool written = Write_Outputs(o, run, err);
+    if (run.Heard() && out) *out << Master_Stage_Report(*run.Heard());
+    if (recording.Active()) recording.Finish(run.Frame());  // a broken run replays to its frame
+    if (!recording.Close()) {
+        err << "zarvo: cannot write the recording " << o.Record << "\n";
+        written = false;
+    }
+    return code != 0 ? code : written ? 0 : 1;
+}
+
+}  // namespace zarvo

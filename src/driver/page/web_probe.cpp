@@ -1,0 +1,103 @@
+#include "driver/page/web_probe.h"
+
+#include <emscripten/emscripten.h>
+#include <unistd.h>
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "driver/headless/runner.h"
+#include "game/dump.h"
+#include "game/frame.h"
+#include "game/level.h"
+
+namespace zarvo {
+
+namespace {
+
+const Assets* Probe_Assets = nullptr;
+World* Live_World = nullptr;
+Web_Media* Page_Media = nullptr;
+
+}  // namespace
+
+void Open_Web_Probe(const Assets& assets, World& world, Web_Media& media) {
+    Probe_Assets = &assets, Live_World = &world, Page_Media = &media;
+}
+
+}  // namespace zarvo
+
+using namespace zarvo;
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* zarvo_dump() {
+    static std::string dump;
+    dump = Live_World ? Dump_World(*Live_World) : "";
+    return dump.c_str();
+}
+
+// The page opens the device's own keyboard (on a phone) while the game takes typed letters,
+// holding what has been typed so far.
+EMSCRIPTEN_KEEPALIVE const char* zarvo_text_entry() {
+    static char text[32];
+    if (!Live_World) return nullptr;
+    const GameState& game = Live_World->game;
+    auto copy = [](const auto& entry) {
+        const int n = entry.shown();
+        for (int i = 0; i < n; ++i) text[i] = entry.Letters[i];
+        text[n] = '\0';
+        return text;
+    };
+    if (game.Name_Entry_On) return copy(game.Player_Name);
+    if (game.CodeWord_1_Typing) return copy(game.CodeWord_1);
+    if (game.CodeWord_2_Typing) return copy(game.CodeWord_2);
+    return nullptr;
+}
+
+EMSCRIPTEN_KEEPALIVE void zarvo_end_game() {
+    if (Live_World && !Live_World->game.Sponsor_On) Live_World->game.Game_Over = true;
+}
+
+// The replay works in its own folder, so that its score file is not the player's.
+EMSCRIPTEN_KEEPALIVE int zarvo_replay(int frames) {
+    Headless_Options o;
+    o.Frames = frames;
+    o.Input = "input.txt", o.Dump = "dump.json", o.Sound_Log = "sounds.txt", o.Shot = "shot.bmp";
+    char home[256];
+    if (!getcwd(home, sizeof home) || chdir("/replay") != 0) return 1;
+    const int code = Run_Headless(o, Probe_Assets, std::cerr);
+    return chdir(home) == 0 ? code : 1;
+}
+
+// The figure cannot die, and the level is put back to its opened state every 2000 frames so
+// that the frames stay busy; the page's canvas shows every frame. Difficulty 0 times the
+// title screen instead.
+EMSCRIPTEN_KEEPALIVE const double* zarvo_bench(int difficulty, int level, int frames) {
+    static std::vector<double> times;
+    times.assign(static_cast<size_t>(frames > 0 ? frames : 0), 0);
+    if (!Page_Media) return times.data();
+    auto world = std::make_unique<World>();
+    Game g{*world, *Page_Media};
+    FormCreate(g, 2024, 1024, 768);
+    if (difficulty > 0) {
+        world->game.Sponsor_On = false;
+        world->game.Immortal_Code = true;
+        world->game.Difficulty = difficulty;
+        world->game.Level = level - 1;
+        Set_Level(g);
+    }
+    for (int i = 0; i < 200; ++i) DXTimer1Timer(g);
+    const auto opened = std::make_unique<World>(*world);
+    for (double& t : times) {
+        const double start = emscripten_get_now();
+        DXTimer1Timer(g);
+        t = emscripten_get_now() - start;
+        if (world->Frame_Count % 2000 == 0) *world = *opened;
+    }
+    return times.data();
+}
+
+}  // extern "C"

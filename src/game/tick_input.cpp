@@ -1,0 +1,38 @@
+#include "game/tick_input.h"
+
+#include "game/input.h"
+#include "game/recorder.h"
+
+namespace zarvo {
+
+void Tick_Input::Move(int32_t x, int32_t y) {
+    if (!pending_.empty() && pending_.back().Kind == Event_Kind::Move) {
+        pending_.back().A = x, pending_.back().B = y;
+        return;
+    }
+    pending_.push_back({0, Event_Kind::Move, x, y});
+}
+
+void Tick_Input::Apply(Game& g, Recorder& recorder, Script_Event e) {
+    e.Frame = g.w.Frame_Count + 1;
+    switch (e.Kind) {
+        case Event_Kind::Key:
+            FormKeyDown(g, e.A);
+            break;
+        case Event_Kind::Move:
+            // A move to where the game already has the pointer changes nothing (a scaled
+            // window reports several moves within one game pixel; the game's own placing of
+            // the pointer comes back as a move).
+            if (e.A == g.w.game.Mouse_X && e.B == g.w.game.Mouse_Y) return;
+            DXDraw1MouseMove(g, e.A, e.B);
+            break;
+        case Event_Kind::Click:
+            DXDraw1Click(g);
+            break;
+        default:
+            return;
+    }
+    recorder.Write(e);
+}
+
+}  // namespace zarvo

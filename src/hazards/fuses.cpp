@@ -1,0 +1,92 @@
+// Fuses: lit by a flame on the player's trail, they burn along the trail in the direction the
+// player walked it, one cell every four frames, until they reach the player or go out.
+#include "hazards/hazard_places.h"
+#include "hazards/hazards.h"
+
+namespace zarvo {
+
+namespace {
+
+constexpr int Fuse_Speed = 4;
+constexpr int Frames_Per_Cell = 4;
+
+// The cell step (dc, dr) of a trail code's leaving direction; (0, 0) for no code.
+void Leaving_Step(int32_t code, int& dc, int& dr) {
+    dc = dr = 0;
+    switch (code) {
+        case Dir::Down:
+        case Dir::LeftDown:
+        case Dir::RightDown:
+            dr = 1;
+            break;
+        case Dir::Left:
+        case Dir::UpLeft:
+        case Dir::DownLeft:
+            dc = -1;
+            break;
+        case Dir::Right:
+        case Dir::UpRight:
+        case Dir::DownRight:
+            dc = 1;
+            break;
+        case Dir::Up:
+        case Dir::LeftUp:
+        case Dir::RightUp:
+            dr = -1;
+            break;
+        default:
+            break;
+    }
+}
+
+void Burn_Along_Trail(Game& g, Fuse_Rec& fuse) {
+    if (fuse.Fuse_Step == 0 || fuse.Fuse_Step == Frames_Per_Cell) {
+        fuse.Fuse_Step = 0;
+        const int32_t code = g.w.arena.Way_Grid(fuse.Fuse_Col, fuse.Fuse_Row);
+        if (code != No_Code) fuse.Fuse_Dir = code;
+    }
+    int dc, dr;
+    Leaving_Step(fuse.Fuse_Dir, dc, dr);
+    if (dc == 0 && dr == 0) return;
+    fuse.Fuse_X += dc * Fuse_Speed;
+    fuse.Fuse_Y += dr * Fuse_Speed;
+    if (++fuse.Fuse_Step == Frames_Per_Cell) {
+        fuse.Fuse_Step = 0;
+        fuse.Fuse_Col += dc;
+        fuse.Fuse_Row += dr;
+    }
+}
+
+void Show_Fuse(Game& g, Fuse_Rec& fuse) {
+    const int image =
+        fuse.Fuse_Anim <= 2 ? Img1::Blaster_Blocker_Flame_1 : Img1::Blaster_Blocker_Flame_2;
+    fuse.Fuse_Anim = fuse.Fuse_Anim >= 5 ? 0 : fuse.Fuse_Anim + 1;
+    g.m.Draw_Image(Image_List::List_1, image, fuse.Fuse_X, fuse.Fuse_Y);
+}
+
+void Move_Fuse(Game& g, Fuse_Rec& fuse) {
+    PlayerState& p = g.w.player;
+    const ArenaState& a = g.w.arena;
+    if (fuse.Fuse_Col == p.Ego_Col && fuse.Fuse_Row == p.Ego_Row) {
+        fuse.Fuse_Done = true;
+        g.m.Play_Wave(Wave::Explose_3);
+        p.Ego_Hit = true;
+    } else if (a.Floor_Grid(fuse.Fuse_Col, fuse.Fuse_Row) == 0 ||
+               a.Shot_Grid(fuse.Fuse_Col, fuse.Fuse_Row) == Shot_Mark) {
+        fuse.Fuse_Done = true;
+    } else {
+        Burn_Along_Trail(g, fuse);
+        Show_Fuse(g, fuse);
+    }
+}
+
+}  // namespace
+
+void Fuse_Mover(Game& g) {
+    for (int f = 1; f <= Fuse_Count; ++f) {
+        Fuse_Rec& fuse = g.w.hazards.Fuse[f];
+        if (fuse.Fuse_On && !fuse.Fuse_Done) Move_Fuse(g, fuse);
+    }
+}
+
+}  // namespace zarvo

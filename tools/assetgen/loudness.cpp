@@ -1,0 +1,90 @@
+#include "loudness.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace assetgen {
+
+namespace {
+
+constexpr double Pi = 3.14159265358979;
+constexpr double Window_Seconds = 0.1;
+
+struct Biquad {
+    double B0 = 1, B1 = 0, B2 = 0, A1 = 0, A2 = 0;
+    double X1 = 0, X2 = 0, Y1 = 0, Y2 = 0;
+    double Run(double x) {
+        const double y = B0 * x + B1 * X1 + B2 * X2 - A1 * Y1 - A2 * Y2;
+        X2 = X1, X1 = x, Y2 = Y1, Y1 = y;
+        return y;
+    }
+};
+
+Biquad Normalised(double b0, double b1, double b2, double a0, double a1, double a2) {
+    Biquad q;
+    q.B0 = b0 / a0, q.B1 = b1 / a0, q.B2 = b2 / a0, q.A1 = a1 / a0, q.A2 = a2 / a0;
+    return q;
+}
+
+// The presence lift: a shelf of +4 dB centred near 1.7 kHz.
+Biquad Presence_Shelf(double rate) {
+    const double a = std::pow(10.0, 4.0 / 40.0), w = 2 * Pi * 1681.97 / rate;
+    const double alpha = std::sin(w) / (2 * 0.70718), c = std::cos(w), r = 2 * std::sqrt(a) * alpha;
+    return Normalised(a * ((a + 1) + (a - 1) * c + r), -2 * a * ((a - 1) + (a + 1) * c),
+                      a * ((a + 1) + (a - 1) * c - r), (a + 1) - (a - 1) * c + r,
+                      2 * ((a - 1) - (a + 1) * c), (a + 1) - (a - 1) * c - r);
+}
+
+// The bass cut: a second-order high-pass at 38 Hz.
+Biquad Bass_Cut(double rate) {
+    const double w = 2 * Pi * 38.135 / rate, alpha = std::sin(w) / (2 * 0.50033);
+    const double c = std::cos(w);
+    return Normalised((1 + c) / 2, -(1 + c), (1 + c) / 2, 1 + alpha, -2 * c, 1 - alpha);
+}
+
+double Sample(const zarvo::Sound& s, size_t index) {
+    if (s.Bits == 8) return (static_cast<int>(s.Data[index]) - 128) / 128.0;
+    return static_cast<int16_t>(
+               static_cast<uint16_t>(s.Data[2 * index] | (s.Data[2 * index + 1] << 8))) /
+           32768.0;
+}
+
+}  // namespace
+
+double Short_Term_Loudness(const std::vector<std::vector<float>>& channels, int32_t rate) {
+    if (channels.empty() || rate <= 0) return -200;
+    const size_t frames = channels[0].size();
+    // A mono recording sounds on both sides.
+    const double sides = channels.size() == 1 ? 2.0 : 1.0;
+    std::vector<double> power(frames, 0.0);
+    for (const std::vector<float>& ch : channels) {
+        Biquad shelf = Presence_Shelf(rate), cut = Bass_Cut(rate);
+        for (size_t f = 0; f < std::min(frames, ch.size()); ++f) {
+            const double y = cut.Run(shelf.Run(ch[f]));
+            power[f] += sides * y * y;
+        }
+    }
+    // Windows that run past either end hear silence there, as a wave played alone does.
+    const size_t window = std::max<size_t>(1, static_cast<size_t>(Window_Seconds * rate));
+    double sum = 0, loudest = 0;
+    for (size_t f = 0; f < frames; ++f) {
+        sum += power[f];
+        if (f >= window) sum -= power[f - window];
+        loudest = std::max(loudest, sum);
+    }
+    return -0.691 + 10.0 * std::log10(std::max(loudest / static_cast<double>(window), 1e-20));
+}
+
+double Short_Term_Loudness(const zarvo::Sound& sound) {
+    const bool known = (sound.Bits == 8 || sound.Bits == 16) && sound.Channels >= 1;
+    if (!known) return -200;
+    const size_t channels = static_cast<size_t>(sound.Channels);
+    const size_t frames = sound.Data.size() / (static_cast<size_t>(sound.Bits / 8) * channels);
+    std::vector<std::vector<float>> v(std::min<size_t>(channels, 2), std::vector<float>(frames));
+    for (size_t f = 0; f < frames; ++f)
+        for (size_t ch = 0; ch < v.size(); ++ch)
+            v[ch][f] = static_cast<float>(Sample(sound, f * channels + ch));
+    return Short_Term_Loudness(v, sound.Rate);
+}
+
+}  // namespace assetgen

@@ -1,0 +1,191 @@
+// The two full-size pictures behind the game: the title picture, which the floor hides and the
+// holes cut into it bring back, and the red nebula the player can switch to.
+#include <algorithm>
+#include <cmath>
+
+#include "font.h"
+#include "layout.h"
+#include "painters.h"
+#include "random.h"
+
+namespace assetgen {
+
+namespace {
+
+using namespace zarvo;
+
+// The game writes its hint line across the sky band; round it the sky is kept calm: the
+// clouds fade out and no star is lit, so the letters stand on an even dark ground.
+constexpr int Calm_Margin = 10;
+
+// Pixels from (x, y) to the hint line's letters.
+float Hint_Distance(float x, float y) {
+    const Window_Rect& r = Star_Hint_Text;
+    const float dx = std::max({r.x0 - x, x - (r.x1 + 1.0f), 0.0f});
+    const float dy = std::max({r.y0 - y, y - (r.y1 + 1.0f), 0.0f});
+    return std::hypot(dx, dy);
+}
+
+float Calm(float x, float y) {
+    return std::clamp(1.0f - Hint_Distance(x, y) / (3 * Calm_Margin) + 1.0f / 3, 0.0f, 1.0f);
+}
+
+bool In_Calm(int x, int y) {
+    return Calm(x + 0.5f, y + 0.5f) > 0.0f;
+}
+
+// Space: a dark gradient, nebula clouds of two colours, and stars of several sizes.
+void Space(Image& img, Colour cloud_a, Colour cloud_b, uint32_t seed) {
+    for (int y = 0; y < img.Height; ++y)
+        for (int x = 0; x < img.Width; ++x) {
+            const float n = Fractal_Noise(seed, x * 0.008f, y * 0.008f);
+            const float m = Fractal_Noise(seed + 3, x * 0.015f + 7, y * 0.015f);
+            const float open = 1.0f - Calm(x + 0.5f, y + 0.5f);
+            Colour c = Mix(0x02030A, 0x0A0C1C, static_cast<float>(y) / img.Height);
+            c = Add(c, cloud_a, std::max(0.0f, n - 0.45f) * 0.9f * open);
+            c = Add(c, cloud_b, std::max(0.0f, m - 0.55f) * 0.8f * open);
+            Put(img, x, y, c);
+        }
+    Gen_Rng rng(seed);
+    for (int k = 0; k < 700; ++k) {
+        const int x = rng.below(img.Width), y = rng.below(img.Height);
+        const float b = rng.unit(), tint = rng.unit();
+        if (Hint_Distance(x + 0.5f, y + 0.5f) < 3 * Calm_Margin) continue;
+        Light(img, x, y, Mix(0xA0C0FF, 0xFFF0D0, tint), 0.25f + 0.75f * b * b);
+        if (b > 0.93f) Glow(img, x + 0.5f, y + 0.5f, 3.5f, 0xC0D8FF, 0.6f);
+        if (b > 0.995f) Star(img, x + 0.5f, y + 0.5f, 5.5f, 0.6f, 4, 0.0f, 0xB0C8F0);
+    }
+}
+
+// Ordered dither thresholds of a 4 x 4 Bayer matrix, in 0 .. 1.
+float Bayer(int x, int y) {
+    static constexpr int m[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+    return (m[y & 3][x & 3] + 0.5f) / 16.0f;
+}
+
+// A planet shaded as the sprites are: a few flat tones lit from the upper left, dithered where
+// one tone gives way to the next, bands of weather across it and a dark rim all round.
+void Pixel_Planet(Image& img, float cx, float cy, float r, const Colour (&tones)[5], float bands,
+                  uint32_t seed) {
+    for (int y = static_cast<int>(cy - r) - 1; y <= static_cast<int>(cy + r) + 1; ++y)
+        for (int x = static_cast<int>(cx - r) - 1; x <= static_cast<int>(cx + r) + 1; ++x) {
+            if (In_Calm(x, y)) continue;
+            const float nx = (x + 0.5f - cx) / r, ny = (y + 0.5f - cy) / r;
+            const float d2 = nx * nx + ny * ny;
+            if (d2 > 1.0f) continue;
+            const float nz = std::sqrt(1.0f - d2);
+            float light = std::max(0.0f, -0.55f * nx - 0.5f * ny + 0.67f * nz);
+            light += bands * (Value_Noise(seed, x * 0.02f, y * 0.35f) - 0.5f);
+            const int tone = std::clamp(static_cast<int>(light * 4.6f + Bayer(x, y) - 0.3f), 0, 4);
+            Put(img, x, y, d2 > 0.93f ? Scale(tones[0], 0.6f) : tones[tone]);
+        }
+}
+
+// A flat ring round a planet: three tones with a dark gap, the part behind the planet hidden.
+void Pixel_Ring(Image& img, float cx, float cy, float r, float tilt) {
+    const Colour tones[4] = {0xE8D8B0, 0xB8A070, 0x201810, 0x907850};
+    for (int y = static_cast<int>(cy - r); y <= static_cast<int>(cy + r); ++y)
+        for (int x = static_cast<int>(cx - r * 2); x <= static_cast<int>(cx + r * 2); ++x) {
+            if (In_Calm(x, y)) continue;
+            const float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
+            const float e = std::hypot(dx / (r * 1.85f), dy / (r * 1.85f * tilt));
+            if (e < 0.78f || e > 1.0f) continue;
+            if (dy < 0 && std::hypot(dx, dy) < r) continue;  // behind the planet
+            const int band = std::min(3, static_cast<int>((e - 0.78f) / 0.055f));
+            Put(img, x, y, dx < 0 ? tones[band] : Scale(tones[band], 0.75f));
+        }
+}
+
+void Name_In_Sky(Image& img, int x, int y, int cell) {
+    const int w = Big_Text_Width("ZARVO", cell), h = Glyph_Rows * cell;
+    Glow(img, x + w / 2.0f, y + h / 2.0f, w * 0.6f, 0x2050C0, 0.35f);
+    Big_Text_Shadow(img, "ZARVO", x + cell / 2 + 1, y + cell / 2 + 1, cell, 0x000000);
+    Big_Text(img, "ZARVO", x, y, cell, 0xFFF0C0, 0xF06010);
+}
+
+// The key art: a slab of the arena's floor hanging in space, cut away at its front so its
+// thickness shows, with a notch cut out of it; the figure on it, a trail of dots behind,
+// firing a star shot at three of the enemies it fights. The sprites are the game's own,
+// doubled, so they read as a picture and never as pieces in play.
+constexpr int Slab_X = 64, Slab_Y = 264, Slab_Cols = 31, Slab_Rows = 7;
+
+bool Slab_Cut(int col, int row) {
+    return col <= 5 && row <= 2;  // the notch the player has already claimed
+}
+
+void Slab(Image& img, uint32_t seed) {
+    const Image plate = Paint_Kachel(seed);
+    for (int row = 0; row < Slab_Rows; ++row)
+        for (int col = 0; col < Slab_Cols; ++col) {
+            if (Slab_Cut(col, row)) continue;
+            const int x = Slab_X + 16 * col, y = Slab_Y + 16 * row;
+            Stamp(img, plate, x, y);
+            const bool open_below = row + 1 == Slab_Rows || Slab_Cut(col, row + 1);
+            if (open_below)  // the cut face: steel layers, darker downwards
+                for (int k = 0; k < 10; ++k)
+                    Rect(img, x, y + 16 + k, 16, 1,
+                         k == 0 ? 0x9AE8FF : Scale(0x3A4454, 1.0f - 0.07f * k));
+            if (row == 0 || Slab_Cut(col, row - 1)) Rect(img, x, y, 16, 2, 0x9AE8FF);
+            if (col == 0 || Slab_Cut(col - 1, row)) Rect(img, x, y, 2, 16, 0x9AE8FF);
+            if (col + 1 == Slab_Cols || Slab_Cut(col + 1, row))
+                Rect(img, x + 14, y, 2, 16, 0x2890C0);
+        }
+}
+
+void Stamp_Double(Image& img, const Image& sprite, int x, int y) {
+    Stamp_Scaled(img, sprite, x, y, sprite.Width * 2, sprite.Height * 2);
+}
+
+void Key_Art(Image& img, uint32_t seed) {
+    Slab(img, seed);
+    const Image dot = Paint_Icon(Img1::Way_Point, seed);
+    for (int k = 0; k < 5; ++k) Stamp_Double(img, dot, Slab_X + 4 + 18 * k, Slab_Y + 56);
+    Stamp_Double(img, Paint_Ego(Img1::Ego_Right_2), Slab_X + 92, Slab_Y + 4);
+    Stamp_Double(img, Paint_Enemy_2(Img2::Rocket_Right, seed), Slab_X + 146, Slab_Y + 40);
+    const Image boxer = Paint_Enemy_1(Img1::Boxer, seed);
+    Stamp_Double(img, Dithered_Shadow(boxer, 0x0A0A12), Slab_X + 232, Slab_Y + 28);
+    Stamp_Double(img, boxer, Slab_X + 226, Slab_Y + 22);
+    Stamp_Double(img, Paint_Enemy_2(Img2::Tank_Shadow, seed), Slab_X + 324, Slab_Y + 2);
+    Stamp_Double(img, Paint_Enemy_2(Img2::Tank_Run_3, seed), Slab_X + 318, Slab_Y - 4);
+    Stamp_Double(img, Paint_Enemy_2(Img2::Spider_2_Shadow, seed), Slab_X + 410, Slab_Y + 16);
+    Stamp_Double(img, Paint_Enemy_2(Img2::Spider_2, seed), Slab_X + 404, Slab_Y + 10);
+}
+
+// The title picture: deep space, the name large above the key art, a banded giant with its
+// ring to the right and a red moon to the left.
+Image Sponsor(uint32_t seed) {
+    Image img = Blank(Image_List_2[Img2::Sponsor]);
+    Space(img, 0x4020A0, 0x1060A0, seed);
+    const Colour blue[5] = {0x102048, 0x1E4078, 0x3468A8, 0x5898D0, 0x98D0F0};
+    const Colour red[5] = {0x381008, 0x6C2410, 0xA04020, 0xD06838, 0xF0A070};
+    Pixel_Planet(img, 528, 150, 46, blue, 0.35f, seed + 5);
+    Pixel_Ring(img, 528, 150, 46, 0.26f);
+    Pixel_Planet(img, 84, 128, 20, red, 0.15f, seed + 6);
+    const int cell = 6, w = Big_Text_Width("ZARVO", cell);
+    Name_In_Sky(img, 311 - w / 2, 52, cell);
+    Small_Text_Centred(img, "CLAIM - CUT - SURVIVE", 311, 124, 0x8CC8E8);
+    Key_Art(img, seed);
+    return img;
+}
+
+// The other background: a red nebula, a great red planet and a ringed one far off.
+Image CopyRight(uint32_t seed) {
+    Image img = Blank(Image_List_2[Img2::CopyRight]);
+    Space(img, 0xA02818, 0x802060, seed + 11);
+    const Colour rust[5] = {0x2C0C06, 0x601C0C, 0x983418, 0xC85828, 0xF09050};
+    const Colour violet[5] = {0x201030, 0x403060, 0x685090, 0x9478B8, 0xC8B0E0};
+    Pixel_Planet(img, 160, 290, 88, rust, 0.25f, seed + 12);
+    Pixel_Planet(img, 450, 150, 44, violet, 0.3f, seed + 13);
+    Pixel_Ring(img, 450, 150, 44, 0.5f);
+    Name_In_Sky(img, 18, 2, 3);
+    Small_Text(img, "(C) ZARVO CREW", 470, 12, 0x8CC8E8);
+    return img;
+}
+
+}  // namespace
+
+Image Paint_Backdrop(int index, uint32_t seed) {
+    return index == Img2::Sponsor ? Sponsor(seed) : CopyRight(seed);
+}
+
+}  // namespace assetgen
