@@ -119,19 +119,19 @@ TEST(Enter_And_Space, RaiseKeyPressAndStarShotRequest) {
 
 struct Button_Case {
     const char* name;
-    int left, top, right, bottom;
+    Button area;
 };
 
 constexpr Button_Case Panel_Buttons[] = {
-    {"background", 398, 474, 436, 510},
-    {"score", 445, 474, 517, 510},
-    {"title", 398, 432, 598, 472},
-    {"options", 526, 474, 598, 510},
+    {"background", Panel_Picture_Button},
+    {"score", Panel_Score_Button},
+    {"title", Panel_Title_Button},
+    {"options", Panel_Option_Button},
 };
 
 bool In_Any_Button(int x, int y) {
     for (const Button_Case& b : Panel_Buttons)
-        if (x >= b.left && x <= b.right && y >= b.top && y <= b.bottom) return true;
+        if (b.area.Contains(x, y)) return true;
     return false;
 }
 
@@ -142,22 +142,26 @@ void Playing_Click(Test_Game& t, int x, int y) {
     t.s().Mouse_Clicked = false;
     t.click_at(x, y);
 }
+void Playing_Click(Test_Game& t, Screen_Point p) {
+    Playing_Click(t, p.X, p.Y);
+}
 
 TEST(Panel_Clicks, EveryButtonAnswersOnItsEdgesAndNotBeyond) {
-    for (const Button_Case& b : Panel_Buttons) {
-        SCOPED_TRACE(b.name);
+    for (const Button_Case& button : Panel_Buttons) {
+        SCOPED_TRACE(button.name);
+        const Button& b = button.area;
         const int corners[4][2] = {
-            {b.left, b.top}, {b.right, b.top}, {b.left, b.bottom}, {b.right, b.bottom}};
+            {b.Left, b.Top}, {b.Right, b.Top}, {b.Left, b.Bottom}, {b.Right, b.Bottom}};
         for (const auto& c : corners) {
             Test_Game t(1, false);
             Playing_Click(t, c[0], c[1]);
             EXPECT_FALSE(t.s().Mouse_Clicked) << c[0] << "," << c[1];
             EXPECT_EQ(Waves_Played(t.media, Wave::Click), 1);
         }
-        const int outside[4][2] = {{b.left - 1, b.top},
-                                   {b.right + 1, b.bottom},
-                                   {b.left, b.top - 1},
-                                   {b.right, b.bottom + 1}};
+        const int outside[4][2] = {{b.Left - 1, b.Top},
+                                   {b.Right + 1, b.Bottom},
+                                   {b.Left, b.Top - 1},
+                                   {b.Right, b.Bottom + 1}};
         for (const auto& c : outside) {
             Test_Game t(1, false);
             Playing_Click(t, c[0], c[1]);
@@ -170,30 +174,30 @@ TEST(Panel_Clicks, EveryButtonAnswersOnItsEdgesAndNotBeyond) {
 
 TEST(Panel_Clicks, EffectsOfTheFourButtons) {
     Test_Game bg(1, false);
-    Playing_Click(bg, 417, 491);
+    Playing_Click(bg, Panel_Picture_Burst);
     EXPECT_EQ(bg.s().Back_Picture_Choice, 1);
     EXPECT_EQ(bg.mouse(), XY(497, 452));  // the panel rect placed the pointer on the title area
-    Playing_Click(bg, 436, 510);
+    Playing_Click(bg, Panel_Picture_Button.Right, Panel_Picture_Button.Bottom);
     EXPECT_EQ(bg.s().Back_Picture_Choice, 0);
     EXPECT_FALSE(bg.s().Game_Halted);
 
     Test_Game score(1, false);
     score.s().Set_Score_New_On = true;
-    Playing_Click(score, 481, 491);
+    Playing_Click(score, Panel_Score_Burst);
     EXPECT_TRUE(score.s().Game_Halted);
     EXPECT_TRUE(score.s().Panel_Score_On);
     EXPECT_FALSE(score.s().Set_Score_New_On);
     EXPECT_EQ(score.s().Mouse_X, 419);
 
     Test_Game title(1, false);
-    Playing_Click(title, 497, 452);
+    Playing_Click(title, Panel_Title_Burst);
     EXPECT_TRUE(title.s().Game_Halted);
     EXPECT_TRUE(title.s().Sponsor_Paused);
     EXPECT_EQ(title.mouse(), XY(505, 475));
 
     Test_Game option(1, false);
     option.s().Sponsor_Option_On = true;
-    Playing_Click(option, 562, 491);
+    Playing_Click(option, Panel_Option_Burst);
     EXPECT_TRUE(option.s().Panel_Option_On);
     EXPECT_TRUE(option.s().Game_Halted);
     EXPECT_FALSE(option.s().Sponsor_Option_On);
@@ -201,7 +205,7 @@ TEST(Panel_Clicks, EffectsOfTheFourButtons) {
 }
 
 TEST(Panel_Clicks, BetweenButtonsOrOutsidePlayTheClickStaysPending) {
-    for (int x = 437; x <= 444; ++x) {
+    for (int x = Panel_Picture_Button.Right + 1; x < Panel_Score_Button.Left; ++x) {
         Test_Game t(1, false);
         Playing_Click(t, x, 480);
         EXPECT_TRUE(t.s().Mouse_Clicked);
@@ -210,7 +214,7 @@ TEST(Panel_Clicks, BetweenButtonsOrOutsidePlayTheClickStaysPending) {
     Test_Game title_screen(1, false);
     title_screen.media.Release_Pointer();
     title_screen.s().Playing = false;
-    title_screen.click_at(417, 491);  // a panel button, but the game is not running
+    title_screen.click_at(Panel_Picture_Burst);  // a panel button, but the game is not running
     EXPECT_TRUE(title_screen.s().Mouse_Clicked);
     EXPECT_EQ(title_screen.s().Back_Picture_Choice, 0);
 }

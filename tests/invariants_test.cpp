@@ -66,8 +66,9 @@ enum class Screen { Score_Table, Options, Title };
 
 void Open_And_Close(Checked_Game& c, Screen screen) {
     test::Test_Game& t = c.t;
-    const int x = screen == Screen::Score_Table ? 481 : screen == Screen::Options ? 562 : 497;
-    t.click_at(x, screen == Screen::Title ? 452 : 491);
+    t.click_at(screen == Screen::Score_Table ? Panel_Score_Burst
+               : screen == Screen::Options   ? Panel_Option_Burst
+                                             : Panel_Title_Burst);
     c.run(2);
     t.key(screen == Screen::Title ? 32 : 13);  // closes the box, or starts from the title
     c.run(2);

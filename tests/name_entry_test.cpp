@@ -28,7 +28,8 @@ struct Name_Entry : ::testing::Test {
         s().Mouse_X = x, s().Mouse_Y = y, s().Mouse_Clicked = true;
         t.run(1);
     }
-    void press_ok() { click(437, 374); }
+    void click(Screen_Point p) { click(p.X, p.Y); }
+    void press_ok() { click(Score_OK_Button.Right, Score_OK_Button.Bottom); }
 };
 
 TEST_F(Name_Entry, AnEqualScoreDoesNotQualifyOnePointMoreTakesRankTen) {
@@ -98,7 +99,7 @@ TEST_F(Name_Entry, OkStoresTheLettersSoFarOrNobody) {
 TEST_F(Name_Entry, DeletingTheOwnTableFirstPutsTheEntryFirst) {
     game_ended(2, 2, 45000);
     ASSERT_EQ(c().Name_Rank, 19);
-    click(200, 350);
+    click(Score_Delete_Burst);
     type("AFTER");
     t.key(13);
     t.run(1);
@@ -111,10 +112,10 @@ TEST_F(Name_Entry, SwitchingTabsHidesTheNameLineAndBringsItBack) {
     Game g{t.w(), rec};
     game_ended(1, 5, 80000);
     type("ABC");
-    click(351, 130);
+    click(Centre(Score_Tab_Button(2)));
     EXPECT_FALSE(s().Name_Entry_On);
     t.key('D');  // no typing under another table
-    click(291, 130);
+    click(Centre(Score_Tab_Button(1)));
     EXPECT_TRUE(s().Name_Entry_On);
     Show_Set_Score_New(g);
     EXPECT_EQ(rec.letters_in_row(316), 3);  // the letters typed so far
@@ -125,7 +126,7 @@ TEST_F(Name_Entry, SwitchingTabsHidesTheNameLineAndBringsItBack) {
 TEST_F(Name_Entry, AcceptingUnderAnotherTable) {
     game_ended(3, 2, 30000);  // rank 24 of the third table, nothing in the first
     type("OWN");
-    click(291, 130);
+    click(Centre(Score_Tab_Button(1)));
     Bytes before = folder.bytes();
     press_ok();
     Bytes after = folder.bytes();
@@ -134,7 +135,7 @@ TEST_F(Name_Entry, AcceptingUnderAnotherTable) {
     EXPECT_TRUE(Same_Span(before, after, 0, Table_Begin(3)));
 
     game_ended(2, 2, 41000);  // rank 20 in its own table, rank 21 in the third
-    click(411, 130);
+    click(Centre(Score_Tab_Button(3)));
     before = after;
     press_ok();
     after = folder.bytes();

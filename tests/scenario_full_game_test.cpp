@@ -26,12 +26,12 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
     // The title greets; the player opens the score table, clears NOVICE and closes it.
     t.run(25);
     ASSERT_GT(Waves_Played(t.media, Wave::Welcome), 0);
-    t.click_at(377, 475);
+    t.click_at(Title_Score_Burst);
     t.run(1);
     ASSERT_TRUE(s().Sponsor_Score_On);
-    t.click_at(204, 350);
+    t.click_at(Score_Delete_Burst);
     t.run(1);
-    t.click_at(419, 350);
+    t.click_at(Score_OK_Burst);
     t.run(1);
     ASSERT_FALSE(s().Sponsor_Score_On);
     const Bytes cleared = folder.bytes();
@@ -39,7 +39,7 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
     EXPECT_EQ(Record(cleared, 1), Record_Of("Zarvo", 0));
 
     // Start, and wait for the figure to appear.
-    t.click_at(505, 475);
+    t.click_at(Title_Start_Burst);
     t.run(1);
     ASSERT_FALSE(s().Sponsor_On);
     EXPECT_GT(Waves_Played(t.media, Wave::Danger), 0);
@@ -57,7 +57,7 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
     t.run(1);
     ASSERT_TRUE(s().Well_Done);
     t.run(60);
-    t.click_at(431, 260);
+    t.click_at(Box_OK_Burst);
     t.run(1);
     ASSERT_FALSE(s().Well_Done);
     EXPECT_EQ(s().Level, 2);
@@ -66,7 +66,7 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
 
     // The last life: the player looks at the score table from the panel, and every frame
     // something hits the figure until the energy is gone.
-    t.click_at(481, 491);
+    t.click_at(Panel_Score_Burst);
     t.run(1);
     ASSERT_TRUE(s().Panel_Score_On);
     s().Lives = 1;

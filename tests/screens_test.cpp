@@ -39,14 +39,16 @@ TEST_F(Screens, TitleButtonsHitExactlyTheirAreas) {
         int x, y;
         bool GameState::*opened;
     };
-    const Case cases[] = {{344, 470, nullptr},
-                          {345, 445, &GameState::Sponsor_Score_On},
-                          {401, 498, &GameState::Sponsor_Score_On},
-                          {402, 470, nullptr},
-                          {409, 470, &GameState::Sponsor_Option_On},
-                          {337, 470, &GameState::CodeWords_On},
-                          {530, 470, nullptr},
-                          {473, 444, nullptr}};
+    const Button& score = Title_Score_Button;
+    const int y = Centre(Title_Band).Y;
+    const Case cases[] = {{score.Left - 1, y, nullptr},
+                          {score.Left, score.Top, &GameState::Sponsor_Score_On},
+                          {score.Right, score.Bottom, &GameState::Sponsor_Score_On},
+                          {score.Right + 1, y, nullptr},
+                          {Title_Option_Button.Left, y, &GameState::Sponsor_Option_On},
+                          {Title_CodeWord_Button.Right, y, &GameState::CodeWords_On},
+                          {Title_Start_Button.Right + 1, y, nullptr},
+                          {Title_Start_Button.Left, Title_Band.Top - 1, nullptr}};
     for (const Case& k : cases) {
         Test_Game fresh;
         fresh.s().Mouse_X = k.x, fresh.s().Mouse_Y = k.y, fresh.s().Mouse_Clicked = true;
@@ -57,16 +59,16 @@ TEST_F(Screens, TitleButtonsHitExactlyTheirAreas) {
         EXPECT_EQ(fresh.s().Mouse_Clicked, !k.opened) << k.x << "," << k.y;
         EXPECT_TRUE(fresh.s().Sponsor_On);
     }
-    click(Show_Sponsor, 273, 460);
+    click(Show_Sponsor, Title_Background_Button.Right, y);
     EXPECT_EQ(s().Back_Picture_Image, Img2::CopyRight);
-    click(Show_Sponsor, 217, 460);
+    click(Show_Sponsor, Title_Background_Button.Left, y);
     EXPECT_EQ(s().Back_Picture_Image, Img2::Sponsor);
-    click(Show_Sponsor, 594, 498);
+    click(Show_Sponsor, Title_Quit_Button.Right, Title_Quit_Button.Bottom);
     EXPECT_TRUE(t.media.closed);
     EXPECT_TRUE(s().Quit_Requested);
-    for (int x : {473, 529}) {
+    for (int x : {Title_Start_Button.Left, Title_Start_Button.Right}) {
         s().Sponsor_On = true;
-        click(Show_Sponsor, x, 445);
+        click(Show_Sponsor, x, Title_Start_Button.Top);
         EXPECT_FALSE(s().Sponsor_On) << x;
     }
     EXPECT_EQ(t.media.pointer_x, 497);  // the pointer moved to the game panel
@@ -78,7 +80,7 @@ TEST_F(Screens, EnterStartsOnlyWhenNoBoxIsOpen) {
     Show_Sponsor(t.g);
     EXPECT_TRUE(s().Sponsor_On);
     s().Key_Pressed = false;
-    t.click_at(377, 475);
+    t.click_at(Title_Score_Burst);
     t.run(1);
     ASSERT_TRUE(s().Sponsor_Score_On);
     t.key(13);  // closes the score table
@@ -92,26 +94,31 @@ TEST_F(Screens, EnterStartsOnlyWhenNoBoxIsOpen) {
 
 TEST_F(Screens, OptionChoicesHitOnlyInsideTheirRows) {
     s().Sponsor_Option_On = true;
-    for (int y = 177; y <= 183; ++y) click(Show_Option, 300, y);
-    for (int x : {320, 322, 380, 382}) click(Show_Option, x, 170);
-    click(Show_Option, 439, 200);
+    const Button d1 = Option_Difficulty_Button(1), d2 = Option_Difficulty_Button(2);
+    const Button d3 = Option_Difficulty_Button(3);
+    for (int y = d1.Bottom + 1; y < Option_Level_Row(1).Top; ++y)
+        click(Show_Option, Centre(d1).X, y);
+    for (int x : {d1.Right + 1, d2.Left - 1, d2.Right + 1, d3.Left - 1})
+        click(Show_Option, x, Centre(d1).Y);
+    click(Show_Option, Option_Level_Row(2).Right + 1, Centre(Option_Level_Row(2)).Y);
     EXPECT_EQ(s().Difficulty, 1);
     EXPECT_EQ(s().Level, 1);
     EXPECT_EQ(Waves_Played(t.media, Wave::Click), 0);
-    click(Show_Option, 439, 176);
+    click(Show_Option, d3.Right, d3.Bottom);
     EXPECT_EQ(s().Difficulty, 3);
-    click(Show_Option, 323, 164);
+    click(Show_Option, d2.Left, d2.Top);
     EXPECT_EQ(s().Difficulty, 2);
-    click(Show_Option, 438, 184 + 13 * 7 + 12);
+    click(Show_Option, Option_Level_Row(8).Right, Option_Level_Row(8).Bottom);
     EXPECT_EQ(s().Level, 8);
     s().Key_Pressed = true;
-    click(Show_Option, 263, 197);  // a choice takes the pending key too, and stays open
+    click(Show_Option, Option_Level_Row(2).Left,
+          Option_Level_Row(2).Top);  // a choice takes the pending key too, and stays open
     EXPECT_EQ(s().Level, 2);
     EXPECT_FALSE(s().Key_Pressed);
     EXPECT_TRUE(s().Sponsor_Option_On);
-    click(Show_Option, 394, 300);
+    click(Show_Option, Option_OK_Button.Left - 1, Centre(Option_OK_Button).Y);
     EXPECT_TRUE(s().Sponsor_Option_On);
-    click(Show_Option, 437, 334);
+    click(Show_Option, Option_OK_Button.Right, Option_OK_Button.Bottom);
     EXPECT_FALSE(s().Sponsor_Option_On);
     EXPECT_EQ(t.media.clip.Top, 445);
 
@@ -132,20 +139,22 @@ TEST_F(Screens, ScoreTabsDeleteAndOk) {
     ScreenState& c = t.w().screens;
     EXPECT_EQ(c.Score_Difficulty, 2);
     EXPECT_FALSE(s().Name_Entry_On);  // this screen never takes a name
-    for (int x : {320, 322, 380, 382}) click(Show_Score, x, 130);
-    click(Show_Score, 300, 123);
-    click(Show_Score, 300, 137);
+    const Button t1 = Score_Tab_Button(1), t2 = Score_Tab_Button(2), t3 = Score_Tab_Button(3);
+    for (int x : {t1.Right + 1, t2.Left - 1, t2.Right + 1, t3.Left - 1})
+        click(Show_Score, x, Centre(t1).Y);
+    click(Show_Score, Centre(t1).X, t1.Top - 1);
+    click(Show_Score, Centre(t1).X, t1.Bottom + 1);
     EXPECT_EQ(c.Score_Difficulty, 2);
-    click(Show_Score, 383, 124);
+    click(Show_Score, t3.Left, t3.Top);
     EXPECT_EQ(c.Score_Difficulty, 3);
-    click(Show_Score, 319, 136);
+    click(Show_Score, t1.Right, t1.Bottom);
     EXPECT_EQ(c.Score_Difficulty, 1);
-    click(Show_Score, 228, 350);
+    click(Show_Score, Score_Delete_Button.Right + 1, Centre(Score_Delete_Button).Y);
     EXPECT_EQ(c.Score_Points[1], 97000);
-    click(Show_Score, 227, 374);
+    click(Show_Score, Score_Delete_Button.Right, Score_Delete_Button.Bottom);
     EXPECT_EQ(Record(folder.bytes(), 1), Record_Of("Zarvo", 0));
     EXPECT_EQ(Record(folder.bytes(), 11), Record_Of("Zarvo", 67000));
-    click(Show_Score, 395, 335);
+    click(Show_Score, Score_OK_Button.Left, Score_OK_Button.Top);
     EXPECT_FALSE(s().Sponsor_Score_On);
     EXPECT_EQ(c.Score_Loaded, 0);
     EXPECT_EQ(t.media.clip.Top, 445);
@@ -162,24 +171,24 @@ TEST_F(Screens, ScoreTabsDeleteAndOk) {
 TEST_F(Screens, ScreenFramesAllocateNothing) {
     t.media.waves.reserve(4096);
     const long before = Allocations_So_Far();
-    t.run(30);             // the title with its greeting
-    t.click_at(441, 475);  // options: the third level row
+    t.run(30);  // the title with its greeting
+    t.click_at(Title_Option_Burst);
     t.run(5);
-    t.click_at(300, 215);
+    t.click_at(Centre(Option_Level_Row(3)));
     t.run(1);
     t.key(13);
     t.run(1);
-    t.click_at(377, 475);  // score table, reading and writing the file
+    t.click_at(Title_Score_Burst);  // score table, reading and writing the file
     t.run(5);
-    t.click_at(204, 350);
+    t.click_at(Score_Delete_Burst);
     t.run(1);
     t.key(13);
     t.run(1);
-    t.click_at(313, 475);  // code words
+    t.click_at(Title_CodeWord_Burst);  // code words
     t.key('A');
     t.key(13);
     t.run(25);
-    t.click_at(411, 246);
+    t.click_at(CodeWord_OK_Burst);
     t.run(1);
     EXPECT_EQ(Allocations_So_Far() - before, 0);
     EXPECT_FALSE(s().CodeWords_On);

@@ -4,6 +4,7 @@
 
 #include "screens/cursor.h"
 #include "screens/panel.h"
+#include "screens/screen_rects.h"
 
 namespace zarvo {
 
@@ -29,10 +30,6 @@ bool Type_Into(Entry_Text<N>& entry, int key) {
         return true;
     }
     return false;
-}
-
-bool In(int v, int lo, int hi) {
-    return v >= lo && v <= hi;
 }
 
 }  // namespace
@@ -80,10 +77,10 @@ void DXDraw1Click(Game& g) {
     s.Mouse_Clicked = true;
     if (!s.Playing) return;
     const int x = s.Mouse_X, y = s.Mouse_Y;
-    auto hit = [&](int cx, int cy) {
+    auto hit = [&](Screen_Point burst) {
         s.Mouse_Clicked = false;
         g.m.Play_Wave(Wave::Click);
-        Start_Message_Explose(g, cx, cy);
+        Start_Message_Explose(g, burst.X, burst.Y);
     };
     // A button that halts the game ends play at once: a second click of the same tick finds
     // the screen that opens, not the panel under it, and waits for that screen's frame.
@@ -92,22 +89,22 @@ void DXDraw1Click(Game& g) {
         s.Set_Score_New_On = false;
         s.Playing = false;
     };
-    if (In(x, 398, 436) && In(y, 474, 510)) {
-        hit(417, 491);
+    if (Panel_Picture_Button.Contains(x, y)) {
+        hit(Panel_Picture_Burst);
         s.Back_Picture_Choice = 1 - s.Back_Picture_Choice;
         Set_Panel_Cursor_Rect(g);
-    } else if (In(x, 445, 517) && In(y, 474, 510)) {
-        hit(481, 491);
+    } else if (Panel_Score_Button.Contains(x, y)) {
+        hit(Panel_Score_Burst);
         halt();
         s.Panel_Score_On = true;
         Set_Score_Cursor_Rect(g);
-    } else if (In(x, 398, 598) && In(y, 432, 472)) {
-        hit(497, 452);
+    } else if (Panel_Title_Button.Contains(x, y)) {
+        hit(Panel_Title_Burst);
         halt();
         s.Sponsor_Paused = true;
         Set_Sponsor_Cursor_Rect(g);
-    } else if (In(x, 526, 598) && In(y, 474, 510)) {
-        hit(562, 491);
+    } else if (Panel_Option_Button.Contains(x, y)) {
+        hit(Panel_Option_Burst);
         halt();
         s.Panel_Option_On = true;
         s.Sponsor_Option_On = false;

@@ -10,11 +10,8 @@ namespace zarvo {
 namespace {
 
 constexpr int Box_X = 143;
-constexpr Button Box_OK_Button{409, 248, 451, 284};
-constexpr int Box_Burst_X = 431, Box_Burst_Y = 260;
 // Input is thrown away until the level-complete box has been up this long.
 constexpr int Well_Done_Ready_Tick = 61;
-constexpr Button CodeWord_OK_Button{389, 234, 446, 270};
 
 // The OK button of the level-complete and game-over boxes, or Enter/Space.
 bool Box_Accepted(Game& g) {
@@ -80,7 +77,7 @@ bool Show_Well_Done(Game& g) {
     s.Well_Done = false;
     s.Game_Halted = false;
     s.Well_Done_Tick = 0;
-    Start_Message_Explose(g, Box_Burst_X, Box_Burst_Y);
+    Start_Message_Explose(g, Box_OK_Burst.X, Box_OK_Burst.Y);
     return true;
 }
 
@@ -96,7 +93,7 @@ void Show_Game_Over(Game& g) {
     g.m.Draw_Image(Image_List::List_2, Img2::Panel_Intro, 0, 430);
     g.m.Draw_Image(Image_List::List_2, Img2::Game_Over, Box_X, 140);
     if (!Box_Accepted(g)) return;
-    Start_Message_Explose(g, Box_Burst_X, Box_Burst_Y);
+    Start_Message_Explose(g, Box_OK_Burst.X, Box_OK_Burst.Y);
     s.Game_Over = false;
     g.w.screens.Game_Over_Tick = 0;
     s.Game_Halted = true;
@@ -112,7 +109,7 @@ void Show_CodeWords(Game& g) {
     Show_CodeWord_Cursor(g);
     if (!Clicked(s, CodeWord_OK_Button) && !s.Key_Pressed) return;
     s.Key_Pressed = false;
-    Press_Button(g, 411, 246);
+    Press_Button(g, CodeWord_OK_Burst);
     s.CodeWords_On = false;
     s.CodeWord_1_Typing = false;
     s.CodeWord_2_Typing = false;

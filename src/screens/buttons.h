@@ -2,17 +2,13 @@
 // The buttons of the screens. A button is hit when a click is pending and the pointer lies in
 // its rectangle (both ends included); a hit consumes the click and sounds the click wave.
 #include "screens/panel.h"
+#include "screens/screen_rects.h"
 #include "state/game.h"
 
 namespace zarvo {
 
-struct Button {
-    int Left, Top, Right, Bottom;
-};
-
 inline bool Pointer_In(const GameState& s, const Button& b) {
-    return s.Mouse_X >= b.Left && s.Mouse_X <= b.Right && s.Mouse_Y >= b.Top &&
-           s.Mouse_Y <= b.Bottom;
+    return b.Contains(s.Mouse_X, s.Mouse_Y);
 }
 
 inline bool Clicked(const GameState& s, const Button& b) {
@@ -29,6 +25,9 @@ inline void Press_Button(Game& g) {
 inline void Press_Button(Game& g, int burst_x, int burst_y) {
     Press_Button(g);
     Start_Message_Explose(g, burst_x, burst_y);
+}
+inline void Press_Button(Game& g, Screen_Point burst) {
+    Press_Button(g, burst.X, burst.Y);
 }
 
 }  // namespace zarvo

@@ -1,15 +1,18 @@
 #include "screens/cursor.h"
 
+#include "screens/screen_rects.h"
+
 namespace zarvo {
 
 namespace {
 
-// Confines the pointer to a box's rectangle and puts it on the box's button.
-void Confine(Game& g, int left, int top, int right, int bottom, int x, int y) {
-    g.m.Confine_Pointer(left, top, right, bottom);
-    g.m.Place_Pointer(x, y);
-    g.w.game.Mouse_X = x;
-    g.w.game.Mouse_Y = y;
+// Confines the pointer to a screen's rectangle and puts it on the screen's button.
+void Confine(Game& g, const Pointer_Hold& hold) {
+    const Button& a = hold.Area;
+    g.m.Confine_Pointer(a.Left, a.Top, a.Right, a.Bottom);
+    g.m.Place_Pointer(hold.Home.X, hold.Home.Y);
+    g.w.game.Mouse_X = hold.Home.X;
+    g.w.game.Mouse_Y = hold.Home.Y;
 }
 
 }  // namespace
@@ -19,25 +22,25 @@ void Show_Mouse(Game& g) {
 }
 
 void Set_Sponsor_Cursor_Rect(Game& g) {
-    Confine(g, 217, 445, 594, 498, 505, 475);
+    Confine(g, Title_Hold);
 }
 void Set_Panel_Cursor_Rect(Game& g) {
-    Confine(g, 397, 432, 598, 498, 497, 452);
+    Confine(g, Panel_Hold);
 }
 void Set_Score_Cursor_Rect(Game& g) {
-    Confine(g, 150, 49, 461, 380, 419, 347);
+    Confine(g, Score_Hold);
 }
 void Set_Option_Cursor_Rect(Game& g) {
-    Confine(g, 150, 89, 461, 340, 411, 308);
+    Confine(g, Option_Hold);
 }
 void Set_Well_Done_Cursor_Rect(Game& g) {
-    Confine(g, 143, 140, 479, 290, 423, 258);
+    Confine(g, Box_Hold);
 }
 void Set_CodeWord_Cursor_Rect(Game& g) {
-    Confine(g, 143, 153, 479, 276, 411, 246);
+    Confine(g, CodeWord_Hold);
 }
 void Set_Game_Over_Cursor_Rect(Game& g) {
-    Confine(g, 143, 140, 479, 290, 423, 258);
+    Confine(g, Box_Hold);
 }
 
 }  // namespace zarvo

@@ -62,7 +62,7 @@ void Accept_Name_Entry(Game& g) {
     s.Star_Fire_Count = s.Fire_Code ? 24 : 0;
     g.w.screens.Set_Score_Loaded = 0;
     s.Set_Score_New_On = false;
-    Start_Message_Explose(g, Score_OK_Burst_X, Score_OK_Burst_Y);
+    Start_Message_Explose(g, Score_OK_Burst.X, Score_OK_Burst.Y);
     Set_Sponsor_Cursor_Rect(g);
 }
 

@@ -7,25 +7,16 @@ namespace zarvo {
 
 namespace {
 
-constexpr int Choice_Left[4] = {0, 263, 323, 383};
-constexpr int Choice_Width = 57;
-constexpr int Difficulty_Top = 164, Difficulty_Bottom = 176;
-constexpr int Level_Top = 184, Level_Pitch = 13, Level_Right = 438;
-constexpr Button OK_Button{395, 296, 437, 334};
-
-constexpr int Level_Row_Top(int level) {
-    return Level_Top + Level_Pitch * (level - 1);
-}
-
 void Show_Option_Box(Game& g) {
     const GameState& s = g.w.game;
     g.m.Draw_Image(Image_List::List_2, Img2::Option, 155, 89);
     if (s.Difficulty >= 1 && s.Difficulty <= 3)
-        g.m.Draw_Image(Image_List::List_2, Img2::Option_Rahmen_Diff, Choice_Left[s.Difficulty],
-                       Difficulty_Top);
+        g.m.Draw_Image(Image_List::List_2, Img2::Option_Rahmen_Diff,
+                       Option_Difficulty_Button(s.Difficulty).Left,
+                       Option_Difficulty_Button(s.Difficulty).Top);
     if (s.Level >= 1 && s.Level <= 8)
-        g.m.Draw_Image(Image_List::List_2, Img2::Oprtion_Rahmen_Arena, Choice_Left[1],
-                       Level_Row_Top(s.Level));
+        g.m.Draw_Image(Image_List::List_2, Img2::Oprtion_Rahmen_Arena,
+                       Option_Level_Row(s.Level).Left, Option_Level_Row(s.Level).Top);
 }
 
 void Choose(Game& g, int32_t& choice, int value, int burst_x, int burst_y) {
@@ -38,16 +29,15 @@ void Choose(Game& g, int32_t& choice, int value, int burst_x, int burst_y) {
 bool Test_Choices(Game& g) {
     GameState& s = g.w.game;
     for (int d = 1; d <= 3; ++d) {
-        const Button b{Choice_Left[d], Difficulty_Top, Choice_Left[d] + Choice_Width - 1,
-                       Difficulty_Bottom};
+        const Button b = Option_Difficulty_Button(d);
         if (!Clicked(s, b)) continue;
-        Choose(g, s.Difficulty, d, Choice_Left[d] + 28, 170);
+        Choose(g, s.Difficulty, d, b.Left + 28, 170);
         return true;
     }
     for (int n = 1; n <= 8; ++n) {
-        const Button b{Choice_Left[1], Level_Row_Top(n), Level_Right, Level_Row_Top(n) + 12};
+        const Button b = Option_Level_Row(n);
         if (!Clicked(s, b)) continue;
-        Choose(g, s.Level, n, 291, Level_Row_Top(n) + 6);
+        Choose(g, s.Level, n, 291, b.Top + 6);
         return true;
     }
     return false;
@@ -68,7 +58,7 @@ void Close_Option(Game& g) {
         s.Sponsor_Option_On = false;
         Set_Sponsor_Cursor_Rect(g);
     }
-    Press_Button(g, 411, 308);
+    Press_Button(g, Option_OK_Burst);
 }
 
 }  // namespace
@@ -77,7 +67,7 @@ void Show_Option(Game& g) {
     Show_Option_Box(g);
     if (Test_Choices(g)) return;
     const GameState& s = g.w.game;
-    if (Clicked(s, OK_Button) || s.Key_Pressed) Close_Option(g);
+    if (Clicked(s, Option_OK_Button) || s.Key_Pressed) Close_Option(g);
 }
 
 }  // namespace zarvo

@@ -13,7 +13,5 @@ int Score_Tab_Clicked(Game& g);
 bool Score_Delete_Clicked(Game& g);
 // A click on the OK button; consumes the click (the caller sounds it and starts the burst).
 bool Score_OK_Clicked(Game& g);
-// Where the OK button's burst starts.
-inline constexpr int Score_OK_Burst_X = 419, Score_OK_Burst_Y = 347;
 
 }  // namespace zarvo

@@ -25,7 +25,7 @@ void Close_Score_Screen(Game& g) {
         s.Sponsor_Score_On = false;
         s.Set_Score_New_On = false;
     }
-    Press_Button(g, Score_OK_Burst_X, Score_OK_Burst_Y);
+    Press_Button(g, Score_OK_Burst);
 }
 
 }  // namespace

@@ -8,15 +8,6 @@ namespace zarvo {
 
 namespace {
 
-// The title panel's buttons: 57 pixels wide on a 64-pixel pitch, all in one band.
-constexpr int Band_Top = 445, Band_Bottom = 498;
-constexpr Button Background_Button{217, Band_Top, 273, Band_Bottom};
-constexpr Button CodeWord_Button{281, Band_Top, 337, Band_Bottom};
-constexpr Button Score_Button{345, Band_Top, 401, Band_Bottom};
-constexpr Button Option_Button{409, Band_Top, 465, Band_Bottom};
-constexpr Button Start_Button{473, Band_Top, 529, Band_Bottom};
-constexpr Button Quit_Button{537, Band_Top, 594, Band_Bottom};
-constexpr int Burst_Y = 475;
 constexpr int Greeting_Tick = 21;
 
 // The greeting sounds once per visit, 21 frames after the title comes up.
@@ -52,22 +43,22 @@ void Open_Code_Words(Game& g) {
 // The four buttons that open a box or switch the picture.
 void Test_Panel_Buttons(Game& g) {
     GameState& s = g.w.game;
-    if (Clicked(s, Score_Button)) {
-        Press_Button(g, 377, Burst_Y);
+    if (Clicked(s, Title_Score_Button)) {
+        Press_Button(g, Title_Score_Burst);
         s.Sponsor_Score_On = true;
         Set_Score_Cursor_Rect(g);
     }
-    if (Clicked(s, Option_Button)) {
-        Press_Button(g, 441, Burst_Y);
+    if (Clicked(s, Title_Option_Button)) {
+        Press_Button(g, Title_Option_Burst);
         s.Sponsor_Option_On = true;
         Set_Option_Cursor_Rect(g);
     }
-    if (Clicked(s, CodeWord_Button)) {
-        Press_Button(g, 313, Burst_Y);
+    if (Clicked(s, Title_CodeWord_Button)) {
+        Press_Button(g, Title_CodeWord_Burst);
         Open_Code_Words(g);
     }
-    if (Clicked(s, Background_Button)) {
-        Press_Button(g, 249, Burst_Y);
+    if (Clicked(s, Title_Background_Button)) {
+        Press_Button(g, Title_Background_Burst);
         Toggle_Back_Picture(s);
     }
 }
@@ -75,7 +66,7 @@ void Test_Panel_Buttons(Game& g) {
 void Start(Game& g) {
     GameState& s = g.w.game;
     s.Key_Pressed = false;
-    Press_Button(g, 505, Burst_Y);
+    Press_Button(g, Title_Start_Burst);
     s.Sponsor_On = false;
     s.Sponsor_Paused = false;
     Resume_Ego(g);
@@ -91,15 +82,15 @@ void Show_Sponsor(Game& g) {
     GameState& s = g.w.game;
     Count_Greeting(g);
     g.m.Draw_Image(Image_List::List_2, Img2::Panel_Intro, 0, 430);
-    if (Clicked(s, Quit_Button)) {
+    if (Clicked(s, Title_Quit_Button)) {
         Press_Button(g);
         s.Quit_Requested = true;
         g.m.Close();
     }
-    if (s.Mouse_Y < Band_Top || s.Mouse_Y > Band_Bottom) return;
+    if (s.Mouse_Y < Title_Band.Top || s.Mouse_Y > Title_Band.Bottom) return;
     Test_Panel_Buttons(g);
     if (s.CodeWords_On || s.Sponsor_Score_On || s.Sponsor_Option_On) return;
-    if (s.Key_Pressed || Clicked(s, Start_Button)) Start(g);
+    if (s.Key_Pressed || Clicked(s, Title_Start_Button)) Start(g);
 }
 
 }  // namespace zarvo

@@ -4,8 +4,9 @@
 #include <memory>
 #include <utility>
 
-#include "state/game.h"
 #include "platform/headless/headless_media.h"
+#include "screens/screen_rects.h"
+#include "state/game.h"
 
 namespace zarvo::test {
 
@@ -34,6 +35,7 @@ struct Test_Game {
     void key(int code);
     void move(int x, int y);
     void click_at(int x, int y);
+    void click_at(Screen_Point p) { click_at(p.X, p.Y); }
     void run(int frames = 1);
     // Leaves the title screen and runs the level start until the figure can move.
     void start_game();

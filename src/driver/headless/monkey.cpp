@@ -5,38 +5,32 @@
 #include "game/comforts.h"
 #include "game/input.h"
 #include "game/invariants.h"
+#include "screens/screen_rects.h"
 
 namespace zarvo {
 
 namespace {
 
-struct Area {
-    int Left, Top, Right, Bottom;  // window pixels, both ends included
-};
+using Area = Button;
 
 // The buttons as the player sees them on each screen.
-constexpr Area Panel_Areas[] = {
-    {398, 474, 436, 510}, {445, 474, 517, 510}, {398, 432, 598, 472}, {526, 474, 598, 510}};
+constexpr Area Panel_Areas[] = {Panel_Picture_Button, Panel_Score_Button, Panel_Title_Button,
+                                Panel_Option_Button};
 // Background, code words, score table, options, start; never the Quit button.
-constexpr Area Title_Areas[] = {{217, 445, 273, 498},
-                                {281, 445, 337, 498},
-                                {345, 445, 401, 498},
-                                {409, 445, 465, 498},
-                                {473, 445, 529, 498}};
-constexpr Area Quit_Area{537, 445, 594, 498};
+constexpr Area Title_Areas[] = {Title_Background_Button, Title_CodeWord_Button, Title_Score_Button,
+                                Title_Option_Button, Title_Start_Button};
+constexpr Area Quit_Area = Title_Quit_Button;
 // The three tabs, delete and OK.
-constexpr Area Score_Areas[] = {{263, 124, 319, 136},
-                                {323, 124, 379, 136},
-                                {383, 124, 439, 136},
-                                {180, 335, 227, 374},
-                                {395, 335, 437, 374}};
+constexpr Area Score_Areas[] = {Score_Tab_Button(1), Score_Tab_Button(2), Score_Tab_Button(3),
+                                Score_Delete_Button, Score_OK_Button};
 // The three difficulties, the eight levels and OK.
-constexpr Area Option_Areas[] = {{263, 164, 319, 176}, {323, 164, 379, 176}, {383, 164, 439, 176},
-                                 {263, 184, 438, 196}, {263, 197, 438, 209}, {263, 210, 438, 222},
-                                 {263, 223, 438, 235}, {263, 236, 438, 248}, {263, 249, 438, 261},
-                                 {263, 262, 438, 274}, {263, 275, 438, 287}, {395, 296, 437, 334}};
-constexpr Area Box_Areas[] = {{409, 248, 451, 284}};       // level complete, game over
-constexpr Area CodeWord_Areas[] = {{389, 234, 446, 270}};  // OK
+constexpr Area Option_Areas[] = {
+    Option_Difficulty_Button(1), Option_Difficulty_Button(2), Option_Difficulty_Button(3),
+    Option_Level_Row(1),         Option_Level_Row(2),         Option_Level_Row(3),
+    Option_Level_Row(4),         Option_Level_Row(5),         Option_Level_Row(6),
+    Option_Level_Row(7),         Option_Level_Row(8),         Option_OK_Button};
+constexpr Area Box_Areas[] = {Box_OK_Button};  // level complete, game over
+constexpr Area CodeWord_Areas[] = {CodeWord_OK_Button};
 
 struct Areas {
     const Area* First;
@@ -61,10 +55,6 @@ Areas Screen_Areas(const GameState& s) {
     if (s.Panel_Score_On) return Of(Score_Areas);
     if (s.Panel_Option_On) return Of(Option_Areas);
     return Of(Panel_Areas);
-}
-
-bool Inside(const Area& a, int x, int y) {
-    return x >= a.Left && x <= a.Right && y >= a.Top && y <= a.Bottom;
 }
 
 // The game runs with no screen over it.
@@ -189,7 +179,7 @@ void Monkey::Point_And_Click(Headless_Runner& run, Recorder* recording) {
     }
     Send(run, recording, {0, Event_Kind::Move, x, y});
     const GameState& s = run.world().game;
-    if (One_In(5) || (On_Title(s) && Inside(Quit_Area, s.Mouse_X, s.Mouse_Y))) return;
+    if (One_In(5) || (On_Title(s) && Quit_Area.Contains(s.Mouse_X, s.Mouse_Y))) return;
     Send(run, recording, {0, Event_Kind::Click, 0, 0});
 }
 
