@@ -6,6 +6,8 @@
 //   idle CPU   share of one core that the whole browser uses while the title screen stands
 //              (and, for comparison, with an empty page), and the page's main-thread share
 //   frame      main-thread time of one frame of difficulty 3 level 8, drawn and shown
+//   game CPU   share of one core that the whole browser and the page's main thread use in a
+//              level-1 game (sound playing)
 //
 //   node bench/web_measure.js [seconds of idling, default 10]
 'use strict';
@@ -107,7 +109,7 @@ const percent = (x) => `${(100 * x).toFixed(1)} %`;
       const q = (p) => times[Math.min(times.length - 1, Math.floor(p * times.length))];
       const mean = times.reduce((a, b) => a + b, 0) / times.length;
       console.log(`frame of ${name}: median ${q(0.5).toFixed(3)} ms, mean ${mean.toFixed(3)} ms, ` +
-                  `90th percentile ${q(0.9).toFixed(3)} ms, slowest ${times[times.length - 1].toFixed(3)} ms ` +
+                  `90th percentile ${q(0.9).toFixed(3)} ms, 99th ${q(0.99).toFixed(3)} ms, slowest ${times[times.length - 1].toFixed(3)} ms ` +
                   `(${times.length} frames, drawn and shown)`);
     }
 
@@ -128,6 +130,11 @@ const percent = (x) => `${(100 * x).toFixed(1)} %`;
     await sleep(1000);
     console.log(`tick rate: ${titleRate} frames/s on the title, ${await tickRate()} in a game ` +
                 `(one per 24 ms is 41.7)`);
+    const game = await idleShare(browser, page, IDLE_SECONDS);
+    const level = await page.evaluate(
+        'JSON.parse(Module.ccall("zarvo_dump", "string", [], [])).Level');
+    console.log(`in a game of level ${level}: ${percent(game.browser)} of a core for the whole ` +
+                `browser, ${percent(game.main)} on the page's main thread`);
 
   } finally {
     await browser.close();

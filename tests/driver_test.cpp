@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
@@ -200,7 +201,8 @@ TEST(Frame_Clock, TicksEveryIntervalWithoutCatchingUpAndStandsStillWithoutFocus)
 // A loop that sleeps as told and always wakes a few milliseconds late keeps the pace of the
 // grid, and never gets a tick without having slept first. Woken by a display's refreshes (a
 // browser's animation frames) instead, the clock still ticks 41.7 times a second at 60 Hz and
-// at 144 Hz, never twice on one refresh.
+// at 144 Hz, never twice on one refresh; at 30 Hz taking up to two ticks a refresh keeps the
+// pace, and a stall gives no burst beyond those two.
 TEST(Frame_Clock, KeepsThePaceWakingLateOrAtTheDisplaysRefreshRate) {
     Frame_Clock c(24);
     uint64_t now = 0;
@@ -219,6 +221,18 @@ TEST(Frame_Clock, KeepsThePaceWakingLateOrAtTheDisplaysRefreshRate) {
             ticks += r.Take_Tick(static_cast<uint64_t>(i * 1000.0 / hz));
         EXPECT_NEAR(ticks, 10000 / 24, 1) << hz << " Hz";
     }
+    Frame_Clock slow(24);
+    ticks = 0;
+    int most = 0;
+    for (int i = 0; i < 300; ++i) {
+        const int taken = slow.Take_Ticks(static_cast<uint64_t>(i * 1000.0 / 30), 2);
+        ticks += taken;
+        most = std::max(most, taken);
+    }
+    EXPECT_NEAR(ticks, 10000 / 24, 1) << "30 Hz";
+    EXPECT_EQ(most, 2);
+    EXPECT_EQ(slow.Take_Ticks(20000, 2), 2);  // a stall of ten seconds
+    EXPECT_EQ(slow.Take_Ticks(20033, 2), 1);
 }
 
 // A mono 8-bit wave of `frames` samples all at `value` (unsigned, 128 = silence).

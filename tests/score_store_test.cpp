@@ -235,5 +235,22 @@ TEST_F(Score_Store, StaleTemporaryFilesOfEndedGamesAreRemoved) {
     EXPECT_TRUE(std::filesystem::exists(alive));
 }
 
+// A platform that keeps the file elsewhere (a browser's storage) and is refused: the store
+// fails as on a full disk, and the keeper has put the old table back.
+TEST_F(Score_Store, AStoreItsKeeperRefusesFailsAndKeepsTheOldTable) {
+    Open_Score(t.g);
+    static const Score_Folder* kept_in;
+    static Bytes kept;
+    kept_in = &folder, kept = *file();
+    Set_Score_File_Keeper([] {
+        kept_in->write(kept);
+        return false;
+    });
+    store_first_place("REFUSED", 99999);
+    Set_Score_File_Keeper(nullptr);
+    EXPECT_TRUE(c().Drive_Error);
+    EXPECT_EQ(file(), File(kept));
+}
+
 }  // namespace
 }  // namespace zarvo::test

@@ -33,393 +33,77 @@ struct WaveSpec {
     int32_t Length_Ms;  // playing time
 };
 
+// The index constants, one per line of catalogue_list.h, numbered in the order of the lines.
+namespace catalogue_order {
+enum class Img1_Index {
+#define ZARVO_IMAGE_1(id, ...) id,
+#include "assets/catalogue_list.h"
+#undef ZARVO_IMAGE_1
+    Count
+};
+enum class Img2_Index {
+#define ZARVO_IMAGE_2(id, ...) id,
+#include "assets/catalogue_list.h"
+#undef ZARVO_IMAGE_2
+    Count
+};
+enum class Abc_Index {
+#define ZARVO_ABC(id, ...) id,
+#include "assets/catalogue_list.h"
+#undef ZARVO_ABC
+    Count
+};
+enum class Ex_Index {
+#define ZARVO_EX(id, ...) id,
+#include "assets/catalogue_list.h"
+#undef ZARVO_EX
+    Count
+};
+enum class Wave_Index {
+#define ZARVO_WAVE(id, ...) id,
+#include "assets/catalogue_list.h"
+#undef ZARVO_WAVE
+    Count
+};
+}  // namespace catalogue_order
+
 namespace Img1 {
-inline constexpr int Kachel = 0;
-inline constexpr int Kachel_DownLeft = 1;
-inline constexpr int Kachel_LeftUp = 2;
-inline constexpr int Kachel_RightDown = 3;
-inline constexpr int Kachel_UpRight = 4;
-inline constexpr int Kachel_Right = 5;
-inline constexpr int Kachel_Left = 6;
-inline constexpr int Kachel_Up = 7;
-inline constexpr int Kachel_Down = 8;
-inline constexpr int Kachel_RightUp = 9;
-inline constexpr int Kachel_LeftDown = 10;
-inline constexpr int Kachel_DownRight = 11;
-inline constexpr int Kachel_UpLeft = 12;
-inline constexpr int Herz = 13;
-inline constexpr int Star_Blue = 14;
-inline constexpr int Cursor = 15;
-inline constexpr int Fire_Mini_Green = 16;
-inline constexpr int Pyr_1 = 17;
-inline constexpr int Ball_Mini_Blue = 18;
-inline constexpr int Blaster = 19;
-inline constexpr int Digit_0 = 20;
-inline constexpr int Digit_1 = 21;
-inline constexpr int Digit_2 = 22;
-inline constexpr int Digit_3 = 23;
-inline constexpr int Digit_4 = 24;
-inline constexpr int Digit_5 = 25;
-inline constexpr int Digit_6 = 26;
-inline constexpr int Digit_7 = 27;
-inline constexpr int Digit_8 = 28;
-inline constexpr int Digit_9 = 29;
-inline constexpr int Fire_Ball_Mini = 30;
-inline constexpr int Star_Green = 31;
-inline constexpr int Fire_White = 32;
-inline constexpr int Con_Fire = 33;
-inline constexpr int Ball_Mini_Green = 34;
-inline constexpr int Pilot = 35;
-inline constexpr int Digit_0_Red = 36;
-inline constexpr int Digit_1_Red = 37;
-inline constexpr int Digit_2_Red = 38;
-inline constexpr int Digit_3_Red = 39;
-inline constexpr int Digit_4_Red = 40;
-inline constexpr int Digit_5_Red = 41;
-inline constexpr int Digit_6_Red = 42;
-inline constexpr int Digit_7_Red = 43;
-inline constexpr int Digit_8_Red = 44;
-inline constexpr int Digit_9_Red = 45;
-inline constexpr int Boxer = 46;
-inline constexpr int Boxer_Shadow = 47;
-inline constexpr int Laser_UD = 48;
-inline constexpr int Laser_LR = 49;
-inline constexpr int Ego_No = 50;
-inline constexpr int Ego_Up_1 = 51;
-inline constexpr int Ego_Up_2 = 52;
-inline constexpr int Ego_Down_1 = 53;
-inline constexpr int Ego_Down_2 = 54;
-inline constexpr int Ego_Left_1 = 55;
-inline constexpr int Ego_Left_2 = 56;
-inline constexpr int Ego_Left_3 = 57;
-inline constexpr int Ego_Left_4 = 58;
-inline constexpr int Ego_Right_1 = 59;
-inline constexpr int Ego_Right_2 = 60;
-inline constexpr int Ego_Right_3 = 61;
-inline constexpr int Ego_Right_4 = 62;
-inline constexpr int Way_Point = 63;
-inline constexpr int Ball_Midi = 64;
-inline constexpr int Circle_16_1 = 65;
-inline constexpr int Circle_16_2 = 66;
-inline constexpr int Circle_16_3 = 67;
-inline constexpr int Clipper = 68;
-inline constexpr int Clipper_shadow = 69;
-inline constexpr int Clipper_Right = 70;
-inline constexpr int Clipper_Left = 71;
-inline constexpr int Clipper_Up = 72;
-inline constexpr int Clipper_Down = 73;
-inline constexpr int Clipper_Right_Top = 74;
-inline constexpr int Clipper_Left_Top = 75;
-inline constexpr int Clipper_Up_Top = 76;
-inline constexpr int Clipper_Down_Top = 77;
-inline constexpr int Ego_No_White = 78;
-inline constexpr int Triangel = 79;
-inline constexpr int FadenKreuz_Hor = 80;
-inline constexpr int FadenKreuz_Ver = 81;
-inline constexpr int Target = 82;
-inline constexpr int Pilot_Shadow = 83;
-inline constexpr int Bombe = 84;
-inline constexpr int Bombe_Shadow = 85;
-inline constexpr int Blaster_Blocker = 86;
-inline constexpr int Blaster_Blocker_Flame_1 = 87;
-inline constexpr int Blaster_Blocker_Flame_2 = 88;
-inline constexpr int Blaster_Blocker_Ex_1 = 89;
-inline constexpr int Blaster_Blocker_Ex_2 = 90;
-inline constexpr int Blaster_Blocker_Ex_3 = 91;
-inline constexpr int Blaster_Blocker_Ex_4 = 92;
-inline constexpr int Pilot_Ex_1 = 93;
-inline constexpr int Pilot_Ex_2 = 94;
-inline constexpr int Pilot_Ex_3 = 95;
-inline constexpr int Pilot_Ex_4 = 96;
-inline constexpr int Pilot_Ex_5 = 97;
-inline constexpr int Pilot_Ex_6 = 98;
-inline constexpr int Pilot_Ex_7 = 99;
-inline constexpr int Pilot_Ex_8 = 100;
-inline constexpr int Pilot_Ex_9 = 101;
-inline constexpr int Laser_End_Down = 102;
-inline constexpr int Laser_End_Up = 103;
-inline constexpr int Laser_End_Left = 104;
-inline constexpr int Laser_End_Right = 105;
-inline constexpr int Ego_Fire_Up = 106;
-inline constexpr int Ego_Fire_Down = 107;
-inline constexpr int Ego_Fire_Left = 108;
-inline constexpr int Ego_Fire_Right = 109;
-inline constexpr int Ego_Fire_Up_Left = 110;
-inline constexpr int Ego_Fire_Up_Right = 111;
-inline constexpr int Ego_Fire_Down_Left = 112;
-inline constexpr int Ego_Fire_Down_Right = 113;
-inline constexpr int Count = 114;
+#define ZARVO_IMAGE_1(id, ...) \
+    inline constexpr int id = static_cast<int>(catalogue_order::Img1_Index::id);
+#include "assets/catalogue_list.h"
+#undef ZARVO_IMAGE_1
+inline constexpr int Count = static_cast<int>(catalogue_order::Img1_Index::Count);
 }  // namespace Img1
 
 namespace Img2 {
-inline constexpr int Flame_Right = 0;
-inline constexpr int Flame_Left = 1;
-inline constexpr int Flame_Down = 2;
-inline constexpr int Flame_Up = 3;
-inline constexpr int Flame_Right_Up = 4;
-inline constexpr int Flame_Right_Down = 5;
-inline constexpr int Flame_Left_Up = 6;
-inline constexpr int Flame_Left_Down = 7;
-inline constexpr int Bomb_Ex_1 = 8;
-inline constexpr int Bomb_Ex_2 = 9;
-inline constexpr int Bomb_Ex_3 = 10;
-inline constexpr int Bomb_Ex_4 = 11;
-inline constexpr int Bomb_Ex_5 = 12;
-inline constexpr int Bomb_Ex_6 = 13;
-inline constexpr int Bomb_Ex_7 = 14;
-inline constexpr int Bomb_Ex_8 = 15;
-inline constexpr int Bomb_Ex_9 = 16;
-inline constexpr int Bomb_Ex_10 = 17;
-inline constexpr int Bomb_Ex_11 = 18;
-inline constexpr int Bomb_Ex_12 = 19;
-inline constexpr int Bomb_Ex_13 = 20;
-inline constexpr int Bomb_Ex_14 = 21;
-inline constexpr int Monster_Down_1 = 22;
-inline constexpr int Monster_Down_2 = 23;
-inline constexpr int Monster_Down_3 = 24;
-inline constexpr int Monster_Up_1 = 25;
-inline constexpr int Monster_Up_2 = 26;
-inline constexpr int Monster_Up_3 = 27;
-inline constexpr int Monster_Left_1 = 28;
-inline constexpr int Monster_Left_2 = 29;
-inline constexpr int Monster_Left_3 = 30;
-inline constexpr int Monster_Right_1 = 31;
-inline constexpr int Monster_Right_2 = 32;
-inline constexpr int Monster_Right_3 = 33;
-inline constexpr int Monster_Down_Fly_1 = 34;
-inline constexpr int Monster_Down_Fly_2 = 35;
-inline constexpr int Monster_Down_Fly_3 = 36;
-inline constexpr int Monster_Up_Fly_1 = 37;
-inline constexpr int Monster_Up_Fly_2 = 38;
-inline constexpr int Monster_Up_Fly_3 = 39;
-inline constexpr int Monster_Left_Fly_1 = 40;
-inline constexpr int Monster_Left_Fly_2 = 41;
-inline constexpr int Monster_Left_Fly_3 = 42;
-inline constexpr int Monster_Right_Fly_1 = 43;
-inline constexpr int Monster_Right_Fly_2 = 44;
-inline constexpr int Monster_Right_Fly_3 = 45;
-inline constexpr int Sponsor = 46;
-inline constexpr int CopyRight = 47;
-inline constexpr int Panel_Game = 48;
-inline constexpr int Panel_Intro = 49;
-inline constexpr int Well_Done = 50;
-inline constexpr int Option = 51;
-inline constexpr int Option_Rahmen_Diff = 52;
-inline constexpr int Oprtion_Rahmen_Arena = 53;
-inline constexpr int Option_Rahmen_Level = 54;
-inline constexpr int Score = 55;
-inline constexpr int Game_Over = 56;
-inline constexpr int Blast_Thunder_Right_1 = 57;
-inline constexpr int Blast_Thunder_Right_2 = 58;
-inline constexpr int Blast_Thunder_Right_3 = 59;
-inline constexpr int Blast_Thunder_Right_4 = 60;
-inline constexpr int Blast_Thunder_Right_5 = 61;
-inline constexpr int Blast_Thunder_Right_6 = 62;
-inline constexpr int Blast_Thunder_Right_7 = 63;
-inline constexpr int Blast_Thunder_Left_1 = 64;
-inline constexpr int Blast_Thunder_Left_2 = 65;
-inline constexpr int Blast_Thunder_Left_3 = 66;
-inline constexpr int Blast_Thunder_Left_4 = 67;
-inline constexpr int Blast_Thunder_Left_5 = 68;
-inline constexpr int Blast_Thunder_Left_6 = 69;
-inline constexpr int Blast_Thunder_Left_7 = 70;
-inline constexpr int Blast_Thunder_Up_1 = 71;
-inline constexpr int Blast_Thunder_Up_2 = 72;
-inline constexpr int Blast_Thunder_Up_3 = 73;
-inline constexpr int Blast_Thunder_Up_4 = 74;
-inline constexpr int Blast_Thunder_Up_5 = 75;
-inline constexpr int Blast_Thunder_Up_6 = 76;
-inline constexpr int Blast_Thunder_Up_7 = 77;
-inline constexpr int Blast_Thunder_Down_1 = 78;
-inline constexpr int Blast_Thunder_Down_2 = 79;
-inline constexpr int Blast_Thunder_Down_3 = 80;
-inline constexpr int Blast_Thunder_Down_4 = 81;
-inline constexpr int Blast_Thunder_Down_5 = 82;
-inline constexpr int Blast_Thunder_Down_6 = 83;
-inline constexpr int Blast_Thunder_Down_7 = 84;
-inline constexpr int Expander_1 = 85;
-inline constexpr int Expander_2 = 86;
-inline constexpr int Expander_3 = 87;
-inline constexpr int Expander_4 = 88;
-inline constexpr int Expander_5 = 89;
-inline constexpr int Expander_6 = 90;
-inline constexpr int Expander_7 = 91;
-inline constexpr int Expander_8 = 92;
-inline constexpr int Expander_1_Shadow = 93;
-inline constexpr int Expander_2_Shadow = 94;
-inline constexpr int Expander_3_Shadow = 95;
-inline constexpr int Expander_4_Shadow = 96;
-inline constexpr int Expander_5_Shadow = 97;
-inline constexpr int Expander_6_Shadow = 98;
-inline constexpr int Expander_7_Shadow = 99;
-inline constexpr int Expander_8_Shadow = 100;
-inline constexpr int Rocket_Up = 101;
-inline constexpr int Rocket_Down = 102;
-inline constexpr int Rocket_Left = 103;
-inline constexpr int Rocket_Right = 104;
-inline constexpr int Tank_Run_1 = 105;
-inline constexpr int Tank_Run_2 = 106;
-inline constexpr int Tank_Run_3 = 107;
-inline constexpr int Tank_Run_4 = 108;
-inline constexpr int Tank_Run_5 = 109;
-inline constexpr int Tank_Run_6 = 110;
-inline constexpr int Tank_Run_7 = 111;
-inline constexpr int Tank_Shadow = 112;
-inline constexpr int Tank_Rocket = 113;
-inline constexpr int Tank_Rocket_Shadow = 114;
-inline constexpr int Spider_1 = 115;
-inline constexpr int Spider_2 = 116;
-inline constexpr int Spider_3 = 117;
-inline constexpr int Spider_1_Shadow = 118;
-inline constexpr int Spider_2_Shadow = 119;
-inline constexpr int Spider_3_Shadow = 120;
-inline constexpr int Sub_1 = 121;
-inline constexpr int Sub_2 = 122;
-inline constexpr int Sub_3 = 123;
-inline constexpr int Sub_4 = 124;
-inline constexpr int Sub_1_Shadow = 125;
-inline constexpr int Sub_2_Shadow = 126;
-inline constexpr int Sub_3_Shadow = 127;
-inline constexpr int Sub_4_Shadow = 128;
-inline constexpr int Snake_Star = 129;
-inline constexpr int CodeWord = 130;
-inline constexpr int Count = 131;
+#define ZARVO_IMAGE_2(id, ...) \
+    inline constexpr int id = static_cast<int>(catalogue_order::Img2_Index::id);
+#include "assets/catalogue_list.h"
+#undef ZARVO_IMAGE_2
+inline constexpr int Count = static_cast<int>(catalogue_order::Img2_Index::Count);
 }  // namespace Img2
 
 namespace Abc {
-inline constexpr int At = 0;
-inline constexpr int A = 1;
-inline constexpr int B = 2;
-inline constexpr int C = 3;
-inline constexpr int D = 4;
-inline constexpr int E = 5;
-inline constexpr int F = 6;
-inline constexpr int G = 7;
-inline constexpr int H = 8;
-inline constexpr int I = 9;
-inline constexpr int J = 10;
-inline constexpr int K = 11;
-inline constexpr int L = 12;
-inline constexpr int M = 13;
-inline constexpr int N = 14;
-inline constexpr int O = 15;
-inline constexpr int P = 16;
-inline constexpr int Q = 17;
-inline constexpr int R = 18;
-inline constexpr int S = 19;
-inline constexpr int T = 20;
-inline constexpr int U = 21;
-inline constexpr int V = 22;
-inline constexpr int W = 23;
-inline constexpr int X = 24;
-inline constexpr int Y = 25;
-inline constexpr int Z = 26;
-inline constexpr int Gleich = 27;
-inline constexpr int Mal = 28;
-inline constexpr int Punkt = 29;
-inline constexpr int Doppelpunkt = 30;
-inline constexpr int Digit_0 = 31;
-inline constexpr int Digit_1 = 32;
-inline constexpr int Digit_2 = 33;
-inline constexpr int Digit_3 = 34;
-inline constexpr int Digit_4 = 35;
-inline constexpr int Digit_5 = 36;
-inline constexpr int Digit_6 = 37;
-inline constexpr int Digit_7 = 38;
-inline constexpr int Digit_8 = 39;
-inline constexpr int Digit_9 = 40;
-inline constexpr int Count = 41;
+#define ZARVO_ABC(id, ...) \
+    inline constexpr int id = static_cast<int>(catalogue_order::Abc_Index::id);
+#include "assets/catalogue_list.h"
+#undef ZARVO_ABC
+inline constexpr int Count = static_cast<int>(catalogue_order::Abc_Index::Count);
 }  // namespace Abc
 
 namespace Ex {
-inline constexpr int A_Ex_1 = 0;
-inline constexpr int A_Ex_2 = 1;
-inline constexpr int A_Ex_3 = 2;
-inline constexpr int A_Ex_4 = 3;
-inline constexpr int A_Ex_5 = 4;
-inline constexpr int A_Ex_6 = 5;
-inline constexpr int A_Ex_7 = 6;
-inline constexpr int A_Ex_8 = 7;
-inline constexpr int A_Ex_9 = 8;
-inline constexpr int A_Ex_10 = 9;
-inline constexpr int A_Ex_11 = 10;
-inline constexpr int A_Ex_12 = 11;
-inline constexpr int A_Ex_13 = 12;
-inline constexpr int A_Ex_14 = 13;
-inline constexpr int A_Ex_15 = 14;
-inline constexpr int A_Ex_16 = 15;
-inline constexpr int A_Ex_17 = 16;
-inline constexpr int A_Ex_18 = 17;
-inline constexpr int A_Ex_19 = 18;
-inline constexpr int A_Ex_20 = 19;
-inline constexpr int A_Ex_21 = 20;
-inline constexpr int A_Ex_22 = 21;
-inline constexpr int A_Ex_23 = 22;
-inline constexpr int A_Ex_24 = 23;
-inline constexpr int A_Ex_25 = 24;
-inline constexpr int A_Ex_26 = 25;
-inline constexpr int A_Ex_27 = 26;
-inline constexpr int A_Ex_28 = 27;
-inline constexpr int A_Ex_29 = 28;
-inline constexpr int A_Ex_30 = 29;
-inline constexpr int A_Ex_31 = 30;
-inline constexpr int A_Ex_32 = 31;
-inline constexpr int A_Ex_33 = 32;
-inline constexpr int A_Ex_34 = 33;
-inline constexpr int A_Ex_35 = 34;
-inline constexpr int A_Ex_36 = 35;
-inline constexpr int A_Ex_37 = 36;
-inline constexpr int Poff_1 = 37;
-inline constexpr int Poff_2 = 38;
-inline constexpr int Poff_3 = 39;
-inline constexpr int Poff_4 = 40;
-inline constexpr int Poff_5 = 41;
-inline constexpr int Poff_6 = 42;
-inline constexpr int Poff_7 = 43;
-inline constexpr int Poff_8 = 44;
-inline constexpr int Poff_9 = 45;
-inline constexpr int Poff_10 = 46;
-inline constexpr int Ex_Boy_1 = 47;
-inline constexpr int Ex_Boy_2 = 48;
-inline constexpr int Ex_Boy_3 = 49;
-inline constexpr int Ex_Boy_4 = 50;
-inline constexpr int Ex_Boy_5 = 51;
-inline constexpr int Ex_Boy_6 = 52;
-inline constexpr int Ex_Boy_7 = 53;
-inline constexpr int Ex_Boy_8 = 54;
-inline constexpr int Ex_Boy_9 = 55;
-inline constexpr int Ex_Boy_10 = 56;
-inline constexpr int Ex_Boy_11 = 57;
-inline constexpr int Ex_Boy_12 = 58;
-inline constexpr int Ex_Boy_13 = 59;
-inline constexpr int Ex_Boy_14 = 60;
-inline constexpr int Ex_Boy_15 = 61;
-inline constexpr int Ex_Boy_16 = 62;
-inline constexpr int Ex_Boy_17 = 63;
-inline constexpr int Ex_Boy_18 = 64;
-inline constexpr int Count = 65;
+#define ZARVO_EX(id, ...) inline constexpr int id = static_cast<int>(catalogue_order::Ex_Index::id);
+#include "assets/catalogue_list.h"
+#undef ZARVO_EX
+inline constexpr int Count = static_cast<int>(catalogue_order::Ex_Index::Count);
 }  // namespace Ex
 
 namespace Wave {
-inline constexpr int Explosion_1 = 0;
-inline constexpr int Cracker = 1;
-inline constexpr int LaserFire_1 = 2;
-inline constexpr int Danger = 3;
-inline constexpr int Warning = 4;
-inline constexpr int Laser = 5;
-inline constexpr int Step = 6;
-inline constexpr int Explosion_2 = 7;
-inline constexpr int Click = 8;
-inline constexpr int Explose_3 = 9;
-inline constexpr int No = 10;
-inline constexpr int Reload = 11;
-inline constexpr int Explose_4 = 12;
-inline constexpr int Explose_5 = 13;
-inline constexpr int FadenKreuz = 14;
-inline constexpr int Welcome = 15;
-inline constexpr int Rocky = 16;
-inline constexpr int Explose_6 = 17;
-inline constexpr int Count = 18;
+#define ZARVO_WAVE(id, ...) \
+    inline constexpr int id = static_cast<int>(catalogue_order::Wave_Index::id);
+#include "assets/catalogue_list.h"
+#undef ZARVO_WAVE
+inline constexpr int Count = static_cast<int>(catalogue_order::Wave_Index::Count);
 }  // namespace Wave
 extern const std::array<ImageSpec, Img1::Count> Image_List_1;
 extern const std::array<ImageSpec, Img2::Count> Image_List_2;

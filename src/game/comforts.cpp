@@ -40,6 +40,19 @@ Desk_Action Desk_Action_For(Desk_Key key, bool typing, bool replay) {
     return Desk_Action::None;
 }
 
+Pad_Does Pad_Does_For(Pad_Button button) {
+    switch (button) {
+        case Pad_Button::Confirm:
+        case Pad_Button::Start:
+            return Pad_Does::Enter;
+        case Pad_Button::Back:
+            return Pad_Does::Pause;
+        case Pad_Button::Other:
+            break;
+    }
+    return Pad_Does::Nothing;
+}
+
 int Volume_Step(int volume, int step) {
     return std::clamp(volume + 10 * step, 0, 100);
 }

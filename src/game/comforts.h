@@ -16,6 +16,10 @@ bool Game_In_Progress(const World& w);
 // What a desk key does. While watching a replay Space pauses and F fast-forwards.
 Desk_Action Desk_Action_For(Desk_Key key, bool typing, bool replay);
 
+// What a controller's button does: A and Start are Enter (A also fires), Back pauses.
+enum class Pad_Does { Nothing, Enter, Pause };
+Pad_Does Pad_Does_For(Pad_Button button);
+
 // The sound level after a step of the minus or plus key: 10 percent, kept within 0..100.
 int Volume_Step(int volume, int step);
 // The level the sound device plays at.

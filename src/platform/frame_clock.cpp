@@ -2,15 +2,21 @@
 
 namespace zarvo {
 
-bool Frame_Clock::Take_Tick(uint64_t now_ms) {
-    if (!active_) return false;
-    if (started_ && now_ms < due_) return false;
-    // The next tick is due one interval after this one was due; after a stall of a whole
-    // interval or more it is due one interval from now instead.
-    due_ = started_ ? due_ + interval_ : now_ms + interval_;
-    if (due_ <= now_ms) due_ = now_ms + interval_;
-    started_ = true;
-    return true;
+int Frame_Clock::Take_Ticks(uint64_t now_ms, int most) {
+    if (!active_) return 0;
+    if (started_ && now_ms < due_) return 0;
+    // The ticks fall due one interval after another; after a stall of more than `most`
+    // intervals, `most` of them run and the next one is due one interval from now instead.
+    if (most < 1) most = 1;
+    const uint64_t due = started_ ? (now_ms - due_) / interval_ + 1 : 1;
+    if (!started_ || due > static_cast<uint64_t>(most)) {
+        due_ = now_ms + interval_;
+        const int taken = started_ ? most : 1;
+        started_ = true;
+        return taken;
+    }
+    due_ += due * interval_;
+    return static_cast<int>(due);
 }
 
 uint32_t Frame_Clock::Ms_Until_Tick(uint64_t now_ms) const {

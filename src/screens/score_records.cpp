@@ -15,9 +15,14 @@ namespace {
 
 constexpr int Path_Limit = 4096;
 char Path[Path_Limit] = "Zarvo.Scr";
-uint32_t Writes = 0;
 int Lock_Depth = 0;
 int Lock_Fd = -1;
+Score_File_Keeper Keeper = nullptr;
+
+// A write that worked, and that the keeper (if there is one) kept.
+bool Kept(bool written) {
+    return written && (!Keeper || Keeper());
+}
 
 off_t Record_Offset(int record) {
     return static_cast<off_t>(record) * Score_Record_Size;
@@ -57,8 +62,10 @@ const char* Score_File_Path() {
     return Path;
 }
 
-uint32_t Score_File_Writes() {
-    return Writes;
+Score_File_Keeper Set_Score_File_Keeper(Score_File_Keeper keeper) {
+    const Score_File_Keeper before = Keeper;
+    Keeper = keeper;
+    return before;
 }
 
 Score_File_Lock::Score_File_Lock() {
@@ -86,8 +93,7 @@ bool Score_Disk::Open_Existing() {
 }
 
 bool Score_Disk::Create_Whole(const Score_File_Bytes table) {
-    ++Writes;
-    return Create_File_Atomically(Path, table, Score_File_Size);
+    return Kept(Create_File_Atomically(Path, table, Score_File_Size));
 }
 
 int Score_Disk::Read_Whole_Records(Score_File_Bytes table) {
@@ -103,8 +109,7 @@ int Score_Disk::Read_Whole_Records(Score_File_Bytes table) {
 }
 
 bool Score_Disk::Store_Whole(const Score_File_Bytes table) {
-    ++Writes;
-    if (!Replace_File_Atomically(Path, fd_, table, Score_File_Size)) return false;
+    if (!Kept(Replace_File_Atomically(Path, fd_, table, Score_File_Size))) return false;
     return Open_Existing();
 }
 
@@ -123,8 +128,7 @@ bool Score_Disk::Write(int record, const Score_Record_Bytes in) {
     do {
         put = ::pwrite(fd_, in, Score_Record_Size, Record_Offset(record));
     } while (put < 0 && errno == EINTR);
-    ++Writes;
-    return put == Score_Record_Size;
+    return Kept(put == Score_Record_Size);
 }
 
 void Score_Disk::Close() {

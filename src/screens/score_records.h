@@ -31,9 +31,12 @@ Score_Entry Decode_Score_Record(const Score_Record_Bytes in);
 void Set_Score_File_Path(const char* path);
 const char* Score_File_Path();
 bool Score_File_Exists();
-// How many times the file has been written since the program started: a platform that keeps
-// the file elsewhere (a browser's storage) stores it again when this has grown.
-uint32_t Score_File_Writes();
+// A platform that keeps the file elsewhere (a browser's storage) keeps it after every write:
+// its keeper answers whether it kept the file; when it did not, it has put the file back as it
+// last kept it, and the write fails (the game shows its drive error). Answers the keeper it
+// replaces.
+using Score_File_Keeper = bool (*)();
+Score_File_Keeper Set_Score_File_Keeper(Score_File_Keeper keeper);
 
 // Holds the score file for this game from a re-read to the store that follows it, so that two
 // games storing at once each store onto the other's table and no entry is lost. Nested holds

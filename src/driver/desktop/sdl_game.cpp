@@ -279,8 +279,9 @@ void Windowed_Game::Game_Key(int32_t code) {
 
 // The controller plays alone: A confirms and fires like Enter, Start confirms, Back pauses.
 void Windowed_Game::Pad_Button_Down(Pad_Button button) {
-    if (button == Pad_Button::Confirm || button == Pad_Button::Start) Game_Key(13);
-    if (button == Pad_Button::Back) Desk(Desk_Action::Pause);
+    const Pad_Does does = Pad_Does_For(button);
+    if (does == Pad_Does::Enter) Game_Key(13);
+    if (does == Pad_Does::Pause) Desk(Desk_Action::Pause);
 }
 
 void Windowed_Game::Desk(Desk_Action action) {

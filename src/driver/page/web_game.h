@@ -1,40 +1,68 @@
 #pragma once
-// The game in a browser page: the page's animation frames drive the 24 ms timer under the
-// desktop's rule, the page's keys and pointer reach the game's handlers, and the score file is
-// stored in the browser after every write, so that it survives a reload.
+// The game in a browser page: the page's refreshes drive the 24 ms timer under the desktop's
+// rule (two ticks at a refresh where the display refreshes less often than the ticks fall
+// due), the page's keys, pointer and controller reach the game's handlers, and the desktop's
+// comforts work with the same keys: pause, mute and the sound level with the same lines over
+// the picture, full screen. A page that loses the focus or is hidden stands still with its
+// sound suspended, and shows PAUSED over a game in progress. The sound level is remembered in
+// the browser's storage, and the score file is kept there after every write, or the write
+// fails as a full disk's would. QUIT brings back the title of a new game.
 #include <memory>
 
+#include "driver/desktop/overlay.h"
+#include "driver/start/settings.h"
+#include "game/comforts.h"
 #include "platform/frame_clock.h"
 #include "platform/web/web_media.h"
 #include "state/game.h"
 
 namespace zarvo {
 
-// The name under which the browser keeps the score file.
+// The names under which the browser keeps the score file and the settings.
 inline constexpr const char* Score_Store_Name = "Zarvo.Scr";
+inline constexpr const char* Settings_Store_Name = "zarvo.conf";
+
+// Keeps the score file in the browser's storage; when the storage refuses it, puts the file
+// back as it was last kept and answers false.
+bool Keep_Score_File_In_Page();
 
 class Web_Game : public Web_Listener {
   public:
     Web_Game(Web_Media& media, uint32_t seed, int screen_width, int screen_height);
 
     World& world() { return *world_; }
+    // Draws the first frame at once, whether or not the page has the focus.
+    void Show_First_Frame(double now_ms);
 
-    void Key_Down(int32_t code) override;
+    void Key_Down(int32_t code, Desk_Key desk, bool repeat) override;
+    void Pad_Button_Down(Pad_Button button) override;
     void Pointer_Moved(int x, int y) override;
     void Clicked() override;
-    void Active_Changed(bool active) override { clock_.Set_Active(active); }
+    void Active_Changed(bool active) override;
     bool Refresh(double now_ms) override;
     double Ms_Until_Tick(double now_ms) override;
 
   private:
-    void Keep_Score_File();
+    bool Standing_Still() const { return !clock_.Active(); }
+    bool Takes_Input() const { return active_ && !paused_; }
+    void Update_Clock();
+    void Desk(Desk_Action action);
+    void Toggle_Pause();
+    void Change_Sound(int volume, bool muted);
+    void Repaint();
+    void Start_Again();
 
     std::unique_ptr<World> world_;
     Web_Media& media_;
     Game g_;
+    Desk_Overlay overlay_;
     Frame_Clock clock_{Frame_Ms};
-    uint32_t score_writes_ = 0;
-    bool ended_ = false;
+    Settings settings_;
+    int screen_width_, screen_height_;
+    bool active_ = false;
+    bool paused_ = false;
+    bool repaint_ = false;
+    bool line_shown_ = false;
 };
 
 }  // namespace zarvo

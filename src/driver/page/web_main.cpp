@@ -29,6 +29,7 @@ double Start_Ms = 0;
 void Start_Game(Assets&& made, double preparing_ms) {
     static const Assets assets = std::move(made);
     Restore_Stored_File(Score_Store_Name, Score_File_Path());
+    Set_Score_File_Keeper(&Keep_Score_File_In_Page);
     const double seed = Page_Query_Number("seed", -1);
     int screen_width = 0, screen_height = 0;
     Page_Screen_Size(screen_width, screen_height);
@@ -37,6 +38,7 @@ void Start_Game(Assets&& made, double preparing_ms) {
                          screen_width, screen_height);
     Open_Web_Probe(assets, game.world(), media);
     media.Start(game);
+    game.Show_First_Frame(emscripten_get_now());
     Page_Started(preparing_ms);
 }
 

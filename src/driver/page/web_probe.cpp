@@ -12,6 +12,7 @@
 #include "game/dump.h"
 #include "game/frame.h"
 #include "game/level.h"
+#include "screens/score_records.h"
 
 namespace zarvo {
 
@@ -61,14 +62,17 @@ EMSCRIPTEN_KEEPALIVE void zarvo_end_game() {
     if (Live_World && !Live_World->game.Sponsor_On) Live_World->game.Game_Over = true;
 }
 
-// The replay works in its own folder, so that its score file is not the player's.
+// The replay works in its own folder, so that its score file is not the player's, and the
+// browser does not keep it.
 EMSCRIPTEN_KEEPALIVE int zarvo_replay(int frames) {
     Headless_Options o;
     o.Frames = frames;
     o.Input = "input.txt", o.Dump = "dump.json", o.Sound_Log = "sounds.txt", o.Shot = "shot.bmp";
     char home[256];
     if (!getcwd(home, sizeof home) || chdir("/replay") != 0) return 1;
+    const Score_File_Keeper keeper = Set_Score_File_Keeper(nullptr);
     const int code = Run_Headless(o, Probe_Assets, std::cerr);
+    Set_Score_File_Keeper(keeper);
     return chdir(home) == 0 ? code : 1;
 }
 

@@ -2,15 +2,13 @@
 
 #include <cstring>
 
+#include "platform/pad_steer.h"
 #include "platform/sdl/sdl_window_manager.h"
 #include "platform/sdl/sdl_x_errors.h"
 
 namespace zarvo {
 
 namespace {
-
-// A stick counts as pushed beyond half its way, as the game's joystick was set up.
-constexpr Sint16 Stick_Dead_Zone = 16384;
 
 bool Any_Down(const Uint8* keys, SDL_Scancode a, SDL_Scancode b, SDL_Scancode c) {
     return keys[a] || keys[b] || keys[c];
@@ -177,8 +175,7 @@ void Sdl_Media::Poll_Controller(Input_States& s) const {
         s.Up |= (hat & SDL_HAT_UP) != 0, s.Down |= (hat & SDL_HAT_DOWN) != 0;
         s.Left |= (hat & SDL_HAT_LEFT) != 0, s.Right |= (hat & SDL_HAT_RIGHT) != 0;
     }
-    s.Left |= x<-Stick_Dead_Zone, s.Right |= x> Stick_Dead_Zone;
-    s.Up |= y<-Stick_Dead_Zone, s.Down |= y> Stick_Dead_Zone;
+    Steer_By_Stick(x / 32768.0f, y / 32768.0f, s);
 }
 
 void Sdl_Media::Controller_Added(int device_index) {

@@ -1,7 +1,9 @@
 #pragma once
-// The sound device of the page: Web Audio pulls the mixer's output through an audio node.
-// Browsers let a page sound only after the player has pressed a key or clicked, so the device
-// opens on the first such event; waves played before that, or without Web Audio, are silent.
+// The sound device of the page: Web Audio plays the mixer's output through an audio worklet
+// off the page's thread, which mixes blocks of at most 1,024 frames a little ahead for it.
+// Browsers let a page sound only after the player has pressed a key, clicked or tapped, so the
+// device opens on the first such event; waves played before that, or without Web Audio, are
+// silent.
 #include <vector>
 
 #include "platform/mixer.h"
@@ -19,6 +21,10 @@ class Web_Audio {
     void Open(const std::vector<Sound>& waves);
     void Play(int index);
     bool Opened() const { return opened_; }
+    // The master level in percent, kept for a device not yet open.
+    void Set_Level(int percent);
+    // A suspended device stops playing (and costs nothing) until it is resumed.
+    void Suspend(bool suspended);
 
     // Mixes `frames` stereo frames for the page's audio node; answers where they are.
     const int16_t* Mix(int frames);
@@ -27,6 +33,8 @@ class Web_Audio {
     Mixer mixer_;
     bool tried_ = false;
     bool opened_ = false;
+    bool suspended_ = false;
+    int level_ = 100;
     std::vector<int16_t> out_;
 };
 

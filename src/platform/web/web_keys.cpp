@@ -30,6 +30,25 @@ int32_t Page_Key_Code(const char* key) {
     return 0;
 }
 
+Desk_Key Page_Desk_Key(const char* key, const char* code, bool alt) {
+    if (Same(code, "F11")) return Desk_Key::Fullscreen;
+    if (Same(key, "Enter")) return alt ? Desk_Key::Fullscreen : Desk_Key::Other;
+    if (Same(key, "Pause")) return Desk_Key::Pause;
+    if (Same(key, " ")) return Desk_Key::Space;
+    if (Same(key, "-")) return Desk_Key::Volume_Down;
+    if (Same(key, "+") || Same(key, "=")) return Desk_Key::Volume_Up;
+    switch (Page_Key_Code(key)) {
+        case 'P':
+            return Desk_Key::P;
+        case 'M':
+            return Desk_Key::M;
+        case 'F':
+            return Desk_Key::F;
+        default:
+            return Desk_Key::Other;
+    }
+}
+
 // Keys of the game and of its comforts whose default would scroll the page or its host,
 // navigate, or type into a field; every other key keeps the browser's meaning (Tab moves the
 // focus on, Escape leaves full screen).

@@ -5,20 +5,52 @@
 #include <emscripten/html5.h>
 
 #include <cmath>
-#include <cstring>
 
 #include "platform/frame_diff.h"
+#include "platform/pad_steer.h"
 
 // The page's canvas, as page.html names it.
 #define ZARVO_CANVAS "#screen"
 
 // JavaScript, which the C++ formatter would take apart.
 // clang-format off
-EM_JS(void, Page_Show_Picture, (const uint32_t* rgba, int width, int height), {
+// Puts one part of the picture (RGBA bytes in the program's memory) into the canvas.
+EM_JS(void, Page_Show_Part, (const uint32_t* rgba, int width, int height, int x, int y, int w, int h), {
     const canvas = document.getElementById("screen");
-    const context = Module.zarvoContext || (Module.zarvoContext = canvas.getContext("2d"));
-    const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
-    context.putImageData(new ImageData(bytes, width, height), 0, 0);
+    const context = Module.zarvoContext ||
+        (Module.zarvoContext = canvas.getContext("2d", { alpha: false }));
+    let image = Module.zarvoImage;
+    if (!image || image.data.buffer !== HEAPU8.buffer || image.data.byteOffset !== rgba) {
+        const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
+        image = Module.zarvoImage = new ImageData(bytes, width, height);
+    }
+    context.putImageData(image, 0, 0, x, y, w, h);
+});
+
+// The first game controller connected, in the standard layout: its stick's position in
+// axes[0..1], and its buttons as bits (A, Back, Start, then the pad's up, down, left, right).
+// Answers -1 while the page has heard of no controller, 0 when none is connected now, else
+// 1 with the readings filled.
+EM_JS(int, Page_Read_Pad, (float* axes, int* buttons), {
+    if (!Module.zarvoPads) {
+        if (Module.zarvoPads === undefined) {
+            Module.zarvoPads = false;
+            addEventListener("gamepadconnected", () => { Module.zarvoPads = true; });
+        }
+        return -1;
+    }
+    const pads = navigator.getGamepads ? navigator.getGamepads() : [];
+    for (const pad of pads) {
+        if (!pad || pad.connected === false) continue;
+        const down = (i) => !!pad.buttons[i] && (pad.buttons[i].pressed || pad.buttons[i].value > 0.5);
+        let bits = 0;
+        [0, 8, 9, 12, 13, 14, 15].forEach((button, bit) => { if (down(button)) bits |= 1 << bit; });
+        HEAPF32[axes >> 2] = pad.axes[0] || 0;
+        HEAPF32[(axes >> 2) + 1] = pad.axes[1] || 0;
+        HEAP32[buttons >> 2] = bits;
+        return 1;
+    }
+    return 0;
 });
 
 // Where the canvas is on the page, in CSS pixels: left, top, width, height.
@@ -37,12 +69,15 @@ EM_JS(void, Page_Hide_Pointer, (int hidden), {
 EM_JS(int, Page_Has_Focus, (), { return document.hasFocus() ? 1 : 0; });
 EM_JS(int, Page_Is_Visible, (), { return document.visibilityState === "hidden" ? 0 : 1; });
 EM_JS(void, Page_Toggle_Full_Screen, (), { Module.zarvoPage.toggleFullScreen(); });
-EM_JS(void, Page_Game_Ended, (), { Module.zarvoPage.ended(); });
 // clang-format on
 
 namespace zarvo {
 
 namespace {
+
+// A display refreshing faster than 52 Hz (the game's 41.7 ticks a second leave some of its
+// frames without a tick) gets frames only for the ticks.
+constexpr double Fast_Refresh_Ms = 19;
 
 // The one media layer of the page, for the page's script.
 Web_Media* Page_Media = nullptr;
@@ -54,18 +89,16 @@ struct Web_Media::Events {
     static Web_Media& Of(void* self) { return *static_cast<Web_Media*>(self); }
 
     static EM_BOOL Key_Down(int, const EmscriptenKeyboardEvent* e, void* self) {
-        if (std::strcmp(e->code, "F11") == 0) {
-            if (!e->repeat) Page_Toggle_Full_Screen();
-            return EM_TRUE;
-        }
-        Of(self).Key(true, e->key, e->code);
+        const Desk_Key desk = Page_Desk_Key(e->key, e->code, e->altKey);
+        Of(self).Key(true, e->key, e->code, desk, e->repeat);
+        if (desk == Desk_Key::Fullscreen) return EM_TRUE;
         // The browser keeps its own shortcuts (anything with Ctrl, Alt or Meta) and the keys
         // the game leaves alone.
         const bool shortcut = e->ctrlKey || e->altKey || e->metaKey;
         return !shortcut && Page_Game_Key(e->key, e->code) ? EM_TRUE : EM_FALSE;
     }
     static EM_BOOL Key_Up(int, const EmscriptenKeyboardEvent* e, void* self) {
-        Of(self).Key(false, e->key, e->code);
+        Of(self).Key(false, e->key, e->code, Desk_Key::Other, false);
         return EM_FALSE;
     }
     static EM_BOOL Mouse_Move(int, const EmscriptenMouseEvent* e, void* self) {
@@ -121,17 +154,29 @@ struct Web_Media::Events {
         m.Activity(m.focused_, !e->hidden);
         return EM_FALSE;
     }
-    // An animation frame; a picture that stands still hands over to the timer.
+    // An animation frame. On a display that refreshes faster than the ticks fall due the page
+    // asks for no frame until the next tick is nearly due (a frame without a tick costs the
+    // browser nearly as much as one with); a picture that stands still hands over to the timer
+    // altogether.
     static EM_BOOL Frame(double now_ms, void* self) {
         Web_Media& m = Of(self);
+        if (m.frames_in_row_) m.refresh_ms_ = now_ms - m.last_frame_ms_;
+        m.last_frame_ms_ = now_ms;
         if (!m.Refresh(now_ms)) return EM_FALSE;
-        if (!m.Quiet()) return EM_TRUE;
+        const bool fast = m.refresh_ms_ < Fast_Refresh_Ms;
+        m.frames_in_row_ =
+            !m.Quiet() && (!fast || m.listener_->Ms_Until_Tick(now_ms) <= Frame_Lead_Ms);
+        if (m.frames_in_row_) return EM_TRUE;
         m.Wait_For_Tick(now_ms);
         return EM_FALSE;
     }
-    // The timer; a picture that moves hands back to the animation frames.
+    // The timer: the animation frames again while the picture moves, else a refresh of its own.
     static void Timer(void* self) {
         Web_Media& m = Of(self);
+        if (!m.Quiet()) {
+            emscripten_request_animation_frame_loop(&Frame, self);
+            return;
+        }
         const double now_ms = emscripten_get_now();
         if (!m.Refresh(now_ms)) return;
         if (m.Quiet())
@@ -167,20 +212,40 @@ void Web_Media::Start(Web_Listener& listener) {
 bool Web_Media::Refresh(double now_ms) {
     if (!listener_) return false;
     if (refreshes_unchanged_ < Quiet_Refreshes) ++refreshes_unchanged_;
+    Read_Pad();
     return listener_->Refresh(now_ms);
 }
 
+// The controller's stick and pad steer at the next tick; its buttons act as they go down.
+void Web_Media::Read_Pad() {
+    float axes[2] = {};
+    int buttons = 0;
+    const int read = Page_Read_Pad(axes, &buttons);
+    if (read < 0) return;
+    pad_held_ = {};
+    if (read == 0 || !Active()) buttons = 0;
+    Steer_By_Stick(axes[0], axes[1], pad_held_);
+    pad_held_.Up |= (buttons & 8) != 0, pad_held_.Down |= (buttons & 16) != 0;
+    pad_held_.Left |= (buttons & 32) != 0, pad_held_.Right |= (buttons & 64) != 0;
+    const int pressed = buttons & ~pad_buttons_;
+    pad_buttons_ = buttons;
+    constexpr Pad_Button Bit_Button[3] = {Pad_Button::Confirm, Pad_Button::Back, Pad_Button::Start};
+    for (int bit = 0; bit < 3; ++bit)
+        if (pressed & (1 << bit)) listener_->Pad_Button_Down(Bit_Button[bit]);
+}
+
+// A picture that moves asks for the animation frame a little before the tick is due.
 void Web_Media::Wait_For_Tick(double now_ms) {
-    const double wait = listener_->Ms_Until_Tick(now_ms);
+    const double wait = listener_->Ms_Until_Tick(now_ms) - (Quiet() ? 0 : Frame_Lead_Ms);
     emscripten_set_timeout(&Events::Timer, wait < 1 ? 1 : wait, this);
 }
 
 // A held key repeats its key-down, as on the desktop.
-void Web_Media::Key(bool down, const char* key, const char* code) {
+void Web_Media::Key(bool down, const char* key, const char* code, Desk_Key desk, bool repeat) {
     if (down) Open_Audio();
     const int direction = Direction_Key(code);
     if (direction >= 0) held_[direction] = down;
-    if (down && listener_) listener_->Key_Down(Page_Key_Code(key));
+    if (down && listener_) listener_->Key_Down(Page_Key_Code(key), desk, repeat);
 }
 
 bool Web_Media::Pointer_At(double client_x, double client_y, bool only_inside) {
@@ -205,6 +270,7 @@ void Web_Media::Activity(bool focused, bool visible) {
     if (!Active()) {
         for (bool& key : held_) key = false;
         left_down_ = false;
+        pad_held_ = {};
     }
     if (listener_ && was != Active()) listener_->Active_Changed(Active());
 }
@@ -213,13 +279,15 @@ void Web_Media::Poll_Input(Input_States& s) {
     auto any = [&](int direction) {
         return held_[3 * direction] || held_[3 * direction + 1] || held_[3 * direction + 2];
     };
-    s.Up = any(0), s.Down = any(1), s.Left = any(2), s.Right = any(3);
+    s.Up = any(0) || pad_held_.Up, s.Down = any(1) || pad_held_.Down;
+    s.Left = any(2) || pad_held_.Left, s.Right = any(3) || pad_held_.Right;
 }
 
 // The page takes RGBA bytes; only the parts of the picture the frame may have changed are
-// turned, and a picture that did not change is not handed over again.
+// turned, and only the parts that did change are handed over again.
 void Web_Media::Show_Back_Buffer() {
     Settle();
+    if (overlay_) overlay_->Draw_Over();
     const Pixel_Rect whole = back_buffer_.Whole();
     Changed_Rects parts;
     if (shown_once_)
@@ -227,26 +295,28 @@ void Web_Media::Show_Back_Buffer() {
     else
         parts.Rect[parts.Count++] = whole;
     Forget_Changes();
+    for (int i = 0; i < parts.Count; ++i) Show_Part(parts.Rect[i]);
+    shown_once_ = true;
+}
+
+void Web_Media::Show_Part(const Pixel_Rect& r) {
+    const int width = back_buffer_.Width;
     uint32_t changed = shown_once_ ? 0 : 1;
-    for (int i = 0; i < parts.Count; ++i) {
-        const Pixel_Rect& r = parts.Rect[i];
-        for (int y = r.Top; y < r.Bottom; ++y) {
-            const size_t row = static_cast<size_t>(y) * static_cast<size_t>(whole.Right);
-            const uint32_t* src = back_buffer_.Pixels.data() + row;
-            uint32_t* dst = shown_.data() + row;
-            for (int x = r.Left; x < r.Right; ++x) {
-                const uint32_t p = src[x];
-                const uint32_t rgba =
-                    0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-                changed |= rgba ^ dst[x];
-                dst[x] = rgba;
-            }
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        const size_t row = static_cast<size_t>(y) * static_cast<size_t>(width);
+        const uint32_t* src = back_buffer_.Pixels.data() + row;
+        uint32_t* dst = shown_.data() + row;
+        for (int x = r.Left; x < r.Right; ++x) {
+            const uint32_t p = src[x];
+            const uint32_t rgba = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+            changed |= rgba ^ dst[x];
+            dst[x] = rgba;
         }
     }
     if (!changed) return;
-    shown_once_ = true;
     refreshes_unchanged_ = 0;
-    Page_Show_Picture(shown_.data(), back_buffer_.Width, back_buffer_.Height);
+    Page_Show_Part(shown_.data(), width, back_buffer_.Height, r.Left, r.Top, r.Right - r.Left,
+                   r.Bottom - r.Top);
 }
 
 void Web_Media::Confine_Pointer(int left, int top, int right, int bottom) {
@@ -257,10 +327,8 @@ void Web_Media::Hide_System_Pointer(bool hidden) {
     Page_Hide_Pointer(hidden ? 1 : 0);
 }
 
-void Web_Media::Close() {
-    if (closed_) return;
-    closed_ = true;
-    Page_Game_Ended();
+void Web_Media::Toggle_Full_Screen() {
+    Page_Toggle_Full_Screen();
 }
 
 }  // namespace zarvo

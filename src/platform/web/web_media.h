@@ -5,13 +5,18 @@
 // the tab and offers the browser's full screen; every position the game sees is in game pixels,
 // kept inside the confinement rectangle as a window system would keep it.
 //
-// The refreshes are the page's animation frames while the picture moves. Once it has stood
+// A game controller is read through the page's Gamepad API (the first one connected, in the
+// standard layout) once a refresh, from the first time the page hears of one.
+//
+// The refreshes are the page's animation frames while the picture moves; a display faster than
+// the ticks is asked for a frame only when a tick is about to fall due. Once it has stood
 // still for a while (the title screen, a box waiting for a key), asking the browser for
 // animation frames would cost several times more than the game itself, so a timer set to the
 // next tick wakes the page instead, until the picture moves again.
 #include <cstdint>
 #include <vector>
 
+#include "platform/desk_keys.h"
 #include "platform/media.h"
 #include "platform/pointer_rect.h"
 #include "platform/web/web_audio.h"
@@ -23,8 +28,11 @@ namespace zarvo {
 class Web_Listener {
   public:
     virtual ~Web_Listener() = default;
-    // A key went down: Backspace 8, Enter 13, Space 32, letters 65-90, any other key 0.
-    virtual void Key_Down(int32_t code) = 0;
+    // A key went down: Backspace 8, Enter 13, Space 32, letters 65-90, any other key 0; `desk`
+    // is its desktop comfort, and `repeat` tells that it is held.
+    virtual void Key_Down(int32_t code, Desk_Key desk, bool repeat) = 0;
+    // A button of the game controller went down.
+    virtual void Pad_Button_Down(Pad_Button button) = 0;
     // The pointer moved to game pixel (x, y), inside the confinement rectangle.
     virtual void Pointer_Moved(int x, int y) = 0;
     // The left button went down over the picture and came up again.
@@ -50,6 +58,14 @@ class Web_Media : public Surface_Media {
     // that it keeps from the game, since browsers start sound only on such an event.
     void Open_Audio() { audio_.Open(assets_ ? assets_->Waves : std::vector<Sound>{}); }
     bool Closed() const { return closed_; }
+    // The game that closed the page starts again.
+    void Reopen() { closed_ = false; }
+    // Drawn over every picture just before the page takes it.
+    void Set_Overlay(Frame_Overlay* overlay) { overlay_ = overlay; }
+    void Set_Sound_Level(int percent) { audio_.Set_Level(percent); }
+    void Suspend_Sound(bool suspended) { audio_.Suspend(suspended); }
+    // The browser's full screen on or off (inside a key or click event, as browsers demand).
+    void Toggle_Full_Screen();
 
     bool Surface_Ready() override { return true; }
     void Poll_Input(Input_States& states) override;
@@ -60,12 +76,14 @@ class Web_Media : public Surface_Media {
     // A page cannot move the system pointer; the game's own pointer is where it placed it.
     void Place_Pointer(int, int) override {}
     void Hide_System_Pointer(bool hidden) override;
-    // The page says that the game has ended and stops its animation frames.
-    void Close() override;
+    // The game asks to end: the driver sees it as Closed.
+    void Close() override { closed_ = true; }
 
   private:
     struct Events;  // the page's event handlers
-    void Key(bool down, const char* key, const char* code);
+    void Key(bool down, const char* key, const char* code, Desk_Key desk, bool repeat);
+    void Read_Pad();
+    void Show_Part(const Pixel_Rect& r);
     // Moves the game's pointer to the page point, kept inside the confinement rectangle;
     // answers whether the point was inside. With only_inside a point outside moves nothing.
     bool Pointer_At(double client_x, double client_y, bool only_inside = false);
@@ -77,9 +95,14 @@ class Web_Media : public Surface_Media {
 
     // After this many refreshes without a change of picture the timer takes over.
     static constexpr int Quiet_Refreshes = 24;
+    // How long before a tick is due the page asks for the animation frame that runs it.
+    static constexpr double Frame_Lead_Ms = 4;
 
     Web_Listener* listener_ = nullptr;
+    Frame_Overlay* overlay_ = nullptr;
     bool held_[Direction_Key_Count] = {};
+    Input_States pad_held_;
+    int pad_buttons_ = 0;  // the controller's buttons down at the last look
     bool left_down_ = false;
     bool focused_ = true, visible_ = true;
     bool closed_ = false;
@@ -88,6 +111,9 @@ class Web_Media : public Surface_Media {
     std::vector<uint32_t> shown_;  // the canvas's pixels as the page takes them (RGBA bytes)
     bool shown_once_ = false;
     int refreshes_unchanged_ = 0;
+    bool frames_in_row_ = false;  // the last animation frame asked for the next
+    double last_frame_ms_ = 0;
+    double refresh_ms_ = 1000;  // the display's refresh interval, once two frames came in a row
 };
 
 }  // namespace zarvo

@@ -53,4 +53,17 @@ bool Store_File(const char* name, const char* path) {
     return Page_Store_Bytes(name, bytes.data(), static_cast<int>(bytes.size())) != 0;
 }
 
+bool Stored_Text(const char* name, std::string& text) {
+    const int length = Page_Stored_Length(name);
+    if (length < 0) return false;
+    text.assign(static_cast<size_t>(length), '\0');
+    Page_Stored_Bytes(name, reinterpret_cast<uint8_t*>(text.data()), length);
+    return true;
+}
+
+bool Store_Text(const char* name, const std::string& text) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    return Page_Store_Bytes(name, bytes, static_cast<int>(text.size())) != 0;
+}
+
 }  // namespace zarvo
