@@ -16,6 +16,7 @@
 #include "platform/image_file.h"
 #include "platform/program_folder.h"
 #include "platform/wave_file.h"
+#include "screens/screen_rects.h"
 #include "support/test_game.h"
 #include "wave_measure.h"
 
@@ -306,12 +307,16 @@ TEST(GeneratedAssets, SelectionMarkersLeaveTheRowsOfTheirTextClear) {
         int picture, x0, y0, marker, x, y;
     };
     std::vector<Place> places;
-    for (int k = 0; k < 3; ++k) {
-        places.push_back({Img2::Option, 155, 89, Img2::Option_Rahmen_Diff, 263 + 60 * k, 164});
-        places.push_back({Img2::Score, 155, 49, Img2::Option_Rahmen_Diff, 263 + 60 * k, 124});
+    for (int d = 1; d <= 3; ++d) {
+        const Button option = Option_Difficulty_Button(d), tab = Score_Tab_Button(d);
+        places.push_back(
+            {Img2::Option, 155, 89, Img2::Option_Rahmen_Diff, option.Left, option.Top});
+        places.push_back({Img2::Score, 155, 49, Img2::Option_Rahmen_Diff, tab.Left, tab.Top});
     }
-    for (int n = 0; n < 8; ++n)
-        places.push_back({Img2::Option, 155, 89, Img2::Oprtion_Rahmen_Arena, 263, 184 + 13 * n});
+    for (int level = 1; level <= 8; ++level) {
+        const Button row = Option_Level_Row(level);
+        places.push_back({Img2::Option, 155, 89, Img2::Oprtion_Rahmen_Arena, row.Left, row.Top});
+    }
     for (const Place& p : places) {
         const Image& picture = Item(Image_List::List_2, p.picture);
         const Image& marker = Item(Image_List::List_2, p.marker);

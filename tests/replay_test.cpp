@@ -2,6 +2,7 @@
 // that replay, and runs that repeat exactly.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -175,11 +176,10 @@ TEST(Replay, AudioOutWritesTheMixOfEveryFrame) {
     ASSERT_TRUE(Read_Wav(o.Audio_File, mix, error)) << error;
     EXPECT_EQ(std::tuple(mix.Rate, mix.Bits, mix.Channels), std::tuple(44100, 16, 2));
     EXPECT_EQ(mix.Data.size(), 50u * 44100 * 24 / 1000 * 4);
-    int loudest = 0;
-    for (size_t i = 0; i + 1 < mix.Data.size(); i += 2)
-        loudest =
-            std::max(loudest, std::abs(static_cast<int16_t>(mix.Data[i] | mix.Data[i + 1] << 8)));
-    EXPECT_GT(loudest, 1000);
+    float loudest = 0;
+    for (size_t i = 0; i < mix.Data.size() / 2; ++i)
+        loudest = std::max(loudest, std::fabs(Pcm_Sample(mix, i)));
+    EXPECT_GT(loudest, 1000 / 32768.0f);
     EXPECT_NE(out.str().find("more than 6 dB"), std::string::npos) << out.str();
 }
 

@@ -4,29 +4,19 @@
 #include <cmath>
 
 #include "platform/resampler.h"
+#include "platform/wave_file.h"
 
 namespace zarvo {
 
 namespace {
 
-// Sample `i` of channel `ch` as a signed 16-bit value (8-bit PCM is unsigned).
-int32_t Sample_At(const Sound& s, size_t frame, int ch) {
-    const size_t channel = static_cast<size_t>(std::min(ch, s.Channels - 1));
-    if (s.Bits == 8) {
-        const size_t at = frame * static_cast<size_t>(s.Channels) + channel;
-        return (static_cast<int32_t>(s.Data[at]) - 128) * 256;
-    }
-    const size_t at = (frame * static_cast<size_t>(s.Channels) + channel) * 2;
-    return static_cast<int16_t>(static_cast<uint16_t>(s.Data[at] | (s.Data[at + 1] << 8)));
-}
-
 int16_t To_Int16(float v) {
     return static_cast<int16_t>(std::clamp(std::lround(v), -32768l, 32767l));
 }
 
+// The frames of a recording the mixer can play: mono or stereo PCM at a rate.
 size_t Frame_Count_Of(const Sound& s) {
-    if ((s.Bits != 8 && s.Bits != 16) || s.Channels < 1 || s.Channels > 2 || s.Rate <= 0) return 0;
-    return s.Data.size() / (static_cast<size_t>(s.Bits / 8) * static_cast<size_t>(s.Channels));
+    return s.Channels <= 2 && s.Rate > 0 ? Pcm_Frames(s) : 0;
 }
 
 }  // namespace
@@ -39,7 +29,9 @@ std::vector<int16_t> Prepare_Sound(const Sound& sound, int32_t rate) {
     std::vector<float> side[2];
     for (int ch = 0; ch < channels; ++ch) {
         std::vector<float> in(in_frames);
-        for (size_t f = 0; f < in_frames; ++f) in[f] = static_cast<float>(Sample_At(sound, f, ch));
+        for (size_t f = 0; f < in_frames; ++f)
+            in[f] = 32768.0f * Pcm_Sample(sound, f * static_cast<size_t>(sound.Channels) +
+                                                     static_cast<size_t>(ch));
         side[ch] = Resample(in, sound.Rate, rate);
     }
     const std::vector<float>& right = side[channels - 1];

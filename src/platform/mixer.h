@@ -28,15 +28,16 @@ class Mixer {
     static constexpr int Voices_Per_Item = 256;
 
     // Converts every wave to the device rate as 16-bit stereo, ready to mix (once, here, so
-    // that mixing only adds), and sizes every
-    // buffer for the device's blocks of up to block_frames.
+    // that mixing only adds), and sizes every buffer for the device's blocks of up to
+    // block_frames.
     void Load(const std::vector<Sound>& waves, int32_t device_rate, int block_frames = 1024);
 
     // Starts one playback of wave `index` from its beginning; an unknown index plays nothing.
     void Play(int index);
 
     // Adds the playing voices into `frames` stereo frames of `out` (cleared first), through the
-    // master gain and the limiter, and moves them on; a voice that reaches its end becomes idle.
+    // master stage (the fixed gain, the gain control and the limiter) and the player's level,
+    // and moves them on; a voice that reaches its end becomes idle.
     void Mix(int16_t* out, int frames);
 
     // The master level in percent (0 silent, 100 as recorded), applied to everything mixed.

@@ -43,10 +43,6 @@ const std::vector<float>& Kernel_Table() {
     return table;
 }
 
-}  // namespace
-
-namespace {
-
 // The kernel at `x` zero crossings from its centre (linear between the table's entries).
 float Kernel_At(const std::vector<float>& table, double x) {
     const double pos = std::fabs(x) * Table_Steps;

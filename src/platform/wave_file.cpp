@@ -85,4 +85,18 @@ int32_t Sound_Length_Ms(const Sound& sound) {
     return static_cast<int32_t>((frames * 1000 + sound.Rate / 2) / sound.Rate);
 }
 
+size_t Pcm_Frames(const Sound& sound) {
+    if ((sound.Bits != 8 && sound.Bits != 16) || sound.Channels < 1) return 0;
+    return sound.Data.size() /
+           (static_cast<size_t>(sound.Bits / 8) * static_cast<size_t>(sound.Channels));
+}
+
+float Pcm_Sample(const Sound& sound, size_t index) {
+    if (sound.Bits == 8)
+        return static_cast<float>(static_cast<int>(sound.Data[index]) - 128) / 128.0f;
+    const auto v = static_cast<int16_t>(
+        static_cast<uint16_t>(sound.Data[2 * index] | (sound.Data[2 * index + 1] << 8)));
+    return static_cast<float>(v) / 32768.0f;
+}
+
 }  // namespace zarvo

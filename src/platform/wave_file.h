@@ -20,4 +20,11 @@ bool Decode_Wav(const std::vector<uint8_t>& bytes, Sound& sound, std::string& er
 // The playing time of a recording in milliseconds, rounded to the nearest.
 int32_t Sound_Length_Ms(const Sound& sound);
 
+// The frames of a recording in 8- or 16-bit PCM of one channel or more; 0 for any other.
+size_t Pcm_Frames(const Sound& sound);
+
+// Sample `index` of the interleaved PCM data (8 or 16 bits) as a fraction of full scale, from
+// -1 up to just under 1; 8-bit PCM is unsigned.
+float Pcm_Sample(const Sound& sound, size_t index);
+
 }  // namespace zarvo

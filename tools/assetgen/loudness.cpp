@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/wave_file.h"
+
 namespace assetgen {
 
 namespace {
@@ -42,13 +44,6 @@ Biquad Bass_Cut(double rate) {
     return Normalised((1 + c) / 2, -(1 + c), (1 + c) / 2, 1 + alpha, -2 * c, 1 - alpha);
 }
 
-double Sample(const zarvo::Sound& s, size_t index) {
-    if (s.Bits == 8) return (static_cast<int>(s.Data[index]) - 128) / 128.0;
-    return static_cast<int16_t>(
-               static_cast<uint16_t>(s.Data[2 * index] | (s.Data[2 * index + 1] << 8))) /
-           32768.0;
-}
-
 }  // namespace
 
 double Short_Term_Loudness(const std::vector<std::vector<float>>& channels, int32_t rate) {
@@ -76,14 +71,13 @@ double Short_Term_Loudness(const std::vector<std::vector<float>>& channels, int3
 }
 
 double Short_Term_Loudness(const zarvo::Sound& sound) {
-    const bool known = (sound.Bits == 8 || sound.Bits == 16) && sound.Channels >= 1;
-    if (!known) return -200;
+    const size_t frames = zarvo::Pcm_Frames(sound);
+    if (frames == 0) return -200;
     const size_t channels = static_cast<size_t>(sound.Channels);
-    const size_t frames = sound.Data.size() / (static_cast<size_t>(sound.Bits / 8) * channels);
     std::vector<std::vector<float>> v(std::min<size_t>(channels, 2), std::vector<float>(frames));
     for (size_t f = 0; f < frames; ++f)
         for (size_t ch = 0; ch < v.size(); ++ch)
-            v[ch][f] = static_cast<float>(Sample(sound, f * channels + ch));
+            v[ch][f] = zarvo::Pcm_Sample(sound, f * channels + ch);
     return Short_Term_Loudness(v, sound.Rate);
 }
 

@@ -105,12 +105,17 @@ void Name_In_Sky(Image& img, int x, int y, int cell) {
 
 // The key art: a slab of the arena's floor hanging in space, cut away at its front so its
 // thickness shows, with a notch cut out of it; the figure on it, a trail of dots behind,
-// firing a star shot at three of the enemies it fights. The sprites are the game's own,
-// doubled, so they read as a picture and never as pieces in play.
-constexpr int Slab_X = 64, Slab_Y = 264, Slab_Cols = 31, Slab_Rows = 7;
+// firing a star shot at three of the enemies it fights. The plates and sprites are the game's
+// own, doubled, so they read as a picture and never as pieces in play: a hole cut into the
+// floor over the slab shows plates twice the size of the floor's own.
+constexpr int Slab_X = 64, Slab_Y = 264, Slab_Cols = 16, Slab_Rows = 4, Plate = 32;
 
 bool Slab_Cut(int col, int row) {
-    return col <= 5 && row <= 2;  // the notch the player has already claimed
+    return col <= 2 && row == 0;  // the notch the player has already claimed
+}
+
+void Stamp_Double(Image& img, const Image& sprite, int x, int y) {
+    Stamp_Scaled(img, sprite, x, y, sprite.Width * 2, sprite.Height * 2);
 }
 
 void Slab(Image& img, uint32_t seed) {
@@ -118,22 +123,18 @@ void Slab(Image& img, uint32_t seed) {
     for (int row = 0; row < Slab_Rows; ++row)
         for (int col = 0; col < Slab_Cols; ++col) {
             if (Slab_Cut(col, row)) continue;
-            const int x = Slab_X + 16 * col, y = Slab_Y + 16 * row;
-            Stamp(img, plate, x, y);
+            const int x = Slab_X + Plate * col, y = Slab_Y + Plate * row;
+            Stamp_Double(img, plate, x, y);
             const bool open_below = row + 1 == Slab_Rows || Slab_Cut(col, row + 1);
             if (open_below)  // the cut face: steel layers, darker downwards
                 for (int k = 0; k < 10; ++k)
-                    Rect(img, x, y + 16 + k, 16, 1,
+                    Rect(img, x, y + Plate + k, Plate, 1,
                          k == 0 ? 0x9AE8FF : Scale(0x3A4454, 1.0f - 0.07f * k));
-            if (row == 0 || Slab_Cut(col, row - 1)) Rect(img, x, y, 16, 2, 0x9AE8FF);
-            if (col == 0 || Slab_Cut(col - 1, row)) Rect(img, x, y, 2, 16, 0x9AE8FF);
+            if (row == 0 || Slab_Cut(col, row - 1)) Rect(img, x, y, Plate, 2, 0x9AE8FF);
+            if (col == 0 || Slab_Cut(col - 1, row)) Rect(img, x, y, 2, Plate, 0x9AE8FF);
             if (col + 1 == Slab_Cols || Slab_Cut(col + 1, row))
-                Rect(img, x + 14, y, 2, 16, 0x2890C0);
+                Rect(img, x + Plate - 2, y, 2, Plate, 0x2890C0);
         }
-}
-
-void Stamp_Double(Image& img, const Image& sprite, int x, int y) {
-    Stamp_Scaled(img, sprite, x, y, sprite.Width * 2, sprite.Height * 2);
 }
 
 void Key_Art(Image& img, uint32_t seed) {

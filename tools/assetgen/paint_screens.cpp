@@ -1,5 +1,6 @@
-// The full-size pictures, the two panels and the boxes, with their buttons and slots placed
-// exactly where the screens test the clicks and write their text (layout.h).
+// The two panels and the boxes, with their buttons and slots placed exactly where the screens
+// test the clicks and write their text (layout.h). The full-size pictures are painted in
+// paint_backdrops.cpp.
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -267,7 +268,7 @@ void Difficulty_Row(Image& img, const Window_Rect* cells, Origin o, const char* 
     for (int k = 0; k < 3; ++k) {
         const Local a = To_Local(cells[k], o);
         Slot(img, a);
-        Small_Text_Centred(img, names[k], a.x + 28, a.y + Framed_Text_Top, 0xE8F8FF,
+        Small_Text_Centred(img, names[k], a.x + a.w / 2, a.y + Framed_Text_Top, 0xE8F8FF,
                            Framed_Advance);
     }
     const Local first = To_Local(cells[0], o);

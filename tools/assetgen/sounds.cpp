@@ -370,7 +370,8 @@ Sound Synthesise_Wave(int index, uint32_t seed) {
     Track t = Make_Track(entry);
     Gen_Rng rng(seed * 31u + static_cast<uint32_t>(index) + 7u);
     const float loudness = Compose(index, t, rng);
-    return To_Sound(t, entry, loudness, loudness == Loud_Frequent ? Frequent_Ceiling : 0.89f);
+    return To_Sound(t, entry, loudness,
+                    loudness == Loud_Frequent ? Frequent_Ceiling : Wave_Ceiling);
 }
 
 }  // namespace assetgen

@@ -71,12 +71,15 @@ void Add_Bell(Track& t, float start, float hz, float volume, float decay);
 // Fades the last `seconds` of the track out smoothly, whatever still rings there.
 void Release_End(Track& t, float seconds);
 
+// The highest peak of a finished wave, unless it is held lower: -1 dB of full scale.
+inline constexpr float Wave_Ceiling = 0.89f;
+
 // Finishes the track and stores it in the catalogue's format (unsigned 8-bit with dither, or
 // signed 16-bit little-endian; interleaved when stereo): the DC is filtered away, both ends
 // fade from and to silence, the whole is scaled to `loudness` (its loudest 100 ms as ears hear
 // it, see loudness.h) and the peaks above the knee are bent softly under `ceiling` (a fraction
-// of full scale; -1 dB unless a wave is held lower) instead of clipping.
+// of full scale) instead of clipping.
 zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& entry, float loudness,
-                      float ceiling = 0.89f);
+                      float ceiling = Wave_Ceiling);
 
 }  // namespace assetgen

@@ -6,6 +6,7 @@
 
 #include "assetgen/loudness.h"
 #include "assets/catalogue.h"
+#include "platform/wave_file.h"
 
 namespace wavemeter {
 
@@ -25,17 +26,6 @@ constexpr int Big[] = {Wave::Explose_6, Wave::Explosion_1, Wave::Danger, Wave::W
 constexpr int Frequent[] = {Wave::Laser,     Wave::Step,      Wave::Cracker,
                             Wave::Explose_5, Wave::Explose_3, Wave::Click};
 
-double Sample(const Sound& s, size_t index) {
-    if (s.Bits == 8) return (static_cast<int>(s.Data[index]) - 128) / 128.0;
-    const auto v = static_cast<int16_t>(
-        static_cast<uint16_t>(s.Data[2 * index] | (s.Data[2 * index + 1] << 8)));
-    return v / 32768.0;
-}
-
-size_t Sample_Count(const Sound& s) {
-    return s.Bits == 16 ? s.Data.size() / 2 : s.Data.size();
-}
-
 std::string Format(const char* pattern, const std::string& name, double a, double b) {
     char line[200];
     std::snprintf(line, sizeof line, pattern, name.c_str(), a, b);
@@ -52,8 +42,7 @@ Wave_Measure Measure_Wave(const Sound& sound, const std::string& name) {
     Wave_Measure m;
     m.Name = name;
     const int channels = std::max(1, sound.Channels);
-    const size_t samples = (sound.Bits == 8 || sound.Bits == 16) ? Sample_Count(sound) : 0;
-    const size_t frames = samples / static_cast<size_t>(channels);
+    const size_t frames = zarvo::Pcm_Frames(sound);
     if (frames == 0 || sound.Rate <= 0) return m;
     m.Length_Ms = 1000.0 * static_cast<double>(frames) / sound.Rate;
 
@@ -62,7 +51,7 @@ Wave_Measure Measure_Wave(const Sound& sound, const std::string& name) {
     std::vector<double> frame_power(frames, 0.0);
     for (size_t f = 0; f < frames; ++f)
         for (int ch = 0; ch < channels; ++ch) {
-            const double v = Sample(sound, f * static_cast<size_t>(channels) + ch);
+            const double v = zarvo::Pcm_Sample(sound, f * static_cast<size_t>(channels) + ch);
             m.Peak = std::max(m.Peak, std::fabs(v));
             square_sum += v * v;
             frame_power[f] += v * v / channels;
@@ -70,7 +59,7 @@ Wave_Measure Measure_Wave(const Sound& sound, const std::string& name) {
             if (f == 0) m.First_Jump = std::max(m.First_Jump, std::fabs(v));
             if (f == frames - 1) m.Last_Jump = std::max(m.Last_Jump, std::fabs(v));
         }
-    m.Rms = std::sqrt(square_sum / static_cast<double>(samples));
+    m.Rms = std::sqrt(square_sum / static_cast<double>(frames * static_cast<size_t>(channels)));
     for (double s : channel_sum) m.Dc = std::max(m.Dc, std::fabs(s / static_cast<double>(frames)));
 
     // The loudest 100 ms (the whole wave when it is shorter), by a running sum.
@@ -106,16 +95,15 @@ void Hierarchy_Problems(const std::vector<Wave_Measure>& waves, std::vector<std:
     }
     for (int f : Frequent) {
         const Wave_Measure& m = waves[static_cast<size_t>(f)];
-        if (m.Loudness > quietest_big - Frequent_Below_Min_Db)
+        const double highest = quietest_big - Frequent_Below_Min_Db;
+        if (m.Loudness > highest)
             out.push_back(
-                Format("%s: loudness %.1f dB, want 8 dB or more under the quietest big "
-                       "wave's %.1f",
-                       m.Name, m.Loudness, quietest_big));
-        if (m.Loudness < loudest_big - Frequent_Below_Max_Db)
-            out.push_back(
-                Format("%s: loudness %.1f dB, want at most 12 dB under the loudest big "
-                       "wave's %.1f",
-                       m.Name, m.Loudness, loudest_big));
+                Format("%s: loudness %.1f dB, want %.1f or less, well under every big wave", m.Name,
+                       m.Loudness, highest));
+        const double lowest = loudest_big - Frequent_Below_Max_Db;
+        if (m.Loudness < lowest)
+            out.push_back(Format("%s: loudness %.1f dB, want %.1f or more, near the big waves",
+                                 m.Name, m.Loudness, lowest));
     }
     for (const Wave_Measure& m : waves) {
         if (m.Loudness > loudest_big + 0.05)
@@ -123,9 +111,9 @@ void Hierarchy_Problems(const std::vector<Wave_Measure>& waves, std::vector<std:
                                  m.Name, m.Loudness, loudest_big));
         if (m.Loudness < loudest_big - Quietest_Below_Db)
             out.push_back(
-                Format("%s: loudness %.1f dB is more than 16 dB under the loudest big "
-                       "wave's %.1f",
-                       m.Name, m.Loudness, loudest_big));
+                Format("%s: loudness %.1f dB, want %.1f or more, not lost under the big "
+                       "waves",
+                       m.Name, m.Loudness, loudest_big - Quietest_Below_Db));
     }
 }
 
