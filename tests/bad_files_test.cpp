@@ -2,6 +2,7 @@
 // device, a bitmap of an impossible size. Each ends in a message naming the file, never in
 // an abort, a silent success or undefined behaviour.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -65,6 +66,28 @@ TEST(Bad_Files, AFolderWhereAFileBelongsIsNamed) {
 }
 
 // Every output is checked to its last byte: the buffered tail fails only at the final flush.
+// A pipe where the settings or an image belongs is refused at once, named; nothing waits for
+// a writer that never comes.
+TEST(Bad_Files, APipeWhereAFileBelongsIsRefusedWithoutWaiting) {
+    Scratch s("zarvo_pipe_files");
+    fs::copy(ZARVO_ASSET_DIR, s.dir / "assets", fs::copy_options::recursive);
+    const fs::path item = s.dir / "assets" / "DXImageList1" / "050_Ego_No.bmp";
+    fs::remove(item);
+    ASSERT_EQ(::mkfifo(item.c_str(), 0600), 0);
+    Assets assets;
+    std::string message;
+    EXPECT_FALSE(Load_Assets((s.dir / "assets").string(), assets, message));
+    EXPECT_NE(message.find("050_Ego_No.bmp: is not a regular file"), std::string::npos) << message;
+
+    const std::string conf = s.at("zarvo.conf");
+    ASSERT_EQ(::mkfifo(conf.c_str(), 0600), 0);
+    Settings settings;
+    EXPECT_FALSE(Load_Settings(conf, settings, message));
+    EXPECT_NE(message.find(conf + " is not a regular file"), std::string::npos) << message;
+    EXPECT_FALSE(Save_Settings(conf, settings, message));
+    EXPECT_NE(message.find(conf + ": it is not a regular file"), std::string::npos) << message;
+}
+
 TEST(Bad_Files, AnOutputOnAFullDeviceFailsNamingTheFile) {
     ASSERT_TRUE(fs::exists("/dev/full"));
     Scratch s("zarvo_full_outputs");

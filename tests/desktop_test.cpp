@@ -62,6 +62,7 @@ TEST(Fullscreen, ScaleThatFitsTheUsableArea) {
 TEST(Settings_File, RoundTripDamagedAndUnknownLines) {
     Settings s;
     s.Scale = 3, s.Window = true, s.Fullscreen = true, s.Volume = 40, s.Mute = true;
+    s.Key_Up = "W", s.Key_Fire = "Left Ctrl";
     Settings back;
     std::string warning;
     Parse_Settings(Format_Settings(s), back, warning);
@@ -129,6 +130,39 @@ TEST_F(Temp_Folder, SettingsSavedThroughALinkKeepTheLink) {
     EXPECT_TRUE(fs::is_symlink(dir_ / "zarvo/zarvo.conf"));
     ASSERT_TRUE(Load_Settings((dir_ / "dotfiles/zarvo.conf").string(), loaded, message));
     EXPECT_EQ(loaded, s);
+}
+
+// A link planted where a temporary file of the game could go is never written through.
+TEST_F(Temp_Folder, SettingsNeverWriteThroughAPlantedLink) {
+    const fs::path conf = dir_ / "zarvo.conf", victim = dir_ / "victim";
+    std::ofstream(victim) << "precious\n";
+    for (const std::string& temporary :
+         {conf.string() + ".new", conf.string() + "." + std::to_string(::getpid()) + ".new"})
+        fs::create_symlink(victim, temporary);
+    Settings s;
+    s.Volume = 20;
+    std::string message;
+    ASSERT_TRUE(Save_Settings(conf.string(), s, message)) << message;
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious\n");
+    EXPECT_FALSE(fs::is_symlink(conf));
+}
+
+// Twenty presses of - at volume 0 write nothing; a change writes once.
+TEST_F(Temp_Folder, SettingsWrittenOnlyWhenAValueChanges) {
+    const std::string path = (dir_ / "zarvo.conf").string();
+    Settings s;
+    s.Volume = 0;
+    Settings_Keeper keeper(path, s);
+    std::string error;
+    for (int press = 0; press < 20; ++press) EXPECT_TRUE(keeper.Keep(s, error)) << error;
+    EXPECT_EQ(keeper.Writes(), 0);
+    EXPECT_FALSE(fs::exists(path));
+    s.Mute = true;
+    EXPECT_TRUE(keeper.Keep(s, error)) << error;
+    EXPECT_TRUE(keeper.Keep(s, error)) << error;
+    EXPECT_EQ(keeper.Writes(), 1);
+    EXPECT_TRUE(fs::exists(path));
 }
 
 TEST_F(Temp_Folder, ScoreFileOptionThenWorkingFolderThenDataFolder) {

@@ -456,7 +456,12 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
         {"--headless", "--frames", "-1", ""},
         {"--headless", "--frames", "5", "--scale", "2", ""},
         {"--seed", ""},
-        {"--full-screen", "--full-screen"}};
+        {"--full-screen", "--full-screen"},
+        {"--headless", "--frames", "5", "--input", "", "--input wants a file name"},
+        {"--dump", "", "--dump wants a file name"},
+        {"--record", "", "--record wants a file name"},
+        {"--scores", "", "--scores wants a file name"},
+        {"--assets", "", "--assets wants a folder name"}};
     for (std::vector<const char*> args : mistakes) {
         const std::string names = args.back();
         args.pop_back();

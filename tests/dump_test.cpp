@@ -160,5 +160,24 @@ TEST(Dump, HoldsEveryFieldOfTheWorld) {
     EXPECT_EQ(missing, "") << "fields of the World the dump leaves out";
 }
 
+// A name read from a damaged score file holds bytes of 0x80 and above: the dump stays plain
+// printable ASCII, the bytes written as escapes.
+TEST(Dump, EveryByteBeyondPrintableAsciiIsEscaped) {
+    Test_Game t(7, false);
+    auto& name = t.w().screens.Score_Name[1];
+    const char letters[] = {'\x80', '\xff', '\x7f', '"', 'A'};
+    name.Length = 5;
+    for (int i = 0; i < 5; ++i) name.Letters[i] = letters[i];
+    const std::string dump = Dump_World(t.w());
+    EXPECT_NE(dump.find("\"\\u0080\\u00ff\\u007f\\\"A\""), std::string::npos);
+    int unprintable = -1;  // the first byte that is neither printable ASCII nor a newline
+    for (const char c : dump)
+        if (c != '\n' && (c < 0x20 || c > 0x7E)) {
+            unprintable = static_cast<unsigned char>(c);
+            break;
+        }
+    EXPECT_EQ(unprintable, -1);
+}
+
 }  // namespace
 }  // namespace zarvo::test

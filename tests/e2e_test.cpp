@@ -1,5 +1,6 @@
 // The real game in a real X server: starts its own Xvfb, checks the window's size and place,
-// plays with xdotool, closes the game and replays its recording headless to the same state.
+// plays with xdotool, closes the game and replays its recording headless to the same state;
+// and the program started without a display, or headless in a player's folder.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -295,7 +296,7 @@ TEST_F(End_To_End, FullscreenScalesCentresAndMapsTheClick) {
 }
 
 // --window: a window that is not kept on top and that a resize request changes; the picture
-// keeps a whole factor, and the factor is remembered.
+// keeps a whole factor, and the factor is remembered, but not the one-off --window.
 TEST_F(End_To_End, NormalWindowResizesAndRemembersItsScale) {
     const std::string log = Temp("window.log");
     const std::string conf = Config_Home() + "/zarvo/zarvo.conf";
@@ -312,7 +313,7 @@ TEST_F(End_To_End, NormalWindowResizesAndRemembersItsScale) {
     EXPECT_EQ(g.w, 1300);
     EXPECT_EQ(g.h, 1100);
     const std::string settings = Slurp(conf);
-    EXPECT_NE(settings.find("window = yes"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("window = no"), std::string::npos) << settings;
     EXPECT_NE(settings.find("scale = 2"), std::string::npos) << settings;
 }
 
@@ -343,6 +344,84 @@ TEST_F(End_To_End, PauseStopsTheFrames) {
                                 std::to_string(frames) + " --input " + record + " --dump " + replay;
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(Slurp(replay), live_dump);
+}
+
+// A window partly off the screen's left and top edges: the title's and the panel's pointer
+// confinements reach past the screen, and no X error ends the game.
+TEST_F(End_To_End, WindowPartlyOffTheScreenKeepsPlaying) {
+    const std::string log = Temp("off.log"), record = Temp("off.txt"), dump = Temp("off.json");
+    const pid_t game = Start_Game(
+        {"--no-config", "--window", "--seed", "5", "--record", record, "--dump", dump}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+    Xdo("windowmove --sync " + id + " -450 -100");
+    Xdo("windowfocus --sync " + id);
+    Xdo("key Return");  // a game begins: the pointer goes to the panel's band
+    ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);
+    Xdo("mousemove --window " + id + " 500 450");
+    ASSERT_TRUE(Shows_Up(record, " move 500 450\n")) << Slurp(record);
+    Xdo("click 1");  // the panel's title area: the title's buttons, partly off the screen
+    ASSERT_TRUE(Shows_Up(record, " click\n")) << Slurp(record);
+    Sleep_Ms(500);
+    EXPECT_EQ(::waitpid(game, nullptr, WNOHANG), 0) << Slurp(log);
+    Stop(game);
+    EXPECT_NE(Slurp(dump).find("\"Sponsor_Paused\":true"), std::string::npos) << Slurp(log);
+    EXPECT_NE(Slurp(record).find("\nframes "), std::string::npos) << Slurp(record);
+}
+
+// F1 opens the help screen, which stops the ticks as a pause does; any key closes it and goes
+// no further. The recording replays to the same state.
+TEST_F(End_To_End, HelpScreenStandsStillAndAnyKeyClosesIt) {
+    const std::string log = Temp("help.log"), record = Temp("help.txt"), live = Temp("help.json"),
+                      replay = Temp("help_replay.json");
+    const pid_t game =
+        Start_Game({"--no-config", "--seed", "78", "--record", record, "--dump", live}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+    Xdo("windowfocus --sync " + id);
+    Xdo("key Return");
+    ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);
+    Xdo("key F1");
+    ASSERT_TRUE(Shows_Up(record, " pause 1\n")) << Slurp(record);
+    Xdo("key a");
+    ASSERT_TRUE(Shows_Up(record, " pause 0\n")) << Slurp(record);
+    Sleep_Ms(300);
+    Stop(game);
+    const std::string recording = Slurp(record);
+    EXPECT_EQ(recording.find(" key 65\n"), std::string::npos) << recording;
+    const std::string live_dump = Slurp(live);
+    const int frames = Field(live_dump, "\"Frame_Count\":");
+    const std::string command = std::string(ZARVO_BINARY) + " --headless --frames " +
+                                std::to_string(frames) + " --input " + record + " --dump " + replay;
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Slurp(replay), live_dump);
+}
+
+// The settings file remaps up to W and fire to X: W walks up, X fires as Space does, K no
+// longer walks.
+TEST_F(End_To_End, KeysRemappedInTheSettingsFile) {
+    const std::string log = Temp("keys.log"), record = Temp("keys.txt");
+    std::filesystem::create_directories(Config_Home() + "/zarvo");
+    std::ofstream(Config_Home() + "/zarvo/zarvo.conf") << "key.up = W\nkey.fire = X\n";
+    const pid_t game = Start_Game({"--seed", "79", "--record", record}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+    Xdo("windowfocus --sync " + id);
+    Xdo("key Return");
+    ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);
+    Xdo("keydown k");
+    ASSERT_TRUE(Shows_Up(record, " key 75\n")) << Slurp(record);  // a letter to the game
+    Sleep_Ms(300);
+    Xdo("keyup k");
+    EXPECT_EQ(Slurp(record).find(" hold "), std::string::npos) << Slurp(record);
+    Xdo("keydown w");
+    EXPECT_TRUE(Shows_Up(record, " hold up\n")) << Slurp(record);
+    Xdo("keyup w");
+    Xdo("key x");
+    EXPECT_TRUE(Shows_Up(record, " key 32\n")) << Slurp(record);
+    Stop(game);
+    const std::string recording = Slurp(record);
+    EXPECT_EQ(recording.find(" key 88\n"), std::string::npos) << recording;  // X was fire
 }
 
 TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
@@ -414,6 +493,30 @@ TEST(Start_Without_Display, ClearMessageAndExitCodeOne) {
     EXPECT_EQ(Wait_Exit(game, 10000), 1);
     EXPECT_NE(Slurp(log).find("zarvo: cannot open the game window"), std::string::npos)
         << Slurp(log);
+}
+
+// A headless run given no table, in a folder holding a player's, opens the score screen and
+// clicks DEL: the player's table keeps every byte, and nothing else is left in the folder.
+TEST(Headless_Program, ARunWithoutScoresNeverTouchesAPlayersTable) {
+    namespace fs = std::filesystem;
+    const fs::path folder = Temp("player_folder");
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::string table(496, '\0');
+    for (size_t i = 0; i < table.size(); ++i) table[i] = static_cast<char>(i * 7 + 3);
+    std::ofstream(folder / "Zarvo.Scr", std::ios::binary) << table;
+    std::ofstream(folder / "s.txt") << "2 move 370 470\n2 click\n5 move 200 350\n5 click\n";
+    const std::string command = "cd '" + folder.string() + "' && " + ZARVO_BINARY +
+                                " --headless --frames 10 --input s.txt --assets " +
+                                ZARVO_ASSET_DIR + " --dump d.json";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::ifstream in(folder / "Zarvo.Scr", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), table);
+    std::ifstream dump(folder / "d.json");
+    const std::string state(std::istreambuf_iterator<char>(dump), {});
+    EXPECT_NE(state.find("\"Sponsor_Score_On\":true"), std::string::npos);  // DEL was on screen
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 3);  // table, script, dump
+    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -137,3 +137,31 @@ TEST_F(Panel, BurstStartedWhileRunningRestartsAtTheNewCentre) {
 
 }  // namespace
 }  // namespace zarvo
+
+#include "screens/standstill.h"
+
+namespace zarvo::test {
+namespace {
+
+// A game standing still: the picture around the box at half its brightness, the box in the
+// boxes' colours, the word in the large lettering (twice the glyph, 20 pixels apart).
+TEST(Standstill, DimsThePictureAndShowsTheBoxWithLargeLetters) {
+    Test_Game t(3);
+    t.run(2);
+    const uint32_t before = t.media.Picture().At(5, 5);
+    Show_Standstill(t.g, t.media.Back_Buffer(), "PAUSED", "P: GO ON");
+    const Surface& shown = t.media.Picture();
+    EXPECT_EQ(shown.At(5, 5), (before >> 1) & 0x7F7F7F);
+    EXPECT_EQ(shown.At(131, 171), 0x30D0FFu);  // the frame
+    EXPECT_EQ(shown.At(140, 180), 0x121D2Fu);  // the inside
+    int lit_columns = 0;  // columns of the word's band holding any letter pixel
+    for (int x = 131; x < 491; ++x) {
+        bool lit = false;
+        for (int y = 190; y < 210; ++y) lit = lit || shown.At(x, y) != 0x121D2Fu;
+        lit_columns += lit;
+    }
+    EXPECT_GT(lit_columns, 6 * 12);  // six letters of about 16 pixels, not of 8
+}
+
+}  // namespace
+}  // namespace zarvo::test

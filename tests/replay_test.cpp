@@ -85,6 +85,29 @@ TEST(Script, MalformedLinesNameTheirLineNumber) {
     EXPECT_FALSE(Valid_Script_Key(91));
 }
 
+// A byte order mark before the first line is no mistake; a recording cut off in the middle of
+// its last line replays up to the line before, with a warning; an endless line is refused.
+TEST(Script, ByteOrderMarkCutLastLineAndOverlongLine) {
+    const std::string path = testing::TempDir() + "zarvo_cut.txt";
+    std::ofstream(path) << "\xEF\xBB\xBFseed 9\n3 key 13\n40 mo";
+    Script s;
+    std::string error;
+    ASSERT_EQ(Read_Script(path, s, error), 0) << error;
+    EXPECT_EQ(s.Seed, 9u);
+    EXPECT_EQ(s.Events.size(), 1u);
+    EXPECT_NE(s.Warning.find("the last line (3) is cut short"), std::string::npos) << s.Warning;
+    std::ofstream(path) << "1 key 13\n2 click";  // a whole last line needs no newline
+    ASSERT_EQ(Read_Script(path, s, error), 0) << error;
+    EXPECT_EQ(s.Events.size(), 2u);
+    EXPECT_EQ(s.Warning, "");
+    std::ofstream(path) << "1 key 13\n2 hop\n";  // a bad line inside stays a mistake
+    EXPECT_EQ(Read_Script(path, s, error), 2);
+    std::ofstream(path) << "1 key 13\n" << std::string(100000, ' ') << "2 click\n";
+    EXPECT_EQ(Read_Script(path, s, error), 2);
+    EXPECT_NE(error.find("line 2 is longer than 4096 bytes"), std::string::npos) << error;
+    std::remove(path.c_str());
+}
+
 TEST(Runner, EventsOfFrameFArriveAfterTickFMinusOne) {
     Headless_Runner run(nullptr, 5);
     run.media().Release_Pointer();
@@ -107,6 +130,18 @@ TEST(Runner, MovesAreClampedIntoTheConfinementAndWindow) {
     run.media().Release_Pointer();
     run.Deliver({2, Event_Kind::Move, -5, 700});
     EXPECT_EQ(XY(run.world().game.Mouse_X, run.world().game.Mouse_Y), XY(0, 512));
+}
+
+// The panel's title area and, in the same tick, where its score button lies: the second
+// click waits for the title, lands (held in the title's band) on its start button, and the
+// game goes on with the panel's confinement.
+TEST(Runner, TwoClicksInOneTickLeaveTheTitleItsButtons) {
+    Headless_Runner run(nullptr, 5);
+    run.Run(Parse_Ok("1 key 13\n300 move 497 452\n300 click\n300 move 481 487\n300 click\n"),
+            310);
+    EXPECT_FALSE(run.world().game.Panel_Score_On);
+    EXPECT_FALSE(run.world().game.Sponsor_Paused);
+    EXPECT_EQ(run.media().clip.Top, 432);  // the panel's band
 }
 
 TEST(Runner, WithoutFocusTheFramesCountButTheGameStandsStill) {

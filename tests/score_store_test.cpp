@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "support/score_folder.h"
@@ -165,6 +166,73 @@ TEST_F(Score_Store, AFullDiskLeavesNoFileBehindAndTheOldTableStanding) {
     }
     EXPECT_TRUE(c().Drive_Error);
     EXPECT_EQ(file(), File(Bytes(160, 0)));
+}
+
+// A game over with this score, the name entry accepted at once.
+void Store_As_A_Game_Would(Test_Game& game, int32_t score) {
+    game.s().Sponsor_On = false;
+    game.s().Difficulty = 1, game.s().Score = score;
+    game.s().Set_Score_New_On = true;
+    game.run(1);
+    game.key(13);
+    game.run(1);
+}
+
+// Two games, started together, store five best scores each into the default table; answers
+// how many of the ten the table holds afterwards.
+int Entries_Kept_By_Two_Games(Test_Game& t) {
+    Open_Score(t.g);
+    int go[2];
+    if (::pipe(go) != 0) return -1;
+    pid_t games[2];
+    for (int k = 0; k < 2; ++k) {
+        games[k] = ::fork();
+        if (games[k] != 0) continue;
+        ::close(go[1]);
+        std::unique_ptr<Test_Game> game[5];
+        for (auto& g : game) g = std::make_unique<Test_Game>(1, false);
+        char c;
+        (void)!::read(go[0], &c, 1);  // both start when the pipe closes
+        for (int i = 0; i < 5; ++i) Store_As_A_Game_Would(*game[i], 200000 + 100000 * k + i);
+        ::_exit(0);
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    for (const pid_t game : games) ::waitpid(game, nullptr, 0);
+    Score_File_Bytes table;
+    Score_Disk disk;
+    disk.Open_Existing();
+    disk.Read_Whole_Records(table);
+    int kept = 0;
+    for (int record = 1; record <= 10; ++record)
+        kept += Decode_Score_Record(table + Score_Record_Size * record).Points >= 200000;
+    return kept;
+}
+
+// Two games storing at the same moment: all their entries stand, round after round.
+TEST_F(Score_Store, TwoGamesStoringAtOnceLoseNoEntry) {
+    int kept = 0;
+    for (int round = 0; round < 20; ++round) {
+        put(std::nullopt);
+        kept += Entries_Kept_By_Two_Games(t);
+    }
+    EXPECT_EQ(kept, 200);
+    EXPECT_EQ(files_in_folder(), 1);
+}
+
+// Temporary files of games that were killed while storing go at the next store; one of a
+// game still running stays.
+TEST_F(Score_Store, StaleTemporaryFilesOfEndedGamesAreRemoved) {
+    Open_Score(t.g);
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string dead = folder.path + "." + std::to_string(ended) + ".new";
+    const std::string alive = folder.path + "." + std::to_string(::getppid()) + ".new";
+    for (const std::string& name : {dead, alive}) std::ofstream(name) << "x";
+    store_first_place("NEXT", 99999);
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_TRUE(std::filesystem::exists(alive));
 }
 
 // A platform that keeps the file elsewhere (a browser's storage) and is refused: the store

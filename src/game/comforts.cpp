@@ -18,6 +18,8 @@ Desk_Action Desk_Action_For(Desk_Key key, bool typing, bool replay) {
     switch (key) {
         case Desk_Key::Fullscreen:
             return Desk_Action::Fullscreen;
+        case Desk_Key::Help:
+            return Desk_Action::Help;
         case Desk_Key::Pause:
             return Desk_Action::Pause;
         case Desk_Key::P:

@@ -6,7 +6,7 @@
 
 namespace zarvo {
 
-enum class Desk_Action { None, Fullscreen, Pause, Mute, Volume_Down, Volume_Up, Fast_Forward };
+enum class Desk_Action { None, Fullscreen, Help, Pause, Mute, Volume_Down, Volume_Up, Fast_Forward };
 
 // A name or a code word is being typed: P and M are letters then.
 bool Typing(const World& w);

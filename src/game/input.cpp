@@ -82,28 +82,32 @@ void DXDraw1Click(Game& g) {
         g.m.Play_Wave(Wave::Click);
         Start_Message_Explose(g, burst.X, burst.Y);
     };
+    // A button that halts the game ends play at once: a second click of the same tick finds
+    // the screen that opens, not the panel under it, and waits for that screen's frame.
+    auto halt = [&] {
+        s.Game_Halted = true;
+        s.Set_Score_New_On = false;
+        s.Playing = false;
+    };
     if (Panel_Picture_Button.Contains(x, y)) {
         hit(Panel_Picture_Burst);
         s.Back_Picture_Choice = 1 - s.Back_Picture_Choice;
         Set_Panel_Cursor_Rect(g);
     } else if (Panel_Score_Button.Contains(x, y)) {
         hit(Panel_Score_Burst);
-        s.Game_Halted = true;
+        halt();
         s.Panel_Score_On = true;
-        s.Set_Score_New_On = false;
         Set_Score_Cursor_Rect(g);
     } else if (Panel_Title_Button.Contains(x, y)) {
         hit(Panel_Title_Burst);
-        s.Game_Halted = true;
+        halt();
         s.Sponsor_Paused = true;
-        s.Set_Score_New_On = false;
         Set_Sponsor_Cursor_Rect(g);
     } else if (Panel_Option_Button.Contains(x, y)) {
         hit(Panel_Option_Burst);
-        s.Game_Halted = true;
+        halt();
         s.Panel_Option_On = true;
         s.Sponsor_Option_On = false;
-        s.Set_Score_New_On = false;
         Set_Option_Cursor_Rect(g);
     }
 }

@@ -6,8 +6,15 @@ namespace zarvo {
 
 namespace {
 
+// Built by appending: "(" + a temporary string inserts at its front, in which GCC 12 sees a
+// copy that might overlap itself and warns (-Wrestrict) at -O3.
 std::string Cell(int col, int row) {
-    return "(" + std::to_string(col) + "," + std::to_string(row) + ")";
+    std::string cell = "(";
+    cell += std::to_string(col);
+    cell += ',';
+    cell += std::to_string(row);
+    cell += ')';
+    return cell;
 }
 
 bool Is_Edge_Code(int32_t code) {

@@ -1,10 +1,11 @@
 #include "game/script.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <sstream>
-
-#include "platform/binary_file.h"
 
 namespace zarvo {
 
@@ -113,32 +114,88 @@ bool Valid_Script_Key(int32_t code) {
            (code >= 97 && code <= 122);
 }
 
+namespace {
+
+// The longest line a script may hold; a longer one is no script line and is refused before it
+// costs memory.
+constexpr size_t Line_Limit = 4096;
+
+// One line of a script; false with `error` naming the line when it is malformed.
+bool Take_Line(std::string& line, int number, Script& out, std::string& error) {
+    if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);  // a byte order mark
+    const auto words = Words_Of(line);
+    if (words.empty() || words[0][0] == '#') return true;
+    const std::string problem = Parse_Line(words, out);
+    if (problem.empty()) return true;
+    error = "line " + std::to_string(number) + ": " + problem;
+    return false;
+}
+
+void Sort_Events(Script& out) {
+    std::stable_sort(
+        out.Events.begin(), out.Events.end(),
+        [](const Script_Event& a, const Script_Event& b) { return a.Frame < b.Frame; });
+}
+
+// Reads one line without its newline, at most Line_Limit bytes of it; `ended` tells whether a
+// newline ended it, `too_long` whether bytes beyond the limit were dropped. False at the end.
+bool Read_Line(std::FILE* f, std::string& line, bool& ended, bool& too_long) {
+    line.clear();
+    ended = too_long = false;
+    int c = 0;
+    while ((c = std::getc(f)) != EOF) {
+        if (c == '\n') return ended = true, true;
+        if (line.size() < Line_Limit)
+            line += static_cast<char>(c);
+        else
+            too_long = true;
+    }
+    return !line.empty() || too_long;
+}
+
+// The script's lines one by one. A last line without its newline that cannot be read is a
+// recording cut short (a full disk): the lines before it are replayed, with a warning.
+int Read_Lines(std::FILE* f, const std::string& path, Script& out, std::string& error) {
+    std::string line, problem;
+    bool ended = false, too_long = false;
+    for (int number = 1; Read_Line(f, line, ended, too_long); ++number) {
+        if (too_long)
+            return error = path + ": line " + std::to_string(number) + " is longer than " +
+                           std::to_string(Line_Limit) + " bytes",
+                   2;
+        if (Take_Line(line, number, out, problem)) continue;
+        if (ended) return error = path + ": " + problem, 2;
+        out.Warning = path + ": the last line (" + std::to_string(number) +
+                      ") is cut short; replayed up to line " + std::to_string(number - 1);
+    }
+    return std::ferror(f) ? (error = "input script " + path + " cannot be read", 1) : 0;
+}
+
+}  // namespace
+
 bool Parse_Script(const std::string& text, Script& out, std::string& error) {
     out = Script{};
     std::istringstream in(text);
     int line_number = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++line_number;
-        const auto words = Words_Of(line);
-        if (words.empty() || words[0][0] == '#') continue;
-        const std::string problem = Parse_Line(words, out);
-        if (!problem.empty()) {
-            error = "line " + std::to_string(line_number) + ": " + problem;
-            return false;
-        }
-    }
-    std::stable_sort(
-        out.Events.begin(), out.Events.end(),
-        [](const Script_Event& a, const Script_Event& b) { return a.Frame < b.Frame; });
+    for (std::string line; std::getline(in, line);)
+        if (!Take_Line(line, ++line_number, out, error)) return false;
+    Sort_Events(out);
     return true;
 }
 
 int Read_Script(const std::string& path, Script& out, std::string& error) {
-    std::string text, problem;
-    if (!Read_Whole_File(path, text, &problem))
-        return error = "input script " + path + " " + problem, 1;
-    if (!Parse_Script(text, out, problem)) return error = path + ": " + problem, 2;
-    return 0;
+    out = Script{};
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return error = "input script " + path + " cannot be read", 1;
+    struct stat info;
+    if (::fstat(fileno(f), &info) == 0 && S_ISDIR(info.st_mode)) {
+        std::fclose(f);
+        return error = "input script " + path + " is a folder, not a file", 1;
+    }
+    const int code = Read_Lines(f, path, out, error);
+    std::fclose(f);
+    Sort_Events(out);
+    return code;
 }
 
 std::string Format_Event(const Script_Event& e) {

@@ -45,13 +45,17 @@ struct Script {
     Screen_Size Screen;
     std::optional<int32_t> Frames;     // the recording's length
     std::vector<Script_Event> Events;  // in frame order, file order within a frame
+    std::string Warning;               // a line for the player (a recording cut short)
 };
 
 // Parses a whole script. On a malformed line answers false with error naming the line.
 bool Parse_Script(const std::string& text, Script& out, std::string& error);
 
-// Reads and parses a script file. Answers 0, or 1 when the file cannot be read and 2 when a
-// line is malformed, with `error` naming the file and the line.
+// Reads and parses a script file line by line (a line of more than 4096 bytes is malformed;
+// a byte order mark before the first is skipped). Answers 0, or 1 when the file cannot be read
+// and 2 when a line is malformed, with `error` naming the file and the line. A malformed last
+// line without its newline is a recording cut short: the script ends before it, and
+// out.Warning says so.
 int Read_Script(const std::string& path, Script& out, std::string& error);
 
 // One event as a script line (without newline).

@@ -18,4 +18,18 @@ bool Replace_File_Atomically(const char* path, int old_fd, const uint8_t* head, 
 // on any failure nothing is left behind.
 bool Create_File_Atomically(const char* path, const uint8_t* bytes, size_t size);
 
+// Makes the regular file at path (created when missing) hold exactly the bytes, the same way:
+// a link is followed, the permissions are kept. Anything but a regular file is refused.
+bool Rewrite_File_Atomically(const char* path, const uint8_t* bytes, size_t size);
+
+// Removes the temporary files that games no longer running left beside path ("<name>.<process
+// number>.new", from a game killed while storing).
+void Remove_Stale_Temporaries(const char* path);
+
+// An exclusive lock on the folder holding path, for the read, change and store of a file in
+// it by one game at a time; waits for a game holding it. Answers the lock's handle (-1 when
+// the folder cannot be locked: the caller goes on without) for Unlock_Folder.
+int Lock_Folder_Of(const char* path);
+void Unlock_Folder(int fd);
+
 }  // namespace zarvo

@@ -1,6 +1,8 @@
 #include "platform/binary_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -27,11 +29,28 @@ bool Read_Stream(std::FILE* f, Buffer& out, std::string* why) {
     return true;
 }
 
+// Opens for reading without waiting: a pipe with no writer would hold open() forever.
+std::FILE* Open_Without_Waiting(const std::string& path, bool regular_only, std::string* why) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return Tell(why, "cannot be read"), nullptr;
+    struct stat info;
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (regular_only && !regular && !S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return Tell(why, "is not a regular file (a pipe or a device?)"), nullptr;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (!f) ::close(fd), Tell(why, "cannot be read");
+    return f;
+}
+
 template <typename Buffer>
-bool Read_Into(const std::string& path, Buffer& out, std::string* why) {
+bool Read_Into(const std::string& path, Buffer& out, std::string* why, bool regular_only) {
     out.clear();
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return Tell(why, "cannot be read"), false;
+    std::FILE* f = Open_Without_Waiting(path, regular_only, why);
+    if (!f) return false;
     struct stat info;
     bool ok = ::fstat(fileno(f), &info) == 0;
     if (!ok) {
@@ -66,11 +85,19 @@ bool Write_Bytes(const std::string& path, const void* data, size_t size, std::st
 }  // namespace
 
 bool Read_Whole_File(const std::string& path, std::vector<uint8_t>& bytes, std::string* why) {
-    return Read_Into(path, bytes, why);
+    return Read_Into(path, bytes, why, false);
 }
 
 bool Read_Whole_File(const std::string& path, std::string& text, std::string* why) {
-    return Read_Into(path, text, why);
+    return Read_Into(path, text, why, false);
+}
+
+bool Read_Regular_File(const std::string& path, std::vector<uint8_t>& bytes, std::string* why) {
+    return Read_Into(path, bytes, why, true);
+}
+
+bool Read_Regular_File(const std::string& path, std::string& text, std::string* why) {
+    return Read_Into(path, text, why, true);
 }
 
 bool Write_Whole_File(const std::string& path, const std::vector<uint8_t>& bytes,

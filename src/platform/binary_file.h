@@ -15,6 +15,11 @@ inline constexpr uint64_t Read_Limit = 256ull << 20;
 bool Read_Whole_File(const std::string& path, std::vector<uint8_t>& bytes,
                      std::string* why = nullptr);
 bool Read_Whole_File(const std::string& path, std::string& text, std::string* why = nullptr);
+// The same for a file that must be a regular one (settings, assets): a pipe or a device is
+// refused at once, never waited on.
+bool Read_Regular_File(const std::string& path, std::vector<uint8_t>& bytes,
+                       std::string* why = nullptr);
+bool Read_Regular_File(const std::string& path, std::string& text, std::string* why = nullptr);
 
 // Writes the whole file; every write, the flush and the final close are checked, so a full
 // device answers false (and why tells the system's reason) instead of leaving a cut file.

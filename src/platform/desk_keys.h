@@ -6,6 +6,7 @@ namespace zarvo {
 enum class Desk_Key {
     Other,
     Fullscreen,  // F11, or Alt with Enter
+    Help,        // F1
     Pause,       // the Pause key
     P,
     M,

@@ -56,7 +56,7 @@ bool Write_Bmp(const std::string& path, const Image& image) {
 
 bool Read_Bmp(const std::string& path, Image& image, std::string& error) {
     std::vector<uint8_t> bytes;
-    return Read_Whole_File(path, bytes, &error) && Decode_Bmp(bytes, image, error);
+    return Read_Regular_File(path, bytes, &error) && Decode_Bmp(bytes, image, error);
 }
 
 bool Decode_Bmp(const std::vector<uint8_t>& bytes, Image& image, std::string& error) {

@@ -56,7 +56,9 @@ Json_Writer& Json_Writer::text(const char* name, const char* letters, int length
         if (c == '"' || c == '\\') {
             out_ += '\\';
             out_ += static_cast<char>(c);
-        } else if (c < 0x20) {
+        } else if (c < 0x20 || c > 0x7E) {
+            // A byte of a damaged score file is no UTF-8: it is written as the code point of
+            // the same number, so the dump stays valid JSON.
             out_ += "\\u00";
             out_ += hex[c >> 4];
             out_ += hex[c & 15];

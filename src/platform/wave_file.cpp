@@ -50,7 +50,7 @@ bool Read_Format(const uint8_t* p, uint32_t size, Sound& sound, std::string& err
 
 bool Read_Wav(const std::string& path, Sound& sound, std::string& error) {
     std::vector<uint8_t> bytes;
-    return Read_Whole_File(path, bytes, &error) && Decode_Wav(bytes, sound, error);
+    return Read_Regular_File(path, bytes, &error) && Decode_Wav(bytes, sound, error);
 }
 
 bool Decode_Wav(const std::vector<uint8_t>& bytes, Sound& sound, std::string& error) {

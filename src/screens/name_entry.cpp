@@ -5,6 +5,7 @@
 #include "screens/entry_chars.h"
 #include "screens/score_box.h"
 #include "screens/score_file.h"
+#include "screens/score_records.h"
 
 namespace zarvo {
 
@@ -72,14 +73,18 @@ void Store_Entry(Game& g) {
     GameState& s = g.w.game;
     ScreenState& c = g.w.screens;
     Close_Score(g);
-    Open_Score(g);
-    c.Name_Rank = 0;
-    Rank_Search(g);
-    if (c.Name_Rank == 0 && c.Score_Difficulty != s.Difficulty) {
-        c.Score_Difficulty = s.Difficulty;
+    {
+        // Another game storing meanwhile would store onto the table read here.
+        Score_File_Lock held;
+        Open_Score(g);
+        c.Name_Rank = 0;
         Rank_Search(g);
+        if (c.Name_Rank == 0 && c.Score_Difficulty != s.Difficulty) {
+            c.Score_Difficulty = s.Difficulty;
+            Rank_Search(g);
+        }
+        if (c.Name_Rank != 0) Write_Score(g);
     }
-    if (c.Name_Rank != 0) Write_Score(g);
     Close_Score(g);
     s.Score = 0;
     s.Level = 1;

@@ -76,6 +76,7 @@ void Load_Records(ScreenState& c, Score_Disk& disk) {
 // Stores the file's table with the ten entries of one table changed, as one whole.
 template <typename Entry_Of>
 bool Store_Table(int base, Entry_Of entry_of) {
+    Score_File_Lock held;
     Score_Disk disk;
     if (!disk.Open_Existing()) return false;
     Score_File_Bytes table;

@@ -15,6 +15,8 @@ namespace {
 
 constexpr int Path_Limit = 4096;
 char Path[Path_Limit] = "Zarvo.Scr";
+int Lock_Depth = 0;
+int Lock_Fd = -1;
 Score_File_Keeper Keeper = nullptr;
 
 // A write that worked, and that the keeper (if there is one) kept.
@@ -64,6 +66,14 @@ Score_File_Keeper Set_Score_File_Keeper(Score_File_Keeper keeper) {
     const Score_File_Keeper before = Keeper;
     Keeper = keeper;
     return before;
+}
+
+Score_File_Lock::Score_File_Lock() {
+    if (Lock_Depth++ == 0) Lock_Fd = Lock_Folder_Of(Path);
+}
+
+Score_File_Lock::~Score_File_Lock() {
+    if (--Lock_Depth == 0) Unlock_Folder(Lock_Fd), Lock_Fd = -1;
 }
 
 bool Score_File_Exists() {

@@ -38,6 +38,17 @@ bool Score_File_Exists();
 using Score_File_Keeper = bool (*)();
 Score_File_Keeper Set_Score_File_Keeper(Score_File_Keeper keeper);
 
+// Holds the score file for this game from a re-read to the store that follows it, so that two
+// games storing at once each store onto the other's table and no entry is lost. Nested holds
+// in one game share the first one's lock.
+class Score_File_Lock {
+  public:
+    Score_File_Lock();
+    ~Score_File_Lock();
+    Score_File_Lock(const Score_File_Lock&) = delete;
+    Score_File_Lock& operator=(const Score_File_Lock&) = delete;
+};
+
 // One open handle on the score file, closed when it goes out of scope. The file is only ever
 // read and written in place record by record for the loading test; a changed table is
 // stored whole, so that at every instant the file holds either the old or the new table.

@@ -44,17 +44,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zarvo: %s\n", error.c_str());
         return 1;
     }
-    // The headless runner keeps its table in the working folder unless told otherwise, so
-    // tests never touch a player's table.
+    // The headless runner keeps a table of its own unless given one: a random player's DEL
+    // must never reach a player's table.
+    std::string scratch;
     const std::string scores =
         options.Headless
-            ? (options.Scores.empty() ? std::string(Score_File_Path()) : options.Scores)
+            ? (options.Scores.empty() ? Scratch_Score_Path(scratch) : options.Scores)
             : Choose_Score_Path(options.Scores, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     Set_Score_File_Path(scores.c_str());
     if (scores != Score_File_Path()) {
         std::fprintf(stderr, "zarvo: the score file's path is too long: %s\n", scores.c_str());
+        Remove_Scratch_Folder(scratch);
         return 2;
     }
-    if (options.Headless) return Run_Headless(options.Run, &assets, std::cerr, &std::cout);
+    if (options.Headless) {
+        const int code = Run_Headless(options.Run, &assets, std::cerr, &std::cout);
+        Remove_Scratch_Folder(scratch);
+        return code;
+    }
     return Run_Windowed(options, assets);
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "screens/panel.h"
+#include "screens/standstill.h"
 
 namespace zarvo {
 
@@ -36,11 +37,21 @@ uint32_t Desk_Overlay::Ms_Until_Change() const {
 }
 
 void Desk_Overlay::Draw_Over() {
-    drew_ = paused_ || Sound_Shown();
+    const GameState& s = g_.w.game;
+    const bool title = s.Sponsor_On || (!s.Game_Over && !s.Set_Score_New_On && s.Sponsor_Paused);
+    const bool still = help_ || paused_ || unfocused_;
+    drew_ = still || Sound_Shown() || title;
     if (!drew_) return;
     clean_.Pixels = media_.Picture().Pixels;  // same size: no allocation
-    if (paused_) Show_Centred(g_, "PAUSED", Arena_Middle - 12);
-    if (Sound_Shown()) Show_Centred(g_, sound_text_, Arena_Middle + 12);
+    if (help_)
+        Show_Help(g_, media_.Back_Buffer(), keys_);
+    else if (paused_)
+        Show_Standstill(g_, media_.Back_Buffer(), "PAUSED", "P: GO ON");
+    else if (unfocused_)
+        Show_Standstill(g_, media_.Back_Buffer(), "PAUSED", "CLICK THE GAME TO GO ON");
+    else if (title)
+        Show_Help_Hint(g_);
+    if (Sound_Shown()) Show_Centred(g_, sound_text_, help_ ? 400 : still ? 280 : Arena_Middle + 12);
 }
 
 void Desk_Overlay::Restore_Frame() {

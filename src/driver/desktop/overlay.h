@@ -1,10 +1,12 @@
 #pragma once
-// Lines the window shows over the game, in the game's own lettering: "PAUSED" over the arena
-// while the game is paused, and the sound level for a moment after it changed. They are drawn
-// into the back buffer just before it is shown; the frame as the game drew it is kept, so a
-// paused picture can be shown again with other lines.
+// What the window shows over the game, in the game's own lettering: the standstill box while
+// the game is paused or the window has lost its focus, the help screen, the help hint on the
+// title, and the sound level for a moment after it changed. They are drawn into the back
+// buffer just before it is shown; the frame as the game drew it is kept, so a still picture
+// can be shown again with other lines.
 #include <cstdint>
 
+#include "driver/desktop/help_screen.h"
 #include "platform/media.h"
 #include "state/game.h"
 
@@ -16,6 +18,9 @@ class Desk_Overlay : public Frame_Overlay {
 
     void Set_Time(uint64_t now_ms) { now_ = now_ms; }
     void Set_Paused(bool paused) { paused_ = paused; }
+    void Set_Unfocused(bool unfocused) { unfocused_ = unfocused; }
+    void Set_Help(bool shown) { help_ = shown; }
+    void Set_Key_Names(const Key_Names& names) { keys_ = names; }
     // Shows "VOLUME V" or "SOUND OFF" for a moment from now.
     void Show_Sound(int volume, bool muted);
     // Milliseconds until the lines change by themselves (a sound line goes).
@@ -31,7 +36,8 @@ class Desk_Overlay : public Frame_Overlay {
     Surface_Media& media_;
     Surface clean_;
     bool drew_ = false;  // the back buffer carries lines; clean_ holds it without them
-    bool paused_ = false;
+    bool paused_ = false, unfocused_ = false, help_ = false;
+    Key_Names keys_;
     char sound_text_[16] = {};
     uint64_t now_ = 0, sound_until_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "driver/desktop/overlay.h"
+#include "driver/desktop/sdl_key_choice.h"
 #include "driver/start/settings.h"
 #include "game/comforts.h"
 #include "game/dump.h"
@@ -18,6 +19,8 @@
 #include "platform/frame_clock.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_media.h"
+#include "assetgen/app_icon.h"
+#include "assetgen/generate.h"
 
 namespace zarvo {
 
@@ -28,15 +31,18 @@ constexpr Uint32 Idle_Wait_Ms = 100;
 // A replay fast-forwards four times as fast.
 constexpr uint32_t Fast_Frame_Ms = Frame_Ms / 4;
 
-// The settings the game runs with and the file that keeps them.
+// The settings the game runs with and the file that keeps them. The command line's choices
+// are for this run only; what the player changes while playing (F11, M, -, + and a normal
+// window's size) is kept.
 struct Desk_Settings {
-    Settings Now;
-    std::string Path;  // empty: nothing is kept (--no-config, or no home folder)
+    Settings Now;   // this run's: the file's, with the command line's over them
+    Settings Kept;  // the file's, with the player's changes since
+    Settings_Keeper File;
     bool Warned = false;
 
     void Save() {
         std::string error;
-        if (Path.empty() || Save_Settings(Path, Now, error) || Warned) return;
+        if (File.Keep(Kept, error) || Warned) return;
         std::fprintf(stderr, "zarvo: %s: settings are not kept\n", error.c_str());
         Warned = true;
     }
@@ -62,6 +68,10 @@ class Windowed_Game : public Poll_Listener {
         if (replay_) Start_Replay();
     }
 
+    void Use_Keys(const Key_Choice& keys) {
+        fire_key_ = keys.Fire;
+        overlay_.Set_Key_Names(keys.Names);
+    }
     void Run();
     void Finish() {
         recorder_.Finish(world_->Frame_Count);
@@ -78,7 +88,9 @@ class Windowed_Game : public Poll_Listener {
     int32_t Next_Frame() const { return world_->Frame_Count + 1; }
     bool Ended() const { return quit_ || world_->game.Quit_Requested || media_.Closed(); }
     bool Standing_Still() const { return !clock_.Active(); }
-    void Update_Clock() { clock_.Set_Active(focused_ && !paused_); }
+    // Paused by the player, or the help screen open: the game takes no input and no ticks.
+    bool Still() const { return paused_ || help_; }
+    void Update_Clock() { clock_.Set_Active(focused_ && !Still()); }
     void Handle(const SDL_Event& e);
     void Window_Event(const SDL_WindowEvent& e);
     void Key_Down(const SDL_KeyboardEvent& e);
@@ -86,6 +98,8 @@ class Windowed_Game : public Poll_Listener {
     void Pad_Button_Down(Pad_Button button);
     void Desk(Desk_Action action);
     void Toggle_Pause();
+    void Toggle_Help() { Set_Still(paused_, !help_); }
+    void Set_Still(bool paused, bool help);
     void Change_Sound(int volume, bool muted);
     void Mouse_Moved(int window_x, int window_y);
     void Mouse_Up(const SDL_MouseButtonEvent& e);
@@ -107,6 +121,8 @@ class Windowed_Game : public Poll_Listener {
     bool left_down_ = false;
     bool focused_ = true;
     bool paused_ = false;
+    bool help_ = false;
+    SDL_Scancode fire_key_ = SDL_SCANCODE_UNKNOWN;
     bool repaint_ = false;
     // Watching a recording: its events, the next one, the frame slot and the script's states.
     const Script* replay_;
@@ -207,7 +223,9 @@ void Windowed_Game::Window_Event(const SDL_WindowEvent& e) {
         case SDL_WINDOWEVENT_FOCUS_LOST:
             focused_ = e.event == SDL_WINDOWEVENT_FOCUS_GAINED;
             media_.Set_Focused(focused_);
+            overlay_.Set_Unfocused(!focused_);
             Update_Clock();
+            repaint_ = true;
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             media_.Window_Changed();
@@ -216,8 +234,12 @@ void Windowed_Game::Window_Event(const SDL_WindowEvent& e) {
             if (desk_.Now.Window && !media_.Fullscreen()) {
                 const int scale =
                     Largest_Fitting_Scale({e.data1, e.data2}, {Screen_Width, Screen_Height});
-                if (scale != desk_.Now.Scale) desk_.Now.Scale = scale, desk_.Save();
+                desk_.Now.Scale = desk_.Kept.Scale = scale;
+                desk_.Save();
             }
+            break;
+        case SDL_WINDOWEVENT_MOVED:
+            media_.Window_Moved();
             break;
         case SDL_WINDOWEVENT_EXPOSED:
             media_.Window_Changed();
@@ -232,6 +254,10 @@ void Windowed_Game::Window_Event(const SDL_WindowEvent& e) {
 }
 
 void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
+    if (help_) {  // any key closes the help screen, and does nothing else
+        if (!e.repeat) Toggle_Help();
+        return;
+    }
     const Desk_Action action =
         Desk_Action_For(Desk_Key_Of(e.keysym), Typing(*world_), replay_ != nullptr);
     if (action != Desk_Action::None) {
@@ -239,13 +265,15 @@ void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
             Desk(action);
         return;
     }
-    Game_Key(Windows_Key_Code(e.keysym.sym));
+    // The player's own fire key fires and confirms as Space does; in a name it is a letter.
+    const bool fire = fire_key_ != SDL_SCANCODE_UNKNOWN && e.keysym.scancode == fire_key_;
+    Game_Key(fire && !Typing(*world_) ? 32 : Windows_Key_Code(e.keysym.sym));
 }
 
 // A key for the game itself, for the next tick; a paused game, like one without focus, takes
 // none, and a replay takes only its script's.
 void Windowed_Game::Game_Key(int32_t code) {
-    if (paused_ || replay_) return;
+    if (Still() || replay_) return;
     input_.Key(code);
 }
 
@@ -262,11 +290,15 @@ void Windowed_Game::Desk(Desk_Action action) {
         case Desk_Action::Fullscreen:
             now.Fullscreen = !media_.Fullscreen();
             media_.Set_Fullscreen(now.Fullscreen);
+            desk_.Kept.Fullscreen = now.Fullscreen;
             desk_.Save();
             repaint_ = true;
             break;
         case Desk_Action::Pause:
             Toggle_Pause();
+            break;
+        case Desk_Action::Help:
+            Toggle_Help();
             break;
         case Desk_Action::Mute:
             Change_Sound(now.Volume, !now.Mute);
@@ -287,9 +319,17 @@ void Windowed_Game::Desk(Desk_Action action) {
 // replay pauses anywhere.
 void Windowed_Game::Toggle_Pause() {
     if (!paused_ && !replay_ && !Game_In_Progress(*world_)) return;
-    paused_ = !paused_;
-    if (!replay_) recorder_.Pause(Next_Frame(), paused_);
+    Set_Still(!paused_, help_);
+}
+
+// The help screen stops the ticks as a pause does, anywhere, and a recording notes both alike:
+// a replay stands still for the same frames.
+void Windowed_Game::Set_Still(bool paused, bool help) {
+    const bool was_still = Still();
+    paused_ = paused, help_ = help;
+    if (!replay_ && was_still != Still()) recorder_.Pause(Next_Frame(), Still());
     overlay_.Set_Paused(paused_ || script_pause_);
+    overlay_.Set_Help(help_);
     Update_Clock();
     repaint_ = true;
 }
@@ -299,6 +339,7 @@ void Windowed_Game::Change_Sound(int volume, bool muted) {
     if (muted != now.Mute) recorder_.Mute(Next_Frame(), muted);
     if (volume != now.Volume) recorder_.Volume(Next_Frame(), volume);
     now.Volume = volume, now.Mute = muted;
+    desk_.Kept.Volume = volume, desk_.Kept.Mute = muted;
     own_sound_ = true;
     media_.Set_Sound_Level(Sound_Level(volume, muted));
     overlay_.Show_Sound(volume, muted);
@@ -307,7 +348,7 @@ void Windowed_Game::Change_Sound(int volume, bool muted) {
 }
 
 void Windowed_Game::Mouse_Moved(int window_x, int window_y) {
-    if (paused_ || replay_) return;
+    if (Still() || replay_) return;
     int x = 0, y = 0;
     media_.Window_To_Game(window_x, window_y, x, y);
     input_.Move(x, y);
@@ -317,6 +358,7 @@ void Windowed_Game::Mouse_Moved(int window_x, int window_y) {
 void Windowed_Game::Mouse_Up(const SDL_MouseButtonEvent& e) {
     if (e.button != SDL_BUTTON_LEFT || !left_down_) return;
     left_down_ = false;
+    if (help_) return Toggle_Help();
     if (paused_ || replay_) return;
     Mouse_Moved(e.x, e.y);
     input_.Click();
@@ -389,32 +431,32 @@ void Windowed_Game::End_Replay() {
     replay_ = nullptr;
     media_.Use_Scripted_Input(nullptr);
     media_.Set_Sound_Level(Sound_Level(desk_.Now.Volume, desk_.Now.Mute));
-    script_pause_ = paused_ = false;
+    script_pause_ = paused_ = help_ = false;
     overlay_.Set_Paused(false);
+    overlay_.Set_Help(false);
     clock_.Set_Interval(Frame_Ms);
     Update_Clock();
     *world_ = *std::make_unique<World>();
     FormCreate(g_, Seed_From_Clock(), media_.Screen_Width_Px(), media_.Screen_Height_Px());
 }
 
-// The settings file, then the command line over it.
+// The settings file, then the command line over it for this run.
 Desk_Settings Choose_Settings(const Program_Options& o) {
     Desk_Settings desk;
-    if (!o.No_Config)
-        desk.Path = Settings_Path(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    std::string path;
+    if (!o.No_Config) path = Settings_Path(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     std::string warning;
-    if (!desk.Path.empty()) {
+    if (!path.empty()) {
         // A file that cannot be read is left as it is, never written over with defaults.
-        if (!Load_Settings(desk.Path, desk.Now, warning)) desk.Path.clear();
+        if (!Load_Settings(path, desk.Now, warning)) path.clear();
         if (!warning.empty()) std::fprintf(stderr, "zarvo: %s\n", warning.c_str());
     }
-    const Settings from_file = desk.Now;
+    desk.Kept = desk.Now;
+    desk.File = Settings_Keeper(path, desk.Now);
     if (o.Scale) desk.Now.Scale = *o.Scale;
     if (o.Window) desk.Now.Window = *o.Window;
     if (o.Fullscreen) desk.Now.Fullscreen = *o.Fullscreen;
     if (o.Volume) desk.Now.Volume = *o.Volume, desk.Now.Mute = false;
-    // The file keeps what the game last ran with.
-    if (!(desk.Now == from_file)) desk.Save();
     return desk;
 }
 
@@ -432,6 +474,7 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
             std::fprintf(stderr, "zarvo: %s\n", error.c_str());
             return code;
         }
+        if (!replay.Warning.empty()) std::fprintf(stderr, "zarvo: %s\n", replay.Warning.c_str());
     }
     Desk_Settings desk = Choose_Settings(o);
     Sdl_Media media(&assets, Screen_Width, Screen_Height,
@@ -442,8 +485,9 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
     }
     for (const std::string& note : media.Notes()) std::fprintf(stderr, "zarvo: %s\n", note.c_str());
     media.Set_Sound_Level(Sound_Level(desk.Now.Volume, desk.Now.Mute));
-    if (const Image* icon = assets.Find(Image_List::List_1, Img1::Ego_Down_1))
-        media.Set_Icon(*icon);
+    // The same picture as the desktop menu's icon.
+    const assetgen::Rgba_Picture icon = assetgen::Paint_App_Icon(64, assetgen::Default_Seed);
+    media.Set_Icon(icon.Width, icon.Height, icon.Pixels.data());
     const uint32_t seed =
         o.Replay.empty() ? (o.Seed ? *o.Seed : Seed_From_Clock()) : Choose_Seed(o.Seed, replay);
     Recorder recorder;
@@ -453,6 +497,7 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
         return 1;
     }
     Windowed_Game game(media, recorder, desk, seed, o.Replay.empty() ? nullptr : &replay);
+    game.Use_Keys(Choose_Keys(desk.Now, media));
     game.Run();
     // The state the last frame left, before the window goes: what a replay of the recording
     // reaches.

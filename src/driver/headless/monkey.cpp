@@ -42,13 +42,18 @@ constexpr Areas Of(const Area (&a)[N]) {
     return {a, N};
 }
 
-// The buttons of the screen in front.
+// The buttons of the screen in front, in the order the frame picks the screen it runs.
 Areas Screen_Areas(const GameState& s) {
-    if (s.Game_Over || s.Well_Done) return Of(Box_Areas);
-    if (s.Set_Score_New_On || s.Sponsor_Score_On || s.Panel_Score_On) return Of(Score_Areas);
-    if (s.Sponsor_Option_On || s.Panel_Option_On) return Of(Option_Areas);
-    if (s.CodeWords_On) return Of(CodeWord_Areas);
-    if (s.Sponsor_On || s.Sponsor_Paused) return Of(Title_Areas);
+    const bool title = s.Sponsor_On || (!s.Game_Over && !s.Set_Score_New_On && s.Sponsor_Paused);
+    if (!s.Sponsor_On && s.Game_Over) return Of(Box_Areas);
+    if (!s.Sponsor_On && s.Set_Score_New_On) return Of(Score_Areas);
+    if (title && s.CodeWords_On) return Of(CodeWord_Areas);
+    if (title && s.Sponsor_Score_On) return Of(Score_Areas);
+    if (title && s.Sponsor_Option_On) return Of(Option_Areas);
+    if (title) return Of(Title_Areas);
+    if (s.Well_Done) return Of(Box_Areas);
+    if (s.Panel_Score_On) return Of(Score_Areas);
+    if (s.Panel_Option_On) return Of(Option_Areas);
     return Of(Panel_Areas);
 }
 
@@ -61,6 +66,22 @@ bool In_Play(const GameState& s) {
 bool On_Title(const GameState& s) {
     return s.Sponsor_On || s.Sponsor_Paused;
 }
+
+// Whether the pointer, where it is confined now, can reach a button of the screen in front.
+bool Buttons_Reachable(const GameState& s, const Pointer_Rect& clip) {
+    if (!clip.Confined) return true;
+    const Areas areas = Screen_Areas(s);
+    for (int i = 0; i < areas.Count; ++i) {
+        const Area& a = areas.First[i];
+        if (a.Left < clip.Right && a.Right >= clip.Left && a.Top < clip.Bottom &&
+            a.Bottom >= clip.Top)
+            return true;
+    }
+    return false;
+}
+
+// A screen whose buttons the pointer cannot reach for this many frames holds the player.
+constexpr int32_t Stuck_Frames = 25;
 
 }  // namespace
 
@@ -135,10 +156,16 @@ void Monkey::Press_Keys(Headless_Runner& run, Recorder* recording) {
 }
 
 // Moves and clicks, mostly on the buttons of the screen in front (and there mostly on OK),
-// during play now and then on the panel; never on Quit.
+// during play now and then on the panel; never on Quit. Now and then several clicks come in
+// one tick (a fast double click, or a loop that stalled).
 void Monkey::Use_Pointer(Headless_Runner& run, Recorder* recording) {
+    if (!One_In(In_Play(run.world().game) ? 60 : 8)) return;
+    const int clicks = One_In(6) ? 2 + Below(2) : 1;
+    for (int i = 0; i < clicks; ++i) Point_And_Click(run, recording);
+}
+
+void Monkey::Point_And_Click(Headless_Runner& run, Recorder* recording) {
     const GameState& before = run.world().game;
-    if (!One_In(In_Play(before) ? 60 : 8)) return;
     int x, y;
     const Areas areas = Screen_Areas(before);
     if (Below(4) != 0) {
@@ -173,6 +200,7 @@ int Run_Monkey(Headless_Runner& run, uint32_t seed, int32_t frames, Recorder* re
                std::ostream& err) {
     Monkey monkey(seed);
     Invariant_Checker checker;
+    int32_t stuck_since = 0;
     // Counted so that the last frame of the largest count still ends the loop.
     for (int32_t done = 0; done < frames && !run.Ended(); ++done) {
         const int32_t frame = done + 1;
@@ -180,6 +208,10 @@ int Run_Monkey(Headless_Runner& run, uint32_t seed, int32_t frames, Recorder* re
         monkey.Play_Frame(run, recording);
         run.Tick();
         Invariant_Break broken = checker.Check(run.world());
+        const World& w = run.world();
+        if (Buttons_Reachable(w.game, run.media().clip)) stuck_since = w.Frame_Count;
+        if (!broken && w.Frame_Count - stuck_since >= Stuck_Frames)
+            broken = {"stuck", "the pointer cannot reach a button of the screen in front"};
         // Drawing only what changed must leave the picture a whole redraw would.
         if (!broken && !run.media().Agrees_With_Whole_Redraw())
             broken = {"picture", "the frame drawn by difference is not the frame drawn whole"};

@@ -32,6 +32,7 @@ class Monkey {
     void Change_Directions(Headless_Runner& run, Recorder* recording);
     void Press_Keys(Headless_Runner& run, Recorder* recording);
     void Use_Pointer(Headless_Runner& run, Recorder* recording);
+    void Point_And_Click(Headless_Runner& run, Recorder* recording);
     void Leave_Or_Return(Headless_Runner& run, Recorder* recording);
     // Queues a word typed one letter a frame, then Enter.
     void Queue_Word(const char* word);

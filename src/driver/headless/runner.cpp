@@ -157,6 +157,7 @@ int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& 
             err << "zarvo: " << error << "\n";
             return failed;
         }
+        if (!script.Warning.empty()) err << "zarvo: " << script.Warning << "\n";
     }
     const uint32_t seed = o.Monkey && !o.Seed ? *o.Monkey : Choose_Seed(o.Seed, script);
     Headless_Runner run(assets, seed, script.Screen);

@@ -15,10 +15,21 @@ bool To_Number(const char* text, int64_t lo, int64_t hi, int64_t& value) {
     return ec == std::errc() && ptr == end && value >= lo && value <= hi;
 }
 
+bool Names_A_Path(const std::string& name) {
+    for (const char* path : {"--input", "--dump", "--sound-log", "--shot", "--assets", "--record",
+                             "--scores", "--replay"})
+        if (name == path) return true;
+    return false;
+}
+
 // The options that take a value, and where the value goes.
 bool Take_Value(const std::string& name, const char* value, Program_Options& o,
                 std::string& error) {
     int64_t n = 0;
+    if (Names_A_Path(name) && value[0] == '\0')
+        return error = name + " wants a " + (name == "--assets" ? "folder" : "file") +
+                       " name, not an empty text",
+               false;
     if (name == "--scale") {
         if (!To_Number(value, 1, Max_Scale, n)) return error = "--scale wants a factor 1..8", false;
         o.Scale = static_cast<int32_t>(n);
@@ -133,14 +144,15 @@ const char* Usage_Text() {
            "\n"
            "Without options the game opens its window and shows the title screen.\n"
            "\n"
-           "Window and sound (remembered in $XDG_CONFIG_HOME/zarvo/zarvo.conf):\n"
+           "Window and sound, for this run (what F11, M, - and + set is remembered in\n"
+           "$XDG_CONFIG_HOME/zarvo/zarvo.conf, which may also name other keys):\n"
            "  --scale N          window N times larger (1..8, default 1; at most what fits)\n"
            "  --window           a normal window: decorated, movable, resizable\n"
            "  --fullscreen       start on the whole display (F11 or Alt+Enter switch)\n"
            "  --volume V         sound level in percent, 0..100\n"
            "  --no-config        neither read nor write the settings file\n"
            "\n"
-           "Keys beside the game's: F11 or Alt+Enter fullscreen, P or Pause pause,\n"
+           "Keys beside the game's: F1 help, F11 or Alt+Enter fullscreen, P or Pause pause,\n"
            "M mute, - and + sound level.\n"
            "\n"
            "Windowed game:\n"
@@ -165,7 +177,8 @@ const char* Usage_Text() {
            "                     (DIR: up, down, left, right); lines\n"
            "                     'seed S' and 'screen W H' set seed and screen size\n"
            "  --dump FILE        write the game state as JSON after the last frame\n"
-           "  --scores FILE      the score table (default: Zarvo.Scr in the working folder)\n"
+           "  --scores FILE      the score table (default: a fresh one of its own, removed\n"
+           "                     at the end; a player's table is never touched)\n"
            "  --sound-log FILE   one line per played sound: FRAME INDEX NAME\n"
            "  --audio-out FILE   the mix as a 16-bit stereo wave at 44.1 kHz, exactly as the\n"
            "                     sound device gets it; prints how often the master stage\n"

@@ -1,5 +1,8 @@
 #include "driver/start/score_path.h"
 
+#include <stdlib.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -28,6 +31,20 @@ std::string Choose_Score_Path(const std::string& option, const char* xdg_data_ho
     // other score file that cannot be written.
     fs::create_directories(folder, ec);
     return folder + "/" + File_Name;
+}
+
+std::string Scratch_Score_Path(std::string& folder) {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && tmp[0] == '/' ? tmp : "/tmp") + "/zarvo-scores-XXXXXX";
+    folder.clear();
+    if (!::mkdtemp(pattern.data())) return {};
+    folder = pattern;
+    return folder + "/" + File_Name;
+}
+
+void Remove_Scratch_Folder(const std::string& folder) {
+    std::error_code ec;
+    if (!folder.empty()) std::filesystem::remove_all(folder, ec);
 }
 
 }  // namespace zarvo

@@ -11,4 +11,10 @@ namespace zarvo {
 std::string Choose_Score_Path(const std::string& option, const char* xdg_data_home,
                               const char* home);
 
+// A headless run given no --scores keeps its table in a fresh folder of its own, which it
+// removes when done: it never reads or changes a table it was not given. Answers the file's
+// path and sets `folder` (both empty when no folder can be made).
+std::string Scratch_Score_Path(std::string& folder);
+void Remove_Scratch_Folder(const std::string& folder);
+
 }  // namespace zarvo

@@ -1,10 +1,13 @@
 #include "driver/start/settings.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
 
+#include "platform/atomic_file.h"
 #include "platform/binary_file.h"
 
 namespace zarvo {
@@ -30,9 +33,28 @@ bool Parse_Flag(const std::string& text, bool& out) {
     return false;
 }
 
+struct Key_Setting {
+    const char* Name;
+    std::string Settings::*Field;
+};
+constexpr Key_Setting Key_Settings[] = {{"key.up", &Settings::Key_Up},
+                                        {"key.down", &Settings::Key_Down},
+                                        {"key.left", &Settings::Key_Left},
+                                        {"key.right", &Settings::Key_Right},
+                                        {"key.fire", &Settings::Key_Fire}};
+
+// A key's name: a short text (the window system knows which names are keys).
+bool Parse_Key_Name(const std::string& text, std::string& out) {
+    if (text.empty() || text.size() > 24) return false;
+    return out = text, true;
+}
+
 // One "key = value" line; answers an empty text when it was taken.
 std::string Take_Line(const std::string& key, const std::string& value, Settings& s) {
     bool ok = false;
+    for (const Key_Setting& k : Key_Settings)
+        if (key == k.Name)
+            return Parse_Key_Name(value, s.*k.Field) ? std::string{} : "bad value for " + key;
     if (key == "scale")
         ok = Parse_Number(value, 1, Max_Scale, s.Scale);
     else if (key == "volume")
@@ -81,6 +103,8 @@ std::string Format_Settings(const Settings& s) {
         << "fullscreen = " << flag(s.Fullscreen) << "\n"
         << "volume = " << s.Volume << "\n"
         << "mute = " << flag(s.Mute) << "\n";
+    for (const Key_Setting& k : Key_Settings)
+        if (!(s.*k.Field).empty()) out << k.Name << " = " << s.*k.Field << "\n";
     if (!s.Kept_Lines.empty())
         out << "# lines the game could not use, kept as they were\n" << s.Kept_Lines;
     return out.str();
@@ -100,7 +124,7 @@ bool Load_Settings(const std::string& path, Settings& out, std::string& warning)
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return true;
     std::string text, why;
-    if (!Read_Whole_File(path, text, &why)) return warning = path + " " + why, false;
+    if (!Read_Regular_File(path, text, &why)) return warning = path + " " + why, false;
     Parse_Settings(text, out, warning);
     if (!warning.empty()) warning = path + ": " + warning;
     return true;
@@ -110,19 +134,26 @@ bool Save_Settings(const std::string& path, const Settings& s, std::string& erro
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::create_directories(fs::path(path).parent_path(), ec);
-    // A file linked into place (from a folder of dotfiles) is replaced where it really lies,
-    // so the link stays.
-    fs::path target = fs::weakly_canonical(path, ec);
-    if (ec) target = path;
-    const std::string temporary = target.string() + ".new";
-    std::string why;
-    if (Write_Whole_File(temporary, Format_Settings(s), &why)) {
-        fs::rename(temporary, target, ec);
-        if (!ec) return true;
-        why = ec.message();
-    }
-    fs::remove(temporary, ec);
-    return error = "cannot write " + path + ": " + why, false;
+    // As the score table: a name of this game's own created beside it, flushed, renamed over
+    // it; a file linked into place (from a folder of dotfiles) is replaced where it really
+    // lies, so the link stays.
+    const std::string text = Format_Settings(s);
+    if (Rewrite_File_Atomically(path.c_str(), reinterpret_cast<const uint8_t*>(text.data()),
+                                text.size()))
+        return true;
+    const int why = errno;
+    fs::file_status status = fs::status(path, ec);
+    if (!ec && fs::exists(status) && !fs::is_regular_file(status))
+        return error = "cannot write " + path + ": it is not a regular file", false;
+    return error = "cannot write " + path + ": " + std::strerror(why), false;
+}
+
+bool Settings_Keeper::Keep(const Settings& s, std::string& error) {
+    if (path_.empty() || s == stored_) return true;
+    ++writes_;
+    if (!Save_Settings(path_, s, error)) return false;
+    stored_ = s;
+    return true;
 }
 
 }  // namespace zarvo

@@ -4,6 +4,7 @@
 // not known are skipped with one warning for the whole file; they never stop the game.
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace zarvo {
 
@@ -13,6 +14,10 @@ struct Settings {
     bool Fullscreen = false;  // the whole display, the picture centred
     int32_t Volume = 100;     // master sound level in percent, 0..100
     bool Mute = false;
+    // Keys by their names ("W", "Space", "Left Ctrl"); empty: the game's own. The four
+    // directions replace the letters K, J, H and L (the cursor keys and the keypad stay);
+    // the fire key fires and confirms as Space does.
+    std::string Key_Up, Key_Down, Key_Left, Key_Right, Key_Fire;
     // Lines of the file the game could not use, written back as they were: nothing the player
     // wrote is lost when the game saves its settings.
     std::string Kept_Lines;
@@ -34,5 +39,25 @@ std::string Settings_Path(const char* xdg_config_home, const char* home);
 bool Load_Settings(const std::string& path, Settings& out, std::string& warning);
 // Writes the file whole (through a temporary file), creating its folders; false with `error`.
 bool Save_Settings(const std::string& path, const Settings& s, std::string& error);
+
+// The settings file as this game last read or wrote it: a value the player sets again to what
+// the file holds writes nothing.
+class Settings_Keeper {
+  public:
+    Settings_Keeper() = default;
+    // `path` empty: nothing is kept (--no-config, or no home folder).
+    Settings_Keeper(std::string path, const Settings& stored)
+        : path_(std::move(path)), stored_(stored) {}
+    // Writes s when it differs from what the file holds; false with `error`.
+    bool Keep(const Settings& s, std::string& error);
+    const Settings& Stored() const { return stored_; }
+    bool Active() const { return !path_.empty(); }
+    int Writes() const { return writes_; }
+
+  private:
+    std::string path_;
+    Settings stored_;
+    int writes_ = 0;
+};
 
 }  // namespace zarvo

@@ -2,6 +2,25 @@
 
 namespace zarvo {
 
+namespace {
+
+void Say_Nothing(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA tells each step of a failed opening on stderr (nine lines on a machine without a sound
+// card) before SDL answers; the game's own line says what matters. Its library, which SDL
+// loads when it tries ALSA, is loaded here first and stays loaded, so that its silence holds.
+void Quiet_Alsa() {
+    static void* alsa = SDL_LoadObject("libasound.so.2");
+    if (!alsa) return;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using Set_Handler = int (*)(Handler);
+    const auto set =
+        reinterpret_cast<Set_Handler>(SDL_LoadFunction(alsa, "snd_lib_error_set_handler"));
+    if (set) set(Say_Nothing);
+}
+
+}  // namespace
+
 Sdl_Audio::~Sdl_Audio() {
     Close();
 }
@@ -12,6 +31,7 @@ void Sdl_Audio::Close() {
 }
 
 bool Sdl_Audio::Open(const std::vector<Sound>& waves) {
+    Quiet_Alsa();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec want{}, have{};
     want.freq = 44100;

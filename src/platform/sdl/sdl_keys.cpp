@@ -23,6 +23,8 @@ Desk_Key Desk_Key_Of(const SDL_Keysym& key) {
     switch (key.sym) {
         case SDLK_F11:
             return Desk_Key::Fullscreen;
+        case SDLK_F1:
+            return Desk_Key::Help;
         case SDLK_RETURN:
         case SDLK_KP_ENTER:
             return alt ? Desk_Key::Fullscreen : Desk_Key::Other;

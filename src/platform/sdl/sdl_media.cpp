@@ -4,6 +4,7 @@
 
 #include "platform/pad_steer.h"
 #include "platform/sdl/sdl_window_manager.h"
+#include "platform/sdl/sdl_x_errors.h"
 
 namespace zarvo {
 
@@ -16,6 +17,20 @@ bool Any_Down(const Uint8* keys, SDL_Scancode a, SDL_Scancode b, SDL_Scancode c)
 bool Set(const char* name) {
     const char* value = SDL_getenv(name);
     return value && value[0];
+}
+
+// The largest part of a rectangle (screen pixels) that lies on one display; false when no
+// part of it is on any display.
+bool On_A_Display(const SDL_Rect& r, SDL_Rect& part) {
+    bool found = false;
+    for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+        SDL_Rect display{0, 0, 0, 0}, common{0, 0, 0, 0};
+        if (SDL_GetDisplayBounds(i, &display) != 0) continue;
+        if (!SDL_IntersectRect(&r, &display, &common)) continue;
+        if (found && common.w * common.h <= part.w * part.h) continue;
+        part = common, found = true;
+    }
+    return found;
 }
 
 // SDL falls back to drivers that show nothing; only a player who names one gets it.
@@ -48,6 +63,7 @@ bool Sdl_Media::Open(std::string& error) {
     const bool driver_named = Set("SDL_VIDEODRIVER");
     if (!Display_Named(error)) return false;
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return error = SDL_GetError(), false;
+    Keep_X_Errors_Harmless();
     if (!driver_named && Invisible_Driver(SDL_GetCurrentVideoDriver()))
         return error = "no display to show the game on", false;
     if (!Open_Window(error)) return false;
@@ -119,18 +135,11 @@ void Sdl_Media::Set_Fullscreen(bool on) {
     }
 }
 
-void Sdl_Media::Set_Icon(const Image& image) {
-    if (!window_ || !image.Loaded()) return;
-    SDL_Surface* icon =
-        SDL_CreateRGBSurfaceWithFormat(0, image.Width, image.Height, 32, SDL_PIXELFORMAT_ARGB8888);
+void Sdl_Media::Set_Icon(int width, int height, const uint32_t* argb) {
+    if (!window_ || width <= 0 || height <= 0) return;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(argb), width, height, 32, width * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!icon) return;
-    auto* out = static_cast<uint32_t*>(icon->pixels);
-    for (int y = 0; y < image.Height; ++y)
-        for (int x = 0; x < image.Width; ++x) {
-            const uint32_t p = image.At(x, y);
-            const bool clear = image.Key >= 0 && p == static_cast<uint32_t>(image.Key);
-            out[y * (icon->pitch / 4) + x] = clear ? 0 : (0xFF000000u | p);
-        }
     SDL_SetWindowIcon(window_, icon);
     SDL_FreeSurface(icon);
 }
@@ -141,10 +150,10 @@ void Sdl_Media::Poll_Input(Input_States& s) {
         s = *scripted_;
     } else if (focused_) {
         const Uint8* k = SDL_GetKeyboardState(nullptr);
-        s.Up = Any_Down(k, SDL_SCANCODE_K, SDL_SCANCODE_UP, SDL_SCANCODE_KP_8);
-        s.Down = Any_Down(k, SDL_SCANCODE_J, SDL_SCANCODE_DOWN, SDL_SCANCODE_KP_2);
-        s.Left = Any_Down(k, SDL_SCANCODE_H, SDL_SCANCODE_LEFT, SDL_SCANCODE_KP_4);
-        s.Right = Any_Down(k, SDL_SCANCODE_L, SDL_SCANCODE_RIGHT, SDL_SCANCODE_KP_6);
+        s.Up = Any_Down(k, walk_[0], SDL_SCANCODE_UP, SDL_SCANCODE_KP_8);
+        s.Down = Any_Down(k, walk_[1], SDL_SCANCODE_DOWN, SDL_SCANCODE_KP_2);
+        s.Left = Any_Down(k, walk_[2], SDL_SCANCODE_LEFT, SDL_SCANCODE_KP_4);
+        s.Right = Any_Down(k, walk_[3], SDL_SCANCODE_RIGHT, SDL_SCANCODE_KP_6);
         Poll_Controller(s);
     }
     if (poll_listener_) poll_listener_->Polled(s);
@@ -207,18 +216,27 @@ void Sdl_Media::Release_Pointer() {
     Apply_Confinement();
 }
 
-// The confinement in window pixels, where the picture stands now.
+// The confinement in window pixels, where the picture stands now. Only the part of it that
+// lies on a display is given to the window system (an X server refuses a barrier off the
+// screen); when none of it does, the pointer is left free.
 void Sdl_Media::Apply_Confinement() {
     if (!window_) return;
     if (!clip_.Confined) {
         SDL_SetWindowMouseRect(window_, nullptr);
         return;
     }
-    int x = 0, y = 0;
+    int x = 0, y = 0, window_x = 0, window_y = 0;
     Picture_To_Area(view_, clip_.Left, clip_.Top, x, y);
-    const SDL_Rect r{x, y, (clip_.Right - clip_.Left) * view_.Scale,
-                     (clip_.Bottom - clip_.Top) * view_.Scale};
-    SDL_SetWindowMouseRect(window_, &r);
+    SDL_GetWindowPosition(window_, &window_x, &window_y);
+    const SDL_Rect on_screen{window_x + x, window_y + y, (clip_.Right - clip_.Left) * view_.Scale,
+                             (clip_.Bottom - clip_.Top) * view_.Scale};
+    SDL_Rect part{0, 0, 0, 0};
+    if (!On_A_Display(on_screen, part)) {
+        SDL_SetWindowMouseRect(window_, nullptr);
+        return;
+    }
+    part.x -= window_x, part.y -= window_y;
+    SDL_SetWindowMouseRect(window_, &part);
 }
 
 void Sdl_Media::Place_Pointer(int x, int y) {

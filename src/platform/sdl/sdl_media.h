@@ -67,7 +67,8 @@ class Sdl_Media : public Surface_Media {
     bool Fullscreen() const;
     void Set_Fullscreen(bool on);
     void Set_Sound_Level(int percent) { audio_.Set_Level(percent); }
-    void Set_Icon(const Image& image);
+    // The window's icon: width x height pixels of 0xAARRGGBB, row by row.
+    void Set_Icon(int width, int height, const uint32_t* argb);
     void Set_Overlay(Frame_Overlay* overlay) { overlay_ = overlay; }
 
     // Window events the loop passes on.
@@ -75,6 +76,8 @@ class Sdl_Media : public Surface_Media {
     // Resized, exposed or fullscreen: the picture's place is found at once, so that pointer
     // events that follow map to the new place even before the next frame.
     void Window_Changed();
+    // Moved: the confinement follows the window, kept to the part of it on a display.
+    void Window_Moved() { Apply_Confinement(); }
     void Surface_Lost() { texture_lost_ = true; }
     // Reads the controllers: their states, and their events into the event queue.
     void Update_Controllers() { SDL_GameControllerUpdate(); }
@@ -82,6 +85,9 @@ class Sdl_Media : public Surface_Media {
     void Controller_Removed(SDL_JoystickID id);
     // True for a plain joystick's events (a game controller's come as controller events).
     bool Is_Plain_Joystick(SDL_JoystickID id) const;
+    // The letter key of a direction (0 up, 1 down, 2 left, 3 right; K, J, H and L unless
+    // changed); the cursor keys and the keypad always walk too.
+    void Set_Walk_Key(int direction, SDL_Scancode key) { walk_[direction & 3] = key; }
     // While set, the direction states come from here instead of the keyboard (a replay).
     void Use_Scripted_Input(const Input_States* held) { scripted_ = held; }
     // Keeps a pointer position (game pixels) where the confinement lets it go.
@@ -125,6 +131,7 @@ class Sdl_Media : public Surface_Media {
     Pointer_Rect clip_;
     Poll_Listener* poll_listener_ = nullptr;
     const Input_States* scripted_ = nullptr;
+    SDL_Scancode walk_[4] = {SDL_SCANCODE_K, SDL_SCANCODE_J, SDL_SCANCODE_H, SDL_SCANCODE_L};
 };
 
 }  // namespace zarvo
