@@ -36,14 +36,8 @@ void For_Unused_Entries(const World& w, F&& unused) {
     unused(w.level.Pilot_Type[0]);
     const ShotState& t = w.shots;
     unused(t.Volley_Used[0]);
-    auto shot_table = [&](const auto& table) {
-        unused(table[0]);
-        for (int d = 1; d <= 4; ++d) unused(table[d][0]);
-    };
-    shot_table(t.Shot_Active), shot_table(t.Shot_Dir), shot_table(t.Shot_X);
-    shot_table(t.Shot_Y), shot_table(t.Shot_Col), shot_table(t.Shot_Row);
-    shot_table(t.Shot_Exploding), shot_table(t.Shot_Ex_Tick), shot_table(t.Shot_Ex_X);
-    shot_table(t.Shot_Ex_Y), shot_table(t.Shot_Ex_Frame);
+    unused(t.Shot[0]);
+    for (int d = 1; d <= 4; ++d) unused(t.Shot[d][0]);
     for (const Energy_Unit* bar : {w.effects.Reserve_Bar, w.effects.Energy_Bar}) {
         unused(bar[0]);
         for (int i = 1; i <= Energy_Units; ++i) unused(bar[i].X[0]), unused(bar[i].Y[0]);

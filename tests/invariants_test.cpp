@@ -4,6 +4,7 @@
 #include "game/invariants.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sstream>
 
@@ -110,7 +111,9 @@ TEST(Invariants, ScreensOpenedDuringTheFigureSequencesKeepItOnTheEdge) {
 }
 
 TEST(Monkey, ARecordedMonkeyRunReplaysToTheSameWorld) {
-    const std::string recording = testing::TempDir() + "zarvo_monkey.txt";
+    // A name of this process alone: other runs of the suite on the machine write theirs.
+    const std::string recording =
+        testing::TempDir() + "zarvo_monkey_" + std::to_string(::getpid()) + ".txt";
     Headless_Options o;
     o.Frames = 3000;
     o.Monkey = 20;
@@ -137,8 +140,9 @@ TEST(Monkey, ARecordedMonkeyRunReplaysToTheSameWorld) {
     EXPECT_GT(played.world().game.Score, 0) << "the monkey never got to play";
 
     // The whole program: a run of the same seed and its replay leave the same dump.
-    const std::string dump_a = testing::TempDir() + "zarvo_monkey_a.json";
-    const std::string dump_b = testing::TempDir() + "zarvo_monkey_b.json";
+    const std::string own = testing::TempDir() + "zarvo_monkey_" + std::to_string(::getpid());
+    const std::string dump_a = own + "_a.json";
+    const std::string dump_b = own + "_b.json";
     o.Frames = 600;
     o.Dump = dump_a;
     std::filesystem::remove(scores.path);

@@ -34,10 +34,10 @@ TEST_F(Shots, TheRocketTowardsTheBorderIsNeverShown) {
     EXPECT_EQ(Waves_Played(media, Wave::Laser), 1);
     EXPECT_EQ(t.s().Star_Fire_Count, 4);
     EXPECT_FALSE(t.s().Star_Fire_Request);
-    EXPECT_TRUE(shots().Shot_Active[1][1]);
-    EXPECT_TRUE(shots().Shot_Active[2][1]);
-    EXPECT_TRUE(shots().Shot_Active[3][1]);
-    EXPECT_FALSE(shots().Shot_Active[4][1]);
+    EXPECT_TRUE(shots().Shot[1][1].Shot_Active);
+    EXPECT_TRUE(shots().Shot[2][1].Shot_Active);
+    EXPECT_TRUE(shots().Shot[3][1].Shot_Active);
+    EXPECT_FALSE(shots().Shot[4][1].Shot_Active);
 
     media.draws.clear();
     Show_Ego_Shoot(g);
@@ -63,7 +63,7 @@ TEST_F(Shots, TheRocketTowardsTheBorderIsNeverShown) {
     Show_Ego_Shoot(g);
     EXPECT_EQ(a().Shot_Grid(35, 12), No_Code);
     EXPECT_EQ(a().Shot_Grid(34, 12), Shot_Mark);
-    EXPECT_EQ(shots().Shot_X[3][1], 573 - 25);
+    EXPECT_EQ(shots().Shot[3][1].Shot_X, 573 - 25);
 }
 
 TEST_F(Shots, ARocketExplodesAtAHoleForEighteenFrames) {
@@ -73,22 +73,22 @@ TEST_F(Shots, ARocketExplodesAtAHoleForEighteenFrames) {
     Place_Figure(t, 36, 12);
     Fire();
     for (int frame = 1; frame <= 7; ++frame) Show_Ego_Shoot(g);
-    EXPECT_TRUE(shots().Shot_Active[1][1]);
+    EXPECT_TRUE(shots().Shot[1][1].Shot_Active);
     EXPECT_EQ(a().Shot_Grid(36, 5), Shot_Mark);
     Show_Ego_Shoot(g);
-    EXPECT_FALSE(shots().Shot_Active[1][1]);
-    EXPECT_TRUE(shots().Shot_Exploding[1][1]);
+    EXPECT_FALSE(shots().Shot[1][1].Shot_Active);
+    EXPECT_TRUE(shots().Shot[1][1].Shot_Exploding);
     EXPECT_EQ(a().Shot_Grid(36, 4), Shot_Mark);
     EXPECT_EQ(Waves_Played(media, Wave::Explose_4), 0);
-    const int shot_x = shots().Shot_X[1][1], shot_y = shots().Shot_Y[1][1];
+    const int shot_x = shots().Shot[1][1].Shot_X, shot_y = shots().Shot[1][1].Shot_Y;
 
     media.draws.clear();
     Show_Ego_Shoot(g);
     EXPECT_EQ(Waves_Played(media, Wave::Explose_4), 1);
     EXPECT_EQ(a().Shot_Grid(36, 4), No_Code);
     for (int frame = 2; frame <= 18; ++frame) Show_Ego_Shoot(g);
-    EXPECT_FALSE(shots().Shot_Exploding[1][1]);
-    EXPECT_EQ(shots().Shot_Ex_Tick[1][1], 0);
+    EXPECT_FALSE(shots().Shot[1][1].Shot_Exploding);
+    EXPECT_EQ(shots().Shot[1][1].Shot_Ex_Tick, 0);
     std::vector<Draw_Call> up_blasts;
     for (const Draw_Call& d : media.draws)
         if (d.list == Image_List::Ex && d.x == shot_x - 16 && d.y == shot_y - 2)
@@ -111,7 +111,7 @@ TEST_F(Shots, TwentyFourVolleysUseEverySlotAndTheNextRequestIsLost) {
     for (int frame = 0; frame < 40; ++frame) Show_Ego_Shoot(g);
     Fire();
     EXPECT_EQ(t.s().Star_Fire_Count, 5);
-    EXPECT_TRUE(shots().Shot_Active[1][1]);
+    EXPECT_TRUE(shots().Shot[1][1].Shot_Active);
 }
 
 TEST_F(Shots, TheSupplyRunsOutUnlessTheSecondCodeWordWasGiven) {
@@ -150,13 +150,13 @@ TEST_F(Shots, ATargetRemovesTheRocketWithoutExplosion) {
     Show_Ego_Shoot(g);
     ASSERT_EQ(a().Shot_Grid(35, 12), Shot_Mark);
     Remove_Shot_At(g, 35, 12);
-    EXPECT_FALSE(shots().Shot_Active[3][1]);
-    EXPECT_EQ(shots().Shot_Dir[3][1], 0);
+    EXPECT_FALSE(shots().Shot[3][1].Shot_Active);
+    EXPECT_EQ(shots().Shot[3][1].Shot_Dir, 0);
     EXPECT_EQ(a().Shot_Grid(35, 12), No_Code);
     // Nothing to remove where no rocket stands, and nothing outside the arena.
     Remove_Shot_At(g, 20, 20);
     Remove_Shot_At(g, 0, 12);
-    EXPECT_TRUE(shots().Shot_Active[1][1]);
+    EXPECT_TRUE(shots().Shot[1][1].Shot_Active);
     for (int frame = 0; frame < 40; ++frame) Show_Ego_Shoot(g);
     // Only the rockets up and down reach the border and explode.
     EXPECT_EQ(Waves_Played(media, Wave::Explose_4), 2);

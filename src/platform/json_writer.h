@@ -31,6 +31,20 @@ class Json_Writer {
     Json_Writer& array(const char* name, const int32_t* values, int first, int count);
     Json_Writer& array(const char* name, const bool* values, int first, int count);
     Json_Writer& array(const char* name, const uint8_t* values, int first, int count);
+    // One field of the records records[first .. first+count-1]: a column of a table of records.
+    template <typename R, typename T>
+    Json_Writer& column(const char* name, const R* records, T R::*field, int first, int count) {
+        key(name);
+        out_ += '[';
+        for (int i = first; i < first + count; ++i) {
+            if (i != first) out_ += ',';
+            const T& v = records[i].*field;
+            value(v);
+            note(name, &v, sizeof v);
+        }
+        out_ += ']';
+        return *this;
+    }
     // A grid as an array of rows, first row first.
     template <typename G>
     Json_Writer& grid(const char* name, const G& grid) {
@@ -63,6 +77,8 @@ class Json_Writer {
   private:
     void key(const char* name);
     void number(int64_t value);
+    void value(int32_t v) { number(v); }
+    void value(bool v) { out_ += v ? "true" : "false"; }
     void note(const char* name, const void* at, std::size_t size) {
         if (sources_) sources_->value_from(name, at, size);
     }

@@ -31,11 +31,11 @@ void Dump_Figure(const PlayerState& p, Json_Writer& j) {
         .end_object();
 }
 
-// A table [d][slot] as four rows (directions 1..4) of the 24 volley slots.
+// One field of the rockets as four rows (directions 1..4) of the 24 volley slots.
 template <typename T>
-void Shot_Table(Json_Writer& j, const char* name, const T (&table)[5][Volley_Slots + 1]) {
+void Shot_Table(Json_Writer& j, const char* name, const ShotState& t, T Star_Shot::*field) {
     j.begin_array(name);
-    for (int d = 1; d <= 4; ++d) j.array(nullptr, table[d], 1, Volley_Slots);
+    for (int d = 1; d <= 4; ++d) j.column(nullptr, t.Shot[d], field, 1, Volley_Slots);
     j.end_array();
 }
 
@@ -43,17 +43,17 @@ void Dump_Shots(const ShotState& t, Json_Writer& j) {
     j.begin_object("shots")
         .field("Star_Angle", t.Star_Angle)
         .array("Volley_Used", t.Volley_Used, 1, Volley_Slots);
-    Shot_Table(j, "Shot_Active", t.Shot_Active);
-    Shot_Table(j, "Shot_Dir", t.Shot_Dir);
-    Shot_Table(j, "Shot_X", t.Shot_X);
-    Shot_Table(j, "Shot_Y", t.Shot_Y);
-    Shot_Table(j, "Shot_Col", t.Shot_Col);
-    Shot_Table(j, "Shot_Row", t.Shot_Row);
-    Shot_Table(j, "Shot_Exploding", t.Shot_Exploding);
-    Shot_Table(j, "Shot_Ex_Tick", t.Shot_Ex_Tick);
-    Shot_Table(j, "Shot_Ex_X", t.Shot_Ex_X);
-    Shot_Table(j, "Shot_Ex_Y", t.Shot_Ex_Y);
-    Shot_Table(j, "Shot_Ex_Frame", t.Shot_Ex_Frame);
+    Shot_Table(j, "Shot_Active", t, &Star_Shot::Shot_Active);
+    Shot_Table(j, "Shot_Dir", t, &Star_Shot::Shot_Dir);
+    Shot_Table(j, "Shot_X", t, &Star_Shot::Shot_X);
+    Shot_Table(j, "Shot_Y", t, &Star_Shot::Shot_Y);
+    Shot_Table(j, "Shot_Col", t, &Star_Shot::Shot_Col);
+    Shot_Table(j, "Shot_Row", t, &Star_Shot::Shot_Row);
+    Shot_Table(j, "Shot_Exploding", t, &Star_Shot::Shot_Exploding);
+    Shot_Table(j, "Shot_Ex_Tick", t, &Star_Shot::Shot_Ex_Tick);
+    Shot_Table(j, "Shot_Ex_X", t, &Star_Shot::Shot_Ex_X);
+    Shot_Table(j, "Shot_Ex_Y", t, &Star_Shot::Shot_Ex_Y);
+    Shot_Table(j, "Shot_Ex_Frame", t, &Star_Shot::Shot_Ex_Frame);
     j.end_object();
 }
 

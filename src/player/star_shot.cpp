@@ -32,24 +32,24 @@ int Free_Volley_Slot(const ShotState& t) {
 
 bool Volley_Flying(const ShotState& t, int s) {
     for (int d = 1; d <= 4; ++d)
-        if (t.Shot_Active[d][s]) return true;
+        if (t.Shot[d][s].Shot_Active) return true;
     return false;
 }
 
 // A rocket whose first cell has no tile is never shown.
 void Load_Rocket(Game& g, int d, int s) {
-    ShotState& t = g.w.shots;
+    Star_Shot& r = g.w.shots.Shot[d][s];
     const PlayerState& p = g.w.player;
-    t.Shot_Active[d][s] = true;
-    t.Shot_Col[d][s] = p.Ego_Col;
-    t.Shot_Row[d][s] = p.Ego_Row;
-    t.Shot_Dir[d][s] = d;
+    r.Shot_Active = true;
+    r.Shot_Col = p.Ego_Col;
+    r.Shot_Row = p.Ego_Row;
+    r.Shot_Dir = d;
     if (g.w.arena.Floor_Grid(p.Ego_Col + Shot_DCol[d], p.Ego_Row + Shot_DRow[d]) == 0) {
-        t.Shot_Active[d][s] = false;
+        r.Shot_Active = false;
         return;
     }
-    t.Shot_X[d][s] = p.Ego_X + Launch_DX[d];
-    t.Shot_Y[d][s] = p.Ego_Y + Launch_DY[d];
+    r.Shot_X = p.Ego_X + Launch_DX[d];
+    r.Shot_Y = p.Ego_Y + Launch_DY[d];
 }
 
 void Set_Shot_Cell(ArenaState& a, int col, int row, int32_t mark, int32_t slot, int32_t dir) {
@@ -59,42 +59,42 @@ void Set_Shot_Cell(ArenaState& a, int col, int row, int32_t mark, int32_t slot, 
 }
 
 void Fly_Rocket(Game& g, int d, int s) {
-    ShotState& t = g.w.shots;
+    Star_Shot& r = g.w.shots.Shot[d][s];
     ArenaState& a = g.w.arena;
-    t.Shot_X[d][s] += 16 * Shot_DCol[d];
-    t.Shot_Y[d][s] += 16 * Shot_DRow[d];
-    g.m.Draw_Image(Image_List::List_2, Rocket_Image[d], t.Shot_X[d][s], t.Shot_Y[d][s]);
-    Set_Shot_Cell(a, t.Shot_Col[d][s], t.Shot_Row[d][s], No_Code, No_Code, No_Code);
-    t.Shot_Col[d][s] += Shot_DCol[d];
-    t.Shot_Row[d][s] += Shot_DRow[d];
-    Set_Shot_Cell(a, t.Shot_Col[d][s], t.Shot_Row[d][s], Shot_Mark, s, d);
-    if (a.Floor_Grid(t.Shot_Col[d][s], t.Shot_Row[d][s]) != 0) return;
-    t.Shot_Active[d][s] = false;
-    t.Shot_Exploding[d][s] = true;
+    r.Shot_X += 16 * Shot_DCol[d];
+    r.Shot_Y += 16 * Shot_DRow[d];
+    g.m.Draw_Image(Image_List::List_2, Rocket_Image[d], r.Shot_X, r.Shot_Y);
+    Set_Shot_Cell(a, r.Shot_Col, r.Shot_Row, No_Code, No_Code, No_Code);
+    r.Shot_Col += Shot_DCol[d];
+    r.Shot_Row += Shot_DRow[d];
+    Set_Shot_Cell(a, r.Shot_Col, r.Shot_Row, Shot_Mark, s, d);
+    if (a.Floor_Grid(r.Shot_Col, r.Shot_Row) != 0) return;
+    r.Shot_Active = false;
+    r.Shot_Exploding = true;
 }
 
 void Start_Explosion(Game& g, int d, int s) {
-    ShotState& t = g.w.shots;
+    Star_Shot& r = g.w.shots.Shot[d][s];
     g.m.Play_Wave(Wave::Explose_4);
-    Set_Shot_Cell(g.w.arena, t.Shot_Col[d][s], t.Shot_Row[d][s], No_Code, No_Code, No_Code);
+    Set_Shot_Cell(g.w.arena, r.Shot_Col, r.Shot_Row, No_Code, No_Code, No_Code);
     const bool vertical = d == Shot_Up || d == Shot_Down;
-    t.Shot_Ex_X[d][s] = t.Shot_X[d][s] - (vertical ? 16 : 2);
-    t.Shot_Ex_Y[d][s] = t.Shot_Y[d][s] - (vertical ? 2 : 16);
-    t.Shot_Ex_Frame[d][s] = Ex::Ex_Boy_1;
+    r.Shot_Ex_X = r.Shot_X - (vertical ? 16 : 2);
+    r.Shot_Ex_Y = r.Shot_Y - (vertical ? 2 : 16);
+    r.Shot_Ex_Frame = Ex::Ex_Boy_1;
 }
 
 // Ex_Boy_1 to Ex_Boy_17, then Ex_Boy_17 once more: 18 frames.
 void Run_Explosion(Game& g, int d, int s) {
-    ShotState& t = g.w.shots;
-    t.Shot_Ex_Tick[d][s] += 1;
-    const int tick = t.Shot_Ex_Tick[d][s];
+    Star_Shot& r = g.w.shots.Shot[d][s];
+    r.Shot_Ex_Tick += 1;
+    const int tick = r.Shot_Ex_Tick;
     if (tick == 1) Start_Explosion(g, d, s);
-    if (tick >= 2 && tick < Explosion_Frames) t.Shot_Ex_Frame[d][s] += 1;
+    if (tick >= 2 && tick < Explosion_Frames) r.Shot_Ex_Frame += 1;
     if (tick >= Explosion_Frames) {
-        t.Shot_Exploding[d][s] = false;
-        t.Shot_Ex_Tick[d][s] = 0;
+        r.Shot_Exploding = false;
+        r.Shot_Ex_Tick = 0;
     }
-    g.m.Draw_Image(Image_List::Ex, t.Shot_Ex_Frame[d][s], t.Shot_Ex_X[d][s], t.Shot_Ex_Y[d][s]);
+    g.m.Draw_Image(Image_List::Ex, r.Shot_Ex_Frame, r.Shot_Ex_X, r.Shot_Ex_Y);
 }
 
 // Clockwise while standing or walking right or down, the other way walking left or up.
@@ -137,9 +137,9 @@ void Show_Ego_Shoot(Game& g) {
     for (int d = 1; d <= 4; ++d) {
         for (int s = 1; s <= Volley_Slots; ++s) {
             if (!Volley_Flying(t, s)) t.Volley_Used[s] = false;
-            if (t.Shot_Exploding[d][s])
+            if (t.Shot[d][s].Shot_Exploding)
                 Run_Explosion(g, d, s);
-            else if (t.Shot_Active[d][s])
+            else if (t.Shot[d][s].Shot_Active)
                 Fly_Rocket(g, d, s);
         }
     }
@@ -149,12 +149,13 @@ void Clear_Star_Shots(Game& g) {
     ShotState& t = g.w.shots;
     for (int d = 1; d <= 4; ++d) {
         for (int s = 1; s <= Volley_Slots; ++s) {
-            t.Shot_Active[d][s] = false;
-            t.Shot_Exploding[d][s] = false;
-            t.Shot_Ex_Tick[d][s] = 0;
-            t.Shot_Dir[d][s] = 0;
-            t.Shot_X[d][s] = t.Shot_Y[d][s] = 0;
-            t.Shot_Col[d][s] = t.Shot_Row[d][s] = 0;
+            Star_Shot& r = t.Shot[d][s];
+            r.Shot_Active = false;
+            r.Shot_Exploding = false;
+            r.Shot_Ex_Tick = 0;
+            r.Shot_Dir = 0;
+            r.Shot_X = r.Shot_Y = 0;
+            r.Shot_Col = r.Shot_Row = 0;
         }
     }
 }
@@ -165,11 +166,11 @@ void Remove_Shot_At(Game& g, int col, int row) {
     const int s = a.Shot_Slot_Grid(col, row), d = a.Shot_Dir_Grid(col, row);
     a.Shot_Grid.set(col, row, No_Code);
     if (!Valid_Shot(d, s)) return;
-    ShotState& t = g.w.shots;
-    t.Shot_Active[d][s] = false;
-    t.Shot_Exploding[d][s] = false;
-    t.Shot_Ex_Tick[d][s] = 0;
-    t.Shot_Dir[d][s] = 0;
+    Star_Shot& r = g.w.shots.Shot[d][s];
+    r.Shot_Active = false;
+    r.Shot_Exploding = false;
+    r.Shot_Ex_Tick = 0;
+    r.Shot_Dir = 0;
 }
 
 }  // namespace zarvo

@@ -28,24 +28,28 @@ struct PlayerState {
     bool operator==(const PlayerState&) const = default;
 };
 
-// The star shots: 24 volley slots of four rockets, tables indexed [d][slot], d 1..4, slot 1..24
-// (index 0 unused).
+// The star shots: 24 volley slots of four rockets, one in each direction d 1..4, in a table
+// indexed [d][slot], slot 1..24 (index 0 unused).
 inline constexpr int Volley_Slots = 24;
+
+// One rocket of a volley: its flight, then its explosion.
+struct Star_Shot {
+    bool Shot_Active = false;
+    int32_t Shot_Dir = 0;
+    int32_t Shot_X = 0, Shot_Y = 0;
+    int32_t Shot_Col = 0, Shot_Row = 0;
+    bool Shot_Exploding = false;
+    int32_t Shot_Ex_Tick = 0;
+    int32_t Shot_Ex_X = 0, Shot_Ex_Y = 0;
+    int32_t Shot_Ex_Frame = 0;
+
+    bool operator==(const Star_Shot&) const = default;
+};
 
 struct ShotState {
     int32_t Star_Angle = 0;
     bool Volley_Used[Volley_Slots + 1] = {};
-    bool Shot_Active[5][Volley_Slots + 1] = {};
-    int32_t Shot_Dir[5][Volley_Slots + 1] = {};
-    int32_t Shot_X[5][Volley_Slots + 1] = {};
-    int32_t Shot_Y[5][Volley_Slots + 1] = {};
-    int32_t Shot_Col[5][Volley_Slots + 1] = {};
-    int32_t Shot_Row[5][Volley_Slots + 1] = {};
-    bool Shot_Exploding[5][Volley_Slots + 1] = {};
-    int32_t Shot_Ex_Tick[5][Volley_Slots + 1] = {};
-    int32_t Shot_Ex_X[5][Volley_Slots + 1] = {};
-    int32_t Shot_Ex_Y[5][Volley_Slots + 1] = {};
-    int32_t Shot_Ex_Frame[5][Volley_Slots + 1] = {};
+    Star_Shot Shot[5][Volley_Slots + 1] = {};
 
     bool operator==(const ShotState&) const = default;
 };
