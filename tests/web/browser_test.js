@@ -42,7 +42,8 @@ function runNative(script, frames, scoreFile) {
     fs.writeFileSync(path.join(dir, 'input.txt'), script);
     if (scoreFile) fs.writeFileSync(path.join(dir, 'Zarvo.Scr'), scoreFile);
     execFileSync(NATIVE, ['--headless', '--frames', String(frames), '--input', 'input.txt',
-                          '--dump', 'dump.json', '--sound-log', 'sounds.txt', '--shot', 'shot.bmp'],
+                          '--dump', 'dump.json', '--sound-log', 'sounds.txt', '--shot', 'shot.bmp',
+                          ...(scoreFile ? ['--scores', 'Zarvo.Scr'] : [])],
                  { cwd: dir });
     const read = (name) => fs.readFileSync(path.join(dir, name));
     return { dump: read('dump.json').toString(), sounds: read('sounds.txt').toString(),

@@ -38,7 +38,9 @@ uint32_t Desk_Overlay::Ms_Until_Change() const {
 
 void Desk_Overlay::Draw_Over() {
     const GameState& s = g_.w.game;
-    const bool title = s.Sponsor_On || (!s.Game_Over && !s.Set_Score_New_On && s.Sponsor_Paused);
+    const bool title_shown =
+        s.Sponsor_On || (!s.Game_Over && !s.Set_Score_New_On && s.Sponsor_Paused);
+    const bool title = help_offered_ && title_shown;
     const bool still = help_ || paused_ || unfocused_;
     drew_ = still || Sound_Shown() || title;
     if (!drew_) return;

@@ -20,6 +20,9 @@ class Desk_Overlay : public Frame_Overlay {
     void Set_Paused(bool paused) { paused_ = paused; }
     void Set_Unfocused(bool unfocused) { unfocused_ = unfocused; }
     void Set_Help(bool shown) { help_ = shown; }
+    // The title shows the help hint only where a key opens the help screen (the page has a
+    // line of help of its own instead).
+    void Offer_Help(bool offered) { help_offered_ = offered; }
     void Set_Key_Names(const Key_Names& names) { keys_ = names; }
     // Shows "VOLUME V" or "SOUND OFF" for a moment from now.
     void Show_Sound(int volume, bool muted);
@@ -36,7 +39,7 @@ class Desk_Overlay : public Frame_Overlay {
     Surface_Media& media_;
     Surface clean_;
     bool drew_ = false;  // the back buffer carries lines; clean_ holds it without them
-    bool paused_ = false, unfocused_ = false, help_ = false;
+    bool paused_ = false, unfocused_ = false, help_ = false, help_offered_ = false;
     Key_Names keys_;
     char sound_text_[16] = {};
     uint64_t now_ = 0, sound_until_ = 0;

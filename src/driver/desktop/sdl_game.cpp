@@ -71,6 +71,7 @@ class Windowed_Game : public Poll_Listener {
     void Use_Keys(const Key_Choice& keys) {
         fire_key_ = keys.Fire;
         overlay_.Set_Key_Names(keys.Names);
+        overlay_.Offer_Help(true);
     }
     void Run();
     void Finish() {
