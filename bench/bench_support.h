@@ -33,11 +33,7 @@ struct Bench_Game {
 
     // Builds a level directly and runs the figure's appearance; the figure cannot die.
     void Open_Level(int difficulty, int level) {
-        world->game.Sponsor_On = false;
-        world->game.Immortal_Code = true;
-        world->game.Difficulty = difficulty;
-        world->game.Level = level - 1;
-        Set_Level(g);
+        Open_Level_Immortal(g, difficulty, level);
         for (int i = 0; i < 200; ++i) DXTimer1Timer(g);
     }
 };

@@ -79,4 +79,13 @@ void Set_Level(Game& g) {
     s.Well_Done = false;
 }
 
+void Open_Level_Immortal(Game& g, int difficulty, int level) {
+    GameState& s = g.w.game;
+    s.Sponsor_On = false;
+    s.Immortal_Code = true;
+    s.Difficulty = difficulty;
+    s.Level = level - 1;
+    Set_Level(g);
+}
+
 }  // namespace zarvo

@@ -28,6 +28,10 @@ const Level_Entry& Level_Table(int difficulty, int level);
 // game is over instead.
 void Set_Level(Game& g);
 
+// Builds `level` of `difficulty` at once, as a game started from the options would, with a
+// figure that cannot die: where the frame measurements of the desktop and the page begin.
+void Open_Level_Immortal(Game& g, int difficulty, int level);
+
 // The switches and drain rate of a difficulty (difficulty 2 keeps eight switches as they were).
 void Set_Difficulty(Game& g, int difficulty);
 

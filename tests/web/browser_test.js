@@ -14,16 +14,10 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { Browser, Page, sleep } = require('./cdp');
-const { decodePng, decodeBmp, gamePicture, differingPixels } = require('./pictures');
+const { decodeBmp, differingPixels } = require('./pictures');
 
-const ROOT = path.resolve(__dirname, '../..');
-const PAGE = process.env.ZARVO_PAGE || path.join(ROOT, 'build-web/zarvo.html');
-const NATIVE = process.env.ZARVO_NATIVE || path.join(ROOT, 'build/zarvo');
-const SHOTS = process.env.ZARVO_SHOTS;
-const W = 622, H = 513;
+const { ROOT, PAGE, NATIVE, SHOTS, W, H, DUMP, gameView, runNative } = require('./game_page');
 
-// The headless runner of the desktop build over a script, in a folder of its own holding the
-// given score file (or none): its dump, sound log and last picture.
 // The input of the headless runner's random player over that many frames, as a script.
 function randomPlayerScript(seed, frames) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvo-monkey-'));
@@ -36,24 +30,8 @@ function randomPlayerScript(seed, frames) {
   }
 }
 
-function runNative(script, frames, scoreFile) {
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvo-native-'));
-  try {
-    fs.writeFileSync(path.join(dir, 'input.txt'), script);
-    if (scoreFile) fs.writeFileSync(path.join(dir, 'Zarvo.Scr'), scoreFile);
-    execFileSync(NATIVE, ['--headless', '--frames', String(frames), '--input', 'input.txt',
-                          '--dump', 'dump.json', '--sound-log', 'sounds.txt', '--shot', 'shot.bmp',
-                          ...(scoreFile ? ['--scores', 'Zarvo.Scr'] : [])],
-                 { cwd: dir });
-    const read = (name) => fs.readFileSync(path.join(dir, name));
-    return { dump: read('dump.json').toString(), sounds: read('sounds.txt').toString(),
-             shot: read('shot.bmp') };
-  } finally {
-    fs.rmSync(dir, { recursive: true, force: true });
-  }
-}
-
 let browser, page, canvas;
+const { state, waitState, at, picture } = gameView(() => page, () => canvas);
 
 async function measureCanvas() {
   canvas = await page.evaluate(`(() => {
@@ -76,29 +54,8 @@ async function open(query = '', url = `file://${PAGE}${query}`) {
   }
 }
 
-// The running game's state dump, or one field of it.
-const DUMP = 'JSON.parse(Module.ccall("zarvo_dump", "string", [], []))';
-async function state(field) {
-  return page.evaluate(field ? `${DUMP}.${field}` : DUMP);
-}
-async function waitState(condition, timeout = 20000) {
-  await page.waitFor(`(d => ${condition})(${DUMP})`, timeout, condition);
-}
-
-// The page point at the middle of a game pixel.
-function at(x, y) {
-  const f = canvas.width / W;
-  return [canvas.left + (x + 0.5) * f, canvas.top + (y + 0.5) * f];
-}
 async function clickGame(x, y) {
   await page.click(...at(x, y));
-}
-
-async function picture(name) {
-  const png = await page.screenshot();
-  if (SHOTS) fs.writeFileSync(path.join(SHOTS, `${name}.png`), png);
-  return gamePicture(decodePng(png), Math.round(canvas.left), Math.round(canvas.top),
-                     Math.round(canvas.width / W), W, H);
 }
 
 const KEYS = {

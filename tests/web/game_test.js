@@ -10,22 +10,13 @@
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { execFileSync } = require('node:child_process');
-const fs = require('node:fs');
-const os = require('node:os');
-const path = require('node:path');
 const { Browser, sleep } = require('./cdp');
-const { decodePng, decodeBmp, gamePicture, differingPixels } = require('./pictures');
-
-const ROOT = path.resolve(__dirname, '../..');
-const PAGE = process.env.ZARVO_PAGE || path.join(ROOT, 'build-web/zarvo.html');
-const NATIVE = path.resolve(process.env.ZARVO_NATIVE || path.join(ROOT, 'build/zarvo'));
-const SHOTS = process.env.ZARVO_SHOTS;
-const W = 622, H = 513;
+const { decodeBmp, differingPixels } = require('./pictures');
+const { PAGE, W, gameView, runNative } = require('./game_page');
 
 // Put into every page before its own script: ?hz=N lets the animation frames through N times a
-// second (the first frame at or after each 1/N s), as a display of that refresh rate would; and the page's controllers are
-// the ones the test puts into window.zarvoPads.
+// second (the first frame at or after each 1/N s), as a display of that refresh rate would;
+// and the page's controllers are the ones the test puts into window.zarvoPads.
 const INJECTED = `(() => {
   const hz = Number(new URLSearchParams(location.search).get("hz"));
   window.zarvoRefreshes = 0;
@@ -44,6 +35,7 @@ const INJECTED = `(() => {
 })()`;
 
 let browser, page, canvas;
+const { state, waitState, at, picture } = gameView(() => page, () => canvas);
 
 async function open(query = '') {
   await page.send('Page.navigate', { url: `file://${PAGE}?seed=1${query}` });
@@ -55,29 +47,9 @@ async function open(query = '') {
   })()`);
 }
 
-const DUMP = 'JSON.parse(Module.ccall("zarvo_dump", "string", [], []))';
-async function state(field) {
-  return page.evaluate(field ? `${DUMP}.${field}` : DUMP);
-}
-async function waitState(condition, timeout = 20000) {
-  await page.waitFor(`(d => ${condition})(${DUMP})`, timeout, condition);
-}
-
-// The page point at the middle of a game pixel.
-function at(x, y) {
-  const f = canvas.width / W;
-  return [canvas.left + (x + 0.5) * f, canvas.top + (y + 0.5) * f];
-}
 // A click on the title's button band between two buttons: it gives the page the focus and
 // does nothing in the game.
 const FOCUS_CLICK = [277, 470];
-
-async function picture(name) {
-  const png = await page.screenshot();
-  if (SHOTS) fs.writeFileSync(path.join(SHOTS, `${name}.png`), png);
-  return gamePicture(decodePng(png), Math.round(canvas.left), Math.round(canvas.top),
-                     Math.round(canvas.width / W), W, H);
-}
 
 const KEYS = {
   Enter: ['Enter', 'Enter', 13], P: ['p', 'KeyP', 80], M: ['m', 'KeyM', 77],
@@ -86,15 +58,7 @@ const KEYS = {
 
 // The headless runner of the desktop build: its picture after that many frames of a script.
 function nativeShot(script, frames) {
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvo-native-'));
-  try {
-    fs.writeFileSync(path.join(dir, 'input.txt'), script);
-    execFileSync(NATIVE, ['--headless', '--frames', String(frames), '--input', 'input.txt',
-                          '--shot', 'shot.bmp'], { cwd: dir });
-    return decodeBmp(fs.readFileSync(path.join(dir, 'shot.bmp')));
-  } finally {
-    fs.rmSync(dir, { recursive: true, force: true });
-  }
+  return decodeBmp(runNative(script, frames).shot);
 }
 
 // Frames run per second over `seconds`.

@@ -86,13 +86,7 @@ EMSCRIPTEN_KEEPALIVE const double* zarvo_bench(int difficulty, int level, int fr
     auto world = std::make_unique<World>();
     Game g{*world, *Page_Media};
     FormCreate(g, 2024, 1024, 768);
-    if (difficulty > 0) {
-        world->game.Sponsor_On = false;
-        world->game.Immortal_Code = true;
-        world->game.Difficulty = difficulty;
-        world->game.Level = level - 1;
-        Set_Level(g);
-    }
+    if (difficulty > 0) Open_Level_Immortal(g, difficulty, level);
     for (int i = 0; i < 200; ++i) DXTimer1Timer(g);
     const auto opened = std::make_unique<World>(*world);
     for (double& t : times) {

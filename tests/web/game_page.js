@@ -1,0 +1,60 @@
+// What every browser test of the game needs: where the page and the desktop program are, the
+// running game's state dump, the page point of a game pixel, the picture as the player sees it,
+// and the desktop build's headless runner to compare with.
+'use strict';
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { decodePng, gamePicture } = require('./pictures');
+
+const ROOT = path.resolve(__dirname, '../..');
+const PAGE = process.env.ZARVO_PAGE || path.join(ROOT, 'build-web/zarvo.html');
+const NATIVE = path.resolve(process.env.ZARVO_NATIVE || path.join(ROOT, 'build/zarvo'));
+const SHOTS = process.env.ZARVO_SHOTS;
+const W = 622, H = 513;
+const DUMP = 'JSON.parse(Module.ccall("zarvo_dump", "string", [], []))';
+
+// The game in the page that `getPage()` shows, its picture at the place `getCanvas()` measured.
+function gameView(getPage, getCanvas) {
+  // The running game's state dump, or one field of it.
+  const state = (field) => getPage().evaluate(field ? `${DUMP}.${field}` : DUMP);
+  const waitState = (condition, timeout = 20000) =>
+    getPage().waitFor(`(d => ${condition})(${DUMP})`, timeout, condition);
+  // The page point at the middle of a game pixel.
+  const at = (x, y) => {
+    const canvas = getCanvas();
+    const f = canvas.width / W;
+    return [canvas.left + (x + 0.5) * f, canvas.top + (y + 0.5) * f];
+  };
+  // The game's picture as the screen shows it (kept in ZARVO_SHOTS under `name`).
+  const picture = async (name) => {
+    const png = await getPage().screenshot();
+    if (SHOTS) fs.writeFileSync(path.join(SHOTS, `${name}.png`), png);
+    const canvas = getCanvas();
+    return gamePicture(decodePng(png), Math.round(canvas.left), Math.round(canvas.top),
+                       Math.round(canvas.width / W), W, H);
+  };
+  return { state, waitState, at, picture };
+}
+
+// The headless runner of the desktop build over a script, in a folder of its own holding the
+// given score file (or none): its dump, sound log and last picture.
+function runNative(script, frames, scoreFile) {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvo-native-'));
+  try {
+    fs.writeFileSync(path.join(dir, 'input.txt'), script);
+    if (scoreFile) fs.writeFileSync(path.join(dir, 'Zarvo.Scr'), scoreFile);
+    execFileSync(NATIVE, ['--headless', '--frames', String(frames), '--input', 'input.txt',
+                          '--dump', 'dump.json', '--sound-log', 'sounds.txt', '--shot', 'shot.bmp',
+                          ...(scoreFile ? ['--scores', 'Zarvo.Scr'] : [])],
+                 { cwd: dir });
+    const read = (name) => fs.readFileSync(path.join(dir, name));
+    return { dump: read('dump.json').toString(), sounds: read('sounds.txt').toString(),
+             shot: read('shot.bmp') };
+  } finally {
+    fs.rmSync(dir, { recursive: true, force: true });
+  }
+}
+
+module.exports = { ROOT, PAGE, NATIVE, SHOTS, W, H, DUMP, gameView, runNative };
