@@ -198,7 +198,7 @@ struct Letter_Shape {
 };
 
 const Letter_Shape& Letter_Shape_Of(char c, int cell) {
-    thread_local std::map<std::pair<char, int>, Letter_Shape> measured;
+    static std::map<std::pair<char, int>, Letter_Shape> measured;  // the painter runs on one thread
     const auto [at, fresh] = measured.try_emplace({c, cell});
     Letter_Shape& shape = at->second;
     if (!fresh) return shape;
