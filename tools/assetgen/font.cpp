@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <map>
-#include <utility>
+#include <memory>
 #include <vector>
 
 namespace assetgen {
@@ -193,15 +192,20 @@ namespace {
 // letter and the cell size alone: a shadow and its letter, and the same word painted twice,
 // share one measurement.
 struct Letter_Shape {
+    char c = 0;
+    int cell = 0;
     int w = 0, h = 0;
     std::vector<float> d;
 };
 
 const Letter_Shape& Letter_Shape_Of(char c, int cell) {
-    static std::map<std::pair<char, int>, Letter_Shape> measured;  // the painter runs on one thread
-    const auto [at, fresh] = measured.try_emplace({c, cell});
-    Letter_Shape& shape = at->second;
-    if (!fresh) return shape;
+    // Held by pointer, so that a shape handed out stays where it is as more are measured.
+    static std::vector<std::unique_ptr<Letter_Shape>> measured;  // the painter runs on one thread
+    for (const auto& shape : measured)
+        if (shape->c == c && shape->cell == cell) return *shape;
+    Letter_Shape& shape = *measured.emplace_back(std::make_unique<Letter_Shape>());
+    shape.c = c;
+    shape.cell = cell;
     shape.w = Glyph_Columns * cell + 6;
     shape.h = Glyph_Rows * cell + 6;
     shape.d.resize(static_cast<size_t>(shape.w) * shape.h);

@@ -97,9 +97,7 @@ float Sd_Box(float px, float py, float cx, float cy, float half_w, float half_h,
     const float qy = std::fabs(py - cy) - half_h + radius;
     // Beside a side rather than off a corner the distance is along one axis alone, exactly
     // what the square root would give for it.
-    const float outside = qx <= 0.0f   ? std::max(qy, 0.0f)
-                          : qy <= 0.0f ? qx
-                                       : std::hypot(qx, qy);
+    const float outside = qx <= 0.0f ? std::max(qy, 0.0f) : qy <= 0.0f ? qx : std::hypot(qx, qy);
     return outside + std::min(std::max(qx, qy), 0.0f) - radius;
 }
 
