@@ -13,13 +13,19 @@
 // worklet can be made, a script processor node pulls the same blocks on the page's thread.
 // Module.zarvoAudio tells what plays: its kind, how many blocks went over, and the worklet's
 // count of render quanta, of those it had to fill with silence while a block was on its way,
-// and the longest wait for a block it asked for, in frames.
+// and the longest wait for a block it asked for, in frames; and how often the device woke
+// from a silence for a sound, with the longest and the last time from the sound's start to
+// the worklet playing it, in ms.
+//
+// The device is asked for a buffer of about one block: its thread then wakes half as often as
+// with the shortest buffer ("interactive"), for 10 ms more latency.
 EM_JS(int, Page_Open_Audio, (int block_frames, int lead), {
     const Context = globalThis.AudioContext || globalThis.webkitAudioContext;
     if (!Context) return 0;
     try {
-        const context = new Context({ latencyHint: "interactive" });
-        const audio = { context, node: null, kind: "", blocks: 0, quanta: 0, late: 0, longestWait: 0 };
+        const context = new Context({ latencyHint: block_frames / 48000 });
+        const audio = { context, node: null, kind: "", blocks: 0, quanta: 0, late: 0, longestWait: 0,
+                        wakes: 0, wakeMs: 0, longestWakeMs: 0, wokeAt: 0 };
         Module.zarvoAudio = audio;
         const nodes = Module.zarvoSoundNodes;
         const useProcessor = () => nodes.processor(audio, block_frames);
@@ -76,6 +82,11 @@ EM_JS(void, Page_Define_Sound_Nodes, (), {
             processorOptions: { block: block_frames, lead } });
         node.port.onmessage = (e) => {
             const d = e.data;
+            if (d.woke) {
+                audio.wakeMs = performance.now() - audio.wokeAt;
+                audio.longestWakeMs = Math.max(audio.longestWakeMs, audio.wakeMs);
+                return;
+            }
             audio.quanta = d.quanta, audio.late = d.late, audio.longestWait = d.longestWait;
             for (let i = 0; i < d.want; ++i) {
                 const block = mix(audio, block_frames);
@@ -104,12 +115,24 @@ class Zarvo_Mixer extends AudioWorkletProcessor {
         this.quanta = 0;
         this.late = 0;
         this.longestWait = 0;
+        this.waking = false;
         this.port.onmessage = (e) => {
+            if (e.data === "wake") return this.wake();
             this.queue.push(e.data);
             this.queued += e.data.length / 2;
             this.asked -= 1;
             this.longestWait = Math.max(this.longestWait, currentFrame - this.askedAt.shift());
+            if (this.waking) this.waking = false, this.port.postMessage({ woke: true });
         };
+        this.ask();
+    }
+    // The device slept through a silence: what waits in the queue is silence mixed before it,
+    // which would only hold back the sound that woke it.
+    wake() {
+        this.queue = [];
+        this.at = 0;
+        this.queued = 0;
+        this.waking = true;
         this.ask();
     }
     ask() {
@@ -135,7 +158,7 @@ class Zarvo_Mixer extends AudioWorkletProcessor {
         if (i < left.length) {
             left.fill(0, i);
             right.fill(0, i);
-            if (this.asked > 0 && this.quanta > 0) this.late += 1;
+            if (this.asked > 0 && this.quanta > 0 && !this.waking) this.late += 1;
         }
         this.quanta += 1;
         this.ask();
@@ -151,6 +174,16 @@ EM_JS(void, Page_Suspend_Audio, (int suspended), {
     if (!audio) return;
     const done = suspended ? audio.context.suspend() : audio.context.resume();
     if (done && done.catch) done.catch(() => {});
+});
+
+// The device resumes for a sound after a silence: the worklet drops the silence it holds.
+EM_JS(void, Page_Wake_Audio, (), {
+    const audio = Module.zarvoAudio;
+    if (!audio) return;
+    audio.wokeAt = performance.now();
+    ++audio.wakes;
+    if (audio.kind === "worklet") audio.node.port.postMessage("wake");
+    audio.context.resume().catch(() => {});
 });
 
 EM_JS(void, Page_Close_Audio, (), {
@@ -170,6 +203,15 @@ Web_Audio* Device = nullptr;
 // keeps waiting (about 64 ms at 48 kHz).
 constexpr int Block_Frames = 1024;
 constexpr int Lead_Blocks = 3;
+// After this long without a sound the device sleeps (a running device costs the browser
+// several per cent of a core even while it plays silence) until the next sound.
+constexpr int Silence_Seconds = 2;
+
+bool Silent(const int16_t* samples, size_t count) {
+    int16_t any = 0;
+    for (size_t i = 0; i < count; ++i) any |= samples[i];
+    return any == 0;
+}
 
 }  // namespace
 
@@ -194,7 +236,12 @@ void Web_Audio::Open(const std::vector<Sound>& waves) {
 }
 
 void Web_Audio::Play(int index) {
-    if (opened_) mixer_.Play(index);
+    if (!opened_) return;
+    mixer_.Play(index);
+    silent_frames_ = 0;
+    if (!asleep_) return;
+    asleep_ = false;
+    if (!suspended_) Page_Wake_Audio();
 }
 
 void Web_Audio::Set_Level(int percent) {
@@ -205,14 +252,25 @@ void Web_Audio::Set_Level(int percent) {
 void Web_Audio::Suspend(bool suspended) {
     if (suspended == suspended_) return;
     suspended_ = suspended;
-    if (opened_) Page_Suspend_Audio(suspended ? 1 : 0);
+    if (opened_ && !asleep_) Page_Suspend_Audio(suspended ? 1 : 0);
 }
 
 const int16_t* Web_Audio::Mix(int frames) {
     frames = frames < 0 ? 0 : frames;
-    if (static_cast<size_t>(frames) * 2 > out_.size()) out_.resize(static_cast<size_t>(frames) * 2);
+    const size_t samples = static_cast<size_t>(frames) * 2;
+    if (samples > out_.size()) out_.resize(samples);
     mixer_.Mix(out_.data(), frames);
+    Sleep_After_Silence(Silent(out_.data(), samples) ? frames : -1);
     return out_.data();
+}
+
+// Counts the silent frames in a row (a block with sound, -1, starts again); a silence long
+// enough puts the device to sleep until Play wakes it.
+void Web_Audio::Sleep_After_Silence(int silent_frames) {
+    silent_frames_ = silent_frames < 0 ? 0 : silent_frames_ + silent_frames;
+    if (asleep_ || silent_frames_ < Silence_Seconds * mixer_.Device_Rate()) return;
+    asleep_ = true;
+    if (!suspended_) Page_Suspend_Audio(1);
 }
 
 }  // namespace zarvo

@@ -3,7 +3,8 @@
 // off the page's thread, which mixes blocks of at most 1,024 frames a little ahead for it.
 // Browsers let a page sound only after the player has pressed a key, clicked or tapped, so the
 // device opens on the first such event; waves played before that, or without Web Audio, are
-// silent.
+// silent. After a stretch of silence the device sleeps, and the next wave wakes it: that wave
+// is delayed by the device's start, never lost.
 #include <vector>
 
 #include "platform/mixer.h"
@@ -25,15 +26,21 @@ class Web_Audio {
     void Set_Level(int percent);
     // A suspended device stops playing (and costs nothing) until it is resumed.
     void Suspend(bool suspended);
+    // Whether the device sleeps through a silence.
+    bool Asleep() const { return asleep_; }
 
     // Mixes `frames` stereo frames for the page's audio node; answers where they are.
     const int16_t* Mix(int frames);
 
   private:
+    void Sleep_After_Silence(int silent_frames);
+
     Mixer mixer_;
     bool tried_ = false;
     bool opened_ = false;
     bool suspended_ = false;
+    bool asleep_ = false;
+    int silent_frames_ = 0;
     int level_ = 100;
     std::vector<int16_t> out_;
 };
