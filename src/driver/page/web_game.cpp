@@ -131,6 +131,8 @@ void Web_Game::Desk(Desk_Action action) {
             Change_Sound(Volume_Step(settings_.Volume, action == Desk_Action::Volume_Up ? 1 : -1),
                          false);
             break;
+        // The page has no help key (F1 is the browser's), and no fast-forward.
+        case Desk_Action::Help:
         case Desk_Action::Fast_Forward:
         case Desk_Action::None:
             break;
