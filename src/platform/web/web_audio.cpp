@@ -16,14 +16,11 @@
 // and the longest wait for a block it asked for, in frames; and how often the device woke
 // from a silence for a sound, with the longest and the last time from the sound's start to
 // the worklet playing it, in ms.
-//
-// The device is asked for a buffer of about one block: its thread then wakes half as often as
-// with the shortest buffer ("interactive"), for 10 ms more latency.
 EM_JS(int, Page_Open_Audio, (int block_frames, int lead), {
     const Context = globalThis.AudioContext || globalThis.webkitAudioContext;
     if (!Context) return 0;
     try {
-        const context = new Context({ latencyHint: block_frames / 48000 });
+        const context = new Context({ latencyHint: "interactive" });
         const audio = { context, node: null, kind: "", blocks: 0, quanta: 0, late: 0, longestWait: 0,
                         wakes: 0, wakeMs: 0, longestWakeMs: 0, wokeAt: 0 };
         Module.zarvoAudio = audio;
