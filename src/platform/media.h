@@ -43,11 +43,13 @@ class Poll_Listener {
     virtual void Polled(const Input_States& states) = 0;
 };
 
-// Drawn into the back buffer over every frame just before a window shows it (the driver's
-// pause and sound lines).
+// What a window adds to the game's picture: lines that belong to the frame (drawn with the
+// game's own draws, so a line that stays the same costs nothing from frame to frame), and lines
+// drawn over every frame just before it is shown (the driver's pause and sound lines).
 class Frame_Overlay {
   public:
     virtual ~Frame_Overlay() = default;
+    virtual void Draw_In_Frame() {}
     virtual void Draw_Over() = 0;
 };
 
@@ -112,6 +114,12 @@ class Surface_Media : public Media {
   protected:
     // Makes the draws written down since the clear.
     void Settle();
+    // Ends the frame being drawn: the overlay's lines of the frame join its draws, which are
+    // then made.
+    void Finish_Frame(Frame_Overlay* overlay) {
+        if (writing_ && overlay) overlay->Draw_In_Frame();
+        Settle();
+    }
     // The parts of the back buffer that may have changed since Forget_Changes.
     const Damage& Changes() const { return changes_; }
     void Forget_Changes() { changes_.Reset(back_buffer_.Width, back_buffer_.Height); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace assetgen {
@@ -186,27 +187,50 @@ float Letter_Distance(const Letter_Bits& g, float x, float y, int cell) {
 
 namespace {
 
-// A letter's distance field sampled once at every pixel centre round it, so the shading can
-// look at neighbours without measuring again.
+// A letter's distance field sampled once at every pixel centre round it (a margin of three
+// pixels), so the shading can look at neighbours without measuring again. It depends on the
+// letter and the cell size alone: a shadow and its letter, and the same word painted twice,
+// share one measurement.
+struct Letter_Shape {
+    char c = 0;
+    int cell = 0;
+    int w = 0, h = 0;
+    std::vector<float> d;
+};
+
+const Letter_Shape& Letter_Shape_Of(char c, int cell) {
+    // Held by pointer, so that a shape handed out stays where it is as more are measured.
+    static std::vector<std::unique_ptr<Letter_Shape>> measured;  // the painter runs on one thread
+    for (const auto& shape : measured)
+        if (shape->c == c && shape->cell == cell) return *shape;
+    Letter_Shape& shape = *measured.emplace_back(std::make_unique<Letter_Shape>());
+    shape.c = c;
+    shape.cell = cell;
+    shape.w = Glyph_Columns * cell + 6;
+    shape.h = Glyph_Rows * cell + 6;
+    shape.d.resize(static_cast<size_t>(shape.w) * shape.h);
+    const Letter_Bits bits(c);
+    for (int y = 0; y < shape.h; ++y)
+        for (int x = 0; x < shape.w; ++x)
+            shape.d[static_cast<size_t>(y) * shape.w + x] =
+                Letter_Distance(bits, x - 3 + 0.5f, y - 3 + 0.5f, cell);
+    return shape;
+}
+
+// A letter's field placed with its glyph's top left corner at (gx, gy).
 struct Letter_Field {
     int x0, y0, w, h;
-    std::vector<float> d;
+    const Letter_Shape& shape;
     float at(float px, float py) const {
         const int x = std::clamp(static_cast<int>(px - x0), 0, w - 1);
         const int y = std::clamp(static_cast<int>(py - y0), 0, h - 1);
-        return d[static_cast<size_t>(y) * w + x];
+        return shape.d[static_cast<size_t>(y) * w + x];
     }
 };
 
 Letter_Field Measure_Letter(char c, int gx, int gy, int cell) {
-    Letter_Field f{gx - 3, gy - 3, Glyph_Columns * cell + 6, Glyph_Rows * cell + 6, {}};
-    f.d.resize(static_cast<size_t>(f.w) * f.h);
-    const Letter_Bits bits(c);
-    for (int y = 0; y < f.h; ++y)
-        for (int x = 0; x < f.w; ++x)
-            f.d[static_cast<size_t>(y) * f.w + x] =
-                Letter_Distance(bits, f.x0 + x + 0.5f - gx, f.y0 + y + 0.5f - gy, cell);
-    return f;
+    const Letter_Shape& shape = Letter_Shape_Of(c, cell);
+    return {gx - 3, gy - 3, shape.w, shape.h, shape};
 }
 
 }  // namespace

@@ -18,16 +18,30 @@ using namespace zarvo;
 // clouds fade out and no star is lit, so the letters stand on an even dark ground.
 constexpr int Calm_Margin = 10;
 
-// Pixels from (x, y) to the hint line's letters.
-float Hint_Distance(float x, float y) {
+// How far (x, y) lies beside and above or below the hint line's letters, in pixels.
+struct Hint_Offset {
+    float Dx, Dy;
+};
+
+Hint_Offset Hint_Offset_Of(float x, float y) {
     const Window_Rect& r = Star_Hint_Text;
-    const float dx = std::max({r.x0 - x, x - (r.x1 + 1.0f), 0.0f});
-    const float dy = std::max({r.y0 - y, y - (r.y1 + 1.0f), 0.0f});
-    return std::hypot(dx, dy);
+    return {std::max({r.x0 - x, x - (r.x1 + 1.0f), 0.0f}),
+            std::max({r.y0 - y, y - (r.y1 + 1.0f), 0.0f})};
 }
 
+// Pixels from (x, y) to the hint line's letters.
+float Hint_Distance(float x, float y) {
+    const Hint_Offset o = Hint_Offset_Of(x, y);
+    return std::hypot(o.Dx, o.Dy);
+}
+
+// The calm fades out over three margins and is nil from four margins on: a pixel that far
+// away along either axis alone is never calm, which spares the square root for nearly all
+// of the picture.
 float Calm(float x, float y) {
-    return std::clamp(1.0f - Hint_Distance(x, y) / (3 * Calm_Margin) + 1.0f / 3, 0.0f, 1.0f);
+    const Hint_Offset o = Hint_Offset_Of(x, y);
+    if (o.Dx > 4 * Calm_Margin + 1 || o.Dy > 4 * Calm_Margin + 1) return 0.0f;
+    return std::clamp(1.0f - std::hypot(o.Dx, o.Dy) / (3 * Calm_Margin) + 1.0f / 3, 0.0f, 1.0f);
 }
 
 bool In_Calm(int x, int y) {

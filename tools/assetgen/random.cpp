@@ -25,11 +25,17 @@ float Smooth(float t) {
     return t * t * (3.0f - 2.0f * t);
 }
 
+// The lattice column or row at or below v: a plain conversion where v is not negative (the
+// pictures' own coordinates), which is far cheaper than the library's rounding.
+int32_t Lattice_Floor(float v) {
+    return v >= 0.0f ? static_cast<int32_t>(v) : static_cast<int32_t>(std::floor(v));
+}
+
 }  // namespace
 
 float Value_Noise(uint32_t seed, float x, float y) {
-    const float fx = std::floor(x), fy = std::floor(y);
-    const int32_t ix = static_cast<int32_t>(fx), iy = static_cast<int32_t>(fy);
+    const int32_t ix = Lattice_Floor(x), iy = Lattice_Floor(y);
+    const float fx = static_cast<float>(ix), fy = static_cast<float>(iy);
     const float tx = Smooth(x - fx), ty = Smooth(y - fy);
     const float a = Lattice(seed, ix, iy), b = Lattice(seed, ix + 1, iy);
     const float c = Lattice(seed, ix, iy + 1), d = Lattice(seed, ix + 1, iy + 1);

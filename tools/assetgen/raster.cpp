@@ -95,7 +95,9 @@ float Sd_Ellipse(float px, float py, float cx, float cy, float rx, float ry) {
 float Sd_Box(float px, float py, float cx, float cy, float half_w, float half_h, float radius) {
     const float qx = std::fabs(px - cx) - half_w + radius;
     const float qy = std::fabs(py - cy) - half_h + radius;
-    const float outside = std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f));
+    // Beside a side rather than off a corner the distance is along one axis alone, exactly
+    // what the square root would give for it.
+    const float outside = qx <= 0.0f ? std::max(qy, 0.0f) : qy <= 0.0f ? qx : std::hypot(qx, qy);
     return outside + std::min(std::max(qx, qy), 0.0f) - radius;
 }
 

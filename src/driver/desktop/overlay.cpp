@@ -36,13 +36,18 @@ uint32_t Desk_Overlay::Ms_Until_Change() const {
     return Sound_Shown() ? static_cast<uint32_t>(sound_until_ - now_) : UINT32_MAX;
 }
 
-void Desk_Overlay::Draw_Over() {
+// The help hint is part of the title's picture: drawn with the frame, it is redrawn only where
+// the title changes under it.
+void Desk_Overlay::Draw_In_Frame() {
     const GameState& s = g_.w.game;
     const bool title_shown =
         s.Sponsor_On || (!s.Game_Over && !s.Set_Score_New_On && s.Sponsor_Paused);
-    const bool title = help_offered_ && title_shown;
+    if (help_offered_ && title_shown) Show_Help_Hint(g_);
+}
+
+void Desk_Overlay::Draw_Over() {
     const bool still = help_ || paused_ || unfocused_;
-    drew_ = still || Sound_Shown() || title;
+    drew_ = still || Sound_Shown();
     if (!drew_) return;
     clean_.Pixels = media_.Picture().Pixels;  // same size: no allocation
     if (help_)
@@ -51,8 +56,6 @@ void Desk_Overlay::Draw_Over() {
         Show_Standstill(g_, media_.Back_Buffer(), "PAUSED", "P: GO ON");
     else if (unfocused_)
         Show_Standstill(g_, media_.Back_Buffer(), "PAUSED", "CLICK THE GAME TO GO ON");
-    else if (title)
-        Show_Help_Hint(g_);
     if (Sound_Shown()) Show_Centred(g_, sound_text_, help_ ? 400 : still ? 280 : Arena_Middle + 12);
 }
 

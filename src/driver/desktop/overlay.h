@@ -30,6 +30,7 @@ class Desk_Overlay : public Frame_Overlay {
     uint32_t Ms_Until_Change() const;
     bool Sound_Shown() const { return now_ < sound_until_; }
 
+    void Draw_In_Frame() override;
     void Draw_Over() override;
     // Puts the frame as the game last drew it, without lines, back into the back buffer.
     void Restore_Frame();

@@ -88,7 +88,7 @@ void Sdl_Media::Window_Changed() {
 }
 
 void Sdl_Media::Show_Back_Buffer() {
-    Settle();
+    Finish_Frame(overlay_);
     if (!Surface_Ready()) return;
     if (overlay_) overlay_->Draw_Over();
     Layout();

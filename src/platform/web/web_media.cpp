@@ -286,7 +286,7 @@ void Web_Media::Poll_Input(Input_States& s) {
 // The page takes RGBA bytes; only the parts of the picture the frame may have changed are
 // turned, and only the parts that did change are handed over again.
 void Web_Media::Show_Back_Buffer() {
-    Settle();
+    Finish_Frame(overlay_);
     if (overlay_) overlay_->Draw_Over();
     const Pixel_Rect whole = back_buffer_.Whole();
     Changed_Rects parts;
