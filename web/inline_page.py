@@ -29,11 +29,16 @@ def replace_once(page, marker, text, path):
 WASM_URI = "data:application/octet-stream;base64,"
 
 # Emscripten asks Module.instantiateWasm for the program when it is given; this one unpacks
-# the packed bytes with the browser's own DecompressionStream. A browser without one says so
-# on the page instead of leaving the progress bar standing.
+# the packed bytes with the browser's own DecompressionStream. (Not through a fetch of a data
+# address: a page whose rules forbid fetches, or Chromium's --virtual-time-budget screenshots,
+# would never start.) A browser that cannot unpack says so on the page instead of leaving the
+# progress bar standing.
 UNPACK = """Module.instantiateWasm = function (imports, receive) {
-  fetch("%s").then(function (packed) {
-    return new Response(packed.body.pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
+  Promise.resolve("%s").then(function (base64) {
+    var text = atob(base64), packed = new Uint8Array(text.length);
+    for (var i = 0; i < text.length; ++i) packed[i] = text.charCodeAt(i);
+    var stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream("gzip"));
+    return new Response(stream).arrayBuffer();
   }).then(function (bytes) {
     return WebAssembly.instantiate(bytes, imports);
   }).then(function (made) {
@@ -55,7 +60,7 @@ def packed_script(script, path):
         sys.exit(f"{path}: expected the WebAssembly once as a data address (-sSINGLE_FILE=1)")
     wasm = base64.b64decode(found[0])
     packed = base64.b64encode(gzip.compress(wasm, 9, mtime=0)).decode()
-    return (UNPACK % ("data:application/gzip;base64," + packed) +
+    return (UNPACK % packed +
             script.replace(WASM_URI + found[0], WASM_URI))
 
 
