@@ -32,8 +32,8 @@ TEST(Arena, FreshArenaHasFullFloorAndRunnersOnTheEdge) {
     EXPECT_EQ(Count_Floor(a, 0, 0, 37, 0, 25), 38 * 26 - 864);
     EXPECT_EQ(a.Occupy_Grid(36, 12), Occupy_Edge);
     EXPECT_EQ(a.Occupy_Grid(20, 7), No_Code);
-    EXPECT_EQ(a.Enimy_Edge_Grid(1, 1), Dir::UpRight);
-    EXPECT_EQ(a.Pilot_Edge_Grid(36, 24), Dir::DownLeft);
+    EXPECT_EQ(Dir_At(a.Enimy_Edge_Grid, 1, 1), Dir::UpRight);
+    EXPECT_EQ(Dir_At(a.Pilot_Edge_Grid, 36, 24), Dir::DownLeft);
 }
 
 TEST(Arena, ShowFlieseDrawsTilesEdgePiecesAndDots) {
@@ -76,17 +76,17 @@ TEST(Arena, StraightCutKeepsTheLongerLoop) {
     const ArenaState& a = t.w().arena;
     EXPECT_EQ(Count_Floor(a, 0, 1, 9, 1, 24), 9 * 24);
     EXPECT_EQ(Count_Floor(a, 1, 11, 35, 2, 23), 25 * 22);
-    EXPECT_EQ(a.Edge_Grid(10, 1), Dir::UpRight);
-    for (int row = 2; row <= 23; ++row) EXPECT_EQ(a.Edge_Grid(10, row), Dir::Up) << row;
-    EXPECT_EQ(a.Edge_Grid(10, 24), Dir::LeftUp);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 10, 1), Dir::UpRight);
+    for (int row = 2; row <= 23; ++row) EXPECT_EQ(Dir_At(a.Edge_Grid, 10, row), Dir::Up) << row;
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 10, 24), Dir::LeftUp);
     EXPECT_EQ(a.Edge_Grid(5, 1), No_Code);
     EXPECT_EQ(a.Edge_Grid(1, 12), No_Code);
     EXPECT_EQ(a.Floor_Grid(10, 12), 2);
     EXPECT_EQ(a.Occupy_Grid(10, 12), Occupy_Edge);
-    EXPECT_EQ(a.Enimy_Edge_Grid(10, 12), Dir::Up);
-    EXPECT_EQ(a.Pilot_Edge_Grid(10, 12), Dir::Up);
+    EXPECT_EQ(Dir_At(a.Enimy_Edge_Grid, 10, 12), Dir::Up);
+    EXPECT_EQ(Dir_At(a.Pilot_Edge_Grid, 10, 12), Dir::Up);
     // Cells cut away keep their runner and occupy marks; only the pilots' copy is wiped.
-    EXPECT_EQ(a.Enimy_Edge_Grid(1, 12), Dir::Up);
+    EXPECT_EQ(Dir_At(a.Enimy_Edge_Grid, 1, 12), Dir::Up);
     EXPECT_EQ(a.Occupy_Grid(1, 12), Occupy_Edge);
     EXPECT_EQ(a.Pilot_Edge_Grid(1, 12), No_Code);
     EXPECT_EQ(a.Trace_Length_1, 65);
@@ -114,12 +114,12 @@ TEST(Arena, EqualLoopsKeepTheFirstTrace) {
     EXPECT_EQ(Count_Floor(a, 0, 19, 19, 1, 11), 11);
     EXPECT_EQ(Count_Floor(a, 1, 2, 17, 2, 23), 16 * 22);
     EXPECT_EQ(t.s().Fliese_Claimed, 419);
-    EXPECT_EQ(a.Edge_Grid(18, 1), Dir::RightDown);
-    EXPECT_EQ(a.Edge_Grid(18, 5), Dir::Down);
-    EXPECT_EQ(a.Edge_Grid(18, 12), Dir::DownRight);
-    EXPECT_EQ(a.Edge_Grid(19, 12), Dir::RightDown);
-    EXPECT_EQ(a.Edge_Grid(19, 20), Dir::Down);
-    EXPECT_EQ(a.Edge_Grid(19, 24), Dir::DownLeft);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 18, 1), Dir::RightDown);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 18, 5), Dir::Down);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 18, 12), Dir::DownRight);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 19, 12), Dir::RightDown);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 19, 20), Dir::Down);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 19, 24), Dir::DownLeft);
 
     // The same cut walked the other way keeps the other side.
     Test_Game back(1, false);
@@ -130,8 +130,8 @@ TEST(Arena, EqualLoopsKeepTheFirstTrace) {
     EXPECT_EQ(Count_Floor(b, 0, 1, 17, 1, 24), 17 * 24);
     EXPECT_EQ(Count_Floor(b, 0, 18, 18, 13, 24), 12);
     EXPECT_EQ(Count_Floor(b, 1, 20, 35, 2, 23), 16 * 22);
-    EXPECT_EQ(b.Edge_Grid(19, 24), Dir::LeftUp);
-    EXPECT_EQ(b.Edge_Grid(18, 1), Dir::UpRight);
+    EXPECT_EQ(Dir_At(b.Edge_Grid, 19, 24), Dir::LeftUp);
+    EXPECT_EQ(Dir_At(b.Edge_Grid, 18, 1), Dir::UpRight);
 }
 
 // Down from (30,1) to row 5, then right to the right edge: the top-right corner goes.
@@ -143,12 +143,12 @@ TEST(Arena, LShapedCutRemovesTheCorner) {
     const ArenaState& a = t.w().arena;
     EXPECT_EQ(Count_Floor(a, 0, 31, 36, 1, 4), 24);
     EXPECT_EQ(t.s().Fliese_Claimed, 24);
-    EXPECT_EQ(a.Edge_Grid(30, 1), Dir::RightDown);
-    EXPECT_EQ(a.Edge_Grid(30, 3), Dir::Down);
-    EXPECT_EQ(a.Edge_Grid(30, 5), Dir::DownRight);
-    EXPECT_EQ(a.Edge_Grid(33, 5), Dir::Right);
-    EXPECT_EQ(a.Edge_Grid(36, 5), Dir::RightDown);
-    EXPECT_EQ(a.Edge_Grid(36, 6), Dir::Down);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 30, 1), Dir::RightDown);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 30, 3), Dir::Down);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 30, 5), Dir::DownRight);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 33, 5), Dir::Right);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 36, 5), Dir::RightDown);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 36, 6), Dir::Down);
     EXPECT_EQ(a.Floor_Grid(31, 6), 1);
     // 9 tiles beside the new edge and 38 gone neighbours in the spreading pass.
     EXPECT_EQ(t.s().Score, 47);
@@ -163,15 +163,15 @@ TEST(Arena, UShapedCutRemovesItsInside) {
     const ArenaState& a = t.w().arena;
     EXPECT_EQ(Count_Floor(a, 0, 11, 19, 11, 24), 9 * 14);
     EXPECT_EQ(t.s().Fliese_Claimed, 126);
-    EXPECT_EQ(a.Edge_Grid(20, 24), Dir::LeftUp);
-    EXPECT_EQ(a.Edge_Grid(20, 15), Dir::Up);
-    EXPECT_EQ(a.Edge_Grid(20, 10), Dir::UpLeft);
-    EXPECT_EQ(a.Edge_Grid(15, 10), Dir::Left);
-    EXPECT_EQ(a.Edge_Grid(10, 10), Dir::LeftDown);
-    EXPECT_EQ(a.Edge_Grid(10, 15), Dir::Down);
-    EXPECT_EQ(a.Edge_Grid(10, 24), Dir::DownLeft);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 20, 24), Dir::LeftUp);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 20, 15), Dir::Up);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 20, 10), Dir::UpLeft);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 15, 10), Dir::Left);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 10, 10), Dir::LeftDown);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 10, 15), Dir::Down);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 10, 24), Dir::DownLeft);
     EXPECT_EQ(a.Edge_Grid(15, 24), No_Code);
-    EXPECT_EQ(a.Edge_Grid(25, 24), Dir::Left);
+    EXPECT_EQ(Dir_At(a.Edge_Grid, 25, 24), Dir::Left);
     EXPECT_EQ(t.s().Score, 237);
 }
 
@@ -223,17 +223,17 @@ TEST(Arena, BrokenTrailEndsTheTraceAt865) {
     Fresh_Arena(t);
     ArenaState& a = t.w().arena;
     a.Edge_Work = a.Edge_Grid;
-    a.Edge_Work.set(36, 12, Dir::Left);
-    a.Edge_Work.set(35, 12, Dir::Left);
+    Set_Dir(a.Edge_Work, 36, 12, Dir::Left);
+    Set_Dir(a.Edge_Work, 35, 12, Dir::Left);
     a.Trace_Col = a.Trace_Target_Col = 36;
     a.Trace_Row = a.Trace_Target_Row = 12;
     Trace_Edge(t.g);
     EXPECT_EQ(a.Trace_Steps, 865);
     EXPECT_EQ(a.Trace_Col, 34);
-    EXPECT_EQ(a.Trace_Grid(35, 12), Dir::Left);
+    EXPECT_EQ(Dir_At(a.Trace_Grid, 35, 12), Dir::Left);
 
     // A code leading off the arena reads nothing beyond it.
-    a.Edge_Work.set(36, 12, Dir::Right);
+    Set_Dir(a.Edge_Work, 36, 12, Dir::Right);
     a.Trace_Col = 36;
     Trace_Edge(t.g);
     EXPECT_EQ(a.Trace_Steps, 865);

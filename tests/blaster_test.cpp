@@ -48,10 +48,10 @@ TEST(BlasterPlacement, MarksItsBlockAsALoopAgainstTheArenasDirection) {
     const ArenaState& a = h.w().arena;
     EXPECT_EQ(a.Occupy_Grid(13, 19), Occupy_Body);
     EXPECT_EQ(a.Occupy_Grid(14, 19), No_Code);
-    EXPECT_EQ(a.Enimy_Edge_Grid(11, 15), Dir::Left);
-    EXPECT_EQ(a.Enimy_Edge_Grid(13, 17), Dir::Up);
-    EXPECT_EQ(a.Enimy_Edge_Grid(9, 15), Dir::LeftDown);
-    EXPECT_EQ(a.Enimy_Edge_Grid(13, 19), Dir::RightUp);
+    EXPECT_EQ(Dir_At(a.Enimy_Edge_Grid, 11, 15), Dir::Left);
+    EXPECT_EQ(Dir_At(a.Enimy_Edge_Grid, 13, 17), Dir::Up);
+    EXPECT_EQ(Dir_At(a.Enimy_Edge_Grid, 9, 15), Dir::LeftDown);
+    EXPECT_EQ(Dir_At(a.Enimy_Edge_Grid, 13, 19), Dir::RightUp);
     EXPECT_EQ(a.Enimy_Edge_Grid(11, 17), No_Code);
 }
 
@@ -70,16 +70,16 @@ TEST(BlasterThunder, FiresOnlyWithItsSwitchAndNeverTheSameWayTwice) {
     EXPECT_FALSE(b.Thunder_On);
     h.w().level.Weapon_Switch[Switch::Blaster_Thunder_Switch] = 1;
     Rng next = h.w().rng;
-    b.Last_Dir = next.random(4) + 1;  // the coming draw repeats the last direction
+    b.Last_Dir = Thunder_Direction_Of(next.random(4) + 1);  // the coming draw repeats it
     for (int i = 0; i < 5; ++i) Blaster_Routine(h.g);
     EXPECT_FALSE(b.Thunder_On);
-    b.Last_Dir = 0;
+    b.Last_Dir = Thunder_Direction::None;
     for (int i = 0; i < 5; ++i) Blaster_Routine(h.g);
     EXPECT_TRUE(b.Thunder_On);
 }
 
 // Fires a full beam and answers the ticks on which the player on (col, row) was hit.
-std::vector<int> Beam_Hits(Hazard_World& h, int place, int dir, int col, int row) {
+std::vector<int> Beam_Hits(Hazard_World& h, int place, Thunder_Direction dir, int col, int row) {
     Blaster_Rec& b = h.w().hazards.Blaster[place];
     b.Thunder_On = true;
     b.Thunder_Dir = dir;
@@ -96,28 +96,34 @@ std::vector<int> Beam_Hits(Hazard_World& h, int place, int dir, int col, int row
 TEST(BlasterThunder, HitsFourCellsInTheBeamsDirectionOnTicksOneToTwentySix) {
     Hazard_World h;
     Stand_Blaster(h, 8);  // cells 9..13 x 15..19
-    const int hit[][3] = {{1, 17, 16}, {2, 10, 11}, {3, 5, 18}, {4, 12, 23}};
-    const int miss[][3] = {{1, 18, 16}, {2, 10, 10}, {3, 8, 17}, {4, 12, 24}};
-    for (const auto& c : hit) {
-        const std::vector<int> ticks = Beam_Hits(h, 8, c[0], c[1], c[2]);
-        ASSERT_EQ(ticks.size(), 26u) << "direction " << c[0];
+    using enum Thunder_Direction;
+    struct Beam_Case {
+        Thunder_Direction dir;
+        int col, row;
+    };
+    const Beam_Case hit[] = {{Right, 17, 16}, {Up, 10, 11}, {Left, 5, 18}, {Down, 12, 23}};
+    const Beam_Case miss[] = {{Right, 18, 16}, {Up, 10, 10}, {Left, 8, 17}, {Down, 12, 24}};
+    for (const Beam_Case& c : hit) {
+        const std::vector<int> ticks = Beam_Hits(h, 8, c.dir, c.col, c.row);
+        ASSERT_EQ(ticks.size(), 26u) << testing::PrintToString(c.dir);
         EXPECT_EQ(ticks.back(), 26);
     }
-    for (const auto& c : miss) EXPECT_TRUE(Beam_Hits(h, 8, c[0], c[1], c[2]).empty());
+    for (const Beam_Case& c : miss)
+        EXPECT_TRUE(Beam_Hits(h, 8, c.dir, c.col, c.row).empty()) << testing::PrintToString(c.dir);
 }
 
 TEST(BlasterThunder, ABeamToTheRightFromPlaceSixEndsAtTheArenasBorder) {
     Hazard_World h;
     Stand_Blaster(h, 6);  // cells 29..33 x 6..10; the beam tests 34..37 of row 7
-    EXPECT_EQ(Beam_Hits(h, 6, 1, 36, 7).size(), 26u);
-    EXPECT_TRUE(Beam_Hits(h, 6, 1, 37, 7).empty());
+    EXPECT_EQ(Beam_Hits(h, 6, Thunder_Direction::Right, 36, 7).size(), 26u);
+    EXPECT_TRUE(Beam_Hits(h, 6, Thunder_Direction::Right, 37, 7).empty());
 }
 
 TEST(BlasterThunder, HitsOnTheFirstTickBeforeAnythingIsDrawn) {
     Hazard_World h;
     Blaster_Rec& b = Stand_Blaster(h, 2);  // pixel (148, 116)
     b.Thunder_On = true;
-    b.Thunder_Dir = 2;
+    b.Thunder_Dir = Thunder_Direction::Up;
     h.park_player(10, 5);
     Blast_Thunder(h.g);
     EXPECT_TRUE(h.w().player.Ego_Hit);

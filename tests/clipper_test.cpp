@@ -73,7 +73,7 @@ TEST(Clipper, HoldsPullsInAndDragsItsBodyAlongTheArmLeft) {
     EXPECT_TRUE(e.Attacking);                // the attack starts with the hold
     EXPECT_EQ(Arm_Len(t, 1, Arm::Left), 8);  // columns 9..2
     EXPECT_EQ(Arm_Len(t, 1, Arm::Right), 8);
-    e.Move_Dir = 4;  // the body will follow the right arm
+    e.Move_Dir = Step_Dir::Right;  // the body will follow the right arm
     EXPECT_EQ(Run_Until(t, 1, Arm_Phase::Retract), 20);
     // Every fourth frame each arm but the right one draws one segment in.
     for (int frame = 1; frame <= 4; ++frame) Clipper_Mover(t.g, 1);
@@ -228,9 +228,9 @@ TEST(Clipper, TrappedShrapnelBurstsAfterFourBouncesYetTurnsOnceMore) {
     t.place(1, Enemy::Clipper, 20, 15);
     Shrap_Group& group = Loose_Group(t, 1, 11, 11, 5);
     Arena_Grid& edges = t.w().arena.Enimy_Edge_Grid;
-    edges.set(12, 10, Dir::Down);   // up-right turns up-left
-    edges.set(10, 10, Dir::Right);  // up-left turns down-left
-    edges.set(10, 12, Dir::Left);   // down-left turns up-left
+    Set_Dir(edges, 12, 10, Dir::Down);   // up-right turns up-left
+    Set_Dir(edges, 10, 10, Dir::Right);  // up-left turns down-left
+    Set_Dir(edges, 10, 12, Dir::Left);   // down-left turns up-left
     for (int n = 0; n < 4; ++n) Clipper_Shrapnel(t.g, 1);
     ASSERT_EQ(group.Shrap_Bounces, 4);
     ASSERT_EQ(group.Shrap_Dir, 8);

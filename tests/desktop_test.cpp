@@ -226,6 +226,27 @@ TEST(Frame_Diff, AWindowGivenOnlyTheChangesShowsEveryFrameExactly) {
     EXPECT_EQ(part.Rect[0], (Pixel_Rect{0, 0, 30, 20}));
 }
 
+// Seven pixels: one group of four and three left over, each turned on its own.
+TEST(Put_Rgba, RedAndBlueChangePlacesAndTheAnswerSaysWhetherAnyChanged) {
+    const uint32_t picture[7] = {0x123456, 0xFF0000, 0x00FF00, 0x0000FF,
+                                 0xABCDEF, 0x000000, 0x010203};
+    std::vector<uint32_t> out(7, 0);
+    EXPECT_TRUE(Put_Rgba(picture, out.data(), 7));
+    const std::vector<uint32_t> rgba = {0xFF563412, 0xFF0000FF, 0xFF00FF00, 0xFFFF0000,
+                                        0xFFEFCDAB, 0xFF000000, 0xFF030201};
+    EXPECT_EQ(out, rgba);
+    EXPECT_FALSE(Put_Rgba(picture, out.data(), 7));
+    // A change in the group of four, or in the pixels left over, is seen.
+    for (int at : {1, 6}) {
+        uint32_t changed[7];
+        std::copy(picture, picture + 7, changed);
+        changed[at] ^= 0x000100;
+        EXPECT_TRUE(Put_Rgba(changed, out.data(), 7)) << "pixel " << at;
+        EXPECT_EQ(out[static_cast<size_t>(at)], rgba[static_cast<size_t>(at)] ^ 0x000100u);
+        Put_Rgba(picture, out.data(), 7);
+    }
+}
+
 TEST(Desk_Keys, LettersWhileTypingAndTheReplaysKeys) {
     EXPECT_EQ(Desk_Action_For(Desk_Key::P, false, false), Desk_Action::Pause);
     EXPECT_EQ(Desk_Action_For(Desk_Key::P, true, false), Desk_Action::None);

@@ -153,16 +153,16 @@ TEST(Level_Complete, LastEnemyOrEightyPercentAndPointerConfinedOnce) {
     Test_Game t(3, false);
     t.s().Enimy_Count = 2;
     t.s().Fliese_Percent = 79;
-    t.w().player.Ego_Dir = 6;
+    t.w().player.Ego_Dir = Dir::Right;
     Level_Complete_Test(t.g);
     EXPECT_FALSE(t.s().Well_Done);
-    EXPECT_EQ(t.w().player.Ego_Dir, 6);
+    EXPECT_EQ(t.w().player.Ego_Dir, Dir::Right);
 
     t.s().Fliese_Percent = 80;
     Level_Complete_Test(t.g);
     EXPECT_TRUE(t.s().Well_Done);
     EXPECT_TRUE(t.s().Game_Halted);
-    EXPECT_EQ(t.w().player.Ego_Dir, 0);
+    EXPECT_EQ(t.w().player.Ego_Dir, Dir::None);
     EXPECT_EQ(t.s().Well_Done_Tick, 1);
     EXPECT_EQ(t.mouse(), XY(423, 258));
 

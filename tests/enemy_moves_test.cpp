@@ -11,7 +11,7 @@ namespace zarvo::test {
 namespace {
 
 // Sets a walker going in a direction without turning first.
-void Walk(Enimy_Rec& r, int32_t dir) {
+void Walk(Enimy_Rec& r, Step_Dir dir) {
     r.Move_Dir = dir;
     r.Dir_Angle = r.Angle = r.Angle_Target = r.Turret_Angle = Dir_Angle_Of(dir);
     r.Attack_Interval = 1000;
@@ -47,8 +47,8 @@ TEST(Enemy_Walk, TwoEnemiesApproachingStopWithAFreeCellBetweenThem) {
         Tank_Mover(t.g, 1);
         Tank_Mover(t.g, 3);
     }
-    EXPECT_EQ(t.e(1).Move_Dir, 0);
-    EXPECT_EQ(t.e(3).Move_Dir, 0);
+    EXPECT_EQ(t.e(1).Move_Dir, Step_Dir::None);
+    EXPECT_EQ(t.e(3).Move_Dir, Step_Dir::None);
     EXPECT_EQ(t.e(1).Col, 3);
     EXPECT_EQ(t.e(3).Col, 7);
     EXPECT_EQ(t.w().arena.Occupy_Grid(6, 13), No_Code);
@@ -58,8 +58,8 @@ TEST(Enemy_Walk, AWalkerStopsOneCellBeforeAStandingEnemy) {
     Enemy_Game t;
     t.place({{2, Enemy::Sub}, {6, Enemy::Spider}});
     Walk(t.e(2), Step_Dir::Right);
-    for (int frame = 0; frame < 40 && t.e(2).Move_Dir != 0; ++frame) Sub_Mover(t.g, 2);
-    EXPECT_EQ(t.e(2).Move_Dir, 0);
+    for (int frame = 0; frame < 40 && t.e(2).Move_Dir != Step_Dir::None; ++frame) Sub_Mover(t.g, 2);
+    EXPECT_EQ(t.e(2).Move_Dir, Step_Dir::None);
     EXPECT_EQ(t.e(2).Col + 3, t.e(6).Col - 1);
     Enimy_Rec probe = t.e(2);
     probe.Move_Dir = Step_Dir::Right;
@@ -79,7 +79,7 @@ TEST(Enemy_Walk, AnEnemyFacingTheEdgeTriesNewDirectionsUntilOneIsFree) {
         const int32_t x = r.X, y = r.Y;
         Orbiter_Mover(t.g, 11);
         EXPECT_LE(r.X, Cell_X(33));
-        if (r.Move_Dir == 0) ++blocked_decisions;
+        if (r.Move_Dir == Step_Dir::None) ++blocked_decisions;
         if (r.X != x || r.Y != y) ++moves_away;
     }
     EXPECT_GE(blocked_decisions, 1);
@@ -124,7 +124,7 @@ TEST(Tank_Attack, FourVolleysAllRoundTheTurretEndingWhereItBegan) {
     Enimy_Rec& r = t.e(5);
     r.Turret_Angle = 192;
     r.Attacking = true;
-    std::vector<int32_t> dirs;
+    std::vector<Shot_Dir> dirs;
     int blasts = 0, frames = 0;
     while (r.Attacking && frames < 500) {
         const int before = t.shots_in_flight(5);
@@ -133,9 +133,9 @@ TEST(Tank_Attack, FourVolleysAllRoundTheTurretEndingWhereItBegan) {
         if (t.shots_in_flight(5) > before) dirs.push_back(r.Shots[t.shots_in_flight(5)].Dir);
         ++frames;
     }
-    using namespace Shot_Dir;
-    EXPECT_EQ(dirs, (std::vector<int32_t>{Left, Left, Left, Left, Up, Up, Up, Up, Right, Right,
-                                          Right, Right, Down, Down, Down, Down}));
+    using enum Shot_Dir;
+    EXPECT_EQ(dirs, (std::vector<Shot_Dir>{Left, Left, Left, Left, Up, Up, Up, Up, Right, Right,
+                                           Right, Right, Down, Down, Down, Down}));
     EXPECT_EQ(t.shots_in_flight(5), 48);
     EXPECT_EQ(blasts, 8);
     EXPECT_EQ(r.Turret_Angle, 192);
@@ -206,7 +206,7 @@ TEST(Sub_Attack, StopsWalkingAndFiresThreeTimes) {
     r.Attack_Interval = 1;
     Sub_Mover(t.g, 9);
     EXPECT_TRUE(r.Attacking);
-    EXPECT_EQ(r.Move_Dir, 0);
+    EXPECT_EQ(r.Move_Dir, Step_Dir::None);
     EXPECT_GE(r.Attack_Interval, 10);
     EXPECT_LT(r.Attack_Interval, 20);
     int frames = 1;
@@ -232,7 +232,7 @@ TEST(Boxer_Attack, AttacksOnlyFacingItsWayAndFiresSixBalls) {
     r.Angle = 128;
     Boxer_Mover(t.g, 3);
     EXPECT_TRUE(r.Attacking);
-    EXPECT_EQ(r.Move_Dir, 0);
+    EXPECT_EQ(r.Move_Dir, Step_Dir::None);
     EXPECT_TRUE(r.Blast_On);
     EXPECT_EQ(t.shots_in_flight(3), 6);
     EXPECT_EQ(r.Shots[1].Dir, Shot_Dir::Left);

@@ -90,7 +90,7 @@ TEST(Flames, BurnThePlayerAndDieOverHoles) {
 TEST(Flames, LightAFuseOnTheTrailOnlyWithTheFuseSwitchAndNeverAFourth) {
     Flame_World h;
     Flame_Rec& fl = h.fly(3, 20, 12);  // down-left onto (19, 13)
-    h.w().arena.Way_Grid.set(19, 13, Dir::Right);
+    Set_Dir(h.w().arena.Way_Grid, 19, 13, Dir::Right);
     Flame_Mover(h.g);
     EXPECT_TRUE(fl.Flame_On);  // crosses the trail without effect
     EXPECT_FALSE(h.w().hazards.Fuse[1].Fuse_On);
@@ -123,7 +123,7 @@ TEST(Flames, BurstAtTheEndOfTheirLifeAlsoWhenTheyJustSettledOrLitAFuse) {
 
     h.w().level.Weapon_Switch[Switch::Fuse_Switch] = 1;
     Flame_Rec& lit = h.fly(3, 20, 12);  // down-left onto the trail cell (19, 13)
-    h.w().arena.Way_Grid.set(19, 13, Dir::Right);
+    Set_Dir(h.w().arena.Way_Grid, 19, 13, Dir::Right);
     lit.Flame_Life = lit.Flame_Tick + 1;
     Flame_Mover(h.g);
     EXPECT_TRUE(h.w().hazards.Fuse[1].Fuse_On);
@@ -200,9 +200,9 @@ TEST(Blocks, BurnOutFiftyFramesAfterTheirLifeOrFallWithTheirTile) {
 
 TEST(Fuses, BurnAlongTheTrailToThePlayer) {
     Hazard_World h;
-    for (int r = 2; r <= 7; ++r) h.w().arena.Way_Grid.set(10, r, Dir::Down);
-    h.w().arena.Way_Grid.set(10, 8, Dir::DownRight);
-    for (int c = 11; c <= 15; ++c) h.w().arena.Way_Grid.set(c, 8, Dir::Right);
+    for (int r = 2; r <= 7; ++r) Set_Dir(h.w().arena.Way_Grid, 10, r, Dir::Down);
+    Set_Dir(h.w().arena.Way_Grid, 10, 8, Dir::DownRight);
+    for (int c = 11; c <= 15; ++c) Set_Dir(h.w().arena.Way_Grid, c, 8, Dir::Right);
     h.park_player(16, 8);
     Fuse_Rec& fuse = h.w().hazards.Fuse[1];
     fuse.Fuse_On = true;

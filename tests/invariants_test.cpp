@@ -47,12 +47,13 @@ TEST(Invariants, EachNoticesTheDamageItStandsFor) {
         fresh.Check(t.w());
         return std::string(fresh.Check(w) ? fresh.Check(w).Name : "nothing");
     };
-    EXPECT_EQ(broken_by([](World& w) { w.arena.Edge_Grid.set(10, 1, Dir::Down); }), "edge loop");
+    EXPECT_EQ(broken_by([](World& w) { Set_Dir(w.arena.Edge_Grid, 10, 1, Dir::Down); }),
+              "edge loop");
     EXPECT_EQ(broken_by([](World& w) { w.arena.Floor_Grid.set(10, 10, 2); }), "edge loop");
     EXPECT_EQ(broken_by([](World& w) { w.arena.Floor_Grid.set(10, 10, 0); }), "claimed");
     EXPECT_EQ(broken_by([](World& w) { w.player.Ego_Col = 20; }), "figure");
     EXPECT_EQ(broken_by([](World& w) { w.player.Ego_Y += 8; }), "figure");
-    EXPECT_EQ(broken_by([](World& w) { w.arena.Way_Grid.set(30, 5, Dir::Left); }), "figure");
+    EXPECT_EQ(broken_by([](World& w) { Set_Dir(w.arena.Way_Grid, 30, 5, Dir::Left); }), "figure");
     EXPECT_EQ(broken_by([](World& w) { w.game.Enimy_Count += 1; }), "enemy count");
     EXPECT_EQ(broken_by([](World& w) { w.effects.Energy_Count = 13; }), "ranges");
     EXPECT_EQ(broken_by([](World& w) { w.game.CodeWord_1.Length = 21; }), "ranges");

@@ -30,7 +30,7 @@ struct Monsters : ::testing::Test {
         return n;
     }
     // A monster walking on the cell (col, row) at the start of a cell move.
-    Monster_Rec& put_monster(int col, int row, int32_t dir) {
+    Monster_Rec& put_monster(int col, int row, Monster_Dir dir) {
         Monster_Rec& m = monster();
         m = Monster_Rec{};
         m.Active = true;

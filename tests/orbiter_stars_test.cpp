@@ -61,9 +61,9 @@ TEST(OrbiterStars, ADiagonalStarBouncesOffTheEdgeAndBurstsWhenTrapped) {
     Weapon_World c;
     Orbiter_Star& trapped = Launch(c, 2);
     Arena_Grid& edges = c.w().arena.Enimy_Edge_Grid;
-    edges.set(12, 10, Dir::Down);   // up-right turns up-left
-    edges.set(10, 10, Dir::Right);  // up-left turns down-left
-    edges.set(10, 12, Dir::Left);   // down-left turns up-left
+    Set_Dir(edges, 12, 10, Dir::Down);   // up-right turns up-left
+    Set_Dir(edges, 10, 10, Dir::Right);  // up-left turns down-left
+    Set_Dir(edges, 10, 12, Dir::Left);   // down-left turns up-left
     Fly(c, 4);
     EXPECT_EQ(trapped.Star_Bounces, 4);
     EXPECT_FALSE(trapped.Star_Burst);

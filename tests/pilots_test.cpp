@@ -28,7 +28,7 @@ struct Pilots : ::testing::Test {
     Pilot_Rec& pilot(int slot = 1) { return w.pilots.Pilot_Table[slot]; }
 
     // A pilot of slot 1 whose 3 x 3 block has its top-left cell at (col, row).
-    Pilot_Rec& place_pilot(int col, int row, int32_t dir) {
+    Pilot_Rec& place_pilot(int col, int row, Pilot_Dir dir) {
         w.level.Pilot_Type[1] = 1;
         Pilot_Setup(g);
         Pilot_Rec& p = pilot();
@@ -78,31 +78,36 @@ TEST_F(Pilots, ShuffleSpreadsThePilotsOverAllSlots) {
 // Every direction against every edge code: where the edge turns the pilot, and where it lets
 // it fly on.
 TEST_F(Pilots, BouncesByTheEdgeCodeUnderItsCentre) {
-    using namespace Dir;
+    using enum Dir;
+    constexpr Pilot_Dir UR = Pilot_Dir::Up_Right, UL = Pilot_Dir::Up_Left;
+    constexpr Pilot_Dir DR = Pilot_Dir::Down_Right, DL = Pilot_Dir::Down_Left;
     struct Turn {
-        int32_t dir, code, to;
+        Pilot_Dir dir;
+        Dir code;
+        Pilot_Dir to;
     };
     const Turn turns[] = {
-        {5, Down, 6},      {5, LeftDown, 6},  {5, Right, 7},   {5, RightUp, 7},
-        {5, RightDown, 8}, {5, DownRight, 8}, {6, Right, 8},   {6, DownRight, 8},
-        {6, Up, 5},        {6, UpLeft, 5},    {6, RightUp, 7}, {6, UpRight, 7},
-        {7, Down, 8},      {7, DownRight, 8}, {7, Left, 5},    {7, UpLeft, 5},
-        {7, LeftDown, 6},  {7, DownLeft, 6},  {8, Left, 6},    {8, LeftDown, 6},
-        {8, Up, 7},        {8, RightUp, 7},   {8, LeftUp, 5},  {8, UpLeft, 5},
+        {UR, Down, UL},      {UR, LeftDown, UL},  {UR, Right, DR},   {UR, RightUp, DR},
+        {UR, RightDown, DL}, {UR, DownRight, DL}, {UL, Right, DL},   {UL, DownRight, DL},
+        {UL, Up, UR},        {UL, UpLeft, UR},    {UL, RightUp, DR}, {UL, UpRight, DR},
+        {DR, Down, DL},      {DR, DownRight, DL}, {DR, Left, UR},    {DR, UpLeft, UR},
+        {DR, LeftDown, UL},  {DR, DownLeft, UL},  {DL, Left, UL},    {DL, LeftDown, UL},
+        {DL, Up, DR},        {DL, RightUp, DR},   {DL, LeftUp, UR},  {DL, UpLeft, UR},
     };
-    const int32_t codes[] = {Down,      Left,   Right,   Up,       LeftUp,    RightUp, LeftDown,
-                             RightDown, UpLeft, UpRight, DownLeft, DownRight, No_Code};
-    for (int32_t dir = 5; dir <= 8; ++dir) {
-        for (int32_t code : codes) {
-            int32_t expected = 0;
+    const Dir empty = Dir_Of_Code(No_Code);
+    const Dir codes[] = {Down,      Left,   Right,   Up,       LeftUp,    RightUp, LeftDown,
+                         RightDown, UpLeft, UpRight, DownLeft, DownRight, empty};
+    for (Pilot_Dir dir : {UR, UL, DR, DL}) {
+        for (Dir code : codes) {
+            Pilot_Dir expected = Pilot_Dir::None;
             for (const Turn& turn : turns)
                 if (turn.dir == dir && turn.code == code) expected = turn.to;
-            w.arena.Pilot_Edge_Grid.set(11, 11, code);
+            Set_Dir(w.arena.Pilot_Edge_Grid, 11, 11, code);
             Pilot_Rec& p = place_pilot(10, 10, dir);
             p.Speed = 8, p.Steps = 2;
             Pilot_Fly(g, 1);
-            SCOPED_TRACE(testing::Message() << "dir " << dir << " code " << code);
-            if (expected) {
+            SCOPED_TRACE(testing::PrintToString(dir) + " over " + testing::PrintToString(code));
+            if (expected != Pilot_Dir::None) {
                 EXPECT_EQ(p.Dir, expected);
                 EXPECT_EQ(p.Bounces, 1);
                 EXPECT_EQ(p.X, Cell_X(10));  // a bounce does not move
@@ -149,7 +154,8 @@ TEST_F(Pilots, CorneredAfterFourBouncesWithoutAMove) {
     // The edge under the pilot changes between its bounces: up-right and up-left both meet a
     // wall.
     for (int i = 0; i < 4; ++i) {
-        w.arena.Pilot_Edge_Grid.set(11, 11, p.Dir == 5 ? Dir::LeftDown : Dir::Up);
+        Set_Dir(w.arena.Pilot_Edge_Grid, 11, 11,
+                p.Dir == Pilot_Dir::Up_Right ? Dir::LeftDown : Dir::Up);
         Pilot_Fly(g, 1);
         EXPECT_EQ(p.Bounces, i + 1);
     }

@@ -21,7 +21,7 @@ TEST_F(Movement, RightComesFirstThenLeftThenUpThenDown) {
     p().Ego_Dir = Dir::Up;
     Input_Step(t, true, true, true, true);
     EXPECT_EQ(p().Ego_Step, 0);
-    EXPECT_EQ(p().Ego_Dir, 0);
+    EXPECT_EQ(p().Ego_Dir, Dir::None);
     EXPECT_EQ(p().Ego_X, 573);
 
     Input_Step(t, true, true, true, false);
@@ -55,7 +55,7 @@ TEST_F(Movement, AStepTakesTwoFramesOfEightPixels) {
     EXPECT_EQ(p().Ego_Col, 35);
     EXPECT_EQ(XY(p().Ego_X, p().Ego_Y), XY(16 * p().Ego_Col - 3, 16 * p().Ego_Row - 13));
     Input_Step(t, false, false, false, false);
-    EXPECT_EQ(p().Ego_Dir, 0);
+    EXPECT_EQ(p().Ego_Dir, Dir::None);
 }
 
 TEST_F(Movement, LeavingTheEdgeStartsACutWithATrailAndStepSounds) {
@@ -63,18 +63,18 @@ TEST_F(Movement, LeavingTheEdgeStartsACutWithATrailAndStepSounds) {
     EXPECT_TRUE(p().Ego_Cutting);
     EXPECT_EQ(XY(a().Way_Start_Col, a().Way_Start_Row), XY(36, 12));
     EXPECT_EQ(a().Way_Start_Dir, Dir::Left);
-    EXPECT_EQ(a().Way_Grid(36, 12), Dir::Left);
+    EXPECT_EQ(Dir_At(a().Way_Grid, 36, 12), Dir::Left);
     EXPECT_EQ(a().Point_Grid(36, 12), Point_Mark);
     EXPECT_EQ(Waves_Played(t.media, Wave::Step), 0);
     Input_Step(t, false, false, true, false);
-    EXPECT_EQ(a().Way_Grid(35, 12), Dir::Left);
+    EXPECT_EQ(Dir_At(a().Way_Grid, 35, 12), Dir::Left);
     EXPECT_EQ(a().Point_Grid(35, 12), Point_Mark);
     EXPECT_EQ(Waves_Played(t.media, Wave::Step), 1);
     ASSERT_TRUE(Walk(t, "2L2U"));
     EXPECT_EQ(Waves_Played(t.media, Wave::Step), 5);
     // The corner where the trail turned from left to up.
-    EXPECT_EQ(a().Way_Grid(33, 12), Dir::LeftUp);
-    EXPECT_EQ(a().Way_Grid(33, 11), Dir::Up);
+    EXPECT_EQ(Dir_At(a().Way_Grid, 33, 12), Dir::LeftUp);
+    EXPECT_EQ(Dir_At(a().Way_Grid, 33, 11), Dir::Up);
     // The save position stays on the start cell during the cut.
     EXPECT_EQ(p().Ego_Save_Col, 36);
     EXPECT_EQ(p().Ego_Save_X, 573);
@@ -109,7 +109,7 @@ TEST_F(Movement, RefusedSteps) {
     // An edge piece whose outside faces the figure.
     p().Bump_Flag = false;
     a().Blocker_Grid.set(36, 11, No_Code);
-    a().Edge_Grid.set(36, 11, Dir::Left);
+    Set_Dir(a().Edge_Grid, 36, 11, Dir::Left);
     Input_Step(t, true, false, false, false);
     EXPECT_TRUE(p().Bump_Flag);
     EXPECT_EQ(p().Ego_Step, 0);
@@ -119,7 +119,7 @@ TEST_F(Movement, RefusedSteps) {
     p().Ego_Dir = Dir::Down;
     Input_Step(t, false, false, false, true);
     EXPECT_FALSE(p().Bump_Flag);
-    EXPECT_EQ(p().Ego_Dir, 0);
+    EXPECT_EQ(p().Ego_Dir, Dir::None);
 }
 
 TEST_F(Movement, CrossingTheOwnTrailIsRefusedWithoutBump) {
@@ -127,7 +127,7 @@ TEST_F(Movement, CrossingTheOwnTrailIsRefusedWithoutBump) {
     ASSERT_TRUE(Walk(t, "6L2U2RD"));
     ASSERT_EQ(p().Ego_Col, 32);
     ASSERT_EQ(p().Ego_Row, 11);
-    ASSERT_EQ(a().Way_Grid(32, 12), Dir::Left);
+    ASSERT_EQ(Dir_At(a().Way_Grid, 32, 12), Dir::Left);
     p().Ego_Dir = Dir::Right;
     Input_Step(t, false, true, false, false);
     EXPECT_EQ(p().Ego_Step, 0);
@@ -142,7 +142,7 @@ TEST_F(Movement, WalkingBackErasesTheTrail) {
     EXPECT_EQ(a().Way_Grid(31, 12), No_Code);
     EXPECT_EQ(a().Point_Grid(31, 12), No_Code);
     EXPECT_EQ(a().Way_Grid(32, 12), No_Code);
-    EXPECT_EQ(a().Way_Grid(33, 12), Dir::Left);
+    EXPECT_EQ(Dir_At(a().Way_Grid, 33, 12), Dir::Left);
     EXPECT_EQ(a().Point_Grid(33, 12), Point_Mark);
     EXPECT_TRUE(p().Ego_Cutting);
 
@@ -154,7 +154,7 @@ TEST_F(Movement, WalkingBackErasesTheTrail) {
     EXPECT_EQ(a().Way_Grid(34, 12), No_Code);
     EXPECT_EQ(t.s().Fliese_Claimed, 0);
     EXPECT_EQ(t.s().Score, 0);
-    EXPECT_EQ(a().Edge_Grid(36, 12), Dir::Down);
+    EXPECT_EQ(Dir_At(a().Edge_Grid, 36, 12), Dir::Down);
 }
 
 TEST_F(Movement, TheCutClosesInTheFrameAfterTheFigureArrives) {
@@ -166,7 +166,7 @@ TEST_F(Movement, TheCutClosesInTheFrameAfterTheFigureArrives) {
     ASSERT_EQ(p().Ego_Col, 36);
     EXPECT_TRUE(p().Ego_Cutting);
     EXPECT_EQ(t.s().Fliese_Claimed, 0);
-    EXPECT_EQ(a().Way_Grid(36, 5), Dir::Right);
+    EXPECT_EQ(Dir_At(a().Way_Grid, 36, 5), Dir::Right);
     // This frame closes the cut and takes no step, although right is still held.
     Input_Step(t, true, false, false, false);
     EXPECT_FALSE(p().Ego_Cutting);
@@ -197,7 +197,7 @@ TEST_F(Movement, ShowEgoWalkCycleAndHitTest) {
     EXPECT_EQ(p().Ego_Anim, 0);
 
     media.draws.clear();
-    p().Ego_Dir = 0;
+    p().Ego_Dir = Dir::None;
     Show_Ego(g);
     EXPECT_EQ(media.draws[0].index, Img1::Ego_No);
     EXPECT_EQ(media.draws[0].at(), XY(573, 179));

@@ -59,7 +59,7 @@ TEST(ScenarioCore, WalkCutFireAndDie) {
     EXPECT_EQ(p.Ego_Row, 24);
     EXPECT_EQ(p.Ego_Step, 1);
     EXPECT_EQ(p.Ego_Y, 16 * 24 - 13 - 8);
-    EXPECT_EQ(t.w().arena.Edge_Grid(26, 20), Dir::Down);
+    EXPECT_EQ(Dir_At(t.w().arena.Edge_Grid, 26, 20), Dir::Down);
     EXPECT_EQ(t.w().effects.Energy_Count, 12);
     EXPECT_EQ(t.w().effects.Reserve_Count, 12);
 

@@ -54,9 +54,9 @@ TEST_F(Shots, TheRocketTowardsTheBorderIsNeverShown) {
     EXPECT_TRUE(media.of(Image_List::List_2, Img2::Rocket_Right).empty());
     EXPECT_EQ(a().Shot_Grid(36, 11), Shot_Mark);
     EXPECT_EQ(a().Shot_Slot_Grid(36, 11), 1);
-    EXPECT_EQ(a().Shot_Dir_Grid(36, 11), 1);
+    EXPECT_EQ(Shot_Dir_Of(a().Shot_Dir_Grid(36, 11)), Shot_Dir::Up);
     EXPECT_EQ(a().Shot_Grid(35, 12), Shot_Mark);
-    EXPECT_EQ(a().Shot_Dir_Grid(35, 12), 3);
+    EXPECT_EQ(Shot_Dir_Of(a().Shot_Dir_Grid(35, 12)), Shot_Dir::Left);
     EXPECT_EQ(a().Shot_Grid(36, 12), No_Code);
 
     // One cell per frame; the old cell is cleared.
@@ -151,7 +151,7 @@ TEST_F(Shots, ATargetRemovesTheRocketWithoutExplosion) {
     ASSERT_EQ(a().Shot_Grid(35, 12), Shot_Mark);
     Remove_Shot_At(g, 35, 12);
     EXPECT_FALSE(shots().Shot[3][1].Shot_Active);
-    EXPECT_EQ(shots().Shot[3][1].Shot_Dir, 0);
+    EXPECT_EQ(shots().Shot[3][1].Shot_Dir, Shot_Dir::None);
     EXPECT_EQ(a().Shot_Grid(35, 12), No_Code);
     // Nothing to remove where no rocket stands, and nothing outside the arena.
     Remove_Shot_At(g, 20, 20);

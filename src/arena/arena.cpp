@@ -4,17 +4,17 @@ namespace zarvo {
 
 namespace {
 
-bool Is_Code(int32_t code) {
+bool Is_Code(Dir code) {
     return code == Dir::Down || code == Dir::Left || code == Dir::Right || code == Dir::Up ||
            (code >= Dir::LeftUp && code <= Dir::DownRight);
 }
 
-bool Is_One_Of(int32_t v, int32_t a, int32_t b, int32_t c) {
+bool Is_One_Of(Dir v, Dir a, Dir b, Dir c) {
     return v == a || v == b || v == c;
 }
 
 // The edge piece drawn for each code; -1 where a cell shows no edge.
-int Edge_Image(int32_t code) {
+int Edge_Image(Dir code) {
     switch (code) {
         case Dir::Down:
             return Img1::Kachel_Down;
@@ -53,17 +53,17 @@ void For_Each_Cell(F f) {
 
 void Lay_Edge_Loop(ArenaState& a) {
     for (int col = 1; col <= Arena_Cols; ++col) {
-        a.Edge_Grid.set(col, 1, Dir::Right);
-        a.Edge_Grid.set(col, Arena_Rows, Dir::Left);
+        Set_Dir(a.Edge_Grid, col, 1, Dir::Right);
+        Set_Dir(a.Edge_Grid, col, Arena_Rows, Dir::Left);
     }
     for (int row = 1; row <= Arena_Rows; ++row) {
-        a.Edge_Grid.set(1, row, Dir::Up);
-        a.Edge_Grid.set(Arena_Cols, row, Dir::Down);
+        Set_Dir(a.Edge_Grid, 1, row, Dir::Up);
+        Set_Dir(a.Edge_Grid, Arena_Cols, row, Dir::Down);
     }
-    a.Edge_Grid.set(1, 1, Dir::UpRight);
-    a.Edge_Grid.set(Arena_Cols, 1, Dir::RightDown);
-    a.Edge_Grid.set(1, Arena_Rows, Dir::LeftUp);
-    a.Edge_Grid.set(Arena_Cols, Arena_Rows, Dir::DownLeft);
+    Set_Dir(a.Edge_Grid, 1, 1, Dir::UpRight);
+    Set_Dir(a.Edge_Grid, Arena_Cols, 1, Dir::RightDown);
+    Set_Dir(a.Edge_Grid, 1, Arena_Rows, Dir::LeftUp);
+    Set_Dir(a.Edge_Grid, Arena_Cols, Arena_Rows, Dir::DownLeft);
 }
 
 void Lay_Full_Floor(ArenaState& a) {
@@ -149,7 +149,8 @@ void Restore_Edge_Work(ArenaState& a) {
 }
 
 void Swap_Way_Ends(ArenaState& a) {
-    int32_t col = a.Way_Start_Col, row = a.Way_Start_Row, dir = a.Way_Start_Dir;
+    const int32_t col = a.Way_Start_Col, row = a.Way_Start_Row;
+    const Dir dir = a.Way_Start_Dir;
     a.Way_Start_Col = a.Way_End_Col;
     a.Way_Start_Row = a.Way_End_Row;
     a.Way_Start_Dir = Reverse_Code(a.Way_End_Dir);
@@ -177,7 +178,7 @@ void Remove_Tile(Game& g, int col, int row) {
 // The outside of the loop lies below a Left piece, above a Right piece, right of a Down piece
 // and left of an Up piece; the tile just beyond each piece goes first.
 void Cut_Outside_Loop(Game& g) {
-    const Arena_Grid& edge = g.w.arena.Edge_Grid;
+    auto edge = [&](int col, int row) { return Dir_At(g.w.arena.Edge_Grid, col, row); };
     for (int col = 1; col <= Arena_Cols; ++col)
         for (int row = 1; row <= Arena_Rows; ++row)
             if (Is_One_Of(edge(col, row), Dir::Left, Dir::LeftUp, Dir::DownLeft))
@@ -225,7 +226,7 @@ int32_t Count_Claimed(const Floor_Grid_Type& floor) {
 }
 
 // The corner that leads from the edge into the trail at the start cell.
-int32_t Start_Corner(int32_t dir, int32_t edge, int32_t way) {
+Dir Start_Corner(Dir dir, Dir edge, Dir way) {
     switch (dir) {
         case Dir::Right:
             if (edge == Dir::Up || edge == Dir::UpLeft) return Dir::UpRight;
@@ -243,12 +244,14 @@ int32_t Start_Corner(int32_t dir, int32_t edge, int32_t way) {
             if (edge == Dir::Right || edge == Dir::RightUp) return Dir::RightDown;
             if (edge == Dir::DownRight) return Dir::Down;
             break;
+        default:
+            break;
     }
     return way;
 }
 
 // The corner that leads from the trail back into the edge at the end cell.
-int32_t End_Corner(int32_t dir, int32_t edge, int32_t way) {
+Dir End_Corner(Dir dir, Dir edge, Dir way) {
     switch (dir) {
         case Dir::Right:
             if (edge == Dir::Down || edge == Dir::LeftDown) return Dir::RightDown;
@@ -266,13 +269,15 @@ int32_t End_Corner(int32_t dir, int32_t edge, int32_t way) {
             if (edge == Dir::Left || edge == Dir::UpLeft) return Dir::DownLeft;
             if (edge == Dir::LeftDown) return Dir::Down;
             break;
+        default:
+            break;
     }
     return way;
 }
 
 }  // namespace
 
-int32_t Reverse_Code(int32_t code) {
+Dir Reverse_Code(Dir code) {
     switch (code) {
         case Dir::Down:
             return Dir::Up;
@@ -303,7 +308,7 @@ int32_t Reverse_Code(int32_t code) {
     }
 }
 
-void Leave_Step(int32_t code, int& dcol, int& drow) {
+void Leave_Step(Dir code, int& dcol, int& drow) {
     dcol = drow = 0;
     if (Is_One_Of(code, Dir::Down, Dir::LeftDown, Dir::RightDown)) drow = 1;
     if (Is_One_Of(code, Dir::Up, Dir::LeftUp, Dir::RightUp)) drow = -1;
@@ -330,7 +335,7 @@ void Show_Fliese(Game& g) {
     const ArenaState& a = g.w.arena;
     For_Each_Cell([&](int col, int row) {
         int x = Cell_X(col), y = Cell_Y(row);
-        int edge = Edge_Image(a.Edge_Grid(col, row));
+        int edge = Edge_Image(Dir_At(a.Edge_Grid, col, row));
         if (edge >= 0)
             g.m.Draw_Image(Image_List::List_1, edge, x, y);
         else if (a.Floor_Grid(col, row) == 1)
@@ -365,9 +370,11 @@ void Fliese_Mathe(Game& g) {
 void Join_Way_Ends(Game& g) {
     ArenaState& a = g.w.arena;
     int sc = a.Way_Start_Col, sr = a.Way_Start_Row;
-    a.Way_Grid.set(sc, sr, Start_Corner(a.Way_Start_Dir, a.Edge_Work(sc, sr), a.Way_Grid(sc, sr)));
+    Set_Dir(a.Way_Grid, sc, sr,
+            Start_Corner(a.Way_Start_Dir, Dir_At(a.Edge_Work, sc, sr), Dir_At(a.Way_Grid, sc, sr)));
     int ec = a.Way_End_Col, er = a.Way_End_Row;
-    a.Way_Grid.set(ec, er, End_Corner(a.Way_End_Dir, a.Edge_Work(ec, er), a.Way_Grid(ec, er)));
+    Set_Dir(a.Way_Grid, ec, er,
+            End_Corner(a.Way_End_Dir, Dir_At(a.Edge_Work, ec, er), Dir_At(a.Way_Grid, ec, er)));
 }
 
 // A gap in the codes leaves the trace standing still until it gives up after 864 steps.
@@ -378,7 +385,7 @@ void Trace_Edge(Game& g) {
         int32_t code = a.Edge_Work(a.Trace_Col, a.Trace_Row);
         a.Trace_Grid.set(a.Trace_Col, a.Trace_Row, code);
         int dcol, drow;
-        Leave_Step(code, dcol, drow);
+        Leave_Step(Dir_Of_Code(code), dcol, drow);
         a.Trace_Col += dcol;
         a.Trace_Row += drow;
         a.Trace_Steps += 1;
@@ -390,8 +397,8 @@ void Trace_Edge(Game& g) {
 void Reverse_Way(Game& g) {
     ArenaState& a = g.w.arena;
     For_Each_Cell([&](int col, int row) {
-        int32_t code = a.Way_Grid(col, row);
-        if (Is_Code(code)) a.Way_Grid.set(col, row, Reverse_Code(code));
+        const Dir code = Dir_At(a.Way_Grid, col, row);
+        if (Is_Code(code)) Set_Dir(a.Way_Grid, col, row, Reverse_Code(code));
     });
 }
 

@@ -20,8 +20,8 @@ void Spread_Removal(Game& g);
 
 // A direction or corner code walked the other way (2<->8, 4<->6, 9<->16, 10<->15, 11<->14,
 // 12<->13); anything else is returned unchanged.
-int32_t Reverse_Code(int32_t code);
+Dir Reverse_Code(Dir code);
 // The cell step of a code's leaving direction; (0, 0) for anything that is not a code.
-void Leave_Step(int32_t code, int& dcol, int& drow);
+void Leave_Step(Dir code, int& dcol, int& drow);
 
 }  // namespace zarvo

@@ -80,15 +80,15 @@ void Move_Block(Game& g, Enimy_Rec& e, int dcol, int drow) {
 
 }  // namespace
 
-int Arm_Of_Dir(int32_t move_dir) {
+int Arm_Of_Dir(Step_Dir move_dir) {
     switch (move_dir) {
-        case 1:
+        case Step_Dir::Up:
             return Arm::Up;
-        case 2:
+        case Step_Dir::Down:
             return Arm::Down;
-        case 3:
+        case Step_Dir::Left:
             return Arm::Left;
-        case 4:
+        case Step_Dir::Right:
             return Arm::Right;
         default:
             return 0;

@@ -7,7 +7,7 @@
 namespace zarvo {
 
 // The arm that points in a step direction (1 up, 2 down, 3 left, 4 right).
-int Arm_Of_Dir(int32_t move_dir);
+int Arm_Of_Dir(Step_Dir move_dir);
 
 // One outward move of an arm if it is shorter than eight and the three cells beyond its tip
 // are free; answers whether it moved.

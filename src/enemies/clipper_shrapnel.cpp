@@ -57,8 +57,9 @@ bool Group_Boundary(Game& g, Shrap_Group& group) {
     group.Shrap_Step = 0;
     if (group.Shrap_Bounces == 4) group.Shrap_Burst = true;
     const Shrap_Piece& head = group.Piece[1];
-    const int32_t code = g.w.arena.Enimy_Edge_Grid(head.Col + Diagonal::Step_Col(group.Shrap_Dir),
-                                                   head.Row + Diagonal::Step_Row(group.Shrap_Dir));
+    const Dir code =
+        Dir_At(g.w.arena.Enimy_Edge_Grid, head.Col + Diagonal::Step_Col(group.Shrap_Dir),
+               head.Row + Diagonal::Step_Row(group.Shrap_Dir));
     const int32_t turned = Diagonal_Bounce(group.Shrap_Dir, code);
     if (turned == 0) return false;
     group.Shrap_Dir = turned;

@@ -16,7 +16,7 @@ constexpr Lane Top{1, 0}, Bottom{1, 2}, Left_Side{0, 1}, Right_Side{2, 1};
 struct Lanes {
     Lane Cell[3];
 };
-constexpr Lanes Lanes_Of(int32_t dir) {
+constexpr Lanes Lanes_Of(Shot_Dir dir) {
     switch (dir) {
         case Shot_Dir::Up:
             return {{Left_Side, Top, Right_Side}};
@@ -34,7 +34,7 @@ struct Shot_Start {
 };
 
 // Takes the first free entry; with all 48 busy the shot is not fired.
-void Launch(Game& g, Enimy_Rec& r, int32_t dir, const Shot_Start& start) {
+void Launch(Game& g, Enimy_Rec& r, Shot_Dir dir, const Shot_Start& start) {
     for (int e = 1; e <= Enimy_Shot_Count; ++e) {
         Enimy_Shot& s = r.Shots[e];
         if (s.In_Flight) continue;
@@ -48,18 +48,18 @@ void Launch(Game& g, Enimy_Rec& r, int32_t dir, const Shot_Start& start) {
 }
 
 // A ball starts at the top-left pixel of its lane's cell.
-void Launch_Ball(Game& g, Enimy_Rec& r, int32_t dir, Lane lane) {
+void Launch_Ball(Game& g, Enimy_Rec& r, Shot_Dir dir, Lane lane) {
     Launch(g, r, dir, {r.X + 16 * lane.DC, r.Y + 16 * lane.DR, r.Col + lane.DC, r.Row + lane.DR});
 }
 
-void Launch_Three_Balls(Game& g, Enimy_Rec& r, int32_t dir) {
+void Launch_Three_Balls(Game& g, Enimy_Rec& r, Shot_Dir dir) {
     const Lanes lanes = Lanes_Of(dir);
     for (const Lane& lane : lanes.Cell) Launch_Ball(g, r, dir, lane);
 }
 
 // Rockets fly up, right, down, left for turret angles 0, 64, 128, 192; balls and the
 // Expander's rockets leave the other way.
-int32_t Forward_Dir(int32_t angle) {
+Shot_Dir Forward_Dir(int32_t angle) {
     switch (angle) {
         case 0:
             return Shot_Dir::Up;
@@ -70,10 +70,10 @@ int32_t Forward_Dir(int32_t angle) {
         case 192:
             return Shot_Dir::Left;
         default:
-            return 0;
+            return Shot_Dir::None;
     }
 }
-int32_t Backward_Dir(int32_t angle) {
+Shot_Dir Backward_Dir(int32_t angle) {
     switch (angle) {
         case 0:
             return Shot_Dir::Down;
@@ -84,7 +84,7 @@ int32_t Backward_Dir(int32_t angle) {
         case 192:
             return Shot_Dir::Right;
         default:
-            return 0;
+            return Shot_Dir::None;
     }
 }
 
@@ -152,7 +152,7 @@ void Start_Burst(Enimy_Shot& s, const Shot_Kind& kind) {
 void Fly(Game& g, Enimy_Shot& s, const Shot_Kind& kind) {
     static constexpr int32_t DX[5] = {0, 0, 0, -1, 1};
     static constexpr int32_t DY[5] = {0, -1, 1, 0, 0};
-    const int32_t d = s.Dir >= Shot_Dir::Up && s.Dir <= Shot_Dir::Right ? s.Dir : 0;
+    const int32_t d = s.Dir >= Shot_Dir::Up && s.Dir <= Shot_Dir::Right ? Code_Of(s.Dir) : 0;
     s.X += 16 * DX[d], s.Y += 16 * DY[d];
     s.Move_Count += 1;
     if (kind.Rocket)
@@ -190,21 +190,22 @@ void Shots_Of(Game& g, const Shot_Kind& kind) {
 
 void Fire_Salvo(Game& g, int slot) {
     Enimy_Rec& r = Enimy(g, slot);
-    const int32_t dir = Forward_Dir(r.Turret_Angle);
-    if (dir == 0) return;
+    const Shot_Dir dir = Forward_Dir(r.Turret_Angle);
+    if (dir == Shot_Dir::None) return;
     // Pixel starts per direction, in the lane order of Lanes_Of.
     static constexpr int32_t PX[5][3] = {{}, {5, 17, 29}, {6, 18, 29}, {12, 4, 12}, {-12, -5, -12}};
     static constexpr int32_t PY[5][3] = {{}, {11, 3, 11}, {-12, -4, -12}, {6, 18, 30}, {6, 18, 30}};
     const Lanes lanes = Lanes_Of(dir);
     for (int k = 0; k < 3; ++k) {
         const Lane lane = lanes.Cell[k];
-        Launch(g, r, dir, {r.X + PX[dir][k], r.Y + PY[dir][k], r.Col + lane.DC, r.Row + lane.DR});
+        const int32_t d = Code_Of(dir);
+        Launch(g, r, dir, {r.X + PX[d][k], r.Y + PY[d][k], r.Col + lane.DC, r.Row + lane.DR});
     }
 }
 
 void Fire_Rocket_Pair(Game& g, int slot) {
     Enimy_Rec& r = Enimy(g, slot);
-    const int32_t dir = Backward_Dir(r.Angle);
+    const Shot_Dir dir = Backward_Dir(r.Angle);
     switch (dir) {
         case Shot_Dir::Down:
             Launch(g, r, dir, {r.X + 7, r.Y - 2, r.Col, r.Row + 2});
@@ -229,8 +230,8 @@ void Fire_Rocket_Pair(Game& g, int slot) {
 
 void Fire_Balls(Game& g, int slot) {
     Enimy_Rec& r = Enimy(g, slot);
-    const int32_t dir = Backward_Dir(r.Turret_Angle);
-    if (dir != 0) Launch_Three_Balls(g, r, dir);
+    const Shot_Dir dir = Backward_Dir(r.Turret_Angle);
+    if (dir != Shot_Dir::None) Launch_Three_Balls(g, r, dir);
 }
 
 void Fire_Ball_Burst(Game& g, int slot) {

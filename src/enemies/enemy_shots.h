@@ -5,11 +5,6 @@
 
 namespace zarvo {
 
-// Shot directions.
-namespace Shot_Dir {
-inline constexpr int32_t Up = 1, Down = 2, Left = 3, Right = 4;
-}
-
 // Launches, called by the attack programs.
 void Fire_Salvo(Game& g, int slot);        // Tank: three rockets the way the turret points
 void Fire_Rocket_Pair(Game& g, int slot);  // Expander: two rockets from the front corners

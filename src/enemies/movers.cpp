@@ -23,8 +23,8 @@ constexpr Walk_Rules Expander_Rules{8, false, true, true, 20, false, Expander_At
 constexpr Walk_Rules Spider_Rules{8, false, false, false, 10, true, Spider_Attack};
 constexpr Walk_Rules Sub_Rules{16, false, true, false, 10, true, Sub_Attack};
 
-int32_t Random_Dir(Game& g) {
-    return g.random(4) + 1;
+Step_Dir Random_Dir(Game& g) {
+    return Step_Dir_Of(g.random(4) + 1);
 }
 
 bool At_Cell_Boundary(const Enimy_Rec& r) {
@@ -47,6 +47,8 @@ void Move_Block_Marks(Arena_Grid& occupy, Enimy_Rec& r) {
             break;
         case Step_Dir::Right:
             r.Col += 1;
+            break;
+        default:
             break;
     }
     for (int c = r.Col; c <= r.Col + 2; ++c)
@@ -115,7 +117,7 @@ void Walk_Mover(Game& g, int slot, const Walk_Rules& rules) {
 
 }  // namespace
 
-int32_t Dir_Angle_Of(int32_t move_dir) {
+int32_t Dir_Angle_Of(Step_Dir move_dir) {
     switch (move_dir) {
         case Step_Dir::Down:
             return 128;

@@ -5,13 +5,8 @@
 
 namespace zarvo {
 
-// Step codes of an enemy's Move_Dir.
-namespace Step_Dir {
-inline constexpr int32_t None = 0, Up = 1, Down = 2, Left = 3, Right = 4;
-}
-
 // The body angle of a step direction (0 up, 64 right, 128 down, 192 left).
-int32_t Dir_Angle_Of(int32_t move_dir);
+int32_t Dir_Angle_Of(Step_Dir move_dir);
 // Moves an angle towards its target by `by`, by plain comparison: no wrapping past 255 to 0.
 int32_t Turn_Towards(int32_t angle, int32_t target, int32_t by);
 bool Is_Quarter(int32_t angle);

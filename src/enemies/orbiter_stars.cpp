@@ -62,8 +62,8 @@ bool Star_Boundary(Game& g, Orbiter_Star& s) {
         if (g.w.arena.Floor_Grid(col, row) == 0) s.Star_Burst = true;
         return false;
     }
-    const int32_t code = g.w.arena.Enimy_Edge_Grid(s.Star_Col + Diagonal::Step_Col(s.Star_Dir),
-                                                   s.Star_Row + Diagonal::Step_Row(s.Star_Dir));
+    const Dir code = Dir_At(g.w.arena.Enimy_Edge_Grid, s.Star_Col + Diagonal::Step_Col(s.Star_Dir),
+                            s.Star_Row + Diagonal::Step_Row(s.Star_Dir));
     const int32_t turned = Diagonal_Bounce(s.Star_Dir, code);
     if (turned == 0) return false;
     g.m.Play_Wave(Wave::Cracker);

@@ -34,7 +34,7 @@ constexpr int Step_Row(int32_t dir) {
 
 // The new direction of a diagonal flyer that meets the edge piece `code` in the diagonal cell
 // ahead, or 0 when it flies on.
-int32_t Diagonal_Bounce(int32_t dir, int32_t code);
+int32_t Diagonal_Bounce(int32_t dir, Dir code);
 
 // Sets all four Clipper arms back to their roots at the block's current place.
 void Root_Clipper_Arms(Game& g, int slot);

@@ -6,7 +6,7 @@
 
 namespace zarvo {
 
-int32_t Diagonal_Bounce(int32_t dir, int32_t code) {
+int32_t Diagonal_Bounce(int32_t dir, Dir code) {
     using namespace Diagonal;
     switch (dir) {
         case Up_Right:

@@ -91,7 +91,7 @@ void Level_Complete_Test(Game& g) {
     if (s.Enimy_Count > 0 && s.Fliese_Percent < 80) return;
     s.Well_Done = true;
     s.Game_Halted = true;
-    g.w.player.Ego_Dir = 0;
+    g.w.player.Ego_Dir = Dir::None;
     if (s.Well_Done_Tick == 0) {
         Set_Well_Done_Cursor_Rect(g);
         s.Well_Done_Tick = 1;

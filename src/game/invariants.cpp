@@ -17,19 +17,19 @@ std::string Cell(int col, int row) {
     return cell;
 }
 
-bool Is_Edge_Code(int32_t code) {
+bool Is_Edge_Code(Dir code) {
     return code == Dir::Down || code == Dir::Left || code == Dir::Right || code == Dir::Up ||
            (code >= Dir::LeftUp && code <= Dir::DownRight);
 }
 
-bool One_Of(int32_t code, int32_t a, int32_t b, int32_t c) {
+bool One_Of(Dir code, Dir a, Dir b, Dir c) {
     return code == a || code == b || code == c;
 }
 
 // The step a loop piece leaves its cell by: a turning piece is named by the way it is entered,
 // then the way it is left (LeftUp: entered going left, left going up).
-void Leaving(int32_t code, int& dc, int& dr) {
-    using namespace Dir;
+void Leaving(Dir code, int& dc, int& dr) {
+    using enum Dir;
     dc = dr = 0;
     if (One_Of(code, Down, LeftDown, RightDown)) dr = 1;
     if (One_Of(code, Up, LeftUp, RightUp)) dr = -1;
@@ -38,8 +38,8 @@ void Leaving(int32_t code, int& dc, int& dr) {
 }
 
 // The step by which a loop piece is entered.
-void Arriving(int32_t code, int& dc, int& dr) {
-    using namespace Dir;
+void Arriving(Dir code, int& dc, int& dr) {
+    using enum Dir;
     dc = dr = 0;
     if (One_Of(code, Down, DownLeft, DownRight)) dr = 1;
     if (One_Of(code, Up, UpLeft, UpRight)) dr = -1;
@@ -57,7 +57,7 @@ std::string Check_Floor_Agrees(const ArenaState& a, int& edges, int& first_col, 
                 return "Floor_Grid" + Cell(col, row) + " is " + std::to_string(f);
             if (ring) continue;
             const int32_t e = a.Edge_Grid(col, row);
-            if (e != No_Code && !Is_Edge_Code(e))
+            if (e != No_Code && !Is_Edge_Code(Dir_Of_Code(e)))
                 return "Edge_Grid" + Cell(col, row) + " is " + std::to_string(e);
             if ((e != No_Code) != (f == 2))
                 return "Edge_Grid" + Cell(col, row) + " is " + std::to_string(e) +
@@ -110,13 +110,13 @@ std::string Check_Edge_Loop(const ArenaState& a) {
     const int start_col = col, start_row = row;
     for (int steps = 1;; ++steps) {
         int dc, dr, ac, ar;
-        Leaving(a.Edge_Grid(col, row), dc, dr);
+        Leaving(Dir_At(a.Edge_Grid, col, row), dc, dr);
         col += dc, row += dr;
-        const int32_t next = a.Edge_Grid(col, row);
+        const Dir next = Dir_At(a.Edge_Grid, col, row);
         Arriving(next, ac, ar);
         if (!Is_Edge_Code(next) || ac != dc || ar != dr)
             return "the edge piece at " + Cell(col - dc, row - dr) + " leads to " + Cell(col, row) +
-                   ", which holds " + std::to_string(next);
+                   ", which holds " + std::to_string(Code_Of(next));
         if (col == start_col && row == start_row) {
             if (steps == edges) return {};
             return "the loop through " + Cell(col, row) + " has " + std::to_string(steps) +
@@ -200,9 +200,10 @@ std::string Check_Ranges(const World& w) {
         if (r.Value < r.Lo || r.Value > r.Hi)
             return std::string(r.Name) + " is " + std::to_string(r.Value) + ", outside " +
                    std::to_string(r.Lo) + ".." + std::to_string(r.Hi);
-    for (int32_t dir : {p.Ego_Dir, p.Ego_Step_Dir})
-        if (dir != 0 && dir != Dir::Down && dir != Dir::Left && dir != Dir::Right && dir != Dir::Up)
-            return "the figure's direction is " + std::to_string(dir);
+    for (Dir dir : {p.Ego_Dir, p.Ego_Step_Dir})
+        if (dir != Dir::None && dir != Dir::Down && dir != Dir::Left && dir != Dir::Right &&
+            dir != Dir::Up)
+            return "the figure's direction is " + std::to_string(Code_Of(dir));
     if (!Text_Fits(s.Player_Name) || !Text_Fits(s.CodeWord_1) || !Text_Fits(s.CodeWord_2))
         return "a typed text runs past its limit";
     for (int i = 1; i <= Score_Records; ++i)

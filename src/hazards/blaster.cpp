@@ -14,8 +14,8 @@ void Clear_Blaster(Game& g, Blaster_Rec& b) {
     b.Explosion_Frame = 0;
     b.Thunder_Timer = 0;
     b.Thunder_Interval = 20 + g.random(50);
-    b.Thunder_Dir = 0;
-    b.Last_Dir = 0;
+    b.Thunder_Dir = Thunder_Direction::None;
+    b.Last_Dir = Thunder_Direction::None;
     // A beam still running from the last level would go on without a direction.
     b.Thunder_On = false;
     b.Thunder_Tick = 0;
@@ -36,10 +36,10 @@ int Place_Blasters(Game& g, int count) {
 
 // Counts frames to the next beam check; a new direction equal to the last one fires nothing.
 void Thunder_Trigger(Game& g, Blaster_Rec& b) {
-    b.Thunder_Dir = 0;
+    b.Thunder_Dir = Thunder_Direction::None;
     if (++b.Thunder_Timer < b.Thunder_Interval) return;
     b.Thunder_Timer = 0;
-    b.Thunder_Dir = g.random(4) + 1;
+    b.Thunder_Dir = Thunder_Direction_Of(g.random(4) + 1);
     if (b.Thunder_Dir == b.Last_Dir) return;
     b.Thunder_On = true;
     b.Thunder_Tick = 0;

@@ -7,7 +7,6 @@ namespace zarvo {
 
 namespace {
 
-enum Thunder_Direction { Thunder_Right = 1, Thunder_Up = 2, Thunder_Left = 3, Thunder_Down = 4 };
 constexpr int Thunder_End_Tick = 27;
 constexpr int Beam_Reach = 4;
 
@@ -29,19 +28,19 @@ constexpr Beam_Look Beam_Looks[5] = {
 };
 
 // The k-th cell (1..4) the beam of the place reaches in its direction.
-void Beam_Cell(int place, int32_t dir, int k, int& col, int& row) {
+void Beam_Cell(int place, Thunder_Direction dir, int k, int& col, int& row) {
     const int c = Place_Col(place), r = Place_Row(place);
     switch (dir) {
-        case Thunder_Right:
+        case Thunder_Direction::Right:
             col = c + 4 + k, row = r + 1;
             break;
-        case Thunder_Up:
+        case Thunder_Direction::Up:
             col = c + 1, row = r - k;
             break;
-        case Thunder_Left:
+        case Thunder_Direction::Left:
             col = c - k, row = r + 3;
             break;
-        case Thunder_Down:
+        case Thunder_Direction::Down:
             col = c + 3, row = r + 4 + k;
             break;
         default:
@@ -51,7 +50,7 @@ void Beam_Cell(int place, int32_t dir, int k, int& col, int& row) {
 }
 
 // A beam hurts the player on any of its cells; cells past the arena hold nobody.
-void Beam_Hit_Test(Game& g, int place, int32_t dir) {
+void Beam_Hit_Test(Game& g, int place, Thunder_Direction dir) {
     PlayerState& p = g.w.player;
     for (int k = 1; k <= Beam_Reach; ++k) {
         int col, row;
@@ -68,10 +67,10 @@ int Beam_Frame(int32_t tick) {
     return tick <= 15 ? tick / 2 : 14 - tick / 2;
 }
 
-void Show_Beam(Game& g, int place, int32_t dir, int32_t tick) {
+void Show_Beam(Game& g, int place, Thunder_Direction dir, int32_t tick) {
     const int frame = Beam_Frame(tick);
-    if (frame == 0 || dir < Thunder_Right || dir > Thunder_Down) return;
-    const Beam_Look& look = Beam_Looks[dir];
+    if (frame == 0 || dir < Thunder_Direction::Right || dir > Thunder_Direction::Down) return;
+    const Beam_Look& look = Beam_Looks[Code_Of(dir)];
     g.m.Draw_Image(Image_List::List_2, look.First_Image + frame - 1,
                    Place_X(place) + look.Dx[frame], Place_Y(place) + look.Dy[frame]);
 }

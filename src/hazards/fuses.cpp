@@ -11,7 +11,7 @@ constexpr int Fuse_Speed = 4;
 constexpr int Frames_Per_Cell = 4;
 
 // The cell step (dc, dr) of a trail code's leaving direction; (0, 0) for no code.
-void Leaving_Step(int32_t code, int& dc, int& dr) {
+void Leaving_Step(Dir code, int& dc, int& dr) {
     dc = dr = 0;
     switch (code) {
         case Dir::Down:
@@ -43,7 +43,7 @@ void Burn_Along_Trail(Game& g, Fuse_Rec& fuse) {
     if (fuse.Fuse_Step == 0 || fuse.Fuse_Step == Frames_Per_Cell) {
         fuse.Fuse_Step = 0;
         const int32_t code = g.w.arena.Way_Grid(fuse.Fuse_Col, fuse.Fuse_Row);
-        if (code != No_Code) fuse.Fuse_Dir = code;
+        if (code != No_Code) fuse.Fuse_Dir = Dir_Of_Code(code);
     }
     int dc, dr;
     Leaving_Step(fuse.Fuse_Dir, dc, dr);

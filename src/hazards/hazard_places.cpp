@@ -32,17 +32,17 @@ void Mark_Hazard_Block(Game& g, int place) {
     for (int c = col; c <= last_col; ++c)
         for (int r = row; r <= last_row; ++r) a.Occupy_Grid.set(c, r, Occupy_Body);
     for (int c = col; c <= last_col; ++c) {
-        a.Enimy_Edge_Grid.set(c, row, Dir::Left);
-        a.Enimy_Edge_Grid.set(c, last_row, Dir::Right);
+        Set_Dir(a.Enimy_Edge_Grid, c, row, Dir::Left);
+        Set_Dir(a.Enimy_Edge_Grid, c, last_row, Dir::Right);
     }
     for (int r = row; r <= last_row; ++r) {
-        a.Enimy_Edge_Grid.set(col, r, Dir::Down);
-        a.Enimy_Edge_Grid.set(last_col, r, Dir::Up);
+        Set_Dir(a.Enimy_Edge_Grid, col, r, Dir::Down);
+        Set_Dir(a.Enimy_Edge_Grid, last_col, r, Dir::Up);
     }
-    a.Enimy_Edge_Grid.set(col, row, Dir::LeftDown);
-    a.Enimy_Edge_Grid.set(last_col, row, Dir::UpLeft);
-    a.Enimy_Edge_Grid.set(col, last_row, Dir::DownRight);
-    a.Enimy_Edge_Grid.set(last_col, last_row, Dir::RightUp);
+    Set_Dir(a.Enimy_Edge_Grid, col, row, Dir::LeftDown);
+    Set_Dir(a.Enimy_Edge_Grid, last_col, row, Dir::UpLeft);
+    Set_Dir(a.Enimy_Edge_Grid, col, last_row, Dir::DownRight);
+    Set_Dir(a.Enimy_Edge_Grid, last_col, last_row, Dir::RightUp);
 }
 
 }  // namespace zarvo

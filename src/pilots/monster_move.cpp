@@ -7,7 +7,7 @@ void Set_Monster_Images(Monster_Rec& m) {
     m.Image_1 = first, m.Image_2 = first + 1, m.Image_3 = first + 2;
 }
 
-int Monster_First_Image(int32_t dir, bool flying) {
+int Monster_First_Image(Monster_Dir dir, bool flying) {
     switch (dir) {
         case Monster_Dir::Up:
             return flying ? Img2::Monster_Up_Fly_1 : Img2::Monster_Up_1;
@@ -29,21 +29,21 @@ inline constexpr int32_t Monster_Speed = 2;
 inline constexpr int32_t Fly_Cells = 4;
 inline constexpr int32_t Explosion_Ticks = 18;
 
-int32_t Dir_Col(int32_t dir) {
+int32_t Dir_Col(Monster_Dir dir) {
     return dir == Monster_Dir::Left ? -1 : dir == Monster_Dir::Right ? 1 : 0;
 }
-int32_t Dir_Row(int32_t dir) {
+int32_t Dir_Row(Monster_Dir dir) {
     return dir == Monster_Dir::Up ? -1 : dir == Monster_Dir::Down ? 1 : 0;
 }
 
 // The way the edge loop leaves a cell; 0 where the cell is not on the loop.
-int32_t Edge_Dir(int32_t code) {
-    using namespace Dir;
+Monster_Dir Edge_Dir(Dir code) {
+    using enum Dir;
     if (code == Down || code == LeftDown || code == RightDown) return Monster_Dir::Down;
     if (code == Left || code == UpLeft || code == DownLeft) return Monster_Dir::Left;
     if (code == Right || code == UpRight || code == DownRight) return Monster_Dir::Right;
     if (code == Up || code == LeftUp || code == RightUp) return Monster_Dir::Up;
-    return 0;
+    return Monster_Dir::Stopped;
 }
 
 // Eighteen ticks of Ex_Boy frames where the monster was.
@@ -77,8 +77,8 @@ void Cell_Boundary(const World& w, Monster_Rec& m) {
         m.Flying = false;
         m.Fly_Count = 0;
     }
-    const int32_t dir = Edge_Dir(w.arena.Edge_Grid(m.Col, m.Row));
-    if (dir != 0) m.Dir = dir;
+    const Monster_Dir dir = Edge_Dir(Dir_At(w.arena.Edge_Grid, m.Col, m.Row));
+    if (dir != Monster_Dir::Stopped) m.Dir = dir;
 }
 
 // Takes off over a ground enemy, a hazard or a flame block in the next cell.

@@ -48,7 +48,7 @@ void Hatch_Monster(Game& g, int spot) {
     m.Active = true;
     m.Exploding = m.Flying = false;
     m.Fly_Count = m.Tick = m.Step = m.Anim = 0;
-    m.Dir = Monster_Dir::Up + g.random(4);
+    m.Dir = Monster_Dir_Of(Code_Of(Monster_Dir::Up) + g.random(4));
     Place_Monster(m, spot);
     // A monster hatched after the level is won stops at once; it still needs its look.
     Set_Monster_Images(m);
@@ -60,7 +60,8 @@ void Monster_Reset(Game& g) {
     for (int i = 1; i <= Monster_Count; ++i) {
         Monster_Rec& m = g.w.pilots.Monster_Table[i];
         m.Active = m.Exploding = m.Flying = false;
-        m.Tick = m.Dir = m.Fly_Count = m.X = m.Y = m.Step = m.Anim = 0;
+        m.Tick = m.Fly_Count = m.X = m.Y = m.Step = m.Anim = 0;
+        m.Dir = Monster_Dir::Stopped;
     }
 }
 

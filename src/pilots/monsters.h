@@ -12,7 +12,7 @@ void Monster_Spawn(Game& g);
 void Monster_Move(Game& g);
 
 // The first of the three animation images of a direction, walking or flying.
-int Monster_First_Image(int32_t dir, bool flying);
+int Monster_First_Image(Monster_Dir dir, bool flying);
 // Takes the three images of the monster's direction.
 void Set_Monster_Images(Monster_Rec& m);
 

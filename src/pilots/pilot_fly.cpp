@@ -72,39 +72,40 @@ void Speed_Up(Pilot_Rec& p) {
     }
 }
 
-// The new direction where the edge piece under the centre turns the pilot, 0 where it does not.
-int32_t Bounce_Dir(int32_t dir, int32_t code) {
-    using namespace Dir;
+// The new direction where the edge piece under the centre turns the pilot; None where it flies
+// on.
+Pilot_Dir Bounce_Dir(Pilot_Dir dir, Dir code) {
+    using enum Dir;
     switch (dir) {
         case Pilot_Dir::Up_Right:
             if (code == Down || code == LeftDown) return Pilot_Dir::Up_Left;
             if (code == Right || code == RightUp) return Pilot_Dir::Down_Right;
             if (code == RightDown || code == DownRight) return Pilot_Dir::Down_Left;
-            return 0;
+            return Pilot_Dir::None;
         case Pilot_Dir::Up_Left:
             if (code == Right || code == DownRight) return Pilot_Dir::Down_Left;
             if (code == Up || code == UpLeft) return Pilot_Dir::Up_Right;
             if (code == RightUp || code == UpRight) return Pilot_Dir::Down_Right;
-            return 0;
+            return Pilot_Dir::None;
         case Pilot_Dir::Down_Right:
             if (code == Down || code == DownRight) return Pilot_Dir::Down_Left;
             if (code == Left || code == UpLeft) return Pilot_Dir::Up_Right;
             if (code == LeftDown || code == DownLeft) return Pilot_Dir::Up_Left;
-            return 0;
+            return Pilot_Dir::None;
         case Pilot_Dir::Down_Left:
             if (code == Left || code == LeftDown) return Pilot_Dir::Up_Left;
             if (code == Up || code == RightUp) return Pilot_Dir::Down_Right;
             if (code == LeftUp || code == UpLeft) return Pilot_Dir::Up_Right;
-            return 0;
+            return Pilot_Dir::None;
         default:
-            return 0;
+            return Pilot_Dir::None;
     }
 }
 
 // Turns the pilot where the edge sends it back; a turn costs the pilot its speed.
 bool Bounce(const World& w, Pilot_Rec& p) {
-    const int32_t dir = Bounce_Dir(p.Dir, w.arena.Pilot_Edge_Grid(p.Col + 1, p.Row + 1));
-    if (dir == 0) return false;
+    const Pilot_Dir dir = Bounce_Dir(p.Dir, Dir_At(w.arena.Pilot_Edge_Grid, p.Col + 1, p.Row + 1));
+    if (dir == Pilot_Dir::None) return false;
     p.Dir = dir;
     p.Angle_Target = Pilot_Dir_Angle(dir);
     p.Speed = 2;

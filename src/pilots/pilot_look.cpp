@@ -2,7 +2,7 @@
 
 namespace zarvo {
 
-int32_t Pilot_Dir_Angle(int32_t dir) {
+int32_t Pilot_Dir_Angle(Pilot_Dir dir) {
     switch (dir) {
         case Pilot_Dir::Up_Right:
             return 32;
@@ -17,11 +17,11 @@ int32_t Pilot_Dir_Angle(int32_t dir) {
     }
 }
 
-int32_t Pilot_Dir_Col(int32_t dir) {
+int32_t Pilot_Dir_Col(Pilot_Dir dir) {
     return dir == Pilot_Dir::Up_Right || dir == Pilot_Dir::Down_Right ? 1 : -1;
 }
 
-int32_t Pilot_Dir_Row(int32_t dir) {
+int32_t Pilot_Dir_Row(Pilot_Dir dir) {
     return dir == Pilot_Dir::Up_Right || dir == Pilot_Dir::Up_Left ? -1 : 1;
 }
 

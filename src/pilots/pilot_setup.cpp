@@ -37,7 +37,7 @@ void Start_Pilot(Game& g, Pilot_Rec& p, int slot) {
     p.Step = 0;
     p.Steps = 8;
     p.Speed = 2;
-    p.Dir = Pilot_Dir::Up_Right + g.random(4);
+    p.Dir = Pilot_Dir_Of(Code_Of(Pilot_Dir::Up_Right) + g.random(4));
     p.Angle = p.Angle_Target = Pilot_Dir_Angle(p.Dir);
     p.Img_W = g.m.Image_Width(Image_List::List_1, Img1::Pilot);
     p.Img_H = g.m.Image_Height(Image_List::List_1, Img1::Pilot);

@@ -32,4 +32,8 @@ Changed_Rects Changed_Parts(const Damage& changes, const Pixel_Rect& within);
 // Puts the parts of the frame into the target, each pixel made scale x scale target pixels.
 void Put_Scaled(const Surface& frame, const Changed_Rects& parts, Pixel_Rows target, int scale);
 
+// Puts n picture pixels into `out` as the bytes red, green, blue, 255 that a browser's canvas
+// takes, and answers whether any of them differs from what `out` held.
+bool Put_Rgba(const uint32_t* src, uint32_t* out, int n);
+
 }  // namespace zarvo

@@ -4,8 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 namespace zarvo {
+
+template <typename E>
+concept Enumeration = std::is_enum_v<E>;
 
 // Told where in memory every value a writer writes was read from, so that a test can prove a
 // dump leaves nothing out.
@@ -23,6 +27,14 @@ class Json_Writer {
     Json_Writer& field(const char* name, const int32_t& value);
     Json_Writer& field(const char* name, const uint32_t& value);
     Json_Writer& field(const char* name, const bool& value);
+    // A value of an enumeration read from memory, written as its number.
+    template <Enumeration E>
+    Json_Writer& field(const char* name, const E& value) {
+        key(name);
+        this->value(value);
+        note(name, &value, sizeof value);
+        return *this;
+    }
     // A text of `length` characters; quotes, backslashes and control characters are escaped.
     Json_Writer& text(const char* name, const char* letters, int length);
     // A length-counted text of at most `limit` letters: the first `length` of them.
@@ -79,6 +91,10 @@ class Json_Writer {
     void number(int64_t value);
     void value(int32_t v) { number(v); }
     void value(bool v) { out_ += v ? "true" : "false"; }
+    template <Enumeration E>
+    void value(E v) {
+        number(static_cast<int64_t>(static_cast<std::underlying_type_t<E>>(v)));
+    }
     void note(const char* name, const void* at, std::size_t size) {
         if (sources_) sources_->value_from(name, at, size);
     }

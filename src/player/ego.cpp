@@ -10,7 +10,7 @@ namespace zarvo {
 
 namespace {
 
-bool Is_Straight(int32_t dir) {
+bool Is_Straight(Dir dir) {
     return dir == Dir::Down || dir == Dir::Left || dir == Dir::Right || dir == Dir::Up;
 }
 
@@ -28,7 +28,7 @@ void Finish_Step(Game& g) {
     p.Ego_Row += Step_DY(p.Ego_Step_Dir, 1);
     if (!p.Ego_Cutting) return;
     if (a.Way_Grid(p.Ego_Col, p.Ego_Row) == No_Code) {
-        a.Way_Grid.set(p.Ego_Col, p.Ego_Row, p.Ego_Step_Dir);
+        Set_Dir(a.Way_Grid, p.Ego_Col, p.Ego_Row, p.Ego_Step_Dir);
         a.Point_Grid.set(p.Ego_Col, p.Ego_Row, Point_Mark);
     }
     g.m.Play_Wave(Wave::Step);
@@ -65,7 +65,7 @@ const Step_Rule* Chosen_Rule(const GameState& s) {
     return nullptr;
 }
 
-void Start_Cut(Game& g, int32_t dir) {
+void Start_Cut(Game& g, Dir dir) {
     PlayerState& p = g.w.player;
     ArenaState& a = g.w.arena;
     p.Ego_Cutting = true;
@@ -86,7 +86,7 @@ bool Step_Allowed(Game& g, const Step_Rule& rule) {
     }
     if (Holds(rule.Trail_Refused, a.Way_Grid(tc, tr))) return false;
     if (a.Floor_Grid(tc, tr) == 0) {
-        p.Ego_Dir = 0;
+        p.Ego_Dir = Dir::None;
         return false;
     }
     if (p.Ego_Cutting) return true;
@@ -100,7 +100,8 @@ bool Step_Allowed(Game& g, const Step_Rule& rule) {
 }
 
 void Apply_Corner(ArenaState& a, int col, int row, const Corner_Check& c) {
-    if (Holds(c.From, a.Way_Grid(col + c.dcol, row + c.drow))) a.Way_Grid.set(col, row, c.Code);
+    if (Holds(c.From, a.Way_Grid(col + c.dcol, row + c.drow)))
+        Set_Dir(a.Way_Grid, col, row, c.Code);
 }
 
 // Walking back along the trail erases it; walking on lays it, turning corners where the trail
@@ -115,7 +116,7 @@ void Mark_Left_Cell(Game& g, const Step_Rule& rule) {
         return;
     }
     if (!p.Ego_Cutting) return;
-    a.Way_Grid.set(col, row, rule.Dir);
+    Set_Dir(a.Way_Grid, col, row, rule.Dir);
     a.Point_Grid.set(col, row, Point_Mark);
     Apply_Corner(a, col, row, rule.First_Corner);
     Apply_Corner(a, col, row, rule.Then_Corner);
@@ -157,7 +158,7 @@ void Call_Ego_Input(Game& g) {
     }
     const Step_Rule* rule = Chosen_Rule(s);
     if (!rule) {
-        p.Ego_Dir = 0;
+        p.Ego_Dir = Dir::None;
         return;
     }
     Try_Step(g, *rule);
@@ -180,7 +181,7 @@ void Ego_Start_New_Level(Game& g) {
     p.Ego_Implose_Tick = 0;
     p.Ego_Explose_On = false;
     p.Ego_Explose_Tick = 0;
-    p.Ego_Dir = 0;
+    p.Ego_Dir = Dir::None;
     s.Fliese_Claimed = 0;
     Clear_Star_Shots(g);
     Reset_Arena(g);

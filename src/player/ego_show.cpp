@@ -15,7 +15,7 @@ constexpr int Walk_Images[4][4] = {
     {Img1::Ego_Down_1, Img1::Ego_Down_2, Img1::Ego_Down_1, Img1::Ego_Down_2},
 };
 
-int Walk_Row(int32_t dir) {
+int Walk_Row(Dir dir) {
     switch (dir) {
         case Dir::Right:
             return 0;

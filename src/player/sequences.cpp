@@ -25,7 +25,7 @@ void End_Implose(Game& g) {
     g.w.game.Game_Halted = false;
     p.Ego_Step = 0;
     p.Ego_Implose_Tick = 0;
-    p.Ego_Dir = 0;
+    p.Ego_Dir = Dir::None;
     p.Ego_Implose_On = false;
     p.Ego_Explose_On = false;
     p.Ego_Hit = false;

@@ -8,9 +8,8 @@ namespace zarvo {
 
 namespace {
 
-// Shot directions 1 up, 2 down, 3 left, 4 right (not the arena's direction codes), which
-// index the tables below.
-constexpr int Shot_Up = 1, Shot_Down = 2;
+// A rocket's index d in its volley is the number of its Shot_Dir (1 up, 2 down, 3 left,
+// 4 right); it indexes the tables below and is what Shot_Dir_Grid holds.
 constexpr int Shot_DCol[5] = {0, 0, 0, -1, 1};
 constexpr int Shot_DRow[5] = {0, -1, 1, 0, 0};
 constexpr int Rocket_Image[5] = {0, Img2::Rocket_Up, Img2::Rocket_Down, Img2::Rocket_Left,
@@ -43,7 +42,7 @@ void Load_Rocket(Game& g, int d, int s) {
     r.Shot_Active = true;
     r.Shot_Col = p.Ego_Col;
     r.Shot_Row = p.Ego_Row;
-    r.Shot_Dir = d;
+    r.Shot_Dir = Shot_Dir_Of(d);
     if (g.w.arena.Floor_Grid(p.Ego_Col + Shot_DCol[d], p.Ego_Row + Shot_DRow[d]) == 0) {
         r.Shot_Active = false;
         return;
@@ -77,7 +76,8 @@ void Start_Explosion(Game& g, int d, int s) {
     Star_Shot& r = g.w.shots.Shot[d][s];
     g.m.Play_Wave(Wave::Explose_4);
     Set_Shot_Cell(g.w.arena, r.Shot_Col, r.Shot_Row, No_Code, No_Code, No_Code);
-    const bool vertical = d == Shot_Up || d == Shot_Down;
+    const Shot_Dir dir = Shot_Dir_Of(d);
+    const bool vertical = dir == Shot_Dir::Up || dir == Shot_Dir::Down;
     r.Shot_Ex_X = r.Shot_X - (vertical ? 16 : 2);
     r.Shot_Ex_Y = r.Shot_Y - (vertical ? 2 : 16);
     r.Shot_Ex_Frame = Ex::Ex_Boy_1;
@@ -98,7 +98,7 @@ void Run_Explosion(Game& g, int d, int s) {
 }
 
 // Clockwise while standing or walking right or down, the other way walking left or up.
-void Turn_Star(ShotState& t, int32_t ego_dir) {
+void Turn_Star(ShotState& t, Dir ego_dir) {
     if (ego_dir == Dir::Left || ego_dir == Dir::Up) {
         t.Star_Angle -= 4;
         if (t.Star_Angle < 1) t.Star_Angle = 256;
@@ -153,7 +153,7 @@ void Clear_Star_Shots(Game& g) {
             r.Shot_Active = false;
             r.Shot_Exploding = false;
             r.Shot_Ex_Tick = 0;
-            r.Shot_Dir = 0;
+            r.Shot_Dir = Shot_Dir::None;
             r.Shot_X = r.Shot_Y = 0;
             r.Shot_Col = r.Shot_Row = 0;
         }
@@ -170,7 +170,7 @@ void Remove_Shot_At(Game& g, int col, int row) {
     r.Shot_Active = false;
     r.Shot_Exploding = false;
     r.Shot_Ex_Tick = 0;
-    r.Shot_Dir = 0;
+    r.Shot_Dir = Shot_Dir::None;
 }
 
 }  // namespace zarvo

@@ -9,15 +9,16 @@
 namespace zarvo {
 
 // If the trail code of the cell next to the one being left (by dcol, drow) is one of From, the
-// left cell's trail code becomes Code.
+// left cell's trail code becomes Code. The code lists are numbers as Way_Grid and Edge_Grid hold
+// them.
 struct Corner_Check {
     int dcol, drow;
     int32_t From[3];
-    int32_t Code;
+    Dir Code;
 };
 
 struct Step_Rule {
-    int32_t Dir;
+    zarvo::Dir Dir;  // qualified: the field bears its type's name
     int dcol, drow;
     int32_t Trail_Refused[6];
     int32_t Edge_Refused[3];
@@ -51,10 +52,10 @@ inline constexpr Step_Rule Step_Down{Dir::Down, 0, 1,
 // clang-format on
 
 // The pixel offsets of a move of n pixels in a straight direction.
-constexpr int Step_DX(int32_t dir, int n) {
+constexpr int Step_DX(Dir dir, int n) {
     return dir == Dir::Right ? n : dir == Dir::Left ? -n : 0;
 }
-constexpr int Step_DY(int32_t dir, int n) {
+constexpr int Step_DY(Dir dir, int n) {
     return dir == Dir::Down ? n : dir == Dir::Up ? -n : 0;
 }
 

@@ -10,6 +10,15 @@ using Arena_Grid = Grid<1, Arena_Cols, 1, Arena_Rows, No_Code>;
 // The floor with its ring of 0 around the arena, [0..37][0..25].
 using Floor_Grid_Type = Grid<0, Arena_Cols + 1, 0, Arena_Rows + 1, 0>;
 
+// The direction code in a cell of Edge_Grid, Way_Grid or one of their copies; an empty cell
+// reads as no named direction.
+constexpr Dir Dir_At(const Arena_Grid& grid, int col, int row) {
+    return Dir_Of_Code(grid(col, row));
+}
+constexpr void Set_Dir(Arena_Grid& grid, int col, int row, Dir code) {
+    grid.set(col, row, Code_Of(code));
+}
+
 struct ArenaState {
     Floor_Grid_Type Floor_Grid;
     Arena_Grid Edge_Grid;
@@ -31,8 +40,10 @@ struct ArenaState {
     Floor_Grid_Type Floor_Work_1;
     Floor_Grid_Type Floor_Work_2;
 
-    int32_t Way_Start_Col = 0, Way_Start_Row = 0, Way_Start_Dir = 0;
-    int32_t Way_End_Col = 0, Way_End_Row = 0, Way_End_Dir = 0;
+    int32_t Way_Start_Col = 0, Way_Start_Row = 0;
+    Dir Way_Start_Dir = Dir::None;
+    int32_t Way_End_Col = 0, Way_End_Row = 0;
+    Dir Way_End_Dir = Dir::None;
     int32_t Trace_Col = 0, Trace_Row = 0, Trace_Target_Col = 0, Trace_Target_Row = 0;
     int32_t Trace_Steps = 0;
     int32_t Trace_Length_1 = 0, Trace_Length_2 = 0;

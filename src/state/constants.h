@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "state/directions.h"
+
 namespace zarvo {
 
 // An empty grid entry or roster slot.
@@ -20,13 +22,6 @@ inline constexpr int Screen_Width = 622;
 inline constexpr int Screen_Height = 513;
 inline constexpr int Play_Height = 430;
 inline constexpr int Frame_Ms = 24;
-
-// Direction codes of edge loop and trail (keypad digits) and the corner codes.
-namespace Dir {
-inline constexpr int32_t Down = 2, Left = 4, Right = 6, Up = 8;
-inline constexpr int32_t LeftUp = 9, RightUp = 10, LeftDown = 11, RightDown = 12;
-inline constexpr int32_t UpLeft = 13, UpRight = 14, DownLeft = 15, DownRight = 16;
-}  // namespace Dir
 
 // Occupy_Grid marks.
 inline constexpr int32_t Occupy_Body = 4;

@@ -17,7 +17,7 @@ struct Enimy_Shot {
     int32_t Burst_Col = 0, Burst_Row = 0;
     int32_t X = 0, Y = 0;
     int32_t Col = 0, Row = 0;
-    int32_t Dir = 0;
+    Shot_Dir Dir = Shot_Dir::None;
     int32_t Move_Count = 0;
     bool operator==(const Enimy_Shot&) const = default;
 };
@@ -48,8 +48,8 @@ struct Enimy_Rec {
     int32_t Cross_X = 0, Cross_Y = 0;
     bool Cross_Right = false, Cross_Down = false;
     int32_t Death_Tick = 0;
-    int32_t Move_Dir = 0;
-    int32_t Last_Dir = 0;
+    Step_Dir Move_Dir = Step_Dir::None;
+    Step_Dir Last_Dir = Step_Dir::None;
     int32_t Step = 0;
     int32_t Speed = 8;
     int32_t Steps = 2;

@@ -3,6 +3,8 @@
 // Places, flames, fuses and shards are counted from 1; entry 0 of each table is unused.
 #include <cstdint>
 
+#include "state/directions.h"
+
 namespace zarvo {
 
 inline constexpr int Hazard_Places = 12;
@@ -54,8 +56,8 @@ struct Flame_Rec {
 struct Blaster_Rec : Hazard_Rec {
     bool Thunder_On = false;
     int32_t Thunder_Tick = 0;
-    int32_t Thunder_Dir = 0;  // 1 right, 2 up, 3 left, 4 down; 0 while no beam runs
-    int32_t Last_Dir = 0;
+    Thunder_Direction Thunder_Dir = Thunder_Direction::None;
+    Thunder_Direction Last_Dir = Thunder_Direction::None;
     int32_t Thunder_Timer = 0;
     int32_t Thunder_Interval = 0;
 
@@ -84,7 +86,7 @@ struct Fuse_Rec {
     int32_t Fuse_Burst_Tick = 0;
     int32_t Fuse_X = 0, Fuse_Y = 0;
     int32_t Fuse_Col = 0, Fuse_Row = 0;
-    int32_t Fuse_Dir = 0;
+    Dir Fuse_Dir = Dir::None;
     Shard_Burst Shards;
     bool operator==(const Fuse_Rec&) const = default;
 };

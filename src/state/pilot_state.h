@@ -6,11 +6,6 @@
 
 namespace zarvo {
 
-// Flight directions of a pilot.
-namespace Pilot_Dir {
-inline constexpr int32_t Up_Right = 5, Up_Left = 6, Down_Right = 7, Down_Left = 8;
-}
-
 inline constexpr int Pilot_Flame_Count = 8;
 inline constexpr int Pilot_Debris_Count = 9;
 
@@ -31,7 +26,7 @@ struct Pilot_Rec {
     bool Exploding = false;
     bool Dying = false;
     int32_t Death_Tick = 0;
-    int32_t Dir = 0;
+    Pilot_Dir Dir = Pilot_Dir::None;
     int32_t Bounces = 0;
     int32_t X = 0, Y = 0;
     // Explosion debris, pieces 1..9 (index 0 unused).
@@ -73,11 +68,6 @@ struct Pilot_Rec {
     bool operator==(const Pilot_Rec&) const = default;
 };
 
-// Monster walking directions.
-namespace Monster_Dir {
-inline constexpr int32_t Stopped = 0, Up = 1, Down = 2, Left = 3, Right = 4;
-}
-
 inline constexpr int Monster_Count = 8;
 inline constexpr int Hatch_Spots = 12;
 
@@ -85,7 +75,7 @@ struct Monster_Rec {
     bool Active = false;
     bool Exploding = false;
     int32_t Tick = 0;
-    int32_t Dir = 0;
+    Monster_Dir Dir = Monster_Dir::Stopped;
     bool Flying = false;
     int32_t Fly_Count = 0;
     int32_t X = 0, Y = 0;

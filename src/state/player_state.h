@@ -2,14 +2,16 @@
 // The player's figure, its star shots and its appearance and death sequences.
 #include <cstdint>
 
+#include "state/directions.h"
+
 namespace zarvo {
 
 struct PlayerState {
     int32_t Ego_X = 573, Ego_Y = 179;
     int32_t Ego_Col = 36, Ego_Row = 12;
     int32_t Ego_Step = 0;
-    int32_t Ego_Step_Dir = 0;
-    int32_t Ego_Dir = 0;
+    Dir Ego_Step_Dir = Dir::None;
+    Dir Ego_Dir = Dir::None;
     bool Ego_Cutting = false;
     int32_t Ego_Save_X = 573, Ego_Save_Y = 179, Ego_Save_Col = 36, Ego_Save_Row = 12;
     bool Bump_Flag = false;
@@ -35,7 +37,8 @@ inline constexpr int Volley_Slots = 24;
 // One rocket of a volley: its flight, then its explosion.
 struct Star_Shot {
     bool Shot_Active = false;
-    int32_t Shot_Dir = 0;
+    // Qualified: the field bears its type's name.
+    zarvo::Shot_Dir Shot_Dir = zarvo::Shot_Dir::None;
     int32_t Shot_X = 0, Shot_Y = 0;
     int32_t Shot_Col = 0, Shot_Row = 0;
     bool Shot_Exploding = false;

@@ -7,6 +7,7 @@
 #include "platform/headless/headless_media.h"
 #include "screens/screen_rects.h"
 #include "state/game.h"
+#include "support/direction_print.h"
 
 namespace zarvo::test {
 

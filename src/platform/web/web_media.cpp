@@ -301,17 +301,11 @@ void Web_Media::Show_Back_Buffer() {
 
 void Web_Media::Show_Part(const Pixel_Rect& r) {
     const int width = back_buffer_.Width;
-    uint32_t changed = shown_once_ ? 0 : 1;
+    bool changed = !shown_once_;
     for (int y = r.Top; y < r.Bottom; ++y) {
         const size_t row = static_cast<size_t>(y) * static_cast<size_t>(width);
-        const uint32_t* src = back_buffer_.Pixels.data() + row;
-        uint32_t* dst = shown_.data() + row;
-        for (int x = r.Left; x < r.Right; ++x) {
-            const uint32_t p = src[x];
-            const uint32_t rgba = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-            changed |= rgba ^ dst[x];
-            dst[x] = rgba;
-        }
+        changed |= Put_Rgba(back_buffer_.Pixels.data() + row + r.Left, shown_.data() + row + r.Left,
+                            r.Right - r.Left);
     }
     if (!changed) return;
     refreshes_unchanged_ = 0;

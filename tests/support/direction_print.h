@@ -1,0 +1,59 @@
+#pragma once
+// Printers that let a failed expectation name a direction ("Step_Dir::Left (3)") where gtest
+// would otherwise show the bytes of the value.
+#include <ostream>
+
+#include "state/directions.h"
+
+namespace zarvo {
+
+namespace direction_print {
+
+// Names[i] is the name of the value i; a value without a name is shown as its number alone.
+template <typename D, int N>
+void Print(const char* type, const char* const (&names)[N], D d, std::ostream* os) {
+    const int32_t n = Code_Of(d);
+    const char* name = n >= 0 && n < N ? names[n] : nullptr;
+    if (name)
+        *os << type << "::" << name << " (" << n << ")";
+    else
+        *os << type << "(" << n << ")";
+}
+
+}  // namespace direction_print
+
+inline void PrintTo(Dir d, std::ostream* os) {
+    static const char* const names[] = {"None",     nullptr,    "Down",      nullptr,  "Left",
+                                        nullptr,    "Right",    nullptr,     "Up",     "LeftUp",
+                                        "RightUp",  "LeftDown", "RightDown", "UpLeft", "UpRight",
+                                        "DownLeft", "DownRight"};
+    direction_print::Print("Dir", names, d, os);
+}
+
+inline void PrintTo(Step_Dir d, std::ostream* os) {
+    static const char* const names[] = {"None", "Up", "Down", "Left", "Right"};
+    direction_print::Print("Step_Dir", names, d, os);
+}
+
+inline void PrintTo(Shot_Dir d, std::ostream* os) {
+    static const char* const names[] = {"None", "Up", "Down", "Left", "Right"};
+    direction_print::Print("Shot_Dir", names, d, os);
+}
+
+inline void PrintTo(Pilot_Dir d, std::ostream* os) {
+    static const char* const names[] = {"None",     nullptr,   nullptr,      nullptr,    nullptr,
+                                        "Up_Right", "Up_Left", "Down_Right", "Down_Left"};
+    direction_print::Print("Pilot_Dir", names, d, os);
+}
+
+inline void PrintTo(Monster_Dir d, std::ostream* os) {
+    static const char* const names[] = {"Stopped", "Up", "Down", "Left", "Right"};
+    direction_print::Print("Monster_Dir", names, d, os);
+}
+
+inline void PrintTo(Thunder_Direction d, std::ostream* os) {
+    static const char* const names[] = {"None", "Right", "Up", "Left", "Down"};
+    direction_print::Print("Thunder_Direction", names, d, os);
+}
+
+}  // namespace zarvo
