@@ -19,6 +19,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { Browser, sleep } = require('../tests/web/cdp');
+const { takeKeyboard } = require('./web_support');
 
 const SECONDS = Number(process.argv[2] || 10);
 const ROUNDS = Number(process.argv[3] || 3);
@@ -137,14 +138,7 @@ async function measure(target) {
     const blank = await share(browser, page, SECONDS);
     await page.send('Page.navigate', { url: `file://${target}?seed=1` });
     await page.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000);
-    // A player's click on the note over the picture gives the page the keyboard (and opens
-    // the sound); a page without the note is given the focus by emulation.
-    if (await page.evaluate('document.getElementById("veil") !== null')) {
-      await page.click(650, 550);
-      await page.waitFor('document.hasFocus()', 5000);
-    } else {
-      await page.send('Emulation.setFocusEmulationEnabled', { enabled: true });
-    }
+    await takeKeyboard(page);
     await sleep(2000);
     const title = await share(browser, page, SECONDS);
     const isGame = await page.evaluate('typeof Module.ccall === "function"');

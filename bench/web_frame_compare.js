@@ -13,6 +13,7 @@
 const fs = require('node:fs');
 const path = require('node:path');
 const { Browser, sleep } = require('../tests/web/cdp');
+const { takeKeyboard } = require('./web_support');
 
 const args = process.argv.slice(2);
 const rounds = /^\d+$/.test(args[0] || '') ? Number(args.shift()) : 3;
@@ -35,12 +36,7 @@ function figures(times) {
 async function frameTimes(page, file) {
   await page.send('Page.navigate', { url: `file://${file}?seed=1` });
   await page.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000);
-  if (await page.evaluate('document.getElementById("veil") !== null')) {
-    await page.click(650, 550);
-    await page.waitFor('document.hasFocus()', 5000);
-  } else {
-    await page.send('Emulation.setFocusEmulationEnabled', { enabled: true });
-  }
+  await takeKeyboard(page);
   await sleep(500);
   return page.evaluate(`(() => {
     const at = Module.ccall("zarvo_bench", "number", ["number", "number", "number"],

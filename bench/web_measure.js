@@ -14,6 +14,7 @@
 const fs = require('node:fs');
 const path = require('node:path');
 const { Browser, sleep } = require('../tests/web/cdp');
+const { takeKeyboard } = require('./web_support');
 
 const PAGE = process.env.ZARVO_PAGE || path.join(__dirname, '../build-web/zarvo.html');
 const IDLE_SECONDS = Number(process.argv[2] || 10);
@@ -90,14 +91,7 @@ const percent = (x) => `${(100 * x).toFixed(1)} %`;
     console.log(`start-up: ${startup.toFixed(0)} ms from opening the page to the first frame, ` +
                 `${preparing.toFixed(0)} ms of it painting and synthesising the pictures and sounds; ` +
                 `the page answered input within ${longest.toFixed(0)} ms throughout`);
-    // A player's click on the note over the picture gives the page the keyboard, so that the
-    // game runs (a page without the note is given the focus by emulation).
-    if (await page.evaluate('document.getElementById("veil") !== null')) {
-      await page.click(650, 550);
-      await page.waitFor('document.hasFocus()', 5000);
-    } else {
-      await page.send('Emulation.setFocusEmulationEnabled', { enabled: true });
-    }
+    await takeKeyboard(page);
 
     const frameTimes = (difficulty, level, n) => page.evaluate(`(() => {
       const at = Module.ccall("zarvo_bench", "number", ["number", "number", "number"],
