@@ -115,6 +115,10 @@ test('the title is the headless runner\'s picture, scaled by the largest whole f
   assert.equal(await state('Frame_Count'), frozen, 'no frame runs without the focus');
   await page.evaluate('dispatchEvent(new FocusEvent("focus"))');
   await waitState(`d.Frame_Count > ${frozen + 3}`);
+  // A click beside the picture moves the focus within the page, which is no loss of it.
+  await page.click(5, 600);
+  const beside = await state('Frame_Count');
+  await waitState(`d.Frame_Count > ${beside + 3}`, 5000);
 
   // The button under the picture switches the browser's full screen on, and F11 switches it
   // off again (both call the same switch; the button hides in full screen). Headless Chromium
@@ -343,6 +347,10 @@ test('in a frame of a host page the first click starts the game, and its keys ne
     t.diagnostic(`the game in the frame ticks ${ms} ms after the first click`);
     assert.ok(ms < 1000, `the first tick came ${ms} ms after the click`);
     assert.equal(await frame.evaluate('document.activeElement.id'), 'screen');
+    // The frame gets its size from the host at a moment of its own: the picture follows it.
+    const across = 'Math.round(document.getElementById("screen").getBoundingClientRect().width)';
+    assert.equal(await frame.evaluate(across), await frame.evaluate('innerWidth'),
+                 'the picture across the frame');
 
     const down = ['ArrowDown', 'ArrowDown', 40], space = [' ', 'Space', 32];
     for (const key of [down, space, down, KEYS.Enter, KEYS.Up, space]) await page.press(...key);

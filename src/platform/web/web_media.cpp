@@ -202,8 +202,11 @@ void Web_Media::Start(Web_Listener& listener) {
     emscripten_set_touchstart_callback(ZARVO_CANVAS, this, true, &Events::Touch);
     emscripten_set_touchmove_callback(ZARVO_CANVAS, this, true, &Events::Touch);
     emscripten_set_touchend_callback(ZARVO_CANVAS, this, true, &Events::Touch);
-    emscripten_set_focus_callback(window, this, true, &Events::Focus);
-    emscripten_set_blur_callback(window, this, true, &Events::Focus);
+    // The window's own focus and blur only: caught on their way down, those of the picture
+    // and the name field would read as the page losing the keyboard whenever a click moves
+    // the focus within it.
+    emscripten_set_focus_callback(window, this, false, &Events::Focus);
+    emscripten_set_blur_callback(window, this, false, &Events::Focus);
     emscripten_set_visibilitychange_callback(this, true, &Events::Visibility);
     Activity(Page_Has_Focus() != 0, Page_Is_Visible() != 0);
     emscripten_request_animation_frame_loop(&Events::Frame, this);
