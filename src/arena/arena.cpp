@@ -277,45 +277,6 @@ Dir End_Corner(Dir dir, Dir edge, Dir way) {
 
 }  // namespace
 
-Dir Reverse_Code(Dir code) {
-    switch (code) {
-        case Dir::Down:
-            return Dir::Up;
-        case Dir::Up:
-            return Dir::Down;
-        case Dir::Left:
-            return Dir::Right;
-        case Dir::Right:
-            return Dir::Left;
-        case Dir::LeftUp:
-            return Dir::DownRight;
-        case Dir::DownRight:
-            return Dir::LeftUp;
-        case Dir::RightUp:
-            return Dir::DownLeft;
-        case Dir::DownLeft:
-            return Dir::RightUp;
-        case Dir::LeftDown:
-            return Dir::UpRight;
-        case Dir::UpRight:
-            return Dir::LeftDown;
-        case Dir::RightDown:
-            return Dir::UpLeft;
-        case Dir::UpLeft:
-            return Dir::RightDown;
-        default:
-            return code;
-    }
-}
-
-void Leave_Step(Dir code, int& dcol, int& drow) {
-    dcol = drow = 0;
-    if (Is_One_Of(code, Dir::Down, Dir::LeftDown, Dir::RightDown)) drow = 1;
-    if (Is_One_Of(code, Dir::Up, Dir::LeftUp, Dir::RightUp)) drow = -1;
-    if (Is_One_Of(code, Dir::Right, Dir::UpRight, Dir::DownRight)) dcol = 1;
-    if (Is_One_Of(code, Dir::Left, Dir::UpLeft, Dir::DownLeft)) dcol = -1;
-}
-
 void Reset_Arena(Game& g) {
     ArenaState& a = g.w.arena;
     a.Edge_Grid.fill(No_Code);

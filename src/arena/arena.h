@@ -1,5 +1,6 @@
 #pragma once
 // The arena: its grids, their drawing and the closing of a cut.
+#include "state/edge_steps.h"
 #include "state/game.h"
 
 namespace zarvo {
@@ -17,11 +18,5 @@ void Kill_All_Point_And_Way(Game& g);
 // The cut's single spreading pass, column by column and top to bottom: a floor tile beside a
 // gone tile goes too, one point for every gone neighbour it has when the pass reaches it.
 void Spread_Removal(Game& g);
-
-// A direction or corner code walked the other way (2<->8, 4<->6, 9<->16, 10<->15, 11<->14,
-// 12<->13); anything else is returned unchanged.
-Dir Reverse_Code(Dir code);
-// The cell step of a code's leaving direction; (0, 0) for anything that is not a code.
-void Leave_Step(Dir code, int& dcol, int& drow);
 
 }  // namespace zarvo

@@ -1,6 +1,7 @@
 #pragma once
 // Small pieces the enemy weapons share: the record of a slot, the slots of one type and the
 // diagonal flight of stars and shrapnel.
+#include "state/edge_steps.h"
 #include "state/game.h"
 
 namespace zarvo {
@@ -33,8 +34,10 @@ constexpr int Step_Row(int32_t dir) {
 }  // namespace Diagonal
 
 // The new direction of a diagonal flyer that meets the edge piece `code` in the diagonal cell
-// ahead, or 0 when it flies on.
-int32_t Diagonal_Bounce(int32_t dir, Dir code);
+// ahead, or 0 when it flies on: stars and shrapnel count their diagonals as pilots do.
+inline int32_t Diagonal_Bounce(int32_t dir, Dir code) {
+    return Code_Of(Diagonal_Bounce(Pilot_Dir_Of(dir), code));
+}
 
 // Sets all four Clipper arms back to their roots at the block's current place.
 void Root_Clipper_Arms(Game& g, int slot);

@@ -1,38 +1,9 @@
-// The set-up of an enemy's weapon tables at level start, and the diagonal bounce that stars
-// and shrapnel share with the pilots.
+// The set-up of an enemy's weapon tables at level start.
 #include "enemies/weapons.h"
 
 #include "enemies/weapon_support.h"
 
 namespace zarvo {
-
-int32_t Diagonal_Bounce(int32_t dir, Dir code) {
-    using namespace Diagonal;
-    switch (dir) {
-        case Up_Right:
-            if (code == Dir::Down || code == Dir::LeftDown) return Up_Left;
-            if (code == Dir::Right || code == Dir::RightUp) return Down_Right;
-            if (code == Dir::RightDown || code == Dir::DownRight) return Down_Left;
-            return 0;
-        case Up_Left:
-            if (code == Dir::Right || code == Dir::DownRight) return Down_Left;
-            if (code == Dir::Up || code == Dir::UpLeft) return Up_Right;
-            if (code == Dir::RightUp || code == Dir::UpRight) return Down_Right;
-            return 0;
-        case Down_Right:
-            if (code == Dir::Down || code == Dir::DownRight) return Down_Left;
-            if (code == Dir::Left || code == Dir::UpLeft) return Up_Right;
-            if (code == Dir::LeftDown || code == Dir::DownLeft) return Up_Left;
-            return 0;
-        case Down_Left:
-            if (code == Dir::Left || code == Dir::LeftDown) return Up_Left;
-            if (code == Dir::Up || code == Dir::RightUp) return Down_Right;
-            if (code == Dir::LeftUp || code == Dir::UpLeft) return Up_Right;
-            return 0;
-        default:
-            return 0;
-    }
-}
 
 namespace {
 

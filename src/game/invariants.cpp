@@ -1,6 +1,7 @@
 #include "game/invariants.h"
 
 #include "hazards/hazard_places.h"
+#include "state/edge_steps.h"
 
 namespace zarvo {
 
@@ -20,31 +21,6 @@ std::string Cell(int col, int row) {
 bool Is_Edge_Code(Dir code) {
     return code == Dir::Down || code == Dir::Left || code == Dir::Right || code == Dir::Up ||
            (code >= Dir::LeftUp && code <= Dir::DownRight);
-}
-
-bool One_Of(Dir code, Dir a, Dir b, Dir c) {
-    return code == a || code == b || code == c;
-}
-
-// The step a loop piece leaves its cell by: a turning piece is named by the way it is entered,
-// then the way it is left (LeftUp: entered going left, left going up).
-void Leaving(Dir code, int& dc, int& dr) {
-    using enum Dir;
-    dc = dr = 0;
-    if (One_Of(code, Down, LeftDown, RightDown)) dr = 1;
-    if (One_Of(code, Up, LeftUp, RightUp)) dr = -1;
-    if (One_Of(code, Right, UpRight, DownRight)) dc = 1;
-    if (One_Of(code, Left, UpLeft, DownLeft)) dc = -1;
-}
-
-// The step by which a loop piece is entered.
-void Arriving(Dir code, int& dc, int& dr) {
-    using enum Dir;
-    dc = dr = 0;
-    if (One_Of(code, Down, DownLeft, DownRight)) dr = 1;
-    if (One_Of(code, Up, UpLeft, UpRight)) dr = -1;
-    if (One_Of(code, Right, RightUp, RightDown)) dc = 1;
-    if (One_Of(code, Left, LeftUp, LeftDown)) dc = -1;
 }
 
 std::string Check_Floor_Agrees(const ArenaState& a, int& edges, int& first_col, int& first_row) {
@@ -110,10 +86,10 @@ std::string Check_Edge_Loop(const ArenaState& a) {
     const int start_col = col, start_row = row;
     for (int steps = 1;; ++steps) {
         int dc, dr, ac, ar;
-        Leaving(Dir_At(a.Edge_Grid, col, row), dc, dr);
+        Leave_Step(Dir_At(a.Edge_Grid, col, row), dc, dr);
         col += dc, row += dr;
         const Dir next = Dir_At(a.Edge_Grid, col, row);
-        Arriving(next, ac, ar);
+        Enter_Step(next, ac, ar);
         if (!Is_Edge_Code(next) || ac != dc || ar != dr)
             return "the edge piece at " + Cell(col - dc, row - dr) + " leads to " + Cell(col, row) +
                    ", which holds " + std::to_string(Code_Of(next));

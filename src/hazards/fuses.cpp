@@ -2,6 +2,7 @@
 // player walked it, one cell every four frames, until they reach the player or go out.
 #include "hazards/hazard_places.h"
 #include "hazards/hazards.h"
+#include "state/edge_steps.h"
 
 namespace zarvo {
 
@@ -10,35 +11,6 @@ namespace {
 constexpr int Fuse_Speed = 4;
 constexpr int Frames_Per_Cell = 4;
 
-// The cell step (dc, dr) of a trail code's leaving direction; (0, 0) for no code.
-void Leaving_Step(Dir code, int& dc, int& dr) {
-    dc = dr = 0;
-    switch (code) {
-        case Dir::Down:
-        case Dir::LeftDown:
-        case Dir::RightDown:
-            dr = 1;
-            break;
-        case Dir::Left:
-        case Dir::UpLeft:
-        case Dir::DownLeft:
-            dc = -1;
-            break;
-        case Dir::Right:
-        case Dir::UpRight:
-        case Dir::DownRight:
-            dc = 1;
-            break;
-        case Dir::Up:
-        case Dir::LeftUp:
-        case Dir::RightUp:
-            dr = -1;
-            break;
-        default:
-            break;
-    }
-}
-
 void Burn_Along_Trail(Game& g, Fuse_Rec& fuse) {
     if (fuse.Fuse_Step == 0 || fuse.Fuse_Step == Frames_Per_Cell) {
         fuse.Fuse_Step = 0;
@@ -46,7 +18,7 @@ void Burn_Along_Trail(Game& g, Fuse_Rec& fuse) {
         if (code != No_Code) fuse.Fuse_Dir = Dir_Of_Code(code);
     }
     int dc, dr;
-    Leaving_Step(fuse.Fuse_Dir, dc, dr);
+    Leave_Step(fuse.Fuse_Dir, dc, dr);
     if (dc == 0 && dr == 0) return;
     fuse.Fuse_X += dc * Fuse_Speed;
     fuse.Fuse_Y += dr * Fuse_Speed;

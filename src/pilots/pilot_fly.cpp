@@ -2,6 +2,7 @@
 
 #include "pilots/pilot_look.h"
 #include "pilots/pilots.h"
+#include "state/edge_steps.h"
 
 namespace zarvo {
 
@@ -72,39 +73,10 @@ void Speed_Up(Pilot_Rec& p) {
     }
 }
 
-// The new direction where the edge piece under the centre turns the pilot; None where it flies
-// on.
-Pilot_Dir Bounce_Dir(Pilot_Dir dir, Dir code) {
-    using enum Dir;
-    switch (dir) {
-        case Pilot_Dir::Up_Right:
-            if (code == Down || code == LeftDown) return Pilot_Dir::Up_Left;
-            if (code == Right || code == RightUp) return Pilot_Dir::Down_Right;
-            if (code == RightDown || code == DownRight) return Pilot_Dir::Down_Left;
-            return Pilot_Dir::None;
-        case Pilot_Dir::Up_Left:
-            if (code == Right || code == DownRight) return Pilot_Dir::Down_Left;
-            if (code == Up || code == UpLeft) return Pilot_Dir::Up_Right;
-            if (code == RightUp || code == UpRight) return Pilot_Dir::Down_Right;
-            return Pilot_Dir::None;
-        case Pilot_Dir::Down_Right:
-            if (code == Down || code == DownRight) return Pilot_Dir::Down_Left;
-            if (code == Left || code == UpLeft) return Pilot_Dir::Up_Right;
-            if (code == LeftDown || code == DownLeft) return Pilot_Dir::Up_Left;
-            return Pilot_Dir::None;
-        case Pilot_Dir::Down_Left:
-            if (code == Left || code == LeftDown) return Pilot_Dir::Up_Left;
-            if (code == Up || code == RightUp) return Pilot_Dir::Down_Right;
-            if (code == LeftUp || code == UpLeft) return Pilot_Dir::Up_Right;
-            return Pilot_Dir::None;
-        default:
-            return Pilot_Dir::None;
-    }
-}
-
 // Turns the pilot where the edge sends it back; a turn costs the pilot its speed.
 bool Bounce(const World& w, Pilot_Rec& p) {
-    const Pilot_Dir dir = Bounce_Dir(p.Dir, Dir_At(w.arena.Pilot_Edge_Grid, p.Col + 1, p.Row + 1));
+    const Pilot_Dir dir =
+        Diagonal_Bounce(p.Dir, Dir_At(w.arena.Pilot_Edge_Grid, p.Col + 1, p.Row + 1));
     if (dir == Pilot_Dir::None) return false;
     p.Dir = dir;
     p.Angle_Target = Pilot_Dir_Angle(dir);
