@@ -147,7 +147,12 @@ test('P pauses a game with PAUSED shown, M mutes, minus and plus set a remembere
 });
 
 test('the sound plays through an audio worklet in blocks of at most 1,024 frames', async (t) => {
+  // The sound sleeps after two seconds of silence: the title's greeting, 21 ticks after the
+  // title comes up, keeps it awake for the measurement.
+  await open();
+  await page.click(...at(...FOCUS_CLICK));
   await page.waitFor('Module.zarvoAudio && Module.zarvoAudio.kind !== ""', 5000, 'the sound');
+  await waitState('d.screens.Sponsor_Tick > 21', 5000);
   assert.equal(await page.evaluate('Module.zarvoAudio.kind'), 'worklet');
   const AUDIO = '({ ...Module.zarvoAudio, context: undefined, rate: Module.zarvoAudio.context.sampleRate })';
   const before = await page.evaluate(AUDIO);
