@@ -22,7 +22,7 @@ inline constexpr Origin CodeWord_Origin = {143, 153};
 inline constexpr Window_Rect Intro_Buttons[6] = {{217, 273, 445, 498}, {281, 337, 445, 498},
                                                  {345, 401, 445, 498}, {409, 465, 445, 498},
                                                  {473, 529, 445, 498}, {537, 594, 445, 498}};
-inline constexpr const char* Intro_Labels[6] = {"VIEW", "CODES", "SCORE", "SETUP", "START", "QUIT"};
+inline constexpr const char* Intro_Labels[6] = {"PIC", "CODES", "SCORE", "SETUP", "START", "QUIT"};
 
 // The game panel's buttons.
 inline constexpr Window_Rect Panel_Background = {398, 436, 474, 510};

@@ -176,9 +176,9 @@ Image Panel_Game(uint32_t seed) {
     Small_Text(img, "TITLE", 528, 17, 0xE8F8FF);
     Button(img, To_Local(Panel_Background, Panel_Origin), "PIC", seed + 1);
     Picture_Icon(img, 417, 56);
-    Button(img, To_Local(Panel_Score, Panel_Origin), "SCORES", seed + 2);
+    Button(img, To_Local(Panel_Score, Panel_Origin), "SCORE", seed + 2);
     Cup_Icon(img, 481, 56);
-    Button(img, To_Local(Panel_Options, Panel_Origin), "OPTIONS", seed + 3);
+    Button(img, To_Local(Panel_Options, Panel_Origin), "SETUP", seed + 3);
     Cog_Icon(img, 562, 56);
     return img;
 }
@@ -277,7 +277,7 @@ void Difficulty_Row(Image& img, const Window_Rect* cells, Origin o, const char* 
 
 Image Option(uint32_t seed) {
     Image img = Box(Img2::Option, seed);
-    Game_Text_Centred(img, "OPTIONS", 155, 18);
+    Game_Text_Centred(img, "SETUP", 155, 18);
     Rect(img, 20, 40, 271, 1, 0x2A3A50);
     Small_Text_Centred(img, "PICK YOUR SKILL AND", 155, 48, Label_Colour);
     Small_Text_Centred(img, "THE ARENA TO START IN", 155, 60, Label_Colour);
