@@ -71,13 +71,16 @@ int main(int argc, char** argv) {
         (argc == 3 || (argc == 5 && std::strcmp(argv[3], "--seed") == 0)) &&
         (std::strcmp(argv[1], "--sheets") == 0 || std::strcmp(argv[1], "--icons") == 0 ||
          std::strcmp(argv[1], "--web-icons") == 0);
-    if (argc != 2 && !seeded && !folder_mode) {
-        std::fprintf(stderr,
+    // An output folder is never an option: `--help` would otherwise fill a folder of that name.
+    const bool asked =
+        argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+    if (asked || (argc != 2 && !seeded && !folder_mode) || (!folder_mode && argv[1][0] == '-')) {
+        std::fprintf(asked ? stdout : stderr,
                      "usage: zarvo_assetgen OUTPUT_DIR [--seed S]\n"
                      "       zarvo_assetgen --sheets DIR [--seed S]\n"
                      "       zarvo_assetgen --icons DIR [--seed S]\n"
                      "       zarvo_assetgen --web-icons DIR [--seed S]\n");
-        return 2;
+        return asked ? 0 : 2;
     }
     if (folder_mode) {
         const uint32_t seed =
