@@ -1,6 +1,7 @@
 // The desktop comforts' pure parts: the picture's place on a display and the pointer mapped
 // back, the scale that fits, the settings file, the score file's place, showing only what
-// changed, and which key does what.
+// changed, averaging the picture to a size between once and twice its own, and which key does
+// what.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include "driver/start/score_path.h"
 #include "driver/start/settings.h"
 #include "game/comforts.h"
+#include "platform/area_scale.h"
 #include "platform/frame_diff.h"
 #include "platform/scaling.h"
 
@@ -244,6 +246,59 @@ TEST(Put_Rgba, RedAndBlueChangePlacesAndTheAnswerSaysWhetherAnyChanged) {
         EXPECT_TRUE(Put_Rgba(changed, out.data(), 7)) << "pixel " << at;
         EXPECT_EQ(out[static_cast<size_t>(at)], rgba[static_cast<size_t>(at)] ^ 0x000100u);
         Put_Rgba(picture, out.data(), 7);
+    }
+}
+
+// At every size between once and twice the picture's, every picture pixel weighs the same in
+// what is shown: as much as to / from shown pixels, give or take the rounding of its shares.
+TEST(Area_Scale, EveryPicturePixelCoversTheSameWidth) {
+    for (int to : {623, 700, 770, 1169, 1243}) {
+        const Area_Axis a = Make_Area_Axis(622, to);
+        std::vector<int> weight(622, 0), touched(622, 0);
+        for (int j = 0; j < to; ++j) {
+            const auto i = static_cast<size_t>(a.First[static_cast<size_t>(j)]);
+            const int share = a.Share[static_cast<size_t>(j)];
+            weight[i] += share, ++touched[i];
+            if (share < 256) weight[i + 1] += 256 - share, ++touched[i + 1];
+        }
+        const double each = 256.0 * to / 622;
+        for (size_t i = 0; i < 622; ++i)
+            EXPECT_NEAR(weight[i], each, touched[i]) << "pixel " << i << " shown at " << to;
+    }
+    const Area_Axis same = Make_Area_Axis(5, 5);
+    EXPECT_EQ(same.First, (std::vector<int32_t>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(same.Share, (std::vector<uint16_t>(5, 256)));
+}
+
+// A picture of one bright column on dark is shown as a column of the same total brightness
+// wherever it stands, and a change to one picture pixel changes only shown pixels within the
+// span the page is handed.
+TEST(Area_Scale, AColumnKeepsItsBrightnessAndAChangeStaysInItsSpan) {
+    constexpr int From = 40, To = 57, Rows = 3;
+    const Area_Axis x = Make_Area_Axis(From, To), y = Make_Area_Axis(Rows, Rows);
+    const uint32_t dark = 0xFF000000u, bright = 0xFFC8C8C8u;
+    std::vector<uint32_t> out(To * Rows), before(To * Rows);
+    for (int column = 1; column < From - 1; ++column) {
+        std::vector<uint32_t> picture(From * Rows, dark);
+        for (int r = 0; r < Rows; ++r) picture[static_cast<size_t>(r * From + column)] = bright;
+        Area_Scale(picture.data(), x, y, {0, 0, To, Rows}, out.data());
+        int sum = 0;
+        for (int j = 0; j < To; ++j)
+            sum += static_cast<int>(out[static_cast<size_t>(To + j)] & 0xFF);
+        EXPECT_NEAR(sum, 200.0 * To / From, 2) << "column " << column;
+        EXPECT_EQ(out[0] >> 24, 0xFFu) << "opaque";
+
+        std::vector<uint32_t> plain(From * Rows, dark);
+        Area_Scale(plain.data(), x, y, {0, 0, To, Rows}, before.data());
+        int begin = 0, end = 0;
+        Shown_Span(x, column, column + 1, begin, end);
+        for (int j = 0; j < To; ++j) {
+            const bool differs =
+                out[static_cast<size_t>(To + j)] != before[static_cast<size_t>(To + j)];
+            if (differs) {
+                EXPECT_TRUE(j >= begin && j < end) << "shown " << j << " of " << column;
+            }
+        }
     }
 }
 
