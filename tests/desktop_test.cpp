@@ -306,6 +306,7 @@ TEST(Desk_Keys, LettersWhileTypingAndTheReplaysKeys) {
     EXPECT_EQ(Desk_Action_For(Desk_Key::P, false, false), Desk_Action::Pause);
     EXPECT_EQ(Desk_Action_For(Desk_Key::P, true, false), Desk_Action::None);
     EXPECT_EQ(Desk_Action_For(Desk_Key::M, true, false), Desk_Action::None);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::Mute, true, false), Desk_Action::Mute);  // no letter
     EXPECT_EQ(Desk_Action_For(Desk_Key::Pause, true, false), Desk_Action::Pause);
     EXPECT_EQ(Desk_Action_For(Desk_Key::Fullscreen, true, false), Desk_Action::Fullscreen);
     EXPECT_EQ(Desk_Action_For(Desk_Key::Space, false, false), Desk_Action::None);  // fires

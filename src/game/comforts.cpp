@@ -26,6 +26,8 @@ Desk_Action Desk_Action_For(Desk_Key key, bool typing, bool replay) {
             return typing && !replay ? Desk_Action::None : Desk_Action::Pause;
         case Desk_Key::M:
             return typing && !replay ? Desk_Action::None : Desk_Action::Mute;
+        case Desk_Key::Mute:
+            return Desk_Action::Mute;
         case Desk_Key::Space:
             return replay ? Desk_Action::Pause : Desk_Action::None;
         case Desk_Key::F:

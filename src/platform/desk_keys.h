@@ -10,6 +10,7 @@ enum class Desk_Key {
     Pause,       // the Pause key
     P,
     M,
+    Mute,  // the keyboard's mute key, which the page's touch button for the sound sends too
     F,
     Space,
     Volume_Down,  // minus on the main keys or the keypad

@@ -34,6 +34,9 @@ Desk_Key Desk_Key_Of(const SDL_Keysym& key) {
             return Desk_Key::P;
         case SDLK_m:
             return Desk_Key::M;
+        case SDLK_AUDIOMUTE:
+        case SDLK_MUTE:
+            return Desk_Key::Mute;
         case SDLK_f:
             return Desk_Key::F;
         case SDLK_SPACE:
