@@ -14,17 +14,16 @@
 
 // JavaScript, which the C++ formatter would take apart.
 // clang-format off
-// Puts one part of the picture (RGBA bytes in the program's memory) into the canvas.
+// Hands one part of the picture (RGBA bytes in the program's memory, the whole picture as
+// shown) to the page, which puts it into its canvas.
 EM_JS(void, Page_Show_Part, (const uint32_t* rgba, int width, int height, int x, int y, int w, int h), {
-    const canvas = document.getElementById("screen");
-    const context = Module.zarvoContext ||
-        (Module.zarvoContext = canvas.getContext("2d", { alpha: false }));
     let image = Module.zarvoImage;
-    if (!image || image.data.buffer !== HEAPU8.buffer || image.data.byteOffset !== rgba) {
+    if (!image || image.data.buffer !== HEAPU8.buffer || image.data.byteOffset !== rgba ||
+        image.width !== width || image.height !== height) {
         const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
         image = Module.zarvoImage = new ImageData(bytes, width, height);
     }
-    context.putImageData(image, 0, 0, x, y, w, h);
+    Module.zarvoPage.show(image, x, y, w, h);
 });
 
 // The first game controller connected, in the standard layout: its stick's position in
@@ -64,6 +63,13 @@ EM_JS(void, Page_Canvas_Rect, (double* out), {
 
 EM_JS(void, Page_Hide_Pointer, (int hidden), {
     document.getElementById("screen").style.cursor = hidden ? "none" : "";
+});
+
+// The size the page shows the picture at, in device pixels, as its layout found it.
+EM_JS(void, Page_Shown_Size, (int* out), {
+    const size = Module.zarvoPage.shownSize();
+    HEAP32[out >> 2] = size[0];
+    HEAP32[(out >> 2) + 1] = size[1];
 });
 
 EM_JS(int, Page_Has_Focus, (), { return document.hasFocus() ? 1 : 0; });
@@ -209,7 +215,26 @@ void Web_Media::Start(Web_Listener& listener) {
     emscripten_set_blur_callback(window, this, false, &Events::Focus);
     emscripten_set_visibilitychange_callback(this, true, &Events::Visibility);
     Activity(Page_Has_Focus() != 0, Page_Is_Visible() != 0);
+    int size[2];
+    Page_Shown_Size(size);
+    Show_At(size[0], size[1]);
     emscripten_request_animation_frame_loop(&Events::Frame, this);
+}
+
+void Web_Media::Show_At(int width, int height) {
+    const int w = back_buffer_.Width, h = back_buffer_.Height;
+    const bool averaged = width > w && width < 2 * w && height > h && height < 2 * h;
+    if (averaged && width == across_.To && height == down_.To) return;
+    if (!averaged && scaled_.empty()) return;
+    if (averaged) {
+        across_ = Make_Area_Axis(w, width);
+        down_ = Make_Area_Axis(h, height);
+        scaled_.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+    } else {
+        across_ = down_ = {};
+        scaled_ = {};
+    }
+    if (shown_once_) Hand_Over({0, 0, w, h});
 }
 
 bool Web_Media::Refresh(double now_ms) {
@@ -312,8 +337,22 @@ void Web_Media::Show_Part(const Pixel_Rect& r) {
     }
     if (!changed) return;
     refreshes_unchanged_ = 0;
-    Page_Show_Part(shown_.data(), width, back_buffer_.Height, r.Left, r.Top, r.Right - r.Left,
-                   r.Bottom - r.Top);
+    Hand_Over(r);
+}
+
+// Gives the page a part of the picture, averaged to the size it is shown at where needed.
+void Web_Media::Hand_Over(const Pixel_Rect& r) {
+    if (scaled_.empty()) {
+        Page_Show_Part(shown_.data(), back_buffer_.Width, back_buffer_.Height, r.Left, r.Top,
+                       r.Right - r.Left, r.Bottom - r.Top);
+        return;
+    }
+    Pixel_Rect to;
+    Shown_Span(across_, r.Left, r.Right, to.Left, to.Right);
+    Shown_Span(down_, r.Top, r.Bottom, to.Top, to.Bottom);
+    Area_Scale(shown_.data(), across_, down_, to, scaled_.data());
+    Page_Show_Part(scaled_.data(), across_.To, down_.To, to.Left, to.Top, to.Right - to.Left,
+                   to.Bottom - to.Top);
 }
 
 void Web_Media::Confine_Pointer(int left, int top, int right, int bottom) {
@@ -332,4 +371,8 @@ void Web_Media::Toggle_Full_Screen() {
 
 extern "C" EMSCRIPTEN_KEEPALIVE void zarvo_open_sound() {
     if (zarvo::Page_Media) zarvo::Page_Media->Open_Audio();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void zarvo_show_at(int width, int height) {
+    if (zarvo::Page_Media) zarvo::Page_Media->Show_At(width, height);
 }

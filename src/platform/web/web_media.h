@@ -1,8 +1,9 @@
 #pragma once
 // The media layer in a browser page: the back buffer put into the page's canvas, Web Audio
 // playing the mixer, the keyboard and the pointer read from the page, and the refreshes that
-// drive the timer. The page (page.html) scales the canvas by the largest whole factor that fits
-// the tab and offers the browser's full screen; every position the game sees is in game pixels,
+// drive the timer. The page (page.html) shows the picture as large as the tab allows (where
+// that is between once and twice its size, averaged to that size here: area_scale.h) and
+// offers the browser's full screen; every position the game sees is in game pixels,
 // kept inside the confinement rectangle as a window system would keep it.
 //
 // A game controller is read through the page's Gamepad API (the first one connected, in the
@@ -16,6 +17,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/area_scale.h"
 #include "platform/desk_keys.h"
 #include "platform/media.h"
 #include "platform/pointer_rect.h"
@@ -66,6 +68,11 @@ class Web_Media : public Surface_Media {
     void Suspend_Sound(bool suspended) { audio_.Suspend(suspended); }
     // The browser's full screen on or off (inside a key or click event, as browsers demand).
     void Toggle_Full_Screen();
+    // The size in device pixels at which the page shows the picture: between once and twice
+    // the picture's size the program averages it to that size itself (the page calls it,
+    // zarvo_show_at, whenever the size changes); at any other size the page's canvas takes
+    // the picture as it is. Shows the whole picture again at the new size.
+    void Show_At(int width, int height);
 
     bool Surface_Ready() override { return true; }
     void Poll_Input(Input_States& states) override;
@@ -84,6 +91,7 @@ class Web_Media : public Surface_Media {
     void Key(bool down, const char* key, const char* code, Desk_Key desk, bool repeat);
     void Read_Pad();
     void Show_Part(const Pixel_Rect& r);
+    void Hand_Over(const Pixel_Rect& r);
     // Moves the game's pointer to the page point, kept inside the confinement rectangle;
     // answers whether the point was inside. With only_inside a point outside moves nothing.
     bool Pointer_At(double client_x, double client_y, bool only_inside = false);
@@ -109,6 +117,9 @@ class Web_Media : public Surface_Media {
     Pointer_Rect clip_;
     Web_Audio audio_;
     std::vector<uint32_t> shown_;  // the canvas's pixels as the page takes them (RGBA bytes)
+    // The picture averaged to the size the page shows it at, while that is not the picture's.
+    Area_Axis across_, down_;
+    std::vector<uint32_t> scaled_;
     bool shown_once_ = false;
     int refreshes_unchanged_ = 0;
     bool frames_in_row_ = false;  // the last animation frame asked for the next

@@ -1,0 +1,120 @@
+// The page's layout on the screens players have: the example host page in a laptop's view, a
+// phone and a tablet held upright (touch controls from the start, in reach of the thumbs, big
+// enough for a finger, with pause, mute and the sound level), and the picture's sampling where
+// it is shown below twice its size.
+//
+//   node tests/web/layout_test.js     (scripts/test-web builds what it needs and runs it)
+//
+// ZARVO_PAGE and ZARVO_NATIVE name the page and the desktop program; ZARVO_SHOTS names a
+// folder that receives the screenshots taken along the way.
+'use strict';
+const { test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { Browser, sleep } = require('./cdp');
+const { decodeBmp, decodePng } = require('./pictures');
+const { ROOT, PAGE, SHOTS, W, H, gameView, runNative } = require('./game_page');
+
+let browser, page, canvas;
+const { state, waitState, at } = gameView(() => page, () => canvas);
+
+const RECT = (selector) => `(() => {
+  const r = document.querySelector(${JSON.stringify(selector)}).getBoundingClientRect();
+  return { left: r.left, top: r.top, width: r.width, height: r.height, right: r.right,
+           bottom: r.bottom, x: r.left + r.width / 2, y: r.top + r.height / 2 };
+})()`;
+const rectOf = (selector) => page.evaluate(RECT(selector));
+
+async function view(width, height, scale, touch) {
+  await page.send('Emulation.setTouchEmulationEnabled', { enabled: touch, maxTouchPoints: 5 });
+  await page.send('Emulation.setDeviceMetricsOverride',
+                  { width, height, deviceScaleFactor: scale, mobile: touch });
+}
+
+async function open(url = `file://${PAGE}?seed=1`) {
+  await page.send('Page.navigate', { url });
+  await page.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000,
+                     'the game to start');
+  canvas = await rectOf('#screen');
+}
+
+async function shot(name) {
+  const png = await page.screenshot();
+  if (SHOTS) fs.writeFileSync(path.join(SHOTS, `${name}.png`), png);
+  return png;
+}
+
+function touches(points) {
+  return page.send('Input.dispatchTouchEvent',
+                   { type: points.length ? 'touchStart' : 'touchEnd',
+                     touchPoints: points.map(([x, y], id) => ({ x, y, id })) });
+}
+async function tap(x, y) {
+  await touches([[x, y]]);
+  await sleep(30);
+  await touches([]);
+  await sleep(80);
+}
+async function tapControl(selector) {
+  const r = await rectOf(selector);
+  await tap(r.x, r.y);
+}
+const settings = () => page.evaluate('localStorage.getItem("zarvo.conf") || ""');
+
+before(async () => {
+  ({ browser, page } = await Browser.launch({ width: 1366, height: 657 }));
+  await page.send('Page.enable');
+  await page.send('Runtime.enable');
+});
+
+after(async () => {
+  if (browser) await browser.close();
+});
+
+// The widths, in device pixels, of the two-pixel vertical strokes of the panel's labels on
+// the first title (row 490 of the picture crosses only stems there), measured in a screenshot
+// as the share of each device pixel the stroke's colour covers, against the background the
+// screen shows beside it.
+function strokeWidths(png, left, top, scale) {
+  const native = decodeBmp(runNative('seed 1\n', 1).shot);
+  const screen = decodePng(png);
+  const light = (c) => ((c >> 16) + ((c >> 8) & 255) + (c & 255)) / 3;
+  const y = Math.round(top + 490.5 * scale - 0.5);
+  const widths = [];
+  for (let x = 250; x + 4 < W; ++x) {
+    if (x >= 485 && x < 530) continue;  // START, where the game's pointer stands
+    const stroke = [x, x + 1].every((i) => light(native.rgb(i, 490)) > 200);
+    const around = [x - 2, x - 1, x + 2, x + 3].map((i) => light(native.rgb(i, 490)));
+    if (!stroke || around.some((l) => l > 120)) continue;
+    const row = [];
+    for (let sx = Math.floor(left + (x - 1) * scale); sx < Math.ceil(left + (x + 3) * scale); ++sx)
+      row.push(light(screen.rgb(sx, y)));
+    const bg = (row[0] + row[row.length - 1]) / 2, fg = Math.max(...row);
+    widths.push(row.reduce((sum, l) => sum + (l - bg) / (fg - bg), 0));
+  }
+  return widths;
+}
+test('below twice its size every game pixel is as wide as every other', async (t) => {
+  for (const [name, width, height, ratio, touch] of [['laptop', 1366, 657, 1, false],
+                                                     ['phone', 390, 844, 3, true]]) {
+    await view(width, height, ratio, touch);
+    await open();
+    await page.evaluate('document.getElementById("veil").hidden = true');
+    await waitState('d.Frame_Count >= 1');
+    await sleep(200);
+    const scale = canvas.width * ratio / W;
+    assert.ok(scale > 1 && scale < 2, `${name}: ${scale} device pixels a game pixel`);
+    const widths = strokeWidths(await shot(`strokes-${name}`), canvas.left * ratio,
+                                canvas.top * ratio, scale);
+    assert.ok(widths.length >= 12, `${name}: ${widths.length} strokes found`);
+    const [least, most] = [Math.min(...widths), Math.max(...widths)];
+    t.diagnostic(`${name}: ${widths.length} strokes of 2 game pixels at ${scale.toFixed(3)}: ` +
+                 `${least.toFixed(2)} to ${most.toFixed(2)} device pixels wide`);
+    assert.ok(most - least <= 0.15, `${name}: strokes from ${least.toFixed(2)} to ` +
+                                    `${most.toFixed(2)} device pixels wide`);
+    assert.ok(Math.abs((least + most) / 2 - 2 * scale) <= 0.1,
+              `${name}: strokes ${((least + most) / 2).toFixed(2)} wide, not ${2 * scale}`);
+  }
+});
