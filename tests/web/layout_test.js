@@ -73,6 +73,88 @@ after(async () => {
   if (browser) await browser.close();
 });
 
+test('a phone is laid out for touch before the first tap, and the tap moves nothing', async () => {
+  await view(390, 844, 3, true);
+  await open();
+  assert.equal(await page.evaluate('document.body.classList.contains("touched")'), true,
+               'touch controls before any touch');
+  await shot('phone-first');
+  const first = canvas;
+  assert.equal(first.top, 0, 'the picture at the top');
+  assert.equal(await page.evaluate('getComputedStyle(document.getElementById("pad")).display'),
+               'block', 'the pad is shown');
+  assert.equal(await page.evaluate('getComputedStyle(document.querySelector("#help .keys"))' +
+                                   '.display'), 'none', 'no key hints');
+  await tap(first.x, first.y);
+  await page.waitFor('document.getElementById("veil").hidden', 5000, 'the note to go');
+  await sleep(200);
+  await shot('phone-tapped');
+  assert.deepEqual(await rectOf('#screen'), first, 'the picture stands where it stood');
+  // Every button a finger presses is at least 48 x 48 CSS pixels.
+  for (const id of ['fire', 'confirm', 'pause', 'mute', 'quieter', 'louder']) {
+    const r = await rectOf(`#${id}`);
+    assert.ok(r.width >= 48 && r.height >= 48, `${id} is ${r.width} x ${r.height}`);
+  }
+  const [ok, pad] = [await rectOf('#confirm'), await rectOf('#pad')];
+  assert.ok(ok.bottom <= 844 && pad.bottom <= 844, 'the controls within the screen');
+});
+
+test('on a tablet held upright the pad lies under the left thumb, small enough to steer all round', async () => {
+  await view(768, 1024, 2, true);
+  await open();
+  await tap(canvas.x, canvas.y);
+  await page.waitFor('document.getElementById("veil").hidden', 5000, 'the note to go');
+  await shot('tablet');
+  const pad = await rectOf('#pad');
+  // A thumb reaches about 4 cm from where the hand holds the edge of the screen.
+  assert.ok(pad.width <= 200, `the pad is ${pad.width} CSS pixels wide`);
+  assert.ok(pad.left <= 24, `the pad starts ${pad.left} CSS pixels from the edge`);
+  assert.ok(pad.bottom >= 1024 - 100, `the pad ends ${1024 - pad.bottom} CSS pixels above the bottom`);
+  // The far side of the pad (steering right) begins within a thumb's reach of the edge.
+  const right = pad.x + 0.12 * pad.width;
+  assert.ok(right <= 130, `steering right needs a thumb ${right} CSS pixels from the edge`);
+  const fire = await rectOf('#fire');
+  assert.ok(fire.right >= 768 - 60, `FIRE ends ${768 - fire.right} pixels from the right edge`);
+  assert.ok(fire.left >= pad.right, 'FIRE right of the pad');
+});
+
+test('the touch buttons pause, mute and set the sound level, also while a word is typed', async () => {
+  await view(390, 844, 3, true);
+  await open();
+  await page.evaluate('localStorage.removeItem("zarvo.conf")');
+  await open();
+  await tap(canvas.x, canvas.y);
+  await page.waitFor('document.getElementById("veil").hidden', 5000, 'the note to go');
+  for (let i = 0; i < 40 && (await state('Sponsor_On')); ++i) {
+    await tapControl('#confirm');
+    await sleep(100);
+  }
+  await waitState('!d.Sponsor_On && d.Playing && !d.Game_Halted');
+  await tapControl('#pause');
+  const frozen = await state('Frame_Count');
+  await sleep(300);
+  assert.equal(await state('Frame_Count'), frozen, 'no frame runs while paused');
+  await tapControl('#pause');
+  await waitState(`d.Frame_Count > ${frozen + 3}`, 5000);
+  await tapControl('#quieter');
+  await tapControl('#quieter');
+  await tapControl('#louder');
+  assert.match(await settings(), /^volume = 90$/m);
+  await tapControl('#mute');
+  assert.match(await settings(), /^mute = yes$/m);
+
+  // On the title again, the code-word box takes letters: mute types none.
+  await open();
+  await tap(canvas.x, canvas.y);
+  await page.waitFor('document.getElementById("veil").hidden', 5000, 'the note to go');
+  await tap(...at(309, 470));  // the code words button
+  await waitState('d.CodeWord_1_Typing');
+  await tapControl('#mute');
+  assert.match(await settings(), /^mute = no$/m);
+  await sleep(100);
+  assert.equal(await state('CodeWord_1'), '', 'no letter typed by the mute button');
+});
+
 // The widths, in device pixels, of the two-pixel vertical strokes of the panel's labels on
 // the first title (row 490 of the picture crosses only stems there), measured in a screenshot
 // as the share of each device pixel the stroke's colour covers, against the background the
