@@ -73,6 +73,52 @@ after(async () => {
   if (browser) await browser.close();
 });
 
+test('in a 1366 x 657 laptop view the example host page shows the whole picture', async () => {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvo-host-'));
+  try {
+    const host = fs.readFileSync(path.join(ROOT, 'web/host-example.html'), 'utf8')
+      .replace('src="zarvo.html"', `src="file://${PAGE}?seed=1"`);
+    fs.writeFileSync(path.join(dir, 'host.html'), host);
+    await view(1366, 657, 1, false);
+    // The frame's own document, found among the page's contexts by its frame.
+    const contexts = [];
+    const listener = (m) => {
+      if (m.method === 'Runtime.executionContextCreated') contexts.push(m.params.context);
+    };
+    browser.listeners.push(listener);
+    await page.send('Page.navigate', { url: `file://${dir}/host.html` });
+    const { frameTree } = await page.send('Page.getFrameTree');
+    let inFrame = null;
+    for (let i = 0; i < 400 && !inFrame; ++i) {
+      await sleep(50);
+      const tree = (await page.send('Page.getFrameTree')).frameTree;
+      const child = tree.childFrames && tree.childFrames[0].frame.id;
+      const found = contexts.find((c) => c.auxData && c.auxData.frameId === child &&
+                                         c.auxData.isDefault);
+      if (!found) continue;
+      const r = await page.send('Runtime.evaluate', {
+        contextId: found.id, returnByValue: true,
+        expression: `typeof Module === "object" && Module.zarvoStartupMs !== undefined &&
+                     ${RECT('#screen')}` });
+      if (r.result.value) inFrame = r.result.value;
+    }
+    browser.listeners.splice(browser.listeners.indexOf(listener), 1);
+    assert.ok(frameTree && inFrame, 'the game in the frame started');
+    await shot('host-1366x657');
+    const frame = await rectOf('iframe');
+    const top = frame.top + inFrame.top, bottom = frame.top + inFrame.bottom;
+    assert.ok(top >= 0, `the picture's top at ${top}`);
+    assert.ok(bottom <= 657, `the picture's bottom at ${bottom}, below the view's 657 rows`);
+    assert.ok(frame.left + inFrame.left >= 0 && frame.left + inFrame.right <= 1366,
+              'the picture within the view\'s width');
+    // Fitting is no excuse for a small picture: it fills the view's height but for the
+    // heading and the line of help.
+    assert.ok(inFrame.height >= 540, `the picture is ${inFrame.height} rows high`);
+  } finally {
+    fs.rmSync(dir, { recursive: true, force: true });
+  }
+});
+
 test('a phone is laid out for touch before the first tap, and the tap moves nothing', async () => {
   await view(390, 844, 3, true);
   await open();
@@ -178,6 +224,7 @@ function strokeWidths(png, left, top, scale) {
   }
   return widths;
 }
+
 test('below twice its size every game pixel is as wide as every other', async (t) => {
   for (const [name, width, height, ratio, touch] of [['laptop', 1366, 657, 1, false],
                                                      ['phone', 390, 844, 3, true]]) {
