@@ -6,7 +6,7 @@
 #include <fstream>
 #include <memory>
 
-#include "driver/desktop/overlay.h"
+#include "game/overlay.h"
 #include "driver/desktop/sdl_key_choice.h"
 #include "driver/start/settings.h"
 #include "game/comforts.h"

@@ -2,7 +2,7 @@
 // The keys the settings file names for walking and firing, taken into the window.
 #include <SDL.h>
 
-#include "driver/desktop/help_screen.h"
+#include "screens/help_screen.h"
 #include "driver/start/settings.h"
 #include "platform/sdl/sdl_media.h"
 

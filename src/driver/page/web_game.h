@@ -9,7 +9,7 @@
 // fails as a full disk's would. QUIT brings back the title of a new game.
 #include <memory>
 
-#include "driver/desktop/overlay.h"
+#include "game/overlay.h"
 #include "driver/start/settings.h"
 #include "game/comforts.h"
 #include "platform/frame_clock.h"

@@ -6,7 +6,7 @@
 // can be shown again with other lines.
 #include <cstdint>
 
-#include "driver/desktop/help_screen.h"
+#include "screens/help_screen.h"
 #include "platform/media.h"
 #include "state/game.h"
 

@@ -1,4 +1,4 @@
-#include "driver/desktop/help_screen.h"
+#include "screens/help_screen.h"
 
 #include "screens/panel.h"
 #include "screens/standstill.h"

@@ -1,4 +1,4 @@
-#include "driver/desktop/overlay.h"
+#include "game/overlay.h"
 
 #include <cstdio>
 #include <cstring>
