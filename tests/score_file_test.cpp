@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "support/score_folder.h"
 #include "support/test_game.h"
 
@@ -116,10 +118,13 @@ TEST_F(Score_File, DriveErrorStoresNothingAndClearsWhenTheFileWorksAgain) {
     Set_Score_File_Path((folder.dir + "/missing/Zarvo.Scr").c_str());
     Open_Score(t.g);
     EXPECT_TRUE(c().Drive_Error);
-    EXPECT_EQ(c().Score_Points[1], 0);  // never loaded
+    // Never loaded: the entries a new file would have started with, not blank rows.
+    EXPECT_EQ(c().Score_Points[1], 97000);
+    EXPECT_EQ(c().Score_Name[1].Length, 5);
+    EXPECT_EQ(c().Score_Points[30], 10000);
     Store_Score(t.g, 1, 1, "LOST", 500);
     Delete_Score(t.g);
-    EXPECT_EQ(c().Score_Points[1], 0);
+    EXPECT_EQ(c().Score_Points[1], 97000);
     EXPECT_EQ(t.s().Score, 500);
     EXPECT_FALSE(std::filesystem::exists(folder.dir + "/missing"));
 
@@ -140,6 +145,26 @@ TEST_F(Score_File, DriveErrorStoresNothingAndClearsWhenTheFileWorksAgain) {
     Set_Score_File_Path(folder.path.c_str());
     Open_Score(t.g);
     EXPECT_FALSE(c().Drive_Error);
+}
+
+// What another copy of the game stored meanwhile (another tab of the browser, which keeps a
+// copy of the file for each): a refresher brings it when a store takes the lock.
+const Score_Folder* Other_Folder = nullptr;
+Bytes Other_Store;
+
+TEST_F(Score_File, AStoreWorksOnTheTableItsRefresherBroughtUnderTheLock) {
+    Open_Score(t.g);
+    Other_Store = folder.bytes();
+    const Bytes theirs = Record_Of("TAB", 123456);
+    std::copy(theirs.begin(), theirs.end(), Other_Store.begin() + 16 * 11);
+    Other_Folder = &folder;
+    Set_Score_File_Refresher([] { Other_Folder->write(Other_Store); });
+    c().Score_Difficulty = 1;
+    Delete_Score(t.g);
+    Set_Score_File_Refresher(nullptr);
+    const Bytes after = folder.bytes();
+    EXPECT_EQ(Record(after, 11), theirs) << "the other copy's entry is kept";
+    EXPECT_EQ(Record(after, 1), Record_Of("Zarvo", 0));
 }
 
 // Runs as an ordinary user in a child process; the child's exit code is its verdict.

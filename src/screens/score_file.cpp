@@ -52,6 +52,19 @@ void Take_Entry(ScreenState& c, int record, const Score_Record_Bytes bytes) {
     c.Score_Points[record] = entry.Points;
 }
 
+// Whether the tables hold anything yet: a game that never read a table has empty names.
+bool Any_Entry_Loaded(const ScreenState& c) {
+    for (int i = 1; i <= Score_Records; ++i)
+        if (c.Score_Name[i].Length > 0) return true;
+    return false;
+}
+
+// A table that could be neither read nor created shows the entries it would have started with
+// (with DRIVE ERROR), rather than ten blank rows.
+void Take_Table(ScreenState& c, const Score_File_Bytes table) {
+    for (int i = 1; i <= Score_Records; ++i) Take_Entry(c, i, table + i * Score_Record_Size);
+}
+
 // A file shorter than the whole table (cut by a full disk or a crash of an older version)
 // is stored again whole: its whole records kept, the missing ones at their defaults.
 bool Complete_Short_File(Score_Disk& disk) {
@@ -159,7 +172,10 @@ void Open_Score(Game& g) {
         c.Drive_Error = true;
         Score_File_Bytes table;
         Default_Table(table);
-        if (!Score_Disk::Create_Whole(table)) return;
+        if (!Score_Disk::Create_Whole(table)) {
+            if (!Any_Entry_Loaded(c)) Take_Table(c, table);
+            return;
+        }
         c.Drive_Error = false;
         if (!disk.Open_Existing()) {
             c.Drive_Error = true;

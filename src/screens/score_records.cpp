@@ -18,6 +18,7 @@ char Path[Path_Limit] = "Zarvo.Scr";
 int Lock_Depth = 0;
 int Lock_Fd = -1;
 Score_File_Keeper Keeper = nullptr;
+Score_File_Refresher Refresher = nullptr;
 
 // A write that worked, and that the keeper (if there is one) kept.
 bool Kept(bool written) {
@@ -68,8 +69,16 @@ Score_File_Keeper Set_Score_File_Keeper(Score_File_Keeper keeper) {
     return before;
 }
 
+Score_File_Refresher Set_Score_File_Refresher(Score_File_Refresher refresher) {
+    const Score_File_Refresher before = Refresher;
+    Refresher = refresher;
+    return before;
+}
+
 Score_File_Lock::Score_File_Lock() {
-    if (Lock_Depth++ == 0) Lock_Fd = Lock_Folder_Of(Path);
+    if (Lock_Depth++ != 0) return;
+    Lock_Fd = Lock_Folder_Of(Path);
+    if (Refresher) Refresher();
 }
 
 Score_File_Lock::~Score_File_Lock() {

@@ -38,6 +38,13 @@ bool Score_File_Exists();
 using Score_File_Keeper = bool (*)();
 Score_File_Keeper Set_Score_File_Keeper(Score_File_Keeper keeper);
 
+// A platform whose file other copies of the game change behind the file system's back (the
+// other tabs of a browser, each with a copy of its own) brings the file up to date when the
+// lock is taken, so that what is read under the lock is what was last stored anywhere. Answers
+// the refresher it replaces.
+using Score_File_Refresher = void (*)();
+Score_File_Refresher Set_Score_File_Refresher(Score_File_Refresher refresher);
+
 // Holds the score file for this game from a re-read to the store that follows it, so that two
 // games storing at once each store onto the other's table and no entry is lost. Nested holds
 // in one game share the first one's lock.
