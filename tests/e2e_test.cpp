@@ -369,9 +369,9 @@ TEST_F(End_To_End, WindowPartlyOffTheScreenKeepsPlaying) {
     EXPECT_NE(Slurp(record).find("\nframes "), std::string::npos) << Slurp(record);
 }
 
-// F1 opens the help screen, which stops the ticks as a pause does; any key closes it and goes
-// no further. The recording replays to the same state.
-TEST_F(End_To_End, HelpScreenStandsStillAndAnyKeyClosesIt) {
+// F1 opens the help screen, which stops the ticks as a pause does; any key turns to its second
+// page, the next closes it, and neither goes further. The recording replays to the same state.
+TEST_F(End_To_End, HelpScreenStandsStillAndKeysTurnItsPagesThenCloseIt) {
     const std::string log = Temp("help.log"), record = Temp("help.txt"), live = Temp("help.json"),
                       replay = Temp("help_replay.json");
     const pid_t game =
@@ -383,6 +383,9 @@ TEST_F(End_To_End, HelpScreenStandsStillAndAnyKeyClosesIt) {
     ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);
     Xdo("key F1");
     ASSERT_TRUE(Shows_Up(record, " pause 1\n")) << Slurp(record);
+    Xdo("key a");
+    Sleep_Ms(300);
+    EXPECT_EQ(Slurp(record).find(" pause 0\n"), std::string::npos) << "the first key turns a page";
     Xdo("key a");
     ASSERT_TRUE(Shows_Up(record, " pause 0\n")) << Slurp(record);
     Sleep_Ms(300);

@@ -3,8 +3,9 @@
 // store; the stores of older builds are dropped when the new worker takes over.
 'use strict';
 const STORE = 'zarvo-/*ZARVO_VERSION*/';
-const FILES = ['./', 'index.html', 'manifest.webmanifest', 'icon-32.png', 'icon-192.png',
-               'icon-512.png'];
+// The page is kept once, under the folder's own address; its other address, index.html, is
+// answered from the same entry.
+const FILES = ['./', 'manifest.webmanifest', 'icon-32.png', 'icon-192.png', 'icon-512.png'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(STORE).then((store) => store.addAll(FILES))
@@ -22,7 +23,9 @@ self.addEventListener('activate', (event) => {
 // network.
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
+  const scope = self.registration.scope;
+  const page = event.request.url.split('?')[0] === new URL('index.html', scope).href;
   event.respondWith(caches.open(STORE)
-      .then((store) => store.match(event.request, { ignoreSearch: true }))
+      .then((store) => store.match(page ? scope : event.request, { ignoreSearch: true }))
       .then((kept) => kept || fetch(event.request)));
 });

@@ -46,17 +46,18 @@ void Desk_Overlay::Draw_In_Frame() {
 }
 
 void Desk_Overlay::Draw_Over() {
-    const bool still = help_ || paused_ || unfocused_;
+    const bool help = help_page_ > 0, still = help || paused_ || unfocused_;
     drew_ = still || Sound_Shown();
     if (!drew_) return;
     clean_.Pixels = media_.Picture().Pixels;  // same size: no allocation
-    if (help_)
-        Show_Help(g_, media_.Back_Buffer(), keys_);
-    else if (paused_)
-        Show_Standstill(g_, media_.Back_Buffer(), "PAUSED", "P: GO ON");
+    // Without the keyboard P cannot reach the game: the click comes first.
+    if (help)
+        Show_Help(g_, media_.Back_Buffer(), keys_, help_page_);
     else if (unfocused_)
         Show_Standstill(g_, media_.Back_Buffer(), "PAUSED", "CLICK THE GAME TO GO ON");
-    if (Sound_Shown()) Show_Centred(g_, sound_text_, help_ ? 400 : still ? 280 : Arena_Middle + 12);
+    else if (paused_)
+        Show_Standstill(g_, media_.Back_Buffer(), "PAUSED", "P: GO ON");
+    if (Sound_Shown()) Show_Centred(g_, sound_text_, help ? 420 : still ? 280 : Arena_Middle + 12);
 }
 
 void Desk_Overlay::Restore_Frame() {

@@ -1,13 +1,13 @@
 #pragma once
-// What the window shows over the game, in the game's own lettering: the standstill box while
-// the game is paused or the window has lost its focus, the help screen, the help hint on the
-// title, and the sound level for a moment after it changed. They are drawn into the back
-// buffer just before it is shown; the frame as the game drew it is kept, so a still picture
-// can be shown again with other lines.
+// What the window or the page shows over the game, in the game's own lettering: the standstill
+// box while the game is paused or has lost the keyboard (which comes first: without it no key
+// reaches the game), the help screen, the help hint on the title, and the sound level for a moment
+// after it changed. They are drawn into the back buffer just before it is shown; the frame as the
+// game drew it is kept, so a still picture can be shown again with other lines.
 #include <cstdint>
 
-#include "screens/help_screen.h"
 #include "platform/media.h"
+#include "screens/help_screen.h"
 #include "state/game.h"
 
 namespace zarvo {
@@ -19,7 +19,8 @@ class Desk_Overlay : public Frame_Overlay {
     void Set_Time(uint64_t now_ms) { now_ = now_ms; }
     void Set_Paused(bool paused) { paused_ = paused; }
     void Set_Unfocused(bool unfocused) { unfocused_ = unfocused; }
-    void Set_Help(bool shown) { help_ = shown; }
+    // The page of the help screen shown (1 or 2), or 0 for none.
+    void Set_Help_Page(int page) { help_page_ = page; }
     // The title shows the help hint only where a key opens the help screen (the page has a
     // line of help of its own instead).
     void Offer_Help(bool offered) { help_offered_ = offered; }
@@ -40,7 +41,8 @@ class Desk_Overlay : public Frame_Overlay {
     Surface_Media& media_;
     Surface clean_;
     bool drew_ = false;  // the back buffer carries lines; clean_ holds it without them
-    bool paused_ = false, unfocused_ = false, help_ = false, help_offered_ = false;
+    bool paused_ = false, unfocused_ = false, help_offered_ = false;
+    int help_page_ = 0;
     Key_Names keys_;
     char sound_text_[16] = {};
     uint64_t now_ = 0, sound_until_ = 0;

@@ -8,6 +8,7 @@ namespace zarvo {
 namespace {
 
 constexpr int Line_Height = 14;
+constexpr int Box_Width = 540, Box_Height = 400;
 
 struct Help_Line {
     const char* Text;
@@ -15,11 +16,27 @@ struct Help_Line {
 };
 
 // The lettering has letters, digits and = * . : only: the help is written with those.
-constexpr Help_Line Aim[] = {
+constexpr Help_Line How_To_Play[] = {
     {"AIM", true},
     {"WALK OFF THE EDGE AND BACK: THE FLOOR BEYOND", false},
     {"YOUR TRAIL FALLS AWAY. CLAIM 80 PERCENT OR", false},
     {"DESTROY EVERY ENEMY TO WIN THE LEVEL.", false},
+    {"PYRAMIDS", true},
+    {"CUT THE FLOOR FROM UNDER ONE FOR ITS BONUS:", false},
+    {"HEARTS: ONE MORE LIFE", false},
+    {"WHITE DOTS: 24 STAR SHOTS", false},
+    {"BLUE STARS: FULL ENERGY", false},
+    {"STAR SHOTS", true},
+    {"A GAME STARTS WITH NONE: SPACE DOES NOTHING", false},
+    {"UNTIL A PYRAMID OF WHITE DOTS GIVES 24. A SHOT", false},
+    {"SENDS FOUR ROCKETS: FOUR HITS END AN ENEMY.", false},
+    {"ENERGY", true},
+    {"EVERY HIT DRAINS THE GREEN DOTS OF THE ENERGY", false},
+    {"ROW. EACH TIME THEY ARE GONE ONE BLUE DOT GOES", false},
+    {"AND THEY REFILL. NO DOTS LEFT: A LIFE IS LOST.", false},
+    {"CODE WORDS", true},
+    {"TWO SECRET WORDS TYPED ON THE TITLE: ONE KEEPS", false},
+    {"YOUR LIVES AND ONE NEVER RUNS OUT OF SHOTS.", false},
 };
 constexpr Help_Line Comforts[] = {
     {"CONTROLLER", true},
@@ -29,31 +46,42 @@ constexpr Help_Line Comforts[] = {
     {"F11: WHOLE SCREEN   F1: THIS HELP", false},
 };
 
-int Show_Lines(Game& g, const Help_Line* lines, int count, int x, int y) {
-    for (int i = 0; i < count; ++i, y += Line_Height) {
-        if (lines[i].Heading) y += 4;
-        Show_Text(g, lines[i].Text, lines[i].Heading ? x - 10 : x, y);
+template <int Count>
+int Show_Lines(Game& g, const Help_Line (&lines)[Count], int x, int y) {
+    for (const Help_Line& line : lines) {
+        if (line.Heading) y += 4;
+        Show_Text(g, line.Text, line.Heading ? x - 10 : x, y);
+        y += Line_Height;
     }
     return y;
 }
 
+void Show_Keys(Game& g, const Key_Names& keys, int x, int y) {
+    Show_Text(g, "KEYS", x - 10, y + 4);
+    y += 4 + Line_Height;
+    for (const std::string* line : {&keys.Walk, &keys.Fire}) {
+        Show_Text(g, *line, x, y);
+        y += Line_Height;
+    }
+    Show_Text(g, "THE POINTER CLICKS THE BUTTONS.", x, y);
+    y = Show_Lines(g, Comforts, x, y + Line_Height);
+    if (!keys.Extra.empty()) Show_Text(g, keys.Extra, x, y + 4 + Line_Height);
+}
+
 }  // namespace
 
-void Show_Help(Game& g, Surface& picture, const Key_Names& keys) {
-    const Pixel_Rect box = Show_Backdrop_Box(picture, 520, 310);
+void Show_Help(Game& g, Surface& picture, const Key_Names& keys, int page) {
+    const Pixel_Rect box = Show_Backdrop_Box(picture, Box_Width, Box_Height);
     const int middle = (box.Left + box.Right) / 2, x = box.Left + 40;
-    Show_Centred_Text(g, "HELP", middle, box.Top + 14, true);
-    int y = Show_Lines(g, Aim, 4, x, box.Top + 46);
-    y += 4;
-    Show_Text(g, "KEYS", x - 10, y);
-    y += Line_Height;
-    Show_Text(g, keys.Walk, x, y);
-    y += Line_Height;
-    Show_Text(g, keys.Fire, x, y);
-    y += Line_Height;
-    Show_Text(g, "THE POINTER CLICKS THE BUTTONS.", x, y);
-    y = Show_Lines(g, Comforts, 5, x, y + Line_Height);
-    Show_Centred_Text(g, "ANY KEY CLOSES THIS SCREEN", middle, box.Bottom - 22, false);
+    if (page <= 1) {
+        Show_Centred_Text(g, "HOW TO PLAY", middle, box.Top + 12, true);
+        Show_Lines(g, How_To_Play, x, box.Top + 40);
+        Show_Centred_Text(g, "ANY KEY OR CLICK: MORE", middle, box.Bottom - 22, false);
+    } else {
+        Show_Centred_Text(g, "CONTROLS", middle, box.Top + 12, true);
+        Show_Keys(g, keys, x, box.Top + 40);
+        Show_Centred_Text(g, "ANY KEY OR CLICK CLOSES THIS SCREEN", middle, box.Bottom - 22, false);
+    }
 }
 
 void Show_Help_Hint(Game& g) {

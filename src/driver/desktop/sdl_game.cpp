@@ -100,6 +100,7 @@ class Windowed_Game : public Poll_Listener {
     void Desk(Desk_Action action);
     void Toggle_Pause();
     void Toggle_Help() { Set_Still(paused_, !help_); }
+    void Turn_Help_Page();
     void Set_Still(bool paused, bool help);
     void Change_Sound(int volume, bool muted);
     void Mouse_Moved(int window_x, int window_y);
@@ -123,6 +124,7 @@ class Windowed_Game : public Poll_Listener {
     bool focused_ = true;
     bool paused_ = false;
     bool help_ = false;
+    int help_page_ = 0;
     SDL_Scancode fire_key_ = SDL_SCANCODE_UNKNOWN;
     bool repaint_ = false;
     // Watching a recording: its events, the next one, the frame slot and the script's states.
@@ -255,8 +257,8 @@ void Windowed_Game::Window_Event(const SDL_WindowEvent& e) {
 }
 
 void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
-    if (help_) {  // any key closes the help screen, and does nothing else
-        if (!e.repeat) Toggle_Help();
+    if (help_) {  // any key turns the help's page or closes it, and does nothing else
+        if (!e.repeat) Turn_Help_Page();
         return;
     }
     const Desk_Action action =
@@ -327,11 +329,19 @@ void Windowed_Game::Toggle_Pause() {
 // a replay stands still for the same frames.
 void Windowed_Game::Set_Still(bool paused, bool help) {
     const bool was_still = Still();
+    if (help != help_) help_page_ = help ? 1 : 0;
     paused_ = paused, help_ = help;
     if (!replay_ && was_still != Still()) recorder_.Pause(Next_Frame(), Still());
     overlay_.Set_Paused(paused_ || script_pause_);
-    overlay_.Set_Help(help_);
+    overlay_.Set_Help_Page(help_page_);
     Update_Clock();
+    repaint_ = true;
+}
+
+// The help's next page, or the game again after its last.
+void Windowed_Game::Turn_Help_Page() {
+    if (help_page_ >= Help_Pages) return Toggle_Help();
+    overlay_.Set_Help_Page(++help_page_);
     repaint_ = true;
 }
 
@@ -359,7 +369,7 @@ void Windowed_Game::Mouse_Moved(int window_x, int window_y) {
 void Windowed_Game::Mouse_Up(const SDL_MouseButtonEvent& e) {
     if (e.button != SDL_BUTTON_LEFT || !left_down_) return;
     left_down_ = false;
-    if (help_) return Toggle_Help();
+    if (help_) return Turn_Help_Page();
     if (paused_ || replay_) return;
     Mouse_Moved(e.x, e.y);
     input_.Click();
@@ -433,8 +443,9 @@ void Windowed_Game::End_Replay() {
     media_.Use_Scripted_Input(nullptr);
     media_.Set_Sound_Level(Sound_Level(desk_.Now.Volume, desk_.Now.Mute));
     script_pause_ = paused_ = help_ = false;
+    help_page_ = 0;
     overlay_.Set_Paused(false);
-    overlay_.Set_Help(false);
+    overlay_.Set_Help_Page(0);
     clock_.Set_Interval(Frame_Ms);
     Update_Clock();
     *world_ = *std::make_unique<World>();

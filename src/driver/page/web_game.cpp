@@ -8,7 +8,9 @@
 #include "game/comforts.h"
 #include "game/frame.h"
 #include "game/input.h"
+#include "platform/web/web_page.h"
 #include "platform/web/web_storage.h"
+#include "screens/score_file.h"
 #include "screens/score_records.h"
 
 namespace zarvo {
@@ -28,6 +30,10 @@ bool Keep_Score_File_In_Page() {
     return false;
 }
 
+void Refresh_Score_File_In_Page() {
+    Restore_Stored_File(Score_Store_Name, Score_File_Path());
+}
+
 Web_Game::Web_Game(Web_Media& media, uint32_t seed, int screen_width, int screen_height)
     : world_(std::make_unique<World>()),
       media_(media),
@@ -39,6 +45,9 @@ Web_Game::Web_Game(Web_Media& media, uint32_t seed, int screen_width, int screen
     if (Stored_Text(Settings_Store_Name, text)) Parse_Settings(text, settings_, warning);
     if (!warning.empty()) std::fprintf(stderr, "zarvo: stored settings: %s\n", warning.c_str());
     media_.Set_Sound_Level(Sound_Level(settings_.Volume, settings_.Mute));
+    Key_Names keys;
+    keys.Extra = "TOUCH: THE PAD WALKS   FIRE   OK CONFIRMS";
+    overlay_.Set_Key_Names(keys);
     media_.Set_Overlay(&overlay_);
     FormCreate(g_, seed, screen_width, screen_height);
 }
@@ -52,6 +61,10 @@ void Web_Game::Show_First_Frame(double now_ms) {
 }
 
 void Web_Game::Key_Down(int32_t code, Desk_Key desk, bool repeat) {
+    if (help_page_ > 0) {  // any key turns the help's page or closes it, and does nothing else
+        if (!repeat) Turn_Help_Page();
+        return;
+    }
     const Desk_Action action = Desk_Action_For(desk, Typing(*world_), false);
     if (action == Desk_Action::None) {
         if (Takes_Input()) FormKeyDown(g_, code);
@@ -62,6 +75,7 @@ void Web_Game::Key_Down(int32_t code, Desk_Key desk, bool repeat) {
 }
 
 void Web_Game::Pad_Button_Down(Pad_Button button) {
+    if (help_page_ > 0) return Turn_Help_Page();
     const Pad_Does does = Pad_Does_For(button);
     if (does == Pad_Does::Enter) Key_Down(13, Desk_Key::Other, false);
     if (does == Pad_Does::Pause) Desk(Desk_Action::Pause);
@@ -75,6 +89,7 @@ void Web_Game::Pointer_Moved(int x, int y) {
 }
 
 void Web_Game::Clicked() {
+    if (help_page_ > 0 && active_) return Turn_Help_Page();
     if (Takes_Input()) DXDraw1Click(g_);
 }
 
@@ -83,6 +98,11 @@ void Web_Game::Active_Changed(bool active) {
     Update_Clock();
     media_.Suspend_Sound(!active);
     repaint_ = true;
+}
+
+void Web_Game::Scores_Stored_Elsewhere() {
+    Refresh_Score_File_In_Page();
+    if (world_->screens.Score_File_Open) Open_Score(g_);
 }
 
 bool Web_Game::Refresh(double now_ms) {
@@ -108,11 +128,16 @@ double Web_Game::Ms_Until_Tick(double now_ms) {
     return std::min<double>(Idle_Wait_Ms, overlay_.Ms_Until_Change());
 }
 
-// The ticks run while the page is active and not paused; PAUSED shows over a game in progress
-// that stands still.
+// The ticks run while the page is active, not paused and without the help screen. A game in
+// progress that lost the keyboard says that a click lets it go on, and the page's own note
+// keeps quiet over any box of the game's.
 void Web_Game::Update_Clock() {
-    clock_.Set_Active(active_ && !paused_);
-    overlay_.Set_Paused(paused_ || (!active_ && Game_In_Progress(*world_)));
+    clock_.Set_Active(active_ && !paused_ && help_page_ == 0);
+    const bool unfocused = !active_ && Game_In_Progress(*world_);
+    overlay_.Set_Paused(paused_);
+    overlay_.Set_Unfocused(unfocused);
+    overlay_.Set_Help_Page(help_page_);
+    Page_Shows_Box(paused_ || unfocused || help_page_ > 0);
 }
 
 void Web_Game::Desk(Desk_Action action) {
@@ -131,8 +156,10 @@ void Web_Game::Desk(Desk_Action action) {
             Change_Sound(Volume_Step(settings_.Volume, action == Desk_Action::Volume_Up ? 1 : -1),
                          false);
             break;
-        // The page has no help key (F1 is the browser's), and no fast-forward.
         case Desk_Action::Help:
+            Turn_Help_Page();
+            break;
+        // The page has no fast-forward.
         case Desk_Action::Fast_Forward:
         case Desk_Action::None:
             break;
@@ -143,6 +170,13 @@ void Web_Game::Desk(Desk_Action action) {
 void Web_Game::Toggle_Pause() {
     if (!paused_ && !Game_In_Progress(*world_)) return;
     paused_ = !paused_;
+    Update_Clock();
+    repaint_ = true;
+}
+
+// The help's first page, its next, or the game again after its last.
+void Web_Game::Turn_Help_Page() {
+    help_page_ = help_page_ < Help_Pages ? help_page_ + 1 : 0;
     Update_Clock();
     repaint_ = true;
 }
@@ -169,6 +203,7 @@ void Web_Game::Start_Again() {
     FormCreate(g_, Seed_From_Clock(), screen_width_, screen_height_);
     media_.Reopen();
     paused_ = false;
+    help_page_ = 0;
     Update_Clock();
 }
 

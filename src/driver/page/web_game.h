@@ -4,14 +4,15 @@
 // due), the page's keys, pointer and controller reach the game's handlers, and the desktop's
 // comforts work with the same keys: pause, mute and the sound level with the same lines over
 // the picture, full screen. A page that loses the focus or is hidden stands still with its
-// sound suspended, and shows PAUSED over a game in progress. The sound level is remembered in
-// the browser's storage, and the score file is kept there after every write, or the write
-// fails as a full disk's would. QUIT brings back the title of a new game.
+// sound suspended, and shows over a game in progress that a click lets it go on (the page's own
+// note then keeps quiet). F1 or the page's ? button opens the help screen. The sound level is
+// remembered in the browser's storage, and the score file is kept there after every write, or the
+// write fails as a full disk's would. QUIT brings back the title of a new game.
 #include <memory>
 
-#include "game/overlay.h"
 #include "driver/start/settings.h"
 #include "game/comforts.h"
+#include "game/overlay.h"
 #include "platform/frame_clock.h"
 #include "platform/web/web_media.h"
 #include "state/game.h"
@@ -25,6 +26,9 @@ inline constexpr const char* Settings_Store_Name = "zarvo.conf";
 // Keeps the score file in the browser's storage; when the storage refuses it, puts the file
 // back as it was last kept and answers false.
 bool Keep_Score_File_In_Page();
+// Brings the score file up to what the browser's storage holds now, which another tab of the
+// game may have changed.
+void Refresh_Score_File_In_Page();
 
 class Web_Game : public Web_Listener {
   public:
@@ -39,15 +43,18 @@ class Web_Game : public Web_Listener {
     void Pointer_Moved(int x, int y) override;
     void Clicked() override;
     void Active_Changed(bool active) override;
+    // Another tab stored the score table: an open score screen shows it from the next tick.
+    void Scores_Stored_Elsewhere();
     bool Refresh(double now_ms) override;
     double Ms_Until_Tick(double now_ms) override;
 
   private:
     bool Standing_Still() const { return !clock_.Active(); }
-    bool Takes_Input() const { return active_ && !paused_; }
+    bool Takes_Input() const { return active_ && !paused_ && help_page_ == 0; }
     void Update_Clock();
     void Desk(Desk_Action action);
     void Toggle_Pause();
+    void Turn_Help_Page();
     void Change_Sound(int volume, bool muted);
     void Repaint();
     void Start_Again();
@@ -61,6 +68,7 @@ class Web_Game : public Web_Listener {
     int screen_width_, screen_height_;
     bool active_ = false;
     bool paused_ = false;
+    int help_page_ = 0;  // the page of the help screen shown, 0 while it is closed
     bool repaint_ = false;
     bool line_shown_ = false;
 };

@@ -25,17 +25,23 @@ using namespace zarvo;
 
 std::unique_ptr<assetgen::Asset_Maker> Maker;
 double Start_Ms = 0;
+Web_Game* Live_Game = nullptr;
 
 void Start_Game(Assets&& made, double preparing_ms) {
     static const Assets assets = std::move(made);
-    Restore_Stored_File(Score_Store_Name, Score_File_Path());
+    // Every tab keeps a copy of the table: it is brought up to date whenever another tab
+    // stores, and again under the lock of every store, which re-reads it before changing it.
+    Refresh_Score_File_In_Page();
     Set_Score_File_Keeper(&Keep_Score_File_In_Page);
+    Set_Score_File_Refresher(&Refresh_Score_File_In_Page);
+    Watch_Stored_File(Score_Store_Name);
     const double seed = Page_Query_Number("seed", -1);
     int screen_width = 0, screen_height = 0;
     Page_Screen_Size(screen_width, screen_height);
     static Web_Media media(&assets, Screen_Width, Screen_Height);
     static Web_Game game(media, seed >= 0 ? static_cast<uint32_t>(seed) : Seed_From_Clock(),
                          screen_width, screen_height);
+    Live_Game = &game;
     Open_Web_Probe(assets, game.world(), media);
     media.Start(game);
     game.Show_First_Frame(emscripten_get_now());
@@ -63,4 +69,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE int zarvo_prepare(double budget_ms) {
     Maker.reset();
     Start_Game(std::move(made), emscripten_get_now() - Start_Ms);
     return 1000;
+}
+
+// Another tab of the game stored the score table.
+extern "C" EMSCRIPTEN_KEEPALIVE void zarvo_stored_elsewhere() {
+    if (Live_Game) Live_Game->Scores_Stored_Elsewhere();
 }

@@ -71,8 +71,10 @@ EMSCRIPTEN_KEEPALIVE int zarvo_replay(int frames) {
     char home[256];
     if (!getcwd(home, sizeof home) || chdir("/replay") != 0) return 1;
     const Score_File_Keeper keeper = Set_Score_File_Keeper(nullptr);
+    const Score_File_Refresher refresher = Set_Score_File_Refresher(nullptr);
     const int code = Run_Headless(o, Probe_Assets, std::cerr);
     Set_Score_File_Keeper(keeper);
+    Set_Score_File_Refresher(refresher);
     return chdir(home) == 0 ? code : 1;
 }
 

@@ -32,6 +32,7 @@ int32_t Page_Key_Code(const char* key) {
 
 Desk_Key Page_Desk_Key(const char* key, const char* code, bool alt) {
     if (Same(code, "F11")) return Desk_Key::Fullscreen;
+    if (Same(code, "F1")) return Desk_Key::Help;
     if (Same(key, "Enter")) return alt ? Desk_Key::Fullscreen : Desk_Key::Other;
     if (Same(key, "Pause")) return Desk_Key::Pause;
     if (Same(key, "AudioVolumeMute")) return Desk_Key::Mute;
@@ -54,10 +55,9 @@ Desk_Key Page_Desk_Key(const char* key, const char* code, bool alt) {
 // navigate, or type into a field; every other key keeps the browser's meaning (Tab moves the
 // focus on, Escape leaves full screen).
 bool Page_Game_Key(const char* key, const char* code) {
-    constexpr const char* Codes[] = {"Space",    "Enter",       "NumpadEnter", "Backspace",
-                                     "Minus",    "Equal",       "NumpadAdd",   "NumpadSubtract",
-                                     "Pause",    "F11",         "PageUp",      "PageDown",
-                                     "Home",     "End"};
+    constexpr const char* Codes[] = {"Space",  "Enter",     "NumpadEnter",    "Backspace", "Minus",
+                                     "Equal",  "NumpadAdd", "NumpadSubtract", "Pause",     "F11",
+                                     "PageUp", "PageDown",  "Home",           "End",       "F1"};
     if (Page_Key_Code(key) != 0 || Direction_Key(code) >= 0) return true;
     for (const char* c : Codes)
         if (Same(code, c)) return true;

@@ -12,13 +12,13 @@ namespace zarvo {
 // `key` is the event's key: "a", "Enter", "Backspace", " ".
 int32_t Page_Key_Code(const char* key);
 
-// The key of a desktop comfort, as on the desktop: F11 or Alt with Enter, Pause, P, M, F,
+// The key of a desktop comfort, as on the desktop: F11 or Alt with Enter, F1, Pause, P, M, F,
 // Space, minus and plus (or the = key that shares it) on the main keys or the keypad.
 Desk_Key Page_Desk_Key(const char* key, const char* code, bool alt);
 
 // Whether the page keeps the browser from acting on a key while the game has the keyboard:
 // the keys the game reads (letters, Space, Enter, Backspace, the direction keys) and its
-// comforts (P, M, -, +, Pause, F11), and the keys that would scroll; `key` and `code` are the
+// comforts (P, M, -, +, Pause, F11, F1), and the keys that would scroll; `key` and `code` are the
 // event's.
 bool Page_Game_Key(const char* key, const char* code);
 

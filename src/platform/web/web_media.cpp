@@ -26,18 +26,23 @@ EM_JS(void, Page_Show_Part, (const uint32_t* rgba, int width, int height, int x,
     Module.zarvoPage.show(image, x, y, w, h);
 });
 
+// Listening for a controller makes the browser poll its devices (about 1 % of a core), so the
+// page listens only while it is active; once a controller has been seen it goes on listening.
+EM_JS(void, Page_Listen_For_Pads, (int on), {
+    const heard = Module.zarvoPadHeard ||
+        (Module.zarvoPadHeard = () => { Module.zarvoPads = true; });
+    if (on)
+        addEventListener("gamepadconnected", heard);
+    else if (!Module.zarvoPads)
+        removeEventListener("gamepadconnected", heard);
+});
+
 // The first game controller connected, in the standard layout: its stick's position in
 // axes[0..1], and its buttons as bits (A, Back, Start, then the pad's up, down, left, right).
 // Answers -1 while the page has heard of no controller, 0 when none is connected now, else
 // 1 with the readings filled.
 EM_JS(int, Page_Read_Pad, (float* axes, int* buttons), {
-    if (!Module.zarvoPads) {
-        if (Module.zarvoPads === undefined) {
-            Module.zarvoPads = false;
-            addEventListener("gamepadconnected", () => { Module.zarvoPads = true; });
-        }
-        return -1;
-    }
+    if (!Module.zarvoPads) return -1;
     const pads = navigator.getGamepads ? navigator.getGamepads() : [];
     for (const pad of pads) {
         if (!pad || pad.connected === false) continue;
@@ -75,6 +80,10 @@ EM_JS(void, Page_Shown_Size, (int* out), {
 EM_JS(int, Page_Has_Focus, (), { return document.hasFocus() ? 1 : 0; });
 EM_JS(int, Page_Is_Visible, (), { return document.visibilityState === "hidden" ? 0 : 1; });
 EM_JS(void, Page_Toggle_Full_Screen, (), { Module.zarvoPage.toggleFullScreen(); });
+// A frame without allow="fullscreen" has none: F11 then stays the browser's.
+EM_JS(int, Page_Full_Screen_Allowed, (), {
+    return document.fullscreenEnabled || document.webkitFullscreenEnabled ? 1 : 0;
+});
 // clang-format on
 
 namespace zarvo {
@@ -97,7 +106,7 @@ struct Web_Media::Events {
     static EM_BOOL Key_Down(int, const EmscriptenKeyboardEvent* e, void* self) {
         const Desk_Key desk = Page_Desk_Key(e->key, e->code, e->altKey);
         Of(self).Key(true, e->key, e->code, desk, e->repeat);
-        if (desk == Desk_Key::Fullscreen) return EM_TRUE;
+        if (desk == Desk_Key::Fullscreen) return Page_Full_Screen_Allowed() ? EM_TRUE : EM_FALSE;
         // The browser keeps its own shortcuts (anything with Ctrl, Alt or Meta) and the keys
         // the game leaves alone.
         const bool shortcut = e->ctrlKey || e->altKey || e->metaKey;
@@ -246,6 +255,7 @@ bool Web_Media::Refresh(double now_ms) {
 
 // The controller's stick and pad steer at the next tick; its buttons act as they go down.
 void Web_Media::Read_Pad() {
+    if (!Active()) return;  // reading the controllers would keep the browser polling them
     float axes[2] = {};
     int buttons = 0;
     const int read = Page_Read_Pad(axes, &buttons);
@@ -295,6 +305,7 @@ bool Web_Media::Pointer_At(double client_x, double client_y, bool only_inside) {
 void Web_Media::Activity(bool focused, bool visible) {
     const bool was = Active();
     focused_ = focused, visible_ = visible;
+    Page_Listen_For_Pads(Active() ? 1 : 0);
     if (!Active()) {
         for (bool& key : held_) key = false;
         left_down_ = false;

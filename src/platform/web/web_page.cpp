@@ -14,6 +14,7 @@ EM_JS(int, Page_Screen_Width, (), { return screen.width | 0; });
 EM_JS(int, Page_Screen_Height, (), { return screen.height | 0; });
 EM_JS(void, Page_Ready, (double preparing_ms), { Module.zarvoPage.started(preparing_ms); });
 EM_JS(void, Page_Ask_To_Prepare, (), { Module.zarvoPage.prepare(); });
+EM_JS(void, Page_Box, (int shown), { Module.zarvoPage.gameShowsBox(shown !== 0); });
 // clang-format on
 
 namespace zarvo {
@@ -29,6 +30,10 @@ void Page_Screen_Size(int& width, int& height) {
 
 void Page_Prepare() {
     Page_Ask_To_Prepare();
+}
+
+void Page_Shows_Box(bool shown) {
+    Page_Box(shown ? 1 : 0);
 }
 
 void Page_Started(double preparing_ms) {

@@ -13,6 +13,10 @@ void Page_Screen_Size(int& width, int& height);
 // for the painting slice by slice (zarvo_prepare), answering input in between.
 void Page_Prepare();
 
+// Whether the game shows a box of its own over the picture (a pause, a lost keyboard, the
+// help): the page's note that a click starts play then keeps quiet, and only catches the click.
+void Page_Shows_Box(bool shown);
+
 // The program is ready: the page takes down its note and keeps its start-up time, and how
 // much of it went into preparing the pictures and sounds.
 void Page_Started(double preparing_ms);

@@ -35,6 +35,14 @@ EM_JS(int, Page_Store_Bytes, (const char* name, const uint8_t* bytes, int length
         return 0;
     }
 });
+// The storage event comes only to the other pages of the site, and a cleared storage names no key.
+EM_JS(void, Page_Watch_Stored, (const char* name), {
+    const watched = UTF8ToString(name);
+    addEventListener("storage", (event) => {
+        if (event.key !== watched && event.key !== null) return;
+        if (Module._zarvo_stored_elsewhere) Module._zarvo_stored_elsewhere();
+    });
+});
 // clang-format on
 
 namespace zarvo {
@@ -51,6 +59,10 @@ bool Store_File(const char* name, const char* path) {
     std::vector<uint8_t> bytes;
     if (!Read_Whole_File(path, bytes)) return false;
     return Page_Store_Bytes(name, bytes.data(), static_cast<int>(bytes.size())) != 0;
+}
+
+void Watch_Stored_File(const char* name) {
+    Page_Watch_Stored(name);
 }
 
 bool Stored_Text(const char* name, std::string& text) {

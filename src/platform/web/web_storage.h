@@ -15,6 +15,10 @@ bool Restore_Stored_File(const char* name, const char* path);
 // read or the storage refuses them.
 bool Store_File(const char* name, const char* path);
 
+// From now on the page calls the program's zarvo_stored_elsewhere() whenever another page of
+// the same site (another tab) changes what is stored under `name`.
+void Watch_Stored_File(const char* name);
+
 // The text stored under `name`; false when there is none.
 bool Stored_Text(const char* name, std::string& text);
 // Stores the text under `name`; false when the storage refuses it.
