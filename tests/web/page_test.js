@@ -330,3 +330,36 @@ test('the site keeps the page once in its offline store, and starts from either 
   await open(page, '', `${web.url}/index.html?seed=1`);
   await view.waitState('d.Frame_Count > 3');
 });
+
+test('on a phone the ABC button stays up until a letter has come through the device keyboard', async () => {
+  await page.send('Emulation.setDeviceMetricsOverride',
+                  { width: 390, height: 844, deviceScaleFactor: 3, mobile: true });
+  await page.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
+  const tap = async (x, y) => {
+    for (const type of ['touchStart', 'touchEnd']) {
+      await page.send('Input.dispatchTouchEvent',
+                      { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y, id: 0 }] });
+      await sleep(60);
+    }
+  };
+  try {
+    await open(page);
+    await measureCanvas();
+    await tap(canvas.left + canvas.width / 2, canvas.top + canvas.height / 2);
+    await page.waitFor('document.getElementById("veil").hidden', 5000, 'the note to go');
+    await measureCanvas();
+    await tap(...view.at(309, 470));  // the code words button
+    await view.waitState('d.CodeWord_1_Typing');
+    await page.waitFor('document.activeElement.id === "typing"', 5000, 'the name field');
+    // The field has the focus, which a phone may not have answered with its keyboard.
+    await sleep(400);
+    assert.equal(await page.evaluate('document.getElementById("keyboard").hidden'), false,
+                 'the ABC button shows while nothing has been typed');
+    await page.send('Input.insertText', { text: 'a' });
+    await view.waitState('d.CodeWord_1 === "A"', 5000);
+    await page.waitFor('document.getElementById("keyboard").hidden', 5000,
+                       'the ABC button to go once the keyboard types');
+  } finally {
+    await desktop(page, 1300, 1100);
+  }
+});

@@ -166,9 +166,12 @@ registerProcessor("zarvo-mixer", Zarvo_Mixer);
 `;
 });
 
+// `wanted` says whether the game wants the device running: a browser that refuses to resume it
+// outside a tap or a key (Safari on a phone) gets it resumed by the page at the next one.
 EM_JS(void, Page_Suspend_Audio, (int suspended), {
     const audio = Module.zarvoAudio;
     if (!audio) return;
+    audio.wanted = !suspended;
     const done = suspended ? audio.context.suspend() : audio.context.resume();
     if (done && done.catch) done.catch(() => {});
 });
@@ -178,6 +181,7 @@ EM_JS(void, Page_Wake_Audio, (), {
     const audio = Module.zarvoAudio;
     if (!audio) return;
     audio.wokeAt = performance.now();
+    audio.wanted = true;
     ++audio.wakes;
     if (audio.kind === "worklet") audio.node.port.postMessage("wake");
     audio.context.resume().catch(() => {});
