@@ -1,9 +1,28 @@
 #include "game/recorder.h"
 
+#include "platform/atomic_file.h"
+
 namespace zarvo {
+
+Recorder::Recorder() {
+    events_.reserve(Reserved_Events);
+    pace_.reserve(1024);
+}
+
+void Recorder::Start(const Run_Start& start, int64_t now_ms) {
+    start_ = start;
+    started_ = true;
+    events_.clear();
+    pace_.clear();
+    start_ms_ = now_ms;
+    frames_ = 0;
+    result_ = {};
+    result_.Difficulty = start.Difficulty, result_.Level = start.Level;
+}
 
 bool Recorder::Open(const std::string& path, uint32_t seed, Screen_Size screen) {
     failed_ = false;
+    path_ = path;
     file_.open(path, std::ios::trunc);
     if (!file_) {
         failed_ = true;
@@ -22,10 +41,41 @@ void Recorder::Check() {
 }
 
 void Recorder::Write(const Script_Event& e) {
+    if (started_) events_.push_back(e);
     if (!file_.is_open() || failed_) return;
     file_ << Format_Event(e) << '\n';
     file_.flush();
     Check();
+}
+
+void Recorder::Frame_Done(const World& w, int32_t frames, int64_t now_ms) {
+    frames_ = frames;
+    Observe_Run(result_, w);
+    if (frames > 0 && frames % Pace_Frames == 0 &&
+        pace_.size() < static_cast<size_t>(frames / Pace_Frames))
+        pace_.push_back(now_ms - start_ms_);
+}
+
+Run Recorder::Take_Run(const World& w, const std::string& date) const {
+    Run run;
+    run.Is_Run = true;
+    Run_Header& h = run.Header;
+    h.Game_Version = start_.Game_Version;
+    h.Start_Difficulty = start_.Difficulty, h.Start_Level = start_.Level;
+    h.Start_Immortal = start_.Immortal, h.Start_Fire = start_.Fire;
+    h.Date = date;
+    h.Tables = start_.Tables;
+    const Score_Name_Text& name = w.game.Player_Name;
+    h.Name.assign(name.Letters, static_cast<size_t>(name.shown()));
+    h.Score = result_.Score;
+    h.Pace.assign(pace_.begin(), pace_.begin() + std::min<size_t>(pace_.size(), frames_ / Pace_Frames));
+    h.Digest = Digest_World(w);
+    run.Input.Seed = start_.Seed;
+    run.Input.Screen = start_.Screen;
+    run.Input.Frames = frames_;
+    for (const Script_Event& e : events_)
+        if (e.Frame <= frames_) run.Input.Events.push_back(e);
+    return run;
 }
 
 void Recorder::Finish(int32_t frames) {
@@ -43,10 +93,15 @@ void Recorder::Held(int32_t frame, const Input_States& now) {
     last_ = now;
 }
 
-bool Recorder::Close() {
+bool Recorder::Close(const Run* whole) {
     if (!file_.is_open()) return !failed_;
     file_.close();
     Check();
+    if (whole && !failed_) {
+        const std::string text = Format_Run(*whole);
+        failed_ = !Rewrite_File_Atomically(path_.c_str(), reinterpret_cast<const uint8_t*>(text.data()),
+                                           text.size());
+    }
     return !failed_;
 }
 

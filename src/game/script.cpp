@@ -198,6 +198,17 @@ int Read_Script(const std::string& path, Script& out, std::string& error) {
     return code;
 }
 
+std::string Parse_Event_Line(const std::string& line, Script_Event& e) {
+    const auto w = Words_Of(line);
+    int64_t n = 0;
+    if (w.empty() || !Parse_Int(w[0], n) || n < 1 || n > 0x7FFFFFFF)
+        return "a line must start with a frame number >= 1";
+    if (w.size() < 2) return "the frame number stands without an event";
+    e = Script_Event{};
+    e.Frame = static_cast<int32_t>(n);
+    return Parse_Event(w, e);
+}
+
 std::string Format_Event(const Script_Event& e) {
     std::string line = std::to_string(e.Frame) + ' ' + Kind_Names[static_cast<int>(e.Kind)];
     switch (e.Kind) {

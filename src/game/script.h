@@ -58,6 +58,10 @@ bool Parse_Script(const std::string& text, Script& out, std::string& error);
 // out.Warning says so.
 int Read_Script(const std::string& path, Script& out, std::string& error);
 
+// One event line, "F EVENT ARGS" (not a seed, screen or frames line). Answers an empty text
+// when it is well formed, else what is wrong with it.
+std::string Parse_Event_Line(const std::string& line, Script_Event& e);
+
 // One event as a script line (without newline).
 std::string Format_Event(const Script_Event& e);
 

@@ -19,6 +19,7 @@ using Score_File_Bytes = uint8_t[Score_File_Size];
 struct Score_Entry {
     Score_Name_Text Name;
     int32_t Points = 0;
+    bool operator==(const Score_Entry&) const = default;
 };
 
 // Record layout: name length (0..10), ten name bytes, a pad byte, the score as a

@@ -11,6 +11,7 @@
 #include "driver/start/asset_folder.h"
 #include "driver/start/options.h"
 #include "driver/start/score_path.h"
+#include "game/run_verify.h"
 #include "platform/program_folder.h"
 #include "screens/score_records.h"
 
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
         std::printf("zarvo %s\n", Version);
         return 0;
     }
-    if (!options.Headless && !Window_Possible(error)) {
+    if (!options.Headless && options.Verify.empty() && !Window_Possible(error)) {
         std::fprintf(stderr, "zarvo: cannot open the game window: %s\n", error.c_str());
         return 1;
     }
@@ -44,6 +45,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zarvo: %s\n", error.c_str());
         return 1;
     }
+    if (!options.Verify.empty()) return Verify_Run_Files(options.Verify, &assets, std::cout, std::cerr);
+    options.Run.Game_Version = Version;
+    options.Run.Keep_Runs = options.Headless && !options.Scores.empty();
     // The headless runner keeps a table of its own unless given one: a random player's DEL
     // must never reach a player's table.
     std::string scratch;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "game/overlay.h"
 #include "driver/desktop/sdl_key_choice.h"
@@ -14,11 +15,15 @@
 #include "game/frame.h"
 #include "game/input.h"
 #include "game/recorder.h"
+#include "game/run_keeper.h"
+#include "game/run_tables.h"
+#include "build_info.h"
 #include "game/tick_input.h"
 #include "platform/binary_file.h"
 #include "platform/frame_clock.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_media.h"
+#include "platform/wall_clock.h"
 #include "assetgen/app_icon.h"
 #include "assetgen/generate.h"
 
@@ -51,16 +56,17 @@ struct Desk_Settings {
 class Windowed_Game : public Poll_Listener {
   public:
     Windowed_Game(Sdl_Media& media, Recorder& recorder, Desk_Settings& desk, uint32_t seed,
-                  const Script* replay)
+                  const zarvo::Run* replay)
         : world_(std::make_unique<World>()),
           media_(media),
           recorder_(recorder),
           desk_(desk),
           g_{*world_, media},
           overlay_(g_, media),
-          replay_(replay) {
+          replay_(replay ? &replay->Input : nullptr),
+          replay_run_(replay) {
         const Screen_Size screen =
-            replay ? replay->Screen
+            replay ? replay->Input.Screen
                    : Screen_Size{media.Screen_Width_Px(), media.Screen_Height_Px()};
         FormCreate(g_, seed, screen.Width, screen.Height);
         media_.Listen_To_Polls(recorder_.Active() ? this : nullptr);
@@ -78,6 +84,8 @@ class Windowed_Game : public Poll_Listener {
         recorder_.Finish(world_->Frame_Count);
         DXDraw1Finalize(g_);
     }
+    // The game since the program's start, as a run.
+    zarvo::Run Whole_Run() const { return recorder_.Take_Run(*world_, Utc_Date_Now()); }
     const World& world() const { return *world_; }
 
     // The direction states polled by the frame now running go to the recording.
@@ -106,6 +114,7 @@ class Windowed_Game : public Poll_Listener {
     void Mouse_Moved(int window_x, int window_y);
     void Mouse_Up(const SDL_MouseButtonEvent& e);
     void Tick();
+    void Keep_Run();
     void Repaint();
     void Start_Replay();
     void Replay_Slot();
@@ -129,6 +138,12 @@ class Windowed_Game : public Poll_Listener {
     bool repaint_ = false;
     // Watching a recording: its events, the next one, the frame slot and the script's states.
     const Script* replay_;
+    const zarvo::Run* replay_run_;
+    // A run is watched on the score tables it started with, in a file of its own.
+    Run_Table_Folder replay_table_;
+    std::optional<Score_File_Swap> replay_scores_;
+    Run_Keeper keeper_{true};
+    bool told_run_note_ = false;
     size_t next_event_ = 0;
     int32_t slot_ = 0, replay_end_ = 0;
     bool script_focus_ = true, script_pause_ = false, own_sound_ = false;
@@ -169,6 +184,17 @@ void Windowed_Game::Tick() {
     }
     input_.Deliver(g_, recorder_, [this](int& x, int& y) { media_.Clamp_Pointer(x, y); });
     DXTimer1Timer(g_);
+    Keep_Run();
+}
+
+// Every frame goes to the run; a score that enters the table keeps its run beside it. One that
+// cannot be kept costs the table nothing and is told once, on the terminal.
+void Windowed_Game::Keep_Run() {
+    recorder_.Frame_Done(*world_, world_->Frame_Count, Wall_Ms_Now());
+    const std::string note = keeper_.After_Frame(*world_, recorder_, Utc_Date_Now);
+    if (note.empty() || told_run_note_) return;
+    std::fprintf(stderr, "zarvo: %s\n", note.c_str());
+    told_run_note_ = true;
 }
 
 // The last frame again, with the lines of the moment: the game itself does not run.
@@ -377,6 +403,11 @@ void Windowed_Game::Mouse_Up(const SDL_MouseButtonEvent& e) {
 
 // A replay runs the script's frame slots as the headless runner does, at the clock's pace.
 void Windowed_Game::Start_Replay() {
+    std::string error;
+    if (replay_run_->Is_Run && replay_table_.Make(replay_run_->Header.Tables, error))
+        replay_scores_.emplace(replay_table_.Path());
+    else if (!error.empty())
+        std::fprintf(stderr, "zarvo: %s; the run is shown on your own table\n", error.c_str());
     media_.Use_Scripted_Input(&script_held_);
     replay_sound_ = desk_.Now;
     const int32_t last = replay_->Events.empty() ? 0 : replay_->Events.back().Frame;
@@ -440,6 +471,7 @@ void Windowed_Game::Deliver(const Script_Event& e) {
 // The recording is over: the title screen of a new game, played live.
 void Windowed_Game::End_Replay() {
     replay_ = nullptr;
+    replay_scores_.reset();
     media_.Use_Scripted_Input(nullptr);
     media_.Set_Sound_Level(Sound_Level(desk_.Now.Volume, desk_.Now.Mute));
     script_pause_ = paused_ = help_ = false;
@@ -479,14 +511,15 @@ bool Window_Possible(std::string& error) {
 }
 
 int Run_Windowed(const Program_Options& o, const Assets& assets) {
-    Script replay;
+    Run replay;
     std::string error;
     if (!o.Replay.empty()) {
-        if (const int code = Read_Script(o.Replay, replay, error)) {
+        if (const int code = Read_Recording(o.Replay, replay, error)) {
             std::fprintf(stderr, "zarvo: %s\n", error.c_str());
             return code;
         }
-        if (!replay.Warning.empty()) std::fprintf(stderr, "zarvo: %s\n", replay.Warning.c_str());
+        if (!replay.Input.Warning.empty())
+            std::fprintf(stderr, "zarvo: %s\n", replay.Input.Warning.c_str());
     }
     Desk_Settings desk = Choose_Settings(o);
     Sdl_Media media(&assets, Screen_Width, Screen_Height,
@@ -501,9 +534,18 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
     const assetgen::Rgba_Picture icon = assetgen::Paint_App_Icon(64, assetgen::Default_Seed);
     media.Set_Icon(icon.Width, icon.Height, icon.Pixels.data());
     const uint32_t seed =
-        o.Replay.empty() ? (o.Seed ? *o.Seed : Seed_From_Clock()) : Choose_Seed(o.Seed, replay);
+        o.Replay.empty() ? (o.Seed ? *o.Seed : Seed_From_Clock()) : Choose_Seed(o.Seed, replay.Input);
     Recorder recorder;
     const Screen_Size screen{media.Screen_Width_Px(), media.Screen_Height_Px()};
+    // Every game is recorded from the program's start, with the tables it starts with.
+    if (o.Replay.empty()) {
+        Run_Start start;
+        start.Game_Version = Version;
+        start.Seed = seed;
+        start.Screen = screen;
+        start.Tables = Load_Run_Tables();
+        recorder.Start(start, Wall_Ms_Now());
+    }
     if (!o.Record.empty() && !recorder.Open(o.Record, seed, screen)) {
         std::fprintf(stderr, "zarvo: cannot write the recording %s\n", o.Record.c_str());
         return 1;
@@ -517,11 +559,12 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
     const bool dumped =
         o.Run.Dump.empty() || Write_Whole_File(o.Run.Dump, Dump_World(game.world()), &why);
     game.Finish();
+    const Run whole = game.Whole_Run();
     if (!dumped) {
         std::fprintf(stderr, "zarvo: cannot write dump %s: %s\n", o.Run.Dump.c_str(), why.c_str());
         return 1;
     }
-    if (recorder.Close()) return 0;
+    if (recorder.Close(&whole)) return 0;
     std::fprintf(stderr, "zarvo: cannot write the recording %s\n", o.Record.c_str());
     return 1;
 }

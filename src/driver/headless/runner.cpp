@@ -8,6 +8,10 @@
 #include "game/frame.h"
 #include "game/input.h"
 #include "game/recorder.h"
+#include "game/run_keeper.h"
+#include "game/run_tables.h"
+#include "platform/wall_clock.h"
+#include "screens/score_records.h"
 #include "platform/binary_file.h"
 #include "platform/bmp_writer.h"
 #include "platform/wave_file.h"
@@ -106,6 +110,13 @@ void Headless_Runner::Deliver(const Script_Event& e) {
 void Headless_Runner::Tick() {
     media_.frame = frame_;
     if (focused_ && !paused_) DXTimer1Timer(game_);
+    if (recording_) {
+        recording_->Frame_Done(*world_, frame_, Wall_Ms_Now());
+        if (keeper_) {
+            const std::string note = keeper_->After_Frame(*world_, *recording_, Utc_Date_Now);
+            if (!note.empty()) notes_.push_back(note);
+        }
+    }
     // The sound goes on while the game stands still, as a device would play it.
     if (audio_) audio_->Frame(media_.waves, media_.sound_muted ? 0 : media_.sound_volume);
 }
@@ -120,8 +131,10 @@ void Headless_Runner::Run(const Script& script, int32_t frames) {
     // then the last frame run.
     for (int32_t done = 0; done < frames && !Ended(); ++done) {
         frame_ = done + 1;
-        for (; next < script.Events.size() && script.Events[next].Frame <= frame_; ++next)
+        for (; next < script.Events.size() && script.Events[next].Frame <= frame_; ++next) {
             Deliver(script.Events[next]);
+            if (recording_) recording_->Write(script.Events[next]);
+        }
         Tick();
     }
 }
@@ -148,17 +161,46 @@ uint32_t Choose_Seed(const std::optional<uint32_t>& option, const Script& script
     return Seed_From_Clock();
 }
 
+namespace {
+
+// Reads the input: a run or an input script. A run replayed on a table of the runner's own
+// brings its own tables; on the player's table it meets that table, which it may not have met.
+int Read_Input(const Headless_Options& o, Run& input, std::ostream& err) {
+    if (o.Input.empty()) return 0;
+    std::string error;
+    if (const int failed = Read_Recording(o.Input, input, error)) {
+        err << "zarvo: " << error << "\n";
+        return failed;
+    }
+    if (!input.Input.Warning.empty()) err << "zarvo: " << input.Input.Warning << "\n";
+    if (!input.Is_Run) return 0;
+    if (o.Keep_Runs) {
+        if (Load_Run_Tables() != input.Header.Tables)
+            err << "zarvo: the run started with other score tables than " << Score_File_Path()
+                << " holds; it may not replay as it was played\n";
+        return 0;
+    }
+    if (Put_Run_Tables(Score_File_Path(), input.Header.Tables)) return 0;
+    err << "zarvo: cannot write the run's score tables into " << Score_File_Path() << "\n";
+    return 1;
+}
+
+Run_Start Start_Of(const Headless_Options& o, uint32_t seed, Screen_Size screen) {
+    Run_Start start;
+    start.Game_Version = o.Game_Version.empty() ? "unknown" : o.Game_Version;
+    start.Seed = seed;
+    start.Screen = screen;
+    start.Tables = Load_Run_Tables();
+    return start;
+}
+
+}  // namespace
+
 int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& err,
                  std::ostream* out) {
-    Script script;
-    if (!o.Input.empty()) {
-        std::string error;
-        if (const int failed = Read_Script(o.Input, script, error)) {
-            err << "zarvo: " << error << "\n";
-            return failed;
-        }
-        if (!script.Warning.empty()) err << "zarvo: " << script.Warning << "\n";
-    }
+    Run input;
+    if (const int failed = Read_Input(o, input, err)) return failed;
+    const Script& script = input.Input;
     const uint32_t seed = o.Monkey && !o.Seed ? *o.Monkey : Choose_Seed(o.Seed, script);
     Headless_Runner run(assets, seed, script.Screen);
     if (!o.Audio_File.empty()) {
@@ -169,19 +211,24 @@ int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& 
         run.Listen(assets->Waves, o.Frames);
     }
     Recorder recording;
+    recording.Start(Start_Of(o, seed, script.Screen), Wall_Ms_Now());
     if (!o.Record.empty() && !recording.Open(o.Record, seed, script.Screen)) {
         err << "zarvo: cannot write the recording " << o.Record << "\n";
         return 1;
     }
+    Run_Keeper keeper(o.Keep_Runs);
+    run.Record_Into(&recording, &keeper);
     int code = 0;
     if (o.Monkey)
-        code = Run_Monkey(run, *o.Monkey, o.Frames, recording.Active() ? &recording : nullptr, err);
+        code = Run_Monkey(run, *o.Monkey, o.Frames, &recording, err);
     else
         run.Run(script, o.Frames);
+    for (const std::string& note : run.Notes()) err << "zarvo: " << note << "\n";
     bool written = Write_Outputs(o, run, err);
     if (run.Heard() && out) *out << Master_Stage_Report(*run.Heard());
-    if (recording.Active()) recording.Finish(run.Frame());  // a broken run replays to its frame
-    if (!recording.Close()) {
+    recording.Finish(run.Frame());  // a broken run replays to its frame
+    const Run whole = recording.Take_Run(run.world(), Utc_Date_Now());
+    if (!recording.Close(&whole)) {
         err << "zarvo: cannot write the recording " << o.Record << "\n";
         written = false;
     }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "driver/headless/audio_out.h"
 #include "game/script.h"
@@ -25,8 +26,13 @@ struct Headless_Options {
     std::string Input, Dump, Sound_Log, Shot;
     std::string Audio_File;          // the mix as a wave file
     std::optional<uint32_t> Monkey;  // random play with this seed instead of a script
-    std::string Record;              // the monkey's events, as a script
+    std::string Record;              // the monkey's events, as a run
+    std::string Game_Version;        // written into the runs
+    bool Keep_Runs = false;          // the score file is the player's (--scores): keep runs
 };
+
+class Recorder;
+class Run_Keeper;
 
 class Headless_Runner {
   public:
@@ -35,6 +41,11 @@ class Headless_Runner {
 
     // Runs frames 1..frames of the script; stops early when the game ends itself.
     void Run(const Script& script, int32_t frames);
+    // From now on every delivered script event and every frame slot go to the recording, and
+    // the keeper keeps the runs of scores that enter the table (either may be null).
+    void Record_Into(Recorder* recording, Run_Keeper* keeper) {
+        recording_ = recording, keeper_ = keeper;
+    }
     void Deliver(const Script_Event& e);
     // Makes `frame` the frame slot whose events are delivered and whose tick runs next.
     void Begin_Frame(int32_t frame) { frame_ = frame; }
@@ -54,12 +65,17 @@ class Headless_Runner {
         audio_ = std::make_unique<Audio_Out>(waves, frames);
     }
     const Audio_Out* Heard() const { return audio_.get(); }
+    // What the keeper had to tell (a run that could not be kept).
+    const std::vector<std::string>& Notes() const { return notes_; }
 
   private:
     std::unique_ptr<World> world_;
     Headless_Media media_;
     Game game_;
     std::unique_ptr<Audio_Out> audio_;
+    Recorder* recording_ = nullptr;
+    Run_Keeper* keeper_ = nullptr;
+    std::vector<std::string> notes_;
     bool focused_ = true;
     bool paused_ = false;
     int32_t frame_ = 0;  // the frame slot being delivered or run

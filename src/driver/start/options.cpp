@@ -125,6 +125,13 @@ bool Parse_Options(int argc, const char* const* argv, Program_Options& o, std::s
             o.Fullscreen = true;
         } else if (name == "--no-config") {
             o.No_Config = true;
+        } else if (name == "--verify") {
+            // The words after it up to the next option are run files.
+            const size_t before = o.Verify.size();
+            for (; i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0; ++i)
+                o.Verify.push_back(argv[i + 1]);
+            if (o.Verify.size() == before)
+                return error = "--verify wants one or more run files", false;
         } else if (!Takes_Value(name)) {
             return error = "unknown option " + name, false;
         } else if (i + 1 >= argc) {
@@ -136,6 +143,9 @@ bool Parse_Options(int argc, const char* const* argv, Program_Options& o, std::s
     }
     o.Run.Seed = o.Seed;
     if (o.Headless) o.Run.Record = o.Record;
+    if (!o.Verify.empty() && (o.Headless || !o.Record.empty() || !o.Replay.empty()))
+        return error = "--verify replays runs by itself; it takes only --assets", false;
+    if (!o.Verify.empty()) return true;
     return o.Help || o.Version || Check_Mode(o, frames_given, error);
 }
 
@@ -167,6 +177,12 @@ const char* Usage_Text() {
            "  --assets DIR       load images and sounds from DIR (default: the assets folder\n"
            "                     beside the program, else the installed one)\n"
            "\n"
+           "Runs (a recording with its claims; every score in the table keeps its run in the\n"
+           "folder runs/ beside the score file):\n"
+           "  --verify FILE...   replay each run without a window and check what it claims:\n"
+           "                     one line per run; exit 0 when all verify, 1 when one does\n"
+           "                     not, 2 when a file is not a run\n"
+           "\n"
            "Headless runner (no window, no sound device, as fast as it can):\n"
            "  --headless         run without a window; needs --frames\n"
            "  --frames N         run N frames of 24 ms game time\n"
@@ -193,8 +209,9 @@ const char* Usage_Text() {
            "  --help             this text\n"
            "  --version          print the version and stop\n"
            "\n"
-           "Exit codes: 0 done, 1 start-up or file failure, 2 bad command line or input script,\n"
-           "3 the monkey broke an invariant (frame, invariant and seed on stderr).\n";
+           "Exit codes: 0 done, 1 start-up or file failure (or a run that does not verify),\n"
+           "2 bad command line, input script or run, 3 the monkey broke an invariant (frame,\n"
+           "invariant and seed on stderr).\n";
 }
 
 }  // namespace zarvo

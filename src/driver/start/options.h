@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "driver/headless/runner.h"
 
@@ -22,6 +23,7 @@ struct Program_Options {
     std::string Record;             // windowed game: the input script written while playing
     std::string Replay;             // windowed game: an input script to watch
     std::optional<uint32_t> Seed;
+    std::vector<std::string> Verify;  // --verify: the run files to replay and check
     Headless_Options Run;  // frames, input, dump, sound log, screenshot
 };
 

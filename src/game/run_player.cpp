@@ -1,0 +1,95 @@
+#include "game/run_player.h"
+
+#include <algorithm>
+
+#include "game/frame.h"
+#include "game/input.h"
+#include "platform/headless/blind_media.h"
+
+namespace zarvo {
+
+namespace {
+
+std::unique_ptr<Headless_Media> Media_For(const Assets* assets, bool drawn) {
+    if (drawn) return std::make_unique<Headless_Media>(assets);
+    return std::make_unique<Blind_Media>(assets);
+}
+
+void Set_Held(Input_States& held, int32_t dir, bool down) {
+    static constexpr bool Input_States::*Held[] = {&Input_States::Up, &Input_States::Down,
+                                                   &Input_States::Left, &Input_States::Right};
+    held.*Held[std::clamp(dir, 0, 3)] = down;
+}
+
+}  // namespace
+
+Run_Player::Run_Player(const Run& run, const Assets* assets, bool drawn)
+    : run_(run),
+      world_(std::make_unique<World>()),
+      media_(Media_For(assets, drawn)),
+      game_{*world_, *media_} {
+    const Script& in = run.Input;
+    const int32_t last_event = in.Events.empty() ? 0 : in.Events.back().Frame;
+    last_ = in.Frames ? *in.Frames : last_event;
+    FormCreate(game_, in.Seed.value_or(0), in.Screen.Width, in.Screen.Height);
+    // The state the recording began in, when it began elsewhere than at a program's start.
+    GameState& s = world_->game;
+    const Run_Header& h = run.Header;
+    s.Difficulty = h.Start_Difficulty, s.Level = h.Start_Level;
+    s.Immortal_Code = h.Start_Immortal, s.Fire_Code = h.Start_Fire;
+    if (h.Start_Fire) s.Star_Fire_Count = 24;
+    result_.Difficulty = h.Start_Difficulty, result_.Level = h.Start_Level;
+}
+
+bool Run_Player::Ready(std::string& error) {
+    ready_ = table_.Make(run_.Is_Run ? run_.Header.Tables : Default_Run_Tables(), error);
+    return ready_;
+}
+
+bool Run_Player::Step() {
+    if (!ready_ || frame_ >= last_ || world_->game.Quit_Requested || media_->closed) return false;
+    ++frame_;
+    media_->frame = frame_;
+    const Score_File_Swap own_table(table_.Path());
+    const auto& events = run_.Input.Events;
+    for (; next_ < events.size() && events[next_].Frame <= frame_; ++next_) Deliver(events[next_]);
+    if (focused_ && !paused_) DXTimer1Timer(game_);
+    Observe_Run(result_, *world_);
+    return true;
+}
+
+void Run_Player::Deliver(const Script_Event& e) {
+    switch (e.Kind) {
+        case Event_Kind::Key:
+            FormKeyDown(game_, e.A);
+            break;
+        case Event_Kind::Hold:
+        case Event_Kind::Release:
+            Set_Held(media_->held, e.A, e.Kind == Event_Kind::Hold);
+            break;
+        case Event_Kind::Move: {
+            int x = e.A, y = e.B;
+            media_->Clamp_Pointer(x, y);
+            media_->pointer_x = x, media_->pointer_y = y;
+            DXDraw1MouseMove(game_, x, y);
+            break;
+        }
+        case Event_Kind::Click:
+            DXDraw1Click(game_);
+            break;
+        case Event_Kind::Focus:
+            focused_ = e.A != 0;
+            break;
+        case Event_Kind::Pause:
+            paused_ = e.A != 0;
+            break;
+        case Event_Kind::Mute:
+            media_->sound_muted = e.A != 0;
+            break;
+        case Event_Kind::Volume:
+            media_->sound_volume = e.A;
+            break;
+    }
+}
+
+}  // namespace zarvo
