@@ -18,6 +18,7 @@ void Recorder::Start(const Run_Start& start, int64_t now_ms) {
     frames_ = 0;
     result_ = {};
     result_.Difficulty = start.Difficulty, result_.Level = start.Level;
+    result_.Game_Difficulty = start.Difficulty;
 }
 
 bool Recorder::Open(const std::string& path, uint32_t seed, Screen_Size screen) {
@@ -56,8 +57,8 @@ void Recorder::Frame_Done(const World& w, int32_t frames, int64_t now_ms) {
         pace_.push_back(now_ms - start_ms_);
 }
 
-Run Recorder::Take_Run(const World& w, const std::string& date) const {
-    Run run;
+Game_Run Recorder::Take_Run(const World& w, const std::string& date) const {
+    Game_Run run;
     run.Is_Run = true;
     Run_Header& h = run.Header;
     h.Game_Version = start_.Game_Version;
@@ -93,7 +94,7 @@ void Recorder::Held(int32_t frame, const Input_States& now) {
     last_ = now;
 }
 
-bool Recorder::Close(const Run* whole) {
+bool Recorder::Close(const Game_Run* whole) {
     if (!file_.is_open()) return !failed_;
     file_.close();
     Check();

@@ -60,13 +60,13 @@ class Recorder {
     size_t Event_Count() const { return events_.size(); }
 
     // The run up to the last frame done: its header claims what the World shows now.
-    Run Take_Run(const World& w, const std::string& date) const;
+    Game_Run Take_Run(const World& w, const std::string& date) const;
 
     // The file's recording length, written when the game ends.
     void Finish(int32_t frames);
     // Closes the file, first replacing it with the whole run when one is given; answers false
     // when any line, the replacement or the close failed.
-    bool Close(const Run* whole = nullptr);
+    bool Close(const Game_Run* whole = nullptr);
 
   private:
     void Check();

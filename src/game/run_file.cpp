@@ -88,7 +88,7 @@ const char* Codes_Name(bool immortal, bool fire) {
     return immortal && fire ? "both" : immortal ? "immortal" : fire ? "fire" : "none";
 }
 
-std::string Format_Run(const Run& run) {
+std::string Format_Run(const Game_Run& run) {
     const Run_Header& h = run.Header;
     const Script& in = run.Input;
     const int32_t frames = in.Frames.value_or(0);
@@ -212,7 +212,7 @@ uint64_t Run_Lines::Hash_Except(size_t line) const {
 // What a line's words mean, each answering false with `error` naming the line.
 struct Run_Reader {
     Run_Lines& lines;
-    Run& out;
+    Game_Run& out;
     std::string& error;
     std::vector<std::string_view> w;
 
@@ -358,8 +358,8 @@ bool Run_Reader::Events() {
 
 }  // namespace
 
-int Parse_Run(std::string_view text, Run& out, std::string& error) {
-    out = Run{};
+int Parse_Run(std::string_view text, Game_Run& out, std::string& error) {
+    out = Game_Run{};
     if (text.empty()) return error = "is empty", 2;
     if (text.size() > Run_Size_Limit)
         return error = "is larger than " + std::to_string(Run_Size_Limit >> 20) + " MB", 2;
@@ -370,7 +370,7 @@ int Parse_Run(std::string_view text, Run& out, std::string& error) {
     size_t check_line = 0;
     if (!r.Magic() || !r.Version_And_Start() || !r.Tables() || !r.Claims() ||
         !r.Pace_And_Digest(check, check_line) || !r.Events())
-        return out = Run{}, 2;
+        return out = Game_Run{}, 2;
     out.Header.Check_Holds = lines.Hash_Except(check_line) == check;
     out.Is_Run = true;
     return 0;
@@ -392,8 +392,8 @@ bool Read_Bounded(std::FILE* f, std::string& text) {
 
 }  // namespace
 
-int Read_Recording(const std::string& path, Run& out, std::string& error) {
-    out = Run{};
+int Read_Recording(const std::string& path, Game_Run& out, std::string& error) {
+    out = Game_Run{};
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return error = path + " cannot be read", 1;
     struct stat info;

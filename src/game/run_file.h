@@ -58,23 +58,23 @@ struct Run_Header {
     bool Check_Holds = true;    // as read: the check line matches the other lines
 };
 
-struct Run {
+struct Game_Run {
     bool Is_Run = false;  // false: an input script without a run's header
     Run_Header Header;
     Script Input;  // seed, screen, frames and events
 };
 
 // The whole file. Events after the last frame are left out (they cannot change the World).
-std::string Format_Run(const Run& run);
+std::string Format_Run(const Game_Run& run);
 
 // Parses a run's text. Answers 0, or 2 with `error` saying what is wrong: not a run, another
 // format version, a damaged or missing line (naming it), binary bytes, a cut end, too large.
 // A check line that does not match is no error here: verifying reports it (Check_Holds).
-int Parse_Run(std::string_view text, Run& out, std::string& error);
+int Parse_Run(std::string_view text, Game_Run& out, std::string& error);
 
 // Reads a run or an input script of the older kind (told apart by the first line), bounded
 // in size. Answers 0, 1 when the file cannot be read, 2 when it is malformed.
-int Read_Recording(const std::string& path, Run& out, std::string& error);
+int Read_Recording(const std::string& path, Game_Run& out, std::string& error);
 
 // The code words a header names: "none", "immortal", "fire" or "both".
 const char* Codes_Name(bool immortal, bool fire);

@@ -147,7 +147,7 @@ std::string Run_Keeper::After_Frame(const World& w, const Recorder& recorder, Da
     std::string note;
     if (keep_ && Entry_Stored(w)) {
         const std::string date = now();
-        const Run run = recorder.Take_Run(w, date);
+        const Game_Run run = recorder.Take_Run(w, date);
         const int difficulty = (w.screens.Name_Rank - 1) / Score_Table_Size + 1;
         Score_File_Lock held;
         if (Store_Run_File(Run_File_Name(difficulty, score_, run.Header.Name, date),

@@ -23,7 +23,7 @@ void Set_Held(Input_States& held, int32_t dir, bool down) {
 
 }  // namespace
 
-Run_Player::Run_Player(const Run& run, const Assets* assets, bool drawn)
+Run_Player::Run_Player(const Game_Run& run, const Assets* assets, bool drawn)
     : run_(run),
       world_(std::make_unique<World>()),
       media_(Media_For(assets, drawn)),
@@ -39,6 +39,7 @@ Run_Player::Run_Player(const Run& run, const Assets* assets, bool drawn)
     s.Immortal_Code = h.Start_Immortal, s.Fire_Code = h.Start_Fire;
     if (h.Start_Fire) s.Star_Fire_Count = 24;
     result_.Difficulty = h.Start_Difficulty, result_.Level = h.Start_Level;
+    result_.Game_Difficulty = h.Start_Difficulty;
 }
 
 bool Run_Player::Ready(std::string& error) {

@@ -22,7 +22,7 @@ class Run_Player {
   public:
     // `drawn`: every frame is drawn (to be watched); otherwise nothing is drawn, which leaves
     // the same World and is much faster.
-    Run_Player(const Run& run, const Assets* assets, bool drawn);
+    Run_Player(const Game_Run& run, const Assets* assets, bool drawn);
 
     // Makes the run's score file; false with `error` when it cannot.
     bool Ready(std::string& error);
@@ -43,7 +43,7 @@ class Run_Player {
   private:
     void Deliver(const Script_Event& e);
 
-    const Run& run_;
+    const Game_Run& run_;
     std::unique_ptr<World> world_;
     std::unique_ptr<Headless_Media> media_;
     Game game_;

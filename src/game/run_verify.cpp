@@ -16,7 +16,7 @@ std::string Shown_Name(const std::string& name) {
 }
 
 // The first claim the replay does not bear out, or an empty text.
-std::string First_Difference(const Run& run, const Run_Player& player) {
+std::string First_Difference(const Game_Run& run, const Run_Player& player) {
     const Run_Header& h = run.Header;
     const int32_t frames = run.Input.Frames.value_or(0);
     if (player.Frame() != frames)
@@ -59,7 +59,7 @@ std::string Pace_Text(const Run_Header& h) {
 
 }  // namespace
 
-Run_Verdict Verify_Run(const Run& run, const Assets* assets) {
+Run_Verdict Verify_Run(const Game_Run& run, const Assets* assets) {
     Run_Verdict v;
     Run_Player player(run, assets, false);
     if (!player.Ready(v.Reason)) return v;
@@ -85,10 +85,10 @@ Run_Pace Pace_Of(const Run_Header& h) {
     return {speeds[speeds.size() / 2], speeds.front()};
 }
 
-std::string Verify_Line(const Run& run, const Run_Verdict& v) {
+std::string Verify_Line(const Game_Run& run, const Run_Verdict& v) {
     const Run_Header& h = run.Header;
     const Run_Result& r = v.Replayed;
-    std::string line = Shown_Name(h.Name) + "  " + Difficulty_Name(r.Difficulty);
+    std::string line = Shown_Name(h.Name) + "  " + Difficulty_Name(r.Game_Difficulty);
     line += "  claimed " + std::to_string(h.Score) + "  replayed " + std::to_string(r.Score);
     line += "  reached " + std::to_string(r.Difficulty) + "-" + std::to_string(r.Level);
     line += "  frames " + std::to_string(v.Frames_Played) + "  play " + Play_Time(v.Frames_Played);
@@ -101,7 +101,7 @@ int Verify_Run_Files(const std::vector<std::string>& paths, const Assets* assets
                      std::ostream& out, std::ostream& err) {
     int code = 0;
     for (const std::string& path : paths) {
-        Run run;
+        Game_Run run;
         std::string error;
         const int read = Read_Recording(path, run, error);
         if (read == 0 && !run.Is_Run)

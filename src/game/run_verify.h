@@ -19,7 +19,7 @@ struct Run_Verdict {
     int32_t Frames_Played = 0;
 };
 
-Run_Verdict Verify_Run(const Run& run, const Assets* assets);
+Run_Verdict Verify_Run(const Game_Run& run, const Assets* assets);
 
 // The speed the run was played at, in percent of 41.7 ticks a second: the middle of its
 // stretches of 1000 frames (a pause makes one stretch slow, not the run), and the slowest;
@@ -31,7 +31,7 @@ Run_Pace Pace_Of(const Run_Header& h);
 
 // One line: name, difficulty, claimed and replayed score, furthest level, frames, play time,
 // pace, code words, verdict.
-std::string Verify_Line(const Run& run, const Run_Verdict& v);
+std::string Verify_Line(const Game_Run& run, const Run_Verdict& v);
 
 // Verifies every file, one line each on `out` ("FILE: ..."), a file that is no run on `err`.
 // Answers 0 when every run verifies, 1 when one does not, 2 when a file is not a run.

@@ -56,7 +56,7 @@ struct Desk_Settings {
 class Windowed_Game : public Poll_Listener {
   public:
     Windowed_Game(Sdl_Media& media, Recorder& recorder, Desk_Settings& desk, uint32_t seed,
-                  const zarvo::Run* replay)
+                  const Game_Run* replay)
         : world_(std::make_unique<World>()),
           media_(media),
           recorder_(recorder),
@@ -85,7 +85,7 @@ class Windowed_Game : public Poll_Listener {
         DXDraw1Finalize(g_);
     }
     // The game since the program's start, as a run.
-    zarvo::Run Whole_Run() const { return recorder_.Take_Run(*world_, Utc_Date_Now()); }
+    Game_Run Whole_Run() const { return recorder_.Take_Run(*world_, Utc_Date_Now()); }
     const World& world() const { return *world_; }
 
     // The direction states polled by the frame now running go to the recording.
@@ -138,7 +138,7 @@ class Windowed_Game : public Poll_Listener {
     bool repaint_ = false;
     // Watching a recording: its events, the next one, the frame slot and the script's states.
     const Script* replay_;
-    const zarvo::Run* replay_run_;
+    const Game_Run* replay_run_;
     // A run is watched on the score tables it started with, in a file of its own.
     Run_Table_Folder replay_table_;
     std::optional<Score_File_Swap> replay_scores_;
@@ -511,7 +511,7 @@ bool Window_Possible(std::string& error) {
 }
 
 int Run_Windowed(const Program_Options& o, const Assets& assets) {
-    Run replay;
+    Game_Run replay;
     std::string error;
     if (!o.Replay.empty()) {
         if (const int code = Read_Recording(o.Replay, replay, error)) {
@@ -559,7 +559,7 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
     const bool dumped =
         o.Run.Dump.empty() || Write_Whole_File(o.Run.Dump, Dump_World(game.world()), &why);
     game.Finish();
-    const Run whole = game.Whole_Run();
+    const Game_Run whole = game.Whole_Run();
     if (!dumped) {
         std::fprintf(stderr, "zarvo: cannot write dump %s: %s\n", o.Run.Dump.c_str(), why.c_str());
         return 1;

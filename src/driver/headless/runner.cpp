@@ -165,7 +165,7 @@ namespace {
 
 // Reads the input: a run or an input script. A run replayed on a table of the runner's own
 // brings its own tables; on the player's table it meets that table, which it may not have met.
-int Read_Input(const Headless_Options& o, Run& input, std::ostream& err) {
+int Read_Input(const Headless_Options& o, Game_Run& input, std::ostream& err) {
     if (o.Input.empty()) return 0;
     std::string error;
     if (const int failed = Read_Recording(o.Input, input, error)) {
@@ -198,7 +198,7 @@ Run_Start Start_Of(const Headless_Options& o, uint32_t seed, Screen_Size screen)
 
 int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& err,
                  std::ostream* out) {
-    Run input;
+    Game_Run input;
     if (const int failed = Read_Input(o, input, err)) return failed;
     const Script& script = input.Input;
     const uint32_t seed = o.Monkey && !o.Seed ? *o.Monkey : Choose_Seed(o.Seed, script);
@@ -227,7 +227,7 @@ int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& 
     bool written = Write_Outputs(o, run, err);
     if (run.Heard() && out) *out << Master_Stage_Report(*run.Heard());
     recording.Finish(run.Frame());  // a broken run replays to its frame
-    const Run whole = recording.Take_Run(run.world(), Utc_Date_Now());
+    const Game_Run whole = recording.Take_Run(run.world(), Utc_Date_Now());
     if (!recording.Close(&whole)) {
         err << "zarvo: cannot write the recording " << o.Record << "\n";
         written = false;
