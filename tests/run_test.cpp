@@ -90,13 +90,15 @@ TEST(Run_File, WritesAndReadsEveryField) {
     EXPECT_EQ(back.Input.Events, run.Input.Events);
 }
 
-TEST(Run_File, LeavesOutEventsAfterTheLastFrame) {
+TEST(Run_File, KeepsTheEventsOfTheFrameAfterTheLastOnly) {
     Game_Run run = Small_Run();
     run.Input.Events.push_back({2501, Event_Kind::Pause, 1, 0});
+    run.Input.Events.push_back({2502, Event_Kind::Pause, 0, 0});
     Game_Run back;
     std::string error;
     ASSERT_EQ(Parse_Run(Format_Run(run), back, error), 0) << error;
-    EXPECT_EQ(back.Input.Events.size(), 4u);
+    ASSERT_EQ(back.Input.Events.size(), 5u);
+    EXPECT_EQ(back.Input.Events[4].Frame, 2501);
 }
 
 // What a damaged run is told by; every one is refused with exit code 2.

@@ -75,7 +75,7 @@ Game_Run Recorder::Take_Run(const World& w, const std::string& date) const {
     run.Input.Screen = start_.Screen;
     run.Input.Frames = frames_;
     for (const Script_Event& e : events_)
-        if (e.Frame <= frames_) run.Input.Events.push_back(e);
+        if (e.Frame <= frames_ + 1) run.Input.Events.push_back(e);
     return run;
 }
 

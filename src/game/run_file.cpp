@@ -112,10 +112,10 @@ std::string Format_Run(const Game_Run& run) {
     Add_Line(head, "digest fnv1a64 " + Hex(h.Digest));
     std::string tail;
     size_t count = 0;
-    for (const Script_Event& e : in.Events) count += e.Frame <= frames;
+    for (const Script_Event& e : in.Events) count += e.Frame <= frames + 1;
     Add_Line(tail, "events " + std::to_string(count));
     for (const Script_Event& e : in.Events)
-        if (e.Frame <= frames) Add_Line(tail, Format_Event(e));
+        if (e.Frame <= frames + 1) Add_Line(tail, Format_Event(e));
     Add_Line(tail, "end");
     const uint64_t check = Fnv1a_Add(Fnv1a(head), tail);
     return head + "check fnv1a64 " + Hex(check) + '\n' + tail;
@@ -343,7 +343,7 @@ bool Run_Reader::Events() {
         const std::string problem = Parse_Event_Line(line, e);
         if (!problem.empty()) return Bad(problem);
         if (e.Frame < last) return Bad("an event before the one above it");
-        if (e.Frame > frames) return Bad("an event after the run's last frame");
+        if (e.Frame > frames + 1) return Bad("an event after the run's last frame");
         last = e.Frame;
         out.Input.Events.push_back(e);
     }

@@ -18,7 +18,8 @@
 //   digest fnv1a64 HEX               FNV-1a 64 of the state dump after the last frame
 //   check fnv1a64 HEX                FNV-1a 64 of every other line of the file, newlines included
 //   events N                         the number of event lines that follow
-//   F EVENT ARGS                     the events, as in an input script, in frame order
+//   F EVENT ARGS                     the events, as in an input script, in frame order (at
+//                                    most the frame after the last)
 //   end
 //
 // Names are written as they are when they hold only letters; any other byte as %XX.
@@ -64,7 +65,8 @@ struct Game_Run {
     Script Input;  // seed, screen, frames and events
 };
 
-// The whole file. Events after the last frame are left out (they cannot change the World).
+// The whole file. Events after the frame that follows the last are left out; those of that frame
+// (a pause as the game closed) are kept, though no replay runs it.
 std::string Format_Run(const Game_Run& run);
 
 // Parses a run's text. Answers 0, or 2 with `error` saying what is wrong: not a run, another

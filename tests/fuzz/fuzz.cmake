@@ -1,5 +1,5 @@
 # libFuzzer harnesses for the readers of everything the game takes from outside: input scripts,
-# the score file, bitmaps and waves. Built with clang (cmake -DZARVO_FUZZ=ON with
+# runs, the score file, bitmaps and waves. Built with clang (cmake -DZARVO_FUZZ=ON with
 # CMAKE_CXX_COMPILER=clang++), each from only the sources it needs; scripts/fuzz runs them.
 set(ZARVO_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
                      -fno-omit-frame-pointer -O1 -g)
@@ -15,6 +15,8 @@ endfunction()
 add_custom_target(zarvo_fuzzers)
 set(src ${CMAKE_SOURCE_DIR}/src)
 zarvo_fuzzer(fuzz_script ${src}/game/script.cpp ${src}/platform/binary_file.cpp)
+zarvo_fuzzer(fuzz_run ${src}/game/run_file.cpp ${src}/game/script.cpp
+  ${src}/platform/binary_file.cpp)
 zarvo_fuzzer(fuzz_image ${src}/platform/image_file.cpp ${src}/platform/binary_file.cpp)
 zarvo_fuzzer(fuzz_wave ${src}/platform/wave_file.cpp ${src}/platform/binary_file.cpp)
 zarvo_fuzzer(fuzz_score_file

@@ -84,8 +84,6 @@ bool Takes_Value(const std::string& name) {
 bool Check_Mode(const Program_Options& o, bool frames_given, std::string& error) {
     if (o.Headless) {
         if (!frames_given) return error = "--headless needs --frames N", false;
-        if (!o.Record.empty() && !o.Run.Monkey)
-            return error = "--record belongs to the windowed game or a --monkey run", false;
         if (o.Run.Monkey && !o.Run.Input.empty())
             return error = "--monkey plays by itself and takes no --input", false;
         if (!o.Replay.empty() || o.Scale || o.Window || o.Fullscreen || o.Volume)
@@ -202,8 +200,9 @@ const char* Usage_Text() {
            "  --shot FILE.bmp    the last frame as a 24-bit BMP\n"
            "  --monkey M         a restless random player (seed M; also the game's seed\n"
            "                     unless --seed is given) instead of a script, every frame\n"
-           "                     checked against the game's invariants; --record FILE\n"
-           "                     keeps its input as a script that replays the run\n"
+           "                     checked against the game's invariants\n"
+           "  --record FILE      the run played (also of an --input script: a recording of\n"
+           "                     the older kind becomes a run)\n"
            "  --assets DIR       as above\n"
            "\n"
            "  --help             this text\n"
