@@ -558,8 +558,8 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
     std::string why;
     const bool dumped =
         o.Run.Dump.empty() || Write_Whole_File(o.Run.Dump, Dump_World(game.world()), &why);
-    game.Finish();
     const Game_Run whole = game.Whole_Run();
+    game.Finish();
     if (!dumped) {
         std::fprintf(stderr, "zarvo: cannot write dump %s: %s\n", o.Run.Dump.c_str(), why.c_str());
         return 1;
