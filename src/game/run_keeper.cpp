@@ -39,7 +39,9 @@ struct Run_File_Key {
     int Difficulty = 0;
     int32_t Score = 0;
     std::string Name;
-    auto operator<=>(const Run_File_Key&) const = default;
+    bool operator<(const Run_File_Key& o) const {
+        return std::tie(Difficulty, Score, Name) < std::tie(o.Difficulty, o.Score, o.Name);
+    }
 };
 
 // Reads a run file's name; false for a name the keeper did not give.
