@@ -476,6 +476,25 @@ TEST(Command_Line, OptionsAndTheirMistakes) {
         EXPECT_NE(usage.find(name), std::string::npos) << name;
 }
 
+TEST(Command_Line, VerifyTakesTheFilesUpToTheNextOption) {
+    Program_Options o;
+    std::string error;
+    ASSERT_TRUE(Parse({"--verify", "a.zrun", "b.zrun", "--assets", "dir"}, o, error)) << error;
+    EXPECT_EQ(o.Verify, (std::vector<std::string>{"a.zrun", "b.zrun"}));
+    EXPECT_EQ(o.Assets_Dir, "dir");
+    EXPECT_FALSE(Parse({"--verify"}, o, error));
+    EXPECT_EQ(error, "--verify wants one or more run files");
+    EXPECT_FALSE(Parse({"--verify", "--assets", "dir"}, o, error));
+    EXPECT_EQ(error, "--verify wants one or more run files");
+    EXPECT_FALSE(Parse({"--headless", "--frames", "9", "--verify", "a.zrun"}, o, error));
+    EXPECT_EQ(error, "--verify replays runs by itself; it takes only --assets");
+    // A recording of the older kind becomes a run when replayed with --record.
+    ASSERT_TRUE(Parse({"--headless", "--frames", "9", "--input", "old.txt", "--record", "r.zrun"},
+                      o, error))
+        << error;
+    EXPECT_EQ(o.Run.Record, "r.zrun");
+}
+
 // The manual page keeps up with the command line: every option --help lists is described.
 TEST(Command_Line, ManualPageDescribesEveryOption) {
     std::ifstream file(std::string(ZARVO_SOURCE_DIR) + "/packaging/zarvo.6.in");

@@ -139,6 +139,24 @@ TEST(Run_File, RefusesDamagedRunsNamingWhatIsWrong) {
     EXPECT_NE(Refusal(good + "1 key 13\n").find("nothing may follow"), std::string::npos);
 }
 
+TEST(Run_File, VerifyingWhatIsNoRunExitsWithTwoAndSaysWhy) {
+    Score_Folder folder;
+    const std::string script = folder.dir + "/script.txt", missing = folder.dir + "/none.zrun",
+                      cut = folder.dir + "/cut.zrun";
+    Write_File(script, "seed 4\n1 key 13\nframes 3\n");
+    const std::string good = Format_Run(Small_Run());
+    Write_File(cut, good.substr(0, good.size() / 2));
+    std::ostringstream out, err;
+    EXPECT_EQ(Verify_Run_Files({script}, nullptr, out, err), 2);
+    EXPECT_NE(err.str().find("an input script without a run's header"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(Verify_Run_Files({missing}, nullptr, out, err), 2);
+    EXPECT_NE(err.str().find("none.zrun cannot be read"), std::string::npos) << err.str();
+    EXPECT_EQ(Verify_Run_Files({cut}, nullptr, out, err), 2);
+    EXPECT_NE(err.str().find("cut.zrun: "), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "");
+}
+
 // A player's own table, all zeros, where any score enters; the game of the fixture ends in a
 // name entry on it.
 struct Entry_Game : ::testing::Test {
