@@ -32,6 +32,11 @@ void Desk_Overlay::Show_Sound(int volume, bool muted) {
     sound_until_ = now_ + Sound_Line_Ms;
 }
 
+void Desk_Overlay::Show_Note(const char* text) {
+    std::snprintf(sound_text_, sizeof sound_text_, "%s", text);
+    sound_until_ = now_ + 2 * Sound_Line_Ms;
+}
+
 uint32_t Desk_Overlay::Ms_Until_Change() const {
     return Sound_Shown() ? static_cast<uint32_t>(sound_until_ - now_) : UINT32_MAX;
 }

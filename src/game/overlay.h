@@ -27,6 +27,8 @@ class Desk_Overlay : public Frame_Overlay {
     void Set_Key_Names(const Key_Names& names) { keys_ = names; }
     // Shows "VOLUME V" or "SOUND OFF" for a moment from now.
     void Show_Sound(int volume, bool muted);
+    // Shows a short note (at most 15 letters) in the same place, a little longer.
+    void Show_Note(const char* text);
     // Milliseconds until the lines change by themselves (a sound line goes).
     uint32_t Ms_Until_Change() const;
     bool Sound_Shown() const { return now_ < sound_until_; }

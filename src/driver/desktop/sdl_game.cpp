@@ -188,12 +188,14 @@ void Windowed_Game::Tick() {
 }
 
 // Every frame goes to the run; a score that enters the table keeps its run beside it. One that
-// cannot be kept costs the table nothing and is told once, on the terminal.
+// cannot be kept costs the table nothing: a short line over the picture says so, and the
+// terminal (once) why.
 void Windowed_Game::Keep_Run() {
     recorder_.Frame_Done(*world_, world_->Frame_Count, Wall_Ms_Now());
     const std::string note = keeper_.After_Frame(*world_, recorder_, Utc_Date_Now);
-    if (note.empty() || told_run_note_) return;
-    std::fprintf(stderr, "zarvo: %s\n", note.c_str());
+    if (note.empty()) return;
+    overlay_.Show_Note("RUN NOT KEPT");
+    if (!told_run_note_) std::fprintf(stderr, "zarvo: %s\n", note.c_str());
     told_run_note_ = true;
 }
 
