@@ -23,8 +23,8 @@ const char* Scenario(int which) {
 void Count(benchmark::State& state, int64_t frames) {
     state.counters["frames/s"] =
         benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
-    state.counters["x real time"] = benchmark::Counter(
-        static_cast<double>(frames) * 0.024, benchmark::Counter::kIsRate);
+    state.counters["x real time"] =
+        benchmark::Counter(static_cast<double>(frames) * 0.024, benchmark::Counter::kIsRate);
 }
 
 void BM_Replay(benchmark::State& state) {

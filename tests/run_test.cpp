@@ -134,8 +134,9 @@ TEST(Run_File, RefusesDamagedRunsNamingWhatIsWrong) {
                   .find("line 2 is longer than 256 bytes"),
               std::string::npos);
     EXPECT_EQ(Refusal(Without_Line(good, "score")), "line 38: expected 'score', found 'frames'");
-    EXPECT_NE(Refusal(Without_Line(good, "40 move")).find("holds 3 events where its header counts 4"),
-              std::string::npos);
+    EXPECT_NE(
+        Refusal(Without_Line(good, "40 move")).find("holds 3 events where its header counts 4"),
+        std::string::npos);
     EXPECT_NE(Refusal(good + "1 key 13\n").find("nothing may follow"), std::string::npos);
 }
 
@@ -171,8 +172,8 @@ struct Entry_Game : ::testing::Test {
         }
         folder.write(zeros);
         std::string error;
-        ASSERT_EQ(Read_Script(std::string(ZARVO_SOURCE_DIR) + "/tests/data/entry_game.txt",
-                              script, error),
+        ASSERT_EQ(Read_Script(std::string(ZARVO_SOURCE_DIR) + "/tests/data/entry_game.txt", script,
+                              error),
                   0)
             << error;
     }
@@ -284,12 +285,13 @@ TEST_F(Entry_Game, EveryKindOfTamperingFailsWithItsReason) {
     EXPECT_NE(t_digest.said.find("does not match the run's digest"), std::string::npos)
         << t_digest.said;
 
-    const Tampered t_removed = verify(Without_Line(good, good.substr(start, good.find('\n', start) - start)));
+    const Tampered t_removed =
+        verify(Without_Line(good, good.substr(start, good.find('\n', start) - start)));
     EXPECT_EQ(t_removed.code, 2);
     EXPECT_NE(t_removed.said.find("where its header counts"), std::string::npos) << t_removed.said;
 
-    const Tampered t_pace = verify(Without_Line(good, "pace ").insert(good.find("\npace ") + 1,
-                                                                      "pace 1\n"));
+    const Tampered t_pace =
+        verify(Without_Line(good, "pace ").insert(good.find("\npace ") + 1, "pace 1\n"));
     EXPECT_EQ(t_pace.code, 1);
     EXPECT_NE(t_pace.said.find("check line does not match"), std::string::npos) << t_pace.said;
 }

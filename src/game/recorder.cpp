@@ -69,7 +69,8 @@ Game_Run Recorder::Take_Run(const World& w, const std::string& date) const {
     const Score_Name_Text& name = w.game.Player_Name;
     h.Name.assign(name.Letters, static_cast<size_t>(name.shown()));
     h.Score = result_.Score;
-    h.Pace.assign(pace_.begin(), pace_.begin() + std::min<size_t>(pace_.size(), frames_ / Pace_Frames));
+    h.Pace.assign(pace_.begin(),
+                  pace_.begin() + std::min<size_t>(pace_.size(), frames_ / Pace_Frames));
     h.Digest = Digest_World(w);
     run.Input.Seed = start_.Seed;
     run.Input.Screen = start_.Screen;
@@ -100,8 +101,8 @@ bool Recorder::Close(const Game_Run* whole) {
     Check();
     if (whole && !failed_) {
         const std::string text = Format_Run(*whole);
-        failed_ = !Rewrite_File_Atomically(path_.c_str(), reinterpret_cast<const uint8_t*>(text.data()),
-                                           text.size());
+        failed_ = !Rewrite_File_Atomically(
+            path_.c_str(), reinterpret_cast<const uint8_t*>(text.data()), text.size());
     }
     return !failed_;
 }

@@ -96,8 +96,8 @@ std::string Format_Run(const Game_Run& run) {
     Add_Line(head, std::string(Run_Magic) + ' ' + std::to_string(Run_Format_Version));
     Add_Line(head, "version " + h.Game_Version);
     Add_Line(head, "seed " + std::to_string(in.Seed.value_or(0)));
-    Add_Line(head, "screen " + std::to_string(in.Screen.Width) + ' ' +
-                       std::to_string(in.Screen.Height));
+    Add_Line(head,
+             "screen " + std::to_string(in.Screen.Width) + ' ' + std::to_string(in.Screen.Height));
     Add_Line(head, "start " + std::to_string(h.Start_Difficulty) + ' ' +
                        std::to_string(h.Start_Level) + ' ' +
                        Codes_Name(h.Start_Immortal, h.Start_Fire));
@@ -127,8 +127,8 @@ std::vector<std::string_view> Words(std::string_view line) {
     std::vector<std::string_view> words;
     size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r' ||
-                                   line[i] == '\n'))
+        while (i < line.size() &&
+               (line[i] == ' ' || line[i] == '\t' || line[i] == '\r' || line[i] == '\n'))
             ++i;
         size_t j = i;
         while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != '\r' &&
@@ -191,8 +191,8 @@ bool Run_Lines::Next_Is(const char* key) const {
 
 bool Run_Lines::Take(const char* key, std::vector<std::string_view>& words, std::string& error) {
     if (At_End())
-        return error = "is cut short after line " + std::to_string(lines_.size()) +
-                       " (the '" + key + "' line is missing)",
+        return error = "is cut short after line " + std::to_string(lines_.size()) + " (the '" +
+                       key + "' line is missing)",
                false;
     words = Words(lines_[next_]);
     ++next_;
@@ -236,7 +236,8 @@ struct Run_Reader {
 };
 
 bool Run_Reader::Magic() {
-    if (!lines.Take(Run_Magic, w, error)) return error = "is not a run (it does not begin with 'zarvo-run')", false;
+    if (!lines.Take(Run_Magic, w, error))
+        return error = "is not a run (it does not begin with 'zarvo-run')", false;
     int64_t version = 0;
     if (w.size() != 2 || !Parse_Number(w[1], 1, 1000000, version))
         return Bad("the format version is not a number");

@@ -102,8 +102,8 @@ bool Store_Run_File(const std::string& file_name, const std::string& text, std::
     if (!ec && Create_File_Atomically(path.c_str(), reinterpret_cast<const uint8_t*>(text.data()),
                                       text.size()))
         return true;
-    error = "the run of this score could not be kept in " + folder +
-            (ec ? ": " + ec.message() : "");
+    error =
+        "the run of this score could not be kept in " + folder + (ec ? ": " + ec.message() : "");
     return false;
 }
 

@@ -9,8 +9,8 @@ namespace zarvo {
 
 struct Run_Result {
     int32_t Score = 0;  // the last game's score: the last score above 0 the run showed
-    int32_t Difficulty = 1, Level = 1;  // the furthest level played
-    int32_t Game_Difficulty = 1;        // the difficulty of the last game played
+    int32_t Difficulty = 1, Level = 1;    // the furthest level played
+    int32_t Game_Difficulty = 1;          // the difficulty of the last game played
     bool Immortal = false, Fire = false;  // a code word was in force at some frame
     bool operator==(const Run_Result&) const = default;
 };

@@ -23,13 +23,12 @@ std::string First_Difference(const Game_Run& run, const Run_Player& player) {
         return "the game ended at frame " + std::to_string(player.Frame()) + " of the " +
                std::to_string(frames) + " it claims";
     if (player.Result().Score != h.Score)
-        return "the replay scores " + std::to_string(player.Result().Score) +
-               ", the run claims " + std::to_string(h.Score);
+        return "the replay scores " + std::to_string(player.Result().Score) + ", the run claims " +
+               std::to_string(h.Score);
     const Score_Name_Text& typed = player.world().game.Player_Name;
     const std::string name(typed.Letters, static_cast<size_t>(typed.shown()));
     if (name != h.Name)
-        return "the replay's name is " + Shown_Name(name) + ", the run names " +
-               Shown_Name(h.Name);
+        return "the replay's name is " + Shown_Name(name) + ", the run names " + Shown_Name(h.Name);
     if (Digest_World(player.world()) != h.Digest)
         return "the World after the last frame does not match the run's digest";
     if (!h.Check_Holds)
@@ -97,8 +96,8 @@ std::string Verify_Line(const Game_Run& run, const Run_Verdict& v) {
     return line;
 }
 
-int Verify_Run_Files(const std::vector<std::string>& paths, const Assets* assets,
-                     std::ostream& out, std::ostream& err) {
+int Verify_Run_Files(const std::vector<std::string>& paths, const Assets* assets, std::ostream& out,
+                     std::ostream& err) {
     int code = 0;
     for (const std::string& path : paths) {
         Game_Run run;

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zarvo: %s\n", error.c_str());
         return 1;
     }
-    if (!options.Verify.empty()) return Verify_Run_Files(options.Verify, &assets, std::cout, std::cerr);
+    if (!options.Verify.empty())
+        return Verify_Run_Files(options.Verify, &assets, std::cout, std::cerr);
     options.Run.Game_Version = Version;
     options.Run.Keep_Runs = options.Headless && !options.Scores.empty();
     // The headless runner keeps a table of its own unless given one: a random player's DEL

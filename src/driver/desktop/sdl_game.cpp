@@ -7,25 +7,25 @@
 #include <memory>
 #include <optional>
 
-#include "game/overlay.h"
+#include "assetgen/app_icon.h"
+#include "assetgen/generate.h"
+#include "build_info.h"
 #include "driver/desktop/sdl_key_choice.h"
 #include "driver/start/settings.h"
 #include "game/comforts.h"
 #include "game/dump.h"
 #include "game/frame.h"
 #include "game/input.h"
+#include "game/overlay.h"
 #include "game/recorder.h"
 #include "game/run_keeper.h"
 #include "game/run_tables.h"
-#include "build_info.h"
 #include "game/tick_input.h"
 #include "platform/binary_file.h"
 #include "platform/frame_clock.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_media.h"
 #include "platform/wall_clock.h"
-#include "assetgen/app_icon.h"
-#include "assetgen/generate.h"
 
 namespace zarvo {
 
@@ -535,8 +535,8 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
     // The same picture as the desktop menu's icon.
     const assetgen::Rgba_Picture icon = assetgen::Paint_App_Icon(64, assetgen::Default_Seed);
     media.Set_Icon(icon.Width, icon.Height, icon.Pixels.data());
-    const uint32_t seed =
-        o.Replay.empty() ? (o.Seed ? *o.Seed : Seed_From_Clock()) : Choose_Seed(o.Seed, replay.Input);
+    const uint32_t seed = o.Replay.empty() ? (o.Seed ? *o.Seed : Seed_From_Clock())
+                                           : Choose_Seed(o.Seed, replay.Input);
     Recorder recorder;
     const Screen_Size screen{media.Screen_Width_Px(), media.Screen_Height_Px()};
     // Every game is recorded from the program's start, with the tables it starts with.

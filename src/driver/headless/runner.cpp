@@ -10,11 +10,11 @@
 #include "game/recorder.h"
 #include "game/run_keeper.h"
 #include "game/run_tables.h"
-#include "platform/wall_clock.h"
-#include "screens/score_records.h"
 #include "platform/binary_file.h"
 #include "platform/bmp_writer.h"
+#include "platform/wall_clock.h"
 #include "platform/wave_file.h"
+#include "screens/score_records.h"
 
 namespace zarvo {
 
