@@ -354,6 +354,22 @@ TEST_F(Entry_Game, ARecordingOnThePlayersOwnTableReplaysToTheSameWorld) {
     EXPECT_EQ(Read_File(o.Dump), Dump_World(game->world()));
 }
 
+TEST_F(Entry_Game, TheHeadlessRunnerKeepsRunsOnlyOnTheTableItWasGiven) {
+    Headless_Options o;
+    o.Frames = *script.Frames;
+    o.Input = std::string(ZARVO_SOURCE_DIR) + "/tests/data/entry_game.txt";
+    std::ostringstream err;
+    o.Keep_Runs = false;  // a scratch table of its own
+    ASSERT_EQ(Run_Headless(o, Test_Assets(), err), 0) << err.str();
+    EXPECT_EQ(kept_runs().size(), 0u);
+    SetUp();             // the table of zeros again, for the same entry
+    o.Keep_Runs = true;  // --scores
+    ASSERT_EQ(Run_Headless(o, Test_Assets(), err), 0) << err.str();
+    ASSERT_EQ(kept_runs().size(), 1u);
+    std::ostringstream out;
+    EXPECT_EQ(Verify_Run_Files(kept_runs(), Test_Assets(), out, err), 0) << out.str() << err.str();
+}
+
 TEST(Recorder, RecordsFramesWithoutAllocating) {
     Recorder recording;
     recording.Start({}, 0);
