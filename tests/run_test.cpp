@@ -148,12 +148,12 @@ TEST(Run_File, VerifyingWhatIsNoRunExitsWithTwoAndSaysWhy) {
     const std::string good = Format_Run(Small_Run());
     Write_File(cut, good.substr(0, good.size() / 2));
     std::ostringstream out, err;
-    EXPECT_EQ(Verify_Run_Files({script}, nullptr, out, err), 2);
+    EXPECT_EQ(Verify_Run_Files({script}, nullptr, "test", out, err), 2);
     EXPECT_NE(err.str().find("an input script without a run's header"), std::string::npos)
         << err.str();
-    EXPECT_EQ(Verify_Run_Files({missing}, nullptr, out, err), 2);
+    EXPECT_EQ(Verify_Run_Files({missing}, nullptr, "test", out, err), 2);
     EXPECT_NE(err.str().find("none.zrun cannot be read"), std::string::npos) << err.str();
-    EXPECT_EQ(Verify_Run_Files({cut}, nullptr, out, err), 2);
+    EXPECT_EQ(Verify_Run_Files({cut}, nullptr, "test", out, err), 2);
     EXPECT_NE(err.str().find("cut.zrun: "), std::string::npos) << err.str();
     EXPECT_EQ(out.str(), "");
 }
@@ -227,7 +227,7 @@ TEST_F(Entry_Game, StoresItsRunBesideItsEntryAndTheRunVerifies) {
     EXPECT_TRUE(v.Verified) << v.Reason;
     EXPECT_EQ(v.Replayed.Score, entry.Points);
     std::ostringstream out, err;
-    EXPECT_EQ(Verify_Run_Files({files[0]}, Test_Assets(), out, err), 0) << err.str();
+    EXPECT_EQ(Verify_Run_Files({files[0]}, Test_Assets(), "test", out, err), 0) << err.str();
     EXPECT_NE(out.str().find("VERIFIED"), std::string::npos) << out.str();
 }
 
@@ -248,7 +248,7 @@ TEST_F(Entry_Game, EveryKindOfTamperingFailsWithItsReason) {
     auto verify = [&](const std::string& text) {
         Write_File(path, text);
         std::ostringstream out, err;
-        const int code = Verify_Run_Files({path}, Test_Assets(), out, err);
+        const int code = Verify_Run_Files({path}, Test_Assets(), "test", out, err);
         return Tampered{code, out.str() + err.str()};
     };
     ASSERT_EQ(verify(good).code, 0) << verify(good).said;
@@ -289,6 +289,14 @@ TEST_F(Entry_Game, EveryKindOfTamperingFailsWithItsReason) {
         verify(Without_Line(good, good.substr(start, good.find('\n', start) - start)));
     EXPECT_EQ(t_removed.code, 2);
     EXPECT_NE(t_removed.said.find("where its header counts"), std::string::npos) << t_removed.said;
+
+    // A run of another version that does not verify says so.
+    std::string other = score;
+    other.replace(other.find("version test"), 12, "version 0.1");
+    const Tampered t_other = verify(other);
+    EXPECT_EQ(t_other.code, 1);
+    EXPECT_NE(t_other.said.find("recorded by version 0.1, replayed by test"), std::string::npos)
+        << t_other.said;
 
     const Tampered t_pace =
         verify(Without_Line(good, "pace ").insert(good.find("\npace ") + 1, "pace 1\n"));
@@ -367,7 +375,8 @@ TEST_F(Entry_Game, TheHeadlessRunnerKeepsRunsOnlyOnTheTableItWasGiven) {
     ASSERT_EQ(Run_Headless(o, Test_Assets(), err), 0) << err.str();
     ASSERT_EQ(kept_runs().size(), 1u);
     std::ostringstream out;
-    EXPECT_EQ(Verify_Run_Files(kept_runs(), Test_Assets(), out, err), 0) << out.str() << err.str();
+    EXPECT_EQ(Verify_Run_Files(kept_runs(), Test_Assets(), "test", out, err), 0)
+        << out.str() << err.str();
 }
 
 TEST(Recorder, RecordsFramesWithoutAllocating) {

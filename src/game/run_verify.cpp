@@ -96,8 +96,8 @@ std::string Verify_Line(const Game_Run& run, const Run_Verdict& v) {
     return line;
 }
 
-int Verify_Run_Files(const std::vector<std::string>& paths, const Assets* assets, std::ostream& out,
-                     std::ostream& err) {
+int Verify_Run_Files(const std::vector<std::string>& paths, const Assets* assets,
+                     const std::string& game_version, std::ostream& out, std::ostream& err) {
     int code = 0;
     for (const std::string& path : paths) {
         Game_Run run;
@@ -110,7 +110,10 @@ int Verify_Run_Files(const std::vector<std::string>& paths, const Assets* assets
             code = 2;
             continue;
         }
-        const Run_Verdict v = Verify_Run(run, assets);
+        Run_Verdict v = Verify_Run(run, assets);
+        if (!v.Verified && run.Header.Game_Version != game_version)
+            v.Reason += " (recorded by version " + run.Header.Game_Version + ", replayed by " +
+                        game_version + ", whose rules may differ)";
         out << path << ": " << Verify_Line(run, v) << "\n";
         if (!v.Verified) code = std::max(code, 1);
     }

@@ -34,8 +34,9 @@ Run_Pace Pace_Of(const Run_Header& h);
 std::string Verify_Line(const Game_Run& run, const Run_Verdict& v);
 
 // Verifies every file, one line each on `out` ("FILE: ..."), a file that is no run on `err`.
+// A run that does not verify and was recorded by another version than `game_version` says so.
 // Answers 0 when every run verifies, 1 when one does not, 2 when a file is not a run.
-int Verify_Run_Files(const std::vector<std::string>& paths, const Assets* assets, std::ostream& out,
-                     std::ostream& err);
+int Verify_Run_Files(const std::vector<std::string>& paths, const Assets* assets,
+                     const std::string& game_version, std::ostream& out, std::ostream& err);
 
 }  // namespace zarvo

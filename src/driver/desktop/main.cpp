@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!options.Verify.empty())
-        return Verify_Run_Files(options.Verify, &assets, std::cout, std::cerr);
+        return Verify_Run_Files(options.Verify, &assets, Version, std::cout, std::cerr);
     options.Run.Game_Version = Version;
     options.Run.Keep_Runs = options.Headless && !options.Scores.empty();
     // The headless runner keeps a table of its own unless given one: a random player's DEL
