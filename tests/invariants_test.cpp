@@ -12,6 +12,7 @@
 #include "driver/headless/runner.h"
 #include "game/dump.h"
 #include "platform/binary_file.h"
+#include "screens/screen_rects.h"
 #include "support/score_folder.h"
 #include "support/test_game.h"
 
@@ -109,6 +110,42 @@ TEST(Invariants, ScreensOpenedDuringTheFigureSequencesKeepItOnTheEdge) {
             c.run(120);
         }
     }
+}
+
+// The random player never ends the program. On the title a click counts where the pointer
+// stands when the tick comes, so a click still pending must never be carried onto QUIT by a
+// later move of the same tick (a fast double click over the title's band). Many title frames,
+// each consumed as the title frame would, without running the ticks.
+TEST(Monkey, NeverLeavesAClickPendingOnQuit) {
+    Headless_Runner run(nullptr, 7);
+    Monkey monkey(7);
+    int pending_on_quit = 0, clicks = 0;
+    for (int32_t frame = 1; frame <= 200000; ++frame) {
+        run.Begin_Frame(frame);
+        monkey.Play_Frame(run, nullptr);
+        GameState& s = run.world().game;
+        clicks += s.Mouse_Clicked;
+        pending_on_quit += s.Mouse_Clicked && Title_Quit_Button.Contains(s.Mouse_X, s.Mouse_Y);
+        s.Mouse_Clicked = s.Key_Pressed = false;
+    }
+    EXPECT_GT(clicks, 10000);
+    EXPECT_EQ(pending_on_quit, 0);
+}
+
+// A run plays every frame it was asked for, and a run that ends before (the program quit)
+// is a finding, not a short run counted as a whole one.
+TEST(Monkey, ARunThatEndsEarlyIsAFinding) {
+    Headless_Runner run(nullptr, 3);
+    run.world().game.Quit_Requested = true;
+    std::ostringstream err;
+    EXPECT_EQ(Run_Monkey(run, 3, 50, nullptr, err), 3);
+    EXPECT_NE(err.str().find("invariant 'ended' broken at frame 0"), std::string::npos)
+        << err.str();
+    Headless_Runner whole(nullptr, 3);
+    EXPECT_EQ(Run_Monkey(whole, 3, 500, nullptr, err), 0) << err.str();
+    EXPECT_EQ(whole.Frame(), 500);
+    EXPECT_GT(whole.world().Frame_Count, 0);
+    EXPECT_LE(whole.world().Frame_Count, 500);
 }
 
 TEST(Monkey, ARecordedMonkeyRunReplaysToTheSameWorld) {

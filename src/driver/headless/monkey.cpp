@@ -177,6 +177,11 @@ void Monkey::Point_And_Click(Headless_Runner& run, Recorder* recording) {
         x = Below(Screen_Width + 40) - 20;
         y = Below(Screen_Height + 40) - 20;
     }
+    // The title judges a click where the pointer stands when the tick comes: a move onto QUIT
+    // with a click of this tick still pending would end the program.
+    int to_x = x, to_y = y;
+    run.media().Clamp_Pointer(to_x, to_y);
+    if (On_Title(before) && before.Mouse_Clicked && Quit_Area.Contains(to_x, to_y)) return;
     Send(run, recording, {0, Event_Kind::Move, x, y});
     const GameState& s = run.world().game;
     if (One_In(5) || (On_Title(s) && Quit_Area.Contains(s.Mouse_X, s.Mouse_Y))) return;
@@ -196,31 +201,46 @@ void Monkey::Play_Frame(Headless_Runner& run, Recorder* recording) {
     Use_Pointer(run, recording);
 }
 
+namespace {
+
+// What went wrong after the frame just run, if anything.
+Invariant_Break Monkey_Check(Headless_Runner& run, Invariant_Checker& checker,
+                             int32_t& stuck_since) {
+    Invariant_Break broken = checker.Check(run.world());
+    const World& w = run.world();
+    if (Buttons_Reachable(w.game, run.media().clip)) stuck_since = w.Frame_Count;
+    if (!broken && w.Frame_Count - stuck_since >= Stuck_Frames)
+        broken = {"stuck", "the pointer cannot reach a button of the screen in front"};
+    // Drawing only what changed must leave the picture a whole redraw would.
+    if (!broken && !run.media().Agrees_With_Whole_Redraw())
+        broken = {"picture", "the frame drawn by difference is not the frame drawn whole"};
+    return broken;
+}
+
+}  // namespace
+
 int Run_Monkey(Headless_Runner& run, uint32_t seed, int32_t frames, Recorder* recording,
                std::ostream& err) {
     Monkey monkey(seed);
     Invariant_Checker checker;
     int32_t stuck_since = 0;
-    // Counted so that the last frame of the largest count still ends the loop.
-    for (int32_t done = 0; done < frames && !run.Ended(); ++done) {
-        const int32_t frame = done + 1;
-        run.Begin_Frame(frame);
+    Invariant_Break broken;
+    // Counted so that the last frame of the largest count still ends the loop. The random
+    // player plays every frame it counts: a program that ends before is a finding.
+    for (int32_t done = 0; done < frames && !broken; ++done) {
+        if (run.Ended()) {
+            broken = {"ended", "the program ended before the frames asked for were played"};
+            break;
+        }
+        run.Begin_Frame(done + 1);
         monkey.Play_Frame(run, recording);
         run.Tick();
-        Invariant_Break broken = checker.Check(run.world());
-        const World& w = run.world();
-        if (Buttons_Reachable(w.game, run.media().clip)) stuck_since = w.Frame_Count;
-        if (!broken && w.Frame_Count - stuck_since >= Stuck_Frames)
-            broken = {"stuck", "the pointer cannot reach a button of the screen in front"};
-        // Drawing only what changed must leave the picture a whole redraw would.
-        if (!broken && !run.media().Agrees_With_Whole_Redraw())
-            broken = {"picture", "the frame drawn by difference is not the frame drawn whole"};
-        if (!broken) continue;
-        err << "zarvo: invariant '" << broken.Name << "' broken at frame " << frame
-            << " of monkey seed " << seed << ": " << broken.Detail << "\n";
-        return 3;
+        broken = Monkey_Check(run, checker, stuck_since);
     }
-    return 0;
+    if (!broken) return 0;
+    err << "zarvo: invariant '" << broken.Name << "' broken at frame " << run.Frame()
+        << " of monkey seed " << seed << ": " << broken.Detail << "\n";
+    return 3;
 }
 
 }  // namespace zarvo

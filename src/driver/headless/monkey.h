@@ -44,9 +44,11 @@ class Monkey {
     int typed_ = 0, typing_length_ = 0;
 };
 
-// Random play for frames 1..frames (until the game ends itself), the invariants checked after
-// every frame. Answers 0, or 3 at the first broken invariant, which it reports on err with its
-// frame, its name and the seed.
+// Random play for frames 1..frames, the invariants checked after every frame. The player
+// never clicks QUIT: a program that ends before the last frame breaks the invariant 'ended'.
+// Answers 0, or 3 at the first broken invariant, which it reports on err with its frame, its
+// name and the seed. The frames played are then run.Frame(), the ticks run.world().Frame_Count
+// (a window without focus counts frames without ticks).
 int Run_Monkey(Headless_Runner& run, uint32_t seed, int32_t frames, Recorder* recording,
                std::ostream& err);
 

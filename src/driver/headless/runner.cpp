@@ -226,6 +226,10 @@ int Run_Headless(const Headless_Options& o, const Assets* assets, std::ostream& 
     for (const std::string& note : run.Notes()) err << "zarvo: " << note << "\n";
     bool written = Write_Outputs(o, run, err);
     if (run.Heard() && out) *out << Master_Stage_Report(*run.Heard());
+    // What a campaign counts: the frames and ticks actually played, not the ones asked for.
+    if (o.Monkey && out)
+        *out << "monkey " << *o.Monkey << ": played " << run.Frame() << " frames, "
+             << run.world().Frame_Count << " ticks\n";
     recording.Finish(run.Frame());  // a broken run replays to its frame
     const Game_Run whole = recording.Take_Run(run.world(), Utc_Date_Now());
     if (!recording.Close(&whole)) {

@@ -88,7 +88,8 @@ uint32_t Seed_From_Clock();
 // The whole headless program: reads the script, runs, writes the requested files. Answers
 // the exit code (0 done, 1 a file could not be read or written, 2 a malformed script, 3 the
 // monkey broke an invariant).
-// With an audio file it also reports the master stage on `out`, when given.
+// With an audio file it also reports the master stage on `out`, when given; a monkey run
+// reports there the frames and ticks it played.
 int Run_Headless(const Headless_Options& options, const Assets* assets, std::ostream& err,
                  std::ostream* out = nullptr);
 
