@@ -2,6 +2,10 @@
 // that replay, and runs that repeat exactly.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -106,6 +110,49 @@ TEST(Script, ByteOrderMarkCutLastLineAndOverlongLine) {
     EXPECT_EQ(Read_Script(path, s, error), 2);
     EXPECT_NE(error.find("line 2 is longer than 4096 bytes"), std::string::npos) << error;
     std::remove(path.c_str());
+}
+
+// A script that never ends, as /dev/zero (no newline ever) or an endless stream of lines, is
+// refused at its first overlong line or once it passes the script limit: the reader stops
+// rather than reading on. Run in a child that an alarm stops, so that a reader that reads on
+// fails the test instead of hanging it.
+int Read_Script_Within(const char* path, int seconds) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(static_cast<unsigned>(seconds));
+        Script s;
+        std::string error;
+        ::_exit(Read_Script(path, s, error));
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST(Script, AnEndlessInputIsRefusedNotReadForever) {
+    ASSERT_EQ(Read_Script_Within("/dev/zero", 10), 2);
+    Script s;
+    std::string error;
+    EXPECT_EQ(Read_Script("/dev/zero", s, error), 2);
+    EXPECT_NE(error.find("line 1 is longer than 4096 bytes"), std::string::npos) << error;
+
+    // An endless stream of good lines, through a pipe fed by a child.
+    int pipe_fds[2];
+    ASSERT_EQ(::pipe(pipe_fds), 0);
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        ::close(pipe_fds[0]);
+        const std::string block = "# " + std::string(4000, 'x') + "\n";
+        while (::write(pipe_fds[1], block.data(), block.size()) > 0) {
+        }
+        ::_exit(0);
+    }
+    ::close(pipe_fds[1]);
+    const std::string endless = "/dev/fd/" + std::to_string(pipe_fds[0]);
+    EXPECT_EQ(Read_Script_Within(endless.c_str(), 60), 2);
+    ::close(pipe_fds[0]);
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
 }
 
 TEST(Runner, EventsOfFrameFArriveAfterTickFMinusOne) {

@@ -137,20 +137,25 @@ void Sort_Events(Script& out) {
         [](const Script_Event& a, const Script_Event& b) { return a.Frame < b.Frame; });
 }
 
+// The most a script may hold in all: a recording of hours of play is a few megabytes, and an
+// endless input (a device, a pipe that never closes) is refused rather than read for ever.
+constexpr size_t Script_Limit = 64u << 20;
+
 // Reads one line without its newline, at most Line_Limit bytes of it; `ended` tells whether a
-// newline ended it, `too_long` whether bytes beyond the limit were dropped. False at the end.
-bool Read_Line(std::FILE* f, std::string& line, bool& ended, bool& too_long) {
+// newline ended it, `too_long` whether it went on beyond the limit, where reading stops.
+// `budget` is what the script may still hold. False at the end.
+bool Read_Line(std::FILE* f, std::string& line, bool& ended, bool& too_long, size_t& budget) {
     line.clear();
     ended = too_long = false;
     int c = 0;
     while ((c = std::getc(f)) != EOF) {
+        if (budget == 0) return too_long = true, true;
+        --budget;
         if (c == '\n') return ended = true, true;
-        if (line.size() < Line_Limit)
-            line += static_cast<char>(c);
-        else
-            too_long = true;
+        if (line.size() == Line_Limit) return too_long = true, true;
+        line += static_cast<char>(c);
     }
-    return !line.empty() || too_long;
+    return !line.empty();
 }
 
 // The script's lines one by one. A last line without its newline that cannot be read is a
@@ -158,7 +163,12 @@ bool Read_Line(std::FILE* f, std::string& line, bool& ended, bool& too_long) {
 int Read_Lines(std::FILE* f, const std::string& path, Script& out, std::string& error) {
     std::string line, problem;
     bool ended = false, too_long = false;
-    for (int number = 1; Read_Line(f, line, ended, too_long); ++number) {
+    size_t budget = Script_Limit;
+    for (int number = 1; Read_Line(f, line, ended, too_long, budget); ++number) {
+        if (too_long && budget == 0)
+            return error = path + " holds more than " + std::to_string(Script_Limit >> 20) +
+                           " MB: no input script is that long",
+                   2;
         if (too_long)
             return error = path + ": line " + std::to_string(number) + " is longer than " +
                            std::to_string(Line_Limit) + " bytes",

@@ -51,8 +51,9 @@ struct Script {
 // Parses a whole script. On a malformed line answers false with error naming the line.
 bool Parse_Script(const std::string& text, Script& out, std::string& error);
 
-// Reads and parses a script file line by line (a line of more than 4096 bytes is malformed;
-// a byte order mark before the first is skipped). Answers 0, or 1 when the file cannot be read
+// Reads and parses a script file line by line (a line of more than 4096 bytes is malformed,
+// and reading stops there; so does a script of more than 64 MB, an endless device or pipe;
+// a byte order mark before the first line is skipped). Answers 0, or 1 when the file cannot be read
 // and 2 when a line is malformed, with `error` naming the file and the line. A malformed last
 // line without its newline is a recording cut short: the script ends before it, and
 // out.Warning says so.
