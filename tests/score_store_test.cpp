@@ -178,9 +178,10 @@ void Store_As_A_Game_Would(Test_Game& game, int32_t score) {
     game.run(1);
 }
 
-// Two games, started together, store five best scores each into the default table; answers
-// how many of the ten the table holds afterwards.
-int Entries_Kept_By_Two_Games(Test_Game& t) {
+// Two games, started together, store five best scores each into the default table, the
+// second through `second_path` when one is given; answers how many of the ten the table holds
+// afterwards.
+int Entries_Kept_By_Two_Games(Test_Game& t, const std::string& second_path = {}) {
     Open_Score(t.g);
     int go[2];
     if (::pipe(go) != 0) return -1;
@@ -189,6 +190,7 @@ int Entries_Kept_By_Two_Games(Test_Game& t) {
         games[k] = ::fork();
         if (games[k] != 0) continue;
         ::close(go[1]);
+        if (k == 1 && !second_path.empty()) Set_Score_File_Path(second_path.c_str());
         std::unique_ptr<Test_Game> game[5];
         for (auto& g : game) g = std::make_unique<Test_Game>(1, false);
         char c;
@@ -218,6 +220,86 @@ TEST_F(Score_Store, TwoGamesStoringAtOnceLoseNoEntry) {
     }
     EXPECT_EQ(kept, 200);
     EXPECT_EQ(files_in_folder(), 1);
+}
+
+// One table reached by two paths: a link to it in another folder, and its own name. The lock
+// is the one of the file's own folder, whichever path a game takes.
+TEST_F(Score_Store, TwoGamesThroughALinkAndTheFileLoseNoEntry) {
+    const std::string links = folder.dir + "/links";
+    std::filesystem::create_directory(links);
+    std::filesystem::create_symlink(folder.path, links + "/Zarvo.Scr");
+    int kept = 0;
+    for (int round = 0; round < 20; ++round) {
+        put(std::nullopt);
+        kept += Entries_Kept_By_Two_Games(t, links + "/Zarvo.Scr");
+    }
+    EXPECT_EQ(kept, 200);
+    EXPECT_TRUE(std::filesystem::is_symlink(links + "/Zarvo.Scr"));
+}
+
+// A game that took the table's lock and does not let it go: stopped (SIGSTOP) while storing.
+struct Stopped_Holder {
+    pid_t pid = -1;
+    explicit Stopped_Holder(const std::string& path) {
+        int ready[2];
+        if (::pipe(ready) != 0) return;
+        pid = ::fork();
+        if (pid == 0) {
+            Set_Score_File_Path(path.c_str());
+            Score_File_Lock held;
+            (void)!::write(ready[1], "x", 1);
+            ::raise(SIGSTOP);
+            ::_exit(0);
+        }
+        char c;
+        ::close(ready[1]);
+        (void)!::read(ready[0], &c, 1);
+        ::close(ready[0]);
+    }
+    ~Stopped_Holder() {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+    }
+};
+
+// Runs the action in a child that an alarm ends after `seconds`; answers the action's answer,
+// or 128 + the signal that ended it. A game that waits for ever fails instead of hanging.
+int Child_Within(int seconds, const std::function<int()>& action) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(static_cast<unsigned>(seconds));
+        ::_exit(action());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// While a stopped game holds the table, storing, deleting, creating and completing it each
+// give up after a short wait with DRIVE ERROR and leave the file as it was; once that game is
+// gone the table works again.
+TEST_F(Score_Store, ATableHeldByAStoppedGameShowsDriveErrorWithoutWaitingForEver) {
+    Open_Score(t.g);
+    const File before = file();
+    const int drive_error = 1;
+    auto answer = [&] { return c().Drive_Error ? drive_error : 0; };
+    {
+        Stopped_Holder holder(folder.path);
+        EXPECT_EQ(Child_Within(20, [&] { return store_first_place("WAIT", 99999), answer(); }),
+                  drive_error);
+        EXPECT_EQ(Child_Within(20, [&] { return Delete_Score(t.g), answer(); }), drive_error);
+        EXPECT_EQ(file(), before);
+        const Bytes short_file(before->begin(), before->begin() + 200);
+        put(short_file);
+        EXPECT_EQ(Child_Within(20, [&] { return Open_Score(t.g), answer(); }), drive_error);
+        EXPECT_EQ(file(), File(short_file)) << "completed while another game held the table";
+        put(std::nullopt);
+        EXPECT_EQ(Child_Within(20, [&] { return Open_Score(t.g), answer(); }), drive_error);
+        EXPECT_FALSE(file()) << "created while another game held the table";
+    }
+    Open_Score(t.g);
+    EXPECT_FALSE(c().Drive_Error);
+    EXPECT_EQ(file(), before);
 }
 
 // Temporary files of games that were killed while storing go at the next store; one of a

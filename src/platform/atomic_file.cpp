@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -57,6 +58,23 @@ const char* Folder_Of(const char* path, char (&folder)[Name_Limit]) {
     else
         *slash = '\0';
     return name;
+}
+
+// The file a path names, links followed; for a file not yet there, its folder's real place
+// and its own name; the path itself when neither can be found.
+const char* Resolved_Path(const char* path, char (&out)[PATH_MAX]) {
+    if (::realpath(path, out)) return out;
+    char folder[Name_Limit], real_folder[PATH_MAX];
+    const char* name = Folder_Of(path, folder);
+    if (!::realpath(folder, real_folder)) return path;
+    const int n = std::snprintf(out, sizeof out, "%s/%s", real_folder, name);
+    return n > 0 && static_cast<size_t>(n) < sizeof out ? out : path;
+}
+
+long long Now_Ms() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1'000'000;
 }
 
 // A file system that cannot flush a folder says so with EINVAL; that is no failure.
@@ -151,6 +169,10 @@ bool Rewrite_File_Atomically(const char* path, const uint8_t* bytes, size_t size
     return ok;
 }
 
+bool Process_Ended(long pid) {
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
 void Remove_Stale_Temporaries(const char* path) {
     char folder[Name_Limit];
     const char* name = Folder_Of(path, folder);
@@ -159,29 +181,37 @@ void Remove_Stale_Temporaries(const char* path) {
     const int dir_fd = ::dirfd(d);
     while (const dirent* e = ::readdir(d)) {
         const long pid = Temporary_Owner(e->d_name, name);
-        if (pid <= 0 || pid == ::getpid()) continue;
-        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        if (pid <= 0 || pid == ::getpid() || !Process_Ended(pid)) continue;
         ::unlinkat(dir_fd, e->d_name, 0);
     }
     ::closedir(d);
 }
 
-int Lock_Folder_Of(const char* path) {
-    char folder[Name_Limit];
-    Folder_Of(path, folder);
-    const int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return -1;
-    int locked;
-    do {
-        locked = ::flock(fd, LOCK_EX);
-    } while (locked != 0 && errno == EINTR);
-    if (locked == 0) return fd;
-    ::close(fd);
-    return -1;
+Folder_Lock Lock_Folder_Of(const char* path, int wait_ms) {
+    char resolved[PATH_MAX], folder[Name_Limit];
+    Folder_Of(Resolved_Path(path, resolved), folder);
+    Folder_Lock lock;
+    lock.Fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lock.Fd < 0) return lock;
+    const long long deadline = Now_Ms() + wait_ms;
+    for (;;) {
+        if (::flock(lock.Fd, LOCK_EX | LOCK_NB) == 0) return lock;
+        if (errno == EWOULDBLOCK && Now_Ms() >= deadline) {
+            lock.Busy = true;
+            break;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) break;
+        const timespec pause{0, 2'000'000};
+        ::nanosleep(&pause, nullptr);
+    }
+    ::close(lock.Fd);
+    lock.Fd = -1;
+    return lock;
 }
 
-void Unlock_Folder(int fd) {
-    if (fd >= 0) ::close(fd);
+void Unlock_Folder(Folder_Lock& lock) {
+    if (lock.Fd >= 0) ::close(lock.Fd);
+    lock = {};
 }
 
 }  // namespace zarvo

@@ -26,10 +26,23 @@ bool Rewrite_File_Atomically(const char* path, const uint8_t* bytes, size_t size
 // number>.new", from a game killed while storing).
 void Remove_Stale_Temporaries(const char* path);
 
-// An exclusive lock on the folder holding path, for the read, change and store of a file in
-// it by one game at a time; waits for a game holding it. Answers the lock's handle (-1 when
-// the folder cannot be locked: the caller goes on without) for Unlock_Folder.
-int Lock_Folder_Of(const char* path);
-void Unlock_Folder(int fd);
+// Whether the process of that number has ended (a process of another user still runs).
+bool Process_Ended(long pid);
+
+// How long a game waits for another game's lock on a folder before it gives up: a game that
+// holds it is stopped (SIGSTOP) or hangs; a store takes milliseconds.
+inline constexpr int Lock_Wait_Ms = 2000;
+
+// An exclusive lock on the folder that holds the file at path, for the read, change and store
+// of a file in it by one game at a time. The folder is the one of the file itself: a link to
+// it and its own name lock the same folder.
+struct Folder_Lock {
+    int Fd = -1;        // the lock's handle; -1: not held
+    bool Busy = false;  // another game held it for longer than the wait
+};
+// Waits at most wait_ms for a game holding the lock. A folder that cannot be locked at all
+// (a file system without locks) answers neither held nor busy: the caller goes on without.
+Folder_Lock Lock_Folder_Of(const char* path, int wait_ms = Lock_Wait_Ms);
+void Unlock_Folder(Folder_Lock& lock);
 
 }  // namespace zarvo

@@ -91,7 +91,7 @@ template <typename Entry_Of>
 bool Store_Table(int base, Entry_Of entry_of) {
     Score_File_Lock held;
     Score_Disk disk;
-    if (!disk.Open_Existing()) return false;
+    if (held.Busy() || !disk.Open_Existing()) return false;
     Score_File_Bytes table;
     Read_Table_Bytes(disk, table);
     for (int i = base; i < base + Score_Table_Size; ++i) Put_Entry(table, i, entry_of(i));
@@ -167,6 +167,12 @@ void Open_Score(Game& g) {
     // The flag tells about this opening only: a drive that works again may be used again.
     c.Drive_Error = false;
     c.Score_File_Open = false;
+    // Creating and completing the file store it: never while another game stores.
+    Score_File_Lock held;
+    if (held.Busy()) {
+        c.Drive_Error = true;
+        return;
+    }
     Score_Disk disk;
     if (!disk.Open_Existing()) {
         c.Drive_Error = true;

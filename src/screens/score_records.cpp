@@ -16,7 +16,7 @@ namespace {
 constexpr int Path_Limit = 4096;
 char Path[Path_Limit] = "Zarvo.Scr";
 int Lock_Depth = 0;
-int Lock_Fd = -1;
+Folder_Lock Lock;
 Score_File_Keeper Keeper = nullptr;
 Score_File_Refresher Refresher = nullptr;
 
@@ -77,12 +77,16 @@ Score_File_Refresher Set_Score_File_Refresher(Score_File_Refresher refresher) {
 
 Score_File_Lock::Score_File_Lock() {
     if (Lock_Depth++ != 0) return;
-    Lock_Fd = Lock_Folder_Of(Path);
+    Lock = Lock_Folder_Of(Path);
     if (Refresher) Refresher();
 }
 
 Score_File_Lock::~Score_File_Lock() {
-    if (--Lock_Depth == 0) Unlock_Folder(Lock_Fd), Lock_Fd = -1;
+    if (--Lock_Depth == 0) Unlock_Folder(Lock);
+}
+
+bool Score_File_Lock::Busy() const {
+    return Lock.Busy;
 }
 
 bool Score_File_Exists() {

@@ -47,12 +47,16 @@ using Score_File_Refresher = void (*)();
 Score_File_Refresher Set_Score_File_Refresher(Score_File_Refresher refresher);
 
 // Holds the score file for this game from a re-read to the store that follows it, so that two
-// games storing at once each store onto the other's table and no entry is lost. Nested holds
-// in one game share the first one's lock.
+// games storing at once each store onto the other's table and no entry is lost, whichever
+// path (a link or the file's own name) each reaches it by. Nested holds in one game share the
+// first one's lock.
 class Score_File_Lock {
   public:
     Score_File_Lock();
     ~Score_File_Lock();
+    // Another game held the table for longer than a game waits (it is stopped or hangs): the
+    // table must be neither read for a store nor written; the screens say DRIVE ERROR.
+    bool Busy() const;
     Score_File_Lock(const Score_File_Lock&) = delete;
     Score_File_Lock& operator=(const Score_File_Lock&) = delete;
 };
