@@ -3,6 +3,8 @@
 // changed, averaging the picture to a size between once and twice its own, and which key does
 // what.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,6 +15,7 @@
 #include "driver/start/settings.h"
 #include "game/comforts.h"
 #include "platform/area_scale.h"
+#include "platform/atomic_file.h"
 #include "platform/frame_diff.h"
 #include "platform/scaling.h"
 
@@ -83,6 +86,48 @@ TEST(Settings_File, RoundTripDamagedAndUnknownLines) {
     Parse_Settings(Format_Settings(d), again, warning);
     EXPECT_EQ(again, d);
     EXPECT_NE(Format_Settings(d).find("shiny = yes\n"), std::string::npos);
+}
+
+// The player's comments and blank lines stay where they stood when the game writes a value.
+TEST(Settings_File, CommentsAndTheirPlacesAreKept) {
+    Settings s;
+    std::string warning;
+    Parse_Settings("# quiet at night\nvolume = 20\n\n# the big screen\nscale = 2\n", s, warning);
+    EXPECT_EQ(warning, "");
+    s.Volume = 30;
+    EXPECT_EQ(Format_Settings(s),
+              "# quiet at night\nvolume = 30\n\n# the big screen\nscale = 2\n"
+              "window = no\nfullscreen = no\nmute = no\n");
+}
+
+// Whatever the game holds, it writes only values its reader takes back: a window resized to
+// 7000 x 6000 pixels fits factor 11, which no --scale or file may give.
+TEST(Settings_File, OnlyWhatTheReaderTakesIsWritten) {
+    Settings s;
+    s.Scale = 11, s.Volume = 150, s.Key_Up = std::string(40, 'W');
+    Settings back;
+    std::string warning;
+    Parse_Settings(Format_Settings(s), back, warning);
+    EXPECT_EQ(warning, "");
+    EXPECT_EQ(back.Scale, Max_Scale);
+    EXPECT_EQ(back.Volume, 100);
+    EXPECT_EQ(back.Key_Up, "");
+}
+
+// --volume 30 plays at 30 for this run: pressing M stores the mute, not the 30; a step of
+// the sound level is the player's own and is stored.
+TEST(Settings_File, TheCommandLinesSoundIsNeverStored) {
+    Settings now, kept;
+    kept.Volume = 100;
+    now.Volume = 30;  // --volume 30
+    Take_Sound_Change(now, kept, 30, true);
+    EXPECT_EQ(kept.Volume, 100);
+    EXPECT_TRUE(kept.Mute);
+    EXPECT_EQ(now.Volume, 30);
+    EXPECT_TRUE(now.Mute);
+    Take_Sound_Change(now, kept, 40, false);
+    EXPECT_EQ(kept.Volume, 40);
+    EXPECT_FALSE(kept.Mute);
 }
 
 class Temp_Folder : public ::testing::Test {
@@ -165,6 +210,80 @@ TEST_F(Temp_Folder, SettingsWrittenOnlyWhenAValueChanges) {
     EXPECT_TRUE(keeper.Keep(s, error)) << error;
     EXPECT_EQ(keeper.Writes(), 1);
     EXPECT_TRUE(fs::exists(path));
+}
+
+// A settings file of 250 MB is refused with a message, not loaded, and never written over.
+TEST_F(Temp_Folder, AnOversizedSettingsFileIsRefusedAndLeftAsItIs) {
+    const std::string path = (dir_ / "zarvo.conf").string();
+    {
+        std::ofstream out(path);
+        out << "volume = 10\n";
+        for (int i = 0; i < 3000; ++i) out << "# " << std::string(30, 'x') << "\n";
+    }
+    const uintmax_t size = fs::file_size(path);
+    ASSERT_GT(size, Settings_Limit);
+    Settings s;
+    std::string message;
+    EXPECT_FALSE(Load_Settings(path, s, message));
+    EXPECT_NE(message.find("more than a settings file of 64 KB"), std::string::npos) << message;
+    EXPECT_EQ(s.Volume, 100);
+    EXPECT_EQ(fs::file_size(path), size);
+}
+
+// Two games change their settings at once, one the scale and the other the sound: the file
+// keeps both, as the score table keeps both games' entries.
+TEST_F(Temp_Folder, TwoGamesSavingSettingsKeepBothChanges) {
+    const std::string path = (dir_ / "zarvo.conf").string();
+    std::ofstream(path) << "# mine\nscale = 1\nvolume = 100\n";
+    Settings first, second;
+    std::string message;
+    ASSERT_TRUE(Load_Settings(path, first, message));
+    ASSERT_TRUE(Load_Settings(path, second, message));
+    Settings_Keeper one(path, first), two(path, second);
+    second.Scale = 3;
+    ASSERT_TRUE(two.Keep(second, message)) << message;
+    first.Volume = 20;
+    ASSERT_TRUE(one.Keep(first, message)) << message;
+    first.Mute = true;
+    ASSERT_TRUE(one.Keep(first, message)) << message;
+    Settings loaded;
+    ASSERT_TRUE(Load_Settings(path, loaded, message));
+    EXPECT_EQ(loaded.Scale, 3);
+    EXPECT_EQ(loaded.Volume, 20);
+    EXPECT_TRUE(loaded.Mute);
+    EXPECT_EQ(loaded.Lines.rfind("# mine\n", 0), 0u) << loaded.Lines;
+}
+
+// A game stopped while it holds the settings' folder: saving gives up after the wait, says
+// so, and leaves the file as it was.
+TEST_F(Temp_Folder, SettingsHeldByAStoppedGameAreNotWaitedForForEver) {
+    const std::string path = (dir_ / "zarvo.conf").string();
+    std::ofstream(path) << "volume = 50\n";
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        Folder_Lock held = Lock_Folder_Of(path.c_str());
+        (void)!::write(ready[1], held.Fd >= 0 ? "y" : "n", 1);
+        ::raise(SIGSTOP);
+        ::_exit(0);
+    }
+    char took = 'n';
+    (void)!::read(ready[0], &took, 1);
+    ASSERT_EQ(took, 'y');
+    Settings s;
+    s.Volume = 50;
+    Settings_Keeper keeper(path, s);
+    s.Volume = 60;
+    std::string message;
+    EXPECT_FALSE(keeper.Keep(s, message));
+    EXPECT_NE(message.find("held by another game"), std::string::npos) << message;
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    Settings loaded;
+    ASSERT_TRUE(Load_Settings(path, loaded, message));
+    EXPECT_EQ(loaded.Volume, 50);
+    EXPECT_TRUE(keeper.Keep(s, message)) << message;
 }
 
 TEST_F(Temp_Folder, ScoreFileOptionThenWorkingFolderThenDataFolder) {

@@ -495,6 +495,23 @@ TEST(Command_Line, VerifyTakesTheFilesUpToTheNextOption) {
     EXPECT_EQ(o.Run.Record, "r.zrun");
 }
 
+// --help names the keys of README's key table.
+TEST(Command_Line, HelpListsTheKeys) {
+    std::ifstream file(std::string(ZARVO_SOURCE_DIR) + "/README.md");
+    std::string readme((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const size_t table = readme.find("| Action | Keys |");
+    ASSERT_NE(table, std::string::npos);
+    const std::string keys = readme.substr(table, readme.find("\n\n", table) - table);
+    const std::string usage = Usage_Text();
+    for (const char* key : {"cursor", "keypad", "K", "J", "H", "L", "Space", "Enter", "letters",
+                            "Backspace", "P", "Pause", "F11", "Alt+Enter", "M", "-", "+", "F1"}) {
+        EXPECT_NE(keys.find(key), std::string::npos) << key << " is not in README's key table";
+        EXPECT_NE(usage.find(key), std::string::npos) << key << " is not in --help";
+    }
+    for (const char* action : {"walk", "fire", "pause", "fullscreen", "sound", "help"})
+        EXPECT_NE(usage.find(std::string("  ") + action), std::string::npos) << action;
+}
+
 // The manual page keeps up with the command line: every option --help lists is described.
 TEST(Command_Line, ManualPageDescribesEveryOption) {
     std::ifstream file(std::string(ZARVO_SOURCE_DIR) + "/packaging/zarvo.6.in");

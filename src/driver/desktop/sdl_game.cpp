@@ -265,7 +265,8 @@ void Windowed_Game::Window_Event(const SDL_WindowEvent& e) {
             if (desk_.Now.Window && !media_.Fullscreen()) {
                 const int scale =
                     Largest_Fitting_Scale({e.data1, e.data2}, {Screen_Width, Screen_Height});
-                desk_.Now.Scale = desk_.Kept.Scale = scale;
+                desk_.Now.Scale = scale;
+                desk_.Kept.Scale = std::min(scale, Max_Scale);  // what --scale and the file take
                 desk_.Save();
             }
             break;
@@ -377,8 +378,7 @@ void Windowed_Game::Change_Sound(int volume, bool muted) {
     Settings& now = desk_.Now;
     if (muted != now.Mute) recorder_.Mute(Next_Frame(), muted);
     if (volume != now.Volume) recorder_.Volume(Next_Frame(), volume);
-    now.Volume = volume, now.Mute = muted;
-    desk_.Kept.Volume = volume, desk_.Kept.Mute = muted;
+    Take_Sound_Change(now, desk_.Kept, volume, muted);
     own_sound_ = true;
     media_.Set_Sound_Level(Sound_Level(volume, muted));
     overlay_.Show_Sound(volume, muted);

@@ -1,11 +1,13 @@
 #include "driver/start/settings.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
+#include <vector>
 
 #include "platform/atomic_file.h"
 #include "platform/binary_file.h"
@@ -70,24 +72,75 @@ std::string Take_Line(const std::string& key, const std::string& value, Settings
     return ok ? std::string{} : "bad value for " + key;
 }
 
+enum class Line_Is { Blank, Taken, Unusable };
+
+// One line of the file read over s; `problem` says why an unusable one is.
+Line_Is Read_Line(const std::string& text, Settings& s, std::string& problem) {
+    const std::string line = Trim(text);
+    if (line.empty() || line[0] == '#') return Line_Is::Blank;
+    const size_t eq = line.find('=');
+    problem = eq == std::string::npos
+                  ? std::string("not a 'key = value' line")
+                  : Take_Line(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), s);
+    return problem.empty() ? Line_Is::Taken : Line_Is::Unusable;
+}
+
+struct Value_Line {
+    std::string Key, Value;
+};
+
+// Every value the file is to hold, as the reader takes it back.
+std::vector<Value_Line> Value_Lines(const Settings& s) {
+    auto flag = [](bool b) { return std::string(b ? "yes" : "no"); };
+    std::vector<Value_Line> values = {
+        {"scale", std::to_string(std::clamp(s.Scale, int32_t{1}, Max_Scale))},
+        {"window", flag(s.Window)},
+        {"fullscreen", flag(s.Fullscreen)},
+        {"volume", std::to_string(std::clamp(s.Volume, int32_t{0}, int32_t{100}))},
+        {"mute", flag(s.Mute)}};
+    for (const Key_Setting& k : Key_Settings) {
+        std::string name;
+        if (Parse_Key_Name(s.*k.Field, name)) values.push_back({k.Name, name});
+    }
+    return values;
+}
+
+// Which of the values a line of the file holds: its key's, when the reader takes the line;
+// -1 for any other line.
+int Value_Held(const std::string& line, const std::vector<Value_Line>& values) {
+    Settings scratch;
+    std::string problem;
+    if (Read_Line(line, scratch, problem) != Line_Is::Taken) return -1;
+    const std::string key = Trim(Trim(line).substr(0, Trim(line).find('=')));
+    for (size_t i = 0; i < values.size(); ++i)
+        if (values[i].Key == key) return static_cast<int>(i);
+    return -1;
+}
+
 }  // namespace
+
+bool Settings::operator==(const Settings& o) const {
+    return Scale == o.Scale && Window == o.Window && Fullscreen == o.Fullscreen &&
+           Volume == o.Volume && Mute == o.Mute && Key_Up == o.Key_Up && Key_Down == o.Key_Down &&
+           Key_Left == o.Key_Left && Key_Right == o.Key_Right && Key_Fire == o.Key_Fire;
+}
+
+void Take_Sound_Change(Settings& now, Settings& kept, int volume, bool muted) {
+    if (volume != now.Volume) kept.Volume = volume;
+    if (muted != now.Mute) kept.Mute = muted;
+    now.Volume = volume, now.Mute = muted;
+}
 
 void Parse_Settings(const std::string& text, Settings& out, std::string& warning) {
     warning.clear();
-    out.Kept_Lines.clear();
+    out.Lines = text;
     std::istringstream in(text);
     int number = 0, skipped = 0;
     std::string first;
     for (std::string line; std::getline(in, line);) {
         ++number;
-        line = Trim(line);
-        if (line.empty() || line[0] == '#') continue;
-        const size_t eq = line.find('=');
-        std::string problem = eq == std::string::npos ? std::string("not a 'key = value' line")
-                                                      : Take_Line(Trim(line.substr(0, eq)),
-                                                                  Trim(line.substr(eq + 1)), out);
-        if (problem.empty()) continue;
-        out.Kept_Lines += line + "\n";
+        std::string problem;
+        if (Read_Line(line, out, problem) != Line_Is::Unusable) continue;
         if (skipped++ == 0) first = "line " + std::to_string(number) + " skipped (" + problem + ")";
     }
     if (skipped > 1) first += " and " + std::to_string(skipped - 1) + " more";
@@ -95,19 +148,23 @@ void Parse_Settings(const std::string& text, Settings& out, std::string& warning
 }
 
 std::string Format_Settings(const Settings& s) {
-    auto flag = [](bool b) { return b ? "yes" : "no"; };
-    std::ostringstream out;
-    out << "# Zarvo's settings, written by the game when they change\n"
-        << "scale = " << s.Scale << "\n"
-        << "window = " << flag(s.Window) << "\n"
-        << "fullscreen = " << flag(s.Fullscreen) << "\n"
-        << "volume = " << s.Volume << "\n"
-        << "mute = " << flag(s.Mute) << "\n";
-    for (const Key_Setting& k : Key_Settings)
-        if (!(s.*k.Field).empty()) out << k.Name << " = " << s.*k.Field << "\n";
-    if (!s.Kept_Lines.empty())
-        out << "# lines the game could not use, kept as they were\n" << s.Kept_Lines;
-    return out.str();
+    const std::vector<Value_Line> values = Value_Lines(s);
+    std::vector<bool> written(values.size(), false);
+    std::string out =
+        s.Lines.empty() ? "# Zarvo's settings, written by the game when they change\n" : "";
+    std::istringstream in(s.Lines);
+    for (std::string line; std::getline(in, line);) {
+        const int at = Value_Held(line, values);
+        if (at < 0) {
+            out += line + "\n";  // a comment, a blank line, a line the game cannot use
+            continue;
+        }
+        out += values[at].Key + " = " + values[at].Value + "\n";
+        written[at] = true;
+    }
+    for (size_t i = 0; i < values.size(); ++i)
+        if (!written[i]) out += values[i].Key + " = " + values[i].Value + "\n";
+    return out;
 }
 
 std::string Settings_Path(const char* xdg_config_home, const char* home) {
@@ -123,8 +180,14 @@ bool Load_Settings(const std::string& path, Settings& out, std::string& warning)
     warning.clear();
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return true;
+    const uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > Settings_Limit)
+        return warning = path + " holds " + std::to_string(size) + " bytes, more than a settings " +
+                         "file of " + std::to_string(Settings_Limit >> 10) + " KB: not read",
+               false;
     std::string text, why;
     if (!Read_Regular_File(path, text, &why)) return warning = path + " " + why, false;
+    if (text.size() > Settings_Limit) return warning = path + " grew while it was read", false;
     Parse_Settings(text, out, warning);
     if (!warning.empty()) warning = path + ": " + warning;
     return true;
@@ -148,12 +211,35 @@ bool Save_Settings(const std::string& path, const Settings& s, std::string& erro
     return error = "cannot write " + path + ": " + std::strerror(why), false;
 }
 
+namespace {
+
+// The values in which `to` differs from `from`, written over `onto`.
+void Take_Changes(const Settings& from, const Settings& to, Settings& onto) {
+    auto take = [&](auto Settings::*field) {
+        if (to.*field != from.*field) onto.*field = to.*field;
+    };
+    take(&Settings::Scale), take(&Settings::Window), take(&Settings::Fullscreen);
+    take(&Settings::Volume), take(&Settings::Mute);
+    for (const Key_Setting& k : Key_Settings) take(k.Field);
+}
+
+}  // namespace
+
 bool Settings_Keeper::Keep(const Settings& s, std::string& error) {
-    if (path_.empty() || s == stored_) return true;
+    if (path_.empty() || s == kept_) return true;
     ++writes_;
-    if (!Save_Settings(path_, s, error)) return false;
-    stored_ = s;
-    return true;
+    Folder_Lock lock = Lock_Folder_Of(path_.c_str());
+    if (lock.Busy) return error = path_ + " is held by another game", false;
+    // What the file holds now, another game's changes included, with this game's over it.
+    Settings on_disk;
+    std::string warning;
+    bool ok = Load_Settings(path_, on_disk, warning);
+    if (!ok) error = warning;
+    Take_Changes(kept_, s, on_disk);
+    ok = ok && Save_Settings(path_, on_disk, error);
+    Unlock_Folder(lock);
+    if (ok) stored_ = on_disk, kept_ = s;
+    return ok;
 }
 
 }  // namespace zarvo

@@ -18,24 +18,34 @@ struct Settings {
     // directions replace the letters K, J, H and L (the cursor keys and the keypad stay);
     // the fire key fires and confirms as Space does.
     std::string Key_Up, Key_Down, Key_Left, Key_Right, Key_Fire;
-    // Lines of the file the game could not use, written back as they were: nothing the player
-    // wrote is lost when the game saves its settings.
-    std::string Kept_Lines;
-    bool operator==(const Settings&) const = default;
+    // The file's text as it was read: its comments, blank lines and the lines the game could
+    // not use are written back where they stood, so nothing the player wrote is lost when the
+    // game saves its settings. Not a setting: two settings are equal whatever their texts.
+    std::string Lines;
+    bool operator==(const Settings& o) const;
 };
 
 inline constexpr int32_t Max_Scale = 8;
+// The largest settings file read: a few lines are a few hundred bytes.
+inline constexpr uint64_t Settings_Limit = 64u << 10;
+
+// The player changed the sound while playing: `now` (what this run plays with) takes both
+// values, `kept` (what the file is to hold) only the one that changed, never a value the
+// command line gave for this run alone.
+void Take_Sound_Change(Settings& now, Settings& kept, int volume, bool muted);
 
 // Reads the file's text over `out` (keys not in the text keep their values). `warning` is
 // empty, or one line naming the first skipped line and how many were skipped.
 void Parse_Settings(const std::string& text, Settings& out, std::string& warning);
+// The text of s.Lines with the values of s in place of the lines that held them and the
+// values it lacks added at its end. Every value is written within what the reader takes.
 std::string Format_Settings(const Settings& s);
 
 // The file's place from the environment's values (null when unset); empty when neither is set.
 std::string Settings_Path(const char* xdg_config_home, const char* home);
 
 // A missing file leaves `out` as it is and answers true; false with `warning` when it exists
-// but cannot be read.
+// but cannot be read, or holds more than Settings_Limit bytes (it is then never written).
 bool Load_Settings(const std::string& path, Settings& out, std::string& warning);
 // Writes the file whole (through a temporary file), creating its folders; false with `error`.
 bool Save_Settings(const std::string& path, const Settings& s, std::string& error);
@@ -47,8 +57,10 @@ class Settings_Keeper {
     Settings_Keeper() = default;
     // `path` empty: nothing is kept (--no-config, or no home folder).
     Settings_Keeper(std::string path, const Settings& stored)
-        : path_(std::move(path)), stored_(stored) {}
-    // Writes s when it differs from what the file holds; false with `error`.
+        : path_(std::move(path)), stored_(stored), kept_(stored) {}
+    // Writes s when it differs from what this game last kept; false with `error`. As the score
+    // table, under the lock of the file's folder: the file is read again and only the values
+    // this game changed are written over it, so another game's changes stand.
     bool Keep(const Settings& s, std::string& error);
     const Settings& Stored() const { return stored_; }
     bool Active() const { return !path_.empty(); }
@@ -56,7 +68,8 @@ class Settings_Keeper {
 
   private:
     std::string path_;
-    Settings stored_;
+    Settings stored_;  // what the file held when this game last read or wrote it
+    Settings kept_;    // this game's settings as it last kept them: its changes are the rest
     int writes_ = 0;
 };
 
