@@ -427,6 +427,38 @@ TEST_F(End_To_End, KeysRemappedInTheSettingsFile) {
     EXPECT_EQ(recording.find(" key 88\n"), std::string::npos) << recording;  // X was fire
 }
 
+// Keys the window or another setting already uses are refused with one line each, and the
+// game's own key stays: P still pauses (it never fires), M still mutes (it never walks), and
+// a second setting of W leaves W to the first.
+TEST_F(End_To_End, KeysAlreadyBoundAreRefused) {
+    const std::string log = Temp("bound.log"), record = Temp("bound.txt");
+    std::filesystem::create_directories(Config_Home() + "/zarvo");
+    std::ofstream(Config_Home() + "/zarvo/zarvo.conf")
+        << "key.fire = P\nkey.up = M\nkey.down = W\nkey.left = W\n";
+    const pid_t game = Start_Game({"--seed", "80", "--record", record}, log);
+    const std::string id = Find_Window(display_->Name(), game);
+    ASSERT_FALSE(id.empty()) << Slurp(log);
+    Xdo("windowfocus --sync " + id);
+    Xdo("key Return");
+    ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);
+    Xdo("key m");
+    EXPECT_TRUE(Shows_Up(record, " mute 1\n")) << Slurp(record);
+    Xdo("keydown w");
+    EXPECT_TRUE(Shows_Up(record, " hold down\n")) << Slurp(record);
+    Xdo("keyup w");
+    Stop(game);
+    const std::string recording = Slurp(record), messages = Slurp(log);
+    EXPECT_EQ(recording.find(" hold up\n"), std::string::npos) << recording;
+    EXPECT_EQ(recording.find(" hold left\n"), std::string::npos) << recording;
+    for (const char* refused : {"key.fire = P is taken already by the window",
+                                "key.up = M is taken already by the window",
+                                "key.left = W is taken already by key.down"}) {
+        const size_t at = messages.find(refused);
+        EXPECT_NE(at, std::string::npos) << refused << "\n" << messages;
+        EXPECT_EQ(messages.find(refused, at + 1), std::string::npos) << "told twice: " << refused;
+    }
+}
+
 TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
     const std::string record = Temp("record.txt"), live = Temp("live.json"),
                       replay = Temp("replay.json"), log = Temp("game.log");

@@ -3,6 +3,9 @@
 #include <cctype>
 #include <cstdio>
 
+#include "game/comforts.h"
+#include "platform/sdl/sdl_keys.h"
+
 namespace zarvo {
 
 namespace {
@@ -23,24 +26,95 @@ std::string Shown_Name(SDL_Scancode key) {
     return name;
 }
 
+// What a key already does for the window or the game, whatever the settings say; null when
+// nothing. The window's comfort keys (P pauses, M mutes...) are the window's alone.
+const char* Fixed_Use(SDL_Scancode key) {
+    SDL_Keysym sym{};
+    sym.scancode = key;
+    sym.sym = SDL_GetKeyFromScancode(key);
+    if (Desk_Action_For(Desk_Key_Of(sym), false, false) != Desk_Action::None)
+        return "by the window (pause, sound, fullscreen or help)";
+    switch (key) {
+        case SDL_SCANCODE_UP:
+        case SDL_SCANCODE_DOWN:
+        case SDL_SCANCODE_LEFT:
+        case SDL_SCANCODE_RIGHT:
+        case SDL_SCANCODE_KP_8:
+        case SDL_SCANCODE_KP_2:
+        case SDL_SCANCODE_KP_4:
+        case SDL_SCANCODE_KP_6:
+            return "by a direction";
+        case SDL_SCANCODE_SPACE:
+        case SDL_SCANCODE_RETURN:
+        case SDL_SCANCODE_KP_ENTER:
+            return "by fire and confirm";
+        default:
+            return nullptr;
+    }
+}
+
+// The keys of the settings in the order up, down, left, right, fire.
+struct Chosen {
+    const std::string* Named[5];
+    SDL_Scancode Key[5];
+    // The game's own letters walk unless their direction is given another key.
+    SDL_Scancode Own[5] = {SDL_SCANCODE_K, SDL_SCANCODE_J, SDL_SCANCODE_H, SDL_SCANCODE_L,
+                           SDL_SCANCODE_UNKNOWN};
+    SDL_Scancode In_Use(int i) const { return Key[i] != SDL_SCANCODE_UNKNOWN ? Key[i] : Own[i]; }
+};
+
+constexpr const char* Setting_Names[5] = {"key.up", "key.down", "key.left", "key.right",
+                                          "key.fire"};
+
+void Refuse(Chosen& c, int i, const std::string& use) {
+    std::fprintf(stderr, "zarvo: %s = %s is taken already %s; the game's own key stays\n",
+                 Setting_Names[i], c.Named[i]->c_str(), use.c_str());
+    c.Key[i] = SDL_SCANCODE_UNKNOWN;
+}
+
+// The setting before this one, or a direction's own letter, that has the same key.
+const char* Taken_By(const Chosen& c, int i) {
+    for (int j = 0; j < 5; ++j)
+        if (j != i && c.In_Use(j) == c.Key[i] && (j < i || c.Key[j] == SDL_SCANCODE_UNKNOWN))
+            return Setting_Names[j];
+    return nullptr;
+}
+
+// A name that is no key, or a key that something else already uses, is refused (one line on
+// stderr each) and the game's own key stays for it.
+Chosen Choose(const Settings& s) {
+    Chosen c{{&s.Key_Up, &s.Key_Down, &s.Key_Left, &s.Key_Right, &s.Key_Fire}, {}};
+    for (int i = 0; i < 5; ++i) {
+        c.Key[i] = Key_Named(Setting_Names[i], *c.Named[i]);
+        if (c.Key[i] == SDL_SCANCODE_UNKNOWN) continue;
+        if (const char* use = Fixed_Use(c.Key[i])) Refuse(c, i, use);
+    }
+    // A refused key gives its letter back, which may be another setting's key: look again.
+    for (bool refused = true; refused;) {
+        refused = false;
+        for (int i = 0; i < 5 && !refused; ++i)
+            if (c.Key[i] != SDL_SCANCODE_UNKNOWN)
+                if (const char* other = Taken_By(c, i))
+                    Refuse(c, i, std::string("by ") + other), refused = true;
+    }
+    for (int i = 0; i < 4; ++i) c.Key[i] = c.In_Use(i);
+    return c;
+}
+
 }  // namespace
 
 Key_Choice Choose_Keys(const Settings& s, Sdl_Media& media) {
-    const std::string* walk[4] = {&s.Key_Up, &s.Key_Down, &s.Key_Left, &s.Key_Right};
-    const char* settings[4] = {"key.up", "key.down", "key.left", "key.right"};
-    const SDL_Scancode own[4] = {SDL_SCANCODE_K, SDL_SCANCODE_J, SDL_SCANCODE_H, SDL_SCANCODE_L};
+    const Chosen chosen = Choose(s);
     Key_Choice choice;
     std::string letters;
     for (int d = 0; d < 4; ++d) {
-        SDL_Scancode key = Key_Named(settings[d], *walk[d]);
-        if (key == SDL_SCANCODE_UNKNOWN) key = own[d];
-        media.Set_Walk_Key(d, key);
+        media.Set_Walk_Key(d, chosen.Key[d]);
         if (d) letters += ' ';
-        letters += Shown_Name(key);
+        letters += Shown_Name(chosen.Key[d]);
     }
     choice.Names.Walk = "WALK: ARROWS OR ";  // appended: no literal + temporary (-Wrestrict)
     choice.Names.Walk += letters;
-    choice.Fire = Key_Named("key.fire", s.Key_Fire);
+    choice.Fire = chosen.Key[4];
     if (choice.Fire != SDL_SCANCODE_UNKNOWN)
         choice.Names.Fire = std::string("FIRE AND OK: ").append(Shown_Name(choice.Fire)) +
                             " OR SPACE OR ENTER";
