@@ -530,6 +530,50 @@ TEST(Start_Without_Display, ClearMessageAndExitCodeOne) {
         << Slurp(log);
 }
 
+// The scratch folders of the headless runs in `place`.
+std::vector<std::string> Scratch_Folders(const std::string& place) {
+    std::vector<std::string> found;
+    for (const auto& e : std::filesystem::directory_iterator(place))
+        if (e.path().filename().string().rfind("zarvo-scores-", 0) == 0)
+            found.push_back(e.path().filename().string());
+    return found;
+}
+
+// A headless run stopped by SIGTERM or SIGINT removes its scratch score folder and still ends
+// by that signal; a run that starts removes the folders of runs that were killed outright.
+TEST(Headless_Program, ARunStoppedByASignalLeavesNoScratchFolder) {
+    namespace fs = std::filesystem;
+    const std::string place = Temp("scratch_place");
+    fs::remove_all(place);
+    fs::create_directories(place);
+    const std::vector<std::string> env = {"TMPDIR=" + place, "ASAN_OPTIONS=detect_leaks=0"};
+    for (const int signal : {SIGTERM, SIGINT}) {
+        const pid_t run = Spawn({ZARVO_BINARY, "--headless", "--frames", "100000000", "--monkey",
+                                 "1", "--assets", ZARVO_ASSET_DIR},
+                                env, Temp("scratch.log"));
+        ASSERT_TRUE(Eventually([&] { return !Scratch_Folders(place).empty(); }));
+        Sleep_Ms(300);  // the monkey is at play, its table stored now and then
+        ::kill(run, signal);
+        EXPECT_EQ(Wait_Exit(run, 15000), 128 + signal) << Slurp(Temp("scratch.log"));
+        EXPECT_TRUE(Scratch_Folders(place).empty()) << Scratch_Folders(place)[0];
+    }
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string stale = place + "/zarvo-scores-" + std::to_string(ended) + "-AbCdEf";
+    const std::string alive = place + "/zarvo-scores-" + std::to_string(::getpid()) + "-AbCdEf";
+    for (const std::string& folder : {stale, alive}) {
+        fs::create_directories(folder);
+        std::ofstream(folder + "/Zarvo.Scr") << "x";
+    }
+    const std::string command = "TMPDIR='" + place + "' " + ZARVO_BINARY +
+                                " --headless --frames 3 --assets " + ZARVO_ASSET_DIR;
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(alive + "/Zarvo.Scr"));
+    fs::remove_all(place);
+}
+
 // A headless run given no table, in a folder holding a player's, opens the score screen and
 // clicks DEL: the player's table keeps every byte, and nothing else is left in the folder.
 TEST(Headless_Program, ARunWithoutScoresNeverTouchesAPlayersTable) {

@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.Headless) {
+        Remove_Scratch_Folder_On_Signals(scratch);
         const int code = Run_Headless(options.Run, &assets, std::cerr, &std::cout);
         Remove_Scratch_Folder(scratch);
         return code;

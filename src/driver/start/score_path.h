@@ -11,10 +11,15 @@ namespace zarvo {
 std::string Choose_Score_Path(const std::string& option, const char* xdg_data_home,
                               const char* home);
 
-// A headless run given no --scores keeps its table in a fresh folder of its own, which it
-// removes when done: it never reads or changes a table it was not given. Answers the file's
-// path and sets `folder` (both empty when no folder can be made).
+// A headless run given no --scores keeps its table in a fresh folder of its own
+// ("zarvo-scores-<process number>-XXXXXX" in $TMPDIR or /tmp), which it removes when done: it
+// never reads or changes a table it was not given. Folders left there by runs that no longer
+// run (killed outright) are removed first. Answers the file's path and sets `folder` (both
+// empty when no folder can be made).
 std::string Scratch_Score_Path(std::string& folder);
 void Remove_Scratch_Folder(const std::string& folder);
+// From now on SIGTERM, SIGINT and SIGHUP remove the folder (the table and a store's temporary
+// file in it) before they end the run as they would have.
+void Remove_Scratch_Folder_On_Signals(const std::string& folder);
 
 }  // namespace zarvo
