@@ -14,6 +14,7 @@
 #include "driver/start/options.h"
 #include "game/frame.h"
 #include "platform/frame_clock.h"
+#include "platform/limiter.h"
 #include "platform/mixer.h"
 #include "platform/resampler.h"
 #include "support/allocations.h"
@@ -302,29 +303,32 @@ TEST(Mixer, ResamplingBetweenUnrelatedRatesStaysInsideTheInput) {
     for (size_t n = 0; n < out.size(); ++n) ASSERT_LT(std::fabs(out[n]), 0.3f) << n;
 }
 
-// Voices sound through the master gain of one half: a voice at 10 * 256 comes out at 10 * 128.
+// Voices sound through the master gain, as late as the limiter looks ahead.
 TEST(Mixer, BusyItemGainsAVoiceIdleVoiceIsReusedNothingIsCutOff) {
-    ASSERT_EQ(Mixer::Master_Gain, 0.5f);
     Mixer mixer;
     mixer.Load({Flat_Wave(1000, 100, 128 + 10), Flat_Wave(1000, 50, 128 + 20)}, 1000);
+    const int late = mixer.Latency();
+    ASSERT_EQ(late, 2);
+    const int voice = static_cast<int>(std::lround(10 * 256 * Mixer::Master_Gain));
     int16_t out[2 * 60];
     mixer.Play(0);
     mixer.Mix(out, 60);
-    EXPECT_EQ(out[0], 10 * 128);
+    EXPECT_EQ(out[0], 0);
+    EXPECT_EQ(out[2 * late], voice);
     mixer.Play(0);  // the first voice still has 40 frames to go
     EXPECT_EQ(mixer.Voice_Count(0), 2);
     EXPECT_EQ(mixer.Playing_Count(0), 2);
     mixer.Mix(out, 40);
-    EXPECT_EQ(out[0], 20 * 128);           // both voices sound together
+    EXPECT_EQ(out[2 * late], 2 * voice);   // both voices sound together
     EXPECT_EQ(mixer.Playing_Count(0), 1);  // the first ran to its end
     mixer.Play(0);                         // takes the idle voice
     EXPECT_EQ(mixer.Voice_Count(0), 2);
     EXPECT_EQ(mixer.Playing_Count(0), 2);
     mixer.Mix(out, 60);
-    EXPECT_EQ(out[2 * 59], 20 * 128);
+    EXPECT_EQ(out[2 * 59], 2 * voice);
     mixer.Mix(out, 60);
     EXPECT_EQ(mixer.Playing_Count(0), 0);
-    EXPECT_EQ(out[2 * 50], 0);
+    EXPECT_EQ(out[2 * (50 + late)], 0);
     mixer.Play(7);  // not a wave: nothing happens
     EXPECT_EQ(mixer.Voice_Count(7), 0);
 }
@@ -341,13 +345,14 @@ std::vector<int> Mix_Left(Mixer& mixer, size_t frames) {
     return left;
 }
 
-// Seven starts of one wave in one frame (up to nine shots can fall in one) are seven voices:
-// all play to the end of the recording, their sum stays under full scale, and for the shot,
-// whose seven copies add up sample for sample, the master stage leaves the last of it at
-// least seven times 0.7 of one voice alone. Seven of the biggest blast pass under full scale
-// too.
+// Seven starts of one wave in one frame (up to nine shots can fall in one) are seven voices,
+// started Spread_Seconds apart: all play to the end of the recording, their sum stays under
+// full scale, and for the shot the master stage leaves the seven at least 0.7 of seven times
+// one voice's energy: spread, they add as power, none cut short or squashed. Seven of the
+// biggest blast pass under full scale too.
 TEST(Mixer, SevenStartsInOneFrameAreSevenVoicesHeardToTheirEnd) {
     ASSERT_NE(test::Test_Assets(), nullptr);
+    const auto spread = static_cast<size_t>(std::lround(Mixer::Spread_Seconds * 44100));
     for (const int wave : {Wave::Laser, Wave::Explose_6}) {
         Mixer one, seven;
         one.Load(test::Test_Assets()->Waves, 44100, 1024);
@@ -355,10 +360,11 @@ TEST(Mixer, SevenStartsInOneFrameAreSevenVoicesHeardToTheirEnd) {
         one.Play(wave);
         for (int k = 0; k < 7; ++k) seven.Play(wave);
         EXPECT_EQ(seven.Voice_Count(wave), 7);
-        const size_t frames = one.Prepared(wave).size() / 2;
+        // The last voice starts six spreads late and ends as late.
+        const size_t frames = one.Prepared(wave).size() / 2 + 6 * spread;
         const std::vector<int> single = Mix_Left(one, frames - 1),
                                sum = Mix_Left(seven, frames - 1);
-        EXPECT_EQ(seven.Playing_Count(wave), 7) << wave;
+        EXPECT_EQ(seven.Playing_Count(wave), 1) << wave;
         Mix_Left(seven, 1);
         EXPECT_EQ(seven.Playing_Count(wave), 0) << wave;
 
@@ -366,14 +372,33 @@ TEST(Mixer, SevenStartsInOneFrameAreSevenVoicesHeardToTheirEnd) {
         for (int v : sum) peak = std::max(peak, std::abs(v));
         EXPECT_LE(peak, static_cast<int>(Mixer::Limit * 32767) + 1) << wave;
         if (wave != Wave::Laser) continue;
-        size_t end = single.size();  // the last 20 ms in which one voice is still heard
-        while (end > 0 && std::abs(single[end - 1]) < 20) --end;
-        ASSERT_GT(end, 882u);
-        double one_sum = 0, seven_sum = 0;
-        for (size_t f = end - 882; f < end; ++f)
-            one_sum += std::abs(single[f]), seven_sum += std::abs(sum[f]);
-        EXPECT_GE(seven_sum, one_sum * 7 * 0.7);
+        double one_energy = 0, seven_energy = 0;
+        for (size_t f = 0; f < single.size(); ++f)
+            one_energy += 1.0 * single[f] * single[f], seven_energy += 1.0 * sum[f] * sum[f];
+        EXPECT_GE(seven_energy, one_energy * 7 * 0.7);
+        EXPECT_LE(seven_energy, one_energy * 7 * 1.6);  // not in phase: that would be 49 times
     }
+}
+
+// Plays of one wave between two mixes start Spread_Seconds apart, the eighth with the first
+// again; the next mix starts its first play at once.
+TEST(Mixer, SameFramePlaysOfAWaveStartSpreadInsideTheFrame) {
+    Mixer mixer;
+    mixer.Load({Flat_Wave(1000, 200, 128 + 5)}, 1000, 64);
+    ASSERT_EQ(std::lround(Mixer::Spread_Seconds * 1000), 3);
+    for (int k = 0; k < 9; ++k) mixer.Play(0);
+    const std::vector<int> left = Mix_Left(mixer, 40);
+    const int voice = static_cast<int>(std::lround(5 * 256 * Mixer::Master_Gain));
+    const size_t late = static_cast<size_t>(mixer.Latency());
+    EXPECT_EQ(left[late + 0], 2 * voice);  // the first and the ninth
+    EXPECT_EQ(left[late + 2], 2 * voice);
+    EXPECT_EQ(left[late + 3], 3 * voice);
+    EXPECT_EQ(left[late + 6], 4 * voice);
+    EXPECT_EQ(left[late + 20], 8 * voice);
+    EXPECT_EQ(left[late + 21], 9 * voice);
+    mixer.Play(0);
+    const std::vector<int> next = Mix_Left(mixer, late + 1);
+    EXPECT_EQ(next[late], 10 * voice);
 }
 
 // The player's sound level scales everything mixed; 0 is silence.
@@ -386,9 +411,29 @@ TEST(Mixer, MasterLevelScalesAndMutes) {
         mixer.Play(0);
         mixer.Mix(out[k], 64);
     }
-    EXPECT_GT(out[0][10], 4000);
-    EXPECT_NEAR(out[1][10], out[0][10] / 2, 1);
+    // 34 frames late: the limiter's look-ahead of 1.5 ms.
+    EXPECT_GT(out[0][2 * 40], 4000);
+    EXPECT_NEAR(out[1][2 * 40], out[0][2 * 40] / 2, 1);
     for (int16_t sample : out[2]) EXPECT_EQ(sample, 0);
+}
+
+// The limiter glides: a sudden loud burst after quiet is turned down before it arrives (the
+// sound comes out late by the look-ahead), so no sample passes the limit and the gain never
+// jumps by more than its glide allows from one frame to the next.
+TEST(Mixer, LimiterGlidesDownBeforeAPeakInsteadOfJumping) {
+    Soft_Limiter limiter(0.5f, 100, 9);
+    ASSERT_EQ(limiter.Look_Ahead(), 9);
+    float last_gain = 1;
+    for (int f = 0; f < 200; ++f) {
+        float left = f < 50 ? 0.1f : (f % 2 ? 1.0f : -1.0f), right = -left;
+        limiter.Apply(left, right);
+        EXPECT_LE(std::fabs(left), 0.5f + 1e-6f) << f;
+        if (f == 50 + 8) EXPECT_NEAR(left, -0.5f, 1e-6f) << "the burst's first frame";
+        if (f < 50 + 8 && f >= 8) EXPECT_NEAR(std::fabs(left), 0.1f * limiter.Gain(), 1e-6f) << f;
+        EXPECT_LE(last_gain - limiter.Gain(), 0.5f / 9 + 1e-6f) << f;
+        last_gain = limiter.Gain();
+    }
+    EXPECT_LT(last_gain, 0.51f);
 }
 
 // The audio callback allocates nothing: its buffers are sized when the waves load, a longer

@@ -48,6 +48,7 @@ bool Load_Wave_Item(const std::string& folder, int index, Sound& sound, std::str
         message = path + ": " + error;
         return false;
     }
+    sound.Role = Wave_List[static_cast<size_t>(index)].Role;
     return true;
 }
 

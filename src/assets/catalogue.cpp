@@ -27,7 +27,7 @@ const std::array<ImageSpec, Ex::Count> Ex_List = {{
 }};
 
 const std::array<WaveSpec, Wave::Count> Wave_List = {{
-#define ZARVO_WAVE(id, name, rate, bits, channels, ms) {name, rate, bits, channels, ms},
+#define ZARVO_WAVE(id, name, rate, bits, channels, ms, role) {name, rate, bits, channels, ms, role},
 #include "assets/catalogue_list.h"
 #undef ZARVO_WAVE
 }};

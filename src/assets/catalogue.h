@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/media.h"
+
 namespace zarvo {
 
 enum class Image_List { List_1, List_2, Abc, Ex };
@@ -31,6 +33,7 @@ struct WaveSpec {
     int32_t Bits;       // 8 or 16
     int32_t Channels;   // 1 or 2
     int32_t Length_Ms;  // playing time
+    Mix_Role Role = Mix_Role::Cue;  // how the mixer treats it
 };
 
 // The index constants, one per line of catalogue_list.h, numbered in the order of the lines.

@@ -1,7 +1,8 @@
 // Every image and sound of the game, in the fixed order of its list: one line per item with
 // the name code uses (Img1::Kachel), the name of its file, its size and colour key, or for a
-// wave its format and playing time. catalogue.h makes the index constants of these lines and
-// catalogue.cpp the tables, so an index always carries its own entry.
+// wave its format, playing time and its part in the mix (platform/media.h). catalogue.h
+// makes the index constants of these lines and catalogue.cpp the tables, so an index always
+// carries its own entry.
 // No include guard: a file includes this list with the macros it needs defined.
 
 #ifdef ZARVO_IMAGE_1
@@ -368,22 +369,22 @@ ZARVO_EX(Ex_Boy_18, "Ex_Boy_18", 48, 48, Key_Blue)
 #endif
 
 #ifdef ZARVO_WAVE
-ZARVO_WAVE(Explosion_1, "Explosion_1", 8000, 8, 1, 2880)
-ZARVO_WAVE(Cracker, "Cracker", 22025, 16, 1, 230)
-ZARVO_WAVE(LaserFire_1, "LaserFire_1", 8000, 8, 1, 1490)
-ZARVO_WAVE(Danger, "Danger", 22050, 8, 1, 4740)
-ZARVO_WAVE(Warning, "Warning", 44100, 16, 1, 880)
-ZARVO_WAVE(Laser, "Laser", 11025, 8, 1, 600)
-ZARVO_WAVE(Step, "Step", 32526, 16, 1, 60)
-ZARVO_WAVE(Explosion_2, "Explosion_2", 11025, 16, 1, 1080)
-ZARVO_WAVE(Click, "Click", 22050, 8, 1, 460)
-ZARVO_WAVE(Explose_3, "Explose_3", 16000, 16, 1, 1340)
-ZARVO_WAVE(No, "No", 22050, 16, 1, 670)
-ZARVO_WAVE(Reload, "Reload", 44100, 16, 1, 380)
-ZARVO_WAVE(Explose_4, "Explose_4", 44100, 16, 1, 1640)
-ZARVO_WAVE(Explose_5, "Explose_5", 8000, 8, 1, 1760)
-ZARVO_WAVE(FadenKreuz, "FadenKreuz", 22050, 16, 2, 920)
-ZARVO_WAVE(Welcome, "Welcome", 44100, 16, 1, 830)
-ZARVO_WAVE(Rocky, "Rocky", 8000, 8, 1, 5890)
-ZARVO_WAVE(Explose_6, "Explose_6", 11025, 16, 1, 2270)
+ZARVO_WAVE(Explosion_1, "Explosion_1", 8000, 8, 1, 2880, Mix_Role::Frequent)
+ZARVO_WAVE(Cracker, "Cracker", 22025, 16, 1, 230, Mix_Role::Frequent)
+ZARVO_WAVE(LaserFire_1, "LaserFire_1", 8000, 8, 1, 1490, Mix_Role::Cue)
+ZARVO_WAVE(Danger, "Danger", 22050, 8, 1, 4740, Mix_Role::Alert)
+ZARVO_WAVE(Warning, "Warning", 44100, 16, 1, 880, Mix_Role::Alert)
+ZARVO_WAVE(Laser, "Laser", 11025, 8, 1, 600, Mix_Role::Frequent)
+ZARVO_WAVE(Step, "Step", 32526, 16, 1, 60, Mix_Role::Frequent)
+ZARVO_WAVE(Explosion_2, "Explosion_2", 11025, 16, 1, 1080, Mix_Role::Cue)
+ZARVO_WAVE(Click, "Click", 22050, 8, 1, 460, Mix_Role::Frequent)
+ZARVO_WAVE(Explose_3, "Explose_3", 16000, 16, 1, 1340, Mix_Role::Frequent)
+ZARVO_WAVE(No, "No", 22050, 16, 1, 670, Mix_Role::Alert)
+ZARVO_WAVE(Reload, "Reload", 44100, 16, 1, 380, Mix_Role::Cue)
+ZARVO_WAVE(Explose_4, "Explose_4", 44100, 16, 1, 1640, Mix_Role::Cue)
+ZARVO_WAVE(Explose_5, "Explose_5", 8000, 8, 1, 1760, Mix_Role::Frequent)
+ZARVO_WAVE(FadenKreuz, "FadenKreuz", 22050, 16, 2, 920, Mix_Role::Alert)
+ZARVO_WAVE(Welcome, "Welcome", 44100, 16, 1, 830, Mix_Role::Cue)
+ZARVO_WAVE(Rocky, "Rocky", 8000, 8, 1, 5890, Mix_Role::Alert)
+ZARVO_WAVE(Explose_6, "Explose_6", 11025, 16, 1, 2270, Mix_Role::Cue)
 #endif

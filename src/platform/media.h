@@ -21,12 +21,20 @@ struct Input_States {
     bool Up = false, Down = false, Left = false, Right = false;
 };
 
+// How the mixer treats a recording. The cues play as they are. The frequent sounds (shots,
+// small blasts, steps, clicks) pile up by the dozen in a busy moment, so they share a bus of
+// their own, set under the cues, and several of one started together are spread over a few
+// milliseconds so that they add as power instead of in phase. While an alert sounds (the
+// lost life, the hurt, the alarms, the crosshair) that bus dips, so the alert is heard.
+enum class Mix_Role : uint8_t { Cue, Frequent, Alert };
+
 // One loaded PCM recording.
 struct Sound {
     int32_t Rate = 0;
     int32_t Bits = 0;
     int32_t Channels = 0;
     std::vector<uint8_t> Data;  // little-endian PCM frames as stored
+    Mix_Role Role = Mix_Role::Cue;
 };
 
 // The loaded image lists and wave list.

@@ -50,6 +50,7 @@ void Mixer::Load(const std::vector<Sound>& waves, int32_t device_rate, int block
     for (size_t i = 0; i < waves.size(); ++i) {
         Item& item = items_[i];
         item.Samples = Prepare_Sound(waves[i], rate_);
+        item.Role = waves[i].Role;
         item.Audible = item.Samples.size() / 2;
         while (item.Audible > 0 && item.Samples[2 * item.Audible - 1] == 0 &&
                item.Samples[2 * item.Audible - 2] == 0)
@@ -57,9 +58,15 @@ void Mixer::Load(const std::vector<Sound>& waves, int32_t device_rate, int block
         item.Voices.reserve(Voices_Per_Item);
     }
     sum_.assign(static_cast<size_t>(std::max(1, block_frames)) * 2, 0);
+    frequent_.assign(sum_.size(), 0);
     const float rate = static_cast<float>(std::max(1, rate_));
+    spread_ = static_cast<size_t>(std::lround(Spread_Seconds * rate));
+    dip_ = 1;
+    dip_fall_ = 1.0f - std::exp(-1.0f / std::max(1.0f, Dip_Seconds * rate));
+    dip_rise_ = 1.0f - std::exp(-1.0f / std::max(1.0f, Rise_Seconds * rate));
     rider_ = Gain_Rider(Ride_Threshold, Ride_Ratio, rate);
-    limiter_ = Soft_Limiter(Limit, Release_Seconds * rate);
+    const int look_ahead = static_cast<int>(std::lround(Look_Ahead_Seconds * rate)) + 1;
+    limiter_ = Soft_Limiter(Limit, Release_Seconds * rate, look_ahead);
 }
 
 void Mixer::Play(int index) {
@@ -71,22 +78,36 @@ void Mixer::Play(int index) {
     Voice& voice = idle != item.Voices.end() ? *idle : item.Voices.emplace_back();
     voice.Playing = true;
     voice.Position = 0;
+    voice.Wait = spread_ * static_cast<size_t>(item.Starts % Spread_Slots);
+    ++item.Starts;
 }
 
-void Mixer::Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames) {
+void Mixer::Set_Silent(int index, bool silent) {
+    if (index >= 0 && index < static_cast<int>(items_.size()))
+        items_[static_cast<size_t>(index)].Silent = silent;
+}
+
+bool Mixer::Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames) {
+    // A spread start waits its turn inside the block.
+    const size_t wait = std::min(voice.Wait, static_cast<size_t>(frames));
+    voice.Wait -= wait;
+    sum += wait * 2;
     const size_t total = item.Samples.size() / 2;
-    const size_t n = std::min(static_cast<size_t>(frames), total - voice.Position);
+    const size_t n = std::min(static_cast<size_t>(frames) - wait, total - voice.Position);
     // The silence after the sound plays on (the voice stays busy to the recording's end) but
     // adds nothing, so it costs nothing.
     const size_t heard =
         voice.Position < item.Audible ? std::min(n, item.Audible - voice.Position) : 0;
     const int16_t* src = item.Samples.data() + voice.Position * 2;
-    for (size_t k = 0; k < heard * 2; ++k) sum[k] += src[k];
+    if (!item.Silent)
+        for (size_t k = 0; k < heard * 2; ++k) sum[k] += src[k];
     voice.Position += n;
     if (voice.Position >= total) voice.Playing = false;
+    return heard > 0;
 }
 
 void Mixer::Mix(int16_t* out, int frames) {
+    for (Item& item : items_) item.Starts = 0;
     const int block = static_cast<int>(sum_.size() / 2);
     if (block == 0) {
         std::fill(out, out + std::max(0, frames) * 2, int16_t{0});
@@ -97,17 +118,42 @@ void Mixer::Mix(int16_t* out, int frames) {
 }
 
 void Mixer::Mix_Block(int16_t* out, int frames) {
-    std::fill(sum_.begin(), sum_.begin() + static_cast<ptrdiff_t>(frames) * 2, 0);
-    for (Item& item : items_)
+    const auto samples = static_cast<ptrdiff_t>(frames) * 2;
+    std::fill(sum_.begin(), sum_.begin() + samples, 0);
+    std::fill(frequent_.begin(), frequent_.begin() + samples, 0);
+    bool alert = false;
+    for (Item& item : items_) {
+        int32_t* bus = item.Role == Mix_Role::Frequent ? frequent_.data() : sum_.data();
         for (Voice& voice : item.Voices)
-            if (voice.Playing) Mix_Voice(item, voice, sum_.data(), frames);
+            if (voice.Playing && Mix_Voice(item, voice, bus, frames))
+                alert = alert || item.Role == Mix_Role::Alert;
+    }
+    Master_Stage(out, frames, alert);
+}
+
+namespace {
+
+int16_t Round_To_Int16(float v) {
+    return static_cast<int16_t>(std::clamp(v + (v < 0 ? -0.5f : 0.5f), -32768.0f, 32767.0f));
+}
+
+}  // namespace
+
+// The buses meet (the frequent one dipped while an alert is heard in the block) and pass the
+// gain control, the limiter and the player's level.
+void Mixer::Master_Stage(int16_t* out, int frames, bool alert) {
     turned_.Frames += static_cast<uint64_t>(frames);
     constexpr float To_Unit = Master_Gain / 32768.0f;
+    const float dip_to = alert ? Dip : 1.0f, dip_speed = alert ? dip_fall_ : dip_rise_;
     // The player's level comes after the limiter: a quieter game keeps the same shape.
-    const float level = static_cast<float>(level_) / 100.0f;
+    const float level = static_cast<float>(level_) / 100.0f * 32767.0f;
     for (size_t f = 0; f < static_cast<size_t>(frames); ++f) {
-        float left = static_cast<float>(sum_[2 * f]) * To_Unit;
-        float right = static_cast<float>(sum_[2 * f + 1]) * To_Unit;
+        dip_ += dip_speed * (dip_to - dip_);
+        const float frequent = Frequent_Gain * dip_;
+        float left = (static_cast<float>(sum_[2 * f]) +
+                      frequent * static_cast<float>(frequent_[2 * f])) * To_Unit;
+        float right = (static_cast<float>(sum_[2 * f + 1]) +
+                       frequent * static_cast<float>(frequent_[2 * f + 1])) * To_Unit;
         rider_.Apply(left, right);
         limiter_.Apply(left, right);
         const float limited = limiter_.Gain();
@@ -115,8 +161,8 @@ void Mixer::Mix_Block(int16_t* out, int frames) {
         const float gain = rider_.Gain() * limited;
         turned_.Over_3_Db += gain < 0.7079458f;  // -3 dB
         turned_.Over_6_Db += gain < 0.5011872f;  // -6 dB
-        out[2 * f] = static_cast<int16_t>(std::lround(left * level * 32767.0f));
-        out[2 * f + 1] = static_cast<int16_t>(std::lround(right * level * 32767.0f));
+        out[2 * f] = Round_To_Int16(left * level);
+        out[2 * f + 1] = Round_To_Int16(right * level);
     }
 }
 

@@ -1,11 +1,15 @@
 #pragma once
 // The sound mixer behind Play_Wave: every wave item keeps a list of voices; a play takes the
 // first idle voice of the item or, when all are busy, adds one. A playing voice is never cut
-// off and the number of voices of an item only grows. The voices' sum goes through the master
-// stage: a fixed gain that leaves headroom for the voices that pile up in a busy moment, a slow
-// gain control that rides the rare heavier pile-ups down smoothly, and a limiter, the last
-// guard, that keeps every sample below full scale. The mixer knows nothing of a sound device: the
-// backend calls Mix from its audio callback (under its own lock), and Mix allocates nothing.
+// off and the number of voices of an item only grows. Several plays of one wave between two
+// mixes (the same frame) start a few milliseconds apart, inside the frame, so that they add as
+// power instead of sample for sample. The cues sum on the main bus; the frequent waves on a bus
+// of their own, set under the cues, which dips smoothly while an alert sounds (Mix_Role). The
+// buses' sum goes through the master stage: a fixed gain that leaves headroom for the voices
+// that pile up in a busy moment, a slow gain control that rides the rare heavier pile-ups down
+// smoothly, and a limiter, the last guard, that keeps every sample below full scale. The mixer
+// knows nothing of a sound device: the backend calls Mix from its audio callback (under its
+// own lock), and Mix allocates nothing.
 #include <cstdint>
 #include <vector>
 
@@ -17,11 +21,21 @@ namespace zarvo {
 
 class Mixer {
   public:
-    static constexpr float Master_Gain = 0.5f;  // 6 dB below a single voice at full scale
+    static constexpr float Master_Gain = 0.65f;  // 3.7 dB below a single voice at full scale
     static constexpr float Limit = 0.89f;       // -1 dB of full scale
     static constexpr float Release_Seconds = 0.12f;
     static constexpr float Ride_Threshold = 0.25f;  // -12 dB of full scale, as RMS
     static constexpr float Ride_Ratio = 2.5f;
+    static constexpr float Look_Ahead_Seconds = 0.0015f;  // the limiter's
+    // The frequent bus stands this far under the cues, and dips by Dip while an alert sounds:
+    // down within some Dip_Seconds of the alert's start, back over Rise_Seconds after its end.
+    static constexpr float Frequent_Gain = 0.35f;  // -9 dB
+    static constexpr float Dip = 0.5f;            // -6 dB
+    static constexpr float Dip_Seconds = 0.012f;
+    static constexpr float Rise_Seconds = 0.3f;
+    // The plays of one wave in one frame start this far apart, the eighth with the first again.
+    static constexpr float Spread_Seconds = 0.0029f;
+    static constexpr int Spread_Slots = 8;  // 7 gaps: 21 ms, inside the frame's 24
     // Voices made ready for each wave when it loads. The busiest play measured (difficulty 3,
     // level 8) kept about 130 voices busy over all waves together, so a wave that needs more
     // than this, and makes Play allocate, is far beyond any game.
@@ -33,7 +47,12 @@ class Mixer {
     void Load(const std::vector<Sound>& waves, int32_t device_rate, int block_frames = 1024);
 
     // Starts one playback of wave `index` from its beginning; an unknown index plays nothing.
+    // The k-th play of the wave since the last Mix starts (k mod Spread_Slots) spreads late.
     void Play(int index);
+
+    // A silent wave plays on as before (its voices run, an alert still dips the frequent bus)
+    // but adds nothing to the mix: the mix meter hears the rest of a mix through it.
+    void Set_Silent(int index, bool silent);
 
     // Adds the playing voices into `frames` stereo frames of `out` (cleared first), through the
     // master stage (the fixed gain, the gain control and the limiter) and the player's level,
@@ -54,6 +73,8 @@ class Mixer {
     int Voice_Count(int index) const;
     int Playing_Count(int index) const;
     int32_t Device_Rate() const { return rate_; }
+    // How many frames late the mix comes out: the limiter's look-ahead.
+    int Latency() const { return limiter_.Look_Ahead() - 1; }
     // The prepared samples of a wave: interleaved left/right at the device rate.
     const std::vector<int16_t>& Prepared(int index) const;
 
@@ -61,19 +82,27 @@ class Mixer {
     struct Voice {
         bool Playing = false;
         size_t Position = 0;  // in stereo frames
+        size_t Wait = 0;      // frames still to wait before it starts
     };
     struct Item {
         std::vector<int16_t> Samples;  // interleaved stereo at the device rate
         size_t Audible = 0;            // frames up to the last one that is not silent
         std::vector<Voice> Voices;
+        Mix_Role Role = Mix_Role::Cue;
+        int Starts = 0;  // plays since the last Mix
+        bool Silent = false;
     };
-    void Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames);
+    // Adds what the voice plays in the next `frames` frames; answers whether it was heard.
+    bool Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames);
     void Mix_Block(int16_t* out, int frames);
+    void Master_Stage(int16_t* out, int frames, bool alert);
 
     int32_t rate_ = 0;
     int level_ = 100;
+    size_t spread_ = 0;  // Spread_Seconds in frames
     std::vector<Item> items_;
-    std::vector<int32_t> sum_;  // one block, sized when the waves load
+    std::vector<int32_t> sum_, frequent_;  // the buses, one block each, sized when waves load
+    float dip_ = 1, dip_fall_ = 1, dip_rise_ = 1;  // the frequent bus's dip and its speeds
     Gain_Rider rider_;
     Soft_Limiter limiter_{Limit, 1};
     Turn_Down turned_;

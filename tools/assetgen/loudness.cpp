@@ -46,8 +46,9 @@ Biquad Bass_Cut(double rate) {
 
 }  // namespace
 
-double Short_Term_Loudness(const std::vector<std::vector<float>>& channels, int32_t rate) {
-    if (channels.empty() || rate <= 0) return -200;
+std::vector<double> Weighted_Power(const std::vector<std::vector<float>>& channels,
+                                   int32_t rate) {
+    if (channels.empty() || rate <= 0) return {};
     const size_t frames = channels[0].size();
     // A mono recording sounds on both sides.
     const double sides = channels.size() == 1 ? 2.0 : 1.0;
@@ -59,6 +60,17 @@ double Short_Term_Loudness(const std::vector<std::vector<float>>& channels, int3
             power[f] += sides * y * y;
         }
     }
+    return power;
+}
+
+double Power_Db(double mean_power) {
+    return -0.691 + 10.0 * std::log10(std::max(mean_power, 1e-20));
+}
+
+double Short_Term_Loudness(const std::vector<std::vector<float>>& channels, int32_t rate) {
+    if (channels.empty() || rate <= 0) return -200;
+    const std::vector<double> power = Weighted_Power(channels, rate);
+    const size_t frames = power.size();
     // Windows that run past either end hear silence there, as a wave played alone does.
     const size_t window = std::max<size_t>(1, static_cast<size_t>(Window_Seconds * rate));
     double sum = 0, loudest = 0;
@@ -67,7 +79,7 @@ double Short_Term_Loudness(const std::vector<std::vector<float>>& channels, int3
         if (f >= window) sum -= power[f - window];
         loudest = std::max(loudest, sum);
     }
-    return -0.691 + 10.0 * std::log10(std::max(loudest / static_cast<double>(window), 1e-20));
+    return Power_Db(loudest / static_cast<double>(window));
 }
 
 double Short_Term_Loudness(const zarvo::Sound& sound) {

@@ -11,6 +11,12 @@
 
 namespace assetgen {
 
+// The ear-weighted power of every frame, summed over the sides.
+std::vector<double> Weighted_Power(const std::vector<std::vector<float>>& channels,
+                                   int32_t rate);
+// A mean of that power in dB on the scale below (LUFS, for a mix).
+double Power_Db(double mean_power);
+
 // The loudest 100 ms, in dB (0 dB: a full-scale 1 kHz sine on both sides weighs about +3.4).
 // Channels: one (mono) or two vectors of equal length.
 double Short_Term_Loudness(const std::vector<std::vector<float>>& channels, int32_t rate);

@@ -12,14 +12,16 @@ namespace {
 using namespace zarvo;
 
 // How loud each wave is at its loudest 100 ms, as ears hear it (see loudness.h). The rare
-// big moments lead (a hazard blown apart, the Blaster's burst of stars, the alarm at a level's
-// start, the greeting); what plays all the time and piles up (shots, steps, small blasts,
-// crackle, clicks) sits 10 dB under them, so that seven of one in a frame still do not drown
-// a big one; the other cues lie between.
+// big moments lead (a hazard blown apart, the alarm at a level's start, the greeting); what
+// plays all the time and piles up (shots, steps, small blasts, the Blaster's bursts, crackle,
+// clicks) sits 10 dB under them, so that seven of one in a frame still do not drown a big
+// one; the other cues lie between. The mixer sets the frequent waves further under the cues.
 constexpr float Loud_Big = -10.0f;
 constexpr float Loud_Cue = -13.0f;
+constexpr float Loud_Busy_Cue = -12.0f;  // cues of the busiest levels that no alert's dip helps
 constexpr float Loud_Middle = -15.0f;
 constexpr float Loud_Frequent = -20.0f;
+constexpr float Loud_Step = -21.5f;  // the footfall patters 21 times a second: softest of all
 // The frequent waves also keep their peaks low: seven of one started in the same frame add up
 // sample for sample, and they should still pass under the mixer's limiter.
 constexpr float Frequent_Ceiling = 0.2f;  // -14 dB of full scale
@@ -58,6 +60,18 @@ void Big_Blast(Track& t, Gen_Rng& rng, const Blast& b) {
     Add_Crackle(t, debris, rng);
 }
 
+// A blast that plays many times a second: a pop filtered into the band above the alerts, a
+// body that falls in pitch under them, and a dark tail that decays away.
+void Pop_Blast(Track& t, Gen_Rng& rng, float len, float body_hz) {
+    Noise snap{0.0f, 0.05f, 0.8f, 3900, 3200, 0.002f, 0.012f, 0};
+    snap.Above_Hz = 2600;
+    Add_Noise(t, snap, rng);
+    Add_Thump(t, 0.0f, body_hz, body_hz * 0.35f, 0.9f, 0.07f);
+    Noise tail{0.01f, len, 0.45f, 700, 110, 0.01f, len * 0.3f, 0};
+    tail.Release = len * 0.4f;
+    Add_Noise(t, tail, rng);
+}
+
 // A small blast of `len` seconds: a sharp pop and a spray of crackle that thins out, hardly
 // any low end.
 void Small_Blast(Track& t, Gen_Rng& rng, float len, float pop_cutoff, float crackle,
@@ -77,11 +91,26 @@ void Small_Blast(Track& t, Gen_Rng& rng, float len, float pop_cutoff, float crac
     Add_Noise(t, haze, rng);
 }
 
+// Bright sparks high above the alerts' band, where a rate of 44.1 kHz has room.
+void Sparkle(Track& t, Gen_Rng& rng, float len) {
+    Crackle sparks;
+    sparks.Start = 0.01f;
+    sparks.Length = len;
+    sparks.Volume = 0.35f;
+    sparks.Sparks_Per_Second = 400;
+    sparks.Thinning = len * 0.25f;
+    sparks.Cutoff = 14000;
+    sparks.Spark_Length = 0.0006f;
+    Add_Crackle(t, sparks, rng);
+}
+
 // Four quick pops within a tenth of a second, each a snap of bright noise with a spark after.
 void Cracker(Track& t, Gen_Rng& rng) {
     const float pops[] = {0.0f, 0.035f, 0.08f, 0.11f};
     for (float at : pops) {
-        Add_Noise(t, {at, 0.04f, 0.9f, 7000, 1800, 0.002f, 0.008f, 0}, rng);
+        Noise snap{at, 0.04f, 0.9f, 10000, 5000, 0.002f, 0.008f, 0};
+        snap.Above_Hz = 3000;  // above the alerts' band, where the rate has room
+        Add_Noise(t, snap, rng);
         Crackle spark;
         spark.Start = at + 0.004f;
         spark.Length = 0.035f;
@@ -89,7 +118,7 @@ void Cracker(Track& t, Gen_Rng& rng) {
         spark.Sparks_Per_Second = 600;
         spark.Thinning = 0.012f;
         spark.Spark_Length = 0.0008f;
-        spark.Cutoff = 8000;
+        spark.Cutoff = 10000;
         Add_Crackle(t, spark, rng);
     }
 }
@@ -104,7 +133,7 @@ void Laser_Zap(Track& t, float start, float length, float from, float to, float 
     zap.Volume = volume;
     zap.Shape = Wave_Shape::Saw;
     zap.Brightness = 3000;
-    zap.Attack = 0.003f;
+    zap.Attack = 0.012f;  // a soft start: no hard edge in every shot
     zap.Release = 0.04f;
     zap.Decay = length * 0.6f;
     Add_Tone(t, zap);
@@ -190,14 +219,16 @@ void Warning(Track& t) {
 // The footfall: a soft tick of muffled noise on a tiny low knock, gone within 20 ms so the
 // steps of a walk stay separate instead of buzzing.
 void Step(Track& t, Gen_Rng& rng) {
-    Add_Noise(t, {0.0f, 0.03f, 0.6f, 2500, 900, 0.002f, 0.004f, 0}, rng);
-    Add_Thump(t, 0.0f, 180, 110, 0.25f, 0.008f);
+    Add_Noise(t, {0.0f, 0.03f, 0.5f, 1200, 500, 0.004f, 0.004f, 0}, rng);
+    Add_Thump(t, 0.0f, 150, 90, 0.3f, 0.008f);
 }
 
 // A crisp tick and a short glassy ring after it.
 void Click(Track& t, Gen_Rng& rng) {
-    Add_Noise(t, {0.0f, 0.012f, 0.9f, 8000, 5000, 0.002f, 0.003f, 0}, rng);
-    Add_Bell(t, 0.004f, 1760, 0.35f, 0.06f);
+    Noise tick{0.0f, 0.012f, 0.9f, 10000, 6000, 0.002f, 0.003f, 0};
+    tick.Above_Hz = 3000;
+    Add_Noise(t, tick, rng);
+    Add_Bell(t, 0.004f, 3520, 0.35f, 0.06f);
 }
 
 // "No", the sound of being hurt: one short falling buzz of 180 ms. It repeats every 21
@@ -223,8 +254,8 @@ void No(Track& t) {
 
 // A magazine sliding home: two metal clacks and a rising whine of charging.
 void Reload(Track& t, Gen_Rng& rng) {
-    Add_Noise(t, {0.0f, 0.05f, 0.8f, 5000, 1800, 0.002f, 0.015f, 0}, rng);
-    Add_Noise(t, {0.22f, 0.06f, 0.9f, 4200, 1500, 0.002f, 0.02f, 0}, rng);
+    Add_Noise(t, {0.0f, 0.05f, 0.8f, 9000, 3000, 0.002f, 0.015f, 0}, rng);
+    Add_Noise(t, {0.22f, 0.06f, 0.9f, 8000, 2500, 0.002f, 0.02f, 0}, rng);
     Tone charge;
     charge.Start = 0.04f;
     charge.Length = 0.3f;
@@ -234,7 +265,7 @@ void Reload(Track& t, Gen_Rng& rng) {
     charge.Shape = Wave_Shape::Triangle;
     charge.Release = 0.03f;
     Add_Tone(t, charge);
-    Add_Bell(t, 0.23f, 2400, 0.2f, 0.04f);
+    Add_Bell(t, 0.23f, 4800, 0.2f, 0.04f);
 }
 
 // The crosshair homing in: quickening blips that sweep from left to right.
@@ -266,10 +297,11 @@ void Welcome(Track& t) {
 
 // The lost life: a machine running down in three falling sweeps, each lower and longer than
 // the one before, over a hiss that sinks with them; in the middle range, where a small
-// speaker still plays it, and gone after three seconds.
+// speaker still plays it, and gone within two seconds, before the crosshair and the alarm of
+// the figure's return call.
 void Rocky(Track& t, Gen_Rng& rng) {
     const float sweeps[][4] = {
-        {0.0f, 0.7f, 900, 420}, {0.6f, 0.9f, 700, 260}, {1.4f, 1.6f, 520, 170}};
+        {0.0f, 0.45f, 900, 420}, {0.4f, 0.55f, 700, 260}, {0.9f, 0.9f, 520, 170}};
     for (const auto& w : sweeps) {
         Tone down;
         down.Start = w[0];
@@ -281,6 +313,7 @@ void Rocky(Track& t, Gen_Rng& rng) {
         down.Brightness = 1800;
         down.Attack = 0.01f;
         down.Release = w[1] * 0.35f;
+        down.Decay = w[1] * 0.8f;
         down.Vibrato_Hz = 7;
         down.Vibrato_Depth = 0.02f;
         Add_Tone(t, down);
@@ -289,11 +322,11 @@ void Rocky(Track& t, Gen_Rng& rng) {
         down.Volume = 0.15f;
         Add_Tone(t, down);
     }
-    Noise hiss{0.0f, 2.8f, 0.3f, 3000, 350, 0.05f, 1.0f, 0};
-    hiss.Release = 0.8f;
+    Noise hiss{0.0f, 1.8f, 0.3f, 3000, 350, 0.05f, 0.6f, 0};
+    hiss.Release = 0.6f;
     Add_Noise(t, hiss, rng);
     Crackle sparks;
-    sparks.Length = 1.5f;
+    sparks.Length = 1.0f;
     sparks.Volume = 0.3f;
     sparks.Sparks_Per_Second = 80;
     sparks.Thinning = 0.4f;
@@ -305,15 +338,15 @@ void Rocky(Track& t, Gen_Rng& rng) {
 // is over sooner, the recording ends in silence.
 float Compose(int index, Track& t, Gen_Rng& rng) {
     switch (index) {
-        case Wave::Explosion_1:  // the Blaster's flame bursts into stars: big, but over in 1 s
-            Big_Blast(t, rng, {1.0f, 80, 1.0f, 2200, 0.25f, 0.4f, 160});
-            return Loud_Big;
+        case Wave::Explosion_1:  // the Blaster's flame bursts into stars, up to 13 a second
+            Pop_Blast(t, rng, 0.5f, 95);
+            return Loud_Frequent;
         case Wave::Cracker:  // a flame hits the edge, the Orbiter's stars go out
             Cracker(t, rng);
             return Loud_Frequent;
         case Wave::LaserFire_1:  // the Clipper's arms
             Servo_Clank(t, rng);
-            return Loud_Middle;
+            return Loud_Busy_Cue;
         case Wave::Danger:
             Danger(t);
             return Loud_Big;
@@ -321,19 +354,20 @@ float Compose(int index, Track& t, Gen_Rng& rng) {
             Warning(t);
             return Loud_Cue;
         case Wave::Laser:  // every shot, the player's and the enemies': over in 150 ms
-            Laser_Zap(t, 0.0f, 0.15f, 2400, 500, 0.7f);
+            Laser_Zap(t, 0.0f, 0.15f, 3600, 1500, 0.7f);
             return Loud_Frequent;
         case Wave::Step:
             Step(t, rng);
-            return Loud_Frequent;
+            return Loud_Step;
         case Wave::Explosion_2:  // the Orbiter throws its stars: four pops, 10 frames apart
             Small_Blast(t, rng, 0.4f, 5000, 900, 0.06f);
-            return Loud_Middle;
+            return Loud_Busy_Cue;
         case Wave::Click:
             Click(t, rng);
             return Loud_Frequent;
         case Wave::Explose_3:  // the kill sequence's blast, shrapnel, fuses, bombs landing
             Small_Blast(t, rng, 0.35f, 4000, 700, 0.05f);
+            Add_Thump(t, 0.005f, 130, 45, 0.8f, 0.09f);  // a body under the spray
             return Loud_Frequent;
         case Wave::No:
             No(t);
@@ -343,9 +377,10 @@ float Compose(int index, Track& t, Gen_Rng& rng) {
             return Loud_Middle;
         case Wave::Explose_4:  // a hit that kills, a star shot bursting: short and punchy
             Big_Blast(t, rng, {0.55f, 120, 0.7f, 4000, 0.12f, 0.15f, 250});
+            Sparkle(t, rng, 0.4f);
             return Loud_Cue;
-        case Wave::Explose_5:  // bombs and enemy shots bursting, many a second: a crackling pop
-            Small_Blast(t, rng, 0.28f, 3000, 500, 0.05f);
+        case Wave::Explose_5:  // bombs and enemy shots bursting, many a second
+            Pop_Blast(t, rng, 0.3f, 150);
             return Loud_Frequent;
         case Wave::FadenKreuz:
             FadenKreuz(t);
@@ -354,8 +389,8 @@ float Compose(int index, Track& t, Gen_Rng& rng) {
             Welcome(t);
             return Loud_Big;
         case Wave::Rocky:
-            Rocky(t, rng);
-            return Loud_Cue;
+            Rocky(t, rng);  // a life lost: as big a moment as any
+            return Loud_Big;
         case Wave::Explose_6:  // a hazard blown apart: the biggest of all
             Big_Blast(t, rng, {2.0f, 65, 1.0f, 1800, 0.7f, 0.8f, 90});
             return Loud_Big;
@@ -370,8 +405,10 @@ Sound Synthesise_Wave(int index, uint32_t seed) {
     Track t = Make_Track(entry);
     Gen_Rng rng(seed * 31u + static_cast<uint32_t>(index) + 7u);
     const float loudness = Compose(index, t, rng);
-    return To_Sound(t, entry, loudness,
-                    loudness == Loud_Frequent ? Frequent_Ceiling : Wave_Ceiling);
+    Sound sound = To_Sound(t, entry, loudness,
+                           loudness <= Loud_Frequent ? Frequent_Ceiling : Wave_Ceiling);
+    sound.Role = entry.Role;
+    return sound;
 }
 
 }  // namespace assetgen

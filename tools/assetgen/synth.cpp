@@ -156,16 +156,19 @@ void Add_Noise(Track& t, const Noise& noise, Gen_Rng& rng) {
     const size_t last = std::min(t.Left.size(), Sample_At(t, noise.Start + noise.Length));
     const float ratio = noise.To_Cutoff / noise.From_Cutoff;
     const float attack = std::max(noise.Attack, Shortest_Attack);
-    float low = 0, lower = 0;
+    const float rate = static_cast<float>(t.Rate);
+    const float above = noise.Above_Hz > 0 ? 1.0f - std::exp(-Two_Pi * noise.Above_Hz / rate) : 0;
+    float low = 0, lower = 0, under = 0;
     for (size_t i = first; i < last; ++i) {
-        const float s = static_cast<float>(i - first) / static_cast<float>(t.Rate);
+        const float s = static_cast<float>(i - first) / rate;
         const float cutoff = noise.From_Cutoff * std::pow(ratio, s / noise.Length);
-        const float a = 1.0f - std::exp(-Two_Pi * cutoff / static_cast<float>(t.Rate));
+        const float a = 1.0f - std::exp(-Two_Pi * std::min(cutoff, rate * 0.45f) / rate);
         low += a * (rng.range(-1.0f, 1.0f) - low);
         lower += a * (low - lower);  // two poles for a darker rumble
+        under += above * (lower - under);  // what the high-pass takes away
         const float env = Envelope(s, noise.Length, attack,
                                    std::max(noise.Release, Shortest_Release), noise.Decay);
-        Mix_In(t, i, noise.Volume * env * lower * 2.5f, noise.Pan);
+        Mix_In(t, i, noise.Volume * env * (lower - under) * 2.5f, noise.Pan);
     }
 }
 

@@ -47,6 +47,7 @@ struct Noise {
     float Attack = 0.002f, Decay = 0.3f;        // decay: exponential time constant
     float Pan = 0;
     float Release = 0.01f;  // seconds of fade out at its end
+    float Above_Hz = 0;     // when set, a high-pass there too: a band instead of a low rumble
 };
 void Add_Noise(Track& t, const Noise& noise, Gen_Rng& rng);
 

@@ -3,6 +3,8 @@
 // first and last sample)
 // and prints one line each. With --check it also names every wave that breaks the level
 // rules and exits with 1 when any does.
+// zarvo_wavemeter --mix FILE.wav: the integrated loudness, loudness range and loudest 100 ms
+// of a whole mix (the game's --audio-out).
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -10,12 +12,36 @@
 #include "assets/asset_loader.h"
 #include "assets/catalogue.h"
 #include "platform/wave_file.h"
+#include "mix_measure.h"
 #include "wave_measure.h"
 
+namespace {
+
+int Measure_Mix_File(const char* path) {
+    zarvo::Sound sound;
+    std::string error;
+    if (!zarvo::Read_Wav(path, sound, error) || sound.Bits != 16 || sound.Channels != 2) {
+        std::fprintf(stderr, "zarvo_wavemeter: %s: %s\n", path,
+                     error.empty() ? "not a 16-bit stereo mix" : error.c_str());
+        return 1;
+    }
+    std::vector<int16_t> samples(sound.Data.size() / 2);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<int16_t>(sound.Data[2 * i] | (sound.Data[2 * i + 1] << 8));
+    const wavemeter::Mix_Figures m = wavemeter::Measure_Mix(samples, sound.Rate);
+    std::printf("integrated %.1f LUFS, range %.1f LU, loudest 100 ms %.1f LUFS\n", m.Integrated,
+                m.Range, wavemeter::Loudest_Window(samples, sound.Rate));
+    return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--mix") == 0) return Measure_Mix_File(argv[2]);
     const bool check = argc == 3 && std::strcmp(argv[2], "--check") == 0;
     if (argc != 2 && !check) {
-        std::fprintf(stderr, "usage: zarvo_wavemeter ASSET_DIR [--check]\n");
+        std::fprintf(stderr, "usage: zarvo_wavemeter ASSET_DIR [--check]\n"
+                             "       zarvo_wavemeter --mix FILE.wav\n");
         return 2;
     }
     std::vector<wavemeter::Wave_Measure> waves;

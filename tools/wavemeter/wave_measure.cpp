@@ -22,9 +22,9 @@ constexpr double Frequent_Below_Min_Db = 8.0;  // the frequent waves under the b
 constexpr double Frequent_Below_Max_Db = 12.0;
 constexpr double Quietest_Below_Db = 16.0;  // no wave lost under the big ones
 
-constexpr int Big[] = {Wave::Explose_6, Wave::Explosion_1, Wave::Danger, Wave::Welcome};
-constexpr int Frequent[] = {Wave::Laser,     Wave::Step,      Wave::Cracker,
-                            Wave::Explose_5, Wave::Explose_3, Wave::Click};
+constexpr int Big[] = {Wave::Explose_6, Wave::Danger, Wave::Welcome};
+constexpr int Frequent[] = {Wave::Laser,     Wave::Step,      Wave::Cracker,    Wave::Explose_5,
+                            Wave::Explose_3, Wave::Click,     Wave::Explosion_1};
 
 std::string Format(const char* pattern, const std::string& name, double a, double b) {
     char line[200];

@@ -27,8 +27,8 @@ Wave_Measure Measure_Wave(const zarvo::Sound& sound, const std::string& name);
 
 // The rules every wave list keeps (the waves in catalogue order): no clipping, no DC offset, no
 // click at either end; a loudness hierarchy: the waves that play often and pile up (Laser,
-// Step, Cracker, Explose_5, Explose_3, Click) 8 to 12 dB under every one of the rare big ones
-// (Explose_6, Explosion_1, Danger, Welcome), the alerts no louder than the big explosion, and no
+// Step, Cracker, Explose_5, Explose_3, Click, Explosion_1) 8 to 12 dB under every one of the
+// rare big ones (Explose_6, Danger, Welcome), the alerts no louder than the big explosion, and no
 // wave louder than the loudest big one nor more than 16 dB under it. Answers one line per broken
 // rule.
 std::vector<std::string> Level_Problems(const std::vector<Wave_Measure>& waves);
