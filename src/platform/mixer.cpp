@@ -19,6 +19,15 @@ size_t Frame_Count_Of(const Sound& s) {
     return s.Channels <= 2 && s.Rate > 0 ? Pcm_Frames(s) : 0;
 }
 
+// Adds `n` samples into the sum: the loop every voice runs. Eight at a time, in a loop of fixed
+// length that the compiler turns into vector instructions.
+void Add_Samples(int32_t* __restrict sum, const int16_t* __restrict src, size_t n) {
+    size_t k = 0;
+    for (; k + 8 <= n; k += 8)
+        for (size_t j = 0; j < 8; ++j) sum[k + j] += src[k + j];
+    for (; k < n; ++k) sum[k] += src[k];
+}
+
 }  // namespace
 
 std::vector<int16_t> Prepare_Sound(const Sound& sound, int32_t rate) {
@@ -99,8 +108,7 @@ bool Mixer::Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames) 
     const size_t heard =
         voice.Position < item.Audible ? std::min(n, item.Audible - voice.Position) : 0;
     const int16_t* src = item.Samples.data() + voice.Position * 2;
-    if (!item.Silent)
-        for (size_t k = 0; k < heard * 2; ++k) sum[k] += src[k];
+    if (!item.Silent) Add_Samples(sum, src, heard * 2);
     voice.Position += n;
     if (voice.Position >= total) voice.Playing = false;
     return heard > 0;
