@@ -303,13 +303,18 @@ TEST(Mixer, ResamplingBetweenUnrelatedRatesStaysInsideTheInput) {
     for (size_t n = 0; n < out.size(); ++n) ASSERT_LT(std::fabs(out[n]), 0.3f) << n;
 }
 
+// What a sum of voices comes out as through the master gain, at full level.
+int Mixed(int sum) {
+    return static_cast<int>(std::lround(sum * Mixer::Master_Gain / 32768.0 * 32767.0));
+}
+
 // Voices sound through the master gain, as late as the limiter looks ahead.
 TEST(Mixer, BusyItemGainsAVoiceIdleVoiceIsReusedNothingIsCutOff) {
     Mixer mixer;
     mixer.Load({Flat_Wave(1000, 100, 128 + 10), Flat_Wave(1000, 50, 128 + 20)}, 1000);
     const int late = mixer.Latency();
     ASSERT_EQ(late, 2);
-    const int voice = static_cast<int>(std::lround(10 * 256 * Mixer::Master_Gain));
+    const int voice = Mixed(10 * 256);
     int16_t out[2 * 60];
     mixer.Play(0);
     mixer.Mix(out, 60);
@@ -319,13 +324,13 @@ TEST(Mixer, BusyItemGainsAVoiceIdleVoiceIsReusedNothingIsCutOff) {
     EXPECT_EQ(mixer.Voice_Count(0), 2);
     EXPECT_EQ(mixer.Playing_Count(0), 2);
     mixer.Mix(out, 40);
-    EXPECT_EQ(out[2 * late], 2 * voice);   // both voices sound together
+    EXPECT_EQ(out[2 * late], Mixed(2 * 10 * 256));  // both voices sound together
     EXPECT_EQ(mixer.Playing_Count(0), 1);  // the first ran to its end
     mixer.Play(0);                         // takes the idle voice
     EXPECT_EQ(mixer.Voice_Count(0), 2);
     EXPECT_EQ(mixer.Playing_Count(0), 2);
     mixer.Mix(out, 60);
-    EXPECT_EQ(out[2 * 59], 2 * voice);
+    EXPECT_EQ(out[2 * 59], Mixed(2 * 10 * 256));
     mixer.Mix(out, 60);
     EXPECT_EQ(mixer.Playing_Count(0), 0);
     EXPECT_EQ(out[2 * (50 + late)], 0);
@@ -388,17 +393,17 @@ TEST(Mixer, SameFramePlaysOfAWaveStartSpreadInsideTheFrame) {
     ASSERT_EQ(std::lround(Mixer::Spread_Seconds * 1000), 3);
     for (int k = 0; k < 9; ++k) mixer.Play(0);
     const std::vector<int> left = Mix_Left(mixer, 40);
-    const int voice = static_cast<int>(std::lround(5 * 256 * Mixer::Master_Gain));
+    const auto voices = [](int n) { return Mixed(n * 5 * 256); };
     const size_t late = static_cast<size_t>(mixer.Latency());
-    EXPECT_EQ(left[late + 0], 2 * voice);  // the first and the ninth
-    EXPECT_EQ(left[late + 2], 2 * voice);
-    EXPECT_EQ(left[late + 3], 3 * voice);
-    EXPECT_EQ(left[late + 6], 4 * voice);
-    EXPECT_EQ(left[late + 20], 8 * voice);
-    EXPECT_EQ(left[late + 21], 9 * voice);
+    EXPECT_EQ(left[late + 0], voices(2));  // the first and the ninth
+    EXPECT_EQ(left[late + 2], voices(2));
+    EXPECT_EQ(left[late + 3], voices(3));
+    EXPECT_EQ(left[late + 6], voices(4));
+    EXPECT_EQ(left[late + 20], voices(8));
+    EXPECT_EQ(left[late + 21], voices(9));
     mixer.Play(0);
     const std::vector<int> next = Mix_Left(mixer, late + 1);
-    EXPECT_EQ(next[late], 10 * voice);
+    EXPECT_EQ(next[late], voices(10));
 }
 
 // The player's sound level scales everything mixed; 0 is silence.

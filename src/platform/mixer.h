@@ -21,7 +21,7 @@ namespace zarvo {
 
 class Mixer {
   public:
-    static constexpr float Master_Gain = 0.65f;  // 3.7 dB below a single voice at full scale
+    static constexpr float Master_Gain = 0.68f;  // 3.3 dB below a single voice at full scale
     static constexpr float Limit = 0.89f;       // -1 dB of full scale
     static constexpr float Release_Seconds = 0.12f;
     static constexpr float Ride_Threshold = 0.25f;  // -12 dB of full scale, as RMS
@@ -29,7 +29,7 @@ class Mixer {
     static constexpr float Look_Ahead_Seconds = 0.0015f;  // the limiter's
     // The frequent bus stands this far under the cues, and dips by Dip while an alert sounds:
     // down within some Dip_Seconds of the alert's start, back over Rise_Seconds after its end.
-    static constexpr float Frequent_Gain = 0.35f;  // -9 dB
+    static constexpr float Frequent_Gain = 0.3f;  // -10.5 dB
     static constexpr float Dip = 0.5f;            // -6 dB
     static constexpr float Dip_Seconds = 0.012f;
     static constexpr float Rise_Seconds = 0.3f;
