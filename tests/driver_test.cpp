@@ -351,13 +351,13 @@ std::vector<int> Mix_Left(Mixer& mixer, size_t frames) {
 }
 
 // Seven starts of one wave in one frame (up to nine shots can fall in one) are seven voices,
-// started Spread_Seconds apart: all play to the end of the recording, their sum stays under
+// started a few milliseconds apart: all play to the end of the recording, their sum stays under
 // full scale, and for the shot the master stage leaves the seven at least 0.7 of seven times
 // one voice's energy: spread, they add as power, none cut short or squashed. Seven of the
 // biggest blast pass under full scale too.
 TEST(Mixer, SevenStartsInOneFrameAreSevenVoicesHeardToTheirEnd) {
     ASSERT_NE(test::Test_Assets(), nullptr);
-    const auto spread = static_cast<size_t>(std::lround(Mixer::Spread_Seconds * 44100));
+    const auto spread = static_cast<size_t>(std::lround(Mixer::Spread_Ms[5] * 44.1f));
     for (const int wave : {Wave::Laser, Wave::Explose_6}) {
         Mixer one, seven;
         one.Load(test::Test_Assets()->Waves, 44100, 1024);
@@ -365,8 +365,8 @@ TEST(Mixer, SevenStartsInOneFrameAreSevenVoicesHeardToTheirEnd) {
         one.Play(wave);
         for (int k = 0; k < 7; ++k) seven.Play(wave);
         EXPECT_EQ(seven.Voice_Count(wave), 7);
-        // The last voice starts six spreads late and ends as late.
-        const size_t frames = one.Prepared(wave).size() / 2 + 6 * spread;
+        // The sixth voice starts latest and ends as late.
+        const size_t frames = one.Prepared(wave).size() / 2 + spread;
         const std::vector<int> single = Mix_Left(one, frames - 1),
                                sum = Mix_Left(seven, frames - 1);
         EXPECT_EQ(seven.Playing_Count(wave), 1) << wave;
@@ -385,25 +385,52 @@ TEST(Mixer, SevenStartsInOneFrameAreSevenVoicesHeardToTheirEnd) {
     }
 }
 
-// Plays of one wave between two mixes start Spread_Seconds apart, the eighth with the first
+// Plays of one wave between two mixes start Spread_Ms late in turn, the ninth with the first
 // again; the next mix starts its first play at once.
 TEST(Mixer, SameFramePlaysOfAWaveStartSpreadInsideTheFrame) {
     Mixer mixer;
     mixer.Load({Flat_Wave(1000, 200, 128 + 5)}, 1000, 64);
-    ASSERT_EQ(std::lround(Mixer::Spread_Seconds * 1000), 3);
     for (int k = 0; k < 9; ++k) mixer.Play(0);
     const std::vector<int> left = Mix_Left(mixer, 40);
     const auto voices = [](int n) { return Mixed(n * 5 * 256); };
     const size_t late = static_cast<size_t>(mixer.Latency());
-    EXPECT_EQ(left[late + 0], voices(2));  // the first and the ninth
-    EXPECT_EQ(left[late + 2], voices(2));
-    EXPECT_EQ(left[late + 3], voices(3));
-    EXPECT_EQ(left[late + 6], voices(4));
-    EXPECT_EQ(left[late + 20], voices(8));
-    EXPECT_EQ(left[late + 21], voices(9));
+    // At 1000 frames a second the plays wait 0, 11, 5, 18, 8, 22, 2, 15 and 0 frames.
+    const std::pair<size_t, int> heard[] = {{0, 2}, {1, 2}, {2, 3}, {4, 3}, {5, 4}, {8, 5},
+                                            {11, 6}, {15, 7}, {18, 8}, {21, 8}, {22, 9}};
+    for (const auto& [at, count] : heard) EXPECT_EQ(left[late + at], voices(count)) << at;
     mixer.Play(0);
     const std::vector<int> next = Mix_Left(mixer, late + 1);
     EXPECT_EQ(next[late], voices(10));
+}
+
+// A frequent wave's plays in one frame take its pitches in turn: the second is a little
+// higher, so its sound is over a little sooner; every voice still stays busy to the
+// recording's end.
+TEST(Mixer, SameFramePlaysOfAFrequentWaveTakeItsPitchesInTurn) {
+    Sound tone = Flat_Wave(1000, 400, 128);
+    for (size_t f = 0; f < 200; ++f) tone.Data[f] = 128 + 40;  // sounds for 200 frames
+    tone.Role = Mix_Role::Frequent;
+    Mixer alone, pair;
+    alone.Load({tone}, 1000, 64);
+    pair.Load({tone}, 1000, 64);
+    alone.Play(0);
+    pair.Play(0);
+    pair.Play(0);  // waits 11 frames, at pitch Pitch[1]
+    const std::vector<int> one = Mix_Left(alone, 260), two = Mix_Left(pair, 260);
+    const auto last_heard = [](const std::vector<int>& v) {
+        size_t end = v.size();
+        while (end > 0 && std::abs(v[end - 1]) < 50) --end;
+        return end;
+    };
+    const auto pitched_end = static_cast<size_t>(11 + 200 / Mixer::Pitch[1]);
+    EXPECT_NEAR(static_cast<double>(last_heard(one)), 200.0 + alone.Latency(), 3);
+    // (The resampler's kernel rings a few frames past the sound's hard end.)
+    EXPECT_NEAR(static_cast<double>(last_heard(two)), pitched_end + pair.Latency(), 6);
+    EXPECT_LT(last_heard(two), 11 + 200 + static_cast<size_t>(pair.Latency()));
+    Mix_Left(pair, 400 - 260 + 10);
+    EXPECT_EQ(pair.Playing_Count(0), 1);  // the second, 11 frames late
+    Mix_Left(pair, 1);
+    EXPECT_EQ(pair.Playing_Count(0), 0);
 }
 
 // The player's sound level scales everything mixed; 0 is silence.

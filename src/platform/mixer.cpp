@@ -52,6 +52,32 @@ std::vector<int16_t> Prepare_Sound(const Sound& sound, int32_t rate) {
     return out;
 }
 
+namespace {
+
+// Frames up to the last one of `frames` that is not silent.
+size_t Audible_Frames(const int16_t* samples, size_t frames) {
+    while (frames > 0 && samples[2 * frames - 1] == 0 && samples[2 * frames - 2] == 0) --frames;
+    return frames;
+}
+
+}  // namespace
+
+// A frequent wave's other pitches: prepared for a device a little faster or slower, played at
+// the device's rate, each cut or padded with silence to the recording's length (the sound
+// is over long before its recording ends), so every voice stays busy as long.
+void Mixer::Prepare_Pitches(Item& item, const Sound& sound) {
+    const size_t frames = item.Samples.size() / 2;
+    item.Pitched.assign(frames * 2 * (Pitches - 1), 0);
+    for (int p = 1; p < Pitches; ++p) {
+        const auto rate = static_cast<int32_t>(std::lround(static_cast<float>(rate_) / Pitch[p]));
+        const std::vector<int16_t> pitched = Prepare_Sound(sound, rate);
+        const size_t kept = std::min(frames, pitched.size() / 2);
+        int16_t* to = item.Pitched.data() + (p - 1) * frames * 2;
+        std::copy(pitched.begin(), pitched.begin() + static_cast<ptrdiff_t>(kept * 2), to);
+        item.Audible = std::max(item.Audible, Audible_Frames(to, kept));
+    }
+}
+
 void Mixer::Load(const std::vector<Sound>& waves, int32_t device_rate, int block_frames) {
     rate_ = device_rate;
     items_.clear();
@@ -60,16 +86,16 @@ void Mixer::Load(const std::vector<Sound>& waves, int32_t device_rate, int block
         Item& item = items_[i];
         item.Samples = Prepare_Sound(waves[i], rate_);
         item.Role = waves[i].Role;
-        item.Audible = item.Samples.size() / 2;
-        while (item.Audible > 0 && item.Samples[2 * item.Audible - 1] == 0 &&
-               item.Samples[2 * item.Audible - 2] == 0)
-            --item.Audible;
+        item.Audible = Audible_Frames(item.Samples.data(), item.Samples.size() / 2);
+        if (item.Role == Mix_Role::Frequent && !item.Samples.empty())
+            Prepare_Pitches(item, waves[i]);
         item.Voices.reserve(Voices_Per_Item);
     }
     sum_.assign(static_cast<size_t>(std::max(1, block_frames)) * 2, 0);
     frequent_.assign(sum_.size(), 0);
     const float rate = static_cast<float>(std::max(1, rate_));
-    spread_ = static_cast<size_t>(std::lround(Spread_Seconds * rate));
+    for (int k = 0; k < Spread_Slots; ++k)
+        spread_[k] = static_cast<size_t>(std::lround(Spread_Ms[k] * rate / 1000.0f));
     dip_ = 1;
     dip_fall_ = 1.0f - std::exp(-1.0f / std::max(1.0f, Dip_Seconds * rate));
     dip_rise_ = 1.0f - std::exp(-1.0f / std::max(1.0f, Rise_Seconds * rate));
@@ -87,7 +113,8 @@ void Mixer::Play(int index) {
     Voice& voice = idle != item.Voices.end() ? *idle : item.Voices.emplace_back();
     voice.Playing = true;
     voice.Position = 0;
-    voice.Wait = spread_ * static_cast<size_t>(item.Starts % Spread_Slots);
+    voice.Wait = spread_[item.Starts % Spread_Slots];
+    voice.Pitch = item.Pitched.empty() ? 0 : item.Starts % Pitches;
     ++item.Starts;
 }
 
@@ -107,7 +134,9 @@ bool Mixer::Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames) 
     // adds nothing, so it costs nothing.
     const size_t heard =
         voice.Position < item.Audible ? std::min(n, item.Audible - voice.Position) : 0;
-    const int16_t* src = item.Samples.data() + voice.Position * 2;
+    const int16_t* src = (voice.Pitch == 0 ? item.Samples.data()
+                                           : item.Pitched.data() + (voice.Pitch - 1) * total * 2) +
+                         voice.Position * 2;
     if (!item.Silent) Add_Samples(sum, src, heard * 2);
     voice.Position += n;
     if (voice.Position >= total) voice.Playing = false;

@@ -33,9 +33,17 @@ class Mixer {
     static constexpr float Dip = 0.5f;            // -6 dB
     static constexpr float Dip_Seconds = 0.012f;
     static constexpr float Rise_Seconds = 0.3f;
-    // The plays of one wave in one frame start this far apart, the eighth with the first again.
-    static constexpr float Spread_Seconds = 0.0029f;
-    static constexpr int Spread_Slots = 8;  // 7 gaps: 21 ms, inside the frame's 24
+    // The plays of one wave in one frame start this late, in this order, the ninth with the
+    // first again: all inside the frame's 24 ms, at uneven gaps so that no low tone of a
+    // wave lines up against itself and cancels.
+    static constexpr int Spread_Slots = 8;
+    static constexpr float Spread_Ms[Spread_Slots] = {0.0f, 11.3f, 4.7f, 17.9f,
+                                                      8.2f, 21.6f, 2.4f, 14.6f};
+    // And a frequent wave's extra plays in one frame are pitched a little apart as well, in
+    // turn, so that even their low body adds as power: the recording itself and these.
+    // Each pitch is prepared once, when the waves load.
+    static constexpr int Pitches = 3;
+    static constexpr float Pitch[Pitches] = {1.0f, 1.05f, 0.955f};
     // Voices made ready for each wave when it loads. The busiest play measured (difficulty 3,
     // level 8) kept about 130 voices busy over all waves together, so a wave that needs more
     // than this, and makes Play allocate, is far beyond any game.
@@ -47,7 +55,8 @@ class Mixer {
     void Load(const std::vector<Sound>& waves, int32_t device_rate, int block_frames = 1024);
 
     // Starts one playback of wave `index` from its beginning; an unknown index plays nothing.
-    // The k-th play of the wave since the last Mix starts (k mod Spread_Slots) spreads late.
+    // The k-th play of the wave since the last Mix starts Spread_Ms[k mod Spread_Slots] late
+    // (and, for a frequent wave, at Pitch[k mod Pitches]).
     void Play(int index);
 
     // A silent wave plays on as before (its voices run, an alert still dips the frequent bus)
@@ -83,10 +92,13 @@ class Mixer {
         bool Playing = false;
         size_t Position = 0;  // in stereo frames
         size_t Wait = 0;      // frames still to wait before it starts
+        int Pitch = 0;        // which of the item's pitches it plays
     };
     struct Item {
         std::vector<int16_t> Samples;  // interleaved stereo at the device rate
-        size_t Audible = 0;            // frames up to the last one that is not silent
+        // The other pitches of a frequent wave, one after the other, each as long as Samples.
+        std::vector<int16_t> Pitched;
+        size_t Audible = 0;  // frames up to the last one that is not silent, at any pitch
         std::vector<Voice> Voices;
         Mix_Role Role = Mix_Role::Cue;
         int Starts = 0;  // plays since the last Mix
@@ -94,12 +106,13 @@ class Mixer {
     };
     // Adds what the voice plays in the next `frames` frames; answers whether it was heard.
     bool Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames);
+    void Prepare_Pitches(Item& item, const Sound& sound);
     void Mix_Block(int16_t* out, int frames);
     void Master_Stage(int16_t* out, int frames, bool alert);
 
     int32_t rate_ = 0;
     int level_ = 100;
-    size_t spread_ = 0;  // Spread_Seconds in frames
+    size_t spread_[Spread_Slots] = {};  // Spread_Ms in frames
     std::vector<Item> items_;
     std::vector<int32_t> sum_, frequent_;  // the buses, one block each, sized when waves load
     float dip_ = 1, dip_fall_ = 1, dip_rise_ = 1;  // the frequent bus's dip and its speeds
