@@ -460,8 +460,12 @@ TEST(Mixer, LimiterGlidesDownBeforeAPeakInsteadOfJumping) {
         float left = f < 50 ? 0.1f : (f % 2 ? 1.0f : -1.0f), right = -left;
         limiter.Apply(left, right);
         EXPECT_LE(std::fabs(left), 0.5f + 1e-6f) << f;
-        if (f == 50 + 8) EXPECT_NEAR(left, -0.5f, 1e-6f) << "the burst's first frame";
-        if (f < 50 + 8 && f >= 8) EXPECT_NEAR(std::fabs(left), 0.1f * limiter.Gain(), 1e-6f) << f;
+        if (f == 50 + 8) {
+            EXPECT_NEAR(left, -0.5f, 1e-6f) << "the burst's first frame";
+        }
+        if (f < 50 + 8 && f >= 8) {
+            EXPECT_NEAR(std::fabs(left), 0.1f * limiter.Gain(), 1e-6f) << f;
+        }
         EXPECT_LE(last_gain - limiter.Gain(), 0.5f / 9 + 1e-6f) << f;
         last_gain = limiter.Gain();
     }
