@@ -22,8 +22,8 @@ constexpr float Loud_Busy_Cue = -12.0f;  // cues of the busiest levels that no a
 constexpr float Loud_Middle = -15.0f;
 constexpr float Loud_Frequent = -20.0f;
 constexpr float Loud_Step = -21.5f;  // the footfall patters 21 times a second: softest of all
-// The frequent waves also keep their peaks low: seven of one started in the same frame add up
-// sample for sample, and they should still pass under the mixer's limiter.
+// The frequent waves also keep their peaks low: dozens of them sound at once in a busy level,
+// and their pile-ups should still pass under the mixer's limiter.
 constexpr float Frequent_Ceiling = 0.2f;  // -14 dB of full scale
 
 // A big blast: a crack, a deep thump that falls in pitch, a roaring body that darkens as it
