@@ -74,7 +74,8 @@ class Before_Mixer {
     }
     void Play(int index) {
         auto& voices = items_[static_cast<size_t>(index)].Voices;
-        auto idle = std::find_if(voices.begin(), voices.end(), [](const Voice& v) { return !v.Playing; });
+        auto idle =
+            std::find_if(voices.begin(), voices.end(), [](const Voice& v) { return !v.Playing; });
         Voice& voice = idle != voices.end() ? *idle : voices.emplace_back();
         voice = {true, 0};
     }

@@ -325,8 +325,8 @@ TEST(Mixer, BusyItemGainsAVoiceIdleVoiceIsReusedNothingIsCutOff) {
     EXPECT_EQ(mixer.Playing_Count(0), 2);
     mixer.Mix(out, 40);
     EXPECT_EQ(out[2 * late], Mixed(2 * 10 * 256));  // both voices sound together
-    EXPECT_EQ(mixer.Playing_Count(0), 1);  // the first ran to its end
-    mixer.Play(0);                         // takes the idle voice
+    EXPECT_EQ(mixer.Playing_Count(0), 1);           // the first ran to its end
+    mixer.Play(0);                                  // takes the idle voice
     EXPECT_EQ(mixer.Voice_Count(0), 2);
     EXPECT_EQ(mixer.Playing_Count(0), 2);
     mixer.Mix(out, 60);
@@ -395,7 +395,7 @@ TEST(Mixer, SameFramePlaysOfAWaveStartSpreadInsideTheFrame) {
     const auto voices = [](int n) { return Mixed(n * 5 * 256); };
     const size_t late = static_cast<size_t>(mixer.Latency());
     // At 1000 frames a second the plays wait 0, 11, 5, 18, 8, 22, 2, 15 and 0 frames.
-    const std::pair<size_t, int> heard[] = {{0, 2}, {1, 2}, {2, 3}, {4, 3}, {5, 4}, {8, 5},
+    const std::pair<size_t, int> heard[] = {{0, 2},  {1, 2},  {2, 3},  {4, 3},  {5, 4}, {8, 5},
                                             {11, 6}, {15, 7}, {18, 8}, {21, 8}, {22, 9}};
     for (const auto& [at, count] : heard) EXPECT_EQ(left[late + at], voices(count)) << at;
     mixer.Play(0);

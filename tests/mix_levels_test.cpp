@@ -34,8 +34,7 @@ const Played_Minute& Level_8_Minute() {
         std::string error;
         if (Read_Script(ZARVO_SOURCE_DIR "/bench/scenarios/d3_level8.txt", script, error) != 0)
             return m;
-        Headless_Runner run(test::Test_Assets(), Choose_Seed(std::nullopt, script),
-                            script.Screen);
+        Headless_Runner run(test::Test_Assets(), Choose_Seed(std::nullopt, script), script.Screen);
         run.Run(script, Minute);
         m.Log = run.media().waves;
         m.Mix = Mix_Log(test::Test_Assets()->Waves, m.Log, Minute, Rate);
@@ -95,8 +94,8 @@ TEST(Mix_Levels, SameFrameVolleyAddsAsPowerUnderTheBigWaves) {
     for (const int wave : {Wave::Laser, Wave::Explose_5, Wave::Explose_3, Wave::Cracker}) {
         const char* name = Wave_List[static_cast<size_t>(wave)].Name;
         const double one = Volley(wave, 1), seven = Volley(wave, 7);
-        std::printf("%-12s one %.1f, seven %.1f, loudest single wave %.1f LUFS\n", name, one,
-                    seven, loudest_single);
+        std::printf("%-12s one %.1f, seven %.1f, loudest single wave %.1f LUFS\n", name, one, seven,
+                    loudest_single);
         EXPECT_LE(seven - one, 10 * std::log10(7.0) + 1.5) << name;
         EXPECT_GE(seven, one - 1.0) << name;  // and do not cancel out
         EXPECT_LE(seven, loudest_single + 3.0) << name;

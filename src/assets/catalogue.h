@@ -29,10 +29,10 @@ struct ImageSpec {
 
 struct WaveSpec {
     const char* Name;
-    int32_t Rate;       // samples per second
-    int32_t Bits;       // 8 or 16
-    int32_t Channels;   // 1 or 2
-    int32_t Length_Ms;  // playing time
+    int32_t Rate;                   // samples per second
+    int32_t Bits;                   // 8 or 16
+    int32_t Channels;               // 1 or 2
+    int32_t Length_Ms;              // playing time
     Mix_Role Role = Mix_Role::Cue;  // how the mixer treats it
 };
 

@@ -59,9 +59,9 @@ class Soft_Limiter {
     float fall_;          // the envelope's decay per frame
     float envelope_ = 0;  // the recent peak level
     int span_ = 1;
-    int64_t count_ = 0;   // frames taken in
+    int64_t count_ = 0;  // frames taken in
     float gain_ = 1;
-    double held_sum_;     // the last span_ least gains, summed: their mean is the gain
+    double held_sum_;  // the last span_ least gains, summed: their mean is the gain
     double per_span_;
     int slot_ = 0, delay_slot_ = 0;  // where the newest least gain and frame go
     int quiet_ = 0;  // frames in a row that wanted no turning down (counted up to span_)
@@ -69,7 +69,7 @@ class Soft_Limiter {
     std::array<float, Most_Look_Ahead> want_{};
     std::array<int64_t, Most_Look_Ahead> want_at_{};
     int want_first_ = 0, want_count_ = 0;
-    std::array<float, Most_Look_Ahead> held_{};              // the least gains, by frame
+    std::array<float, Most_Look_Ahead> held_{};         // the least gains, by frame
     std::array<float, 2 * Most_Look_Ahead> delayed_{};  // the frames on their way out
 };
 

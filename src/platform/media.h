@@ -140,9 +140,9 @@ class Surface_Media : public Media {
     void Take(const Image& img, int x, int y, const Turn* turn, const Pixel_Rect& bounds);
 
     Draw_List lists_[2];
-    int drawn_ = 0;           // the list the back buffer shows
+    int drawn_ = 0;             // the list the back buffer shows
     bool drawn_known_ = false;  // the back buffer is exactly what lists_[drawn_] draws
-    bool writing_ = false;    // a clear started lists_[1 - drawn_] and it is not yet made
+    bool writing_ = false;      // a clear started lists_[1 - drawn_] and it is not yet made
     Damage damage_, changes_;
     Diff_Scratch scratch_;
     Surface whole_;  // the whole redraw of a check

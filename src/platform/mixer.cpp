@@ -187,10 +187,12 @@ void Mixer::Master_Stage(int16_t* out, int frames, bool alert) {
     for (size_t f = 0; f < static_cast<size_t>(frames); ++f) {
         dip_ += dip_speed * (dip_to - dip_);
         const float frequent = Frequent_Gain * dip_;
-        float left = (static_cast<float>(sum_[2 * f]) +
-                      frequent * static_cast<float>(frequent_[2 * f])) * To_Unit;
+        float left =
+            (static_cast<float>(sum_[2 * f]) + frequent * static_cast<float>(frequent_[2 * f])) *
+            To_Unit;
         float right = (static_cast<float>(sum_[2 * f + 1]) +
-                       frequent * static_cast<float>(frequent_[2 * f + 1])) * To_Unit;
+                       frequent * static_cast<float>(frequent_[2 * f + 1])) *
+                      To_Unit;
         rider_.Apply(left, right);
         limiter_.Apply(left, right);
         const float limited = limiter_.Gain();

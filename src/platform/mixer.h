@@ -22,7 +22,7 @@ namespace zarvo {
 class Mixer {
   public:
     static constexpr float Master_Gain = 0.68f;  // 3.3 dB below a single voice at full scale
-    static constexpr float Limit = 0.89f;       // -1 dB of full scale
+    static constexpr float Limit = 0.89f;        // -1 dB of full scale
     static constexpr float Release_Seconds = 0.12f;
     static constexpr float Ride_Threshold = 0.25f;  // -12 dB of full scale, as RMS
     static constexpr float Ride_Ratio = 2.5f;

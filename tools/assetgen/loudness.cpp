@@ -46,8 +46,7 @@ Biquad Bass_Cut(double rate) {
 
 }  // namespace
 
-std::vector<double> Weighted_Power(const std::vector<std::vector<float>>& channels,
-                                   int32_t rate) {
+std::vector<double> Weighted_Power(const std::vector<std::vector<float>>& channels, int32_t rate) {
     if (channels.empty() || rate <= 0) return {};
     const size_t frames = channels[0].size();
     // A mono recording sounds on both sides.

@@ -12,8 +12,7 @@
 namespace assetgen {
 
 // The ear-weighted power of every frame, summed over the sides.
-std::vector<double> Weighted_Power(const std::vector<std::vector<float>>& channels,
-                                   int32_t rate);
+std::vector<double> Weighted_Power(const std::vector<std::vector<float>>& channels, int32_t rate);
 // A mean of that power in dB on the scale below (LUFS, for a mix).
 double Power_Db(double mean_power);
 

@@ -405,8 +405,8 @@ Sound Synthesise_Wave(int index, uint32_t seed) {
     Track t = Make_Track(entry);
     Gen_Rng rng(seed * 31u + static_cast<uint32_t>(index) + 7u);
     const float loudness = Compose(index, t, rng);
-    Sound sound = To_Sound(t, entry, loudness,
-                           loudness <= Loud_Frequent ? Frequent_Ceiling : Wave_Ceiling);
+    Sound sound =
+        To_Sound(t, entry, loudness, loudness <= Loud_Frequent ? Frequent_Ceiling : Wave_Ceiling);
     sound.Role = entry.Role;
     return sound;
 }

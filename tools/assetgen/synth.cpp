@@ -164,7 +164,7 @@ void Add_Noise(Track& t, const Noise& noise, Gen_Rng& rng) {
         const float cutoff = noise.From_Cutoff * std::pow(ratio, s / noise.Length);
         const float a = 1.0f - std::exp(-Two_Pi * std::min(cutoff, rate * 0.45f) / rate);
         low += a * (rng.range(-1.0f, 1.0f) - low);
-        lower += a * (low - lower);  // two poles for a darker rumble
+        lower += a * (low - lower);        // two poles for a darker rumble
         under += above * (lower - under);  // what the high-pass takes away
         const float env = Envelope(s, noise.Length, attack,
                                    std::max(noise.Release, Shortest_Release), noise.Decay);

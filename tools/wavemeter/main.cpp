@@ -11,8 +11,8 @@
 
 #include "assets/asset_loader.h"
 #include "assets/catalogue.h"
-#include "platform/wave_file.h"
 #include "mix_measure.h"
+#include "platform/wave_file.h"
 #include "wave_measure.h"
 
 namespace {
@@ -40,8 +40,9 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--mix") == 0) return Measure_Mix_File(argv[2]);
     const bool check = argc == 3 && std::strcmp(argv[2], "--check") == 0;
     if (argc != 2 && !check) {
-        std::fprintf(stderr, "usage: zarvo_wavemeter ASSET_DIR [--check]\n"
-                             "       zarvo_wavemeter --mix FILE.wav\n");
+        std::fprintf(stderr,
+                     "usage: zarvo_wavemeter ASSET_DIR [--check]\n"
+                     "       zarvo_wavemeter --mix FILE.wav\n");
         return 2;
     }
     std::vector<wavemeter::Wave_Measure> waves;

@@ -117,8 +117,8 @@ std::vector<int16_t> Mix_Log(const std::vector<zarvo::Sound>& waves,
 }
 
 Cue_Clearance Measure_Cue(const std::vector<zarvo::Sound>& waves,
-                          const std::vector<zarvo::Played_Wave>& log, int32_t frames,
-                          int32_t rate, int cue, const std::vector<int16_t>& whole) {
+                          const std::vector<zarvo::Played_Wave>& log, int32_t frames, int32_t rate,
+                          int cue, const std::vector<int16_t>& whole) {
     const std::vector<int16_t> rest = Mix_Log(waves, log, frames, rate, cue);
     std::vector<int16_t> alone(whole.size());
     for (size_t i = 0; i < whole.size(); ++i)
@@ -134,13 +134,14 @@ Cue_Clearance Measure_Cue(const std::vector<zarvo::Sound>& waves,
         // A play is measured when its loudest 100 ms may still fall inside the mix.
         // Plays of one frame are heard as one.
         if (w.Index == cue && Frames_Until(w.Frame, rate) + rate / 5 < Frames_Until(frames, rate) &&
-            (starts.empty() || starts.back() != static_cast<size_t>(Frames_Until(w.Frame - 1, rate))))
+            (starts.empty() ||
+             starts.back() != static_cast<size_t>(Frames_Until(w.Frame - 1, rate))))
             starts.push_back(static_cast<size_t>(Frames_Until(w.Frame - 1, rate)));
     std::vector<double> clear;
     for (size_t k = 0; k < starts.size(); ++k) {
         // A play is heard until the next play of the same cue begins.
-        const size_t end = std::min(starts[k] + length,
-                                    k + 1 < starts.size() ? starts[k + 1] : alone.size() / 2);
+        const size_t end =
+            std::min(starts[k] + length, k + 1 < starts.size() ? starts[k + 1] : alone.size() / 2);
         const auto [loudest, at] = Loudest_In(cue_prefix, starts[k], end, window);
         const double others = rest_prefix[at + window] - rest_prefix[at];
         clear.push_back(Power_Db(loudest) - Power_Db(others));

@@ -38,7 +38,7 @@ struct Cue_Clearance {
     double Worst = 0, Median = 0;
 };
 Cue_Clearance Measure_Cue(const std::vector<zarvo::Sound>& waves,
-                          const std::vector<zarvo::Played_Wave>& log, int32_t frames,
-                          int32_t rate, int cue, const std::vector<int16_t>& whole);
+                          const std::vector<zarvo::Played_Wave>& log, int32_t frames, int32_t rate,
+                          int cue, const std::vector<int16_t>& whole);
 
 }  // namespace wavemeter

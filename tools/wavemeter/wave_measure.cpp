@@ -23,8 +23,8 @@ constexpr double Frequent_Below_Max_Db = 12.0;
 constexpr double Quietest_Below_Db = 16.0;  // no wave lost under the big ones
 
 constexpr int Big[] = {Wave::Explose_6, Wave::Danger, Wave::Welcome};
-constexpr int Frequent[] = {Wave::Laser,     Wave::Step,      Wave::Cracker,    Wave::Explose_5,
-                            Wave::Explose_3, Wave::Click,     Wave::Explosion_1};
+constexpr int Frequent[] = {Wave::Laser,     Wave::Step,  Wave::Cracker,    Wave::Explose_5,
+                            Wave::Explose_3, Wave::Click, Wave::Explosion_1};
 
 std::string Format(const char* pattern, const std::string& name, double a, double b) {
     char line[200];
