@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "assets/bitmap_text.h"
 #include "support/test_game.h"
 
 namespace zarvo {
@@ -42,24 +43,24 @@ struct Panel : ::testing::Test {
 };
 
 TEST_F(Panel, TextComesOutInCapitalGlyphsTenPixelsApart) {
-    Show_Text(t.g, "Sorry", 100, 50);
+    Show_Text(t.g.m, "Sorry", 100, 50);
     const int letters[] = {Abc::S, Abc::O, Abc::R, Abc::R, Abc::Y};
     for (int k = 0; k < 5; ++k)
         EXPECT_TRUE(shows(Image_List::Abc, letters[k], 100 + 10 * k, 50)) << k;
-    Show_Text(t.g, "10", 300, 50);
+    Show_Text(t.g.m, "10", 300, 50);
     EXPECT_TRUE(shows(Image_List::Abc, Abc::Digit_1, 300, 50));
     EXPECT_TRUE(shows(Image_List::Abc, Abc::Digit_0, 310, 50));
 }
 
 TEST_F(Panel, CharactersWithoutGlyphsLeaveGapsButKeepTheAdvance) {
-    Show_Text(t.g, "DORNAK SPECIAL  ", 20, 100);
+    Show_Text(t.g.m, "DORNAK SPECIAL  ", 20, 100);
     EXPECT_TRUE(shows(Image_List::Abc, Abc::K, 70, 100));
     EXPECT_TRUE(blank(80, 100, 10, 11));  // the space
     EXPECT_TRUE(shows(Image_List::Abc, Abc::L, 150, 100));
     EXPECT_TRUE(blank(160, 100, 40, 11));  // two trailing spaces draw nothing
-    Show_Text(t.g, "@ ,-!", 20, 200);
+    Show_Text(t.g.m, "@ ,-!", 20, 200);
     EXPECT_TRUE(blank(20, 200, 60, 11));
-    Show_Text(t.g, "=*.:", 20, 300);
+    Show_Text(t.g.m, "=*.:", 20, 300);
     EXPECT_TRUE(shows(Image_List::Abc, Abc::Gleich, 20, 300));
     EXPECT_TRUE(shows(Image_List::Abc, Abc::Mal, 30, 300));
     EXPECT_TRUE(shows(Image_List::Abc, Abc::Punkt, 40, 300));

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "screens/panel.h"
+#include "assets/bitmap_text.h"
 #include "screens/standstill.h"
 
 namespace zarvo {
@@ -16,7 +16,7 @@ constexpr int Arena_Middle = 210;
 // Text centred over the arena, one character every 10 pixels.
 void Show_Centred(Game& g, const char* text, int y) {
     const int width = 10 * static_cast<int>(std::strlen(text));
-    Show_Text(g, text, (Screen_Width - width) / 2, y);
+    Show_Text(g.m, text, (Screen_Width - width) / 2, y);
 }
 
 }  // namespace

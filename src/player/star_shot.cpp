@@ -2,7 +2,7 @@
 // a hole or the border makes them explode or a target takes them.
 #include "player/star_shot.h"
 
-#include "screens/panel.h"
+#include "assets/bitmap_text.h"
 
 namespace zarvo {
 
@@ -113,7 +113,7 @@ void Turn_Star(ShotState& t, Dir ego_dir) {
 void Show_Star_Indicator(Game& g) {
     const GameState& s = g.w.game;
     const PlayerState& p = g.w.player;
-    if (!s.Well_Done && !s.Game_Over) Show_Text(g, "use space : enter for fire", 176, 20);
+    if (!s.Well_Done && !s.Game_Over) Show_Text(g.m, "use space : enter for fire", 176, 20);
     Turn_Star(g.w.shots, p.Ego_Dir);
     g.m.Draw_Image_Rotated(Image_List::List_2, Img2::Snake_Star, p.Ego_X + 14, p.Ego_Y + 10, 34, 34,
                            0, 0.5, 0.5, g.w.shots.Star_Angle);

@@ -1,5 +1,6 @@
 #include "screens/boxes.h"
 
+#include "assets/bitmap_text.h"
 #include "screens/buttons.h"
 #include "screens/cursor.h"
 #include "screens/entry_chars.h"
@@ -41,7 +42,7 @@ bool Well_Done_Ready(Game& g) {
 
 template <int N>
 void Show_Cursor_After(Game& g, const Entry_Text<N>& word, int y) {
-    Show_Text(g, "*", 179 + 10 * word.Length, y);
+    Show_Text(g.m, "*", 179 + 10 * word.Length, y);
 }
 
 // The text cursor of the code-word box blinks ten frames on, ten off.
@@ -104,8 +105,8 @@ void Show_Game_Over(Game& g) {
 void Show_CodeWords(Game& g) {
     GameState& s = g.w.game;
     g.m.Draw_Image(Image_List::List_2, Img2::CodeWord, Box_X, 153);
-    Show_Text(g, Entry_Chars<20>(s.CodeWord_1).Text, 179, 199);
-    Show_Text(g, Entry_Chars<20>(s.CodeWord_2).Text, 179, 219);
+    Show_Text(g.m, Entry_Chars<20>(s.CodeWord_1).Text, 179, 199);
+    Show_Text(g.m, Entry_Chars<20>(s.CodeWord_2).Text, 179, 219);
     Show_CodeWord_Cursor(g);
     if (!Clicked(s, CodeWord_OK_Button) && !s.Key_Pressed) return;
     s.Key_Pressed = false;

@@ -1,6 +1,6 @@
 #include "screens/help_screen.h"
 
-#include "screens/panel.h"
+#include "assets/bitmap_text.h"
 #include "screens/standstill.h"
 
 namespace zarvo {
@@ -50,22 +50,22 @@ template <int Count>
 int Show_Lines(Game& g, const Help_Line (&lines)[Count], int x, int y) {
     for (const Help_Line& line : lines) {
         if (line.Heading) y += 4;
-        Show_Text(g, line.Text, line.Heading ? x - 10 : x, y);
+        Show_Text(g.m, line.Text, line.Heading ? x - 10 : x, y);
         y += Line_Height;
     }
     return y;
 }
 
 void Show_Keys(Game& g, const Key_Names& keys, int x, int y) {
-    Show_Text(g, "KEYS", x - 10, y + 4);
+    Show_Text(g.m, "KEYS", x - 10, y + 4);
     y += 4 + Line_Height;
     for (const std::string* line : {&keys.Walk, &keys.Fire}) {
-        Show_Text(g, *line, x, y);
+        Show_Text(g.m, *line, x, y);
         y += Line_Height;
     }
-    Show_Text(g, "THE POINTER CLICKS THE BUTTONS.", x, y);
+    Show_Text(g.m, "THE POINTER CLICKS THE BUTTONS.", x, y);
     y = Show_Lines(g, Comforts, x, y + Line_Height);
-    if (!keys.Extra.empty()) Show_Text(g, keys.Extra, x, y + 4 + Line_Height);
+    if (!keys.Extra.empty()) Show_Text(g.m, keys.Extra, x, y + 4 + Line_Height);
 }
 
 }  // namespace
@@ -85,7 +85,7 @@ void Show_Help(Game& g, Surface& picture, const Key_Names& keys, int page) {
 }
 
 void Show_Help_Hint(Game& g) {
-    Show_Text(g, "F1: HELP", 8, 417);
+    Show_Text(g.m, "F1: HELP", 8, 417);
 }
 
 }  // namespace zarvo

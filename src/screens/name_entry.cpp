@@ -1,5 +1,6 @@
 #include "screens/name_entry.h"
 
+#include "assets/bitmap_text.h"
 #include "screens/buttons.h"
 #include "screens/cursor.h"
 #include "screens/entry_chars.h"
@@ -96,9 +97,9 @@ void Store_Entry(Game& g) {
 
 void Show_Name_Line(Game& g) {
     const GameState& s = g.w.game;
-    Show_Text(g, Entry_Chars<Score_Name_Limit>(s.Player_Name).Text, 235, 316);
+    Show_Text(g.m, Entry_Chars<Score_Name_Limit>(s.Player_Name).Text, 235, 316);
     const int32_t tick = g.w.screens.Score_Tick;
-    if (tick >= 1 && tick <= 10) Show_Text(g, "*", 235 + 10 * s.Player_Name.Length, 315);
+    if (tick >= 1 && tick <= 10) Show_Text(g.m, "*", 235 + 10 * s.Player_Name.Length, 315);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "screens/panel.h"
 
+#include "assets/bitmap_text.h"
+
 namespace zarvo {
 
 const char* const Difficulty_Name[4] = {"", "NOVICE", "NORMAL", "EXPERT"};
@@ -16,7 +18,6 @@ const char* const Level_Name[9] = {"",
 namespace {
 
 constexpr int Panel_Top = 430;
-constexpr int Text_Advance = 10;
 
 // The burst: star k moves by (Star_Step_X[k], Star_Step_Y[k]) every frame; the four axis stars
 // at 2 pixels, the four diagonal ones at 4 on each axis.
@@ -52,38 +53,13 @@ void Move_And_Draw_Stars(Game& g, PanelState& p) {
 
 }  // namespace
 
-int Glyph_Index(char c) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c >= 'A' && c <= 'Z') return Abc::A + (c - 'A');
-    if (c >= '0' && c <= '9') return Abc::Digit_0 + (c - '0');
-    switch (c) {
-        case '=':
-            return Abc::Gleich;
-        case '*':
-            return Abc::Mal;
-        case '.':
-            return Abc::Punkt;
-        case ':':
-            return Abc::Doppelpunkt;
-    }
-    return -1;
-}
-
-void Show_Text(Game& g, std::string_view text, int x, int y) {
-    for (size_t k = 0; k < text.size(); ++k) {
-        const int glyph = Glyph_Index(text[k]);
-        if (glyph >= 0)
-            g.m.Draw_Image(Image_List::Abc, glyph, x + Text_Advance * static_cast<int>(k), y);
-    }
-}
-
 void Show_Panel(Game& g) {
     const GameState& s = g.w.game;
     Set_Back_Picture(g);
     g.m.Draw_Image(Image_List::List_2, Img2::Panel_Game, 0, Panel_Top);
     if (s.Difficulty >= 1 && s.Difficulty <= 3)
-        Show_Text(g, Difficulty_Name[s.Difficulty], 30, 440);
-    if (s.Level >= 1 && s.Level <= 8) Show_Text(g, Level_Name[s.Level], 104, 461);
+        Show_Text(g.m, Difficulty_Name[s.Difficulty], 30, 440);
+    if (s.Level >= 1 && s.Level <= 8) Show_Text(g.m, Level_Name[s.Level], 104, 461);
 }
 
 void Start_Message_Explose(Game& g, int x, int y) {

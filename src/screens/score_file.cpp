@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "assets/bitmap_text.h"
 #include "screens/entry_chars.h"
-#include "screens/panel.h"
 #include "screens/score_records.h"
 
 namespace zarvo {
@@ -112,7 +112,7 @@ void Read_Table(ScreenState& c, int base) {
 void Show_Number(Game& g, const char* format, int32_t value, int x, int y) {
     char text[16];
     std::snprintf(text, sizeof text, format, static_cast<int>(value));
-    Show_Text(g, text, x, y);
+    Show_Text(g.m, text, x, y);
 }
 
 void Show_Table(Game& g, int base) {
@@ -121,7 +121,7 @@ void Show_Table(Game& g, int base) {
         const int i = base + k - 1;
         const int y = 160 + 15 * (k - 1);
         Show_Number(g, "%d", k, 200, y);
-        Show_Text(g, Entry_Chars<Score_Name_Limit>(c.Score_Name[i]).Text, 234, y);
+        Show_Text(g.m, Entry_Chars<Score_Name_Limit>(c.Score_Name[i]).Text, 234, y);
         Show_Number(g, "%9d", c.Score_Points[i], 347, y);
     }
 }
@@ -132,13 +132,13 @@ void Show_Status_Line(Game& g) {
     ++c.Score_Tick;
     if (c.Score_Tick >= 1 && c.Score_Tick <= 10) {
         if (c.Drive_Error) {
-            Show_Text(g, "DRIVE ERROR", 253, 352);
+            Show_Text(g.m, "DRIVE ERROR", 253, 352);
         } else if (g.w.game.Name_Entry_On) {
-            Show_Text(g, "YOUR NAME", 265, 344);
-            Show_Text(g, "ENTER : ACCEPT", 240, 359);
+            Show_Text(g.m, "YOUR NAME", 265, 344);
+            Show_Text(g.m, "ENTER : ACCEPT", 240, 359);
         } else {
-            Show_Text(g, "Sorry", 285, 344);
-            Show_Text(g, "No Entry", 267, 359);
+            Show_Text(g.m, "Sorry", 285, 344);
+            Show_Text(g.m, "No Entry", 267, 359);
         }
     }
     if (c.Score_Tick >= 20 || c.Score_Tick < 0) c.Score_Tick = 0;

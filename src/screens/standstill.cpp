@@ -1,6 +1,6 @@
 #include "screens/standstill.h"
 
-#include "screens/panel.h"
+#include "assets/bitmap_text.h"
 
 namespace zarvo {
 
@@ -45,7 +45,7 @@ void Show_Centred_Text(Game& g, std::string_view text, int x, int y, bool large)
     if (large)
         Show_Large_Text(g, text, x - Text_Width(text, Large_Text_Advance) / 2, y);
     else
-        Show_Text(g, text, x - Text_Width(text, 10) / 2, y);
+        Show_Text(g.m, text, x - Text_Width(text, 10) / 2, y);
 }
 
 void Show_Standstill(Game& g, Surface& picture, std::string_view word, std::string_view line) {
