@@ -15,7 +15,7 @@ struct Screens : ::testing::Test {
     GameState& s() { return t.s(); }
 
     // A click at an exact spot, straight into the screen routine.
-    void click(void (*screen)(Game&), int x, int y) {
+    void click(bool (*screen)(Game&), int x, int y) {
         s().Mouse_X = x, s().Mouse_Y = y, s().Mouse_Clicked = true;
         screen(t.g);
     }
@@ -122,12 +122,10 @@ TEST_F(Screens, OptionChoicesHitOnlyInsideTheirRows) {
     EXPECT_FALSE(s().Sponsor_Option_On);
     EXPECT_EQ(t.media.clip.Top, 445);
 
-    s().Panel_Option_On = true;  // over the game: OK releases it
-    s().Game_Halted = true;
+    s().Panel_Option_On = true;  // over the game: OK answers that the figure is to be freed
     s().Key_Pressed = true;
-    Show_Option(t.g);
+    EXPECT_TRUE(Show_Option(t.g));
     EXPECT_FALSE(s().Panel_Option_On);
-    EXPECT_FALSE(s().Game_Halted);
     EXPECT_EQ(t.media.clip.Top, 432);
 }
 
@@ -159,13 +157,29 @@ TEST_F(Screens, ScoreTabsDeleteAndOk) {
     EXPECT_EQ(c.Score_Loaded, 0);
     EXPECT_EQ(t.media.clip.Top, 445);
 
-    s().Panel_Score_On = true;  // over the game: OK releases it
-    s().Game_Halted = true;
+    s().Panel_Score_On = true;  // over the game: OK answers that the figure is to be freed
     s().Key_Pressed = true;
-    Show_Score(t.g);
+    EXPECT_TRUE(Show_Score(t.g));
     EXPECT_FALSE(s().Panel_Score_On);
-    EXPECT_FALSE(s().Game_Halted);
     EXPECT_EQ(t.media.clip.Top, 432);
+}
+
+// A screen closed over the running game frees the figure in the game's own frame, unless the
+// figure is still dying, which keeps it frozen to the end.
+TEST_F(Screens, ClosingOverTheGameFreesTheFigureUnlessItIsDying) {
+    t.start_game();
+    for (bool GameState::*screen : {&GameState::Panel_Option_On, &GameState::Panel_Score_On}) {
+        for (bool dying : {false, true}) {
+            s().*screen = true;
+            s().Game_Halted = true;
+            t.w().player.Ego_Explose_On = dying;
+            t.w().player.Ego_Explose_Tick = 0;
+            t.key(13);
+            t.run(1);
+            EXPECT_FALSE(s().*screen) << "dying " << dying;
+            EXPECT_EQ(s().Game_Halted, dying) << "dying " << dying;
+        }
+    }
 }
 
 TEST_F(Screens, ScreenFramesAllocateNothing) {

@@ -9,6 +9,7 @@
 #include "pilots/monsters.h"
 #include "pilots/pilots.h"
 #include "player/ego.h"
+#include "player/sequences.h"
 #include "player/star_shot.h"
 #include "screens/boxes.h"
 #include "screens/cursor.h"
@@ -104,7 +105,7 @@ namespace {
 void Panel_Option_Frame(Game& g) {
     GameState& s = g.w.game;
     s.Sponsor_Option_On = false;
-    Show_Option(g);
+    if (Show_Option(g)) Resume_Ego(g);
     s.Mouse_Clicked = false;
     s.Key_Pressed = false;
     if (s.Panel_Option_On) return;
@@ -125,7 +126,7 @@ void Panel_Option_Frame(Game& g) {
 void Title_Frame(Game& g, bool fresh_title) {
     GameState& s = g.w.game;
     s.Playing = false;
-    Show_Sponsor(g);
+    if (Show_Sponsor(g)) Resume_Ego(g);
     if (fresh_title && !s.Sponsor_On) {
         // Every new game starts with a full energy store, also after a lost or won game.
         Reset_Energy(g);
@@ -135,10 +136,10 @@ void Title_Frame(Game& g, bool fresh_title) {
         s.Back_Picture_Choice = 0;
     }
     if (s.CodeWords_On) Show_CodeWords(g);
-    if (s.Sponsor_Score_On) Show_Score(g);
+    if (s.Sponsor_Score_On && Show_Score(g)) Resume_Ego(g);
     if (s.Sponsor_Option_On) {
         s.Panel_Option_On = false;
-        Show_Option(g);
+        if (Show_Option(g)) Resume_Ego(g);
         s.Last_Difficulty = s.Difficulty;
         s.Last_Level = s.Level;
     }
@@ -189,7 +190,7 @@ void Game_Frame(Game& g) {
         Set_Panel_Cursor_Rect(g);
     }
     if (s.Panel_Score_On) {  // 30
-        Show_Score(g);
+        if (Show_Score(g)) Resume_Ego(g);
         s.Mouse_Clicked = false;
         s.Key_Pressed = false;
     }

@@ -5,6 +5,7 @@
 #include "pilots/monsters.h"
 #include "pilots/pilots.h"
 #include "player/ego.h"
+#include "screens/cursor.h"
 
 namespace zarvo {
 
@@ -64,6 +65,7 @@ void Set_Level(Game& g) {
     s.Last_Level = s.Level;
     s.Last_Difficulty = s.Difficulty;
     Clear_Rosters(l);
+    Set_Panel_Cursor_Rect(g);
     Ego_Start_New_Level(g);
     s.Enimy_Count = 0;
     Set_Difficulty(g, s.Difficulty);

@@ -4,7 +4,6 @@
 #include "arena/arena.h"
 #include "player/star_shot.h"
 #include "player/step_rules.h"
-#include "screens/cursor.h"
 
 namespace zarvo {
 
@@ -167,7 +166,6 @@ void Call_Ego_Input(Game& g) {
 void Ego_Start_New_Level(Game& g) {
     PlayerState& p = g.w.player;
     GameState& s = g.w.game;
-    Set_Panel_Cursor_Rect(g);
     s.Game_Halted = true;
     s.Mouse_Clicked = false;
     s.CodeWord_1 = {};

@@ -1,4 +1,3 @@
-#include "player/sequences.h"
 #include "screens/buttons.h"
 #include "screens/cursor.h"
 #include "screens/title.h"
@@ -43,14 +42,14 @@ bool Test_Choices(Game& g) {
     return false;
 }
 
-void Close_Option(Game& g) {
+bool Close_Option(Game& g) {
     GameState& s = g.w.game;
+    const bool over_game = s.Panel_Option_On;
     s.Mouse_Clicked = false;
     s.Key_Pressed = false;
     if (s.Panel_Option_On) {
         s.Panel_Option_On = false;
         s.Sponsor_Option_On = false;
-        Resume_Ego(g);
         Set_Panel_Cursor_Rect(g);
     }
     if (s.Sponsor_Option_On) {
@@ -59,15 +58,16 @@ void Close_Option(Game& g) {
         Set_Sponsor_Cursor_Rect(g);
     }
     Press_Button(g, Option_OK_Burst);
+    return over_game;
 }
 
 }  // namespace
 
-void Show_Option(Game& g) {
+bool Show_Option(Game& g) {
     Show_Option_Box(g);
-    if (Test_Choices(g)) return;
+    if (Test_Choices(g)) return false;
     const GameState& s = g.w.game;
-    if (Clicked(s, Option_OK_Button) || s.Key_Pressed) Close_Option(g);
+    return (Clicked(s, Option_OK_Button) || s.Key_Pressed) && Close_Option(g);
 }
 
 }  // namespace zarvo

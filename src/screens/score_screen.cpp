@@ -1,4 +1,3 @@
-#include "player/sequences.h"
 #include "screens/buttons.h"
 #include "screens/cursor.h"
 #include "screens/score_box.h"
@@ -9,8 +8,9 @@ namespace zarvo {
 
 namespace {
 
-void Close_Score_Screen(Game& g) {
+bool Close_Score_Screen(Game& g) {
     GameState& s = g.w.game;
+    const bool over_game = s.Panel_Score_On;
     s.Key_Pressed = false;
     Close_Score(g);
     g.w.screens.Score_Loaded = 0;
@@ -18,7 +18,6 @@ void Close_Score_Screen(Game& g) {
         Set_Panel_Cursor_Rect(g);
         s.Panel_Score_On = false;
         s.Set_Score_New_On = false;
-        Resume_Ego(g);
     }
     if (s.Sponsor_Score_On) {
         Set_Sponsor_Cursor_Rect(g);
@@ -26,11 +25,12 @@ void Close_Score_Screen(Game& g) {
         s.Set_Score_New_On = false;
     }
     Press_Button(g, Score_OK_Burst);
+    return over_game;
 }
 
 }  // namespace
 
-void Show_Score(Game& g) {
+bool Show_Score(Game& g) {
     GameState& s = g.w.game;
     ScreenState& c = g.w.screens;
     if (c.Score_Loaded == 0) {
@@ -43,12 +43,12 @@ void Show_Score(Game& g) {
     c.Name_Qualifies = false;
     Show_Score_Box(g);
     Liste_Score(g);
-    if (Score_Tab_Clicked(g)) return;
+    if (Score_Tab_Clicked(g)) return false;
     if (Score_Delete_Clicked(g)) {
         Delete_Score(g);
-        return;
+        return false;
     }
-    if (Score_OK_Clicked(g) || s.Key_Pressed) Close_Score_Screen(g);
+    return (Score_OK_Clicked(g) || s.Key_Pressed) && Close_Score_Screen(g);
 }
 
 }  // namespace zarvo

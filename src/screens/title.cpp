@@ -1,6 +1,5 @@
 #include "screens/title.h"
 
-#include "player/sequences.h"
 #include "screens/buttons.h"
 #include "screens/cursor.h"
 
@@ -63,22 +62,22 @@ void Test_Panel_Buttons(Game& g) {
     }
 }
 
-void Start(Game& g) {
+bool Start(Game& g) {
     GameState& s = g.w.game;
     s.Key_Pressed = false;
     Press_Button(g, Title_Start_Burst);
     s.Sponsor_On = false;
     s.Sponsor_Paused = false;
-    Resume_Ego(g);
     s.Game_Over = false;
     s.Back_Picture_Choice = 0;
     g.w.screens.Sponsor_Tick = 0;
     Set_Panel_Cursor_Rect(g);
+    return true;
 }
 
 }  // namespace
 
-void Show_Sponsor(Game& g) {
+bool Show_Sponsor(Game& g) {
     GameState& s = g.w.game;
     Count_Greeting(g);
     g.m.Draw_Image(Image_List::List_2, Img2::Panel_Intro, 0, 430);
@@ -87,10 +86,10 @@ void Show_Sponsor(Game& g) {
         s.Quit_Requested = true;
         g.m.Close();
     }
-    if (s.Mouse_Y < Title_Band.Top || s.Mouse_Y > Title_Band.Bottom) return;
+    if (s.Mouse_Y < Title_Band.Top || s.Mouse_Y > Title_Band.Bottom) return false;
     Test_Panel_Buttons(g);
-    if (s.CodeWords_On || s.Sponsor_Score_On || s.Sponsor_Option_On) return;
-    if (s.Key_Pressed || Clicked(s, Title_Start_Button)) Start(g);
+    if (s.CodeWords_On || s.Sponsor_Score_On || s.Sponsor_Option_On) return false;
+    return (s.Key_Pressed || Clicked(s, Title_Start_Button)) && Start(g);
 }
 
 }  // namespace zarvo

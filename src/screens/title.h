@@ -4,8 +4,10 @@
 
 namespace zarvo {
 
-void Show_Sponsor(Game& g);
-void Show_Option(Game& g);
-void Show_Score(Game& g);
+// Each runs one frame of its screen and answers true when the screen closed over a running
+// game: the game's flow then gives the figure back (Resume_Ego).
+bool Show_Sponsor(Game& g);
+bool Show_Option(Game& g);
+bool Show_Score(Game& g);
 
 }  // namespace zarvo
