@@ -6,6 +6,7 @@
 #include "arena/arena_dump.h"
 #include "effects/effect_dump.h"
 #include "enemies/enemy_dump.h"
+#include "hazards/hazard_dump.h"
 #include "pilots/pilot_dump.h"
 #include "platform/json_writer.h"
 #include "player/player_dump.h"

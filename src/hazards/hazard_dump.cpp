@@ -1,6 +1,6 @@
 // The hazards' part of the state dump: the twelve places with their Blaster and Pyr, the
 // Blasters' flames with their end bursts, and the three fuses.
-#include "enemies/enemy_dump.h"
+#include "hazards/hazard_dump.h"
 
 namespace zarvo {
 

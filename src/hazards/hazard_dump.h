@@ -1,0 +1,10 @@
+#pragma once
+// The hazards' part of the state dump.
+#include "platform/json_writer.h"
+#include "state/world.h"
+
+namespace zarvo {
+
+void Dump_Hazards(const World& w, Json_Writer& j);
+
+}  // namespace zarvo
