@@ -149,54 +149,102 @@ void Title_Frame(Game& g, bool fresh_title) {
     Show_Mouse(g);
 }
 
-void Game_Frame(Game& g) {
-    GameState& s = g.w.game;
-    s.Playing = true;   // 1
-    Call_Ego_Input(g);  // 2
-    Show_Fliese(g);     // 3
-    Show_Panel(g);      // 4
-    Pyr_Routine(g);     // 5
+// The phases of one frame of play, in drawing order: what a later phase draws lies over what
+// an earlier one drew, and a later phase sees what the earlier ones moved.
+
+// Input: the frame counts as play, and the figure takes the keys held and pressed.
+void Input_Phase(Game& g) {
+    g.w.game.Playing = true;
+    Call_Ego_Input(g);
+}
+
+// Floor and panel: the tiles, the edge and the trail, then the panel below the arena.
+void Floor_And_Panel_Phase(Game& g) {
+    Show_Fliese(g);
+    Show_Panel(g);
+}
+
+// Hazards, enemies and pilots act: the Pyr and the Blaster, every enemy's walk and attack,
+// the pilots' bombs.
+void Attackers_Phase(Game& g) {
+    Pyr_Routine(g);
     Blaster_Routine(g);
-    Enimy_Dispatch(g);        // 6
-    Pilot_Bomb(g);            // 7
-    Show_Bump_Stars(g);       // 8
-    Show_Ego_Shoot(g);        // 9
-    Enimy_Thunder_Blasts(g);  // 10
-    Enimy_Shots(g);           // 11
-    Enimy_Chains(g);          // 12
-    Pilot_Flame_Burst(g);     // 13
-    Blast_Thunder(g);         // 14
+    Enimy_Dispatch(g);
+    Pilot_Bomb(g);
+}
+
+// Everything in flight: bump stars, the figure's star shots, the enemies' blasts, shots and
+// chains, the pilots' flames, the Blaster's flames and the fuses.
+void Shots_Phase(Game& g) {
+    Show_Bump_Stars(g);
+    Show_Ego_Shoot(g);
+    Enimy_Thunder_Blasts(g);
+    Enimy_Shots(g);
+    Enimy_Chains(g);
+    Pilot_Flame_Burst(g);
+    Blast_Thunder(g);
     Flame_Mover(g);
     Fuse_Mover(g);
-    Monster_Spawn(g);    // 15
-    Blaster_Blocker(g);  // 16
-    Monster_Move(g);     // 17
-    Show_Ego(g);         // 18
-    Show_Energy(g);      // 19
-    Pilot_Dispatch(g);   // 20
-    Flame_End_Burst(g);  // 21
+}
+
+// The monsters hatch and run, the Blaster's blocks stand; then the figure and its energy
+// store; then the pilots fly over them all.
+void Figure_Phase(Game& g) {
+    Monster_Spawn(g);
+    Blaster_Blocker(g);
+    Monster_Move(g);
+    Show_Ego(g);
+    Show_Energy(g);
+    Pilot_Dispatch(g);
+}
+
+// Deaths and explosions: the end bursts of flames and fuses, everything exploding, and the
+// kill sequences (crosshair and triangle) of what was destroyed.
+void Deaths_Phase(Game& g) {
+    Flame_End_Burst(g);
     Fuse_End_Burst(g);
-    Enimy_Explosion(g);  // 22
-    Pyr_Explosion(g);    // 23
+    Enimy_Explosion(g);
+    Pyr_Explosion(g);
     Blaster_Explosion(g);
-    Pilot_Explosion(g);    // 24
-    Pyr_Kill_Sequence(g);  // 25
+    Pilot_Explosion(g);
+    Pyr_Kill_Sequence(g);
     Blaster_Kill_Sequence(g);
-    Enimy_Kill_Sequence(g);                  // 26
-    Pilot_Kill_Sequence(g);                  // 27
-    Level_Complete_Test(g);                  // 28
-    if (s.Well_Done && Show_Well_Done(g)) {  // 29
+    Enimy_Kill_Sequence(g);
+    Pilot_Kill_Sequence(g);
+}
+
+// End of level: the level is won, and once its box is confirmed the next one is set up.
+void End_Of_Level_Phase(Game& g) {
+    Level_Complete_Test(g);
+    if (g.w.game.Well_Done && Show_Well_Done(g)) {
         Set_Level(g);
         Set_Panel_Cursor_Rect(g);
     }
-    if (s.Panel_Score_On) {  // 30
+}
+
+// Screens over the game: the score table and the options opened from the panel, then the
+// pointer and the burst of a pressed button on top of everything.
+void Screens_Phase(Game& g) {
+    GameState& s = g.w.game;
+    if (s.Panel_Score_On) {
         if (Show_Score(g)) Resume_Ego(g);
         s.Mouse_Clicked = false;
         s.Key_Pressed = false;
     }
-    if (s.Panel_Option_On) Panel_Option_Frame(g);  // 31
-    Show_Mouse(g);                                 // 32
+    if (s.Panel_Option_On) Panel_Option_Frame(g);
+    Show_Mouse(g);
     Show_Message_Explose(g);
+}
+
+void Game_Frame(Game& g) {
+    Input_Phase(g);
+    Floor_And_Panel_Phase(g);
+    Attackers_Phase(g);
+    Shots_Phase(g);
+    Figure_Phase(g);
+    Deaths_Phase(g);
+    End_Of_Level_Phase(g);
+    Screens_Phase(g);
 }
 
 }  // namespace
