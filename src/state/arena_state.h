@@ -20,32 +20,47 @@ constexpr void Set_Dir(Arena_Grid& grid, int col, int row, Dir code) {
 }
 
 struct ArenaState {
+    // The floor: 0 gone, 1 a tile, 2 the edge (ring 0 outside the arena).
     Floor_Grid_Type Floor_Grid;
+    // The edge loop: in each edge cell the direction to the next one.
     Arena_Grid Edge_Grid;
+    // The trail of the cut in progress: in each cell the direction walked.
     Arena_Grid Way_Grid;
+    // The dots drawn along the trail.
     Arena_Grid Point_Grid;
+    // What stands on a cell: Occupy_Edge on the edge, Occupy_Body under a hazard place or a
+    // Clipper arm.
     Arena_Grid Occupy_Grid;
+    // Blocker_Mark where a settled Blaster block bars the cell.
     Arena_Grid Blocker_Grid;
+    // The edge directions as the enemies and the pilots go by them (set with the edge).
     Arena_Grid Enimy_Edge_Grid;
     Arena_Grid Pilot_Edge_Grid;
+    // Shot_Mark where a star-shot rocket flies, with its volley slot and its direction.
     Arena_Grid Shot_Grid;
     Arena_Grid Shot_Slot_Grid;
     Arena_Grid Shot_Dir_Grid;
 
     // Scratch of a cut.
+    // A copy of the edge the cut is traced on.
     Arena_Grid Edge_Work;
+    // The two candidate loops of a cut: the smaller part falls away.
     Arena_Grid Trace_Grid;
     Arena_Grid Trace_Grid_1;
     Arena_Grid Trace_Grid_2;
+    // The floor as each candidate would leave it.
     Floor_Grid_Type Floor_Work_1;
     Floor_Grid_Type Floor_Work_2;
 
+    // The edge cells where the trail left and met the edge, with the directions there.
     int32_t Way_Start_Col = 0, Way_Start_Row = 0;
     Dir Way_Start_Dir = Dir::None;
     int32_t Way_End_Col = 0, Way_End_Row = 0;
     Dir Way_End_Dir = Dir::None;
+    // The tracer walking a candidate loop and the cell it walks to.
     int32_t Trace_Col = 0, Trace_Row = 0, Trace_Target_Col = 0, Trace_Target_Row = 0;
     int32_t Trace_Steps = 0;
+    // Cells in each candidate loop; the longer one stays as the edge.
     int32_t Trace_Length_1 = 0, Trace_Length_2 = 0;
 
     bool operator==(const ArenaState&) const = default;

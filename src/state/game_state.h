@@ -24,40 +24,67 @@ struct Entry_Text {
 
 struct GameState {
     // Mode flags.
+    // The title screen is up.
     bool Sponsor_On = true;
+    // The title was opened over a running game, which waits behind it.
     bool Sponsor_Paused = false;
+    // This frame is a frame of play (Game_Frame sets it; the title and the name entry clear it).
     bool Playing = false;
+    // The code-word box is open on the title.
     bool CodeWords_On = false;
+    // The score table opened from the title.
     bool Sponsor_Score_On = false;
+    // The option screen opened from the title.
     bool Sponsor_Option_On = false;
+    // The score table opened from the panel, over the game.
     bool Panel_Score_On = false;
+    // The option screen opened from the panel, over the game.
     bool Panel_Option_On = false;
+    // The game-over box is up.
     bool Game_Over = false;
+    // The name entry of a new high score is up.
     bool Set_Score_New_On = false;
+    // The level is won and its box is up.
     bool Well_Done = false;
+    // The figure takes no input (a sequence runs or a box is up).
     bool Game_Halted = false;
 
+    // The level played, 1..8, and its difficulty, 1..3 (NOVICE, NORMAL, EXPERT).
     int32_t Level = 1;
     int32_t Difficulty = 1;
+    // The level and difficulty last set up: a change on the option screen starts a new game.
     int32_t Last_Level = 0;
     int32_t Last_Difficulty = 0;
     int32_t Score = 0;
+    // Lives left, 0..5; an empty energy store costs one.
     int32_t Lives = 5;
+    // Enemies, pilots and hazards still standing or exploding; 0 wins the level.
     int32_t Enimy_Count = 0;
+    // Tiles removed from the arena in this level.
     int32_t Fliese_Claimed = 0;
+    // The claimed share of the arena in percent (80 wins the level).
     int32_t Fliese_Percent = 0;
+    // Frames the level-complete box has been up (0 while it is not).
     int32_t Well_Done_Tick = 0;
+    // The background picture: 0 the title picture, 1 the copyright picture.
     int32_t Back_Picture_Choice = 0;
 
+    // The pointer in window pixels.
     int32_t Mouse_X = 0;
     int32_t Mouse_Y = 0;
+    // A click waits for this frame.
     bool Mouse_Clicked = false;
+    // A key that confirms (Enter, Space) waits for this frame.
     bool Key_Pressed = false;
+    // Star shots left to fire (shown on the panel).
     int32_t Star_Fire_Count = 0;
+    // A star shot was asked for and waits until the figure stands on a cell.
     bool Star_Fire_Request = false;
+    // The two code words' special modes are on.
     bool Immortal_Code = false;
     bool Fire_Code = false;
 
+    // The window's top-left corner on the screen, in pixels (the window is centred).
     int32_t Form_Left = 0;
     int32_t Form_Top = 0;
 

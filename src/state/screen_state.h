@@ -27,13 +27,19 @@ struct ScreenState {
     // The score tables in memory, 1-based (index 0 unused), and the file's state.
     Score_Name_Text Score_Name[Score_Records + 1] = {};
     int32_t Score_Points[Score_Records + 1] = {};
+    // The score file is open for this showing.
     bool Score_File_Open = false;
+    // The file could not be read or written: DRIVE ERROR shows.
     bool Drive_Error = false;
+    // The table shown, by difficulty 1..3.
     int32_t Score_Difficulty = 1;
+    // Blink counter of the table's messages, 0..19.
     int32_t Score_Tick = 0;
 
     // Name entry after a game.
+    // 1 once the name entry has been set up for this showing.
     int32_t Set_Score_Loaded = 0;
+    // The score earns a place, and the rank it takes.
     bool Name_Qualifies = false;
     int32_t Name_Rank = 0;
 

@@ -1,6 +1,12 @@
 #pragma once
 // The World: every piece of game state as one plain value. No pointers, no heap: a World can
 // be copied and compared, and a copy continues exactly as the original would.
+//
+// Units throughout, unless a field says otherwise: X and Y are window pixels of an image's
+// top-left corner (the window is 622 x 513); Col and Row are arena cells, 1..36 and 1..24; a
+// _Tick, _Timer or _Count of frames counts frames of 24 ms; an Angle is a turn in 256 steps;
+// _On and _Active say that something runs or exists; tables counted from 1 leave entry 0
+// unused.
 #include <cstdint>
 
 #include "state/arena_state.h"
