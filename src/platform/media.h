@@ -1,6 +1,7 @@
 #pragma once
 // The media operations the game is written against. Game code draws, plays and moves the
-// pointer only through this interface; SdlMedia and HeadlessMedia stand behind it.
+// pointer only through this interface; Sdl_Media (the window), Headless_Media (the runner and
+// the tests) and Web_Media (the page) stand behind it, each through Surface_Media.
 #include <cstdint>
 #include <vector>
 
