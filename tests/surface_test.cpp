@@ -157,12 +157,39 @@ TEST(Draw_Image_Rotated, NothingWhenWidthOrHeightIsZero) {
     for (uint32_t p : s.Pixels) ASSERT_EQ(p, 0u);
 }
 
+// A 20 x 20 surface drawn as the middle of a larger one: the same draw, moved by the guard band
+// and kept to the pixels the small surface lets it touch, leaves the band around it untouched
+// and puts the same pixels in the middle. (AddressSanitizer watches the small surface's edges.)
 TEST(Draw_Image_Rotated, ClipsAtEveryEdge) {
-    Image img = Make_Image(30, 30);
-    Surface s(20, 20);
-    for (int angle : {0, 17, 64, 100, 200})
-        for (int x : {-10, 0, 10, 20, 30}) Draw_Image_Rotated(s, img, x, x, 30, 30, 0, 0.5, 0.5, angle);
-    SUCCEED();  // ASan proves no write left the surface
+    constexpr int Size = 20, Band = 20;
+    constexpr uint32_t Guard = 0xABCDEF;
+    const Image img = Make_Image(30, 30);
+    for (int angle : {0, 17, 64, 100, 200}) {
+        for (int x : {-10, 0, 10, 20, 30}) {
+            Surface small(Size, Size);
+            Draw_Image_Rotated(small, img, x, x, 30, 30, 0, 0.5, 0.5, angle);
+            const Turn t{30, 30, 0.5, 0.5, angle};
+            const Pixel_Rect r = Turned_Bounds(small, img, x, x, t);
+            Surface big(Size + 2 * Band, Size + 2 * Band);
+            big.Fill(Guard);
+            Draw_Image_Rotated(big, img, x + Band, x + Band, t,
+                               {r.Left + Band, r.Top + Band, r.Right + Band, r.Bottom + Band});
+            int band_touched = 0, middle_differs = 0;
+            for (int py = 0; py < big.Height; ++py) {
+                for (int px = 0; px < big.Width; ++px) {
+                    const int sx = px - Band, sy = py - Band;
+                    if (sx < 0 || sy < 0 || sx >= Size || sy >= Size) {
+                        band_touched += big.At(px, py) != Guard;
+                    } else {
+                        const uint32_t drawn = small.At(sx, sy);
+                        middle_differs += big.At(px, py) != (drawn == 0 ? Guard : drawn);
+                    }
+                }
+            }
+            EXPECT_EQ(band_touched, 0) << "angle " << angle << ", at " << x;
+            EXPECT_EQ(middle_differs, 0) << "angle " << angle << ", at " << x;
+        }
+    }
 }
 
 // Frames drawn by difference come out exactly as drawn whole, whatever changes between them:
