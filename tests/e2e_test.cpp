@@ -23,11 +23,27 @@
 #include <utility>
 #include <vector>
 
+#include "screens/screen_rects.h"
+
 extern char** environ;
 
 namespace {
 
 constexpr int Screen_W = 1600, Screen_H = 1200;
+
+using zarvo::Centre;
+using zarvo::Screen_Point;
+
+// The window point (as xdotool's "mousemove --window" takes it) of game pixel p, in a picture
+// shown `scale` times its size with its corner at (left, top) of the window.
+std::string Window_Point(Screen_Point p, int scale = 1, int left = 0, int top = 0) {
+    return std::to_string(left + scale * p.X) + " " + std::to_string(top + scale * p.Y);
+}
+
+// The line a recording writes for a pointer move to game pixel p.
+std::string Move_Line(Screen_Point p) {
+    return " move " + std::to_string(p.X) + " " + std::to_string(p.Y) + "\n";
+}
 
 void Sleep_Ms(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
@@ -255,10 +271,12 @@ TEST_F(End_To_End, ScaledWindowKeepsGamePixels) {
     ASSERT_FALSE(id.empty()) << Slurp(log);
     const Geometry g = Window_Geometry(display_->Name(), id);
     Xdo("windowfocus --sync " + id);
-    Xdo("mousemove --window " + id + " 600 940");
-    EXPECT_TRUE(Shows_Up(record, " move 300 470\n")) << Slurp(record);
+    const Screen_Point band = Centre(zarvo::Title_Band);
+    Xdo("mousemove --window " + id + " " + Window_Point(band, 2));
+    EXPECT_TRUE(Shows_Up(record, Move_Line(band))) << Slurp(record);
     Xdo("mousemove --window " + id + " 2 2");  // outside the title's band: held at its corner
-    EXPECT_TRUE(Shows_Up(record, " move 217 445\n")) << Slurp(record);
+    const Screen_Point corner{zarvo::Title_Band.Left, zarvo::Title_Band.Top};
+    EXPECT_TRUE(Shows_Up(record, Move_Line(corner))) << Slurp(record);
     Stop(game);
     EXPECT_EQ(g.w, 2 * 622);
     EXPECT_EQ(g.h, 2 * 513);
@@ -278,9 +296,9 @@ TEST_F(End_To_End, FullscreenScalesCentresAndMapsTheClick) {
     Geometry full, back;
     Eventually([&] { return (full = Window_Geometry(display_->Name(), id)).w == Screen_W; });
     // 1600 x 1200 holds the picture twice: 1244 x 1026 at (178, 87).
-    Xdo("mousemove --window " + id + " " + std::to_string(178 + 2 * 373) + " " +
-        std::to_string(87 + 2 * 470 + 1));
-    EXPECT_TRUE(Shows_Up(record, " move 373 470\n")) << Slurp(record);
+    const Screen_Point score = Centre(zarvo::Title_Score_Button);
+    Xdo("mousemove --window " + id + " " + Window_Point(score, 2, 178, 87));
+    EXPECT_TRUE(Shows_Up(record, Move_Line(score))) << Slurp(record);
     Xdo("click 1");  // the title's score button
     EXPECT_TRUE(Shows_Up(record, " click\n")) << Slurp(record);
     Xdo("key F11");
@@ -358,8 +376,9 @@ TEST_F(End_To_End, WindowPartlyOffTheScreenKeepsPlaying) {
     Xdo("windowfocus --sync " + id);
     Xdo("key Return");  // a game begins: the pointer goes to the panel's band
     ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);
-    Xdo("mousemove --window " + id + " 500 450");
-    ASSERT_TRUE(Shows_Up(record, " move 500 450\n")) << Slurp(record);
+    const Screen_Point title = Centre(zarvo::Panel_Title_Button);
+    Xdo("mousemove --window " + id + " " + Window_Point(title));
+    ASSERT_TRUE(Shows_Up(record, Move_Line(title))) << Slurp(record);
     Xdo("click 1");  // the panel's title area: the title's buttons, partly off the screen
     ASSERT_TRUE(Shows_Up(record, " click\n")) << Slurp(record);
     Sleep_Ms(500);
@@ -478,8 +497,9 @@ TEST_F(End_To_End, PlayedGameReplaysHeadlessToTheSameState) {
     Xdo("key Return");  // starts the game from the title
     ASSERT_TRUE(Shows_Up(record, " key 13\n")) << Slurp(record);
     Sleep_Ms(1500);  // the game plays a while
-    Xdo("mousemove --window " + id + " 500 450");
-    ASSERT_TRUE(Shows_Up(record, " move 500 450\n")) << Slurp(record);
+    const Screen_Point title = Centre(zarvo::Panel_Title_Button);
+    Xdo("mousemove --window " + id + " " + Window_Point(title));
+    ASSERT_TRUE(Shows_Up(record, Move_Line(title))) << Slurp(record);
     Xdo("click 1");  // the panel's title area: the game pauses under the title screen
     ASSERT_TRUE(Shows_Up(record, " click\n")) << Slurp(record);
     Stop(game);
@@ -584,7 +604,10 @@ TEST(Headless_Program, ARunWithoutScoresNeverTouchesAPlayersTable) {
     std::string table(496, '\0');
     for (size_t i = 0; i < table.size(); ++i) table[i] = static_cast<char>(i * 7 + 3);
     std::ofstream(folder / "Zarvo.Scr", std::ios::binary) << table;
-    std::ofstream(folder / "s.txt") << "2 move 370 470\n2 click\n5 move 200 350\n5 click\n";
+    const Screen_Point score = Centre(zarvo::Title_Score_Button);
+    const Screen_Point del = Centre(zarvo::Score_Delete_Button);
+    std::ofstream(folder / "s.txt") << "2 move " << score.X << " " << score.Y << "\n2 click\n"
+                                    << "5 move " << del.X << " " << del.Y << "\n5 click\n";
     const std::string command = "cd '" + folder.string() + "' && " + ZARVO_BINARY +
                                 " --headless --frames 10 --input s.txt --assets " +
                                 ZARVO_ASSET_DIR + " --dump d.json";
