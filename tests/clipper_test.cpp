@@ -65,6 +65,23 @@ TEST(Clipper, ArmsStretchOverFreeCellsAndStopAtTheEdgeOrAnEnemy) {
     EXPECT_EQ(right.Seg_Col[1], 7);
 }
 
+// Every arm is tried at every arm step, a blocked one too: an arm whose way is freed while the
+// others still stretch grows on.
+TEST(Clipper, ABlockedArmGrowsOnWhenItsWayIsFreed) {
+    Weapon_World t;
+    const Enimy_Rec& e = t.place(1, Enemy::Clipper, 2, 10);
+    t.place(2, Enemy::Tank, 8, 9);
+    for (int frame = 0; frame < 4 * 4; ++frame) Clipper_Mover(t.g, 1);  // four arm steps
+    ASSERT_EQ(Arm_Len(t, 1, Arm::Right), 3);
+    ASSERT_TRUE(t.weapons(1).Arms[Arm::Right].Arm_Done);
+    ASSERT_TRUE(e.Arm_Mode[Arm_Phase::Extend]);
+    for (int c = 8; c <= 10; ++c)  // the Tank walks away
+        for (int r = 9; r <= 11; ++r) t.w().arena.Occupy_Grid.set(c, r, No_Code);
+    for (int frame = 0; frame < 4; ++frame) Clipper_Mover(t.g, 1);
+    EXPECT_EQ(Arm_Len(t, 1, Arm::Right), 4);
+    EXPECT_EQ(t.occupy()(8, 11), Occupy_Body);
+}
+
 TEST(Clipper, HoldsPullsInAndDragsItsBodyAlongTheArmLeft) {
     Weapon_World t;
     Enimy_Rec& e = t.place(1, Enemy::Clipper, 10, 10);

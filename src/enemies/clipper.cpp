@@ -31,7 +31,9 @@ bool Arm_Move_Due(Enimy_Rec& e, int32_t frames) {
     return true;
 }
 
-// An arm that was blocked or reached full length stays as it is until the next stretch.
+// Every arm is tried at every arm step, also one that was blocked or full before: Arm_Done
+// records that the arm has been stopped once in this stretch, and the stretch ends when all
+// four have been. An arm whose way is freed meanwhile grows on.
 void Extend_Phase(Game& g, int slot) {
     Enimy_Rec& e = Enimy(g, slot);
     if (!Arm_Move_Due(e, Arm_Move_Frames)) return;
@@ -39,7 +41,7 @@ void Extend_Phase(Game& g, int slot) {
     bool all_done = true;
     for (int a = 1; a <= Arm::Count; ++a) {
         Clipper_Arm& arm = e.Weapons.Arms[a];
-        if (!arm.Arm_Done && !Extend_Arm(g, slot, a)) arm.Arm_Done = true;
+        if (!Extend_Arm(g, slot, a)) arm.Arm_Done = true;
         all_done = all_done && arm.Arm_Done;
     }
     if (!all_done) return;
