@@ -31,7 +31,7 @@ function randomPlayerScript(seed, frames) {
 }
 
 let browser, page, canvas;
-const { state, waitState, at, picture } = gameView(() => page, () => canvas);
+const { state, waitState, at, picture, button } = gameView(() => page, () => canvas);
 
 async function measureCanvas() {
   canvas = await page.evaluate(`(() => {
@@ -156,10 +156,12 @@ test('a damaged stored score table loads as the same damaged file does', async (
   await page.evaluate(`localStorage.setItem("Zarvo.Scr",
       ${JSON.stringify(String.fromCharCode(...damaged))})`);
   await open('?seed=1');
-  await clickGame(373, 470);  // the title's score button
+  const score = await button('Title_Score_Button');
+  await clickGame(score.X, score.Y);
   await waitState('d.screens.Score_Loaded === 1 && d.Sponsor_Score_On');
   const mine = (await state()).screens;
-  const native = JSON.parse(runNative('seed 1\n1 move 373 470\n2 click\n', 5, damaged).dump).screens;
+  const script = `seed 1\n1 move ${score.X} ${score.Y}\n2 click\n`;
+  const native = JSON.parse(runNative(script, 5, damaged).dump).screens;
   for (const field of ['Drive_Error', 'Score_Points', 'Score_Name_Lengths'])
     assert.deepEqual(mine[field], native[field], field);
   await picture('damaged-table');
@@ -171,9 +173,10 @@ let gameScore = 0;
 
 test('Enter starts a game, held arrow keys cut the floor, the percentage readout changes', async () => {
   // An empty table first, so that the game's score is the best.
-  await clickGame(373, 470);
+  const score = await button('Title_Score_Button'), del = await button('Score_Delete_Button');
+  await clickGame(score.X, score.Y);
   await waitState('d.Sponsor_Score_On');
-  await clickGame(203, 354);  // the table's delete button
+  await clickGame(del.X, del.Y);
   await waitState('d.screens.Score_Points.slice(0, 10).every(p => p === 0)');
   await page.press(...KEYS.Enter);
   await waitState('!d.Sponsor_Score_On');
@@ -232,7 +235,8 @@ test('a name entered at the end of a game is in the table after a reload', async
   assert.equal(stored.readInt32LE(16 + 12), gameScore);
 
   await open('?seed=1');
-  await clickGame(373, 470);
+  const score = await button('Title_Score_Button');
+  await clickGame(score.X, score.Y);
   await waitState('d.screens.Score_Loaded === 1 && d.Sponsor_Score_On');
   const screens = (await state()).screens;
   assert.equal(screens.Score_Name_Lengths[0], 3);
@@ -418,7 +422,8 @@ test('on a phone, touch alone opens the sound, types a code word, starts a game,
   if (SHOTS) fs.writeFileSync(path.join(SHOTS, 'phone-title.png'), await page.screenshot());
 
   // The code words button, then the device's keyboard for the second word: endless shots.
-  const [x, y] = at(309, 470);
+  const words = await button('Title_CodeWord_Button');
+  const [x, y] = at(words.X, words.Y);
   await tap(x, y);
   await waitState('d.CodeWord_1_Typing');
   await page.waitFor('document.activeElement.id === "typing"', 5000, 'the name field');

@@ -35,7 +35,15 @@ function gameView(getPage, getCanvas) {
     return gamePicture(decodePng(png), Math.round(canvas.left), Math.round(canvas.top),
                        Math.round(canvas.width / W), W, H);
   };
-  return { state, waitState, at, picture };
+  // A button of the game's screens by its name in the code (Title_Score_Button): its edges
+  // (both included) and its centre X, Y, as the game has them.
+  const button = async (name) => {
+    const b = await getPage().evaluate(
+      `JSON.parse(Module.ccall("zarvo_button", "string", ["string"], [${JSON.stringify(name)}]))`);
+    if (!b) throw new Error(`the game has no button ${name}`);
+    return b;
+  };
+  return { state, waitState, at, picture, button };
 }
 
 // The headless runner of the desktop build over a script, in a folder of its own holding the

@@ -35,7 +35,7 @@ const INJECTED = `(() => {
 })()`;
 
 let browser, page, canvas;
-const { state, waitState, at, picture } = gameView(() => page, () => canvas);
+const { state, waitState, at, picture, button } = gameView(() => page, () => canvas);
 
 async function open(query = '') {
   await page.send('Page.navigate', { url: `file://${PAGE}?seed=1${query}` });
@@ -47,9 +47,19 @@ async function open(query = '') {
   })()`);
 }
 
-// A click on the title's button band between two buttons: it gives the page the focus and
-// does nothing in the game.
-const FOCUS_CLICK = [277, 470];
+// A click on the title's button band between its first two buttons: it gives the page the
+// focus and does nothing in the game.
+async function focusClick() {
+  const left = await button('Title_Background_Button');
+  const right = await button('Title_CodeWord_Button');
+  await page.click(...at((left.Right + right.Left) >> 1, left.Y));
+}
+
+// A click at the centre of a button of the game's screens, named as in the code.
+async function clickButton(name) {
+  const b = await button(name);
+  await page.click(...at(b.X, b.Y));
+}
 
 const KEYS = {
   Enter: ['Enter', 'Enter', 13], P: ['p', 'KeyP', 80], M: ['m', 'KeyM', 77],
@@ -70,7 +80,7 @@ async function tickRate(seconds) {
 
 // Starts a game from the title, giving the page the focus first.
 async function startGame() {
-  await page.click(...at(...FOCUS_CLICK));
+  await focusClick();
   await page.press(...KEYS.Enter);
   await waitState('!d.Sponsor_On && d.Playing && !d.Game_Halted');
 }
@@ -100,7 +110,7 @@ test('the title is drawn before the page has the focus; a click starts the ticks
   const shown = await picture('title-unfocused');
   await page.evaluate('document.getElementById("veil").style.visibility = ""');
   assert.equal(differingPixels(shown, nativeShot('seed 1\n', 1)), 0);
-  await page.click(...at(...FOCUS_CLICK));
+  await focusClick();
   await waitState('d.Frame_Count > 10', 5000);
 });
 
@@ -150,7 +160,7 @@ test('the sound plays through an audio worklet in blocks of at most 1,024 frames
   // The sound sleeps after two seconds of silence: the title's greeting, 21 ticks after the
   // title comes up, keeps it awake for the measurement.
   await open();
-  await page.click(...at(...FOCUS_CLICK));
+  await focusClick();
   await page.waitFor('Module.zarvoAudio && Module.zarvoAudio.kind !== ""', 5000, 'the sound');
   await waitState('d.screens.Sponsor_Tick > 21', 5000);
   assert.equal(await page.evaluate('Module.zarvoAudio.kind'), 'worklet');
@@ -204,14 +214,14 @@ test('a score table the browser refuses to store shows DRIVE ERROR and keeps the
   const oldPoints = [...Array(10).keys()].map((i) => 89000 - 1000 * i);
   await page.evaluate(`localStorage.setItem("Zarvo.Scr", ${JSON.stringify(old)})`);
   await open();
-  await page.click(...at(...FOCUS_CLICK));
-  await page.click(...at(373, 470));  // the title's score button
+  await focusClick();
+  await clickButton('Title_Score_Button');
   await waitState('d.screens.Score_Loaded === 1 && d.Sponsor_Score_On');
   assert.deepEqual((await state('screens.Score_Points')).slice(0, 10), oldPoints);
   await page.evaluate(`Storage.prototype.setItem = function () {
     throw new DOMException("the storage is full", "QuotaExceededError");
   }`);
-  await page.click(...at(203, 354));  // the table's delete button
+  await clickButton('Score_Delete_Button');
   await waitState('d.screens.Drive_Error');
   await sleep(300);
   assert.deepEqual((await state('screens.Score_Points')).slice(0, 10), oldPoints,
@@ -222,7 +232,7 @@ test('a score table the browser refuses to store shows DRIVE ERROR and keeps the
 
 test('a game controller steers, fires, confirms and pauses, plugged in at any time', async () => {
   await open();
-  await page.click(...at(...FOCUS_CLICK));
+  await focusClick();
   await waitState('d.Frame_Count > 3');
   // Axes and buttons in the standard layout: A 0, Back 8, Start 9, the pad's arrows 12-15.
   await page.evaluate(`(() => {
@@ -259,8 +269,8 @@ test('a game controller steers, fires, confirms and pauses, plugged in at any ti
 
 test('QUIT brings back the title, from which one click plays again', async () => {
   await open();
-  await page.click(...at(...FOCUS_CLICK));
-  await page.click(...at(565, 470));  // QUIT
+  await focusClick();
+  await clickButton('Title_Quit_Button');
   // A click is taken at the next tick, at the place where the pointer stands then: START may
   // only be clicked once the title of the new game is up, its pointer put back on START. (The
   // old title, just opened, showed a low frame count too; clicked on at once, START could meet
@@ -268,6 +278,6 @@ test('QUIT brings back the title, from which one click plays again', async () =>
   const [homeX, homeY] = [505, 475];
   await waitState(`d.Frame_Count < 20 && d.Sponsor_On && d.Mouse_X === ${homeX} && ` +
                   `d.Mouse_Y === ${homeY}`, 5000);
-  await page.click(...at(500, 470));  // START
+  await clickButton('Title_Start_Button');
   await waitState('!d.Sponsor_On && d.Playing');
 });

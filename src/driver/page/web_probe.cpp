@@ -6,12 +6,14 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "driver/headless/runner.h"
 #include "game/dump.h"
 #include "game/frame.h"
 #include "game/level.h"
+#include "screens/screen_rects.h"
 #include "screens/score_records.h"
 
 namespace zarvo {
@@ -38,6 +40,43 @@ EMSCRIPTEN_KEEPALIVE const char* zarvo_dump() {
     static std::string dump;
     dump = Live_World ? Dump_World(*Live_World) : "";
     return dump.c_str();
+}
+
+// The browser tests click a button where the game has it, not at a number of their own.
+EMSCRIPTEN_KEEPALIVE const char* zarvo_button(const char* name) {
+    struct Named {
+        const char* Name;
+        Button Rect;
+    };
+    static const Named Buttons[] = {
+        {"Title_Band", Title_Band},
+        {"Title_Background_Button", Title_Background_Button},
+        {"Title_CodeWord_Button", Title_CodeWord_Button},
+        {"Title_Score_Button", Title_Score_Button},
+        {"Title_Option_Button", Title_Option_Button},
+        {"Title_Start_Button", Title_Start_Button},
+        {"Title_Quit_Button", Title_Quit_Button},
+        {"Panel_Picture_Button", Panel_Picture_Button},
+        {"Panel_Score_Button", Panel_Score_Button},
+        {"Panel_Title_Button", Panel_Title_Button},
+        {"Panel_Option_Button", Panel_Option_Button},
+        {"Box_OK_Button", Box_OK_Button},
+        {"CodeWord_OK_Button", CodeWord_OK_Button},
+        {"Score_Delete_Button", Score_Delete_Button},
+        {"Score_OK_Button", Score_OK_Button},
+        {"Option_OK_Button", Option_OK_Button},
+    };
+    static std::string answer;
+    answer = "null";
+    for (const Named& b : Buttons) {
+        if (std::string_view(name) != b.Name) continue;
+        const Screen_Point c = Centre(b.Rect);
+        answer = "{\"Left\":" + std::to_string(b.Rect.Left) + ",\"Top\":" +
+                 std::to_string(b.Rect.Top) + ",\"Right\":" + std::to_string(b.Rect.Right) +
+                 ",\"Bottom\":" + std::to_string(b.Rect.Bottom) + ",\"X\":" +
+                 std::to_string(c.X) + ",\"Y\":" + std::to_string(c.Y) + "}";
+    }
+    return answer.c_str();
 }
 
 // The page opens the device's own keyboard (on a phone) while the game takes typed letters,

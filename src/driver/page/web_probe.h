@@ -3,6 +3,9 @@
 //   zarvo_text_entry()                    while the game takes typed letters (a name or a
 //                                         code word), the letters typed so far; else null
 //   zarvo_dump()                          the running game's state dump (JSON)
+//   zarvo_button(name)                    a button of the screens by its name in the code
+//                                         (Title_Score_Button): {"Left", "Top", "Right",
+//                                         "Bottom", "X", "Y"} with its centre, or null
 //   zarvo_replay(frames)                  the headless runner over /replay/input.txt, leaving
 //                                         dump.json, sounds.txt and shot.bmp in /replay, with
 //                                         the score file /replay/Zarvo.Scr; answers its exit code
