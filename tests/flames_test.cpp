@@ -135,7 +135,7 @@ TEST(Flames, BurstAtTheEndOfTheirLifeAlsoWhenTheyJustSettledOrLitAFuse) {
 // Flame f settled as a block on the edge cell (col, row).
 Flame_Rec& Settle(Flame_World& h, int f, int col, int row) {
     Flame_Rec& fl = h.fly(f, col - 1, row + 1);  // up-right onto (col, row)
-    fl.Flame_Dir = 9;
+    fl.Flame_Dir = Flame_Dir::Up_Right;
     Flame_Mover(h.g);
     return fl;
 }

@@ -10,40 +10,40 @@ namespace {
 inline constexpr int32_t Seg_First_Frame = Img2::Bomb_Ex_1;
 inline constexpr int32_t Seg_Burnt_Frame = Img2::Bomb_Ex_14;
 
-// The chain a facing selects: 0 up, 64 right, 128 down, 192 left; 0 for any other angle.
-int32_t Chain_Of_Angle(int32_t angle) {
+// The chain a facing selects: 0 up, 64 right, 128 down, 192 left; none for any other angle.
+Chain_Dir Chain_Of_Angle(int32_t angle) {
     switch (angle) {
         case 0:
-            return Chain::Up;
+            return Chain_Dir::Up;
         case 64:
-            return Chain::Right;
+            return Chain_Dir::Right;
         case 128:
-            return Chain::Down;
+            return Chain_Dir::Down;
         case 192:
-            return Chain::Left;
+            return Chain_Dir::Left;
         default:
-            return 0;
+            return Chain_Dir::None;
     }
 }
 
-int32_t Opposite_Chain(int32_t k) {
+Chain_Dir Opposite_Chain(Chain_Dir k) {
     switch (k) {
-        case Chain::Up:
-            return Chain::Down;
-        case Chain::Down:
-            return Chain::Up;
-        case Chain::Left:
-            return Chain::Right;
-        case Chain::Right:
-            return Chain::Left;
+        case Chain_Dir::Up:
+            return Chain_Dir::Down;
+        case Chain_Dir::Down:
+            return Chain_Dir::Up;
+        case Chain_Dir::Left:
+            return Chain_Dir::Right;
+        case Chain_Dir::Right:
+            return Chain_Dir::Left;
         default:
-            return 0;
+            return Chain_Dir::None;
     }
 }
 
 // The Tank lays its chain behind its turret and the Boxer behind its body; the others lay it
 // ahead of their body.
-int32_t Chain_Of_Enemy(const Game& g, int slot) {
+Chain_Dir Chain_Of_Enemy(const Game& g, int slot) {
     const Enimy_Rec& e = g.w.enemies.Enimy_Table[slot];
     switch (g.w.level.Enimy_Type[slot]) {
         case Enemy::Tank:
@@ -56,17 +56,17 @@ int32_t Chain_Of_Enemy(const Game& g, int slot) {
 }
 
 // The head waits, uncounted, in the block's side-middle cell.
-void Place_Head(const Enimy_Rec& e, int k, Chain_Segment& head) {
+void Place_Head(const Enimy_Rec& e, Chain_Dir k, Chain_Segment& head) {
     switch (k) {
-        case Chain::Up:
+        case Chain_Dir::Up:
             head.Seg_X = e.X, head.Seg_Y = e.Y - 6;
             head.Seg_Col = e.Col + 1, head.Seg_Row = e.Row;
             break;
-        case Chain::Down:
+        case Chain_Dir::Down:
             head.Seg_X = e.X, head.Seg_Y = e.Y + 20;
             head.Seg_Col = e.Col + 1, head.Seg_Row = e.Row + 2;
             break;
-        case Chain::Left:
+        case Chain_Dir::Left:
             head.Seg_X = e.X - 12, head.Seg_Y = e.Y + 6;
             head.Seg_Col = e.Col, head.Seg_Row = e.Row + 1;
             break;
@@ -77,24 +77,25 @@ void Place_Head(const Enimy_Rec& e, int k, Chain_Segment& head) {
     }
 }
 
-void Start_Chain_K(Game& g, int slot, int k) {
+void Start_Chain_K(Game& g, int slot, Chain_Dir dir) {
+    const int k = Code_Of(dir);
     if (k < 1 || k > Chain::Count) return;
     Enimy_Rec& e = Enimy(g, slot);
     Bomb_Chain& c = e.Weapons.Chains[k];
     if (c.Chain_On == 1) return;
     c.Chain_On = 1;
     c.Chain_Len = 0;
-    c.Chain_Dir = k;
+    c.Chain_Dir = dir;
     Chain_Segment& head = c.Seg[1];
     head.Seg_On = true;
     head.Seg_Frame = Seg_First_Frame;
-    Place_Head(e, k, head);
+    Place_Head(e, dir, head);
 }
 
 // Each segment burns through thirteen frames; burnt or not, it hurts the player in its own
 // cell and the two beside it across the chain's path.
 void Burn_Segments(Game& g, Bomb_Chain& c) {
-    const bool vertical = c.Chain_Dir == Chain::Up || c.Chain_Dir == Chain::Down;
+    const bool vertical = c.Chain_Dir == Chain_Dir::Up || c.Chain_Dir == Chain_Dir::Down;
     const PlayerState& p = g.w.player;
     for (int s = 1; s <= c.Chain_Len; ++s) {
         Chain_Segment& seg = c.Seg[s];
@@ -112,16 +113,16 @@ void Burn_Segments(Game& g, Bomb_Chain& c) {
 }
 
 // Cells between the block and the arena's edge in the chain's direction.
-int32_t Chain_Room(const Enimy_Rec& e, int k) {
+int32_t Chain_Room(const Enimy_Rec& e, Chain_Dir k) {
     int32_t room = 0;
     switch (k) {
-        case Chain::Up:
+        case Chain_Dir::Up:
             room = e.Row - 1;
             break;
-        case Chain::Down:
+        case Chain_Dir::Down:
             room = 22 - e.Row;
             break;
-        case Chain::Left:
+        case Chain_Dir::Left:
             room = e.Col - 1;
             break;
         default:
@@ -137,13 +138,13 @@ int32_t Chain_Room(const Enimy_Rec& e, int k) {
 bool Grow_Chain(Bomb_Chain& c) {
     Chain_Segment head = c.Seg[1];
     switch (c.Chain_Dir) {
-        case Chain::Up:
+        case Chain_Dir::Up:
             head.Seg_Y -= 16, head.Seg_Row -= 1;
             break;
-        case Chain::Down:
+        case Chain_Dir::Down:
             head.Seg_Y += 16, head.Seg_Row += 1;
             break;
-        case Chain::Left:
+        case Chain_Dir::Left:
             head.Seg_X -= 16, head.Seg_Col -= 1;
             break;
         default:
@@ -178,7 +179,7 @@ void Start_Chain(Game& g, int slot) {
 }
 
 void Start_Chains_All(Game& g, int slot) {
-    for (int k = 1; k <= Chain::Count; ++k) Start_Chain_K(g, slot, k);
+    for (int k = 1; k <= Chain::Count; ++k) Start_Chain_K(g, slot, Chain_Dir_Of(k));
 }
 
 void Bomb_Chains(Game& g, int type) {

@@ -11,7 +11,7 @@ void Reset_Chains(EnemyWeapons& wp) {
     for (int k = 1; k <= Chain::Count; ++k) {
         Bomb_Chain& c = wp.Chains[k];
         c = Bomb_Chain{};
-        c.Chain_Dir = k;
+        c.Chain_Dir = Chain_Dir_Of(k);
     }
 }
 

@@ -17,10 +17,19 @@ constexpr int Star_Dx[Burst_Stars + 1] = {0, 1, 0, -1, 0, 4, -4, -4, 4};
 constexpr int Star_Dy[Burst_Stars + 1] = {0, 0, -1, 0, 1, 4, -4, 4, -4};
 // Flames 1..4 crawl down-right, up-right, down-left and up-left (keypad digits). The later
 // ones wait longer and may live shorter.
-constexpr int32_t Flame_Dirs[Flames_Per_Place + 1] = {0, 3, 9, 1, 7};
+constexpr Flame_Dir Flame_Dirs[Flames_Per_Place + 1] = {Flame_Dir::None, Flame_Dir::Down_Right,
+                                                        Flame_Dir::Up_Right, Flame_Dir::Down_Left,
+                                                        Flame_Dir::Up_Left};
 constexpr int32_t Delay_Spread[Flames_Per_Place + 1] = {0, 40, 50, 60, 70};
 constexpr int32_t Life_Base[Flames_Per_Place + 1] = {0, 250, 200, 150, 100};
 constexpr int32_t Life_Spread[Flames_Per_Place + 1] = {0, 100, 150, 200, 250};
+
+bool Goes_Right(Flame_Dir d) {
+    return d == Flame_Dir::Down_Right || d == Flame_Dir::Up_Right;
+}
+bool Goes_Down(Flame_Dir d) {
+    return d == Flame_Dir::Down_Right || d == Flame_Dir::Down_Left;
+}
 
 void Show_Star_Burst(Game& g, int place) {
     Blaster_Rec& b = g.w.hazards.Blaster[place];
@@ -113,8 +122,8 @@ void Flame_Settles(Game& g, Flame_Rec& fl) {
 // One diagonal cell step and what the flame finds there; answers whether it still flies.
 bool Step_Flame_Cell(Game& g, Flame_Rec& fl) {
     fl.Flame_Step = 0;
-    fl.Flame_Col += (fl.Flame_Dir == 3 || fl.Flame_Dir == 9) ? 1 : -1;
-    fl.Flame_Row += (fl.Flame_Dir == 3 || fl.Flame_Dir == 1) ? 1 : -1;
+    fl.Flame_Col += Goes_Right(fl.Flame_Dir) ? 1 : -1;
+    fl.Flame_Row += Goes_Down(fl.Flame_Dir) ? 1 : -1;
     if (g.w.arena.Floor_Grid(fl.Flame_Col, fl.Flame_Row) == 0) {
         Flame_Dies(fl);
         return false;
@@ -126,8 +135,8 @@ bool Step_Flame_Cell(Game& g, Flame_Rec& fl) {
 
 // Two pixels along the diagonal, drawn with the place's shared flicker.
 void Crawl_Flame(Game& g, Blaster_Rec& b, Flame_Rec& fl) {
-    const bool right = fl.Flame_Dir == 3 || fl.Flame_Dir == 9;
-    const bool down = fl.Flame_Dir == 3 || fl.Flame_Dir == 1;
+    const bool right = Goes_Right(fl.Flame_Dir);
+    const bool down = Goes_Down(fl.Flame_Dir);
     fl.Flame_X += right ? Flame_Speed : -Flame_Speed;
     fl.Flame_Y += down ? Flame_Speed : -Flame_Speed;
     ++fl.Flame_Step;

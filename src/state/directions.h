@@ -48,10 +48,22 @@ enum class Monster_Dir : int32_t { Stopped = 0, Up = 1, Down = 2, Left = 3, Righ
 // A Blaster's thunder beam; None while no beam runs.
 enum class Thunder_Direction : int32_t { None = 0, Right = 1, Up = 2, Left = 3, Down = 4 };
 
+// A Blaster flame's diagonal crawl, named as the keypad's corner digits are.
+enum class Flame_Dir : int32_t {
+    None = 0,
+    Down_Left = 1,
+    Down_Right = 3,
+    Up_Left = 7,
+    Up_Right = 9
+};
+
+// The way a bomb chain grows; chain k of an enemy always grows in direction k.
+enum class Chain_Dir : int32_t { None = 0, Up = 1, Down = 2, Left = 3, Right = 4 };
+
 template <typename D>
 concept Dir_Type = std::same_as<D, Dir> || std::same_as<D, Step_Dir> || std::same_as<D, Shot_Dir> ||
     std::same_as<D, Pilot_Dir> || std::same_as<D, Monster_Dir> ||
-    std::same_as<D, Thunder_Direction>;
+    std::same_as<D, Thunder_Direction> || std::same_as<D, Flame_Dir> || std::same_as<D, Chain_Dir>;
 
 // A direction's number, as the grids, the tables indexed by direction and the dump hold it.
 template <Dir_Type D>
@@ -79,6 +91,9 @@ constexpr Monster_Dir Monster_Dir_Of(int32_t n) {
 }
 constexpr Thunder_Direction Thunder_Direction_Of(int32_t n) {
     return static_cast<Thunder_Direction>(n);
+}
+constexpr Chain_Dir Chain_Dir_Of(int32_t n) {
+    return static_cast<Chain_Dir>(n);
 }
 
 }  // namespace zarvo

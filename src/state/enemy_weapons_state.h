@@ -4,11 +4,15 @@
 // 1 where the game does; entry 0 is unused.
 #include <cstdint>
 
+#include "state/directions.h"
+
 namespace zarvo {
 
-// Bomb chains: chain k always travels in direction k.
+// Bomb chains: chain k always travels in direction k (Chain_Dir), so the table's indices are
+// the directions' numbers.
 namespace Chain {
-inline constexpr int Up = 1, Down = 2, Left = 3, Right = 4;
+inline constexpr int Up = Code_Of(Chain_Dir::Up), Down = Code_Of(Chain_Dir::Down),
+                     Left = Code_Of(Chain_Dir::Left), Right = Code_Of(Chain_Dir::Right);
 inline constexpr int Count = 4;
 inline constexpr int Segments = 36;
 }  // namespace Chain
@@ -24,7 +28,7 @@ struct Chain_Segment {
 struct Bomb_Chain {
     int32_t Chain_On = 0;
     int32_t Chain_Len = 0;
-    int32_t Chain_Dir = 0;
+    zarvo::Chain_Dir Chain_Dir = zarvo::Chain_Dir::None;
     int32_t Chain_Max = 0;
     Chain_Segment Seg[Chain::Segments + 1];  // segment 1 is the head
     bool operator==(const Bomb_Chain&) const = default;

@@ -43,7 +43,8 @@ struct Flame_Rec {
     bool Flame_Block = false;
     int32_t Flame_Col = 0, Flame_Row = 0;
     int32_t Flame_X = 0, Flame_Y = 0;
-    int32_t Flame_Dir = 0;  // keypad diagonal: 3, 9, 1, 7
+    // Qualified: the field bears its type's name.
+    zarvo::Flame_Dir Flame_Dir = zarvo::Flame_Dir::None;
     int32_t Flame_Step = 0;
     int32_t Flame_Tick = 0;
     int32_t Flame_Delay = 0;

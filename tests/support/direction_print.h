@@ -56,4 +56,15 @@ inline void PrintTo(Thunder_Direction d, std::ostream* os) {
     direction_print::Print("Thunder_Direction", names, d, os);
 }
 
+inline void PrintTo(Flame_Dir d, std::ostream* os) {
+    static const char* const names[] = {"None",  "Down_Left", nullptr,   "Down_Right", nullptr,
+                                        nullptr, nullptr,     "Up_Left", nullptr,      "Up_Right"};
+    direction_print::Print("Flame_Dir", names, d, os);
+}
+
+inline void PrintTo(Chain_Dir d, std::ostream* os) {
+    static const char* const names[] = {"None", "Up", "Down", "Left", "Right"};
+    direction_print::Print("Chain_Dir", names, d, os);
+}
+
 }  // namespace zarvo
