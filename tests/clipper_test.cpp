@@ -146,7 +146,8 @@ TEST(Clipper, AttackLaysChainsThenLooseShrapnelAndEndsAtTick79) {
     EXPECT_FALSE(t.weapons(1).Shrapnel[1].Shrap_Flying);
     Clipper_Mover(t.g, 1);  // tick 24
     EXPECT_EQ(t.media.waves_of(Wave::LaserFire_1), 1);
-    const int dirs[5] = {0, 5, 7, 8, 6};
+    const Shrap_Dir dirs[5] = {Shrap_Dir::None, Shrap_Dir::Up_Right, Shrap_Dir::Down_Right,
+                               Shrap_Dir::Down_Left, Shrap_Dir::Up_Left};
     for (int k = 1; k <= Shrap_Groups; ++k) {
         const Shrap_Group& group = t.weapons(1).Shrapnel[k];
         EXPECT_TRUE(group.Shrap_Flying);
@@ -168,7 +169,7 @@ TEST(Clipper, AttackLaysChainsThenLooseShrapnelAndEndsAtTick79) {
 }
 
 // A shrapnel group flying from (col, row) in dir, as the Clipper releases it.
-Shrap_Group& Loose_Group(Weapon_World& t, int k, int col, int row, int dir) {
+Shrap_Group& Loose_Group(Weapon_World& t, int k, int col, int row, Shrap_Dir dir) {
     Shrap_Group& group = t.weapons(1).Shrapnel[k];
     group.Shrap_Flying = true;
     group.Shrap_Dir = dir;
@@ -182,7 +183,7 @@ Shrap_Group& Loose_Group(Weapon_World& t, int k, int col, int row, int dir) {
 TEST(Clipper, ShrapnelGrowsFliesDiagonallyAndBouncesOffTheEdge) {
     Weapon_World t;
     t.place(1, Enemy::Clipper, 20, 15);
-    Shrap_Group& group = Loose_Group(t, 1, 10, 8, 5);  // up-right
+    Shrap_Group& group = Loose_Group(t, 1, 10, 8, Shrap_Dir::Up_Right);
     t.player_at(10, 8);
     Clipper_Shrapnel(t.g, 1);
     EXPECT_EQ(t.media.count(Img1::Circle_16_2), 0);  // the first volley has no piece yet
@@ -199,7 +200,7 @@ TEST(Clipper, ShrapnelGrowsFliesDiagonallyAndBouncesOffTheEdge) {
     EXPECT_EQ(group.Piece[1].Row, 2);
     EXPECT_EQ(t.weapons(1).Shrap_Len, 6);
     Clipper_Shrapnel(t.g, 1);  // the top edge turns it down-right
-    EXPECT_EQ(group.Shrap_Dir, 7);
+    EXPECT_EQ(group.Shrap_Dir, Shrap_Dir::Down_Right);
     EXPECT_EQ(group.Shrap_Bounces, 1);
     for (int n = 0; n < 20; ++n) Clipper_Shrapnel(t.g, 1);
     EXPECT_EQ(t.weapons(1).Shrap_Len, 8);  // never more
@@ -209,7 +210,7 @@ TEST(Clipper, ShrapnelGrowsFliesDiagonallyAndBouncesOffTheEdge) {
     Clipper_Shrapnel(t.g, 1);
     EXPECT_TRUE(t.hit());
     // The next volley flies at full length from the start.
-    Shrap_Group& next = Loose_Group(t, 2, 10, 8, 7);
+    Shrap_Group& next = Loose_Group(t, 2, 10, 8, Shrap_Dir::Down_Right);
     t.media.draws.clear();
     Clipper_Shrapnel(t.g, 1);
     EXPECT_EQ(next.Piece[8].Col, 10);
@@ -220,7 +221,7 @@ TEST(Clipper, ShrapnelBurstsOverAHoleIntoSparks) {
     Weapon_World t;
     t.place(1, Enemy::Clipper, 20, 15);
     t.w().arena.Floor_Grid.set(12, 6, 0);
-    Shrap_Group& group = Loose_Group(t, 3, 10, 8, 5);
+    Shrap_Group& group = Loose_Group(t, 3, 10, 8, Shrap_Dir::Up_Right);
     for (int n = 0; n < 4; ++n) Clipper_Shrapnel(t.g, 1);  // the head reaches (12, 6)
     EXPECT_FALSE(group.Shrap_Burst);
     t.media.draws.clear();
@@ -243,17 +244,17 @@ TEST(Clipper, ShrapnelBurstsOverAHoleIntoSparks) {
 TEST(Clipper, TrappedShrapnelBurstsAfterFourBouncesYetTurnsOnceMore) {
     Weapon_World t;
     t.place(1, Enemy::Clipper, 20, 15);
-    Shrap_Group& group = Loose_Group(t, 1, 11, 11, 5);
+    Shrap_Group& group = Loose_Group(t, 1, 11, 11, Shrap_Dir::Up_Right);
     Arena_Grid& edges = t.w().arena.Enimy_Edge_Grid;
     Set_Dir(edges, 12, 10, Dir::Down);   // up-right turns up-left
     Set_Dir(edges, 10, 10, Dir::Right);  // up-left turns down-left
     Set_Dir(edges, 10, 12, Dir::Left);   // down-left turns up-left
     for (int n = 0; n < 4; ++n) Clipper_Shrapnel(t.g, 1);
     ASSERT_EQ(group.Shrap_Bounces, 4);
-    ASSERT_EQ(group.Shrap_Dir, 8);
+    ASSERT_EQ(group.Shrap_Dir, Shrap_Dir::Down_Left);
     Clipper_Shrapnel(t.g, 1);
     EXPECT_TRUE(group.Shrap_Burst);
-    EXPECT_EQ(group.Shrap_Dir, 6);  // the edge test of that frame still ran
+    EXPECT_EQ(group.Shrap_Dir, Shrap_Dir::Up_Left);  // the edge test of that frame still ran
     EXPECT_EQ(group.Shrap_Burst_Tick, 0);
 }
 

@@ -48,7 +48,7 @@ TEST(OrbiterStars, ADiagonalStarBouncesOffTheEdgeAndBurstsWhenTrapped) {
     EXPECT_EQ(s.Star_Row, 2);
     EXPECT_EQ(s.Star_X, Cell_X(10) - 10 + 9 * 16);
     Fly(t, 1);  // a Right edge piece ahead: down-right now, without moving
-    EXPECT_EQ(s.Star_Dir, 7);
+    EXPECT_EQ(s.Star_Dir, Star_Dir::Down_Right);
     EXPECT_EQ(s.Star_Bounces, 1);
     EXPECT_EQ(t.media.waves_of(Wave::Cracker), 1);
     Fly(t, 4);
@@ -71,7 +71,7 @@ TEST(OrbiterStars, ADiagonalStarBouncesOffTheEdgeAndBurstsWhenTrapped) {
     EXPECT_TRUE(trapped.Star_Burst);
     EXPECT_EQ(trapped.Star_Col, 11);
     EXPECT_EQ(trapped.Star_Row, 11);
-    EXPECT_EQ(trapped.Star_Dir, 6);  // the edge test of that frame still turned it
+    EXPECT_EQ(trapped.Star_Dir, Star_Dir::Up_Left);  // the edge test of that frame still turned it
     EXPECT_EQ(c.media.waves_of(Wave::Cracker), 5);
 }
 
@@ -118,7 +118,7 @@ TEST(OrbiterStars, AReloadSendsStarsStillInPlayOutAtOnceAndKeepsTheOthersHome) {
         EXPECT_EQ(s->Star_Col, 11);
         EXPECT_EQ(s->Star_Row, 11);
     }
-    EXPECT_EQ(bursting.Star_Dir, 6);
+    EXPECT_EQ(bursting.Star_Dir, Star_Dir::Up_Left);
     t.media.draws.clear();
     Fly(t, 4);
     EXPECT_EQ(t.media.count(Img2::Snake_Star), 2 * 4);  // both fly again, nothing else

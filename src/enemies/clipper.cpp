@@ -75,8 +75,9 @@ void Pull_Phase(Game& g, int slot) {
 }
 
 void Release_Shrapnel(Game& g, int slot) {
-    static constexpr int32_t Group_Dir[Shrap_Groups + 1] = {
-        0, Diagonal::Up_Right, Diagonal::Down_Right, Diagonal::Down_Left, Diagonal::Up_Left};
+    static constexpr Shrap_Dir Group_Dir[Shrap_Groups + 1] = {
+        Shrap_Dir::None, Shrap_Dir::Up_Right, Shrap_Dir::Down_Right, Shrap_Dir::Down_Left,
+        Shrap_Dir::Up_Left};
     Enimy_Rec& e = Enimy(g, slot);
     g.m.Play_Wave(Wave::LaserFire_1);
     for (int k = 1; k <= Shrap_Groups; ++k) {

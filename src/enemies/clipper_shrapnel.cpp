@@ -57,11 +57,10 @@ bool Group_Boundary(Game& g, Shrap_Group& group) {
     group.Shrap_Step = 0;
     if (group.Shrap_Bounces == 4) group.Shrap_Burst = true;
     const Shrap_Piece& head = group.Piece[1];
-    const Dir code =
-        Dir_At(g.w.arena.Enimy_Edge_Grid, head.Col + Diagonal::Step_Col(group.Shrap_Dir),
-               head.Row + Diagonal::Step_Row(group.Shrap_Dir));
-    const int32_t turned = Diagonal_Bounce(group.Shrap_Dir, code);
-    if (turned == 0) return false;
+    const Dir code = Dir_At(g.w.arena.Enimy_Edge_Grid, head.Col + Diagonal_Col(group.Shrap_Dir),
+                            head.Row + Diagonal_Row(group.Shrap_Dir));
+    const Shrap_Dir turned = Diagonal_Bounce(group.Shrap_Dir, code);
+    if (turned == Shrap_Dir::None) return false;
     group.Shrap_Dir = turned;
     group.Shrap_Bounces += 1;
     return true;
@@ -71,7 +70,7 @@ bool Group_Boundary(Game& g, Shrap_Group& group) {
 // pieces behind it one place along.
 void Move_Group(EnemyWeapons& wp, Shrap_Group& group) {
     group.Shrap_Bounces = 0;
-    const int dc = Diagonal::Step_Col(group.Shrap_Dir), dr = Diagonal::Step_Row(group.Shrap_Dir);
+    const int dc = Diagonal_Col(group.Shrap_Dir), dr = Diagonal_Row(group.Shrap_Dir);
     group.Piece[1].X += 8 * dc;
     group.Piece[1].Y += 8 * dr;
     if (++group.Shrap_Step < 2) return;

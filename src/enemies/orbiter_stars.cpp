@@ -10,16 +10,17 @@ namespace {
 inline constexpr int32_t Star_Size_Max = 74;
 inline constexpr int32_t Burst_End_Tick = 22;
 
-constexpr bool Is_Straight(int32_t dir) {
-    return dir >= 1 && dir <= 4;
+constexpr bool Is_Straight(Star_Dir dir) {
+    return dir == Star_Dir::Up || dir == Star_Dir::Down || dir == Star_Dir::Left ||
+           dir == Star_Dir::Right;
 }
 
-// The cell step of a straight direction: 1 up, 2 down, 3 left, 4 right.
-constexpr int Straight_Col(int32_t dir) {
-    return dir == 3 ? -1 : dir == 4 ? 1 : 0;
+// The cell step of a straight direction.
+constexpr int Straight_Col(Star_Dir dir) {
+    return dir == Star_Dir::Left ? -1 : dir == Star_Dir::Right ? 1 : 0;
 }
-constexpr int Straight_Row(int32_t dir) {
-    return dir == 1 ? -1 : dir == 2 ? 1 : 0;
+constexpr int Straight_Row(Star_Dir dir) {
+    return dir == Star_Dir::Up ? -1 : dir == Star_Dir::Down ? 1 : 0;
 }
 
 // Sparks 1..8 fly up, up-right, right, down-right, down, down-left, left, up-left.
@@ -62,10 +63,10 @@ bool Star_Boundary(Game& g, Orbiter_Star& s) {
         if (g.w.arena.Floor_Grid(col, row) == 0) s.Star_Burst = true;
         return false;
     }
-    const Dir code = Dir_At(g.w.arena.Enimy_Edge_Grid, s.Star_Col + Diagonal::Step_Col(s.Star_Dir),
-                            s.Star_Row + Diagonal::Step_Row(s.Star_Dir));
-    const int32_t turned = Diagonal_Bounce(s.Star_Dir, code);
-    if (turned == 0) return false;
+    const Dir code = Dir_At(g.w.arena.Enimy_Edge_Grid, s.Star_Col + Diagonal_Col(s.Star_Dir),
+                            s.Star_Row + Diagonal_Row(s.Star_Dir));
+    const Star_Dir turned = Diagonal_Bounce(s.Star_Dir, code);
+    if (turned == Star_Dir::None) return false;
     g.m.Play_Wave(Wave::Cracker);
     s.Star_Dir = turned;
     s.Star_Bounces += 1;
@@ -91,7 +92,7 @@ void Move_Star(Game& g, Orbiter_Star& s) {
         s.Star_X += 8 * col_step, s.Star_Y += 8 * row_step;
         s.Star_Step += 2;
     } else {
-        col_step = Diagonal::Step_Col(s.Star_Dir), row_step = Diagonal::Step_Row(s.Star_Dir);
+        col_step = Diagonal_Col(s.Star_Dir), row_step = Diagonal_Row(s.Star_Dir);
         s.Star_X += 4 * col_step, s.Star_Y += 4 * row_step;
         s.Star_Step += 1;
     }
@@ -148,7 +149,10 @@ void Run_Star(Game& g, Enimy_Rec& e, int i) {
 // Every star goes back into the Orbiter. One that is still in play, flying or bursting, stays
 // in play and flies out again at once with the new size; the others wait for their launch.
 void Orbiter_Star_Reload(Game& g, int slot) {
-    static constexpr int32_t Launch_Dir[9] = {0, 1, 5, 4, 7, 2, 8, 3, 6};
+    static constexpr Star_Dir Launch_Dir[9] = {
+        Star_Dir::None,      Star_Dir::Up,         Star_Dir::Up_Right,
+        Star_Dir::Right,     Star_Dir::Down_Right, Star_Dir::Down,
+        Star_Dir::Down_Left, Star_Dir::Left,       Star_Dir::Up_Left};
     Enimy_Rec& e = Enimy(g, slot);
     for (int i = 1; i <= Orbiter_Star_Count; ++i) {
         Orbiter_Star& s = e.Weapons.Stars[i];

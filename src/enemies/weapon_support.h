@@ -22,21 +22,21 @@ inline bool Inside_Arena(int col, int row) {
     return col >= 1 && col <= Arena_Cols && row >= 1 && row <= Arena_Rows;
 }
 
-// Diagonal flight directions: 5 up-right, 6 up-left, 7 down-right, 8 down-left.
-namespace Diagonal {
-inline constexpr int32_t Up_Right = 5, Up_Left = 6, Down_Right = 7, Down_Left = 8;
-constexpr int Step_Col(int32_t dir) {
-    return dir == Up_Right || dir == Down_Right ? 1 : -1;
+// The diagonal flights of stars and shrapnel (Star_Dir, Shrap_Dir): the cell step of a
+// diagonal, and the new diagonal of a flyer that meets the edge piece `code` in the diagonal
+// cell ahead, or None when it flies on. Both count their diagonals as the pilots do, so the
+// bounce is the pilots' own, through the shared numbers.
+template <typename D>
+constexpr int Diagonal_Col(D dir) {
+    return dir == D::Up_Right || dir == D::Down_Right ? 1 : -1;
 }
-constexpr int Step_Row(int32_t dir) {
-    return dir == Up_Right || dir == Up_Left ? -1 : 1;
+template <typename D>
+constexpr int Diagonal_Row(D dir) {
+    return dir == D::Up_Right || dir == D::Up_Left ? -1 : 1;
 }
-}  // namespace Diagonal
-
-// The new direction of a diagonal flyer that meets the edge piece `code` in the diagonal cell
-// ahead, or 0 when it flies on: stars and shrapnel count their diagonals as pilots do.
-inline int32_t Diagonal_Bounce(int32_t dir, Dir code) {
-    return Code_Of(Diagonal_Bounce(Pilot_Dir_Of(dir), code));
+template <typename D>
+D Diagonal_Bounce(D dir, Dir code) {
+    return static_cast<D>(Code_Of(Diagonal_Bounce(Pilot_Dir_Of(Code_Of(dir)), code)));
 }
 
 // Sets all four Clipper arms back to their roots at the block's current place.

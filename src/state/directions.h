@@ -60,10 +60,33 @@ enum class Flame_Dir : int32_t {
 // The way a bomb chain grows; chain k of an enemy always grows in direction k.
 enum class Chain_Dir : int32_t { None = 0, Up = 1, Down = 2, Left = 3, Right = 4 };
 
+// An Orbiter star's flight: four straight ways, then four diagonals counted as the pilots'.
+enum class Star_Dir : int32_t {
+    None = 0,
+    Up = 1,
+    Down = 2,
+    Left = 3,
+    Right = 4,
+    Up_Right = 5,
+    Up_Left = 6,
+    Down_Right = 7,
+    Down_Left = 8
+};
+
+// A shrapnel snake's diagonal flight, counted as the stars' diagonals.
+enum class Shrap_Dir : int32_t {
+    None = 0,
+    Up_Right = 5,
+    Up_Left = 6,
+    Down_Right = 7,
+    Down_Left = 8
+};
+
 template <typename D>
 concept Dir_Type = std::same_as<D, Dir> || std::same_as<D, Step_Dir> || std::same_as<D, Shot_Dir> ||
     std::same_as<D, Pilot_Dir> || std::same_as<D, Monster_Dir> ||
-    std::same_as<D, Thunder_Direction> || std::same_as<D, Flame_Dir> || std::same_as<D, Chain_Dir>;
+    std::same_as<D, Thunder_Direction> || std::same_as<D, Flame_Dir> ||
+    std::same_as<D, Chain_Dir> || std::same_as<D, Star_Dir> || std::same_as<D, Shrap_Dir>;
 
 // A direction's number, as the grids, the tables indexed by direction and the dump hold it.
 template <Dir_Type D>

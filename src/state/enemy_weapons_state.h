@@ -52,8 +52,8 @@ struct Orbiter_Star {
     bool Star_Burst = false;
     int32_t Star_Burst_Tick = 0;
     int32_t Star_Bounces = 0;
-    int32_t Star_Dir = 0;  // 1 up, 2 down, 3 left, 4 right, 5 up-right, 6 up-left,
-                           // 7 down-right, 8 down-left
+    // Qualified: the field bears its type's name.
+    zarvo::Star_Dir Star_Dir = zarvo::Star_Dir::None;
     int32_t Star_X = 0, Star_Y = 0;
     int32_t Star_Col = 0, Star_Row = 0;
     int32_t Star_Step = 0;
@@ -103,7 +103,7 @@ struct Shrap_Group {
     int32_t Shrap_Burst_Tick = 0;
     int32_t Shrap_Step = 0;
     int32_t Shrap_Bounces = 0;
-    int32_t Shrap_Dir = 0;  // 5..8 as the stars' diagonals
+    zarvo::Shrap_Dir Shrap_Dir = zarvo::Shrap_Dir::None;
     Shrap_Piece Piece[Shrap_Pieces + 1];
     bool operator==(const Shrap_Group&) const = default;
 };

@@ -67,4 +67,16 @@ inline void PrintTo(Chain_Dir d, std::ostream* os) {
     direction_print::Print("Chain_Dir", names, d, os);
 }
 
+inline void PrintTo(Star_Dir d, std::ostream* os) {
+    static const char* const names[] = {"None",     "Up",      "Down",       "Left",     "Right",
+                                        "Up_Right", "Up_Left", "Down_Right", "Down_Left"};
+    direction_print::Print("Star_Dir", names, d, os);
+}
+
+inline void PrintTo(Shrap_Dir d, std::ostream* os) {
+    static const char* const names[] = {"None",     nullptr,   nullptr,      nullptr,    nullptr,
+                                        "Up_Right", "Up_Left", "Down_Right", "Down_Left"};
+    direction_print::Print("Shrap_Dir", names, d, os);
+}
+
 }  // namespace zarvo
