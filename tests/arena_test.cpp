@@ -9,10 +9,10 @@
 namespace zarvo::test {
 namespace {
 
-int Count_Floor(const ArenaState& a, int value, int col0, int col1, int row0, int row1) {
+int Count_Floor(const ArenaState& a, Floor value, int col0, int col1, int row0, int row1) {
     int n = 0;
     for (int col = col0; col <= col1; ++col)
-        for (int row = row0; row <= row1; ++row) n += a.Floor_Grid(col, row) == value;
+        for (int row = row0; row <= row1; ++row) n += Floor_At(a.Floor_Grid, col, row) == value;
     return n;
 }
 
@@ -27,9 +27,9 @@ TEST(Arena, FreshArenaHasFullFloorAndRunnersOnTheEdge) {
     Test_Game t(1, false);
     Fresh_Arena(t);
     const ArenaState& a = t.w().arena;
-    EXPECT_EQ(Count_Floor(a, 1, 2, 35, 2, 23), 34 * 22);
-    EXPECT_EQ(Count_Floor(a, 2, 1, 36, 1, 24), 116);
-    EXPECT_EQ(Count_Floor(a, 0, 0, 37, 0, 25), 38 * 26 - 864);
+    EXPECT_EQ(Count_Floor(a, Floor::Tile, 2, 35, 2, 23), 34 * 22);
+    EXPECT_EQ(Count_Floor(a, Floor::Edge, 1, 36, 1, 24), 116);
+    EXPECT_EQ(Count_Floor(a, Floor::Gone, 0, 37, 0, 25), 38 * 26 - 864);
     EXPECT_EQ(a.Occupy_Grid(36, 12), Occupy_Edge);
     EXPECT_EQ(a.Occupy_Grid(20, 7), No_Code);
     EXPECT_EQ(Dir_At(a.Enimy_Edge_Grid, 1, 1), Dir::UpRight);
@@ -74,14 +74,14 @@ TEST(Arena, StraightCutKeepsTheLongerLoop) {
     Place_Figure(t, 10, 1);
     ASSERT_TRUE(Walk(t, "23D"));
     const ArenaState& a = t.w().arena;
-    EXPECT_EQ(Count_Floor(a, 0, 1, 9, 1, 24), 9 * 24);
-    EXPECT_EQ(Count_Floor(a, 1, 11, 35, 2, 23), 25 * 22);
+    EXPECT_EQ(Count_Floor(a, Floor::Gone, 1, 9, 1, 24), 9 * 24);
+    EXPECT_EQ(Count_Floor(a, Floor::Tile, 11, 35, 2, 23), 25 * 22);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 10, 1), Dir::UpRight);
     for (int row = 2; row <= 23; ++row) EXPECT_EQ(Dir_At(a.Edge_Grid, 10, row), Dir::Up) << row;
     EXPECT_EQ(Dir_At(a.Edge_Grid, 10, 24), Dir::LeftUp);
     EXPECT_EQ(a.Edge_Grid(5, 1), No_Code);
     EXPECT_EQ(a.Edge_Grid(1, 12), No_Code);
-    EXPECT_EQ(a.Floor_Grid(10, 12), 2);
+    EXPECT_EQ(Floor_At(a.Floor_Grid, 10, 12), Floor::Edge);
     EXPECT_EQ(a.Occupy_Grid(10, 12), Occupy_Edge);
     EXPECT_EQ(Dir_At(a.Enimy_Edge_Grid, 10, 12), Dir::Up);
     EXPECT_EQ(Dir_At(a.Pilot_Edge_Grid, 10, 12), Dir::Up);
@@ -110,9 +110,9 @@ TEST(Arena, EqualLoopsKeepTheFirstTrace) {
     ASSERT_TRUE(Walk(t, "11DR12D"));
     const ArenaState& a = t.w().arena;
     EXPECT_EQ(a.Trace_Length_1, a.Trace_Length_2);
-    EXPECT_EQ(Count_Floor(a, 0, 20, 36, 1, 24), 17 * 24);
-    EXPECT_EQ(Count_Floor(a, 0, 19, 19, 1, 11), 11);
-    EXPECT_EQ(Count_Floor(a, 1, 2, 17, 2, 23), 16 * 22);
+    EXPECT_EQ(Count_Floor(a, Floor::Gone, 20, 36, 1, 24), 17 * 24);
+    EXPECT_EQ(Count_Floor(a, Floor::Gone, 19, 19, 1, 11), 11);
+    EXPECT_EQ(Count_Floor(a, Floor::Tile, 2, 17, 2, 23), 16 * 22);
     EXPECT_EQ(t.s().Fliese_Claimed, 419);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 18, 1), Dir::RightDown);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 18, 5), Dir::Down);
@@ -127,9 +127,9 @@ TEST(Arena, EqualLoopsKeepTheFirstTrace) {
     Place_Figure(back, 19, 24);
     ASSERT_TRUE(Walk(back, "12UL11U"));
     const ArenaState& b = back.w().arena;
-    EXPECT_EQ(Count_Floor(b, 0, 1, 17, 1, 24), 17 * 24);
-    EXPECT_EQ(Count_Floor(b, 0, 18, 18, 13, 24), 12);
-    EXPECT_EQ(Count_Floor(b, 1, 20, 35, 2, 23), 16 * 22);
+    EXPECT_EQ(Count_Floor(b, Floor::Gone, 1, 17, 1, 24), 17 * 24);
+    EXPECT_EQ(Count_Floor(b, Floor::Gone, 18, 18, 13, 24), 12);
+    EXPECT_EQ(Count_Floor(b, Floor::Tile, 20, 35, 2, 23), 16 * 22);
     EXPECT_EQ(Dir_At(b.Edge_Grid, 19, 24), Dir::LeftUp);
     EXPECT_EQ(Dir_At(b.Edge_Grid, 18, 1), Dir::UpRight);
 }
@@ -141,7 +141,7 @@ TEST(Arena, LShapedCutRemovesTheCorner) {
     Place_Figure(t, 30, 1);
     ASSERT_TRUE(Walk(t, "4D6R"));
     const ArenaState& a = t.w().arena;
-    EXPECT_EQ(Count_Floor(a, 0, 31, 36, 1, 4), 24);
+    EXPECT_EQ(Count_Floor(a, Floor::Gone, 31, 36, 1, 4), 24);
     EXPECT_EQ(t.s().Fliese_Claimed, 24);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 30, 1), Dir::RightDown);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 30, 3), Dir::Down);
@@ -149,7 +149,7 @@ TEST(Arena, LShapedCutRemovesTheCorner) {
     EXPECT_EQ(Dir_At(a.Edge_Grid, 33, 5), Dir::Right);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 36, 5), Dir::RightDown);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 36, 6), Dir::Down);
-    EXPECT_EQ(a.Floor_Grid(31, 6), 1);
+    EXPECT_EQ(Floor_At(a.Floor_Grid, 31, 6), Floor::Tile);
     // 9 tiles beside the new edge and 38 gone neighbours in the spreading pass.
     EXPECT_EQ(t.s().Score, 47);
 }
@@ -161,7 +161,7 @@ TEST(Arena, UShapedCutRemovesItsInside) {
     Place_Figure(t, 10, 24);
     ASSERT_TRUE(Walk(t, "14U10R14D"));
     const ArenaState& a = t.w().arena;
-    EXPECT_EQ(Count_Floor(a, 0, 11, 19, 11, 24), 9 * 14);
+    EXPECT_EQ(Count_Floor(a, Floor::Gone, 11, 19, 11, 24), 9 * 14);
     EXPECT_EQ(t.s().Fliese_Claimed, 126);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 20, 24), Dir::LeftUp);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 20, 15), Dir::Up);
@@ -182,26 +182,26 @@ TEST(Arena, SingleSpreadingPassLeavesATileStanding) {
     Fresh_Arena(t);
     Floor_Grid_Type& floor = t.w().arena.Floor_Grid;
     for (int col = 1; col <= Arena_Cols; ++col)
-        for (int row = 1; row <= Arena_Rows; ++row) floor.set(col, row, 2);
+        for (int row = 1; row <= Arena_Rows; ++row) Set_Floor(floor, col, row, Floor::Edge);
     for (int col = 5; col <= 7; ++col)
-        for (int row = 5; row <= 7; ++row) floor.set(col, row, 1);
-    floor.set(7, 7, 0);
+        for (int row = 5; row <= 7; ++row) Set_Floor(floor, col, row, Floor::Tile);
+    Set_Floor(floor, 7, 7, Floor::Gone);
     Spread_Removal(t.g);
-    EXPECT_EQ(floor(6, 7), 0);
-    EXPECT_EQ(floor(7, 6), 0);
-    EXPECT_EQ(floor(6, 6), 1);
-    EXPECT_EQ(floor(5, 5), 1);
-    EXPECT_EQ(floor(5, 7), 1);
+    EXPECT_EQ(Floor_At(floor, 6, 7), Floor::Gone);
+    EXPECT_EQ(Floor_At(floor, 7, 6), Floor::Gone);
+    EXPECT_EQ(Floor_At(floor, 6, 6), Floor::Tile);
+    EXPECT_EQ(Floor_At(floor, 5, 5), Floor::Tile);
+    EXPECT_EQ(Floor_At(floor, 5, 7), Floor::Tile);
     EXPECT_EQ(t.s().Score, 2);
 
     // Every gone neighbour scores: (5,5) with three gone neighbours adds three points, then
     // (5,6) one, (5,7) two, (6,6) four and (7,5) two.
-    floor.set(5, 4, 0);
-    floor.set(4, 5, 0);
-    floor.set(6, 5, 0);
+    Set_Floor(floor, 5, 4, Floor::Gone);
+    Set_Floor(floor, 4, 5, Floor::Gone);
+    Set_Floor(floor, 6, 5, Floor::Gone);
     Spread_Removal(t.g);
-    EXPECT_EQ(floor(5, 5), 0);
-    EXPECT_EQ(floor(6, 6), 0);
+    EXPECT_EQ(Floor_At(floor, 5, 5), Floor::Gone);
+    EXPECT_EQ(Floor_At(floor, 6, 6), Floor::Gone);
     EXPECT_EQ(t.s().Score, 2 + 3 + 1 + 2 + 4 + 2);
 }
 

@@ -146,10 +146,11 @@ TEST(BlasterDeath, CuttingTheTopLeftTileDestroysIt) {
     Hazard_World h;
     Blaster_Rec& b = Stand_Blaster(h, 4);  // pixel (308, 116), cell (19, 6)
     h.w().game.Enimy_Count = 1;
-    h.w().arena.Floor_Grid.set(20, 7, 0);  // another cell of the block is not enough
+    Set_Floor(h.w().arena.Floor_Grid, 20, 7,
+              Floor::Gone);  // another cell of the block is not enough
     Blaster_Frame(h);
     EXPECT_FALSE(b.Dying);
-    h.w().arena.Floor_Grid.set(19, 6, 0);
+    Set_Floor(h.w().arena.Floor_Grid, 19, 6, Floor::Gone);
     Blaster_Frame(h);
     EXPECT_TRUE(b.Dying);
     for (int i = 0; i < 100 && b.Dying; ++i) Blaster_Frame(h);

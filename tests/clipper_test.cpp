@@ -220,7 +220,7 @@ TEST(Clipper, ShrapnelGrowsFliesDiagonallyAndBouncesOffTheEdge) {
 TEST(Clipper, ShrapnelBurstsOverAHoleIntoSparks) {
     Weapon_World t;
     t.place(1, Enemy::Clipper, 20, 15);
-    t.w().arena.Floor_Grid.set(12, 6, 0);
+    Set_Floor(t.w().arena.Floor_Grid, 12, 6, Floor::Gone);
     Shrap_Group& group = Loose_Group(t, 3, 10, 8, Shrap_Dir::Up_Right);
     for (int n = 0; n < 4; ++n) Clipper_Shrapnel(t.g, 1);  // the head reaches (12, 6)
     EXPECT_FALSE(group.Shrap_Burst);

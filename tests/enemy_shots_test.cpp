@@ -28,7 +28,8 @@ void Ego_At(Enemy_Game& t, int col, int row) {
 TEST(Enemy_Shots, ABallBurstsOneCellBeforeAHoleARocketOverIt) {
     Enemy_Game t;
     t.place({{1, Enemy::Spider}, {2, Enemy::Tank}});
-    for (int row = 1; row <= Arena_Rows; ++row) t.w().arena.Floor_Grid.set(20, row, 0);
+    for (int row = 1; row <= Arena_Rows; ++row)
+        Set_Floor(t.w().arena.Floor_Grid, 20, row, Floor::Gone);
     Ego_At(t, 1, 1);
     t.e(1).Turret_Angle = 192;  // the Spider's balls leave to the right
     Fire_Balls(t.g, 1);
@@ -91,7 +92,8 @@ TEST(Enemy_Shots, AShotLaunchedOnThePlayerHitsInTheSameFrame) {
 TEST(Enemy_Shots, APlayerWalkingIntoABurstIsHitOnAnyOfItsFrames) {
     Enemy_Game t;
     t.place({{3, Enemy::Tank}});
-    for (int col = 1; col <= Arena_Cols; ++col) t.w().arena.Floor_Grid.set(col, 6, 0);
+    for (int col = 1; col <= Arena_Cols; ++col)
+        Set_Floor(t.w().arena.Floor_Grid, col, 6, Floor::Gone);
     Ego_At(t, 1, 1);
     t.e(3).Turret_Angle = 0;
     Fire_Salvo(t.g, 3);

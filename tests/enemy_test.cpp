@@ -76,7 +76,7 @@ TEST(Enimy_Death, AnEnemyFallingIntoAHoleScoresAndEndsTheLevelAfterItsExplosion)
     t.e(6).Attack_Interval = 1000;
     t.run(3);
     const Enimy_Rec& r = t.e(6);
-    t.w().arena.Floor_Grid.set(r.Col + 2, r.Row + 1, 0);
+    Set_Floor(t.w().arena.Floor_Grid, r.Col + 2, r.Row + 1, Floor::Gone);
     const int32_t score = t.s().Score;
     t.run(1);
     EXPECT_TRUE(r.Dying);

@@ -81,7 +81,7 @@ TEST(Flames, BurnThePlayerAndDieOverHoles) {
     EXPECT_EQ(h.w().arena.Blocker_Grid(20, 1), Blocker_Mark);
 
     Flame_Rec& fallen = h.fly(2, 20, 12);
-    h.w().arena.Floor_Grid.set(21, 11, 0);
+    Set_Floor(h.w().arena.Floor_Grid, 21, 11, Floor::Gone);
     Flame_Mover(h.g);
     EXPECT_FALSE(fallen.Flame_On);
     EXPECT_TRUE(fallen.Flame_Burst);
@@ -192,7 +192,7 @@ TEST(Blocks, BurnOutFiftyFramesAfterTheirLifeOrFallWithTheirTile) {
     EXPECT_EQ(h.w().arena.Blocker_Grid(20, 1), No_Code);
 
     Flame_Rec& fallen = Settle(h, 4, 30, 1);
-    h.w().arena.Floor_Grid.set(30, 1, 0);
+    Set_Floor(h.w().arena.Floor_Grid, 30, 1, Floor::Gone);
     Blaster_Blocker(h.g);
     EXPECT_FALSE(fallen.Flame_Block);
     EXPECT_EQ(h.w().game.Score, 0);

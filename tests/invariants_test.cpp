@@ -50,8 +50,10 @@ TEST(Invariants, EachNoticesTheDamageItStandsFor) {
     };
     EXPECT_EQ(broken_by([](World& w) { Set_Dir(w.arena.Edge_Grid, 10, 1, Dir::Down); }),
               "edge loop");
-    EXPECT_EQ(broken_by([](World& w) { w.arena.Floor_Grid.set(10, 10, 2); }), "edge loop");
-    EXPECT_EQ(broken_by([](World& w) { w.arena.Floor_Grid.set(10, 10, 0); }), "claimed");
+    EXPECT_EQ(broken_by([](World& w) { Set_Floor(w.arena.Floor_Grid, 10, 10, Floor::Edge); }),
+              "edge loop");
+    EXPECT_EQ(broken_by([](World& w) { Set_Floor(w.arena.Floor_Grid, 10, 10, Floor::Gone); }),
+              "claimed");
     EXPECT_EQ(broken_by([](World& w) { w.player.Ego_Col = 20; }), "figure");
     EXPECT_EQ(broken_by([](World& w) { w.player.Ego_Y += 8; }), "figure");
     EXPECT_EQ(broken_by([](World& w) { Set_Dir(w.arena.Way_Grid, 30, 5, Dir::Left); }), "figure");

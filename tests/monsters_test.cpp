@@ -154,7 +154,7 @@ TEST_F(Monsters, FlyOverAnEnemyOnTheEdgeAndLandAgain) {
 TEST_F(Monsters, FallsWithoutScoreWhenItsFloorIsCutAway) {
     Monster_Rec& m = put_monster(1, 20, Monster_Dir::Up);
     run(5);
-    w.arena.Floor_Grid.set(1, 20, 0);
+    Set_Floor(w.arena.Floor_Grid, 1, 20, Floor::Gone);
     run(1);
     EXPECT_TRUE(m.Exploding);
     run(19);

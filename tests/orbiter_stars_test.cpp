@@ -35,7 +35,7 @@ TEST(OrbiterStars, AStraightStarFliesACellInTwoFramesAndBurstsBeforeTheFloorEnds
 
     Weapon_World h;  // a hole ahead stops it one cell short
     Orbiter_Star& down = Launch(h, 5);
-    h.w().arena.Floor_Grid.set(11, 15, 0);
+    Set_Floor(h.w().arena.Floor_Grid, 11, 15, Floor::Gone);
     Fly(h, 30);
     EXPECT_EQ(down.Star_Row, 14);
 }
@@ -89,7 +89,7 @@ TEST(OrbiterStars, ABurstThrowsEightSparksDrawnForTwentyTwoFrames) {
     EXPECT_EQ(s.Spark_Y[6], y + 32);
     EXPECT_EQ(t.media.waves_of(Wave::Explose_3), 1);
     Fly(t, 1);
-    EXPECT_EQ(s.Spark_Y[1], y - 2);                                 // up
+    EXPECT_EQ(s.Spark_Y[1], y - 2);  // up
     EXPECT_EQ(s.Spark_X[4], x + 36);
     EXPECT_EQ(s.Spark_Y[4], y + 33);  // down-right
     Fly(t, 19);

@@ -173,7 +173,7 @@ TEST_F(Pilots, DiesOverAHoleWithTheKillSequenceThen999Points) {
     w.game.Enimy_Count = 0;
     Pilot_Rec& p = place_pilot(10, 10, Pilot_Dir::Down_Left);
     ASSERT_EQ(w.game.Enimy_Count, 1);
-    w.arena.Floor_Grid.set(11, 11, 0);
+    Set_Floor(w.arena.Floor_Grid, 11, 11, Floor::Gone);
     Pilot_Fly(g, 1);
     EXPECT_TRUE(p.Dying);
     int frames = 0, count_at_end = -1;
@@ -234,7 +234,7 @@ TEST_F(Pilots, BombsOnlyLowOverPlainFloor) {
     // Dropped at a cell boundary under the pilot's centre; the pilot has flown on a step since.
     EXPECT_EQ(XY(p.Bomb_X, p.Bomb_Y), XY(Cell_X(p.Bomb_Col - 1) + 6, Cell_Y(p.Bomb_Row - 1) + 6));
     EXPECT_EQ(XY(p.Bomb_Col, p.Bomb_Row), XY(p.Col + 1, p.Row + 1));
-    EXPECT_EQ(w.arena.Floor_Grid(p.Bomb_Col, p.Bomb_Row), 1);
+    EXPECT_EQ(Floor_At(w.arena.Floor_Grid, p.Bomb_Col, p.Bomb_Row), Floor::Tile);
 }
 
 TEST_F(Pilots, ABombFallsBurstsIntoEightFlamesThatStopAtTheEdge) {
@@ -272,7 +272,7 @@ TEST_F(Pilots, ABombOverAHoleSendsItsFlamesStraightIntoTheirBurst) {
     ASSERT_TRUE(p.Bombing);
     const int32_t bx = p.Bomb_X, by = p.Bomb_Y;
     for (int i = 0; i < 8; ++i) Pilot_Frame(g);  // the pilot flies on, the bomb falls
-    w.arena.Floor_Grid.set(p.Bomb_Col, p.Bomb_Row, 0);
+    Set_Floor(w.arena.Floor_Grid, p.Bomb_Col, p.Bomb_Row, Floor::Gone);
     Pilot_Frame(g);
     EXPECT_FALSE(p.Bombing);
     for (int f = 1; f <= 8; ++f) {
@@ -318,10 +318,11 @@ TEST_F(Pilots, ALevelWithPilotsEndsOnlyAfterTheLastExplosion) {
     w.level.Pilot_Type[3] = 1, w.level.Pilot_Type[7] = 1;
     Pilot_Setup(g);
     ASSERT_EQ(w.game.Enimy_Count, 2);
-    w.arena.Floor_Grid.set(pilot(3).Col + 1, pilot(3).Row + 1, 0);
+    Set_Floor(w.arena.Floor_Grid, pilot(3).Col + 1, pilot(3).Row + 1, Floor::Gone);
     int won_at = -1;
     for (int frame = 0; frame < 400 && won_at < 0; ++frame) {
-        if (frame == 30) w.arena.Floor_Grid.set(pilot(7).Col + 1, pilot(7).Row + 1, 0);
+        if (frame == 30)
+            Set_Floor(w.arena.Floor_Grid, pilot(7).Col + 1, pilot(7).Row + 1, Floor::Gone);
         Pilot_Frame(g);
         Pilot_Explosion(g);
         Pilot_Kill_Sequence(g);

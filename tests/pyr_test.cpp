@@ -57,7 +57,7 @@ TEST(PyrLook, FourIconsTurnUnderThePyramidOneStepEveryThreeFrames) {
 
 // Cuts the Pyr's top-left tile away and runs it to its first explosion tick.
 void Cut_To_Explosion(Hazard_World& h) {
-    h.w().arena.Floor_Grid.set(14, 15, 0);
+    Set_Floor(h.w().arena.Floor_Grid, 14, 15, Floor::Gone);
     const Pyr_Rec& p = h.w().hazards.Pyr[9];
     for (int i = 0; i < 200 && !(p.Exploding && p.Death_Tick == 1); ++i) {
         Pyr_Routine(h.g);

@@ -49,7 +49,8 @@ void Watch(Enemy_Game& t, bool walked[], bool attacked[], bool fired[], bool hit
 // The whole floor inside the edge goes at once, as the last cut of a level would take it.
 void Cut_Everything(Enemy_Game& t) {
     for (int col = 2; col < Arena_Cols; ++col)
-        for (int row = 2; row < Arena_Rows; ++row) t.w().arena.Floor_Grid.set(col, row, 0);
+        for (int row = 2; row < Arena_Rows; ++row)
+            Set_Floor(t.w().arena.Floor_Grid, col, row, Floor::Gone);
 }
 
 Scenario_Result Play(int difficulty, int level, uint32_t seed, World* final_world = nullptr) {

@@ -67,22 +67,22 @@ void Lay_Edge_Loop(ArenaState& a) {
 }
 
 void Lay_Full_Floor(ArenaState& a) {
-    a.Floor_Grid.fill(1);
+    a.Floor_Grid.fill(static_cast<int32_t>(Floor::Tile));
     for (int col = 0; col <= Arena_Cols + 1; ++col) {
-        a.Floor_Grid.set(col, 0, 0);
-        a.Floor_Grid.set(col, Arena_Rows + 1, 0);
+        Set_Floor(a.Floor_Grid, col, 0, Floor::Gone);
+        Set_Floor(a.Floor_Grid, col, Arena_Rows + 1, Floor::Gone);
     }
     for (int row = 0; row <= Arena_Rows + 1; ++row) {
-        a.Floor_Grid.set(0, row, 0);
-        a.Floor_Grid.set(Arena_Cols + 1, row, 0);
+        Set_Floor(a.Floor_Grid, 0, row, Floor::Gone);
+        Set_Floor(a.Floor_Grid, Arena_Cols + 1, row, Floor::Gone);
     }
     for (int col = 1; col <= Arena_Cols; ++col) {
-        a.Floor_Grid.set(col, 1, 2);
-        a.Floor_Grid.set(col, Arena_Rows, 2);
+        Set_Floor(a.Floor_Grid, col, 1, Floor::Edge);
+        Set_Floor(a.Floor_Grid, col, Arena_Rows, Floor::Edge);
     }
     for (int row = 1; row <= Arena_Rows; ++row) {
-        a.Floor_Grid.set(1, row, 2);
-        a.Floor_Grid.set(Arena_Cols, row, 2);
+        Set_Floor(a.Floor_Grid, 1, row, Floor::Edge);
+        Set_Floor(a.Floor_Grid, Arena_Cols, row, Floor::Edge);
     }
 }
 
@@ -135,11 +135,11 @@ int32_t Trace_From_Start(Game& g) {
 void Take_Trace(ArenaState& a, Arena_Grid& loop, Floor_Grid_Type& floor) {
     For_Each_Cell([&](int col, int row) {
         loop.set(col, row, No_Code);
-        if (floor(col, row) == 2) floor.set(col, row, 1);
+        if (Floor_At(floor, col, row) == Floor::Edge) Set_Floor(floor, col, row, Floor::Tile);
         int32_t code = a.Trace_Grid(col, row);
         if (code == No_Code) return;
         loop.set(col, row, code);
-        floor.set(col, row, 2);
+        Set_Floor(floor, col, row, Floor::Edge);
     });
 }
 
@@ -170,8 +170,8 @@ void Keep_Longer_Loop(ArenaState& a) {
 
 // Removes the tile at (col, row) if it is floor, one point for it.
 void Remove_Tile(Game& g, int col, int row) {
-    if (g.w.arena.Floor_Grid(col, row) != 1) return;
-    g.w.arena.Floor_Grid.set(col, row, 0);
+    if (Floor_At(g.w.arena.Floor_Grid, col, row) != Floor::Tile) return;
+    Set_Floor(g.w.arena.Floor_Grid, col, row, Floor::Gone);
     g.w.game.Score += 1;
 }
 
@@ -207,7 +207,7 @@ void Settle_New_Edge(ArenaState& a) {
         a.Enimy_Edge_Grid.set(col, row, code);
         a.Pilot_Edge_Grid.set(col, row, code);
         a.Occupy_Grid.set(col, row, Occupy_Edge);
-        a.Floor_Grid.set(col, row, 2);
+        Set_Floor(a.Floor_Grid, col, row, Floor::Edge);
     });
 }
 
@@ -220,7 +220,7 @@ void Burn_Out_Fuses(HazardState& h) {
 int32_t Count_Claimed(const Floor_Grid_Type& floor) {
     int32_t claimed = 0;
     For_Each_Cell([&](int col, int row) {
-        if (floor(col, row) == 0) ++claimed;
+        if (Floor_At(floor, col, row) == Floor::Gone) ++claimed;
     });
     return claimed;
 }
@@ -299,7 +299,7 @@ void Show_Fliese(Game& g) {
         int edge = Edge_Image(Dir_At(a.Edge_Grid, col, row));
         if (edge >= 0)
             g.m.Draw_Image(Image_List::List_1, edge, x, y);
-        else if (a.Floor_Grid(col, row) == 1)
+        else if (Floor_At(a.Floor_Grid, col, row) == Floor::Tile)
             g.m.Draw_Image(Image_List::List_1, Img1::Kachel, x, y);
         if (a.Point_Grid(col, row) == Point_Mark)
             g.m.Draw_Image(Image_List::List_1, Img1::Way_Point, x + 3, y + 3);
@@ -368,12 +368,12 @@ void Reverse_Way(Game& g) {
 void Spread_Removal(Game& g) {
     Floor_Grid_Type& floor = g.w.arena.Floor_Grid;
     For_Each_Cell([&](int col, int row) {
-        if (floor(col, row) != 1) return;
+        if (Floor_At(floor, col, row) != Floor::Tile) return;
         const int dcol[4] = {0, 0, -1, 1};
         const int drow[4] = {-1, 1, 0, 0};
         for (int n = 0; n < 4; ++n) {
-            if (floor(col + dcol[n], row + drow[n]) != 0) continue;
-            floor.set(col, row, 0);
+            if (Floor_At(floor, col + dcol[n], row + drow[n]) != Floor::Gone) continue;
+            Set_Floor(floor, col, row, Floor::Gone);
             g.w.game.Score += 1;
         }
     });

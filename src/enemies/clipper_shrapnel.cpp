@@ -23,7 +23,7 @@ int Piece_Count(const EnemyWeapons& wp) {
 void Test_Pieces(Game& g, Shrap_Group& group, int pieces) {
     for (int n = 1; n <= pieces; ++n) {
         const Shrap_Piece& p = group.Piece[n];
-        if (g.w.arena.Floor_Grid(p.Col, p.Row) == 0) group.Shrap_Burst = true;
+        if (Floor_At(g.w.arena.Floor_Grid, p.Col, p.Row) == Floor::Gone) group.Shrap_Burst = true;
         if (Is_Players_Cell(g, p.Col, p.Row)) g.w.player.Ego_Hit = true;
     }
 }

@@ -132,9 +132,11 @@ void Show_Burst(Game& g, const Enimy_Shot& s, const Shot_Kind& kind) {
 // A rocket stops over a hole; a ball already beside one.
 bool Meets_Hole(const World& w, const Enimy_Shot& s, const Shot_Kind& kind) {
     const Floor_Grid_Type& floor = w.arena.Floor_Grid;
-    if (kind.Rocket) return floor(s.Col, s.Row) == 0;
-    return floor(s.Col - 1, s.Row) == 0 || floor(s.Col + 1, s.Row) == 0 ||
-           floor(s.Col, s.Row - 1) == 0 || floor(s.Col, s.Row + 1) == 0;
+    if (kind.Rocket) return Floor_At(floor, s.Col, s.Row) == Floor::Gone;
+    return Floor_At(floor, s.Col - 1, s.Row) == Floor::Gone ||
+           Floor_At(floor, s.Col + 1, s.Row) == Floor::Gone ||
+           Floor_At(floor, s.Col, s.Row - 1) == Floor::Gone ||
+           Floor_At(floor, s.Col, s.Row + 1) == Floor::Gone;
 }
 
 void Start_Burst(Enimy_Shot& s, const Shot_Kind& kind) {

@@ -1,7 +1,6 @@
 #include "enemies/enimy.h"
 
 #include "effects/kill_sequence.h"
-
 #include "enemies/enemy_shots.h"
 #include "enemies/weapons.h"
 #include "player/star_shot.h"
@@ -170,7 +169,7 @@ void Enimy_Damage(Game& g, int slot) {
     for (int i = 0; i <= 2; ++i) {
         for (int j = 0; j <= 2; ++j) {
             const int col = r.Col + i, row = r.Row + j;
-            if (a.Floor_Grid(col, row) == 0) {
+            if (Floor_At(a.Floor_Grid, col, row) == Floor::Gone) {
                 Start_Dying(g, slot);
                 return;
             }

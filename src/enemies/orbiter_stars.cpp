@@ -60,7 +60,7 @@ bool Star_Boundary(Game& g, Orbiter_Star& s) {
     if (Is_Straight(s.Star_Dir)) {
         const int col = s.Star_Col + Straight_Col(s.Star_Dir);
         const int row = s.Star_Row + Straight_Row(s.Star_Dir);
-        if (g.w.arena.Floor_Grid(col, row) == 0) s.Star_Burst = true;
+        if (Floor_At(g.w.arena.Floor_Grid, col, row) == Floor::Gone) s.Star_Burst = true;
         return false;
     }
     const Dir code = Dir_At(g.w.arena.Enimy_Edge_Grid, s.Star_Col + Diagonal_Col(s.Star_Dir),
@@ -139,7 +139,7 @@ void Burst_Star(Game& g, Orbiter_Star& s) {
 
 void Run_Star(Game& g, Enimy_Rec& e, int i) {
     Orbiter_Star& s = e.Weapons.Stars[i];
-    if (g.w.arena.Floor_Grid(s.Star_Col, s.Star_Row) == 0) s.Star_Burst = true;
+    if (Floor_At(g.w.arena.Floor_Grid, s.Star_Col, s.Star_Row) == Floor::Gone) s.Star_Burst = true;
     if (!s.Star_Burst) Fly_Star(g, e, i);
     if (s.Star_Burst) Burst_Star(g, s);
 }

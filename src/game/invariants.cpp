@@ -29,13 +29,14 @@ std::string Check_Floor_Agrees(const ArenaState& a, int& edges, int& first_col, 
         for (int row = 0; row <= Arena_Rows + 1; ++row) {
             const int32_t f = floor(col, row);
             const bool ring = col == 0 || row == 0 || col > Arena_Cols || row > Arena_Rows;
-            if (f < 0 || f > 2 || (ring && f != 0))
+            const Floor kind = Floor_At(floor, col, row);
+            if (f < 0 || f > 2 || (ring && kind != Floor::Gone))
                 return "Floor_Grid" + Cell(col, row) + " is " + std::to_string(f);
             if (ring) continue;
             const int32_t e = a.Edge_Grid(col, row);
             if (e != No_Code && !Is_Edge_Code(Dir_Of_Code(e)))
                 return "Edge_Grid" + Cell(col, row) + " is " + std::to_string(e);
-            if ((e != No_Code) != (f == 2))
+            if ((e != No_Code) != (kind == Floor::Edge))
                 return "Edge_Grid" + Cell(col, row) + " is " + std::to_string(e) +
                        " but Floor_Grid is " + std::to_string(f);
             if (e == No_Code) continue;
@@ -105,7 +106,8 @@ std::string Check_Edge_Loop(const ArenaState& a) {
 std::string Check_Claimed(const World& w) {
     int32_t gone = 0;
     for (int col = 1; col <= Arena_Cols; ++col)
-        for (int row = 1; row <= Arena_Rows; ++row) gone += w.arena.Floor_Grid(col, row) == 0;
+        for (int row = 1; row <= Arena_Rows; ++row)
+            gone += Floor_At(w.arena.Floor_Grid, col, row) == Floor::Gone;
     if (gone == w.game.Fliese_Claimed) return {};
     return "Fliese_Claimed is " + std::to_string(w.game.Fliese_Claimed) + " but " +
            std::to_string(gone) + " cells have no tile";
@@ -116,7 +118,7 @@ std::string Check_Figure(const World& w) {
     const ArenaState& a = w.arena;
     const std::string at = " at " + Cell(p.Ego_Col, p.Ego_Row);
     if (p.Ego_Explose_On) return {};  // the figure dies where it was hit
-    if (!p.Ego_Cutting && a.Floor_Grid(p.Ego_Col, p.Ego_Row) != 2)
+    if (!p.Ego_Cutting && Floor_At(a.Floor_Grid, p.Ego_Col, p.Ego_Row) != Floor::Edge)
         return "the figure stands off the edge" + at + ", Floor_Grid " +
                std::to_string(a.Floor_Grid(p.Ego_Col, p.Ego_Row));
     if (!p.Ego_Cutting && !Trail_Empty(a)) return "a trail is left while the figure is not cutting";

@@ -68,7 +68,8 @@ void Blaster_Routine(Game& g) {
     for (int place = 1; place <= Hazard_Places; ++place) {
         Blaster_Rec& b = h.Blaster[place];
         if (!b.Present || b.Exploding) continue;
-        if (g.w.arena.Floor_Grid(Place_Col(place), Place_Row(place)) == 0) b.Dying = true;
+        if (Floor_At(g.w.arena.Floor_Grid, Place_Col(place), Place_Row(place)) == Floor::Gone)
+            b.Dying = true;
         g.m.Draw_Image(Image_List::List_1, Img1::Blaster, Place_X(place), Place_Y(place));
     }
     if (g.w.level.On(Switch::Blaster_Flame_Switch))

@@ -33,7 +33,8 @@ void Burn_Block(Game& g, Flame_Rec& fl) {
         return;
     }
     g.m.Draw_Image(Image_List::List_1, Img1::Blaster_Blocker, fl.Flame_X, fl.Flame_Y);
-    if (g.w.arena.Floor_Grid(fl.Flame_Col, fl.Flame_Row) == 0) Remove_Block(g, fl);
+    if (Floor_At(g.w.arena.Floor_Grid, fl.Flame_Col, fl.Flame_Row) == Floor::Gone)
+        Remove_Block(g, fl);
 }
 
 }  // namespace

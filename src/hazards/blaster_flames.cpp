@@ -124,7 +124,7 @@ bool Step_Flame_Cell(Game& g, Flame_Rec& fl) {
     fl.Flame_Step = 0;
     fl.Flame_Col += Goes_Right(fl.Flame_Dir) ? 1 : -1;
     fl.Flame_Row += Goes_Down(fl.Flame_Dir) ? 1 : -1;
-    if (g.w.arena.Floor_Grid(fl.Flame_Col, fl.Flame_Row) == 0) {
+    if (Floor_At(g.w.arena.Floor_Grid, fl.Flame_Col, fl.Flame_Row) == Floor::Gone) {
         Flame_Dies(fl);
         return false;
     }

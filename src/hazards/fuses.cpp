@@ -43,7 +43,7 @@ void Move_Fuse(Game& g, Fuse_Rec& fuse) {
         fuse.Fuse_Done = true;
         g.m.Play_Wave(Wave::Explose_3);
         p.Ego_Hit = true;
-    } else if (a.Floor_Grid(fuse.Fuse_Col, fuse.Fuse_Row) == 0 ||
+    } else if (Floor_At(a.Floor_Grid, fuse.Fuse_Col, fuse.Fuse_Row) == Floor::Gone ||
                a.Shot_Grid(fuse.Fuse_Col, fuse.Fuse_Row) == Shot_Mark) {
         fuse.Fuse_Done = true;
     } else {

@@ -94,7 +94,8 @@ void Pyr_Routine(Game& g) {
     for (int place = 1; place <= Hazard_Places; ++place) {
         Pyr_Rec& p = g.w.hazards.Pyr[place];
         if (!p.Present || p.Exploding) continue;
-        if (g.w.arena.Floor_Grid(Place_Col(place), Place_Row(place)) == 0) p.Dying = true;
+        if (Floor_At(g.w.arena.Floor_Grid, Place_Col(place), Place_Row(place)) == Floor::Gone)
+            p.Dying = true;
         Turn_Orbit(p);
         Show_Pyr(g, p, place);
     }

@@ -118,7 +118,7 @@ void Enter_Next_Cell(Monster_Rec& m) {
 
 // A monster falls where its floor is gone and bursts on the player.
 void Test_Cell(World& w, Monster_Rec& m) {
-    if (w.arena.Floor_Grid(m.Col, m.Row) == 0) m.Exploding = true;
+    if (Floor_At(w.arena.Floor_Grid, m.Col, m.Row) == Floor::Gone) m.Exploding = true;
     if (m.Col == w.player.Ego_Col && m.Row == w.player.Ego_Row) {
         w.player.Ego_Hit = true;
         m.Exploding = true;

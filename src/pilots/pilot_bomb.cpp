@@ -100,14 +100,14 @@ void Test_Flames(Game& g, Pilot_Rec& p) {
             g.w.player.Ego_Hit = true;
             Stop_Flame(g, flame);
         } else if (a.Occupy_Grid(flame.Flame_Col, flame.Flame_Row) == Occupy_Edge ||
-                   a.Floor_Grid(flame.Flame_Col, flame.Flame_Row) == 0) {
+                   Floor_At(a.Floor_Grid, flame.Flame_Col, flame.Flame_Row) == Floor::Gone) {
             Stop_Flame(g, flame);
         }
     }
 }
 
 void Run_Bomb(Game& g, Pilot_Rec& p) {
-    if (g.w.arena.Floor_Grid(p.Bomb_Col, p.Bomb_Row) == 0 && !p.Bomb_Burst) {
+    if (Floor_At(g.w.arena.Floor_Grid, p.Bomb_Col, p.Bomb_Row) == Floor::Gone && !p.Bomb_Burst) {
         Bomb_Into_Hole(g, p);
         return;
     }

@@ -20,8 +20,8 @@ bool Flying_Up(const Pilot_Rec& p) {
 }
 
 // The centre cell of the 3 x 3 block decides over holes, bombs and bounces.
-int32_t Floor_Under(const World& w, const Pilot_Rec& p) {
-    return w.arena.Floor_Grid(p.Col + 1, p.Row + 1);
+Floor Floor_Under(const World& w, const Pilot_Rec& p) {
+    return Floor_At(w.arena.Floor_Grid, p.Col + 1, p.Row + 1);
 }
 
 // A pilot climbs while a ground enemy is below the middle of its leading edge, else sinks.
@@ -57,7 +57,7 @@ void Drop_Bomb(Pilot_Rec& p) {
 
 // Only a pilot flying low over plain floor counts towards its next bomb.
 void Count_Bomb(const World& w, Pilot_Rec& p) {
-    if (Bomb_Out(p) || Floor_Under(w, p) != 1 || p.Height != 0) return;
+    if (Bomb_Out(p) || Floor_Under(w, p) != Floor::Tile || p.Height != 0) return;
     p.Bomb_Count += 1;
     if (p.Bomb_Count >= p.Bomb_Interval) Drop_Bomb(p);
 }
@@ -113,7 +113,7 @@ void Pilot_Dispatch(Game& g) {
 void Pilot_Fly(Game& g, int slot) {
     Pilot_Rec& p = g.w.pilots.Pilot_Table[slot];
     if (!p.Active) return;
-    if (Floor_Under(g.w, p) == 0) {
+    if (Floor_Under(g.w, p) == Floor::Gone) {
         p.Dying = true;
         return;
     }

@@ -84,7 +84,7 @@ bool Step_Allowed(Game& g, const Step_Rule& rule) {
         return false;
     }
     if (Holds(rule.Trail_Refused, a.Way_Grid(tc, tr))) return false;
-    if (a.Floor_Grid(tc, tr) == 0) {
+    if (Floor_At(a.Floor_Grid, tc, tr) == Floor::Gone) {
         p.Ego_Dir = Dir::None;
         return false;
     }
@@ -93,7 +93,7 @@ bool Step_Allowed(Game& g, const Step_Rule& rule) {
         p.Bump_Flag = true;
         return false;
     }
-    if (a.Floor_Grid(tc, tr) == 1 || Holds(rule.Cut_Start, a.Edge_Grid(tc, tr)))
+    if (Floor_At(a.Floor_Grid, tc, tr) == Floor::Tile || Holds(rule.Cut_Start, a.Edge_Grid(tc, tr)))
         Start_Cut(g, rule.Dir);
     return true;
 }

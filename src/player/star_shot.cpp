@@ -43,7 +43,8 @@ void Load_Rocket(Game& g, int d, int s) {
     r.Shot_Col = p.Ego_Col;
     r.Shot_Row = p.Ego_Row;
     r.Shot_Dir = Shot_Dir_Of(d);
-    if (g.w.arena.Floor_Grid(p.Ego_Col + Shot_DCol[d], p.Ego_Row + Shot_DRow[d]) == 0) {
+    if (Floor_At(g.w.arena.Floor_Grid, p.Ego_Col + Shot_DCol[d], p.Ego_Row + Shot_DRow[d]) ==
+        Floor::Gone) {
         r.Shot_Active = false;
         return;
     }
@@ -67,7 +68,7 @@ void Fly_Rocket(Game& g, int d, int s) {
     r.Shot_Col += Shot_DCol[d];
     r.Shot_Row += Shot_DRow[d];
     Set_Shot_Cell(a, r.Shot_Col, r.Shot_Row, Shot_Mark, s, d);
-    if (a.Floor_Grid(r.Shot_Col, r.Shot_Row) != 0) return;
+    if (Floor_At(a.Floor_Grid, r.Shot_Col, r.Shot_Row) != Floor::Gone) return;
     r.Shot_Active = false;
     r.Shot_Exploding = true;
 }

@@ -19,8 +19,19 @@ constexpr void Set_Dir(Arena_Grid& grid, int col, int row, Dir code) {
     grid.set(col, row, Code_Of(code));
 }
 
+// What a cell of the floor is: gone (a hole, and the ring around the arena), a tile, or a
+// tile of the edge loop. Floor_Grid and its copies hold the numbers; read and write them here.
+enum class Floor : int32_t { Gone = 0, Tile = 1, Edge = 2 };
+
+constexpr Floor Floor_At(const Floor_Grid_Type& grid, int col, int row) {
+    return static_cast<Floor>(grid(col, row));
+}
+constexpr void Set_Floor(Floor_Grid_Type& grid, int col, int row, Floor f) {
+    grid.set(col, row, static_cast<int32_t>(f));
+}
+
 struct ArenaState {
-    // The floor: 0 gone, 1 a tile, 2 the edge (ring 0 outside the arena).
+    // The floor as Floor numbers: 0 gone, 1 a tile, 2 the edge (ring 0 outside the arena).
     Floor_Grid_Type Floor_Grid;
     // The edge loop: in each edge cell the direction to the next one.
     Arena_Grid Edge_Grid;

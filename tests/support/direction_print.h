@@ -3,6 +3,7 @@
 // would otherwise show the bytes of the value.
 #include <ostream>
 
+#include "state/arena_state.h"
 #include "state/directions.h"
 
 namespace zarvo {
@@ -77,6 +78,15 @@ inline void PrintTo(Shrap_Dir d, std::ostream* os) {
     static const char* const names[] = {"None",     nullptr,   nullptr,      nullptr,    nullptr,
                                         "Up_Right", "Up_Left", "Down_Right", "Down_Left"};
     direction_print::Print("Shrap_Dir", names, d, os);
+}
+
+inline void PrintTo(Floor f, std::ostream* os) {
+    static const char* const names[] = {"Gone", "Tile", "Edge"};
+    const int32_t n = static_cast<int32_t>(f);
+    if (n >= 0 && n < 3)
+        *os << "Floor::" << names[n] << " (" << n << ")";
+    else
+        *os << "Floor(" << n << ")";
 }
 
 }  // namespace zarvo
