@@ -150,6 +150,28 @@ TEST(Monkey, ARunThatEndsEarlyIsAFinding) {
     EXPECT_LE(whole.world().Frame_Count, 500);
 }
 
+// Played as the desktop measure plays: an arrow held for 15 frames in turn, Space after each.
+// Cuts remove floor, so the still draws shift in the list; every frame must still come out as
+// drawn whole, and the still layer must carry most of the frame's draws most of the time.
+TEST(Drawing_By_Difference, APlayedGameShowsEveryFrameAsDrawnWhole) {
+    test::Test_Game t(4711);
+    t.start_game();
+    int frames = 0, mostly_still = 0;
+    for (int turn = 0; turn < 80; ++turn) {
+        const int d = turn % 4;
+        t.hold(d == 2, d == 0, d == 1, d == 3);  // down, left, up, right
+        for (int i = 0; i < 15; ++i, ++frames) {
+            t.run(1);
+            ASSERT_TRUE(t.media.Agrees_With_Whole_Redraw()) << "frame " << t.w().Frame_Count;
+            mostly_still += 2 * t.media.Still_Draws() > t.media.Frame_Draws();
+        }
+        t.release();
+        t.key(32);
+    }
+    EXPECT_GT(t.s().Score, 0) << "no cut was made";
+    EXPECT_GT(10 * mostly_still, 8 * frames) << mostly_still << " of " << frames << " frames";
+}
+
 TEST(Monkey, ARecordedMonkeyRunReplaysToTheSameWorld) {
     // A name of this process alone: other runs of the suite on the machine write theirs.
     const std::string recording =

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace zarvo {
 
@@ -105,16 +106,22 @@ void Damage::Add(const Damage& other) {
 
 void Find_Damage(const Draw_List& before, const Draw_List& now, Damage& damage,
                  Diff_Scratch& scratch) {
-    if (before.Colour != now.Colour) return damage.Add_All();
     const size_t nb = before.Calls.size(), nn = now.Calls.size();
-    scratch.Matched.assign(nb, 0);
+    scratch.Now_Of.assign(nb, -1);
+    scratch.Before_Of.assign(nn, -1);
+    if (before.Colour != now.Colour) return damage.Add_All();
     bool table = false;
     size_t mask = 0;
     size_t j = 0;  // the first draw of the frame before not yet passed
+    auto match = [&](size_t i, size_t k) {
+        scratch.Now_Of[k] = static_cast<int32_t>(i);
+        scratch.Before_Of[i] = static_cast<int32_t>(k);
+        j = k + 1;
+    };
     for (size_t i = 0; i < nn; ++i) {
         // The usual case: the next draw is the one drawn next the frame before.
         if (j < nb && now.Same(i, before, j)) {
-            scratch.Matched[j++] = 1;
+            match(i, j);
             continue;
         }
         // Otherwise look for it further on, through chains of draws with the same hash.
@@ -134,26 +141,38 @@ void Find_Damage(const Draw_List& before, const Draw_List& now, Damage& damage,
                (static_cast<size_t>(k) < j || !now.Same(i, before, static_cast<size_t>(k))))
             k = scratch.Next[static_cast<size_t>(k)];
         const auto found = static_cast<size_t>(k);
-        if (k >= 0 && (found - j <= Free_Jump || Anchored(now, i, before, found))) {
-            scratch.Matched[found] = 1;
-            j = found + 1;
-        } else {
+        if (k >= 0 && (found - j <= Free_Jump || Anchored(now, i, before, found)))
+            match(i, found);
+        else
             damage.Add(now.Calls[i].Bounds);
-        }
     }
     for (size_t k = 0; k < nb; ++k)
-        if (!scratch.Matched[k]) damage.Add(before.Calls[k].Bounds);
+        if (scratch.Now_Of[k] < 0) damage.Add(before.Calls[k].Bounds);
 }
 
 namespace {
 
-// The whole picture: filled, unless the first draw is an opaque picture covering it, and every
-// draw made whole.
-void Redraw_Whole(Surface& s, const Draw_List& list) {
-    const Draw_Call* first = list.Calls.empty() ? nullptr : &list.Calls.front();
-    if (!(first && first->Turn_Index < 0 && first->Img->Key < 0 && first->Bounds == s.Whole()))
-        s.Fill(list.Colour);
-    for (size_t i = 0; i < list.Calls.size(); ++i) list.Draw(s, i, list.Calls[i].Bounds);
+// The whole picture: filled (or copied from under the layer), unless the first draw is an
+// opaque picture covering it, and every draw of the layer made whole.
+void Redraw_Whole(Surface& s, const Draw_List& list, const Layer& layer, size_t end) {
+    const Draw_Call* first = layer.First < end ? &list.Calls[layer.First] : nullptr;
+    if (!(first && first->Turn_Index < 0 && first->Img->Key < 0 && first->Bounds == s.Whole())) {
+        if (layer.Under)
+            s.Pixels = layer.Under->Pixels;
+        else
+            s.Fill(list.Colour);
+    }
+    for (size_t i = layer.First; i < end; ++i) list.Draw(s, i, list.Calls[i].Bounds);
+}
+
+// A piece before any draw of the layer: the list's colour, or what lies under the layer.
+void Ground(Surface& s, const Pixel_Rect& area, const Draw_List& list, const Layer& layer) {
+    if (!layer.Under) return s.Fill_Rect(area, list.Colour);
+    const size_t n = static_cast<size_t>(area.Right - area.Left) * sizeof(uint32_t);
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        const size_t at = static_cast<size_t>(y) * s.Width + static_cast<size_t>(area.Left);
+        std::memcpy(&s.Pixels[at], &layer.Under->Pixels[at], n);
+    }
 }
 
 }  // namespace
@@ -161,7 +180,8 @@ void Redraw_Whole(Surface& s, const Draw_List& list) {
 Diff_Scratch::Diff_Scratch() {
     Head.reserve(2 * Draw_List::Capacity);
     Next.reserve(Draw_List::Capacity);
-    Matched.reserve(Draw_List::Capacity);
+    Now_Of.reserve(Draw_List::Capacity);
+    Before_Of.reserve(Draw_List::Capacity);
     Pieces.reserve(Damage::Max_Blocks * Damage::Max_Blocks / 2);
     Areas.resize(Damage::Max_Blocks * Damage::Max_Blocks / 2);
 }
@@ -223,12 +243,16 @@ int Damage::Blocks() const {
     return rows_ * std::min((width_ + Block - 1) / Block, Max_Blocks);
 }
 
-// The damaged blocks are joined into pieces (Damage::Rects). Each piece is filled with the list's colour just
-// before the first draw that reaches it, unless that draw is an opaque picture covering it
-// all; the draws are then made in order, each only inside the pieces it reaches. When most of
-// the picture is damaged, it is drawn whole.
-void Redraw(Surface& s, const Draw_List& list, const Damage& damage, Diff_Scratch& scratch) {
-    if (damage.all_ || 4 * damage.Count() >= 3 * damage.Blocks()) return Redraw_Whole(s, list);
+// The damaged blocks are joined into pieces (Damage::Rects). Each piece is filled with the
+// list's colour (or copied from under the layer) just before the first draw that reaches it,
+// unless that draw is an opaque picture covering it all; the draws are then made in order, each
+// only inside the pieces it reaches. When most of the picture is damaged, it is drawn whole.
+void Redraw(Surface& s, const Draw_List& list, const Damage& damage, Diff_Scratch& scratch,
+            const Layer& layer) {
+    const size_t end = std::min(layer.End, list.Calls.size());
+    if (!damage.all_ && damage.Count() == 0) return;
+    if (damage.all_ || 4 * damage.Count() >= 3 * damage.Blocks())
+        return Redraw_Whole(s, list, layer, end);
     constexpr int B = Damage::Block;
     auto& pieces = scratch.Pieces;
     pieces.clear();
@@ -240,7 +264,7 @@ void Redraw(Surface& s, const Draw_List& list, const Damage& damage, Diff_Scratc
         for (int row = area.Top / B; row < (area.Bottom + B - 1) / B; ++row)
             for (int c = first; c < end; ++c) scratch.Piece_Of[row][c] = static_cast<uint16_t>(id);
     }
-    for (size_t i = 0; i < list.Calls.size(); ++i) {
+    for (size_t i = layer.First; i < end; ++i) {
         const Draw_Call& c = list.Calls[i];
         if (c.Bounds.Empty()) continue;
         const uint64_t columns = Columns(c.Bounds.Left / B, (c.Bounds.Right - 1) / B);
@@ -254,16 +278,16 @@ void Redraw(Surface& s, const Draw_List& list, const Damage& damage, Diff_Scratc
                 reached &= ~p.Columns;
                 if (row != std::max(p.Top_Row, first_row)) continue;  // drawn from a row above
                 if (!p.Ready) {
-                    if (!(covers && c.Bounds.Contains(p.Area))) s.Fill_Rect(p.Area, list.Colour);
+                    if (!(covers && c.Bounds.Contains(p.Area))) Ground(s, p.Area, list, layer);
                     p.Ready = true;
                 }
                 list.Draw(s, i, c.Bounds.Within(p.Area));
             }
         }
     }
-    // Pieces no draw reaches show the colour alone.
+    // Pieces no draw reaches show the colour, or what lies under the layer, alone.
     for (const Diff_Scratch::Piece& p : pieces)
-        if (!p.Ready) s.Fill_Rect(p.Area, list.Colour);
+        if (!p.Ready) Ground(s, p.Area, list, layer);
 }
 
 }  // namespace zarvo

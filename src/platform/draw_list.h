@@ -63,7 +63,8 @@ class Damage {
     int Blocks() const;
 
   private:
-    friend void Redraw(Surface&, const Draw_List&, const Damage&, struct Diff_Scratch&);
+    friend void Redraw(Surface&, const Draw_List&, const Damage&, struct Diff_Scratch&,
+                       const struct Layer&);
     int width_ = 0, height_ = 0, rows_ = 0;
     bool all_ = false;
     uint64_t row_mask_[Max_Blocks] = {};  // bit c: block column c of the block row is damaged
@@ -73,7 +74,9 @@ class Damage {
 struct Diff_Scratch {
     Diff_Scratch();
     std::vector<int32_t> Head, Next;  // draws of the frame before by hash
-    std::vector<uint8_t> Matched;
+    // What a comparison found: for each draw of the frame before, the place of the same draw
+    // now, and for each draw now, its place the frame before; -1 where there is none.
+    std::vector<int32_t> Now_Of, Before_Of;
     struct Piece {
         Pixel_Rect Area;
         uint64_t Columns = 0;  // its block columns
@@ -89,7 +92,16 @@ struct Diff_Scratch {
 void Find_Damage(const Draw_List& before, const Draw_List& now, Damage& damage,
                  Diff_Scratch& scratch);
 
+// Which draws of a list a redraw makes (First..End-1) and what lies under them: the list's
+// colour, or `Under`, a picture of the draws before First.
+struct Layer {
+    size_t First = 0;
+    size_t End = Draw_List::Capacity;
+    const Surface* Under = nullptr;
+};
+
 // Draws the damaged blocks of the picture anew from the frame's list.
-void Redraw(Surface& s, const Draw_List& list, const Damage& damage, Diff_Scratch& scratch);
+void Redraw(Surface& s, const Draw_List& list, const Damage& damage, Diff_Scratch& scratch,
+            const Layer& layer = {});
 
 }  // namespace zarvo

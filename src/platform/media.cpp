@@ -33,7 +33,10 @@ void Surface_Media::Settle() {
         Find_Damage(before, now, damage_, scratch_);
     else
         damage_.Add_All();
-    Redraw(back_buffer_, now, damage_, scratch_);
+    still_draws_ = still_.Update(before, now, drawn_known_, scratch_, back_buffer_.Width,
+                                 back_buffer_.Height);
+    Redraw(back_buffer_, now, damage_, scratch_,
+           {still_draws_, now.Calls.size(), &still_.Picture()});
     changes_.Add(damage_);
     drawn_ = 1 - drawn_;
     drawn_known_ = true;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/draw_list.h"
+#include "platform/still_layer.h"
 #include "platform/surface.h"
 
 namespace zarvo {
@@ -89,7 +90,8 @@ class Media {
 
 // The drawing half shared by every backend: our back buffer and the loaded lists. The draws
 // between a clear and the moment the picture is needed are written down, and only the blocks
-// where they differ from the frame before are drawn again (draw_list.h).
+// where they differ from the frame before are drawn again (draw_list.h), starting from the
+// picture of the draws that stay the same (still_layer.h).
 class Surface_Media : public Media {
   public:
     // The back buffer is width x height pixels: the game's whole picture.
@@ -119,6 +121,10 @@ class Surface_Media : public Media {
     const Assets* Loaded_Assets() const { return assets_; }
     // For checks: the back buffer is what the last frame's draws make when drawn whole.
     bool Agrees_With_Whole_Redraw();
+    // How many draws the last frame had, and how many of them, from the first, the still layer
+    // held.
+    size_t Frame_Draws() const { return lists_[drawn_].Calls.size(); }
+    size_t Still_Draws() const { return still_draws_; }
 
   protected:
     // Makes the draws written down since the clear.
@@ -146,6 +152,8 @@ class Surface_Media : public Media {
     bool writing_ = false;      // a clear started lists_[1 - drawn_] and it is not yet made
     Damage damage_, changes_;
     Diff_Scratch scratch_;
+    Still_Layer still_;
+    size_t still_draws_ = 0;
     Surface whole_;  // the whole redraw of a check
 };
 
