@@ -42,13 +42,20 @@ void Copy_Keyed(const uint32_t* __restrict src, uint32_t* __restrict dst, int n,
     // Four pixels at a time: the mask is all ones where the source holds the key.
     typedef uint32_t Four __attribute__((vector_size(16)));
     const Four keys = {key, key, key, key};
-    for (; i + 4 <= n; i += 4) {
+    auto four = [&](int at) {
         Four s, d;
-        std::memcpy(&s, src + i, sizeof s);
-        std::memcpy(&d, dst + i, sizeof d);
+        std::memcpy(&s, src + at, sizeof s);
+        std::memcpy(&d, dst + at, sizeof d);
         const Four keep = reinterpret_cast<Four>(s == keys);
         d = (d & keep) | (s & ~keep);
-        std::memcpy(dst + i, &d, sizeof d);
+        std::memcpy(dst + at, &d, sizeof d);
+    };
+    for (; i + 4 <= n; i += 4) four(i);
+    // The last pixels of a row as four that end with it: a keyed copy made twice over a pixel
+    // leaves what one copy leaves.
+    if (i < n && n >= 4) {
+        four(n - 4);
+        return;
     }
 #endif
     for (; i < n; ++i) dst[i] = src[i] == key ? dst[i] : src[i];
