@@ -165,13 +165,30 @@ void Redraw_Whole(Surface& s, const Draw_List& list, const Layer& layer, size_t 
     for (size_t i = layer.First; i < end; ++i) list.Draw(s, i, list.Calls[i].Bounds);
 }
 
-// A piece before any draw of the layer: the list's colour, or what lies under the layer.
+// Copies the rectangle from under the layer.
+void Copy_Under(Surface& s, const Surface& under, const Pixel_Rect& r) {
+    const size_t n = static_cast<size_t>(r.Right - r.Left) * sizeof(uint32_t);
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        const size_t at = static_cast<size_t>(y) * s.Width + static_cast<size_t>(r.Left);
+        std::memcpy(&s.Pixels[at], &under.Pixels[at], n);
+    }
+}
+
+// A piece before any draw of the layer: the list's colour, or what lies under the layer, copied
+// only in the blocks where the picture may differ from it.
 void Ground(Surface& s, const Pixel_Rect& area, const Draw_List& list, const Layer& layer) {
     if (!layer.Under) return s.Fill_Rect(area, list.Colour);
-    const size_t n = static_cast<size_t>(area.Right - area.Left) * sizeof(uint32_t);
-    for (int y = area.Top; y < area.Bottom; ++y) {
-        const size_t at = static_cast<size_t>(y) * s.Width + static_cast<size_t>(area.Left);
-        std::memcpy(&s.Pixels[at], &layer.Under->Pixels[at], n);
+    if (!layer.Differs) return Copy_Under(s, *layer.Under, area);
+    constexpr int B = Damage::Block;
+    const uint64_t columns = Columns(area.Left / B, (area.Right - 1) / B);
+    for (int row = area.Top / B; row * B < area.Bottom; ++row) {
+        for (uint64_t left = layer.Differs->Row(row) & columns; left;) {
+            const int first = std::countr_zero(left);
+            const int end = first + std::countr_one(left >> first);
+            left &= ~Columns(first, end - 1);
+            const Pixel_Rect run{first * B, row * B, end * B, row * B + B};
+            Copy_Under(s, *layer.Under, run.Within(area));
+        }
     }
 }
 

@@ -61,6 +61,8 @@ class Damage {
     // How many blocks are damaged, and how many the picture has.
     int Count() const;
     int Blocks() const;
+    // The damaged block columns of a block row, as bits.
+    uint64_t Row(int row) const { return row >= 0 && row < rows_ ? row_mask_[row] : 0; }
 
   private:
     friend void Redraw(Surface&, const Draw_List&, const Damage&, struct Diff_Scratch&,
@@ -93,11 +95,13 @@ void Find_Damage(const Draw_List& before, const Draw_List& now, Damage& damage,
                  Diff_Scratch& scratch);
 
 // Which draws of a list a redraw makes (First..End-1) and what lies under them: the list's
-// colour, or `Under`, a picture of the draws before First.
+// colour, or `Under`, a picture of the draws before First. With `Differs`, only its blocks of
+// the picture redrawn may differ from `Under`; the others are not copied again.
 struct Layer {
     size_t First = 0;
     size_t End = Draw_List::Capacity;
     const Surface* Under = nullptr;
+    const Damage* Differs = nullptr;
 };
 
 // Draws the damaged blocks of the picture anew from the frame's list.

@@ -17,6 +17,9 @@ Surface_Media::Surface_Media(const Assets* assets, int width, int height)
     damage_.Reset(width, height);
     changes_.Reset(width, height);
     changes_.Add_All();
+    covered_.Reset(width, height);
+    covered_.Add_All();
+    differs_.Reset(width, height);
 }
 
 void Surface_Media::Clear_Back_Buffer(uint32_t colour) {
@@ -35,8 +38,13 @@ void Surface_Media::Settle() {
         damage_.Add_All();
     still_draws_ = still_.Update(before, now, drawn_known_, scratch_, back_buffer_.Width,
                                  back_buffer_.Height);
+    differs_.Reset(back_buffer_.Width, back_buffer_.Height);
+    differs_.Add(covered_);
+    differs_.Add(still_.Changed());
     Redraw(back_buffer_, now, damage_, scratch_,
-           {still_draws_, now.Calls.size(), &still_.Picture()});
+           {still_draws_, now.Calls.size(), &still_.Picture(), &differs_});
+    covered_.Reset(back_buffer_.Width, back_buffer_.Height);
+    for (size_t i = still_draws_; i < now.Calls.size(); ++i) covered_.Add(now.Calls[i].Bounds);
     changes_.Add(damage_);
     drawn_ = 1 - drawn_;
     drawn_known_ = true;
@@ -57,6 +65,7 @@ bool Surface_Media::Agrees_With_Whole_Redraw() {
 void Surface_Media::Back_Buffer_Rewritten() {
     drawn_known_ = false;
     changes_.Add_All();
+    covered_.Add_All();
 }
 
 void Surface_Media::Take(const Image& img, int x, int y, const Turn* turn,
@@ -68,6 +77,7 @@ void Surface_Media::Take(const Image& img, int x, int y, const Turn* turn,
     }
     Draw_One(back_buffer_, img, x, y, turn, bounds);
     changes_.Add(bounds);
+    covered_.Add(bounds);
     if (drawn_known_ && !lists_[drawn_].Add(img, x, y, turn, bounds)) drawn_known_ = false;
 }
 

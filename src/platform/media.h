@@ -154,6 +154,9 @@ class Surface_Media : public Media {
     Diff_Scratch scratch_;
     Still_Layer still_;
     size_t still_draws_ = 0;
+    // The blocks of the back buffer where it may differ from the still picture: where the draws
+    // above the layer, or draws made at once, have been; and where the still picture changed.
+    Damage covered_, differs_;
     Surface whole_;  // the whole redraw of a check
 };
 

@@ -27,6 +27,8 @@ class Still_Layer {
                   Diff_Scratch& scratch, int width, int height);
     // The picture of the first Update() draws of the last frame taken.
     const Surface& Picture() const { return picture_; }
+    // Where the last Update() changed the picture.
+    const Damage& Changed() const { return damage_; }
 
   private:
     void Age(const Draw_List& now, bool compared, const Diff_Scratch& scratch);
