@@ -312,7 +312,7 @@ TEST(Frame_Diff, AWindowGivenOnlyTheChangesShowsEveryFrameExactly) {
     Surface frame(w, h);
     std::mt19937 rng(3);
     auto below = [&](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); };
-    for (int scale : {1, 3}) {
+    for (int scale : {1, 2, 3, 5}) {
         const int pitch = w * scale + 4;  // two pixels of window beside the picture each side
         std::vector<uint32_t> window(static_cast<size_t>(pitch) * h * scale, 7);
         const Pixel_Rows to{window.data() + 2, pitch};

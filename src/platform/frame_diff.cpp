@@ -31,6 +31,26 @@ Changed_Rects Changed_Parts(const Damage& changes, const Pixel_Rect& within) {
     return parts;
 }
 
+namespace {
+
+// One row of n pixels, each made k pixels wide. A fixed k lets the compiler unroll the inner
+// loop into plain stores.
+template <int K>
+void Widen(const uint32_t* __restrict src, uint32_t* __restrict out, int n) {
+    for (int x = 0; x < n; ++x)
+        for (int k = 0; k < K; ++k) out[K * x + k] = src[x];
+}
+
+void Widen(const uint32_t* __restrict src, uint32_t* __restrict out, int n, int scale) {
+    if (scale == 2) return Widen<2>(src, out, n);
+    if (scale == 3) return Widen<3>(src, out, n);
+    if (scale == 4) return Widen<4>(src, out, n);
+    for (int x = 0; x < n; ++x)
+        for (int k = 0; k < scale; ++k) *out++ = src[x];
+}
+
+}  // namespace
+
 void Put_Scaled(const Surface& frame, const Changed_Rects& parts, Pixel_Rows target, int scale) {
     for (int i = 0; i < parts.Count; ++i) {
         const Pixel_Rect& r = parts.Rect[i];
@@ -45,9 +65,7 @@ void Put_Scaled(const Surface& frame, const Changed_Rects& parts, Pixel_Rows tar
                 std::memcpy(row, src, bytes);
                 continue;
             }
-            uint32_t* out = row;
-            for (int x = 0; x < width; ++x)
-                for (int k = 0; k < scale; ++k) *out++ = src[x];
+            Widen(src, row, width, scale);
             for (int k = 1; k < scale; ++k)
                 std::memcpy(row + static_cast<ptrdiff_t>(k) * target.Pitch, row, bytes);
         }
