@@ -13,7 +13,7 @@ const Image* Assets::Find(Image_List list, int index) const {
 }
 
 Surface_Media::Surface_Media(const Assets* assets, int width, int height)
-    : assets_(assets), back_buffer_(width, height) {
+    : assets_(assets), back_buffer_(width, height), still_(width, height) {
     damage_.Reset(width, height);
     changes_.Reset(width, height);
     changes_.Add_All();
@@ -36,8 +36,7 @@ void Surface_Media::Settle() {
         Find_Damage(before, now, damage_, scratch_);
     else
         damage_.Add_All();
-    still_draws_ = still_.Update(before, now, drawn_known_, scratch_, back_buffer_.Width,
-                                 back_buffer_.Height);
+    still_draws_ = still_.Update(before, now, drawn_known_, scratch_);
     differs_.Reset(back_buffer_.Width, back_buffer_.Height);
     differs_.Add(covered_);
     differs_.Add(still_.Changed());

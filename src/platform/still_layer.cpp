@@ -4,6 +4,12 @@
 
 namespace zarvo {
 
+Still_Layer::Still_Layer(int width, int height) : picture_(width, height) {
+    ages_.reserve(Draw_List::Capacity);
+    next_ages_.reserve(Draw_List::Capacity);
+    damage_.Reset(width, height);
+}
+
 // A draw's age: one more than the same draw's the frame before, or 0 for a new one.
 void Still_Layer::Age(const Draw_List& now, bool compared, const Diff_Scratch& scratch) {
     const size_t n = now.Calls.size();
@@ -53,15 +59,11 @@ void Still_Layer::Find_Changes(const Draw_List& before, const Draw_List& now, bo
 }
 
 size_t Still_Layer::Update(const Draw_List& before, const Draw_List& now, bool compared,
-                           Diff_Scratch& scratch, int width, int height) {
-    if (picture_.Width != width || picture_.Height != height) {
-        picture_ = Surface(width, height);
-        known_ = false;
-    }
+                           Diff_Scratch& scratch) {
     Age(now, compared, scratch);
     const size_t end = ++frames_ % Choose_Every == 0 ? Choose()
                                                      : Follow(scratch, compared, now.Calls.size());
-    damage_.Reset(width, height);
+    damage_.Reset(picture_.Width, picture_.Height);
     Find_Changes(before, now, compared, scratch, end);
     Redraw(picture_, now, damage_, scratch, {0, end, nullptr});
     end_ = end;

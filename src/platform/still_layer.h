@@ -20,11 +20,14 @@ class Still_Layer {
     // The layer's end is chosen anew every this many frames.
     static constexpr int Choose_Every = 8;
 
+    // For pictures of width x height; everything a frame needs is made here, not while playing.
+    Still_Layer(int width, int height);
+
     // Takes the frame `now` after `before`, compared by Find_Damage into `scratch` (or not
     // compared at all: `compared` false), and brings the still picture up to date. Answers
     // how many draws of `now`, from the first, the picture holds.
     size_t Update(const Draw_List& before, const Draw_List& now, bool compared,
-                  Diff_Scratch& scratch, int width, int height);
+                  Diff_Scratch& scratch);
     // The picture of the first Update() draws of the last frame taken.
     const Surface& Picture() const { return picture_; }
     // Where the last Update() changed the picture.
