@@ -14,7 +14,7 @@ struct Boxes : ::testing::Test {
 
     template <class Box>
     auto click_box(Box box, int x, int y) {
-        s().Mouse_X = x, s().Mouse_Y = y, s().Mouse_Clicked = true;
+        Pending_Click(s(), x, y);
         return box(t.g);
     }
     void type(const char* word) {
@@ -83,7 +83,7 @@ TEST_F(Boxes, GameOverLeadsToTheNameEntry) {
 TEST_F(Boxes, CodeWordCursorStandsRightOfTheLastLetterAndBlinks) {
     Recording_Media rec;
     Game g{t.w(), rec};
-    s().Mouse_X = 300, s().Mouse_Y = 470, s().Mouse_Clicked = true;
+    Pending_Click(s(), 300, 470);
     t.run(1);
     ASSERT_TRUE(s().CodeWords_On);
     type("ABCDEFGHIJKLMNOPQRSTUVW");
@@ -101,7 +101,7 @@ TEST_F(Boxes, CodeWordCursorStandsRightOfTheLastLetterAndBlinks) {
 }
 
 TEST_F(Boxes, CodeWordBoxClosesOnOkOrOnTheEnterAfterBothWords) {
-    s().Mouse_X = 300, s().Mouse_Y = 470, s().Mouse_Clicked = true;
+    Pending_Click(s(), 300, 470);
     t.run(1);
     type("WRONG");
     t.key(13);
@@ -115,7 +115,7 @@ TEST_F(Boxes, CodeWordBoxClosesOnOkOrOnTheEnterAfterBothWords) {
     EXPECT_FALSE(s().CodeWords_On);
     EXPECT_TRUE(s().Sponsor_On);  // the same Enter does not start the game
 
-    s().Mouse_X = 300, s().Mouse_Y = 470, s().Mouse_Clicked = true;
+    Pending_Click(s(), 300, 470);
     t.run(1);
     type("XORB");
     for (auto [x, y] : {std::pair{388, 250}, {447, 250}, {400, 233}, {400, 271}}) {

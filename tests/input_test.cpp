@@ -6,7 +6,10 @@
 
 #include <string>
 
+#include "driver/headless/runner.h"
+#include "game/script.h"
 #include "screens/cursor.h"
+#include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo {
@@ -217,6 +220,83 @@ TEST(Panel_Clicks, BetweenButtonsOrOutsidePlayTheClickStaysPending) {
     title_screen.click_at(Panel_Picture_Burst);  // a panel button, but the game is not running
     EXPECT_TRUE(title_screen.s().Mouse_Clicked);
     EXPECT_EQ(title_screen.s().Back_Picture_Choice, 0);
+}
+
+// A click counts where it was made, whatever the pointer does before the frame that judges it.
+// Each scenario clicks a button and moves the pointer onto its neighbour within one tick.
+World Played(const std::string& script, int frames) {
+    Script s;
+    std::string error;
+    EXPECT_TRUE(Parse_Script(script, s, error)) << error;
+    Headless_Runner run(nullptr, s.Seed.value_or(1));
+    run.Run(s, frames);
+    return run.world();
+}
+
+TEST(Click_Place, TitleStartThenTheQuitBeside) {
+    const World w = Played("seed 1\n40 move 505 475\n40 click\n40 move 560 475\n", 40);
+    EXPECT_FALSE(w.game.Quit_Requested);
+    EXPECT_FALSE(w.game.Sponsor_On);  // the game started
+}
+
+TEST(Click_Place, TitleQuitThenTheStartBeside) {
+    const World w = Played("seed 1\n40 move 560 475\n40 click\n40 move 505 475\n", 40);
+    EXPECT_TRUE(w.game.Quit_Requested);
+}
+
+TEST(Click_Place, ScoreScreenOkThenDeleteAndDeleteThenOk) {
+    test::Score_Folder folder;
+    // the score button at frame 30, then OK clicked and the pointer on DEL
+    const World ok = Played("30 move 377 475\n30 click\n40 move 419 347\n40 click\n"
+                            "40 move 204 347\n",
+                            40);
+    EXPECT_FALSE(ok.game.Sponsor_Score_On);
+    EXPECT_EQ(test::Record(folder.bytes(), 1), test::Record_Of(Default_Score_Name(1), 97000));
+    const World del = Played("30 move 377 475\n30 click\n40 move 204 347\n40 click\n"
+                             "40 move 419 347\n",
+                             40);
+    EXPECT_TRUE(del.game.Sponsor_Score_On);
+    EXPECT_EQ(test::Record(folder.bytes(), 1), test::Record_Of(Default_Score_Name(1), 0));
+}
+
+TEST(Click_Place, OptionScreenDifficultyThenOk) {
+    // the option button at frame 30; difficulty 3 clicked, the pointer straight on to OK
+    const World w = Played("30 move 441 475\n30 click\n40 move 411 170\n40 click\n"
+                           "40 move 411 308\n",
+                           40);
+    EXPECT_EQ(w.game.Difficulty, 3);
+    EXPECT_TRUE(w.game.Sponsor_Option_On);
+}
+
+TEST(Click_Place, CodeWordBoxBesideItsOk) {
+    const World w = Played("30 move 313 475\n30 click\n40 move 300 240\n40 click\n"
+                           "40 move 411 246\n",
+                           40);
+    EXPECT_TRUE(w.game.CodeWords_On);
+}
+
+// A click that hit nothing in play is still pending when the game ends; the game-over box puts
+// the pointer on its OK, but the click was made on the panel and does not accept the box.
+TEST(Click_Place, AClickLeftFromPlayDoesNotAcceptTheGameOverBox) {
+    Test_Game t(1, false);
+    t.start_game();
+    t.move(440, 480);  // between the panel's picture and score buttons
+    DXDraw1Click(t.g);
+    t.run(1);
+    ASSERT_TRUE(t.s().Mouse_Clicked);
+    t.s().Game_Over = true;
+    t.run(1);
+    EXPECT_TRUE(t.s().Game_Over);
+    EXPECT_FALSE(t.s().Set_Score_New_On);
+}
+
+// During play the panel judges a click at once: a click beside the score button followed by
+// a move onto it, and a click on it followed by a move away.
+TEST(Click_Place, PanelButtonsInOneTick) {
+    const World beside = Played("1 key 13\n200 move 440 480\n200 click\n200 move 481 491\n", 201);
+    EXPECT_FALSE(beside.game.Panel_Score_On);
+    const World on = Played("1 key 13\n200 move 481 491\n200 click\n200 move 440 480\n", 201);
+    EXPECT_TRUE(on.game.Panel_Score_On);
 }
 
 struct Rect_Case {

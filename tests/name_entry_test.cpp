@@ -25,7 +25,7 @@ struct Name_Entry : ::testing::Test {
         for (const char* p = name; *p; ++p) t.key(*p);
     }
     void click(int x, int y) {
-        s().Mouse_X = x, s().Mouse_Y = y, s().Mouse_Clicked = true;
+        Pending_Click(s(), x, y);
         t.run(1);
     }
     void click(Screen_Point p) { click(p.X, p.Y); }

@@ -121,10 +121,10 @@ struct Score_Fuzz : ::testing::Test {
         const int pick = f.below(10);
         if (pick < 4) {
             const auto& spot = Spots[f.below(8)];
-            s().Mouse_X = spot[0], s().Mouse_Y = spot[1], s().Mouse_Clicked = true;
+            Pending_Click(s(), spot[0], spot[1]);
         } else if (pick < 6) {
-            s().Mouse_X = 140 + f.below(340), s().Mouse_Y = 40 + f.below(350);
-            s().Mouse_Clicked = true;
+            const int x = 140 + f.below(340);
+            Pending_Click(s(), x, 40 + f.below(350));
         } else if (pick < 9) {
             static constexpr int Keys[] = {'A', 'q', 'Z', 8, 13, 32, 'm', 27};
             FormKeyDown(t.g, Keys[f.below(8)]);

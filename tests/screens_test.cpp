@@ -16,7 +16,7 @@ struct Screens : ::testing::Test {
 
     // A click at an exact spot, straight into the screen routine.
     void click(bool (*screen)(Game&), int x, int y) {
-        s().Mouse_X = x, s().Mouse_Y = y, s().Mouse_Clicked = true;
+        Pending_Click(s(), x, y);
         screen(t.g);
     }
 };
@@ -51,7 +51,7 @@ TEST_F(Screens, TitleButtonsHitExactlyTheirAreas) {
                           {Title_Start_Button.Left, Title_Band.Top - 1, nullptr}};
     for (const Case& k : cases) {
         Test_Game fresh;
-        fresh.s().Mouse_X = k.x, fresh.s().Mouse_Y = k.y, fresh.s().Mouse_Clicked = true;
+        Pending_Click(fresh.s(), k.x, k.y);
         Show_Sponsor(fresh.g);
         if (k.opened) {
             EXPECT_TRUE(fresh.s().*k.opened) << k.x << "," << k.y;

@@ -68,6 +68,8 @@ void Dump_Input(const GameState& s, Json_Writer& j) {
     j.field("Mouse_X", s.Mouse_X)
         .field("Mouse_Y", s.Mouse_Y)
         .field("Mouse_Clicked", s.Mouse_Clicked)
+        .field("Click_X", s.Click_X)
+        .field("Click_Y", s.Click_Y)
         .field("Key_Pressed", s.Key_Pressed)
         .field("Input_Up", s.Input_Up)
         .field("Input_Down", s.Input_Down)

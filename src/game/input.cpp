@@ -75,8 +75,10 @@ void FormKeyDown(Game& g, int key) {
 void DXDraw1Click(Game& g) {
     GameState& s = g.w.game;
     s.Mouse_Clicked = true;
+    s.Click_X = s.Mouse_X;
+    s.Click_Y = s.Mouse_Y;
     if (!s.Playing) return;
-    const int x = s.Mouse_X, y = s.Mouse_Y;
+    const int x = s.Click_X, y = s.Click_Y;
     auto hit = [&](Screen_Point burst) {
         s.Mouse_Clicked = false;
         g.m.Play_Wave(Wave::Click);

@@ -163,6 +163,8 @@ std::string Check_Ranges(const World& w) {
         {"Back_Picture_Choice", s.Back_Picture_Choice, 0, 1},
         {"Mouse_X", s.Mouse_X, 0, Screen_Width - 1},
         {"Mouse_Y", s.Mouse_Y, 0, Screen_Height - 1},
+        {"Click_X", s.Click_X, 0, Screen_Width - 1},
+        {"Click_Y", s.Click_Y, 0, Screen_Height - 1},
         {"Ego_Col", p.Ego_Col, 1, Arena_Cols},
         {"Ego_Row", p.Ego_Row, 1, Arena_Rows},
         {"Ego_Save_Col", p.Ego_Save_Col, 1, Arena_Cols},

@@ -1,18 +1,15 @@
 #pragma once
-// The buttons of the screens. A button is hit when a click is pending and the pointer lies in
-// its rectangle (both ends included); a hit consumes the click and sounds the click wave.
+// The buttons of the screens. A button is hit when a click is pending that was made in its
+// rectangle (both ends included), wherever the pointer has gone since; a hit consumes the click
+// and sounds the click wave.
 #include "screens/panel.h"
 #include "screens/screen_rects.h"
 #include "state/game.h"
 
 namespace zarvo {
 
-inline bool Pointer_In(const GameState& s, const Button& b) {
-    return b.Contains(s.Mouse_X, s.Mouse_Y);
-}
-
 inline bool Clicked(const GameState& s, const Button& b) {
-    return s.Mouse_Clicked && Pointer_In(s, b);
+    return s.Mouse_Clicked && b.Contains(s.Click_X, s.Click_Y);
 }
 
 // Consumes the pending click and sounds it.

@@ -74,6 +74,10 @@ struct GameState {
     int32_t Mouse_Y = 0;
     // A click waits for this frame.
     bool Mouse_Clicked = false;
+    // Where the pending click was made: the screens judge it there, wherever the pointer has
+    // gone since.
+    int32_t Click_X = 0;
+    int32_t Click_Y = 0;
     // A key that confirms (Enter, Space) waits for this frame.
     bool Key_Pressed = false;
     // Star shots left to fire (shown on the panel).

@@ -17,6 +17,14 @@ using XY = std::pair<int, int>;
 // The generated image and wave lists, loaded once per test program (nullptr if missing).
 const Assets* Test_Assets();
 
+// A click made at (x, y) and not yet consumed, with the pointer still there: set straight into
+// the state, past the confinement and the panel.
+inline void Pending_Click(GameState& s, int x, int y) {
+    s.Mouse_X = s.Click_X = x;
+    s.Mouse_Y = s.Click_Y = y;
+    s.Mouse_Clicked = true;
+}
+
 // How often the wave has been played so far.
 int Waves_Played(const Headless_Media& m, int index);
 
