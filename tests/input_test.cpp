@@ -247,31 +247,35 @@ TEST(Click_Place, TitleQuitThenTheStartBeside) {
 TEST(Click_Place, ScoreScreenOkThenDeleteAndDeleteThenOk) {
     test::Score_Folder folder;
     // the score button at frame 30, then OK clicked and the pointer on DEL
-    const World ok = Played("30 move 377 475\n30 click\n40 move 419 347\n40 click\n"
-                            "40 move 204 347\n",
-                            40);
+    const World ok = Played(
+        "30 move 377 475\n30 click\n40 move 419 347\n40 click\n"
+        "40 move 204 347\n",
+        40);
     EXPECT_FALSE(ok.game.Sponsor_Score_On);
     EXPECT_EQ(test::Record(folder.bytes(), 1), test::Record_Of(Default_Score_Name(1), 97000));
-    const World del = Played("30 move 377 475\n30 click\n40 move 204 347\n40 click\n"
-                             "40 move 419 347\n",
-                             40);
+    const World del = Played(
+        "30 move 377 475\n30 click\n40 move 204 347\n40 click\n"
+        "40 move 419 347\n",
+        40);
     EXPECT_TRUE(del.game.Sponsor_Score_On);
     EXPECT_EQ(test::Record(folder.bytes(), 1), test::Record_Of(Default_Score_Name(1), 0));
 }
 
 TEST(Click_Place, OptionScreenDifficultyThenOk) {
     // the option button at frame 30; difficulty 3 clicked, the pointer straight on to OK
-    const World w = Played("30 move 441 475\n30 click\n40 move 411 170\n40 click\n"
-                           "40 move 411 308\n",
-                           40);
+    const World w = Played(
+        "30 move 441 475\n30 click\n40 move 411 170\n40 click\n"
+        "40 move 411 308\n",
+        40);
     EXPECT_EQ(w.game.Difficulty, 3);
     EXPECT_TRUE(w.game.Sponsor_Option_On);
 }
 
 TEST(Click_Place, CodeWordBoxBesideItsOk) {
-    const World w = Played("30 move 313 475\n30 click\n40 move 300 240\n40 click\n"
-                           "40 move 411 246\n",
-                           40);
+    const World w = Played(
+        "30 move 313 475\n30 click\n40 move 300 240\n40 click\n"
+        "40 move 411 246\n",
+        40);
     EXPECT_TRUE(w.game.CodeWords_On);
 }
 

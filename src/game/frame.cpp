@@ -15,6 +15,7 @@
 #include "screens/cursor.h"
 #include "screens/name_entry.h"
 #include "screens/panel.h"
+#include "screens/pointer_steer.h"
 #include "screens/title.h"
 
 namespace zarvo {
@@ -260,6 +261,7 @@ void DXTimer1Timer(Game& g) {
     g.m.Poll_Input(input);
     s.Input_Up = input.Up, s.Input_Down = input.Down;
     s.Input_Left = input.Left, s.Input_Right = input.Right;
+    Steer_Pointer(g);
     g.m.Clear_Back_Buffer(0);
     Draw_Sprites(g);
     if (s.Sponsor_On) {

@@ -43,6 +43,8 @@ void Dump_Screens(const World& w, Json_Writer& j) {
     j.field("Set_Score_Loaded", c.Set_Score_Loaded);
     j.field("Name_Qualifies", c.Name_Qualifies);
     j.field("Name_Rank", c.Name_Rank);
+    j.field("Steer_Held", c.Steer_Held);
+    j.field("Steer_Tick", c.Steer_Tick);
     j.field("Name_Entry_On", w.game.Name_Entry_On);
     j.field("Name_Done", w.game.Name_Done);
     j.field("Player_Name_Length", w.game.Player_Name.Length);

@@ -82,11 +82,15 @@ enum class Shrap_Dir : int32_t {
     Down_Left = 8
 };
 
+// The way the direction keys move the pointer from button to button on the screens.
+enum class Steer_Dir : int32_t { None = 0, Up = 1, Down = 2, Left = 3, Right = 4 };
+
 template <typename D>
 concept Dir_Type = std::same_as<D, Dir> || std::same_as<D, Step_Dir> || std::same_as<D, Shot_Dir> ||
     std::same_as<D, Pilot_Dir> || std::same_as<D, Monster_Dir> ||
     std::same_as<D, Thunder_Direction> || std::same_as<D, Flame_Dir> ||
-    std::same_as<D, Chain_Dir> || std::same_as<D, Star_Dir> || std::same_as<D, Shrap_Dir>;
+    std::same_as<D, Chain_Dir> || std::same_as<D, Star_Dir> || std::same_as<D, Shrap_Dir> ||
+    std::same_as<D, Steer_Dir>;
 
 // A direction's number, as the grids, the tables indexed by direction and the dump hold it.
 template <Dir_Type D>

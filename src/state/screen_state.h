@@ -2,6 +2,7 @@
 // State of title, option, score-table and box screens, the score file and the name entry.
 #include <cstdint>
 
+#include "state/directions.h"
 #include "state/game_state.h"
 
 namespace zarvo {
@@ -35,6 +36,11 @@ struct ScreenState {
     int32_t Score_Difficulty = 1;
     // Blink counter of the table's messages, 0..19.
     int32_t Score_Tick = 0;
+
+    // The direction key that steers the pointer on the screens, as held in the last frame,
+    // and the frames it has been held.
+    Steer_Dir Steer_Held = Steer_Dir::None;
+    int32_t Steer_Tick = 0;
 
     // Name entry after a game.
     // 1 once the name entry has been set up for this showing.
