@@ -421,6 +421,20 @@ TEST(Area_Scale, AColumnKeepsItsBrightnessAndAChangeStaysInItsSpan) {
     }
 }
 
+// Escape pauses as players expect, also while a name is typed (it types nothing); Ctrl and a
+// controller's X press the button under the pointer, except while watching a replay.
+TEST(Desk_Keys, EscapePausesCtrlAndPadXPress) {
+    EXPECT_EQ(Desk_Action_For(Desk_Key::Escape, false, false), Desk_Action::Pause);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::Escape, true, false), Desk_Action::Pause);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::Escape, false, true), Desk_Action::Pause);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::Press, false, false), Desk_Action::Press);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::Press, true, false), Desk_Action::Press);
+    EXPECT_EQ(Desk_Action_For(Desk_Key::Press, false, true), Desk_Action::None);
+    EXPECT_EQ(Pad_Does_For(Pad_Button::Press), Pad_Does::Press);
+    EXPECT_EQ(Pad_Does_For(Pad_Button::Confirm), Pad_Does::Enter);
+    EXPECT_EQ(Pad_Does_For(Pad_Button::Back), Pad_Does::Pause);
+}
+
 TEST(Desk_Keys, LettersWhileTypingAndTheReplaysKeys) {
     EXPECT_EQ(Desk_Action_For(Desk_Key::P, false, false), Desk_Action::Pause);
     EXPECT_EQ(Desk_Action_For(Desk_Key::P, true, false), Desk_Action::None);

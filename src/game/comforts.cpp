@@ -21,7 +21,10 @@ Desk_Action Desk_Action_For(Desk_Key key, bool typing, bool replay) {
         case Desk_Key::Help:
             return Desk_Action::Help;
         case Desk_Key::Pause:
+        case Desk_Key::Escape:
             return Desk_Action::Pause;
+        case Desk_Key::Press:
+            return replay ? Desk_Action::None : Desk_Action::Press;
         case Desk_Key::P:
             return typing && !replay ? Desk_Action::None : Desk_Action::Pause;
         case Desk_Key::M:
@@ -49,6 +52,8 @@ Pad_Does Pad_Does_For(Pad_Button button) {
             return Pad_Does::Enter;
         case Pad_Button::Back:
             return Pad_Does::Pause;
+        case Pad_Button::Press:
+            return Pad_Does::Press;
         case Pad_Button::Other:
             break;
     }

@@ -41,8 +41,9 @@ constexpr Help_Line How_To_Play[] = {
 constexpr Help_Line Comforts[] = {
     {"CONTROLLER", true},
     {"STICK OR PAD: WALK   A: FIRE   BACK: PAUSE", false},
+    {"ON SCREENS THE PAD POINTS AND X PRESSES.", false},
     {"COMFORT KEYS", true},
-    {"P: PAUSE   M: SOUND   MINUS PLUS: VOLUME", false},
+    {"P ESC: PAUSE  M: SOUND  MINUS PLUS: VOLUME", false},
     {"F11: WHOLE SCREEN   F1: THIS HELP", false},
 };
 
@@ -63,7 +64,9 @@ void Show_Keys(Game& g, const Key_Names& keys, int x, int y) {
         Show_Text(g.m, *line, x, y);
         y += Line_Height;
     }
-    Show_Text(g.m, "THE POINTER CLICKS THE BUTTONS.", x, y);
+    Show_Text(g.m, "ON SCREENS THE ARROWS MOVE THE POINTER.", x, y);
+    y += Line_Height;
+    Show_Text(g.m, "CLICK OR CTRL PRESSES THE BUTTON UNDER IT.", x, y);
     y = Show_Lines(g, Comforts, x, y + Line_Height);
     if (!keys.Extra.empty()) Show_Text(g.m, keys.Extra, x, y + 4 + Line_Height);
 }

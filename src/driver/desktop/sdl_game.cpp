@@ -229,8 +229,8 @@ void Windowed_Game::Handle(const SDL_Event& e) {
             Pad_Button_Down(Pad_Button_Of(static_cast<SDL_GameControllerButton>(e.cbutton.button)));
             break;
         case SDL_JOYBUTTONDOWN:
-            if (media_.Is_Plain_Joystick(e.jbutton.which) && e.jbutton.button == 0)
-                Pad_Button_Down(Pad_Button::Confirm);
+            if (media_.Is_Plain_Joystick(e.jbutton.which) && e.jbutton.button <= 1)
+                Pad_Button_Down(e.jbutton.button == 0 ? Pad_Button::Confirm : Pad_Button::Press);
             break;
         case SDL_JOYDEVICEADDED:
             media_.Controller_Added(e.jdevice.which);
@@ -290,15 +290,16 @@ void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
         if (!e.repeat) Turn_Help_Page();
         return;
     }
-    const Desk_Action action =
+    // The player's own fire key fires and confirms as Space does; in a name it is a letter.
+    const bool fire = fire_key_ != SDL_SCANCODE_UNKNOWN && e.keysym.scancode == fire_key_;
+    Desk_Action action =
         Desk_Action_For(Desk_Key_Of(e.keysym), Typing(*world_), replay_ != nullptr);
+    if (fire && action == Desk_Action::Press) action = Desk_Action::None;  // a Ctrl chosen to fire
     if (action != Desk_Action::None) {
         if (!e.repeat || action == Desk_Action::Volume_Down || action == Desk_Action::Volume_Up)
             Desk(action);
         return;
     }
-    // The player's own fire key fires and confirms as Space does; in a name it is a letter.
-    const bool fire = fire_key_ != SDL_SCANCODE_UNKNOWN && e.keysym.scancode == fire_key_;
     Game_Key(fire && !Typing(*world_) ? 32 : Windows_Key_Code(e.keysym.sym));
 }
 
@@ -309,11 +310,13 @@ void Windowed_Game::Game_Key(int32_t code) {
     input_.Key(code);
 }
 
-// The controller plays alone: A confirms and fires like Enter, Start confirms, Back pauses.
+// The controller plays alone: A confirms and fires like Enter, Start confirms, Back pauses, X
+// presses the button under the pointer.
 void Windowed_Game::Pad_Button_Down(Pad_Button button) {
     const Pad_Does does = Pad_Does_For(button);
     if (does == Pad_Does::Enter) Game_Key(13);
     if (does == Pad_Does::Pause) Desk(Desk_Action::Pause);
+    if (does == Pad_Does::Press && !replay_) Desk(Desk_Action::Press);
 }
 
 void Windowed_Game::Desk(Desk_Action action) {
@@ -341,6 +344,9 @@ void Windowed_Game::Desk(Desk_Action action) {
             break;
         case Desk_Action::Fast_Forward:
             clock_.Set_Interval(clock_.Interval() == Frame_Ms ? Fast_Frame_Ms : Frame_Ms);
+            break;
+        case Desk_Action::Press:  // a click where the game's pointer stands
+            if (!Still()) input_.Click();
             break;
         case Desk_Action::None:
             break;

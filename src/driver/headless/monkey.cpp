@@ -157,9 +157,16 @@ void Monkey::Press_Keys(Headless_Runner& run, Recorder* recording) {
 
 // Moves and clicks, mostly on the buttons of the screen in front (and there mostly on OK),
 // during play now and then on the panel; never on Quit. Now and then several clicks come in
-// one tick (a fast double click, or a loop that stalled).
+// one tick (a fast double click, or a loop that stalled), and now and then the press key
+// clicks where the held directions have steered the pointer.
 void Monkey::Use_Pointer(Headless_Runner& run, Recorder* recording) {
-    if (!One_In(In_Play(run.world().game) ? 60 : 8)) return;
+    const GameState& s = run.world().game;
+    if (!One_In(In_Play(s) ? 60 : 8)) return;
+    if (One_In(4)) {
+        if (!(On_Title(s) && Quit_Area.Contains(s.Mouse_X, s.Mouse_Y)))
+            Send(run, recording, {0, Event_Kind::Click, 0, 0});
+        return;
+    }
     const int clicks = One_In(6) ? 2 + Below(2) : 1;
     for (int i = 0; i < clicks; ++i) Point_And_Click(run, recording);
 }

@@ -79,6 +79,7 @@ void Web_Game::Pad_Button_Down(Pad_Button button) {
     const Pad_Does does = Pad_Does_For(button);
     if (does == Pad_Does::Enter) Key_Down(13, Desk_Key::Other, false);
     if (does == Pad_Does::Pause) Desk(Desk_Action::Pause);
+    if (does == Pad_Does::Press) Desk(Desk_Action::Press);
 }
 
 // A move to where the game already has the pointer changes nothing (a scaled canvas
@@ -155,6 +156,9 @@ void Web_Game::Desk(Desk_Action action) {
         case Desk_Action::Volume_Up:
             Change_Sound(Volume_Step(settings_.Volume, action == Desk_Action::Volume_Up ? 1 : -1),
                          false);
+            break;
+        case Desk_Action::Press:  // a click where the game's pointer stands
+            if (Takes_Input()) DXDraw1Click(g_);
             break;
         case Desk_Action::Help:
             Turn_Help_Page();

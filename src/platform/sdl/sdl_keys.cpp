@@ -30,6 +30,11 @@ Desk_Key Desk_Key_Of(const SDL_Keysym& key) {
             return alt ? Desk_Key::Fullscreen : Desk_Key::Other;
         case SDLK_PAUSE:
             return Desk_Key::Pause;
+        case SDLK_ESCAPE:
+            return Desk_Key::Escape;
+        case SDLK_LCTRL:
+        case SDLK_RCTRL:
+            return Desk_Key::Press;
         case SDLK_p:
             return Desk_Key::P;
         case SDLK_m:
@@ -61,6 +66,8 @@ Pad_Button Pad_Button_Of(SDL_GameControllerButton button) {
             return Pad_Button::Start;
         case SDL_CONTROLLER_BUTTON_BACK:
             return Pad_Button::Back;
+        case SDL_CONTROLLER_BUTTON_X:
+            return Pad_Button::Press;
         default:
             return Pad_Button::Other;
     }

@@ -36,6 +36,8 @@ Desk_Key Page_Desk_Key(const char* key, const char* code, bool alt) {
     if (Same(key, "Enter")) return alt ? Desk_Key::Fullscreen : Desk_Key::Other;
     if (Same(key, "Pause")) return Desk_Key::Pause;
     if (Same(key, "AudioVolumeMute")) return Desk_Key::Mute;
+    if (Same(key, "Escape")) return Desk_Key::Escape;
+    if (Same(key, "Control")) return Desk_Key::Press;
     if (Same(key, " ")) return Desk_Key::Space;
     if (Same(key, "-")) return Desk_Key::Volume_Down;
     if (Same(key, "+") || Same(key, "=")) return Desk_Key::Volume_Up;

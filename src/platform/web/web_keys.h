@@ -12,8 +12,9 @@ namespace zarvo {
 // `key` is the event's key: "a", "Enter", "Backspace", " ".
 int32_t Page_Key_Code(const char* key);
 
-// The key of a desktop comfort, as on the desktop: F11 or Alt with Enter, F1, Pause, P, M, F,
-// Space, minus and plus (or the = key that shares it) on the main keys or the keypad.
+// The key of a desktop comfort, as on the desktop: F11 or Alt with Enter, F1, Pause, Escape, P,
+// M, F, Space, minus and plus (or the = key that shares it) on the main keys or the keypad, and
+// Ctrl, which presses the button under the game's pointer.
 Desk_Key Page_Desk_Key(const char* key, const char* code, bool alt);
 
 // Whether the page keeps the browser from acting on a key while the game has the keyboard:

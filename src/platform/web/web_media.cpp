@@ -38,7 +38,8 @@ EM_JS(void, Page_Listen_For_Pads, (int on), {
 });
 
 // The first game controller connected, in the standard layout: its stick's position in
-// axes[0..1], and its buttons as bits (A, Back, Start, then the pad's up, down, left, right).
+// axes[0..1], and its buttons as bits (A, Back, Start, then the pad's up, down, left, right,
+// then X).
 // Answers -1 while the page has heard of no controller, 0 when none is connected now, else
 // 1 with the readings filled.
 EM_JS(int, Page_Read_Pad, (float* axes, int* buttons), {
@@ -48,7 +49,7 @@ EM_JS(int, Page_Read_Pad, (float* axes, int* buttons), {
         if (!pad || pad.connected === false) continue;
         const down = (i) => !!pad.buttons[i] && (pad.buttons[i].pressed || pad.buttons[i].value > 0.5);
         let bits = 0;
-        [0, 8, 9, 12, 13, 14, 15].forEach((button, bit) => { if (down(button)) bits |= 1 << bit; });
+        [0, 8, 9, 12, 13, 14, 15, 2].forEach((button, bit) => { if (down(button)) bits |= 1 << bit; });
         HEAPF32[axes >> 2] = pad.axes[0] || 0;
         HEAPF32[(axes >> 2) + 1] = pad.axes[1] || 0;
         HEAP32[buttons >> 2] = bits;
@@ -267,9 +268,12 @@ void Web_Media::Read_Pad() {
     pad_held_.Left |= (buttons & 32) != 0, pad_held_.Right |= (buttons & 64) != 0;
     const int pressed = buttons & ~pad_buttons_;
     pad_buttons_ = buttons;
-    constexpr Pad_Button Bit_Button[3] = {Pad_Button::Confirm, Pad_Button::Back, Pad_Button::Start};
-    for (int bit = 0; bit < 3; ++bit)
-        if (pressed & (1 << bit)) listener_->Pad_Button_Down(Bit_Button[bit]);
+    constexpr Pad_Button Bit_Button[8] = {Pad_Button::Confirm, Pad_Button::Back,  Pad_Button::Start,
+                                          Pad_Button::Other,   Pad_Button::Other, Pad_Button::Other,
+                                          Pad_Button::Other,   Pad_Button::Press};
+    for (int bit = 0; bit < 8; ++bit)
+        if ((pressed & (1 << bit)) && Bit_Button[bit] != Pad_Button::Other)
+            listener_->Pad_Button_Down(Bit_Button[bit]);
 }
 
 // A picture that moves asks for the animation frame a little before the tick is due.
