@@ -345,8 +345,8 @@ Image Paint_Screen(int index, uint32_t seed) {
             return Panel_Intro(seed);
         case Img2::Well_Done:
             return Message_Box(index, "WELL DONE", "THE LEVEL IS YOURS", seed);
-        case Img2::Game_Over:
-            return Message_Box(index, "GAME OVER", "THE MACHINES HAVE WON", seed);
+        case Img2::Game_Over:  // after the last life, or after the last level is won
+            return Message_Box(index, "GAME OVER", "SEE WHERE YOU RANK", seed);
         case Img2::Option:
             return Option(seed);
         case Img2::Score:
