@@ -13,7 +13,7 @@ using namespace zarvo::bench;
 void BM_Game_Frame(benchmark::State& state) {
     Bench_Game b;
     auto& [world, media, g] = b;
-    FormKeyDown(g, 13);
+    FormKeyDown(g, Key_Code::Enter);
     for (int i = 0; i < 120; ++i) DXTimer1Timer(g);  // the level opens
     int tick = 0;
     for (auto _ : state) {

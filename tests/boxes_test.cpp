@@ -18,7 +18,7 @@ struct Boxes : ::testing::Test {
         return box(t.g);
     }
     void type(const char* word) {
-        for (const char* p = word; *p; ++p) t.key(*p);
+        for (const char* p = word; *p; ++p) t.key(Letter_Key(*p));
     }
 };
 
@@ -49,12 +49,12 @@ TEST_F(Boxes, LevelCompleteThroughTheFrameLoop) {
     s().Enimy_Count = 0;
     t.run(21);
     ASSERT_TRUE(s().Well_Done);
-    t.key(13);  // half a second in: thrown away
+    t.key(Key_Code::Enter);  // half a second in: thrown away
     t.run(38);
     EXPECT_TRUE(s().Well_Done);
     EXPECT_EQ(Waves_Played(t.media, Wave::Reload), 0);
     t.run(1);
-    t.key(13);  // a second and a half in
+    t.key(Key_Code::Enter);  // a second and a half in
     t.run(1);
     EXPECT_FALSE(s().Well_Done);
     EXPECT_EQ(Waves_Played(t.media, Wave::Reload), 1);
@@ -94,7 +94,7 @@ TEST_F(Boxes, CodeWordCursorStandsRightOfTheLastLetterAndBlinks) {
         EXPECT_EQ(rec.letters_at(379, 198), frame <= 10 ? 1 : 0) << frame;
         EXPECT_EQ(rec.letters_in_row(199), 20);
     }
-    t.key(13);
+    t.key(Key_Code::Enter);
     rec.letters.clear();
     Show_CodeWords(g);
     EXPECT_EQ(rec.letters_at(179, 218), 1);  // now under the empty second word
@@ -104,13 +104,13 @@ TEST_F(Boxes, CodeWordBoxClosesOnOkOrOnTheEnterAfterBothWords) {
     Pending_Click(s(), 300, 470);
     t.run(1);
     type("WRONG");
-    t.key(13);
+    t.key(Key_Code::Enter);
     type("plonkmiragevus");
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     EXPECT_TRUE(s().CodeWords_On);  // Enter belonged to the typing
     EXPECT_TRUE(s().Fire_Code);
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     EXPECT_FALSE(s().CodeWords_On);
     EXPECT_TRUE(s().Sponsor_On);  // the same Enter does not start the game

@@ -139,7 +139,7 @@ TEST(Modes, GameFrameKeepsClicksAndKeysPending) {
 TEST(Modes, StartingFromTheTitleBuildsTheCurrentLevelWithDangerAndAFullStore) {
     Test_Game t(3, true);
     t.w().effects.Energy_Count = 0, t.w().effects.Reserve_Count = 0;  // as a lost game leaves it
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     if (t.s().Sponsor_On) GTEST_SKIP() << "the title screen does not start games yet";
     EXPECT_EQ(t.s().Level, 1);

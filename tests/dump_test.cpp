@@ -113,7 +113,7 @@ void Play_Busy_Level(Test_Game& t) {
     s.Difficulty = 3, s.Level = 7;
     Set_Level(t.g);
     for (int frame = 0; frame < 600; ++frame) {
-        if (frame % 25 == 0) t.key(32);
+        if (frame % 25 == 0) t.key(Key_Code::Space);
         t.run(1);
     }
 }

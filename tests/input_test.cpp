@@ -25,7 +25,7 @@ std::string Text_Of(const Entry_Text<N>& e) {
 }
 
 void Type(Test_Game& t, const std::string& letters) {
-    for (char c : letters) t.key(c);
+    for (char c : letters) t.key(Letter_Key(c));
 }
 
 TEST(Text_Entry, NameTakesTenUpperCaseLettersAndBackspace) {
@@ -35,11 +35,12 @@ TEST(Text_Entry, NameTakesTenUpperCaseLettersAndBackspace) {
     EXPECT_EQ(Text_Of(t.s().Player_Name), "ABCXYZ");
     Type(t, "mnopqr");  // 12 letters offered, 10 kept
     EXPECT_EQ(Text_Of(t.s().Player_Name), "ABCXYZMNOP");
-    t.key(8);
+    t.key(Key_Code::Backspace);
     EXPECT_EQ(Text_Of(t.s().Player_Name), "ABCXYZMNO");
-    t.key(32), t.key('1'), t.key(0);  // no letters: ignored
+    t.key(Key_Code::Space), t.key(Key_Code::Other), t.key(Key_Code::Other);  // no letters: ignored
     EXPECT_EQ(Text_Of(t.s().Player_Name), "ABCXYZMNO");
-    for (int i = 0; i < 12; ++i) t.key(8);  // Backspace on an empty entry does nothing
+    for (int i = 0; i < 12; ++i)
+        t.key(Key_Code::Backspace);  // Backspace on an empty entry does nothing
     EXPECT_EQ(t.s().Player_Name.Length, 0);
     EXPECT_FALSE(t.s().Key_Pressed);
 }
@@ -49,7 +50,7 @@ TEST(Text_Entry, EnterEndsTheNameWithoutAKeyPress) {
     t.s().Name_Entry_On = true;
     t.s().Star_Fire_Count = 5;
     Type(t, "ZED");
-    t.key(13);
+    t.key(Key_Code::Enter);
     EXPECT_TRUE(t.s().Name_Done);
     EXPECT_FALSE(t.s().Key_Pressed);
     EXPECT_FALSE(t.s().Star_Fire_Request);
@@ -59,12 +60,12 @@ TEST(Code_Words, BothWordsGrantTheirModes) {
     Test_Game t(1, false);
     t.s().CodeWord_1_Typing = true;
     Type(t, "xorblatterfum");
-    t.key(13);
+    t.key(Key_Code::Enter);
     EXPECT_TRUE(t.s().Immortal_Code);
     EXPECT_TRUE(t.s().CodeWord_2_Typing);
     EXPECT_FALSE(t.s().CodeWord_1_Typing);
     Type(t, "PLONKMIRAGEVUS");
-    t.key(13);
+    t.key(Key_Code::Enter);
     EXPECT_TRUE(t.s().Fire_Code);
     EXPECT_EQ(t.s().Star_Fire_Count, 24);
     EXPECT_FALSE(t.s().CodeWord_2_Typing);
@@ -77,11 +78,11 @@ TEST(Code_Words, WrongOrEmptyWordsPlayNoAndMoveOn) {
     t.s().Immortal_Code = t.s().Fire_Code = true;
     t.s().Star_Fire_Count = 7;
     t.s().CodeWord_1_Typing = true;
-    t.key(13);  // empty first word
+    t.key(Key_Code::Enter);  // empty first word
     EXPECT_FALSE(t.s().Immortal_Code);
     EXPECT_TRUE(t.s().CodeWord_2_Typing);
     Type(t, "PLONKMIRAGEVU");  // one letter short
-    t.key(13);
+    t.key(Key_Code::Enter);
     EXPECT_FALSE(t.s().Fire_Code);
     EXPECT_EQ(t.s().Star_Fire_Count, 7);
     EXPECT_FALSE(t.s().CodeWord_2_Typing);
@@ -93,29 +94,29 @@ TEST(Code_Words, TwentyLetterLimitAndExactMatch) {
     t.s().CodeWord_1_Typing = true;
     Type(t, "XORBLATTERFUMXXXXXXXYYY");
     EXPECT_EQ(Text_Of(t.s().CodeWord_1), "XORBLATTERFUMXXXXXXX");
-    for (int i = 0; i < 7; ++i) t.key(8);
+    for (int i = 0; i < 7; ++i) t.key(Key_Code::Backspace);
     EXPECT_EQ(Text_Of(t.s().CodeWord_1), "XORBLATTERFUM");
-    t.key(13);
+    t.key(Key_Code::Enter);
     EXPECT_TRUE(t.s().Immortal_Code);
 }
 
 TEST(Enter_And_Space, RaiseKeyPressAndStarShotRequest) {
     Test_Game t(1, false);
-    t.key(32);
+    t.key(Key_Code::Space);
     EXPECT_TRUE(t.s().Key_Pressed);
     EXPECT_FALSE(t.s().Star_Fire_Request);  // no star shots left
     t.s().Star_Fire_Count = 3;
-    t.key(13);
+    t.key(Key_Code::Enter);
     EXPECT_TRUE(t.s().Key_Pressed);
     EXPECT_TRUE(t.s().Star_Fire_Request);
-    t.key('Q');  // any other key withdraws both
+    t.key(Letter_Key('Q'));  // any other key withdraws both
     EXPECT_FALSE(t.s().Key_Pressed);
     EXPECT_FALSE(t.s().Star_Fire_Request);
-    t.key(13);
-    t.key(0);
+    t.key(Key_Code::Enter);
+    t.key(Key_Code::Other);
     EXPECT_FALSE(t.s().Key_Pressed);
     t.s().Well_Done = true;  // the level-complete box never fires a star shot
-    t.key(32);
+    t.key(Key_Code::Space);
     EXPECT_TRUE(t.s().Key_Pressed);
     EXPECT_FALSE(t.s().Star_Fire_Request);
 }

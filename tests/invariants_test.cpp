@@ -76,7 +76,8 @@ void Open_And_Close(Checked_Game& c, Screen screen) {
                : screen == Screen::Options   ? Panel_Option_Burst
                                              : Panel_Title_Burst);
     c.run(2);
-    t.key(screen == Screen::Title ? 32 : 13);  // closes the box, or starts from the title
+    t.key(screen == Screen::Title ? Key_Code::Space
+                                  : Key_Code::Enter);  // closes the box, or starts from the title
     c.run(2);
     ASSERT_TRUE(t.s().Playing) << "the screen did not close";
 }
@@ -88,7 +89,7 @@ TEST(Invariants, ScreensOpenedDuringTheFigureSequencesKeepItOnTheEdge) {
                          std::to_string(sequence));
             Checked_Game c;
             test::Test_Game& t = c.t;
-            t.key(13);
+            t.key(Key_Code::Enter);
             c.run(3);
             t.hold(false, false, true, false);  // left: into the floor from the right edge
             if (sequence == 0) {                // during the appearance at the level start

@@ -22,7 +22,7 @@ struct Name_Entry : ::testing::Test {
         t.run(1);
     }
     void type(const char* name) {
-        for (const char* p = name; *p; ++p) t.key(*p);
+        for (const char* p = name; *p; ++p) t.key(Letter_Key(*p));
     }
     void click(int x, int y) {
         Pending_Click(s(), x, y);
@@ -37,7 +37,7 @@ TEST_F(Name_Entry, AnEqualScoreDoesNotQualifyOnePointMoreTakesRankTen) {
     EXPECT_FALSE(c().Name_Qualifies);
     EXPECT_FALSE(s().Name_Entry_On);
     const Bytes before = folder.bytes();
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     EXPECT_TRUE(s().Sponsor_On);
     EXPECT_EQ(folder.bytes(), before);
@@ -49,7 +49,7 @@ TEST_F(Name_Entry, AnEqualScoreDoesNotQualifyOnePointMoreTakesRankTen) {
     game_ended(1, 4, 70001);
     EXPECT_EQ(c().Name_Rank, 10);
     type("ROOKIE");
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     const Bytes after = folder.bytes();
     EXPECT_EQ(Record(after, 10), Record_Of("ROOKIE", 70001));
@@ -64,7 +64,7 @@ TEST_F(Name_Entry, TheBestScoreTakesRankOneAndASecondEnterOnlyLeaves) {
     game_ended(3, 8, 40000);
     EXPECT_EQ(c().Name_Rank, 21);
     type("Champion");
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     EXPECT_TRUE(s().Set_Score_New_On);  // stored; the screen stays
     EXPECT_FALSE(s().Name_Entry_On);
@@ -72,7 +72,7 @@ TEST_F(Name_Entry, TheBestScoreTakesRankOneAndASecondEnterOnlyLeaves) {
     EXPECT_EQ(Record(file, 21), Record_Of("CHAMPION", 40000));
     EXPECT_EQ(Record(file, 22), Record_Of("Zarvo", 37000));
     EXPECT_EQ(Record(file, 30), Record_Of("Zarvo", 13000));
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     EXPECT_TRUE(s().Sponsor_On);
     EXPECT_TRUE(s().Sponsor_Paused);
@@ -91,7 +91,7 @@ TEST_F(Name_Entry, OkStoresTheLettersSoFarOrNobody) {
 
     game_ended(1, 1, 96000);
     type("HALFWA");
-    t.key(8);
+    t.key(Key_Code::Backspace);
     press_ok();
     EXPECT_EQ(Record(folder.bytes(), 2), Record_Of("HALFW", 96000));
 }
@@ -101,7 +101,7 @@ TEST_F(Name_Entry, DeletingTheOwnTableFirstPutsTheEntryFirst) {
     ASSERT_EQ(c().Name_Rank, 19);
     click(Score_Delete_Burst);
     type("AFTER");
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     EXPECT_EQ(Record(folder.bytes(), 11), Record_Of("AFTER", 45000));
     EXPECT_EQ(Record(folder.bytes(), 12), Record_Of("Zarvo", 0));
@@ -114,7 +114,7 @@ TEST_F(Name_Entry, SwitchingTabsHidesTheNameLineAndBringsItBack) {
     type("ABC");
     click(Centre(Score_Tab_Button(2)));
     EXPECT_FALSE(s().Name_Entry_On);
-    t.key('D');  // no typing under another table
+    t.key(Letter_Key('D'));  // no typing under another table
     click(Centre(Score_Tab_Button(1)));
     EXPECT_TRUE(s().Name_Entry_On);
     Show_Set_Score_New(g);
@@ -149,7 +149,7 @@ TEST_F(Name_Entry, DriveErrorTakesTheNameButStoresNothing) {
     EXPECT_TRUE(c().Drive_Error);
     EXPECT_TRUE(s().Name_Entry_On);  // the score beats the default entries shown
     type("LOST");
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     EXPECT_EQ(c().Score_Points[1], 97000);
     EXPECT_EQ(s().Score, 0);

@@ -61,7 +61,7 @@ TEST(Script, ReadsEveryEventKindSeedAndComments) {
     const std::vector<Script_Event> want = {
         {1, Event_Kind::Move, 10, -4},
         {3, Event_Kind::Hold, static_cast<int32_t>(Direction::Left), 0},
-        {3, Event_Kind::Key, 13, 0},
+        Key_Event(3, Key_Code::Enter),
         {7, Event_Kind::Release, static_cast<int32_t>(Direction::Left), 0},
         {7, Event_Kind::Click, 0, 0},
         {9, Event_Kind::Focus, 0, 0},
@@ -184,8 +184,7 @@ TEST(Runner, MovesAreClampedIntoTheConfinementAndWindow) {
 // game goes on with the panel's confinement.
 TEST(Runner, TwoClicksInOneTickLeaveTheTitleItsButtons) {
     Headless_Runner run(nullptr, 5);
-    run.Run(Parse_Ok("1 key 13\n300 move 497 452\n300 click\n300 move 481 487\n300 click\n"),
-            310);
+    run.Run(Parse_Ok("1 key 13\n300 move 497 452\n300 click\n300 move 481 487\n300 click\n"), 310);
     EXPECT_FALSE(run.world().game.Panel_Score_On);
     EXPECT_FALSE(run.world().game.Sponsor_Paused);
     EXPECT_EQ(run.media().clip.Top, 432);  // the panel's band
@@ -339,12 +338,12 @@ TEST(Replay, ARecordingReplaysTheGameItRecorded) {
             rec.Held(live.w().Frame_Count + 1, held);
             live.run(1);
         };
-        rec.Key(1, 13);
-        live.key(13);
+        rec.Key(1, Key_Code::Enter);
+        live.key(Key_Code::Enter);
         for (int i = 0; i < 50; ++i) tick({});
         for (int i = 0; i < 20; ++i) tick({false, false, true, false});
-        rec.Key(live.w().Frame_Count + 1, 32);
-        live.key(32);
+        rec.Key(live.w().Frame_Count + 1, Key_Code::Space);
+        live.key(Key_Code::Space);
         for (int i = 0; i < 20; ++i) tick({true, false, false, true});
         rec.Move(live.w().Frame_Count + 1, 420, 480);
         live.move(420, 480);
@@ -370,8 +369,8 @@ TEST(Replay, PauseAndSoundLevelThroughARecordedScript) {
     {
         Recorder rec;
         ASSERT_TRUE(rec.Open(path, 4242, {1024, 768}));
-        rec.Key(1, 13);
-        live.key(13);
+        rec.Key(1, Key_Code::Enter);
+        live.key(Key_Code::Enter);
         live.run(40);
         rec.Pause(41, true);  // the window's clock stands still: no frame passes
         rec.Mute(41, true);
@@ -412,7 +411,7 @@ TEST(Replay, WindowInputReachesGameAndRecordingAtTheNextTick) {
             input.Deliver(live.g, rec, [&](int& x, int& y) { live.media.Clamp_Pointer(x, y); });
             live.run(1);
         };
-        input.Key(13);
+        input.Key(Key_Code::Enter);
         for (int i = 0; i < 30; ++i) tick();
         input.Move(300, 300);
         input.Move(500, 450);  // the panel's title: the game pauses under the title screen

@@ -21,11 +21,11 @@ void Play_Scenario(Test_Game& t) {
     Ego_Start_New_Level(t.g);
     t.s().Enimy_Count = 1;
     t.run_until_released();
-    Hold(t, 'D', 6);   // along the right edge to (36,15)
-    Hold(t, 'L', 20);  // a trail across row 15 to (26,15)
-    Hold(t, 'D', 18);  // down to the bottom edge at (26,24)
-    Hold(t, 0, 1);     // the cut closes
-    t.key(32);         // a volley
+    Hold(t, 'D', 6);         // along the right edge to (36,15)
+    Hold(t, 'L', 20);        // a trail across row 15 to (26,15)
+    Hold(t, 'D', 18);        // down to the bottom edge at (26,24)
+    Hold(t, 0, 1);           // the cut closes
+    t.key(Key_Code::Space);  // a volley
     Hold(t, 0, 40);
     // A body beside the figure: the step towards it is refused with a burst of stars.
     t.w().arena.Occupy_Grid.set(25, 24, Occupy_Body);

@@ -60,7 +60,7 @@ Scenario_Result Play(int difficulty, int level, uint32_t seed, World* final_worl
     bool walked[Roster_Slots + 1] = {}, attacked[Roster_Slots + 1] = {};
     bool fired[Roster_Slots + 1] = {}, hit[Roster_Slots + 1] = {};
     for (int frame = 1; frame <= 1200; ++frame) {
-        if (frame % 30 == 0) t.key(32);  // a volley of star shots
+        if (frame % 30 == 0) t.key(Key_Code::Space);  // a volley of star shots
         t.run(1);
         Watch(t, walked, attacked, fired, hit);
     }
@@ -128,7 +128,7 @@ TEST(Scenario_Enemies, ABusyFrameAllocatesNothing) {
     t.media.waves.reserve(t.media.waves.size() + 100000);
     const long before = Allocations_So_Far();
     for (int frame = 0; frame < 1000; ++frame) {
-        if (frame % 25 == 0) t.key(32);
+        if (frame % 25 == 0) t.key(Key_Code::Space);
         t.run(1);
     }
     EXPECT_EQ(Allocations_So_Far() - before, 0);

@@ -18,7 +18,7 @@ struct Full_Game : ::testing::Test {
         for (int i = 0; i < limit && !done(s()); ++i) t.run(1);
     }
     void type(const char* text) {
-        for (const char* p = text; *p; ++p) t.key(*p);
+        for (const char* p = text; *p; ++p) t.key(Letter_Key(*p));
     }
 };
 
@@ -81,15 +81,15 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
     // Game over closes the table; then the name entry: the score beats the cleared table.
     t.run(3);
     EXPECT_FALSE(s().Panel_Score_On);
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     ASSERT_TRUE(s().Set_Score_New_On);
     t.run(1);
     ASSERT_TRUE(s().Name_Entry_On);
     type("WINNER");
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
 
     // Back at the title, ready for a new game from the start.
@@ -109,7 +109,7 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
     EXPECT_TRUE(s().Sponsor_On);
 
     // The next game starts with a full energy store and no table over it.
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     ASSERT_FALSE(s().Sponsor_On);
     EXPECT_EQ(t.w().effects.Energy_Count, 12);

@@ -88,7 +88,7 @@ TEST(HazardScenario, ABlockBarsTheStepUntilItIsShot) {
     EXPECT_FALSE(Walk(s.t, Up, 36, 11, 10));
     const int32_t score = s.t.s().Score;
     s.t.s().Star_Fire_Count = 1;
-    s.t.key(' ');
+    s.t.key(Key_Code::Space);
     s.t.run(2);
     EXPECT_EQ(s.t.s().Score, score + 111);
     EXPECT_TRUE(Walk(s.t, Up, 36, 11, 10));

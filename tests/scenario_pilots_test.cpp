@@ -26,7 +26,7 @@ struct Tally {
 void Script_Frame(Test_Game& t, int frame) {
     const int leg = frame / 90 % 4;
     t.hold(leg == 0, leg == 2, leg == 1, leg == 3);
-    if (frame % 45 == 0) t.key(32);
+    if (frame % 45 == 0) t.key(Key_Code::Space);
 }
 
 void Count_Frame(const World& before, const World& after, Tally& tally) {

@@ -126,7 +126,9 @@ struct Score_Fuzz : ::testing::Test {
             const int x = 140 + f.below(340);
             Pending_Click(s(), x, 40 + f.below(350));
         } else if (pick < 9) {
-            static constexpr int Keys[] = {'A', 'q', 'Z', 8, 13, 32, 'm', 27};
+            static constexpr Key_Code Keys[] = {
+                Letter_Key('A'), Letter_Key('q'), Letter_Key('Z'), Key_Code::Backspace,
+                Key_Code::Enter, Key_Code::Space, Letter_Key('m'), Key_Code::Other};
             FormKeyDown(t.g, Keys[f.below(8)]);
         }
     }

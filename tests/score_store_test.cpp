@@ -174,7 +174,7 @@ void Store_As_A_Game_Would(Test_Game& game, int32_t score) {
     game.s().Difficulty = 1, game.s().Score = score;
     game.s().Set_Score_New_On = true;
     game.run(1);
-    game.key(13);
+    game.key(Key_Code::Enter);
     game.run(1);
 }
 

@@ -27,7 +27,7 @@ TEST_F(Screens, TheGreetingSoundsOncePerVisitTwentyOneFramesIn) {
     t.run(100);
     ASSERT_EQ(Waves_Played(t.media, Wave::Welcome), 1);
     EXPECT_EQ(t.media.waves.back().Frame, 21);
-    t.key(13);  // Start; then the title again over the game
+    t.key(Key_Code::Enter);  // Start; then the title again over the game
     t.run(1);
     s().Sponsor_Paused = true;
     t.run(21);
@@ -83,11 +83,11 @@ TEST_F(Screens, EnterStartsOnlyWhenNoBoxIsOpen) {
     t.click_at(Title_Score_Burst);
     t.run(1);
     ASSERT_TRUE(s().Sponsor_Score_On);
-    t.key(13);  // closes the score table
+    t.key(Key_Code::Enter);  // closes the score table
     t.run(1);
     EXPECT_TRUE(s().Sponsor_On);
     EXPECT_FALSE(s().Sponsor_Score_On);
-    t.key(32);
+    t.key(Key_Code::Space);
     t.run(1);
     EXPECT_FALSE(s().Sponsor_On);
 }
@@ -190,17 +190,17 @@ TEST_F(Screens, ScreenFramesAllocateNothing) {
     t.run(5);
     t.click_at(Centre(Option_Level_Row(3)));
     t.run(1);
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     t.click_at(Title_Score_Burst);  // score table, reading and writing the file
     t.run(5);
     t.click_at(Score_Delete_Burst);
     t.run(1);
-    t.key(13);
+    t.key(Key_Code::Enter);
     t.run(1);
     t.click_at(Title_CodeWord_Burst);  // code words
-    t.key('A');
-    t.key(13);
+    t.key(Letter_Key('A'));
+    t.key(Key_Code::Enter);
     t.run(25);
     t.click_at(CodeWord_OK_Burst);
     t.run(1);

@@ -121,7 +121,7 @@ TEST_F(Shots, TheSupplyRunsOutUnlessTheSecondCodeWordWasGiven) {
     media.draws.clear();
     Show_Ego(g);
     EXPECT_TRUE(media.of(Image_List::List_2, Img2::Snake_Star).empty());
-    t.key(32);
+    t.key(Key_Code::Space);
     EXPECT_FALSE(t.s().Star_Fire_Request);
 
     t.s().Fire_Code = true;

@@ -18,15 +18,15 @@ bool Entry_Equals(const Entry_Text<N>& entry, const char* word) {
 
 // Backspace and letters for a text entry; answers true for Enter, which the caller handles.
 template <int N>
-bool Type_Into(Entry_Text<N>& entry, int key) {
-    if (key == 8) {
+bool Type_Into(Entry_Text<N>& entry, Key_Code key) {
+    if (key == Key_Code::Backspace) {
         if (entry.Length > 0) --entry.Length;
-    } else if ((key >= 'A' && key <= 'Z') || (key >= 'a' && key <= 'z')) {
+    } else if (Is_Letter(key)) {
         if (entry.Length < N) {
-            entry.Letters[entry.Length] = static_cast<char>(key >= 'a' ? key - 32 : key);
+            entry.Letters[entry.Length] = Letter_Of(key);
             ++entry.Length;
         }
-    } else if (key == 13) {
+    } else if (key == Key_Code::Enter) {
         return true;
     }
     return false;
@@ -34,7 +34,7 @@ bool Type_Into(Entry_Text<N>& entry, int key) {
 
 }  // namespace
 
-void FormKeyDown(Game& g, int key) {
+void FormKeyDown(Game& g, Key_Code key) {
     GameState& s = g.w.game;
     s.Key_Pressed = false;
     s.Star_Fire_Request = false;
@@ -66,7 +66,7 @@ void FormKeyDown(Game& g, int key) {
         }
         return;
     }
-    if (key == 13 || key == 32) {
+    if (key == Key_Code::Enter || key == Key_Code::Space) {
         s.Key_Pressed = true;
         if (!s.Well_Done && s.Star_Fire_Count > 0) s.Star_Fire_Request = true;
     }

@@ -1,5 +1,6 @@
 #pragma once
 // Keyboard and mouse events as the game takes them.
+#include "platform/key_code.h"
 #include "state/game.h"
 
 namespace zarvo {
@@ -9,8 +10,7 @@ namespace zarvo {
 inline constexpr const char* Immortal_Word = "XORBLATTERFUM";
 inline constexpr const char* Fire_Word = "PLONKMIRAGEVUS";
 
-// Key codes as the window system gives them: Backspace 8, Enter 13, Space 32, letters 65-90.
-void FormKeyDown(Game& g, int key);
+void FormKeyDown(Game& g, Key_Code key);
 void DXDraw1Click(Game& g);
 void DXDraw1MouseMove(Game& g, int x, int y);
 

@@ -42,7 +42,7 @@ class Recorder {
     bool Open(const std::string& path, uint32_t seed, Screen_Size screen);
     bool Active() const { return started_ || file_.is_open(); }
 
-    void Key(int32_t frame, int32_t code) { Write({frame, Event_Kind::Key, code, 0}); }
+    void Key(int32_t frame, Key_Code key) { Write(Key_Event(frame, key)); }
     void Move(int32_t frame, int32_t x, int32_t y) { Write({frame, Event_Kind::Move, x, y}); }
     void Click(int32_t frame) { Write({frame, Event_Kind::Click, 0, 0}); }
     void Pause(int32_t frame, bool on) { Write({frame, Event_Kind::Pause, on, 0}); }

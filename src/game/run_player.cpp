@@ -62,7 +62,7 @@ bool Run_Player::Step() {
 void Run_Player::Deliver(const Script_Event& e) {
     switch (e.Kind) {
         case Event_Kind::Key:
-            FormKeyDown(game_, e.A);
+            FormKeyDown(game_, Event_Key(e));
             break;
         case Event_Kind::Hold:
         case Event_Kind::Release:

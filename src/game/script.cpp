@@ -110,8 +110,7 @@ std::string Parse_Line(const std::vector<std::string>& w, Script& out) {
 }  // namespace
 
 bool Valid_Script_Key(int32_t code) {
-    return code == 0 || code == 8 || code == 13 || code == 32 || (code >= 65 && code <= 90) ||
-           (code >= 97 && code <= 122);
+    return code == 0 || Key_Of_Number(code) != Key_Code::Other;
 }
 
 namespace {

@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/key_code.h"
+
 namespace zarvo {
 
 enum class Event_Kind { Key, Hold, Release, Move, Click, Focus, Pause, Mute, Volume };
@@ -68,5 +70,13 @@ std::string Format_Event(const Script_Event& e);
 
 // A key code a script may carry.
 bool Valid_Script_Key(int32_t code);
+
+// A key-down as a script event, and the key of one: a script holds the key's number.
+constexpr Script_Event Key_Event(int32_t frame, Key_Code key) {
+    return {frame, Event_Kind::Key, Key_Number(key), 0};
+}
+constexpr Key_Code Event_Key(const Script_Event& e) {
+    return Key_Of_Number(e.A);
+}
 
 }  // namespace zarvo

@@ -17,7 +17,7 @@ void Tick_Input::Apply(Game& g, Recorder& recorder, Script_Event e) {
     e.Frame = g.w.Frame_Count + 1;
     switch (e.Kind) {
         case Event_Kind::Key:
-            FormKeyDown(g, e.A);
+            FormKeyDown(g, Event_Key(e));
             break;
         case Event_Kind::Move:
             // A move to where the game already has the pointer changes nothing (a scaled

@@ -18,7 +18,7 @@ class Tick_Input {
   public:
     Tick_Input() { pending_.reserve(64); }
 
-    void Key(int32_t code) { pending_.push_back({0, Event_Kind::Key, code, 0}); }
+    void Key(Key_Code key) { pending_.push_back(Key_Event(0, key)); }
     // A pointer position in game pixels; a move straight after a move replaces it.
     void Move(int32_t x, int32_t y);
     void Click() { pending_.push_back({0, Event_Kind::Click, 0, 0}); }

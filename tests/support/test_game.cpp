@@ -18,7 +18,9 @@ int Waves_Played(const Headless_Media& m, int index) {
     return n;
 }
 
-void Test_Game::key(int code) { FormKeyDown(g, code); }
+void Test_Game::key(Key_Code code) {
+    FormKeyDown(g, code);
+}
 
 void Test_Game::move(int x, int y) {
     media.Clamp_Pointer(x, y);
@@ -38,7 +40,7 @@ void Test_Game::run(int frames) {
 }
 
 void Test_Game::start_game() {
-    key(13);
+    key(Key_Code::Enter);
     run(1);
     run_until_released();
 }

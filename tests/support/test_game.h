@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/headless/headless_media.h"
+#include "platform/key_code.h"
 #include "screens/screen_rects.h"
 #include "state/game.h"
 #include "support/direction_print.h"
@@ -41,7 +42,7 @@ struct Test_Game {
 
     void hold(bool up, bool down, bool left, bool right) { media.held = {up, down, left, right}; }
     void release() { media.held = {}; }
-    void key(int code);
+    void key(Key_Code code);
     void move(int x, int y);
     void click_at(int x, int y);
     void click_at(Screen_Point p) { click_at(p.X, p.Y); }

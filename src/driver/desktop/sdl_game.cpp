@@ -103,7 +103,7 @@ class Windowed_Game : public Poll_Listener {
     void Handle(const SDL_Event& e);
     void Window_Event(const SDL_WindowEvent& e);
     void Key_Down(const SDL_KeyboardEvent& e);
-    void Game_Key(int32_t code);
+    void Game_Key(Key_Code key);
     void Pad_Button_Down(Pad_Button button);
     void Desk(Desk_Action action);
     void Toggle_Pause();
@@ -300,21 +300,21 @@ void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
             Desk(action);
         return;
     }
-    Game_Key(fire && !Typing(*world_) ? 32 : Windows_Key_Code(e.keysym.sym));
+    Game_Key(fire && !Typing(*world_) ? Key_Code::Space : Windows_Key_Code(e.keysym.sym));
 }
 
 // A key for the game itself, for the next tick; a paused game, like one without focus, takes
 // none, and a replay takes only its script's.
-void Windowed_Game::Game_Key(int32_t code) {
+void Windowed_Game::Game_Key(Key_Code key) {
     if (Still() || replay_) return;
-    input_.Key(code);
+    input_.Key(key);
 }
 
 // The controller plays alone: A confirms and fires like Enter, Start confirms, Back pauses, X
 // presses the button under the pointer.
 void Windowed_Game::Pad_Button_Down(Pad_Button button) {
     const Pad_Does does = Pad_Does_For(button);
-    if (does == Pad_Does::Enter) Game_Key(13);
+    if (does == Pad_Does::Enter) Game_Key(Key_Code::Enter);
     if (does == Pad_Does::Pause) Desk(Desk_Action::Pause);
     if (does == Pad_Does::Press && !replay_) Desk(Desk_Action::Press);
 }
@@ -439,7 +439,7 @@ void Windowed_Game::Deliver(const Script_Event& e) {
                                                    &Input_States::Left, &Input_States::Right};
     switch (e.Kind) {
         case Event_Kind::Key:
-            FormKeyDown(g_, e.A);
+            FormKeyDown(g_, Event_Key(e));
             break;
         case Event_Kind::Hold:
         case Event_Kind::Release:

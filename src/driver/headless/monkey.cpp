@@ -121,10 +121,10 @@ void Monkey::Change_Directions(Headless_Runner& run, Recorder* recording) {
 void Monkey::Queue_Word(const char* word) {
     typing_length_ = 0;
     while (word[typing_length_] && typing_length_ < 23) {
-        typing_[typing_length_] = word[typing_length_];
+        typing_[typing_length_] = Letter_Key(word[typing_length_]);
         ++typing_length_;
     }
-    typing_[typing_length_++] = 13;
+    typing_[typing_length_++] = Key_Code::Enter;
     typed_ = 0;
 }
 
@@ -134,7 +134,7 @@ void Monkey::Press_Keys(Headless_Runner& run, Recorder* recording) {
     const GameState& s = run.world().game;
     const bool typing = Typing(run.world());
     if (typed_ < typing_length_ && typing) {
-        Send(run, recording, {0, Event_Kind::Key, typing_[typed_++], 0});
+        Send(run, recording, Key_Event(0, typing_[typed_++]));
         return;
     }
     typed_ = typing_length_ = 0;
@@ -143,16 +143,15 @@ void Monkey::Press_Keys(Headless_Runner& run, Recorder* recording) {
         return;
     }
     const int pick = Below(typing ? 12 : In_Play(s) ? 50 : 24);
-    int key = -1;
-    if (pick == 0)
-        key = 13;
-    else if (pick <= 2)
-        key = 32;
+    if (pick > 7) return;
+    Key_Code key = Key_Code::Enter;
+    if (pick >= 1 && pick <= 2)
+        key = Key_Code::Space;
     else if (pick == 3)
-        key = typing ? 8 : 0;  // Backspace, or a key the game does not know
-    else if (pick <= 7)
-        key = (One_In(2) ? 'A' : 'a') + Below(26);
-    if (key >= 0) Send(run, recording, {0, Event_Kind::Key, key, 0});
+        key = typing ? Key_Code::Backspace : Key_Code::Other;  // a key the game does not know
+    else if (pick >= 4)
+        key = Letter_Key(static_cast<char>((One_In(2) ? 'A' : 'a') + Below(26)));
+    Send(run, recording, Key_Event(0, key));
 }
 
 // Moves and clicks, mostly on the buttons of the screen in front (and there mostly on OK),

@@ -40,7 +40,7 @@ class Monkey {
     uint64_t state_;
     bool held_[4] = {};
     bool focused_ = true;
-    char typing_[24] = {};  // letters still to type, then Enter
+    Key_Code typing_[24] = {};  // letters still to type, then Enter
     int typed_ = 0, typing_length_ = 0;
 };
 

@@ -74,7 +74,7 @@ void Headless_Runner::Deliver(const Script_Event& e) {
     media_.frame = frame_;
     switch (e.Kind) {
         case Event_Kind::Key:
-            FormKeyDown(game_, e.A);
+            FormKeyDown(game_, Event_Key(e));
             break;
         case Event_Kind::Hold:
             Set_Held(media_.held, e.A, true);

@@ -60,14 +60,14 @@ void Web_Game::Show_First_Frame(double now_ms) {
     DXTimer1Timer(g_);
 }
 
-void Web_Game::Key_Down(int32_t code, Desk_Key desk, bool repeat) {
+void Web_Game::Key_Down(Key_Code key, Desk_Key desk, bool repeat) {
     if (help_page_ > 0) {  // any key turns the help's page or closes it, and does nothing else
         if (!repeat) Turn_Help_Page();
         return;
     }
     const Desk_Action action = Desk_Action_For(desk, Typing(*world_), false);
     if (action == Desk_Action::None) {
-        if (Takes_Input()) FormKeyDown(g_, code);
+        if (Takes_Input()) FormKeyDown(g_, key);
         return;
     }
     if (!repeat || action == Desk_Action::Volume_Down || action == Desk_Action::Volume_Up)
@@ -77,7 +77,7 @@ void Web_Game::Key_Down(int32_t code, Desk_Key desk, bool repeat) {
 void Web_Game::Pad_Button_Down(Pad_Button button) {
     if (help_page_ > 0) return Turn_Help_Page();
     const Pad_Does does = Pad_Does_For(button);
-    if (does == Pad_Does::Enter) Key_Down(13, Desk_Key::Other, false);
+    if (does == Pad_Does::Enter) Key_Down(Key_Code::Enter, Desk_Key::Other, false);
     if (does == Pad_Does::Pause) Desk(Desk_Action::Pause);
     if (does == Pad_Does::Press) Desk(Desk_Action::Press);
 }

@@ -38,7 +38,7 @@ class Web_Game : public Web_Listener {
     // Draws the first frame at once, whether or not the page has the focus.
     void Show_First_Frame(double now_ms);
 
-    void Key_Down(int32_t code, Desk_Key desk, bool repeat) override;
+    void Key_Down(Key_Code key, Desk_Key desk, bool repeat) override;
     void Pad_Button_Down(Pad_Button button) override;
     void Pointer_Moved(int x, int y) override;
     void Clicked() override;

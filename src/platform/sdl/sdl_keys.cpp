@@ -2,19 +2,19 @@
 
 namespace zarvo {
 
-int32_t Windows_Key_Code(SDL_Keycode key) {
-    if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
+Key_Code Windows_Key_Code(SDL_Keycode key) {
+    if (key >= SDLK_a && key <= SDLK_z) return Letter_Key(static_cast<char>('A' + (key - SDLK_a)));
     switch (key) {
         case SDLK_BACKSPACE:
-            return 8;
+            return Key_Code::Backspace;
         case SDLK_RETURN:
         case SDLK_RETURN2:
         case SDLK_KP_ENTER:
-            return 13;
+            return Key_Code::Enter;
         case SDLK_SPACE:
-            return 32;
+            return Key_Code::Space;
         default:
-            return 0;
+            return Key_Code::Other;
     }
 }
 

@@ -18,16 +18,16 @@ constexpr const char* Direction_Codes[Direction_Key_Count] = {
 
 }  // namespace
 
-int32_t Page_Key_Code(const char* key) {
+Key_Code Page_Key_Code(const char* key) {
     const char c = key[0];
     if (c != '\0' && key[1] == '\0') {
-        if (c >= 'a' && c <= 'z') return 'A' + (c - 'a');
-        if (c >= 'A' && c <= 'Z') return c;
-        if (c == ' ') return 32;
+        if (c >= 'a' && c <= 'z') return Letter_Key(static_cast<char>('A' + (c - 'a')));
+        if (c >= 'A' && c <= 'Z') return Letter_Key(c);
+        if (c == ' ') return Key_Code::Space;
     }
-    if (Same(key, "Backspace")) return 8;
-    if (Same(key, "Enter")) return 13;
-    return 0;
+    if (Same(key, "Backspace")) return Key_Code::Backspace;
+    if (Same(key, "Enter")) return Key_Code::Enter;
+    return Key_Code::Other;
 }
 
 Desk_Key Page_Desk_Key(const char* key, const char* code, bool alt) {
@@ -41,16 +41,11 @@ Desk_Key Page_Desk_Key(const char* key, const char* code, bool alt) {
     if (Same(key, " ")) return Desk_Key::Space;
     if (Same(key, "-")) return Desk_Key::Volume_Down;
     if (Same(key, "+") || Same(key, "=")) return Desk_Key::Volume_Up;
-    switch (Page_Key_Code(key)) {
-        case 'P':
-            return Desk_Key::P;
-        case 'M':
-            return Desk_Key::M;
-        case 'F':
-            return Desk_Key::F;
-        default:
-            return Desk_Key::Other;
-    }
+    const Key_Code letter = Page_Key_Code(key);
+    if (letter == Letter_Key('P')) return Desk_Key::P;
+    if (letter == Letter_Key('M')) return Desk_Key::M;
+    if (letter == Letter_Key('F')) return Desk_Key::F;
+    return Desk_Key::Other;
 }
 
 // Keys of the game and of its comforts whose default would scroll the page or its host,
@@ -60,7 +55,7 @@ bool Page_Game_Key(const char* key, const char* code) {
     constexpr const char* Codes[] = {"Space",  "Enter",     "NumpadEnter",    "Backspace", "Minus",
                                      "Equal",  "NumpadAdd", "NumpadSubtract", "Pause",     "F11",
                                      "PageUp", "PageDown",  "Home",           "End",       "F1"};
-    if (Page_Key_Code(key) != 0 || Direction_Key(code) >= 0) return true;
+    if (Page_Key_Code(key) != Key_Code::Other || Direction_Key(code) >= 0) return true;
     for (const char* c : Codes)
         if (Same(code, c)) return true;
     return false;

@@ -1,16 +1,16 @@
 #pragma once
-// The page's keyboard events in the game's terms. A key-down arrives as the key code the game
-// was written for, as on the desktop: Backspace 8, Enter 13 (either Enter key), Space 32, the
-// letters 65-90, every other key 0. The direction keys
-// are physical keys, wherever the layout puts its letters.
+// The page's keyboard events in the game's terms. A key-down arrives as a key the game knows,
+// as on the desktop: Backspace, Enter (either Enter key), Space, the letters, every other key
+// Other. The direction keys are physical keys, wherever the layout puts its letters.
 #include <cstdint>
 
 #include "platform/desk_keys.h"
+#include "platform/key_code.h"
 
 namespace zarvo {
 
 // `key` is the event's key: "a", "Enter", "Backspace", " ".
-int32_t Page_Key_Code(const char* key);
+Key_Code Page_Key_Code(const char* key);
 
 // The key of a desktop comfort, as on the desktop: F11 or Alt with Enter, F1, Pause, Escape, P,
 // M, F, Space, minus and plus (or the = key that shares it) on the main keys or the keypad, and

@@ -30,9 +30,9 @@ namespace zarvo {
 class Web_Listener {
   public:
     virtual ~Web_Listener() = default;
-    // A key went down: Backspace 8, Enter 13, Space 32, letters 65-90, any other key 0; `desk`
-    // is its desktop comfort, and `repeat` tells that it is held.
-    virtual void Key_Down(int32_t code, Desk_Key desk, bool repeat) = 0;
+    // A key went down, as the game knows it (web_keys.h); `desk` is its desktop comfort, and
+    // `repeat` tells that it is held.
+    virtual void Key_Down(Key_Code key, Desk_Key desk, bool repeat) = 0;
     // A button of the game controller went down.
     virtual void Pad_Button_Down(Pad_Button button) = 0;
     // The pointer moved to game pixel (x, y), inside the confinement rectangle.
