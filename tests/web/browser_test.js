@@ -61,6 +61,7 @@ async function clickGame(x, y) {
 const KEYS = {
   Enter: ['Enter', 'Enter', 13], Left: ['ArrowLeft', 'ArrowLeft', 37],
   Up: ['ArrowUp', 'ArrowUp', 38], Right: ['ArrowRight', 'ArrowRight', 39],
+  Control: ['Control', 'ControlLeft', 17],
 };
 const letter = (c) => [c.toLowerCase(), `Key${c}`, c.charCodeAt(0)];
 
@@ -167,6 +168,15 @@ test('a damaged stored score table loads as the same damaged file does', async (
   await picture('damaged-table');
   await page.press(...KEYS.Enter);
   await waitState('!d.Sponsor_Score_On');
+});
+
+test('keyboard alone: the arrows steer the title\'s pointer and Ctrl presses its button', async () => {
+  await waitState('d.Sponsor_On && d.Mouse_X === 505 && !d.Sponsor_Score_On');
+  await holdUntil('Left', 'd.Mouse_X === 441');  // from START to the options
+  await page.press(...KEYS.Control);
+  await waitState('d.Sponsor_Option_On');
+  await page.press(...KEYS.Enter);
+  await waitState('!d.Sponsor_Option_On && d.Mouse_X === 505');
 });
 
 let gameScore = 0;
