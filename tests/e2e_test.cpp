@@ -453,7 +453,7 @@ TEST_F(End_To_End, KeysAlreadyBoundAreRefused) {
     const std::string log = Temp("bound.log"), record = Temp("bound.txt");
     std::filesystem::create_directories(Config_Home() + "/zarvo");
     std::ofstream(Config_Home() + "/zarvo/zarvo.conf")
-        << "key.fire = P\nkey.up = M\nkey.down = W\nkey.left = W\n";
+        << "key.fire = P\nkey.up = M\nkey.down = W\nkey.left = W\nkey.right = Escape\n";
     const pid_t game = Start_Game({"--seed", "80", "--record", record}, log);
     const std::string id = Find_Window(display_->Name(), game);
     ASSERT_FALSE(id.empty()) << Slurp(log);
@@ -471,7 +471,8 @@ TEST_F(End_To_End, KeysAlreadyBoundAreRefused) {
     EXPECT_EQ(recording.find(" hold left\n"), std::string::npos) << recording;
     for (const char* refused : {"key.fire = P is taken already by the window",
                                 "key.up = M is taken already by the window",
-                                "key.left = W is taken already by key.down"}) {
+                                "key.left = W is taken already by key.down",
+                                "key.right = Escape is taken already by the window"}) {
         const size_t at = messages.find(refused);
         EXPECT_NE(at, std::string::npos) << refused << "\n" << messages;
         EXPECT_EQ(messages.find(refused, at + 1), std::string::npos) << "told twice: " << refused;

@@ -27,13 +27,16 @@ std::string Shown_Name(SDL_Scancode key) {
 }
 
 // What a key already does for the window or the game, whatever the settings say; null when
-// nothing. The window's comfort keys (P pauses, M mutes...) are the window's alone.
-const char* Fixed_Use(SDL_Scancode key) {
+// nothing. The window's comfort keys (P pauses, M mutes...) are the window's alone; a Ctrl,
+// which presses the button under the pointer, may become the fire key, which then fires (the
+// other Ctrl still presses).
+const char* Fixed_Use(SDL_Scancode key, bool fire) {
     SDL_Keysym sym{};
     sym.scancode = key;
     sym.sym = SDL_GetKeyFromScancode(key);
-    if (Desk_Action_For(Desk_Key_Of(sym), false, false) != Desk_Action::None)
-        return "by the window (pause, sound, fullscreen or help)";
+    const Desk_Action action = Desk_Action_For(Desk_Key_Of(sym), false, false);
+    if (action != Desk_Action::None && !(fire && action == Desk_Action::Press))
+        return "by the window (pause, sound, fullscreen, help or the pointer's press)";
     switch (key) {
         case SDL_SCANCODE_UP:
         case SDL_SCANCODE_DOWN:
@@ -87,7 +90,7 @@ Chosen Choose(const Settings& s) {
     for (int i = 0; i < 5; ++i) {
         c.Key[i] = Key_Named(Setting_Names[i], *c.Named[i]);
         if (c.Key[i] == SDL_SCANCODE_UNKNOWN) continue;
-        if (const char* use = Fixed_Use(c.Key[i])) Refuse(c, i, use);
+        if (const char* use = Fixed_Use(c.Key[i], i == 4)) Refuse(c, i, use);
     }
     // A refused key gives its letter back, which may be another setting's key: look again.
     for (bool refused = true; refused;) {
