@@ -174,7 +174,7 @@ TEST_F(Screens, ClosingOverTheGameFreesTheFigureUnlessItIsDying) {
             s().Game_Halted = true;
             t.w().player.Ego_Explose_On = dying;
             t.w().player.Ego_Explose_Tick = 0;
-            t.key(13);
+            t.key(Key_Code::Enter);
             t.run(1);
             EXPECT_FALSE(s().*screen) << "dying " << dying;
             EXPECT_EQ(s().Game_Halted, dying) << "dying " << dying;
