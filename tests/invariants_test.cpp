@@ -167,7 +167,7 @@ TEST(Drawing_By_Difference, APlayedGameShowsEveryFrameAsDrawnWhole) {
             mostly_still += 2 * t.media.Still_Draws() > t.media.Frame_Draws();
         }
         t.release();
-        t.key(32);
+        t.key(Key_Code::Space);
     }
     EXPECT_GT(t.s().Score, 0) << "no cut was made";
     EXPECT_GT(10 * mostly_still, 8 * frames) << mostly_still << " of " << frames << " frames";
