@@ -12,6 +12,13 @@ option(ZARVO_COMPRESS_DOCS "gzip the manual page and changelog, as Debian packag
 set(ZARVO_RELEASE_DATE 2026-12-07)
 set(ZARVO_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 12:00:00 +0000")
 set(ZARVO_APPSTREAM_ID org.zarvo.Zarvo)
+# Software centres fetch the screenshots by URL: the site folder of the browser build carries
+# them in screenshots/, and this is the address that folder is served at (ending in /).
+set(ZARVO_HOMEPAGE "https://zarvo.org/" CACHE STRING
+    "Address of the game's web site, where screenshots/ of the site folder is served")
+if(NOT ZARVO_HOMEPAGE MATCHES "^https?://.*/$")
+  message(FATAL_ERROR "ZARVO_HOMEPAGE must be an http(s) address ending in /, not '${ZARVO_HOMEPAGE}'")
+endif()
 set(ZARVO_MAINTAINER "Zarvo developers <zarvo@example.org>" CACHE STRING
     "Maintainer of the Debian package and signer of its changelog")
 
@@ -35,6 +42,38 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E touch ${ZARVO_ICON_DIR}/.stamp
   DEPENDS zarvo_assetgen
   COMMENT "Drawing the desktop icons")
+
+# The screenshots of the metadata, taken by the headless runner from the input scripts of
+# packaging/screenshots/ (NAME FRAMES: the script and the frame whose picture is kept) and
+# turned into PNG by zarvo_shotpng, whose stored pictures web/png_pack.py deflates to a ninth
+# of their size when Python is at hand.
+find_package(Python3 COMPONENTS Interpreter)
+add_executable(zarvo_shotpng tools/shotpng/main.cpp)
+target_link_libraries(zarvo_shotpng PRIVATE zarvo_painters)
+set(ZARVO_SCREENSHOT_DIR ${CMAKE_BINARY_DIR}/screenshots)
+set(ZARVO_SCREENSHOTS play 230 trail 165 title 40)
+set(ZARVO_SCREENSHOT_FILES)
+while(ZARVO_SCREENSHOTS)
+  list(POP_FRONT ZARVO_SCREENSHOTS name frames)
+  set(script ${CMAKE_SOURCE_DIR}/packaging/screenshots/${name}.txt)
+  set(png ${ZARVO_SCREENSHOT_DIR}/${name}.png)
+  set(pack)
+  if(Python3_FOUND)
+    set(pack COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/web/png_pack.py ${png} ${png})
+  endif()
+  add_custom_command(
+    OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ZARVO_SCREENSHOT_DIR}
+    COMMAND zarvo --headless --frames ${frames} --input ${script}
+            --shot ${ZARVO_SCREENSHOT_DIR}/${name}.bmp --assets ${ZARVO_ASSET_DIR}
+    COMMAND zarvo_shotpng ${ZARVO_SCREENSHOT_DIR}/${name}.bmp ${png}
+    ${pack}
+    COMMAND ${CMAKE_COMMAND} -E rm ${ZARVO_SCREENSHOT_DIR}/${name}.bmp
+    DEPENDS zarvo zarvo_shotpng zarvo_assets ${script} ${CMAKE_SOURCE_DIR}/web/png_pack.py
+    COMMENT "Taking the screenshot ${name}.png")
+  list(APPEND ZARVO_SCREENSHOT_FILES ${png})
+endwhile()
+add_custom_target(zarvo_screenshots ALL DEPENDS ${ZARVO_SCREENSHOT_FILES})
 
 # Manual page, changelog and metadata carry the version and release date.
 set(pkg ${CMAKE_BINARY_DIR}/packaging)
@@ -64,6 +103,7 @@ install(DIRECTORY ${ZARVO_ASSET_DIR}/ DESTINATION ${ZARVO_INSTALL_ASSETDIR}
         PATTERN .stamp EXCLUDE)
 install(DIRECTORY ${ZARVO_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor
         PATTERN .stamp EXCLUDE)
+install(FILES ${ZARVO_SCREENSHOT_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/zarvo/screenshots)
 install(FILES packaging/zarvo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pkg}/${ZARVO_APPSTREAM_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -97,3 +137,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
+
+# The screenshot test reads the screenshots and the metadata this build made.
+if(ZARVO_TESTS)
+  add_dependencies(screenshots_test zarvo_screenshots)
+  target_compile_definitions(screenshots_test PRIVATE
+    ZARVO_SCREENSHOT_DIR="${ZARVO_SCREENSHOT_DIR}"
+    ZARVO_METAINFO="${pkg}/${ZARVO_APPSTREAM_ID}.metainfo.xml")
+endif()

@@ -24,3 +24,14 @@ def packed_png(data):
         out.append(struct.pack(">I", len(body)) + kind + body +
                    struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
     return b"".join(out)
+
+
+# python3 png_pack.py IN.png OUT.png: the same for one file (the build packs its screenshots).
+if __name__ == "__main__":
+    import sys
+    if len(sys.argv) != 3:
+        sys.exit("usage: png_pack.py IN.png OUT.png")
+    with open(sys.argv[1], "rb") as source:
+        packed = packed_png(source.read())
+    with open(sys.argv[2], "wb") as out:
+        out.write(packed)
