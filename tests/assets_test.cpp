@@ -107,6 +107,36 @@ TEST(GeneratedAssets, EveryPictureIsDrawnAndKeyedOnesHaveTransparentParts) {
         }
 }
 
+// Every hole in the arena opens onto the backdrop, so the backdrop must never show a piece of
+// play: its pixels may not carry the colours of the floor plate, the figure or the Boxer
+// (the key art on it is drawn in the sky's own inks). Pure white and black are left out:
+// a star's core and an outline belong to no piece. A lone star or wisp of cloud may meet a
+// piece's colour by chance; a piece drawn into the picture brings hundreds of its pixels.
+TEST(GeneratedAssets, BackdropsShareNoColourWithFloorFigureOrEnemy) {
+    ASSERT_NE(test::Test_Assets(), nullptr);
+    const struct {
+        Image_List list;
+        int index;
+        const char* name;
+    } pieces[] = {{Image_List::List_1, Img1::Kachel, "Kachel"},
+                  {Image_List::List_1, Img1::Ego_Right_2, "Ego_Right_2"},
+                  {Image_List::List_1, Img1::Boxer, "Boxer"}};
+    for (const int backdrop : {Img2::Sponsor, Img2::CopyRight})
+        for (const auto& piece : pieces) {
+            const Image& p = Item(piece.list, piece.index);
+            std::vector<uint32_t> palette;
+            for (uint32_t c : p.Pixels)
+                if ((p.Key < 0 || c != static_cast<uint32_t>(p.Key)) && c != 0xFFFFFF && c != 0)
+                    palette.push_back(c);
+            std::sort(palette.begin(), palette.end());
+            int shared = 0;
+            for (uint32_t c : Item(Image_List::List_2, backdrop).Pixels)
+                shared += std::binary_search(palette.begin(), palette.end(), c);
+            EXPECT_LT(shared, 16) << "backdrop " << backdrop << " pixels in " << piece.name
+                                 << "'s colours";
+        }
+}
+
 // Edge pieces: the brightest line of each straight piece lies on the side that faces the
 // outside of the clockwise loop (above Right, right of Down, below Left, left of Up).
 TEST(GeneratedAssets, EdgeRailsFaceTheOutsideOfTheLoop) {

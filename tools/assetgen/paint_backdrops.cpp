@@ -113,57 +113,108 @@ void Pixel_Ring(Image& img, float cx, float cy, float r, float tilt) {
 void Name_In_Sky(Image& img, int x, int y, int cell) {
     const int w = Big_Text_Width("ZARVO", cell), h = Glyph_Rows * cell;
     Glow(img, x + w / 2.0f, y + h / 2.0f, w * 0.6f, 0x2050C0, 0.35f);
-    Big_Text_Shadow(img, "ZARVO", x + cell / 2 + 1, y + cell / 2 + 1, cell, 0x000000);
+    Big_Text_Shadow(img, "ZARVO", x + cell / 2 + 1, y + cell / 2 + 1, cell, 0x02030A);
     Big_Text(img, "ZARVO", x, y, cell, 0xFFF0C0, 0xF06010);
 }
 
-// The key art: a slab of the arena's floor hanging in space, cut away at its front so its
-// thickness shows, with a notch cut out of it; the figure on it, a trail of dots behind,
-// firing a star shot at three of the enemies it fights. The plates and sprites are the game's
-// own, doubled, so they read as a picture and never as pieces in play: a hole cut into the
-// floor over the slab shows plates twice the size of the floor's own.
-constexpr int Slab_X = 64, Slab_Y = 264, Slab_Cols = 16, Slab_Rows = 4, Plate = 32;
+// The key art, hung in the sky as a framed poster: the figure cutting its trail across open
+// ground, a star shot on its way to the Boxer, a Tank and a Spider behind. Every hole in the
+// arena opens onto this picture, so nothing in it may pass for a piece in play: the sprites
+// are shown in the sky's own hue at low contrast, the ground is an even wash with no plates
+// on it, and a bronze frame the arena never uses closes the whole round.
+constexpr int Poster_X = 150, Poster_Y = 226, Poster_W = 322, Poster_H = 176, Poster_Rim = 9;
 
-bool Slab_Cut(int col, int row) {
-    return col <= 2 && row == 0;  // the notch the player has already claimed
+// The poster's two inks: its darkest shade and its lightest, both of the sky's blue-violet.
+constexpr Colour Ink_Dark = 0x141838, Ink_Light = 0x7C80C4;
+
+// The ink for a lightness in 0 .. 1, kept between a fifth and four fifths of the way from
+// the dark ink to the light one, so no part of the poster shouts.
+Colour Ink(float lightness) {
+    return Mix(Ink_Dark, Ink_Light, 0.2f + 0.6f * std::clamp(lightness, 0.0f, 1.0f));
 }
 
-void Stamp_Double(Image& img, const Image& sprite, int x, int y) {
-    Stamp_Scaled(img, sprite, x, y, sprite.Width * 2, sprite.Height * 2);
+float Lightness(Colour c) {
+    return (0.3f * Red(c) + 0.59f * Green(c) + 0.11f * Blue(c)) / 255.0f;
 }
 
-void Slab(Image& img, uint32_t seed) {
-    const Image plate = Paint_Kachel(seed);
-    for (int row = 0; row < Slab_Rows; ++row)
-        for (int col = 0; col < Slab_Cols; ++col) {
-            if (Slab_Cut(col, row)) continue;
-            const int x = Slab_X + Plate * col, y = Slab_Y + Plate * row;
-            Stamp_Double(img, plate, x, y);
-            const bool open_below = row + 1 == Slab_Rows || Slab_Cut(col, row + 1);
-            if (open_below)  // the cut face: steel layers, darker downwards
-                for (int k = 0; k < 10; ++k)
-                    Rect(img, x, y + Plate + k, Plate, 1,
-                         k == 0 ? 0x9AE8FF : Scale(0x3A4454, 1.0f - 0.07f * k));
-            if (row == 0 || Slab_Cut(col, row - 1)) Rect(img, x, y, Plate, 2, 0x9AE8FF);
-            if (col == 0 || Slab_Cut(col - 1, row)) Rect(img, x, y, 2, Plate, 0x9AE8FF);
-            if (col + 1 == Slab_Cols || Slab_Cut(col + 1, row))
-                Rect(img, x + Plate - 2, y, 2, Plate, 0x2890C0);
+// Stamps a sprite at its own size, each pixel turned into the poster's ink of its lightness.
+void Stamp_Inked(Image& img, const Image& sprite, int x, int y) {
+    for (int sy = 0; sy < sprite.Height; ++sy)
+        for (int sx = 0; sx < sprite.Width; ++sx)
+            if (!Is_Clear(sprite, sx, sy)) Put(img, x + sx, y + sy, Ink(Lightness(sprite.At(sx, sy))));
+}
+
+// The frame: bronze, lit from the upper left, with a dark line where it meets the picture.
+void Poster_Frame(Image& img) {
+    const int x0 = Poster_X, y0 = Poster_Y, x1 = Poster_X + Poster_W - 1, y1 = Poster_Y + Poster_H - 1;
+    for (int k = 0; k < Poster_Rim; ++k) {
+        const float t = static_cast<float>(k) / (Poster_Rim - 1);
+        const Colour lit = Mix(0xC8A060, 0x6A4C24, t), shade = Mix(0x4A3418, 0x2A1C0C, t);
+        Rect(img, x0 + k, y0 + k, Poster_W - 2 * k, 1, lit);
+        Rect(img, x0 + k, y0 + k, 1, Poster_H - 2 * k, lit);
+        Rect(img, x0 + k, y1 - k, Poster_W - 2 * k, 1, shade);
+        Rect(img, x1 - k, y0 + k, 1, Poster_H - 2 * k, shade);
+    }
+    Frame(img, x0 + Poster_Rim, y0 + Poster_Rim, Poster_W - 2 * Poster_Rim, Poster_H - 2 * Poster_Rim,
+          0x100C08);
+}
+
+// The picture inside the frame: a sky wash over a ground wash, no plates and no grid.
+void Poster_Ground(Image& img, int horizon) {
+    const int x0 = Poster_X + Poster_Rim + 1, y0 = Poster_Y + Poster_Rim + 1;
+    const int x1 = Poster_X + Poster_W - Poster_Rim - 1, y1 = Poster_Y + Poster_H - Poster_Rim - 1;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            const float v = y < horizon ? 0.05f + 0.1f * (y - y0) / (horizon - y0)
+                                        : 0.3f - 0.15f * (y - horizon) / (y1 - horizon);
+            Put(img, x, y, Ink(v));
         }
 }
 
+// The cut in progress: a bright line from the poster's left edge along the ground, turning
+// up to the figure's feet, with a soft glow round it.
+void Poster_Cut(Image& img, int ground, int foot_x, int foot_y) {
+    const int x0 = Poster_X + Poster_Rim + 1;
+    for (int x = x0; x <= foot_x; ++x) {
+        Put(img, x, ground, Ink(1.0f));
+        Put(img, x, ground - 1, Ink(0.6f));
+        Put(img, x, ground + 1, Ink(0.6f));
+    }
+    for (int y = std::min(ground, foot_y); y <= std::max(ground, foot_y); ++y) {
+        Put(img, foot_x, y, Ink(1.0f));
+        Put(img, foot_x - 1, y, Ink(0.6f));
+        Put(img, foot_x + 1, y, Ink(0.6f));
+    }
+}
+
+// A star shot on its way: the star with a fading streak behind it.
+void Poster_Shot(Image& img, int x, int y, int length) {
+    for (int k = 0; k < length; ++k) {
+        const float t = 1.0f - static_cast<float>(k) / length;
+        Put(img, x - k, y, Ink(0.4f + 0.6f * t));
+        if (k < length / 2) Put(img, x - k, y - 1, Ink(0.3f + 0.4f * t));
+    }
+    for (int k = -3; k <= 3; ++k) {
+        Put(img, x + k, y, Ink(1.0f));
+        Put(img, x, y + k, Ink(1.0f));
+    }
+}
+
 void Key_Art(Image& img, uint32_t seed) {
-    Slab(img, seed);
-    const Image dot = Paint_Icon(Img1::Way_Point, seed);
-    for (int k = 0; k < 5; ++k) Stamp_Double(img, dot, Slab_X + 4 + 18 * k, Slab_Y + 56);
-    Stamp_Double(img, Paint_Ego(Img1::Ego_Right_2), Slab_X + 92, Slab_Y + 4);
-    Stamp_Double(img, Paint_Enemy_2(Img2::Rocket_Right, seed), Slab_X + 146, Slab_Y + 40);
-    const Image boxer = Paint_Enemy_1(Img1::Boxer, seed);
-    Stamp_Double(img, Dithered_Shadow(boxer, 0x0A0A12), Slab_X + 232, Slab_Y + 28);
-    Stamp_Double(img, boxer, Slab_X + 226, Slab_Y + 22);
-    Stamp_Double(img, Paint_Enemy_2(Img2::Tank_Shadow, seed), Slab_X + 324, Slab_Y + 2);
-    Stamp_Double(img, Paint_Enemy_2(Img2::Tank_Run_3, seed), Slab_X + 318, Slab_Y - 4);
-    Stamp_Double(img, Paint_Enemy_2(Img2::Spider_2_Shadow, seed), Slab_X + 410, Slab_Y + 16);
-    Stamp_Double(img, Paint_Enemy_2(Img2::Spider_2, seed), Slab_X + 404, Slab_Y + 10);
+    const int horizon = Poster_Y + 70, ground = Poster_Y + 140;
+    Poster_Ground(img, horizon);
+    const Image ego = Paint_Ego(Img1::Ego_Right_2);
+    const int ego_x = Poster_X + 86, ego_y = Poster_Y + 84;
+    Poster_Cut(img, ground, ego_x + 14, ego_y + ego.Height - 2);
+    for (int k = 1; k <= 3; ++k)  // the figure's speed, three fading strokes behind it
+        for (int x = ego_x - 6 - 14 * k; x < ego_x - 14 * k + 4; ++x)
+            Put(img, x, ego_y + 8 + 9 * k, Ink(0.45f - 0.1f * k));
+    Stamp_Inked(img, Paint_Enemy_2(Img2::Tank_Run_3, seed), Poster_X + 218, Poster_Y + 52);
+    Stamp_Inked(img, Paint_Enemy_2(Img2::Spider_2, seed), Poster_X + 262, Poster_Y + 96);
+    Stamp_Inked(img, Paint_Enemy_1(Img1::Boxer, seed), Poster_X + 176, Poster_Y + 94);
+    Stamp_Inked(img, ego, ego_x, ego_y);
+    Poster_Shot(img, Poster_X + 160, ego_y + 20, 38);
+    Poster_Frame(img);
 }
 
 // The title picture: deep space, the name large above the key art, a banded giant with its
@@ -178,7 +229,7 @@ Image Sponsor(uint32_t seed) {
     Pixel_Planet(img, 84, 128, 20, red, 0.15f, seed + 6);
     const int cell = 6, w = Big_Text_Width("ZARVO", cell);
     Name_In_Sky(img, 311 - w / 2, 52, cell);
-    Small_Text_Centred(img, "CLAIM - CUT - SURVIVE", 311, 124, 0x8CC8E8);
+    Small_Text_Centred(img, Tagline, 311, 124, 0x8CC8E8);
     Key_Art(img, seed);
     return img;
 }

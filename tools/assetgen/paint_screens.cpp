@@ -188,7 +188,7 @@ Image Panel_Intro(uint32_t seed) {
     Strip(img, seed);
     Slot(img, {12, 12, 190, 60});
     Big_Text(img, "ZARVO", 35, 18, 3, 0xFFF0C0, 0xF06010);
-    Small_Text_Centred(img, "CLAIM - SURVIVE", 107, 56, Label_Colour);
+    Small_Text_Centred(img, Tagline, 107, 56, Label_Colour, 8);
     for (int k = 0; k < 6; ++k) {
         const Local a = To_Local(Intro_Buttons[k], Panel_Origin);
         Button(img, a, Intro_Labels[k], seed + k);

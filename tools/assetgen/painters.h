@@ -8,6 +8,9 @@
 
 namespace assetgen {
 
+// The game's one tagline, under its name on the title picture and on the title panel.
+inline constexpr const char* Tagline = "CLAIM - CUT - SURVIVE";
+
 // The item at index of list (paint_lists.cpp chooses the painter).
 Image Paint_Item(zarvo::Image_List list, int index, uint32_t seed);
 

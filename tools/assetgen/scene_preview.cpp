@@ -35,17 +35,17 @@ int Edge_Image(Move in, Move out) {
     return out == Right ? Img1::Kachel_UpRight : Img1::Kachel_UpLeft;
 }
 
-// The clockwise loop round an arena with a notch cut out of its top (columns 10..20, rows
-// 1..8), as a list of turns: from each corner cell, how many cells to go in which direction.
+// The clockwise loop round an arena with a notch cut out of its bottom (columns 10..26, rows
+// 16..24, over the title picture's poster), as a list of turns: from each corner cell, how many cells to go in which direction.
 void Draw_Arena(Scene& s) {
     int grid[38][26] = {};  // 0 hole, 1 floor, 2..: edge image + 2
     for (int c = 1; c <= 36; ++c)
-        for (int r = 1; r <= 24; ++r) grid[c][r] = (c >= 10 && c <= 20 && r <= 8) ? 0 : 1;
+        for (int r = 1; r <= 24; ++r) grid[c][r] = (c >= 10 && c <= 26 && r >= 16) ? 0 : 1;
     const struct {
         Move m;
         int n;
-    } legs[] = {{Right, 8},  {Down, 8},  {Right, 12}, {Up, 8},
-                {Right, 15}, {Down, 23}, {Left, 35},  {Up, 23}};
+    } legs[] = {{Right, 35}, {Down, 23}, {Left, 9}, {Up, 9},
+                {Left, 18},  {Down, 9},  {Left, 8}, {Up, 23}};
     int c = 1, r = 1;
     Move in = Up;
     for (const auto& leg : legs)
