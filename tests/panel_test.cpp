@@ -144,21 +144,29 @@ TEST_F(Panel, BurstStartedWhileRunningRestartsAtTheNewCentre) {
 namespace zarvo::test {
 namespace {
 
-// A game standing still: the picture around the box at half its brightness, the box in the
-// boxes' colours, the word in the large lettering (twice the glyph, 20 pixels apart).
+// A game standing still: the picture around the box at half its brightness, the box framed
+// as the painted boxes are (a steel frame four pixels wide, a light blue line inside it, the
+// corners cut round so the dimmed picture shows), the word in the large lettering (twice the
+// glyph, 20 pixels apart).
 TEST(Standstill, DimsThePictureAndShowsTheBoxWithLargeLetters) {
     Test_Game t(3);
     t.run(2);
     const uint32_t before = t.media.Picture().At(5, 5);
+    const uint32_t before_corner = t.media.Picture().At(131, 170);
     Show_Standstill(t.g, t.media.Back_Buffer(), "PAUSED", "P: GO ON");
     const Surface& shown = t.media.Picture();
     EXPECT_EQ(shown.At(5, 5), (before >> 1) & 0x7F7F7F);
-    EXPECT_EQ(shown.At(131, 171), 0x30D0FFu);  // the frame
-    EXPECT_EQ(shown.At(140, 180), 0x121D2Fu);  // the inside
+    EXPECT_EQ(shown.At(131, 170), (before_corner >> 1) & 0x7F7F7F);  // the corner cut round
+    EXPECT_EQ(shown.At(135, 215), 0x30D0FFu);  // the line inside the frame
+    EXPECT_EQ(shown.At(486, 215), 0x30D0FFu);
+    const uint32_t steel = shown.At(132, 215), inside = shown.At(140, 215);
+    EXPECT_NE(steel, 0x30D0FFu);  // the frame's steel outside that line
+    EXPECT_NE(steel, inside);
+    EXPECT_GT(steel & 0xFF, 0x40u);  // lit, not a dark edge
     int lit_columns = 0;  // columns of the word's band holding any letter pixel
-    for (int x = 131; x < 491; ++x) {
+    for (int x = 136; x < 486; ++x) {
         bool lit = false;
-        for (int y = 190; y < 210; ++y) lit = lit || shown.At(x, y) != 0x121D2Fu;
+        for (int y = 190; y < 210; ++y) lit = lit || shown.At(x, y) != shown.At(137, y);
         lit_columns += lit;
     }
     EXPECT_GT(lit_columns, 6 * 12);  // six letters of about 16 pixels, not of 8

@@ -1,20 +1,57 @@
 #include "screens/standstill.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "assets/bitmap_text.h"
 
 namespace zarvo {
 
 namespace {
 
-// The colours of the game's boxes: a deep blue inside, a light blue frame.
-constexpr uint32_t Box_Inside = 0x121D2F;
-constexpr uint32_t Box_Frame = 0x30D0FF;
-constexpr int Frame_Width = 2;
+// The colours of the game's painted boxes: a steel frame four pixels wide, lit from above,
+// round a deep blue inside that darkens downwards, a light blue line where the two meet,
+// and corners cut round so the dimmed picture shows there.
+constexpr uint32_t Frame_Steel = 0x4A5668;
+constexpr uint32_t Inside_Top = 0x16243A, Inside_Bottom = 0x0E1624;
+constexpr uint32_t Accent = 0x30D0FF;
+constexpr int Frame_Width = 4;
+constexpr float Outer_Radius = 8, Inner_Radius = 4.5f;
 constexpr int Arena_Middle_Y = 215;
 constexpr int Glyph_Width = 8, Glyph_Height = 10;
 
 int Text_Width(std::string_view text, int advance) {
     return text.empty() ? 0 : advance * static_cast<int>(text.size() - 1) + Glyph_Width;
+}
+
+uint32_t Mix(uint32_t a, uint32_t b, float t) {
+    uint32_t out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const float ca = (a >> shift) & 0xFF, cb = (b >> shift) & 0xFF;
+        out |= static_cast<uint32_t>(ca + (cb - ca) * t + 0.5f) << shift;
+    }
+    return out;
+}
+
+// Signed distance from the pixel centre (x, y) to a box inset by `inset` from r, its corners
+// rounded by `radius` (negative inside).
+float Box_Distance(const Pixel_Rect& r, int x, int y, float inset, float radius) {
+    const float half_w = (r.Right - r.Left) / 2.0f - inset, half_h = (r.Bottom - r.Top) / 2.0f - inset;
+    const float dx = std::fabs(x + 0.5f - (r.Left + r.Right) / 2.0f) - half_w + radius;
+    const float dy = std::fabs(y + 0.5f - (r.Top + r.Bottom) / 2.0f) - half_h + radius;
+    return std::hypot(std::max(dx, 0.0f), std::max(dy, 0.0f)) + std::min(std::max(dx, dy), 0.0f) -
+           radius;
+}
+
+// The colour of the box at (x, y), or the picture's own where a rounded corner leaves it.
+uint32_t Box_Pixel(const Pixel_Rect& box, int x, int y, uint32_t picture) {
+    const float outer = Box_Distance(box, x, y, 0, Outer_Radius);
+    if (outer > 0) return picture;
+    const float down = static_cast<float>(y - box.Top) / (box.Bottom - box.Top);
+    const float edge = Box_Distance(box, x, y, Frame_Width, Inner_Radius);
+    if (std::fabs(edge + 0.5f) <= 0.5f) return Accent;
+    if (edge < 0) return Mix(Inside_Top, Inside_Bottom, down);
+    return Mix(Mix(Frame_Steel, 0xFFFFFF, 0.18f), Mix(Frame_Steel, 0, 0.3f), down);
 }
 
 }  // namespace
@@ -24,10 +61,12 @@ Pixel_Rect Show_Backdrop_Box(Surface& picture, int width, int height) {
     for (uint32_t& p : picture.Pixels) p = (p >> 1) & 0x7F7F7F;
     const int left = (picture.Width - width) / 2, top = Arena_Middle_Y - height / 2;
     const Pixel_Rect box{left, top, left + width, top + height};
-    picture.Fill_Rect(box, Box_Frame);
-    picture.Fill_Rect({box.Left + Frame_Width, box.Top + Frame_Width, box.Right - Frame_Width,
-                       box.Bottom - Frame_Width},
-                      Box_Inside);
+    const Pixel_Rect drawn = box.Within({0, 0, picture.Width, picture.Height});
+    for (int y = drawn.Top; y < drawn.Bottom; ++y)
+        for (int x = drawn.Left; x < drawn.Right; ++x) {
+            uint32_t& p = picture.Pixels[static_cast<size_t>(y) * picture.Width + x];
+            p = Box_Pixel(box, x, y, p);
+        }
     return box;
 }
 
