@@ -262,12 +262,15 @@ Image CodeWord(uint32_t seed) {
 constexpr int Framed_Text_Top = 1;
 constexpr int Framed_Advance = 9;
 
-// The three difficulty cells shared by the option screen and the score table's tabs.
+// The three difficulty cells shared by the option screen and the score table's tabs. A name
+// fills its cell nearly edge to edge, so each slot is drawn one pixel larger than its cell all
+// round (the cells stand three pixels apart): two pixels of room at the sides, and the row
+// where the selection marker's underline runs stays clear below.
 void Difficulty_Row(Image& img, const Window_Rect* cells, Origin o, const char* label) {
     const char* names[3] = {"NOVICE", "NORMAL", "EXPERT"};
     for (int k = 0; k < 3; ++k) {
         const Local a = To_Local(cells[k], o);
-        Slot(img, a);
+        Slot(img, {a.x - 1, a.y - 1, a.w + 2, a.h + 2});
         Small_Text_Centred(img, names[k], a.x + a.w / 2, a.y + Framed_Text_Top, 0xE8F8FF,
                            Framed_Advance);
     }
