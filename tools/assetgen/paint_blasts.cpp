@@ -2,6 +2,7 @@
 // wreckage, flying flames and thunder blasts.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "painters.h"
 #include "random.h"
@@ -24,14 +25,49 @@ Colour Fire_Colour(float heat) {
     return Mix(ramp[i], ramp[i + 1], f - i);
 }
 
-// Ordered dither thresholds of a 4 x 4 Bayer matrix, in 0 .. 1.
-float Bayer(int x, int y) {
-    static constexpr int m[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-    return (m[y & 3][x & 3] + 0.5f) / 16.0f;
+// Scattered thresholds in 0 .. 1 (interleaved gradient noise): neighbouring pixels take
+// thresholds far apart, like blue noise, with no grid for the eye to find, so embers and thin
+// smoke thin out as loose scatter rather than as a dot pattern. Each frame shifts the pattern
+// so the scatter shimmers instead of standing still.
+float Scatter(int x, int y, int frame) {
+    const float fx = x + 5.588238f * frame, fy = y + 5.588238f * frame;
+    const float inner = 0.06711056f * fx + 0.00583715f * fy;
+    const float outer = 52.9829189f * (inner - std::floor(inner));
+    return outer - std::floor(outer);
+}
+
+// A frame number for the scatter's shift, from the time within a blast.
+int Frame_Of(float t) {
+    return static_cast<int>(t * 40);
 }
 
 // Fire cooler than this would be dark smoke; it is drawn as embers instead, ever fewer of them.
 constexpr float Ember_Heat = 0.36f;
+
+// The last embers drift apart, rise a little and cool from orange to deep red, glowing on to
+// the blast's very last frame: the bigger ones as small glowing crosses, so the tail carries
+// something to its end instead of a few lost pixels. The same embers every frame (one seed),
+// so they are seen to move, and fewer of them as the blast ends.
+void Last_Embers(Image& img, float t, uint32_t seed, float radius, float squash) {
+    const float cx = img.Width / 2.0f, cy = img.Height / 2.0f;
+    const float late = (t - 0.6f) / 0.4f;  // 0 .. 1 over the tail
+    const float heat = 0.7f - 0.24f * late;
+    Gen_Rng rng(seed + 77);
+    const int embers = 44 - static_cast<int>(20 * late);
+    for (int k = 0; k < embers; ++k) {
+        const float a = rng.range(0, 6.2832f), d0 = std::sqrt(rng.unit()) * 0.8f;
+        const float warmth = rng.unit();
+        const float d = radius * (d0 + 0.25f * late);
+        const int x = static_cast<int>(cx + d * std::cos(a));
+        const int y = static_cast<int>(cy + d * std::sin(a) / squash - 3 * late);
+        const Colour c = Fire_Colour(heat + 0.12f * warmth);
+        Put(img, x, y, c);
+        if (k % 3 != 0) continue;  // every third ember is a bigger one
+        const Colour rim = Fire_Colour(Ember_Heat + 0.04f);
+        for (const auto [ox, oy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+            if (Is_Clear(img, x + ox, y + oy)) Put(img, x + ox, y + oy, rim);
+    }
+}
 
 // One frame (t from 0 to 1) of a fireball: it opens with a white flash, swells fast, burns
 // from white to red, and breaks up into embers that thin out by dithering until only a few
@@ -58,17 +94,10 @@ void Fireball(Image& img, float t, uint32_t seed, float squash = 1.0f) {
                 continue;
             }
             const float keep = heat / Ember_Heat * embers_left * embers_left;
-            if (Bayer(x, y) < keep * 0.55f) Put(img, x, y, Fire_Colour(Ember_Heat + 0.1f * n));
+            if (Scatter(x, y, Frame_Of(t)) < keep * 0.55f)
+                Put(img, x, y, Fire_Colour(Ember_Heat + 0.1f * n));
         }
-    if (t < 0.6f) return;
-    Gen_Rng rng(seed + 77);  // the last embers drift apart and glow on to the end
-    const int embers = 8 + static_cast<int>((1 - t) * 30);
-    for (int k = 0; k < embers; ++k) {
-        const float a = rng.range(0, 6.2832f), d = radius * std::sqrt(rng.unit()) * 0.9f;
-        Put(img, static_cast<int>(cx + d * std::cos(a)),
-            static_cast<int>(cy + d * std::sin(a) / squash),
-            Fire_Colour(0.45f + 0.1f * rng.unit()));
-    }
+    if (t >= 0.6f) Last_Embers(img, t, seed, radius, squash);
 }
 
 // Sparks thrown out of a blast, flying further each frame.
@@ -102,7 +131,7 @@ Image Poff(int frame, uint32_t seed) {
             const float r = std::hypot(dx, dy) / radius;
             const float n = Fractal_Noise(seed, x * 0.09f + t, y * 0.09f - t * 1.5f);
             const float density = 1.0f - r + (n - 0.5f) * 1.0f - t * 0.55f;
-            if (density <= 0 || Bayer(x, y) > density * 3.0f * (1.1f - t)) continue;
+            if (density <= 0 || Scatter(x, y, frame) > density * 3.0f * (1.1f - t)) continue;
             const float lit = 0.5f - (dx + dy) / (radius * 2.8f) + (n - 0.5f);
             Put(img, x, y, Mix(0x8C94A8, 0xF4F6FF, lit));
         }

@@ -11,7 +11,6 @@ namespace {
 
 using namespace zarvo;
 
-constexpr Colour Shadow_Colour = 0x0A0A12;
 constexpr float Pi = 3.14159265f;
 
 // Brushed metal: the base colour with a little streaked grain.
@@ -288,7 +287,7 @@ Image Snake_Star() {
 }
 
 Image With_Shadow(const Image& body, bool shadow) {
-    return shadow ? Dithered_Shadow(body, Shadow_Colour) : body;
+    return shadow ? Silhouette(body, Shadow_Tint) : body;
 }
 
 }  // namespace

@@ -28,7 +28,6 @@ constexpr Colour Glove = 0x586070;
 // The light edge round the figure: no other picture of the game has this colour, so the
 // player's figure can be found at once among enemies, shots and blasts.
 constexpr Colour Ego_Rim = 0xD0FF80;
-constexpr Colour Ego_Shadow = 0x0A0A12;
 
 // An arm or leg with a dark edge, so it reads in front of the body.
 void Limb(Image& img, float ax, float ay, float bx, float by, float r, Colour c, Colour end) {
@@ -140,12 +139,12 @@ Image Figure_Body(const Pose& p) {
     return img;
 }
 
-// A small shadow at the feet, dithered so the floor shows through it, as every enemy has.
+// A small shadow at the feet in the shadows' tint, as every enemy has.
 void Feet_Shadow(Image& img) {
     for (int y = 38; y < 44; ++y)
         for (int x = 3; x < 27; ++x) {
             const float e = std::hypot((x + 0.5f - 15.5f) / 11.0f, (y + 0.5f - 41.5f) / 2.6f);
-            if (e < 1.0f && (x + y) % 2 == 0 && Is_Clear(img, x, y)) Put(img, x, y, Ego_Shadow);
+            if (e < 1.0f && Is_Clear(img, x, y)) Put(img, x, y, Shadow_Tint);
         }
 }
 
@@ -304,7 +303,7 @@ Image Paint_Ego_Fire(int index) {
 
 Image Paint_Pilot(int index) {
     const Image body = Pilot_Body();
-    return index == Img1::Pilot ? body : Dithered_Shadow(body, 0x0A0A12);
+    return index == Img1::Pilot ? body : Silhouette(body, Shadow_Tint);
 }
 
 Image Paint_Monster(int index) {

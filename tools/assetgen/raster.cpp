@@ -272,14 +272,6 @@ Image Silhouette(const Image& body, Colour c) {
     return out;
 }
 
-Image Dithered_Shadow(const Image& body, Colour c) {
-    Image out = Blank(body.Width, body.Height, body.Key);
-    for (int y = 0; y < body.Height; ++y)
-        for (int x = 0; x < body.Width; ++x)
-            if ((x + y) % 2 == 0 && !Is_Clear(body, x, y)) Put(out, x, y, c);
-    return out;
-}
-
 Image Flip_X(const Image& img) {
     Image out = img;
     for (int y = 0; y < img.Height; ++y)

@@ -89,9 +89,10 @@ void Outline(Image& img, Colour c, bool corners = false);
 void Rim_Light(Image& img, float amount);
 // The shape of body filled with one dark colour, on the same key.
 Image Silhouette(const Image& body, Colour c);
-// A shadow of body: its shape in colour c on every other pixel of a checkerboard, so the floor
-// shows through and the shadow reads as a darker tint of the floor, never as a hole in it.
-Image Dithered_Shadow(const Image& body, Colour c);
+// The colour of every shadow: the floor's steel darkened, solid, so that a shadow turned to
+// any angle stays an even tint (a checkerboard turned breaks into moire) and reads as shade
+// on the floor, never as a hole in it.
+inline constexpr Colour Shadow_Tint = 0x1A1F28;
 Image Flip_X(const Image& img);
 Image Flip_Y(const Image& img);
 // Turns a quarter clockwise (width and height exchange).
