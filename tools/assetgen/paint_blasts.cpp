@@ -253,12 +253,14 @@ void Bolt(std::vector<Segment_Of_Bolt>& out, Gen_Rng& rng, float x0, float y0, f
     Bolt(out, rng, mx, my, x1, y1, jag / 2, width, depth - 1);
 }
 
+// Lightning is the enemies' fire, so it burns in their magenta and violet, well away from the
+// player's cyan: a violet glow, a magenta sheath, a pale pink core.
 void Draw_Bolts(Image& img, const std::vector<Segment_Of_Bolt>& bolt) {
     for (const Segment_Of_Bolt& b : bolt)
-        Glow(img, (b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, 6, 0x3050FF, 0.45f);
+        Glow(img, (b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, 6, 0x9020C0, 0.45f);
     for (const Segment_Of_Bolt& b : bolt)
-        Capsule(img, b.x0, b.y0, b.x1, b.y1, b.width + 1.4f, 0x5070FF);
-    for (const Segment_Of_Bolt& b : bolt) Capsule(img, b.x0, b.y0, b.x1, b.y1, b.width, 0xF0F4FF);
+        Capsule(img, b.x0, b.y0, b.x1, b.y1, b.width + 1.4f, 0xE040B0);
+    for (const Segment_Of_Bolt& b : bolt) Capsule(img, b.x0, b.y0, b.x1, b.y1, b.width, 0xFFE8F4);
 }
 
 // A thunder blast leaving its source on the left and forking to the right; the frames grow
@@ -268,7 +270,7 @@ Image Thunder_Right(int frame, uint32_t seed) {
     Image img = Blank(entry);
     Gen_Rng rng(seed + 17u * frame);
     const float w = entry.Width - 3.0f, h = static_cast<float>(entry.Height), mid = h / 2;
-    Glow(img, 4, mid, h * 0.45f, 0x6080FF, 1.0f);
+    Glow(img, 4, mid, h * 0.45f, 0xB040D0, 1.0f);
     const int forks = 2 + frame % 3;
     std::vector<Segment_Of_Bolt> bolt;
     for (int k = 0; k < forks; ++k) {
