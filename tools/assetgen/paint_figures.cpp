@@ -139,12 +139,15 @@ Image Figure_Body(const Pose& p) {
     return img;
 }
 
-// A small shadow at the feet in the shadows' tint, as every enemy has.
+// A small shadow at the feet in the shadows' tint, as every enemy has, ringed by a thin lime
+// light that nothing else in the game carries: a marker on the floor that finds the figure at
+// a glance among blasts, lightning and enemy fire.
 void Feet_Shadow(Image& img) {
     for (int y = 38; y < 44; ++y)
         for (int x = 3; x < 27; ++x) {
             const float e = std::hypot((x + 0.5f - 15.5f) / 11.0f, (y + 0.5f - 41.5f) / 2.6f);
-            if (e < 1.0f && Is_Clear(img, x, y)) Put(img, x, y, Shadow_Tint);
+            if (e >= 1.0f || !Is_Clear(img, x, y)) continue;
+            Put(img, x, y, e > 0.72f ? Mix(Ego_Rim, Shadow_Tint, 0.3f) : Shadow_Tint);
         }
 }
 
