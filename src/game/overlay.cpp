@@ -44,6 +44,8 @@ uint32_t Desk_Overlay::Ms_Until_Change() const {
 // The help hint is part of the title's picture: drawn with the frame, it is redrawn only where
 // the title changes under it.
 void Desk_Overlay::Draw_In_Frame() {
+    if (showing_) return;
+    if (choice_) choice_->Show_Marks(g_);
     const GameState& s = g_.w.game;
     const bool title_shown =
         s.Sponsor_On || (!s.Game_Over && !s.Set_Score_New_On && s.Sponsor_Paused);

@@ -6,6 +6,7 @@
 // game drew it is kept, so a still picture can be shown again with other lines.
 #include <cstdint>
 
+#include "game/run_choice.h"
 #include "platform/media.h"
 #include "screens/help_screen.h"
 #include "state/game.h"
@@ -25,6 +26,10 @@ class Desk_Overlay : public Frame_Overlay {
     // line of help of its own instead).
     void Offer_Help(bool offered) { help_offered_ = offered; }
     void Set_Key_Names(const Key_Names& names) { keys_ = names; }
+    // The score screen marks the entries whose game can be watched.
+    void Set_Watch_Choice(const Watch_Choice* choice) { choice_ = choice; }
+    // A run is being shown over the game: the game's own lines stay away.
+    void Set_Showing(bool showing) { showing_ = showing; }
     // Shows "VOLUME V" or "SOUND OFF" for a moment from now.
     void Show_Sound(int volume, bool muted);
     // Shows a short note (at most 15 letters) in the same place, a little longer.
@@ -43,7 +48,8 @@ class Desk_Overlay : public Frame_Overlay {
     Surface_Media& media_;
     Surface clean_;
     bool drew_ = false;  // the back buffer carries lines; clean_ holds it without them
-    bool paused_ = false, unfocused_ = false, help_offered_ = false;
+    const Watch_Choice* choice_ = nullptr;
+    bool paused_ = false, unfocused_ = false, help_offered_ = false, showing_ = false;
     int help_page_ = 0;
     Key_Names keys_;
     char sound_text_[16] = {};

@@ -126,6 +126,33 @@ void Prune_Runs() {
     }
 }
 
+Entry_Runs Runs_Of_Entries(const Run_Tables& tables, int difficulty) {
+    Entry_Runs runs;
+    const std::string folder = Runs_Folder();
+    std::error_code ec;
+    if (difficulty < 1 || difficulty > 3 || !fs::is_directory(folder, ec)) return runs;
+    std::map<Run_File_Key, std::vector<std::pair<std::string, std::string>>> groups;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        Run_File_Key key;
+        std::string stamp;
+        if (Parse_File_Name(entry.path().filename().string(), key, stamp) &&
+            key.Difficulty == difficulty)
+            groups[key].push_back({stamp, entry.path().string()});
+    }
+    for (auto& [key, files] : groups) std::sort(files.begin(), files.end(), std::greater<>());
+    const int base = Score_Table_Base(difficulty);
+    for (int rank = 1; rank <= Score_Table_Size; ++rank) {
+        const Score_Name_Text& n = tables[base + rank - 1].Name;
+        const Run_File_Key key{difficulty, tables[base + rank - 1].Points,
+                               File_Word(std::string(n.Letters, static_cast<size_t>(n.shown())))};
+        const auto found = groups.find(key);
+        if (found == groups.end() || found->second.empty()) continue;
+        runs[rank] = found->second.front().second;
+        found->second.erase(found->second.begin());
+    }
+    return runs;
+}
+
 bool Run_Keeper::Entry_Stored(const World& w) const {
     const ScreenState& c = w.screens;
     if (!qualified_ || c.Name_Qualifies || score_ <= 0 || c.Drive_Error) return false;

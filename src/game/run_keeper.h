@@ -28,6 +28,12 @@ bool Store_Run_File(const std::string& file_name, const std::string& text, std::
 // many as the table has such entries.
 void Prune_Runs();
 
+// The stored runs of the entries of a difficulty's table, by rank
+// (1..10; 0 unused): the path of each entry's run, or empty where none is kept. Of several
+// entries with the same score and name, the better ranks get the newer runs.
+using Entry_Runs = std::array<std::string, Score_Table_Size + 1>;
+Entry_Runs Runs_Of_Entries(const Run_Tables& tables, int difficulty);
+
 // Watches the World frame by frame and keeps the runs.
 class Run_Keeper {
   public:

@@ -24,10 +24,10 @@ void Set_Held(Input_States& held, int32_t dir, bool down) {
 }  // namespace
 
 Run_Player::Run_Player(const Game_Run& run, const Assets* assets, bool drawn)
-    : run_(run),
-      world_(std::make_unique<World>()),
-      media_(Media_For(assets, drawn)),
-      game_{*world_, *media_} {
+    : Run_Player(run, Media_For(assets, drawn)) {}
+
+Run_Player::Run_Player(const Game_Run& run, std::unique_ptr<Headless_Media> media)
+    : run_(run), world_(std::make_unique<World>()), media_(std::move(media)), game_{*world_, *media_} {
     const Script& in = run.Input;
     const int32_t last_event = in.Events.empty() ? 0 : in.Events.back().Frame;
     last_ = in.Frames ? *in.Frames : last_event;

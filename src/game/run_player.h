@@ -23,6 +23,8 @@ class Run_Player {
     // `drawn`: every frame is drawn (to be watched); otherwise nothing is drawn, which leaves
     // the same World and is much faster.
     Run_Player(const Game_Run& run, const Assets* assets, bool drawn);
+    // Drawn through a media of the caller's (a relay to the window, for watching).
+    Run_Player(const Game_Run& run, std::unique_ptr<Headless_Media> media);
 
     // Makes the run's score file; false with `error` when it cannot.
     bool Ready(std::string& error);
@@ -38,6 +40,8 @@ class Run_Player {
     int32_t Last_Frame() const { return last_; }
     const World& world() const { return *world_; }
     Headless_Media& media() { return *media_; }
+    // The replayed game, to draw over its frame.
+    Game& game() { return game_; }
     const Run_Result& Result() const { return result_; }
 
   private:

@@ -22,6 +22,8 @@ class Tick_Input {
     // A pointer position in game pixels; a move straight after a move replaces it.
     void Move(int32_t x, int32_t y);
     void Click() { pending_.push_back({0, Event_Kind::Click, 0, 0}); }
+    // Nothing arrived since the last tick.
+    bool Empty() const { return pending_.empty(); }
 
     // Hands what arrived since the last tick to the game and the recording, as the events of
     // the frame about to run. `clamp(x, y)` keeps a position where the confinement lets the

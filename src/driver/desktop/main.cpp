@@ -68,5 +68,5 @@ int main(int argc, char** argv) {
         Remove_Scratch_Folder(scratch);
         return code;
     }
-    return Run_Windowed(options, assets);
+    return Run_Windowed(options, assets, folder);
 }

@@ -18,7 +18,9 @@
 #include "game/input.h"
 #include "game/overlay.h"
 #include "game/recorder.h"
+#include "game/run_choice.h"
 #include "game/run_keeper.h"
+#include "game/run_show.h"
 #include "game/run_tables.h"
 #include "game/tick_input.h"
 #include "platform/binary_file.h"
@@ -56,8 +58,9 @@ struct Desk_Settings {
 class Windowed_Game : public Poll_Listener {
   public:
     Windowed_Game(Sdl_Media& media, Recorder& recorder, Desk_Settings& desk, uint32_t seed,
-                  const Game_Run* replay)
-        : world_(std::make_unique<World>()),
+                  const Game_Run* replay, std::string demo_path)
+        : demo_path_(std::move(demo_path)),
+          world_(std::make_unique<World>()),
           media_(media),
           recorder_(recorder),
           desk_(desk),
@@ -71,6 +74,7 @@ class Windowed_Game : public Poll_Listener {
         FormCreate(g_, seed, screen.Width, screen.Height);
         media_.Listen_To_Polls(recorder_.Active() ? this : nullptr);
         media_.Set_Overlay(&overlay_);
+        overlay_.Set_Watch_Choice(&choice_);
         if (replay_) Start_Replay();
     }
 
@@ -120,7 +124,18 @@ class Windowed_Game : public Poll_Listener {
     void Replay_Slot();
     void Deliver(const Script_Event& e);
     void End_Replay();
+    void Show_Run(const std::string& path, Show_Kind kind);
+    void Show_Key(const SDL_KeyboardEvent& e);
+    void Back_From_Show();
+    void Start_Show(Game_Run run, Show_Kind kind);
+    void Tell_Once(const std::string& line);
+    bool Watch_Key(int32_t code);
 
+    // Watching a stored run, or a demo on an untouched title: a World of its own.
+    std::string demo_path_;
+    Run_Show show_;
+    Watch_Choice choice_;
+    Attract_Clock attract_;
     std::unique_ptr<World> world_;
     Sdl_Media& media_;
     Recorder& recorder_;
@@ -143,7 +158,7 @@ class Windowed_Game : public Poll_Listener {
     Run_Table_Folder replay_table_;
     std::optional<Score_File_Swap> replay_scores_;
     Run_Keeper keeper_{true};
-    bool told_run_note_ = false;
+    bool told_run_note_ = false, told_demo_ = false;
     size_t next_event_ = 0;
     int32_t slot_ = 0, replay_end_ = 0;
     bool script_focus_ = true, script_pause_ = false, own_sound_ = false;
@@ -182,9 +197,77 @@ void Windowed_Game::Tick() {
         Replay_Slot();
         return;
     }
+    if (show_.Active()) {
+        show_.Tick();
+        if (!show_.Active()) Back_From_Show();
+        return;
+    }
+    const bool touched = !input_.Empty();
     input_.Deliver(g_, recorder_, [this](int& x, int& y) { media_.Clamp_Pointer(x, y); });
     DXTimer1Timer(g_);
     Keep_Run();
+    choice_.Look(*world_);
+    if (attract_.Due(*world_, touched)) {
+        Game_Run run;
+        std::string error;
+        if (Choose_Demo_Run(world_->game.Difficulty, demo_path_, run, error))
+            Start_Show(std::move(run), Show_Kind::Demo);
+        else
+            Tell_Once("no demo to play: " + error);
+    }
+}
+
+// A stored run chosen on the score screen.
+void Windowed_Game::Show_Run(const std::string& path, Show_Kind kind) {
+    Game_Run run;
+    std::string error;
+    if (Read_Recording(path, run, error) == 0) return Start_Show(std::move(run), kind);
+    overlay_.Show_Note("RUN NOT READ");
+    std::fprintf(stderr, "zarvo: %s\n", error.c_str());
+}
+
+void Windowed_Game::Start_Show(Game_Run run, Show_Kind kind) {
+    std::string error;
+    if (!show_.Start(std::move(run), media_.Loaded_Assets(), media_, kind, error)) {
+        overlay_.Show_Note("RUN NOT SHOWN");
+        std::fprintf(stderr, "zarvo: %s\n", error.c_str());
+        return;
+    }
+    overlay_.Set_Showing(true);
+}
+
+// The player's game takes the next tick again, exactly as it was left.
+void Windowed_Game::Back_From_Show() {
+    show_.Stop();
+    overlay_.Set_Showing(false);
+    attract_.Restart();
+}
+
+void Windowed_Game::Tell_Once(const std::string& line) {
+    if (told_demo_) return;
+    std::fprintf(stderr, "zarvo: %s\n", line.c_str());
+    told_demo_ = true;
+}
+
+// While a run is shown the window's own keys keep their meaning (full screen, sound); P pauses
+// the run; every other key goes to the show.
+void Windowed_Game::Show_Key(const SDL_KeyboardEvent& e) {
+    const Desk_Action action = Desk_Action_For(Desk_Key_Of(e.keysym), false, false);
+    if (action == Desk_Action::Fullscreen || action == Desk_Action::Mute ||
+        action == Desk_Action::Volume_Down || action == Desk_Action::Volume_Up)
+        return Desk(action);
+    if (e.repeat) return;
+    show_.Key(action == Desk_Action::Pause ? 'P' : Windows_Key_Code(e.keysym.sym));
+    if (!show_.Active()) Back_From_Show();
+}
+
+// On the score screen the key of a rank (1..9, 0 for the tenth) watches that entry's run.
+bool Windowed_Game::Watch_Key(int32_t code) {
+    if (code < '0' || code > '9' || !Score_Screen_Up(*world_)) return false;
+    const std::string path = choice_.Run_Of_Rank(*world_, code == '0' ? 10 : code - '0');
+    if (path.empty()) return false;
+    Show_Run(path, Show_Kind::Watch);
+    return true;
 }
 
 // Every frame goes to the run; a score that enters the table keeps its run beside it. One that
@@ -290,6 +373,7 @@ void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
         if (!e.repeat) Turn_Help_Page();
         return;
     }
+    if (show_.Active()) return Show_Key(e);
     // The player's own fire key fires and confirms as Space does; in a name it is a letter.
     const bool fire = fire_key_ != SDL_SCANCODE_UNKNOWN && e.keysym.scancode == fire_key_;
     Desk_Action action =
@@ -306,7 +390,12 @@ void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
 // A key for the game itself, for the next tick; a paused game, like one without focus, takes
 // none, and a replay takes only its script's.
 void Windowed_Game::Game_Key(Key_Code key) {
-    if (Still() || replay_) return;
+    if (show_.Active()) {
+        show_.Key(Key_Number(key));
+        if (!show_.Active()) Back_From_Show();
+        return;
+    }
+    if (Still() || replay_ || Watch_Key(Key_Number(key))) return;
     input_.Key(key);
 }
 
@@ -393,7 +482,7 @@ void Windowed_Game::Change_Sound(int volume, bool muted) {
 }
 
 void Windowed_Game::Mouse_Moved(int window_x, int window_y) {
-    if (Still() || replay_) return;
+    if (Still() || replay_ || show_.Active()) return;
     int x = 0, y = 0;
     media_.Window_To_Game(window_x, window_y, x, y);
     input_.Move(x, y);
@@ -404,7 +493,17 @@ void Windowed_Game::Mouse_Up(const SDL_MouseButtonEvent& e) {
     if (e.button != SDL_BUTTON_LEFT || !left_down_) return;
     left_down_ = false;
     if (help_) return Turn_Help_Page();
+    if (show_.Active()) {
+        show_.Click();
+        return Back_From_Show();
+    }
     if (paused_ || replay_) return;
+    int x = 0, y = 0;
+    media_.Window_To_Game(e.x, e.y, x, y);
+    if (Score_Screen_Up(*world_)) {
+        const std::string path = choice_.Run_At(*world_, x, y);
+        if (!path.empty()) return Show_Run(path, Show_Kind::Watch);
+    }
     Mouse_Moved(e.x, e.y);
     input_.Click();
 }
@@ -518,7 +617,7 @@ bool Window_Possible(std::string& error) {
     return Display_Named(error);
 }
 
-int Run_Windowed(const Program_Options& o, const Assets& assets) {
+int Run_Windowed(const Program_Options& o, const Assets& assets, const std::string& asset_folder) {
     Game_Run replay;
     std::string error;
     if (!o.Replay.empty()) {
@@ -558,7 +657,8 @@ int Run_Windowed(const Program_Options& o, const Assets& assets) {
         std::fprintf(stderr, "zarvo: cannot write the recording %s\n", o.Record.c_str());
         return 1;
     }
-    Windowed_Game game(media, recorder, desk, seed, o.Replay.empty() ? nullptr : &replay);
+    Windowed_Game game(media, recorder, desk, seed, o.Replay.empty() ? nullptr : &replay,
+                       asset_folder + "/" + Demo_Run_File);
     game.Use_Keys(Choose_Keys(desk.Now, media));
     game.Run();
     // The state the last frame left, before the window goes: what a replay of the recording

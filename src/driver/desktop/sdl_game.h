@@ -10,6 +10,8 @@ namespace zarvo {
 bool Window_Possible(std::string& error);
 
 // Runs the game until its window closes; answers the exit code.
-int Run_Windowed(const Program_Options& options, const Assets& assets);
+// `asset_folder`: where the images and sounds were loaded from, and the demo run with them.
+int Run_Windowed(const Program_Options& options, const Assets& assets,
+                 const std::string& asset_folder);
 
 }  // namespace zarvo
