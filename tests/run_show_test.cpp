@@ -2,6 +2,8 @@
 // it was at every speed in a World of its own (the player's World and table stay byte for
 // byte), allocates nothing per frame, and keys and clicks steer or end it; an untouched title
 // asks for a demo after 30 seconds, and the demo is the best stored run or the shipped one.
+#include "game/run_show.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,7 +13,6 @@
 #include "game/recorder.h"
 #include "game/run_choice.h"
 #include "game/run_keeper.h"
-#include "game/run_show.h"
 #include "game/run_tables.h"
 #include "support/allocations.h"
 #include "support/score_folder.h"

@@ -1,6 +1,5 @@
 #include "game/run_choice.h"
 
-#include "assets/bitmap_text.h"
 #include "game/run_tables.h"
 #include "screens/score_file.h"
 #include "screens/screen_rects.h"
@@ -70,7 +69,8 @@ void Watch_Choice::Show_Marks(Game& g) const {
     if (!up_ || !Score_Screen_Up(g.w) || !Same_Table(g.w)) return;
     for (int rank = 1; rank <= Score_Table_Size; ++rank)
         if (!runs_[rank].empty())
-            Show_Text(g.m, "*", Score_Watch_Mark_X, Score_Entry_Row(rank).Top + 2);
+            g.m.Draw_Image(Image_List::List_2, Img2::Watch_Mark, Score_Watch_Mark_X,
+                           Score_Entry_Row(rank).Top + 2);
 }
 
 bool Attract_Clock::Due(const World& w, bool touched) {

@@ -1,7 +1,7 @@
 #pragma once
 // Which run to show: the entry a player picks on the score screen, and the demo a title
 // nobody touches for 30 seconds plays. The score screen itself knows nothing of runs; the
-// game flow marks the entries that have one (a star at the end of the row) and takes a click
+// game flow marks the entries that have one (a green arrow at the end of the row) and takes a click
 // on such a row, or the key of its rank, before the game sees it.
 #include <array>
 #include <cstdint>
@@ -27,7 +27,7 @@ class Watch_Choice {
     std::string Run_At(const World& w, int x, int y) const;
     // The run of the entry of a rank (1..10) of the shown table, or empty.
     std::string Run_Of_Rank(const World& w, int rank) const;
-    // A star at the end of the row of each entry that has a run.
+    // A green arrow at the end of the row of each entry that has a run.
     void Show_Marks(Game& g) const;
 
   private:

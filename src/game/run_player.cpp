@@ -27,7 +27,10 @@ Run_Player::Run_Player(const Game_Run& run, const Assets* assets, bool drawn)
     : Run_Player(run, Media_For(assets, drawn)) {}
 
 Run_Player::Run_Player(const Game_Run& run, std::unique_ptr<Headless_Media> media)
-    : run_(run), world_(std::make_unique<World>()), media_(std::move(media)), game_{*world_, *media_} {
+    : run_(run),
+      world_(std::make_unique<World>()),
+      media_(std::move(media)),
+      game_{*world_, *media_} {
     const Script& in = run.Input;
     const int32_t last_event = in.Events.empty() ? 0 : in.Events.back().Frame;
     last_ = in.Frames ? *in.Frames : last_event;

@@ -10,9 +10,9 @@ namespace {
 
 constexpr int Key_Space = 32, Key_Left = 37, Key_Right = 39, Key_P = 80;
 constexpr int Speed_Count = static_cast<int>(sizeof Run_Show::Speeds / sizeof(int));
-// The mark stands in the strip above the arena.
-constexpr int Mark_X = 12, Mark_Y = 6;
-constexpr int Pause_X = Mark_X + 110;
+// The mark stands at the top of the picture, in the middle, where the pictures leave room.
+constexpr int Mark_X = 236, Mark_Y = 4;
+constexpr int Pause_X = Mark_X + 100;
 constexpr int Demo_X = (622 - 4 * 10) / 2;
 
 }  // namespace

@@ -38,7 +38,8 @@ Image Paint_List_2(int index, uint32_t seed) {
         return Paint_Blast_2(index, seed);
     if (Between(index, Img2::Monster_Down_1, Img2::Monster_Right_Fly_3))
         return Paint_Monster(index);
-    if (Between(index, Img2::Sponsor, Img2::Game_Over) || index == Img2::CodeWord)
+    if (Between(index, Img2::Sponsor, Img2::Game_Over) || index == Img2::CodeWord ||
+        index == Img2::Watch_Mark)
         return Paint_Screen(index, seed);
     return Paint_Enemy_2(index, seed);
 }

@@ -321,6 +321,13 @@ Image Score(uint32_t seed) {
     return img;
 }
 
+// The mark of a score entry whose game can be watched: the start button's green arrow, small.
+Image Watch_Mark() {
+    Image img = Blank(Image_List_2[static_cast<size_t>(Img2::Watch_Mark)]);
+    Polygon(img, {{1.5f, 0.5f}, {11.0f, 5.5f}, {1.5f, 10.5f}}, 0x60FF80);
+    return img;
+}
+
 // The marker frames of the option screen and the score table: corner brackets along the top
 // row and an underline along the bottom row. The framed text fills the ten rows between, so
 // the marker never lies over a row of the letters it picks out.
@@ -356,6 +363,8 @@ Image Paint_Screen(int index, uint32_t seed) {
             return Score(seed);
         case Img2::CodeWord:
             return CodeWord(seed);
+        case Img2::Watch_Mark:
+            return Watch_Mark();
     }
     return Marker(index);
 }

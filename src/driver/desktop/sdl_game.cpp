@@ -164,7 +164,7 @@ class Windowed_Game : public Poll_Listener {
     bool script_focus_ = true, script_pause_ = false, own_sound_ = false;
     Input_States script_held_;
     Settings replay_sound_;  // the recording's sound level while it plays
-    Tick_Input input_;  // the player's keys, moves and clicks since the last tick
+    Tick_Input input_;       // the player's keys, moves and clicks since the last tick
 };
 
 void Windowed_Game::Run() {
@@ -257,7 +257,7 @@ void Windowed_Game::Show_Key(const SDL_KeyboardEvent& e) {
         action == Desk_Action::Volume_Down || action == Desk_Action::Volume_Up)
         return Desk(action);
     if (e.repeat) return;
-    show_.Key(action == Desk_Action::Pause ? 'P' : Windows_Key_Code(e.keysym.sym));
+    show_.Key(action == Desk_Action::Pause ? 'P' : Show_Key_Code(e.keysym.sym));
     if (!show_.Active()) Back_From_Show();
 }
 
@@ -384,6 +384,7 @@ void Windowed_Game::Key_Down(const SDL_KeyboardEvent& e) {
             Desk(action);
         return;
     }
+    if (!Still() && !replay_ && Watch_Key(Show_Key_Code(e.keysym.sym))) return;
     Game_Key(fire && !Typing(*world_) ? Key_Code::Space : Windows_Key_Code(e.keysym.sym));
 }
 
@@ -395,7 +396,7 @@ void Windowed_Game::Game_Key(Key_Code key) {
         if (!show_.Active()) Back_From_Show();
         return;
     }
-    if (Still() || replay_ || Watch_Key(Key_Number(key))) return;
+    if (Still() || replay_) return;
     input_.Key(key);
 }
 

@@ -26,8 +26,9 @@ class Relay_Media : public Headless_Media {
     }
     void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width, int height,
                             int frame, double center_x, double center_y, int angle) override {
-        if (drawn_) out_.Draw_Image_Rotated(list, index, x, y, width, height, frame, center_x,
-                                            center_y, angle);
+        if (drawn_)
+            out_.Draw_Image_Rotated(list, index, x, y, width, height, frame, center_x, center_y,
+                                    angle);
     }
     // The picture is shown by whoever steps the World, once its own lines are drawn over it.
     void Show_Back_Buffer() override { ++shown_frames; }

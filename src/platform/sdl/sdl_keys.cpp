@@ -18,6 +18,21 @@ Key_Code Windows_Key_Code(SDL_Keycode key) {
     }
 }
 
+int32_t Show_Key_Code(SDL_Keycode key) {
+    if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
+    if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return '1' + (key - SDLK_KP_1);
+    switch (key) {
+        case SDLK_KP_0:
+            return '0';
+        case SDLK_LEFT:
+            return 37;
+        case SDLK_RIGHT:
+            return 39;
+        default:
+            return Key_Number(Windows_Key_Code(key));
+    }
+}
+
 Desk_Key Desk_Key_Of(const SDL_Keysym& key) {
     const bool alt = (key.mod & KMOD_ALT) != 0;
     switch (key.sym) {
