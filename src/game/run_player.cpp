@@ -1,9 +1,9 @@
 #include "game/run_player.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "game/frame.h"
-#include "game/input.h"
+#include "game/script_delivery.h"
 #include "platform/headless/blind_media.h"
 
 namespace zarvo {
@@ -13,12 +13,6 @@ namespace {
 std::unique_ptr<Headless_Media> Media_For(const Assets* assets, bool drawn) {
     if (drawn) return std::make_unique<Headless_Media>(assets);
     return std::make_unique<Blind_Media>(assets);
-}
-
-void Set_Held(Input_States& held, int32_t dir, bool down) {
-    static constexpr bool Input_States::*Held[] = {&Input_States::Up, &Input_States::Down,
-                                                   &Input_States::Left, &Input_States::Right};
-    held.*Held[std::clamp(dir, 0, 3)] = down;
 }
 
 }  // namespace
@@ -57,43 +51,13 @@ bool Run_Player::Step() {
     const Score_File_Swap own_table(table_.Path());
     const auto& events = run_.Input.Events;
     for (; next_ < events.size() && events[next_].Frame <= frame_; ++next_) Deliver(events[next_]);
-    if (focused_ && !paused_) DXTimer1Timer(game_);
+    if (still_.Ticks()) DXTimer1Timer(game_);
     Observe_Run(result_, *world_);
     return true;
 }
 
 void Run_Player::Deliver(const Script_Event& e) {
-    switch (e.Kind) {
-        case Event_Kind::Key:
-            FormKeyDown(game_, Event_Key(e));
-            break;
-        case Event_Kind::Hold:
-        case Event_Kind::Release:
-            Set_Held(media_->held, e.A, e.Kind == Event_Kind::Hold);
-            break;
-        case Event_Kind::Move: {
-            int x = e.A, y = e.B;
-            media_->Clamp_Pointer(x, y);
-            media_->pointer_x = x, media_->pointer_y = y;
-            DXDraw1MouseMove(game_, x, y);
-            break;
-        }
-        case Event_Kind::Click:
-            DXDraw1Click(game_);
-            break;
-        case Event_Kind::Focus:
-            focused_ = e.A != 0;
-            break;
-        case Event_Kind::Pause:
-            paused_ = e.A != 0;
-            break;
-        case Event_Kind::Mute:
-            media_->sound_muted = e.A != 0;
-            break;
-        case Event_Kind::Volume:
-            media_->sound_volume = e.A;
-            break;
-    }
+    Deliver_Script_Event(game_, *media_, still_, e);
 }
 
 }  // namespace zarvo

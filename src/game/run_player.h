@@ -13,6 +13,7 @@
 #include "game/run_file.h"
 #include "game/run_result.h"
 #include "game/run_tables.h"
+#include "game/script_delivery.h"
 #include "platform/headless/headless_media.h"
 #include "state/game.h"
 
@@ -55,7 +56,8 @@ class Run_Player {
     Run_Result result_;
     size_t next_ = 0;
     int32_t frame_ = 0, last_ = 0;
-    bool focused_ = true, paused_ = false, ready_ = false;
+    Script_Standstill still_;
+    bool ready_ = false;
 };
 
 }  // namespace zarvo

@@ -23,23 +23,6 @@ static_assert(Default_Picture_Width == Screen_Width && Default_Picture_Height ==
 
 namespace {
 
-void Set_Held(Input_States& held, int32_t dir, bool down) {
-    switch (static_cast<Direction>(dir)) {
-        case Direction::Up:
-            held.Up = down;
-            break;
-        case Direction::Down:
-            held.Down = down;
-            break;
-        case Direction::Left:
-            held.Left = down;
-            break;
-        case Direction::Right:
-            held.Right = down;
-            break;
-    }
-}
-
 bool Write_Output(const char* what, const std::string& path, const std::string& text,
                   std::ostream& err) {
     std::string why;
@@ -72,44 +55,12 @@ Headless_Runner::Headless_Runner(const Assets* assets, uint32_t seed, Screen_Siz
 
 void Headless_Runner::Deliver(const Script_Event& e) {
     media_.frame = frame_;
-    switch (e.Kind) {
-        case Event_Kind::Key:
-            FormKeyDown(game_, Event_Key(e));
-            break;
-        case Event_Kind::Hold:
-            Set_Held(media_.held, e.A, true);
-            break;
-        case Event_Kind::Release:
-            Set_Held(media_.held, e.A, false);
-            break;
-        case Event_Kind::Move: {
-            int x = e.A, y = e.B;
-            media_.Clamp_Pointer(x, y);
-            media_.pointer_x = x, media_.pointer_y = y;
-            DXDraw1MouseMove(game_, x, y);
-            break;
-        }
-        case Event_Kind::Click:
-            DXDraw1Click(game_);
-            break;
-        case Event_Kind::Focus:
-            focused_ = e.A != 0;
-            break;
-        case Event_Kind::Pause:
-            paused_ = e.A != 0;
-            break;
-        case Event_Kind::Mute:
-            media_.sound_muted = e.A != 0;
-            break;
-        case Event_Kind::Volume:
-            media_.sound_volume = e.A;
-            break;
-    }
+    Deliver_Script_Event(game_, media_, still_, e);
 }
 
 void Headless_Runner::Tick() {
     media_.frame = frame_;
-    if (focused_ && !paused_) DXTimer1Timer(game_);
+    if (still_.Ticks()) DXTimer1Timer(game_);
     if (recording_) {
         recording_->Frame_Done(*world_, frame_, Wall_Ms_Now());
         if (keeper_) {

@@ -15,6 +15,7 @@
 
 #include "driver/headless/audio_out.h"
 #include "game/script.h"
+#include "game/script_delivery.h"
 #include "platform/headless/headless_media.h"
 #include "state/game.h"
 
@@ -76,8 +77,7 @@ class Headless_Runner {
     Recorder* recording_ = nullptr;
     Run_Keeper* keeper_ = nullptr;
     std::vector<std::string> notes_;
-    bool focused_ = true;
-    bool paused_ = false;
+    Script_Standstill still_;
     int32_t frame_ = 0;  // the frame slot being delivered or run
 };
 
