@@ -64,7 +64,7 @@ void Last_Embers(Image& img, float t, uint32_t seed, float radius, float squash)
         Put(img, x, y, c);
         if (k % 3 != 0) continue;  // every third ember is a bigger one
         const Colour rim = Fire_Colour(Ember_Heat + 0.04f);
-        for (const auto [ox, oy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+        for (const auto& [ox, oy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
             if (Is_Clear(img, x + ox, y + oy)) Put(img, x + ox, y + oy, rim);
     }
 }
