@@ -415,7 +415,8 @@ TEST(Area_Scale, AColumnKeepsItsBrightnessAndAChangeStaysInItsSpan) {
             const bool differs =
                 out[static_cast<size_t>(To + j)] != before[static_cast<size_t>(To + j)];
             if (differs) {
-                EXPECT_TRUE(j >= begin && j < end) << "shown " << j << " of " << column;
+                EXPECT_GE(j, begin) << "shown " << j << " of " << column;
+                EXPECT_LT(j, end) << "shown " << j << " of " << column;
             }
         }
     }

@@ -9,11 +9,12 @@
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { execFileSync, spawn } = require('node:child_process');
+const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { Browser, Page, sleep } = require('./cdp');
+const { serve } = require('./serve');
 const { decodeBmp, differingPixels } = require('./pictures');
 
 const { ROOT, PAGE, NATIVE, SHOTS, W, H, DUMP, gameView, runNative } = require('./game_page');
@@ -283,26 +284,6 @@ test('a replayed script ends in the same World, sounds and picture as the headle
     assert.ok(Buffer.from(mine.shot, 'base64').equals(native.shot), `${name}: the pictures`);
   }
 });
-
-// A static web host on 127.0.0.1 serving the folder; answers its address and a stop.
-async function serve(folder) {
-  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
-                                   '--directory', folder], { stdio: ['ignore', 'pipe', 'ignore'] });
-  const port = await new Promise((resolve, reject) => {
-    let text = '';
-    server.stdout.on('data', (d) => {
-      const m = /port (\d+)/.exec(text += d);
-      if (m) resolve(Number(m[1]));
-    });
-    server.on('exit', () => reject(new Error('the web server ended')));
-  });
-  const stop = () => new Promise((resolve) => {
-    if (server.exitCode !== null || server.signalCode !== null) return resolve();
-    server.once('exit', resolve);
-    server.kill();
-  });
-  return { url: `http://127.0.0.1:${port}`, stop };
-}
 
 test('in a frame of a host page the first click starts the game, and its keys never scroll the host', async (t) => {
   const web = await serve(path.dirname(PAGE));

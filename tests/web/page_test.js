@@ -9,11 +9,11 @@
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { spawn } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { Browser, Page, sleep } = require('./cdp');
+const { serve } = require('./serve');
 const { differingPixels } = require('./pictures');
 const { PAGE, SHOTS, DUMP, gameView } = require('./game_page');
 
@@ -37,26 +37,6 @@ async function open(on, query = '?seed=1', url = `file://${PAGE}${query}`) {
   await on.send('Page.navigate', { url });
   await on.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000,
                    'the game to start');
-}
-
-// A static web host on 127.0.0.1 serving the folder; answers its address and a stop.
-async function serve(folder) {
-  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
-                                   '--directory', folder], { stdio: ['ignore', 'pipe', 'ignore'] });
-  const port = await new Promise((resolve, reject) => {
-    let text = '';
-    server.stdout.on('data', (d) => {
-      const m = /port (\d+)/.exec(text += d);
-      if (m) resolve(Number(m[1]));
-    });
-    server.on('exit', () => reject(new Error('the web server ended')));
-  });
-  const stop = () => new Promise((resolve) => {
-    if (server.exitCode !== null || server.signalCode !== null) return resolve();
-    server.once('exit', resolve);
-    server.kill();
-  });
-  return { url: `http://127.0.0.1:${port}`, stop };
 }
 
 before(async () => {
