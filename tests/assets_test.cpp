@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <type_traits>
 
 #include "assetgen/generate.h"
 #include "assets/asset_loader.h"
@@ -134,7 +135,7 @@ TEST(GeneratedAssets, BackdropsShareNoColourWithFloorFigureOrEnemy) {
             for (uint32_t c : Item(Image_List::List_2, backdrop).Pixels)
                 shared += std::binary_search(palette.begin(), palette.end(), c);
             EXPECT_LT(shared, 16) << "backdrop " << backdrop << " pixels in " << piece.name
-                                 << "'s colours";
+                                  << "'s colours";
         }
 }
 
@@ -228,7 +229,7 @@ TEST(GeneratedAssets, ShadowsAreSolidDarkTintsOfTheirBodies) {
             }
         EXPECT_EQ(outside, 0) << "shadow " << p.shadow;
         EXPECT_EQ(bright, 0) << "shadow " << p.shadow;
-        EXPECT_EQ(other_tint, 0) << "shadow " << p.shadow;  // one even tint: no grid to alias
+        EXPECT_EQ(other_tint, 0) << "shadow " << p.shadow;       // one even tint: no grid to alias
         EXPECT_EQ(drawn, body_pixels) << "shadow " << p.shadow;  // solid: turned, it stays even
     }
 }
@@ -642,6 +643,13 @@ TEST(AssetGenerator, InMemoryAssetsEqualTheLoadedFiles) {
         EXPECT_EQ(a.Data, b.Data) << "wave " << i;
     }
 }
+
+// An image carries its list, so a draw cannot name one list's image from another list, and a
+// bare number is no image.
+static_assert(std::is_convertible_v<Img1_Id, Image_Id>);
+static_assert(!std::is_convertible_v<Img1_Id, Img2_Id>);
+static_assert(!std::is_convertible_v<int, Image_Id>);
+static_assert(!std::is_convertible_v<int, Ex_Id>);
 
 }  // namespace
 }  // namespace zarvo

@@ -154,8 +154,8 @@ TEST(BlasterDeath, CuttingTheTopLeftTileDestroysIt) {
     Blaster_Frame(h);
     EXPECT_TRUE(b.Dying);
     for (int i = 0; i < 100 && b.Dying; ++i) Blaster_Frame(h);
-    EXPECT_EQ(h.media.of(Image_List::List_1, Img1::Target).back().x, 308 + 39 - 11);
-    EXPECT_EQ(h.media.of(Image_List::List_1, Img1::Triangel).back().width, 28);
+    EXPECT_EQ(h.media.of(Img1::Target).back().x, 308 + 39 - 11);
+    EXPECT_EQ(h.media.of(Img1::Triangel).back().width, 28);
     EXPECT_FALSE(b.Present);
     EXPECT_EQ(h.w().game.Score, 0);
     Blaster_Frame(h);
@@ -164,7 +164,7 @@ TEST(BlasterDeath, CuttingTheTopLeftTileDestroysIt) {
     EXPECT_EQ(h.w().game.Enimy_Count, 1);
     Blaster_Frame(h);
     EXPECT_EQ(h.w().game.Enimy_Count, 0);
-    EXPECT_EQ(h.media.of(Image_List::Ex, Ex::A_Ex_37).size(), 1u);
+    EXPECT_EQ(h.media.of(Ex::A_Ex_37).size(), 1u);
     for (int i = 0; i < 100; ++i) Blaster_Frame(h);
     EXPECT_EQ(h.w().game.Enimy_Count, 0);
 }

@@ -85,13 +85,13 @@ TEST_F(Energy, APendingHitSurvivesTheSequencesAndTheLevelCompleteBox) {
         Show_Energy(g);
         EXPECT_TRUE(p().Ego_Hit);
         EXPECT_EQ(e().Energy_Count, 12);
-        EXPECT_TRUE(media.of(Image_List::List_1, Img1::Ego_No_White).empty());
+        EXPECT_TRUE(media.of(Img1::Ego_No_White).empty());
         *flag = false;
     }
     Show_Energy(g);
     EXPECT_FALSE(p().Ego_Hit);
     EXPECT_EQ(e().Energy_Count, 11);
-    auto white = media.of(Image_List::List_1, Img1::Ego_No_White);
+    auto white = media.of(Img1::Ego_No_White);
     ASSERT_EQ(white.size(), 1u);
     EXPECT_EQ(white[0].x, p().Ego_X);
 }
@@ -113,7 +113,7 @@ TEST_F(Energy, ALostUnitFallsApartForTenFrames) {
     p().Ego_Hit = true;
     Show_Energy(g);
     EXPECT_EQ(e().Energy_Count, 11);
-    auto icons = media.of(Image_List::List_1, Img1::Fire_Mini_Green);
+    auto icons = media.of(Img1::Fire_Mini_Green);
     // The row is drawn before the hit takes its unit, then the unit's four fragments.
     ASSERT_EQ(icons.size(), 12u + 4u);
     EXPECT_EQ(icons[0].at(), XY(246, 486));
@@ -128,8 +128,8 @@ TEST_F(Energy, ALostUnitFallsApartForTenFrames) {
     Show_Energy(g);
     EXPECT_FALSE(e().Energy_Bar[12].Falling);
     EXPECT_EQ(e().Energy_Bar[12].X[2], 378);
-    EXPECT_EQ(media.of(Image_List::List_1, Img1::Fire_Mini_Green).size(), 11u);
-    auto reserve = media.of(Image_List::List_1, Img1::Way_Point);
+    EXPECT_EQ(media.of(Img1::Fire_Mini_Green).size(), 11u);
+    auto reserve = media.of(Img1::Way_Point);
     ASSERT_EQ(reserve.size(), 12u);
     EXPECT_EQ(reserve[11].at(), XY(102 + 132, 487));
 }
@@ -142,8 +142,8 @@ TEST_F(Energy, FragmentsOfUnitsLostAgainAndAgainStayBesideTheBar) {
         p().Ego_Explose_On = false;
         Show_Energy(g);
     }
-    for (const int image : {Img1::Fire_Mini_Green, Img1::Way_Point})
-        for (const Draw_Call& d : media.of(Image_List::List_1, image)) {
+    for (const Img1_Id image : {Img1::Fire_Mini_Green, Img1::Way_Point})
+        for (const Draw_Call& d : media.of(image)) {
             ASSERT_GE(d.x, 102 - 10) << d.x;
             ASSERT_LE(d.x, 378 + 10) << d.x;
             ASSERT_GE(d.y, 486 - 10) << d.y;
@@ -164,13 +164,13 @@ TEST_F(Energy, ReadoutsOnThePanel) {
             digits.push_back(d.index - Img1::Digit_0);
         }
     EXPECT_EQ(digits, (std::vector<int>{0, 0, 0, 0, 0, 1, 2, 3, 4}));
-    auto red = media.of(Image_List::List_1, Img1::Digit_0_Red);
+    auto red = media.of(Img1::Digit_0_Red);
     ASSERT_EQ(red.size(), 2u);
     EXPECT_EQ(red[0].x, 302);
     EXPECT_EQ(red[1].at(), XY(332, 436));
-    EXPECT_EQ(media.of(Image_List::List_1, Img1::Herz).size(), 10u);
+    EXPECT_EQ(media.of(Img1::Herz).size(), 10u);
     EXPECT_EQ(t.s().Lives, 10);
-    auto stars = media.of(Image_List::List_1, Img1::Con_Fire);
+    auto stars = media.of(Img1::Con_Fire);
     ASSERT_EQ(stars.size(), 3u);
     EXPECT_EQ(stars[2].at(), XY(126, 500));
 
@@ -202,7 +202,7 @@ TEST_F(Energy, ClaimedPercentIsTruncated) {
 TEST_F(Energy, BumpStarsBurstForTwentyFrames) {
     p().Bump_Flag = true;
     Show_Bump_Stars(g);
-    auto start = media.of(Image_List::List_1, Img1::Star_Green);
+    auto start = media.of(Img1::Star_Green);
     ASSERT_EQ(start.size(), 4u);
     for (const Draw_Call& d : start) EXPECT_EQ(d.at(), XY(573 + 2, 179 + 8));
     for (int frame = 2; frame <= 19; ++frame) Show_Bump_Stars(g);
@@ -211,7 +211,7 @@ TEST_F(Energy, BumpStarsBurstForTwentyFrames) {
     media.draws.clear();
     Show_Bump_Stars(g);
     EXPECT_FALSE(p().Bump_Flag);
-    auto last = media.of(Image_List::List_1, Img1::Star_Green);
+    auto last = media.of(Img1::Star_Green);
     ASSERT_EQ(last.size(), 4u);
     EXPECT_EQ(last[0].at(), XY(575 + 36, 187 + 36));
     EXPECT_EQ(last[1].x, 575 - 36);

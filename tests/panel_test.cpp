@@ -19,14 +19,14 @@ struct Panel : ::testing::Test {
         t.media.Clear_Back_Buffer(0);
     }
     const Surface& screen() { return t.media.Back_Buffer(); }
-    const Image& item(Image_List list, int index) {
-        return *test::Test_Assets()->Find(list, index);
+    const Image& item(Image_Id image) {
+        return *test::Test_Assets()->Find(image.List, image.Index);
     }
 
     // True when the image stands with its top-left corner at (x, y): its drawn pixels are on
     // the screen and its keyed pixels left the black background alone.
-    bool shows(Image_List list, int index, int x, int y) {
-        const Image& img = item(list, index);
+    bool shows(Image_Id image, int x, int y) {
+        const Image& img = item(image);
         for (int iy = 0; iy < img.Height; ++iy)
             for (int ix = 0; ix < img.Width; ++ix) {
                 const bool keyed = img.Key >= 0 && img.At(ix, iy) == static_cast<uint32_t>(img.Key);
@@ -44,37 +44,36 @@ struct Panel : ::testing::Test {
 
 TEST_F(Panel, TextComesOutInCapitalGlyphsTenPixelsApart) {
     Show_Text(t.g.m, "Sorry", 100, 50);
-    const int letters[] = {Abc::S, Abc::O, Abc::R, Abc::R, Abc::Y};
-    for (int k = 0; k < 5; ++k)
-        EXPECT_TRUE(shows(Image_List::Abc, letters[k], 100 + 10 * k, 50)) << k;
+    const Abc_Id letters[] = {Abc::S, Abc::O, Abc::R, Abc::R, Abc::Y};
+    for (int k = 0; k < 5; ++k) EXPECT_TRUE(shows(letters[k], 100 + 10 * k, 50)) << k;
     Show_Text(t.g.m, "10", 300, 50);
-    EXPECT_TRUE(shows(Image_List::Abc, Abc::Digit_1, 300, 50));
-    EXPECT_TRUE(shows(Image_List::Abc, Abc::Digit_0, 310, 50));
+    EXPECT_TRUE(shows(Abc::Digit_1, 300, 50));
+    EXPECT_TRUE(shows(Abc::Digit_0, 310, 50));
 }
 
 TEST_F(Panel, CharactersWithoutGlyphsLeaveGapsButKeepTheAdvance) {
     Show_Text(t.g.m, "DORNAK SPECIAL  ", 20, 100);
-    EXPECT_TRUE(shows(Image_List::Abc, Abc::K, 70, 100));
+    EXPECT_TRUE(shows(Abc::K, 70, 100));
     EXPECT_TRUE(blank(80, 100, 10, 11));  // the space
-    EXPECT_TRUE(shows(Image_List::Abc, Abc::L, 150, 100));
+    EXPECT_TRUE(shows(Abc::L, 150, 100));
     EXPECT_TRUE(blank(160, 100, 40, 11));  // two trailing spaces draw nothing
     Show_Text(t.g.m, "@ ,-!", 20, 200);
     EXPECT_TRUE(blank(20, 200, 60, 11));
     Show_Text(t.g.m, "=*.:", 20, 300);
-    EXPECT_TRUE(shows(Image_List::Abc, Abc::Gleich, 20, 300));
-    EXPECT_TRUE(shows(Image_List::Abc, Abc::Mal, 30, 300));
-    EXPECT_TRUE(shows(Image_List::Abc, Abc::Punkt, 40, 300));
-    EXPECT_TRUE(shows(Image_List::Abc, Abc::Doppelpunkt, 50, 300));
+    EXPECT_TRUE(shows(Abc::Gleich, 20, 300));
+    EXPECT_TRUE(shows(Abc::Mal, 30, 300));
+    EXPECT_TRUE(shows(Abc::Punkt, 40, 300));
+    EXPECT_TRUE(shows(Abc::Doppelpunkt, 50, 300));
 }
 
 TEST_F(Panel, PanelShowsItsPictureAndTheNamesOfDifficultyAndLevel) {
     t.s().Difficulty = 3;
     t.s().Level = 5;
     Show_Panel(t.g);
-    EXPECT_EQ(screen().At(0, 430), item(Image_List::List_2, Img2::Panel_Game).At(0, 0));
-    EXPECT_EQ(screen().At(600, 500), item(Image_List::List_2, Img2::Panel_Game).At(600, 70));
-    const Image& e = item(Image_List::Abc, Abc::E);
-    const Image& w = item(Image_List::Abc, Abc::W);
+    EXPECT_EQ(screen().At(0, 430), item(Img2::Panel_Game).At(0, 0));
+    EXPECT_EQ(screen().At(600, 500), item(Img2::Panel_Game).At(600, 70));
+    const Image& e = item(Abc::E);
+    const Image& w = item(Abc::W);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 8; ++x) {
             if (e.At(x, y) != static_cast<uint32_t>(Key_Red)) {
@@ -111,7 +110,7 @@ TEST_F(Panel, BurstPlacesItsStarsThenFliesThemApartForTwentyFrames) {
     EXPECT_EQ(p.Message_Explose_Star_Y[4], 187 - 40);
     EXPECT_EQ(XY(p.Message_Explose_Star_X[6], p.Message_Explose_Star_Y[6]), XY(287 - 80, 187 - 80));
     EXPECT_EQ(XY(p.Message_Explose_Star_X[8], p.Message_Explose_Star_Y[8]), XY(287 - 80, 187 + 80));
-    EXPECT_TRUE(shows(Image_List::List_1, Img1::Star_Blue, 287 + 80,
+    EXPECT_TRUE(shows(Img1::Star_Blue, 287 + 80,
                       187 + 80));  // star 5
     t.media.Clear_Back_Buffer(0);
     Show_Message_Explose(t.g);  // tick 22 ends it without drawing
@@ -157,13 +156,13 @@ TEST(Standstill, DimsThePictureAndShowsTheBoxWithLargeLetters) {
     const Surface& shown = t.media.Picture();
     EXPECT_EQ(shown.At(5, 5), (before >> 1) & 0x7F7F7F);
     EXPECT_EQ(shown.At(131, 170), (before_corner >> 1) & 0x7F7F7F);  // the corner cut round
-    EXPECT_EQ(shown.At(135, 215), 0x30D0FFu);  // the line inside the frame
+    EXPECT_EQ(shown.At(135, 215), 0x30D0FFu);                        // the line inside the frame
     EXPECT_EQ(shown.At(486, 215), 0x30D0FFu);
     const uint32_t steel = shown.At(132, 215), inside = shown.At(140, 215);
     EXPECT_NE(steel, 0x30D0FFu);  // the frame's steel outside that line
     EXPECT_NE(steel, inside);
     EXPECT_GT(steel & 0xFF, 0x40u);  // lit, not a dark edge
-    int lit_columns = 0;  // columns of the word's band holding any letter pixel
+    int lit_columns = 0;             // columns of the word's band holding any letter pixel
     for (int x = 136; x < 486; ++x) {
         bool lit = false;
         for (int y = 190; y < 210; ++y) lit = lit || shown.At(x, y) != shown.At(137, y);

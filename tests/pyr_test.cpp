@@ -80,7 +80,7 @@ TEST(PyrDeath, ACutExplodesItForEightHundredEightyEightAndFreesThePlace) {
     EXPECT_FALSE(p.Exploding);
     EXPECT_FALSE(p.Present);
     EXPECT_TRUE(Place_Is_Free(h.w(), 9));
-    EXPECT_EQ(h.media.of(Image_List::Ex, Ex::A_Ex_37).back().x, 228 - 25);
+    EXPECT_EQ(h.media.of(Ex::A_Ex_37).back().x, 228 - 25);
 }
 
 TEST(PyrBonus, EachKindGivesItsBonusOnce) {

@@ -42,16 +42,16 @@ TEST_F(Shots, TheRocketTowardsTheBorderIsNeverShown) {
     media.draws.clear();
     Show_Ego_Shoot(g);
     // The first drawn positions lie around the figure, in the neighbour cells.
-    auto up = media.of(Image_List::List_2, Img2::Rocket_Up);
-    auto down = media.of(Image_List::List_2, Img2::Rocket_Down);
-    auto left = media.of(Image_List::List_2, Img2::Rocket_Left);
+    auto up = media.of(Img2::Rocket_Up);
+    auto down = media.of(Img2::Rocket_Down);
+    auto left = media.of(Img2::Rocket_Left);
     ASSERT_EQ(up.size(), 1u);
     ASSERT_EQ(down.size(), 1u);
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(up[0].at(), XY(573 + 10, 179 + 12));
     EXPECT_EQ(down[0].y, 179 + 9);
     EXPECT_EQ(left[0].at(), XY(573 - 9, 179 + 28));
-    EXPECT_TRUE(media.of(Image_List::List_2, Img2::Rocket_Right).empty());
+    EXPECT_TRUE(media.of(Img2::Rocket_Right).empty());
     EXPECT_EQ(a().Shot_Grid(36, 11), Shot_Mark);
     EXPECT_EQ(a().Shot_Slot_Grid(36, 11), 1);
     EXPECT_EQ(Shot_Dir_Of(a().Shot_Dir_Grid(36, 11)), Shot_Dir::Up);
@@ -120,7 +120,7 @@ TEST_F(Shots, TheSupplyRunsOutUnlessTheSecondCodeWordWasGiven) {
     EXPECT_EQ(t.s().Star_Fire_Count, 0);
     media.draws.clear();
     Show_Ego(g);
-    EXPECT_TRUE(media.of(Image_List::List_2, Img2::Snake_Star).empty());
+    EXPECT_TRUE(media.of(Img2::Snake_Star).empty());
     t.key(Key_Code::Space);
     EXPECT_FALSE(t.s().Star_Fire_Request);
 
@@ -172,7 +172,7 @@ TEST_F(Shots, ATargetRemovesTheRocketWithoutExplosion) {
 TEST_F(Shots, TheIndicatorTurnsWithTheWalk) {
     Show_Ego(g);
     EXPECT_EQ(shots().Star_Angle, 4);
-    auto stars = media.of(Image_List::List_2, Img2::Snake_Star);
+    auto stars = media.of(Img2::Snake_Star);
     ASSERT_EQ(stars.size(), 1u);
     EXPECT_TRUE(stars[0].rotated);
     EXPECT_EQ(stars[0].at(), XY(573 + 14, 179 + 10));

@@ -1,11 +1,12 @@
 // The drawing rules of the back buffer: clipping, the colour key and the rotated draw.
+#include "platform/surface.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <utility>
 
 #include "platform/headless/headless_media.h"
-#include "platform/surface.h"
 
 namespace zarvo {
 namespace {
@@ -15,7 +16,8 @@ Image Make_Image(int w, int h, int32_t key = -1) {
     img.Width = w, img.Height = h, img.Key = key;
     img.Pixels.resize(static_cast<size_t>(w) * h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.Pixels[static_cast<size_t>(y) * w + x] = 0x010000u * (x + 1) + 0x000100u * (y + 1);
+        for (int x = 0; x < w; ++x)
+            img.Pixels[static_cast<size_t>(y) * w + x] = 0x010000u * (x + 1) + 0x000100u * (y + 1);
     return img;
 }
 
@@ -121,14 +123,16 @@ void Reference_Rotated(Surface& s, const Image& img, int x, int y, int w, int h,
     const int64_t c = Cos_Table(angle), sn = Sin_Table(angle);
     const int64_t ux = c * img.Width / w, uy = sn * img.Width / w;
     const int64_t vx = -sn * img.Height / h, vy = c * img.Height / h;
-    const int64_t u0 = static_cast<int64_t>(img.Width) << 15, v0 = static_cast<int64_t>(img.Height) << 15;
+    const int64_t u0 = static_cast<int64_t>(img.Width) << 15, v0 = static_cast<int64_t>(img.Height)
+                                                                   << 15;
     const int reach = 2 * (w + h);
     for (int dy = -reach; dy <= reach; ++dy)
         for (int dx = -reach; dx <= reach; ++dx) {
             const int px = x + dx, py = y + dy;
             if (px < 0 || py < 0 || px >= s.Width || py >= s.Height) continue;
             const int64_t u = u0 + dx * ux + dy * uy, v = v0 + dx * vx + dy * vy;
-            if (u < 0 || v < 0 || u >= (int64_t{img.Width} << 16) || v >= (int64_t{img.Height} << 16))
+            if (u < 0 || v < 0 || u >= (int64_t{img.Width} << 16) ||
+                v >= (int64_t{img.Height} << 16))
                 continue;
             const uint32_t p = img.At(static_cast<int>(u >> 16), static_cast<int>(v >> 16));
             if (img.Key >= 0 && p == static_cast<uint32_t>(img.Key)) continue;
@@ -144,8 +148,8 @@ TEST(Draw_Image_Rotated, MatchesThePlainMappingAtEveryAngleSizeAndPlace) {
                 Surface fast(64, 64), plain(64, 64);
                 Draw_Image_Rotated(fast, img, x, y, w, h, 0, 0.5, 0.5, angle);
                 Reference_Rotated(plain, img, x, y, w, h, angle);
-                ASSERT_EQ(fast.Pixels, plain.Pixels) << "angle " << angle << " size " << w << "x" << h
-                                                     << " at " << x << "," << y;
+                ASSERT_EQ(fast.Pixels, plain.Pixels)
+                    << "angle " << angle << " size " << w << "x" << h << " at " << x << "," << y;
             }
 }
 
@@ -217,11 +221,11 @@ TEST(Drawing_By_Difference, EveryFrameEqualsTheFrameDrawnWhole) {
     auto draw = [&](const Draw& d) {
         const Image& img = assets.Lists[0][static_cast<size_t>(d.index)];
         if (d.angle < 0) {
-            media.Draw_Image(list, d.index, d.x, d.y);
+            media.Draw_Image(Image_Id{list, d.index}, d.x, d.y);
             Draw_Image(whole, img, d.x, d.y);
         } else {
-            media.Draw_Image_Rotated(list, d.index, d.x, d.y, 2 * img.Width, img.Height, 0, 0.5,
-                                     0.3, d.angle);
+            media.Draw_Image_Rotated(Image_Id{list, d.index}, d.x, d.y, 2 * img.Width, img.Height,
+                                     0, 0.5, 0.3, d.angle);
             Draw_Image_Rotated(whole, img, d.x, d.y, 2 * img.Width, img.Height, 0, 0.5, 0.3,
                                d.angle);
         }
@@ -246,7 +250,8 @@ TEST(Drawing_By_Difference, EveryFrameEqualsTheFrameDrawnWhole) {
         if (change == 8) draw(random_draw());  // after the frame was shown, as the pause line is
         if (change == 9) media.Back_Buffer().Fill_Rect({10, 10, 50, 20}, 0x123456);
         if (change == 9) whole.Fill_Rect({10, 10, 50, 20}, 0x123456);
-        ASSERT_EQ(media.Picture().Pixels, whole.Pixels) << "frame " << frame << " change " << change;
+        ASSERT_EQ(media.Picture().Pixels, whole.Pixels)
+            << "frame " << frame << " change " << change;
         ASSERT_TRUE(media.Agrees_With_Whole_Redraw()) << "frame " << frame;
     }
 }

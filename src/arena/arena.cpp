@@ -298,11 +298,10 @@ void Show_Fliese(Game& g) {
         int x = Cell_X(col), y = Cell_Y(row);
         int edge = Edge_Image(Dir_At(a.Edge_Grid, col, row));
         if (edge >= 0)
-            g.m.Draw_Image(Image_List::List_1, edge, x, y);
+            g.m.Draw_Image(Img1_Id{edge}, x, y);
         else if (Floor_At(a.Floor_Grid, col, row) == Floor::Tile)
-            g.m.Draw_Image(Image_List::List_1, Img1::Kachel, x, y);
-        if (a.Point_Grid(col, row) == Point_Mark)
-            g.m.Draw_Image(Image_List::List_1, Img1::Way_Point, x + 3, y + 3);
+            g.m.Draw_Image(Img1::Kachel, x, y);
+        if (a.Point_Grid(col, row) == Point_Mark) g.m.Draw_Image(Img1::Way_Point, x + 3, y + 3);
     });
 }
 

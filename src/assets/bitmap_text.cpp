@@ -30,8 +30,7 @@ int Glyph_Index(char c) {
 void Show_Text(Media& m, std::string_view text, int x, int y) {
     for (size_t k = 0; k < text.size(); ++k) {
         const int glyph = Glyph_Index(text[k]);
-        if (glyph >= 0)
-            m.Draw_Image(Image_List::Abc, glyph, x + Text_Advance * static_cast<int>(k), y);
+        if (glyph >= 0) m.Draw_Image(Abc_Id{glyph}, x + Text_Advance * static_cast<int>(k), y);
     }
 }
 

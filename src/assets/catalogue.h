@@ -70,9 +70,28 @@ enum class Wave_Index {
 };
 }  // namespace catalogue_order
 
+// An image of one list by its number there. It reads as its number wherever a number is
+// meant (a table, a stored frame), and it is the only way to name an image to draw: the list
+// comes with it, so an image cannot be drawn from another list. A number kept in the World
+// becomes an image again at the draw, as Ex_Id{r.Burn_Frame}.
+template <Image_List L>
+struct Image_Of {
+    int Index = 0;
+    constexpr Image_Of() = default;
+    constexpr explicit Image_Of(int index) : Index(index) {}
+    constexpr operator int() const { return Index; }  // NOLINT: reads as its number
+    constexpr operator Image_Id() const { return Image_Id{L, Index}; }
+    constexpr Image_Of operator+(int k) const { return Image_Of(Index + k); }
+    constexpr Image_Of operator-(int k) const { return Image_Of(Index - k); }
+};
+using Img1_Id = Image_Of<Image_List::List_1>;
+using Img2_Id = Image_Of<Image_List::List_2>;
+using Abc_Id = Image_Of<Image_List::Abc>;
+using Ex_Id = Image_Of<Image_List::Ex>;
+
 namespace Img1 {
 #define ZARVO_IMAGE_1(id, ...) \
-    inline constexpr int id = static_cast<int>(catalogue_order::Img1_Index::id);
+    inline constexpr Img1_Id id{static_cast<int>(catalogue_order::Img1_Index::id)};
 #include "assets/catalogue_list.h"
 #undef ZARVO_IMAGE_1
 inline constexpr int Count = static_cast<int>(catalogue_order::Img1_Index::Count);
@@ -80,7 +99,7 @@ inline constexpr int Count = static_cast<int>(catalogue_order::Img1_Index::Count
 
 namespace Img2 {
 #define ZARVO_IMAGE_2(id, ...) \
-    inline constexpr int id = static_cast<int>(catalogue_order::Img2_Index::id);
+    inline constexpr Img2_Id id{static_cast<int>(catalogue_order::Img2_Index::id)};
 #include "assets/catalogue_list.h"
 #undef ZARVO_IMAGE_2
 inline constexpr int Count = static_cast<int>(catalogue_order::Img2_Index::Count);
@@ -88,14 +107,15 @@ inline constexpr int Count = static_cast<int>(catalogue_order::Img2_Index::Count
 
 namespace Abc {
 #define ZARVO_ABC(id, ...) \
-    inline constexpr int id = static_cast<int>(catalogue_order::Abc_Index::id);
+    inline constexpr Abc_Id id{static_cast<int>(catalogue_order::Abc_Index::id)};
 #include "assets/catalogue_list.h"
 #undef ZARVO_ABC
 inline constexpr int Count = static_cast<int>(catalogue_order::Abc_Index::Count);
 }  // namespace Abc
 
 namespace Ex {
-#define ZARVO_EX(id, ...) inline constexpr int id = static_cast<int>(catalogue_order::Ex_Index::id);
+#define ZARVO_EX(id, ...) \
+    inline constexpr Ex_Id id{static_cast<int>(catalogue_order::Ex_Index::id)};
 #include "assets/catalogue_list.h"
 #undef ZARVO_EX
 inline constexpr int Count = static_cast<int>(catalogue_order::Ex_Index::Count);

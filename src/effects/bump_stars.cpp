@@ -37,7 +37,7 @@ void Show_Bump_Stars(Game& g) {
         p.Bump_Flag = false;
     }
     for (int i = 1; i <= Bump_Stars; ++i)
-        g.m.Draw_Image(Image_List::List_1, Img1::Star_Green, e.Bump_Star_X[i], e.Bump_Star_Y[i]);
+        g.m.Draw_Image(Img1::Star_Green, e.Bump_Star_X[i], e.Bump_Star_Y[i]);
 }
 
 }  // namespace zarvo

@@ -25,10 +25,10 @@ void Rest_Unit(Energy_Unit& u, int x, int y) {
     }
 }
 
-void Draw_Held_Units(Game& g, const Energy_Unit* bar, int count, int image) {
+void Draw_Held_Units(Game& g, const Energy_Unit* bar, int count, Img1_Id image) {
     if (count > Energy_Units) count = Energy_Units;
     for (int k = 0; k < count; ++k)
-        g.m.Draw_Image(Image_List::List_1, image, bar[1].X[1] + Unit_Spacing * k, bar[k + 1].Y[1]);
+        g.m.Draw_Image(image, bar[1].X[1] + Unit_Spacing * k, bar[k + 1].Y[1]);
 }
 
 // A unit lost again while its last fragments still fly (the row refills under a long hit)
@@ -85,7 +85,7 @@ void Take_Reserve_Unit(Game& g) {
 
 void Handle_Hit(Game& g) {
     PlayerState& p = g.w.player;
-    g.m.Draw_Image(Image_List::List_1, Img1::Ego_No_White, p.Ego_X, p.Ego_Y);
+    g.m.Draw_Image(Img1::Ego_No_White, p.Ego_X, p.Ego_Y);
     Hurt_Sound(g);
     p.Ego_Hit = false;
     Drain_Energy(g);
@@ -93,7 +93,7 @@ void Handle_Hit(Game& g) {
 }
 
 // The four fragments of a lost unit fly apart diagonally for ten frames, then it rests.
-void Show_Fragments(Game& g, Energy_Unit* bar, int image) {
+void Show_Fragments(Game& g, Energy_Unit* bar, Img1_Id image) {
     for (int i = 1; i <= Energy_Units; ++i) {
         Energy_Unit& u = bar[i];
         if (!u.Falling) continue;
@@ -102,7 +102,7 @@ void Show_Fragments(Game& g, Energy_Unit* bar, int image) {
             for (int f = 2; f <= 5; ++f) {
                 u.X[f] += Fragment_DX[f];
                 u.Y[f] += Fragment_DY[f];
-                g.m.Draw_Image(Image_List::List_1, image, u.X[f], u.Y[f]);
+                g.m.Draw_Image(image, u.X[f], u.Y[f]);
             }
             continue;
         }

@@ -5,9 +5,9 @@
 namespace zarvo {
 
 void Draw_Crosshair(Game& g, int32_t x, int32_t y) {
-    g.m.Draw_Image(Image_List::List_1, Img1::FadenKreuz_Ver, x, 0);
-    g.m.Draw_Image(Image_List::List_1, Img1::FadenKreuz_Hor, 0, y);
-    g.m.Draw_Image(Image_List::List_1, Img1::Target, x - 11, y - 11);
+    g.m.Draw_Image(Img1::FadenKreuz_Ver, x, 0);
+    g.m.Draw_Image(Img1::FadenKreuz_Hor, 0, y);
+    g.m.Draw_Image(Img1::Target, x - 11, y - 11);
 }
 
 int32_t Slide_Crosshair(int32_t at, int32_t target, bool forwards) {
@@ -37,8 +37,8 @@ bool Kill_Sequence_Step(Game& g, const Kill_Fields& k, const Kill_Place& place) 
         Draw_Crosshair(g, k.Cross_X, k.Cross_Y);
     } else if (tick <= 43) {
         k.Kill_W -= 4, k.Kill_H -= 2, k.Kill_Angle += 4;
-        g.m.Draw_Image_Rotated(Image_List::List_1, Img1::Triangel, place.Spin_X, place.Spin_Y,
-                               k.Kill_W, k.Kill_H, 0, 0.5, 0.5, k.Kill_Angle);
+        g.m.Draw_Image_Rotated(Img1::Triangel, place.Spin_X, place.Spin_Y, k.Kill_W, k.Kill_H, 0,
+                               0.5, 0.5, k.Kill_Angle);
     } else {
         return true;
     }

@@ -7,10 +7,10 @@ namespace zarvo {
 namespace {
 
 // A blank or "0" draws the zero digit; anything but a digit draws nothing.
-void Draw_Digit_Char(Game& g, char c, int zero_image, int x, int y) {
+void Draw_Digit_Char(Game& g, char c, Img1_Id zero_image, int x, int y) {
     if (c == ' ') c = '0';
     if (c < '0' || c > '9') return;
-    g.m.Draw_Image(Image_List::List_1, zero_image + (c - '0'), x, y);
+    g.m.Draw_Image(zero_image + (c - '0'), x, y);
 }
 
 }  // namespace
@@ -34,14 +34,12 @@ void Show_Claimed_Percent(Game& g) {
 void Show_Lives_And_Shots(Game& g) {
     GameState& s = g.w.game;
     if (s.Lives > 10) s.Lives = 10;
-    for (int k = 0; k < s.Lives; ++k)
-        g.m.Draw_Image(Image_List::List_1, Img1::Herz, 101 + 19 * k, 473);
+    for (int k = 0; k < s.Lives; ++k) g.m.Draw_Image(Img1::Herz, 101 + 19 * k, 473);
     if (s.Star_Fire_Count <= 0) {
         s.Star_Fire_Count = 0;
         return;
     }
-    for (int k = 0; k < s.Star_Fire_Count; ++k)
-        g.m.Draw_Image(Image_List::List_1, Img1::Con_Fire, 102 + 12 * k, 500);
+    for (int k = 0; k < s.Star_Fire_Count; ++k) g.m.Draw_Image(Img1::Con_Fire, 102 + 12 * k, 500);
 }
 
 }  // namespace zarvo

@@ -100,7 +100,7 @@ void Burn_Segments(Game& g, Bomb_Chain& c) {
     for (int s = 1; s <= c.Chain_Len; ++s) {
         Chain_Segment& seg = c.Seg[s];
         if (seg.Seg_On) {
-            g.m.Draw_Image(Image_List::List_2, seg.Seg_Frame, seg.Seg_X, seg.Seg_Y);
+            g.m.Draw_Image(Img2_Id{seg.Seg_Frame}, seg.Seg_X, seg.Seg_Y);
             if (++seg.Seg_Frame >= Seg_Burnt_Frame) {
                 seg.Seg_Frame = Seg_Burnt_Frame;
                 seg.Seg_On = false;

@@ -14,7 +14,7 @@ struct Facing {
     int a_dx, a_dy, b_dx, b_dy;          // start pixels of beams A and B from (X, Y)
     int a_dcol, a_drow, b_dcol, b_drow;  // start cells from (Col, Row)
     int step_col, step_row;              // one cell along the beam
-    int segment, end;                    // images
+    Img1_Id segment, end;                // images
     int end_dx, end_dy;                  // end image offset
 };
 
@@ -72,11 +72,11 @@ void Draw_Beam(Game& g, const Laser_Beam& beam, const Facing& f) {
     if (beam.Length < 1) return;
     int x = beam.Start_X, y = beam.Start_Y;
     for (int n = 1; n < beam.Length; ++n) {
-        g.m.Draw_Image(Image_List::List_1, f.segment, x, y);
+        g.m.Draw_Image(f.segment, x, y);
         x += 16 * f.step_col;
         y += 16 * f.step_row;
     }
-    g.m.Draw_Image(Image_List::List_1, f.end, x + f.end_dx, y + f.end_dy);
+    g.m.Draw_Image(f.end, x + f.end_dx, y + f.end_dy);
 }
 
 }  // namespace

@@ -141,9 +141,9 @@ void Clipper_Mover(Game& g, int slot) {
 
 void Clipper_Draw(Game& g, int slot) {
     const Enimy_Rec& e = Enimy(g, slot);
-    g.m.Draw_Image(Image_List::List_1, Img1::Clipper_shadow, e.X, e.Y);
+    g.m.Draw_Image(Img1::Clipper_shadow, e.X, e.Y);
     Draw_Clipper_Arms(g, slot);
-    g.m.Draw_Image(Image_List::List_1, Img1::Clipper, e.X, e.Y);
+    g.m.Draw_Image(Img1::Clipper, e.X, e.Y);
     Clipper_Shrapnel(g, slot);
 }
 

@@ -11,7 +11,7 @@ namespace {
 struct Arm_Geometry {
     int step_col, step_row;
     int across_col, across_row;
-    int tip, segment;
+    Img1_Id tip, segment;
 };
 
 constexpr Arm_Geometry Arm_Geo[Arm::Count + 1] = {
@@ -158,8 +158,8 @@ void Draw_Clipper_Arms(Game& g, int slot) {
     for (int a = 1; a <= Arm::Count; ++a) {
         const Clipper_Arm& arm = e.Weapons.Arms[a];
         for (int s = 1; s <= arm.Arm_Len && s <= Arm::Segments; ++s) {
-            const int image = s == 1 ? Arm_Geo[a].tip : Arm_Geo[a].segment;
-            g.m.Draw_Image(Image_List::List_1, image, arm.Seg_X[s], arm.Seg_Y[s]);
+            const Img1_Id image = s == 1 ? Arm_Geo[a].tip : Arm_Geo[a].segment;
+            g.m.Draw_Image(image, arm.Seg_X[s], arm.Seg_Y[s]);
         }
     }
 }

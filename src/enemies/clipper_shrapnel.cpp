@@ -43,7 +43,7 @@ void Burst_Group(Game& g, Shrap_Group& group, int pieces) {
                 p.Spark_X[k] = p.X, p.Spark_Y[k] = p.Y;
             } else {
                 p.Spark_X[k] += Spark_DX[k], p.Spark_Y[k] += Spark_DY[k];
-                g.m.Draw_Image(Image_List::List_1, Img1::Circle_16_2, p.Spark_X[k], p.Spark_Y[k]);
+                g.m.Draw_Image(Img1::Circle_16_2, p.Spark_X[k], p.Spark_Y[k]);
             }
         }
     }
@@ -88,7 +88,7 @@ void Run_Group(Game& g, EnemyWeapons& wp, Shrap_Group& group) {
         return;
     }
     for (int n = 1; n <= Piece_Count(wp); ++n)
-        g.m.Draw_Image(Image_List::List_1, Img1::Circle_16_2, group.Piece[n].X, group.Piece[n].Y);
+        g.m.Draw_Image(Img1::Circle_16_2, group.Piece[n].X, group.Piece[n].Y);
     if (group.Shrap_Step == 0 || group.Shrap_Step == 2) {
         if (Group_Boundary(g, group)) return;
     }

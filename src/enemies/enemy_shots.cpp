@@ -92,11 +92,11 @@ Shot_Dir Backward_Dir(int32_t angle) {
 struct Shot_Kind {
     int32_t Type;
     bool Rocket;
-    int32_t Ball_Image;  // DXImageList1 image of a ball
+    Img1_Id Ball_Image;  // the ball's image
 };
 
-constexpr Shot_Kind Tank_Kind{Enemy::Tank, true, 0};
-constexpr Shot_Kind Expander_Kind{Enemy::Expander, true, 0};
+constexpr Shot_Kind Tank_Kind{Enemy::Tank, true, {}};
+constexpr Shot_Kind Expander_Kind{Enemy::Expander, true, {}};
 constexpr Shot_Kind Spider_Kind{Enemy::Spider, false, Img1::Circle_16_2};
 constexpr Shot_Kind Sub_Kind{Enemy::Sub, false, Img1::Circle_16_3};
 constexpr Shot_Kind Boxer_Kind{Enemy::Boxer, false, Img1::Circle_16_1};
@@ -124,8 +124,8 @@ bool Burst_Goes_On(Game& g, Enimy_Shot& s, const Shot_Kind& kind) {
 }
 
 void Show_Burst(Game& g, const Enimy_Shot& s, const Shot_Kind& kind) {
-    g.m.Draw_Image(kind.Rocket ? Image_List::Ex : Image_List::List_2, s.Burst_Frame, s.Burst_X,
-                   s.Burst_Y);
+    const Image_Id burst = kind.Rocket ? Image_Id(Ex_Id{s.Burst_Frame}) : Img2_Id{s.Burst_Frame};
+    g.m.Draw_Image(burst, s.Burst_X, s.Burst_Y);
     if (At_Ego(g.w, s.Burst_Col, s.Burst_Row)) g.w.player.Ego_Hit = true;
 }
 
@@ -158,9 +158,9 @@ void Fly(Game& g, Enimy_Shot& s, const Shot_Kind& kind) {
     s.X += 16 * DX[d], s.Y += 16 * DY[d];
     s.Move_Count += 1;
     if (kind.Rocket)
-        g.m.Draw_Image(Image_List::List_2, Img2::Rocket_Up + d - 1, s.X, s.Y);
+        g.m.Draw_Image(Img2::Rocket_Up + d - 1, s.X, s.Y);
     else
-        g.m.Draw_Image(Image_List::List_1, kind.Ball_Image, s.X, s.Y);
+        g.m.Draw_Image(kind.Ball_Image, s.X, s.Y);
     s.Move_Count = 0;
     s.Col += DX[d], s.Row += DY[d];
 }

@@ -15,11 +15,9 @@ bool Shown(const Enimy_Rec& r) {
 }
 
 // Shadow and body, 44 x 44, rotated by the body angle.
-void Draw_Body(Game& g, const Enimy_Rec& r, Image_List list, int shadow, int body) {
-    g.m.Draw_Image_Rotated(list, shadow, r.X + 26, r.Y + 26, Body_Size, Body_Size, 0, 0.5, 0.5,
-                           r.Angle);
-    g.m.Draw_Image_Rotated(list, body, r.X + 22, r.Y + 22, Body_Size, Body_Size, 0, 0.5, 0.5,
-                           r.Angle);
+void Draw_Body(Game& g, const Enimy_Rec& r, Image_Id shadow, Image_Id body) {
+    g.m.Draw_Image_Rotated(shadow, r.X + 26, r.Y + 26, Body_Size, Body_Size, 0, 0.5, 0.5, r.Angle);
+    g.m.Draw_Image_Rotated(body, r.X + 22, r.Y + 22, Body_Size, Body_Size, 0, 0.5, 0.5, r.Angle);
 }
 
 // The Expander opens over the first ticks of a volley and closes again.
@@ -88,9 +86,7 @@ void Show_Orbit_Trails(Game& g, Enimy_Rec& r) {
         }
         r.Trail_On[r.Trail_Len] = true;
         for (int j = 1; j <= Trail_Max; ++j)
-            if (r.Trail_On[j])
-                g.m.Draw_Image(Image_List::List_1, Img1::Circle_16_1, r.Trail_X[k][j],
-                               r.Trail_Y[k][j]);
+            if (r.Trail_On[j]) g.m.Draw_Image(Img1::Circle_16_1, r.Trail_X[k][j], r.Trail_Y[k][j]);
     }
 }
 
@@ -101,7 +97,7 @@ void Boxer_Routine(Game& g, int slot) {
     if (!Shown(r)) return;
     Enimy_Damage(g, slot);
     r.Angle = Turn_Towards(r.Angle, r.Angle_Target, 8);
-    Draw_Body(g, r, Image_List::List_1, Img1::Boxer_Shadow, Img1::Boxer);
+    Draw_Body(g, r, Img1::Boxer_Shadow, Img1::Boxer);
     Boxer_Mover(g, slot);
 }
 
@@ -130,7 +126,7 @@ void Expander_Routine(Game& g, int slot) {
     if (!Shown(r)) return;
     Enimy_Damage(g, slot);
     Set_Expander_Frame(r);
-    Draw_Body(g, r, Image_List::List_2, r.Shadow_Image, r.Body_Image);
+    Draw_Body(g, r, Img2_Id{r.Shadow_Image}, Img2_Id{r.Body_Image});
     Expander_Mover(g, slot);
 }
 
@@ -139,11 +135,11 @@ void Tank_Routine(Game& g, int slot) {
     if (!Shown(r)) return;
     Enimy_Damage(g, slot);
     Set_Tank_Frame(r);
-    Draw_Body(g, r, Image_List::List_2, Img2::Tank_Shadow, r.Body_Image);
-    g.m.Draw_Image_Rotated(Image_List::List_2, Img2::Tank_Rocket_Shadow, r.X + 24, r.Y + 24,
-                           Body_Size, Body_Size, 0, 0.5, 0.5, r.Turret_Angle);
-    g.m.Draw_Image_Rotated(Image_List::List_2, Img2::Tank_Rocket, r.X + 22, r.Y + 22, Body_Size,
-                           Body_Size, 0, 0.5, 0.5, r.Turret_Angle);
+    Draw_Body(g, r, Img2::Tank_Shadow, Img2_Id{r.Body_Image});
+    g.m.Draw_Image_Rotated(Img2::Tank_Rocket_Shadow, r.X + 24, r.Y + 24, Body_Size, Body_Size, 0,
+                           0.5, 0.5, r.Turret_Angle);
+    g.m.Draw_Image_Rotated(Img2::Tank_Rocket, r.X + 22, r.Y + 22, Body_Size, Body_Size, 0, 0.5, 0.5,
+                           r.Turret_Angle);
     Tank_Mover(g, slot);
 }
 
@@ -152,7 +148,7 @@ void Spider_Routine(Game& g, int slot) {
     if (!Shown(r)) return;
     Enimy_Damage(g, slot);
     Set_Spider_Frame(r);
-    Draw_Body(g, r, Image_List::List_2, r.Shadow_Image, r.Body_Image);
+    Draw_Body(g, r, Img2_Id{r.Shadow_Image}, Img2_Id{r.Body_Image});
     Spider_Mover(g, slot);
 }
 
@@ -161,7 +157,7 @@ void Sub_Routine(Game& g, int slot) {
     if (!Shown(r)) return;
     Enimy_Damage(g, slot);
     Set_Sub_Frame(r);
-    Draw_Body(g, r, Image_List::List_2, r.Shadow_Image, r.Body_Image);
+    Draw_Body(g, r, Img2_Id{r.Shadow_Image}, Img2_Id{r.Body_Image});
     Sub_Mover(g, slot);
 }
 

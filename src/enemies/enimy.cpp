@@ -58,7 +58,7 @@ void Show_Burn_Spots(Game& g, Enimy_Rec& r) {
     static constexpr int Spot_DX[4] = {-14, 12, 12, -14};
     static constexpr int Spot_DY[4] = {-14, -14, 12, 12};
     for (int k = 0; k < Hits_To_Kill && k < r.Hits; ++k)
-        g.m.Draw_Image(Image_List::Ex, r.Burn_Frame, r.X + Spot_DX[k], r.Y + Spot_DY[k]);
+        g.m.Draw_Image(Ex_Id{r.Burn_Frame}, r.X + Spot_DX[k], r.Y + Spot_DY[k]);
 }
 
 // A player's rocket inside the block: it is taken away and counts as one hit.
@@ -90,7 +90,7 @@ void Explosion_Tick(Game& g, Enimy_Rec& r) {
     r.Death_Tick += 1;
     if (r.Death_Tick <= 18) {
         r.Explosion_Frame += 1;
-        g.m.Draw_Image(Image_List::Ex, r.Explosion_Frame, r.X, r.Y);
+        g.m.Draw_Image(Ex_Id{r.Explosion_Frame}, r.X, r.Y);
     } else {
         r.Active = r.Dying = r.Exploding = false;
         r.Death_Tick = 0;

@@ -28,15 +28,15 @@ constexpr int Spark_DX[9] = {0, 0, 1, 1, 1, 0, -1, -1, -1};
 constexpr int Spark_DY[9] = {0, -1, -1, 0, 1, 1, 1, 0, -1};
 constexpr int Spark_Start_X[9] = {0, 25, 34, 31, 34, 25, 6, 0, 6};
 constexpr int Spark_Start_Y[9] = {0, 0, 8, 26, 31, 31, 32, 26, 8};
-constexpr int Spark_Image[9] = {0,
-                                Img1::Ego_Fire_Up,
-                                Img1::Ego_Fire_Up_Right,
-                                Img1::Ego_Fire_Right,
-                                Img1::Ego_Fire_Down_Right,
-                                Img1::Ego_Fire_Down,
-                                Img1::Ego_Fire_Down_Left,
-                                Img1::Ego_Fire_Left,
-                                Img1::Ego_Fire_Up_Left};
+constexpr Img1_Id Spark_Image[9] = {Img1_Id{},
+                                    Img1::Ego_Fire_Up,
+                                    Img1::Ego_Fire_Up_Right,
+                                    Img1::Ego_Fire_Right,
+                                    Img1::Ego_Fire_Down_Right,
+                                    Img1::Ego_Fire_Down,
+                                    Img1::Ego_Fire_Down_Left,
+                                    Img1::Ego_Fire_Left,
+                                    Img1::Ego_Fire_Up_Left};
 
 // The eight stars share one size, which grows by one every ninth star-frame.
 void Grow_Stars(EnemyWeapons& wp) {
@@ -46,8 +46,8 @@ void Grow_Stars(EnemyWeapons& wp) {
 }
 
 void Draw_Star(Game& g, const Orbiter_Star& s, int32_t size, int32_t spin) {
-    g.m.Draw_Image_Rotated(Image_List::List_2, Img2::Snake_Star, s.Star_X + 37, s.Star_Y + 37, size,
-                           size, 0, 0.5, 0.5, spin);
+    g.m.Draw_Image_Rotated(Img2::Snake_Star, s.Star_X + 37, s.Star_Y + 37, size, size, 0, 0.5, 0.5,
+                           spin);
 }
 
 // At a cell boundary a straight star bursts before a hole, and still moves this once; a
@@ -133,8 +133,7 @@ void Burst_Star(Game& g, Orbiter_Star& s) {
             s.Spark_Y[k] += 2 * Spark_DY[k];
         }
     }
-    for (int k = 1; k <= 8; ++k)
-        g.m.Draw_Image(Image_List::List_1, Spark_Image[k], s.Spark_X[k], s.Spark_Y[k]);
+    for (int k = 1; k <= 8; ++k) g.m.Draw_Image(Spark_Image[k], s.Spark_X[k], s.Spark_Y[k]);
 }
 
 void Run_Star(Game& g, Enimy_Rec& e, int i) {

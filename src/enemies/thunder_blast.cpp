@@ -80,22 +80,18 @@ void Draw_Side(Game& g, const Enimy_Rec& e, Side side, int32_t tick) {
     if (k == 0) return;
     switch (side) {
         case Right:
-            g.m.Draw_Image(Image_List::List_2, Img2::Blast_Thunder_Right_1 + k - 1, e.X + 16,
-                           e.Y - 1);
+            g.m.Draw_Image(Img2::Blast_Thunder_Right_1 + k - 1, e.X + 16, e.Y - 1);
             break;
         case Left:
-            g.m.Draw_Image(Image_List::List_2, Img2::Blast_Thunder_Left_1 + k - 1, e.X + Left_DX[k],
-                           e.Y - 1);
+            g.m.Draw_Image(Img2::Blast_Thunder_Left_1 + k - 1, e.X + Left_DX[k], e.Y - 1);
             break;
         case Up:
-            g.m.Draw_Image(Image_List::List_2, Img2::Blast_Thunder_Up_1 + k - 1, e.X + Up_DX[k],
-                           e.Y + Up_DY[k]);
+            g.m.Draw_Image(Img2::Blast_Thunder_Up_1 + k - 1, e.X + Up_DX[k], e.Y + Up_DY[k]);
             break;
         case Down: {
             // On the way back frame 4 sits two pixels further left.
             const int dx = (k == 4 && tick >= 20) ? 3 : Down_DX[k];
-            g.m.Draw_Image(Image_List::List_2, Img2::Blast_Thunder_Down_1 + k - 1, e.X + dx,
-                           e.Y + 16);
+            g.m.Draw_Image(Img2::Blast_Thunder_Down_1 + k - 1, e.X + dx, e.Y + 16);
             break;
         }
     }

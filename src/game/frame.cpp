@@ -84,8 +84,7 @@ void DXDraw1Finalize(Game& g) {
 void Draw_Sprites(Game& g) {
     const GameState& s = g.w.game;
     if (s.Back_Picture_Exists)
-        g.m.Draw_Image(Image_List::List_2, s.Back_Picture_Image, s.Back_Picture_X,
-                       s.Back_Picture_Y);
+        g.m.Draw_Image(Img2_Id{s.Back_Picture_Image}, s.Back_Picture_X, s.Back_Picture_Y);
 }
 
 void Level_Complete_Test(Game& g) {

@@ -69,8 +69,7 @@ void Watch_Choice::Show_Marks(Game& g) const {
     if (!up_ || !Score_Screen_Up(g.w) || !Same_Table(g.w)) return;
     for (int rank = 1; rank <= Score_Table_Size; ++rank)
         if (!runs_[rank].empty())
-            g.m.Draw_Image(Image_List::List_2, Img2::Watch_Mark, Score_Watch_Mark_X,
-                           Score_Entry_Row(rank).Top + 2);
+            g.m.Draw_Image(Img2::Watch_Mark, Score_Watch_Mark_X, Score_Entry_Row(rank).Top + 2);
 }
 
 bool Attract_Clock::Due(const World& w, bool touched) {

@@ -70,7 +70,7 @@ void Blaster_Routine(Game& g) {
         if (!b.Present || b.Exploding) continue;
         if (Floor_At(g.w.arena.Floor_Grid, Place_Col(place), Place_Row(place)) == Floor::Gone)
             b.Dying = true;
-        g.m.Draw_Image(Image_List::List_1, Img1::Blaster, Place_X(place), Place_Y(place));
+        g.m.Draw_Image(Img1::Blaster, Place_X(place), Place_Y(place));
     }
     if (g.w.level.On(Switch::Blaster_Flame_Switch))
         for (int place = 1; place <= Hazard_Places; ++place) Flame_Launcher(g, place);

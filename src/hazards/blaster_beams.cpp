@@ -11,7 +11,7 @@ constexpr int Thunder_End_Tick = 27;
 constexpr int Beam_Reach = 4;
 
 struct Beam_Look {
-    int First_Image;
+    Img2_Id First_Image;
     int Dx[8], Dy[8];  // offsets of image frames 1..7 (index 0 unused)
 };
 
@@ -71,8 +71,8 @@ void Show_Beam(Game& g, int place, Thunder_Direction dir, int32_t tick) {
     const int frame = Beam_Frame(tick);
     if (frame == 0 || dir < Thunder_Direction::Right || dir > Thunder_Direction::Down) return;
     const Beam_Look& look = Beam_Looks[Code_Of(dir)];
-    g.m.Draw_Image(Image_List::List_2, look.First_Image + frame - 1,
-                   Place_X(place) + look.Dx[frame], Place_Y(place) + look.Dy[frame]);
+    g.m.Draw_Image(look.First_Image + frame - 1, Place_X(place) + look.Dx[frame],
+                   Place_Y(place) + look.Dy[frame]);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ void Burn_Block(Game& g, Flame_Rec& fl) {
         Remove_Block(g, fl);
         return;
     }
-    g.m.Draw_Image(Image_List::List_1, Img1::Blaster_Blocker, fl.Flame_X, fl.Flame_Y);
+    g.m.Draw_Image(Img1::Blaster_Blocker, fl.Flame_X, fl.Flame_Y);
     if (Floor_At(g.w.arena.Floor_Grid, fl.Flame_Col, fl.Flame_Row) == Floor::Gone)
         Remove_Block(g, fl);
 }

@@ -50,7 +50,7 @@ void Show_Star_Burst(Game& g, int place) {
         b.Star_Burst_Tick = 0;
     }
     for (int s = 1; s <= Burst_Stars; ++s)
-        g.m.Draw_Image(Image_List::List_1, Img1::Star_Green, b.Star_X[s], b.Star_Y[s]);
+        g.m.Draw_Image(Img1::Star_Green, b.Star_X[s], b.Star_Y[s]);
 }
 
 // Every launch gives all four flames of the place new directions, delays and lives.
@@ -140,10 +140,10 @@ void Crawl_Flame(Game& g, Blaster_Rec& b, Flame_Rec& fl) {
     fl.Flame_X += right ? Flame_Speed : -Flame_Speed;
     fl.Flame_Y += down ? Flame_Speed : -Flame_Speed;
     ++fl.Flame_Step;
-    const int image =
+    const Img1_Id image =
         b.Flame_Anim <= 2 ? Img1::Blaster_Blocker_Flame_1 : Img1::Blaster_Blocker_Flame_2;
     b.Flame_Anim = b.Flame_Anim >= 5 ? 0 : b.Flame_Anim + 1;
-    g.m.Draw_Image(Image_List::List_1, image, fl.Flame_X, fl.Flame_Y);
+    g.m.Draw_Image(image, fl.Flame_X, fl.Flame_Y);
 }
 
 void Move_Flame(Game& g, Blaster_Rec& b, Flame_Rec& fl) {

@@ -30,10 +30,10 @@ void Burn_Along_Trail(Game& g, Fuse_Rec& fuse) {
 }
 
 void Show_Fuse(Game& g, Fuse_Rec& fuse) {
-    const int image =
+    const Img1_Id image =
         fuse.Fuse_Anim <= 2 ? Img1::Blaster_Blocker_Flame_1 : Img1::Blaster_Blocker_Flame_2;
     fuse.Fuse_Anim = fuse.Fuse_Anim >= 5 ? 0 : fuse.Fuse_Anim + 1;
-    g.m.Draw_Image(Image_List::List_1, image, fuse.Fuse_X, fuse.Fuse_Y);
+    g.m.Draw_Image(image, fuse.Fuse_X, fuse.Fuse_Y);
 }
 
 void Move_Fuse(Game& g, Fuse_Rec& fuse) {

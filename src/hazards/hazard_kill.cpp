@@ -26,8 +26,7 @@ void Hazard_Kill_Step(Game& g, Hazard_Rec& h, int place) {
 void Show_Hazard_Explosion(Game& g, Hazard_Rec& h, int place) {
     if (h.Death_Tick < 1 || h.Death_Tick > Hazard_Explosion_Ticks) return;
     ++h.Explosion_Frame;
-    g.m.Draw_Image(Image_List::Ex, Ex::A_Ex_1 + h.Explosion_Frame, Place_X(place) - 25,
-                   Place_Y(place) - 21);
+    g.m.Draw_Image(Ex::A_Ex_1 + h.Explosion_Frame, Place_X(place) - 25, Place_Y(place) - 21);
 }
 
 }  // namespace zarvo

@@ -20,7 +20,8 @@ constexpr int Orbit_DY[Orbit_Steps + 1] = {0,  0,  1,  2,  4,  7,  10, 14, 16, 2
                                            28, 27, 26, 24, 21, 18, 14, 10, 7,  4,  2,  1};
 
 struct Bonus_Icon {
-    int Image, Dx, Dy;
+    Img1_Id Image;
+    int Dx, Dy;
 };
 constexpr Bonus_Icon Bonus_Icons[4] = {
     {}, {Img1::Herz, 20, 22}, {Img1::Fire_White, 20, 20}, {Img1::Star_Blue, 15, 15}};
@@ -56,11 +57,11 @@ void Show_Pyr(Game& g, const Pyr_Rec& p, int place) {
         const Bonus_Icon& icon = Bonus_Icons[p.Pyr_Kind];
         for (int k = 1; k <= Orbit_Icons; ++k) {
             const int phase = p.Orbit_Phase[k];
-            g.m.Draw_Image(Image_List::List_1, icon.Image, x + icon.Dx + Orbit_DX[phase],
+            g.m.Draw_Image(icon.Image, x + icon.Dx + Orbit_DX[phase],
                            y + icon.Dy + Orbit_DY[phase]);
         }
     }
-    g.m.Draw_Image(Image_List::List_1, Img1::Pyr_1, x, y);
+    g.m.Draw_Image(Img1::Pyr_1, x, y);
 }
 
 void Give_Bonus(Game& g, int32_t kind) {

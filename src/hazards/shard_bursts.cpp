@@ -50,9 +50,8 @@ void Show_Shards(Game& g, Shard_Burst& s, int32_t tick) {
     s.Shard_H += grow;
     s.Shard_Angle = (s.Shard_Angle + 4) % 256;
     for (int k = 1; k <= Shard_Count; ++k)
-        g.m.Draw_Image_Rotated(Image_List::List_1, Img1::Blaster_Blocker_Ex_1 + (k - 1) % 4,
-                               s.Shard_X[k], s.Shard_Y[k], s.Shard_W, s.Shard_H, 0, 0.0, 0.0,
-                               s.Shard_Angle);
+        g.m.Draw_Image_Rotated(Img1::Blaster_Blocker_Ex_1 + (k - 1) % 4, s.Shard_X[k], s.Shard_Y[k],
+                               s.Shard_W, s.Shard_H, 0, 0.0, 0.0, s.Shard_Angle);
 }
 
 // One frame of a burst from the pixel (x, y); answers false once the burst has ended.

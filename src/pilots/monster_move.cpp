@@ -56,7 +56,7 @@ void Explode(Game& g, Monster_Rec& m) {
         m.Y -= 8;
     } else if (m.Tick <= Explosion_Ticks) {
         m.Explosion_Frame += 1;
-        g.m.Draw_Image(Image_List::Ex, m.Explosion_Frame, m.X, m.Y);
+        g.m.Draw_Image(Ex_Id{m.Explosion_Frame}, m.X, m.Y);
     } else {
         m.Active = m.Exploding = false;
         m.Tick = 0;
@@ -104,7 +104,7 @@ void Show_Monster(Game& g, Monster_Rec& m) {
     m.Anim += 1;
     const int image = m.Anim <= 3 ? m.Image_1 : m.Anim <= 6 ? m.Image_2 : m.Image_3;
     if (m.Anim >= 9) m.Anim = 0;
-    g.m.Draw_Image(Image_List::List_2, image, m.X, m.Y);
+    g.m.Draw_Image(Img2_Id{image}, m.X, m.Y);
 }
 
 void Enter_Next_Cell(Monster_Rec& m) {

@@ -11,10 +11,10 @@ inline constexpr int32_t Flame_Burst_Ticks = 18;
 // Where each of the eight flames flies, and how it looks.
 struct Flame_Way {
     int32_t Col, Row;
-    int Image;
+    Img2_Id Image;
 };
 inline constexpr Flame_Way Flame_Ways[Pilot_Flame_Count + 1] = {
-    {0, 0, 0},
+    {0, 0, {}},
     {-1, 0, Img2::Flame_Left},
     {1, 0, Img2::Flame_Right},
     {0, -1, Img2::Flame_Up},
@@ -62,10 +62,10 @@ void Fall_Bomb(Game& g, Pilot_Rec& p) {
     p.Bomb_Tick += 1;
     if (p.Bomb_Tick <= Bomb_Fall_Ticks) {
         p.Bomb_Angle = (p.Bomb_Angle + 4) % 256;
-        g.m.Draw_Image_Rotated(Image_List::List_1, Img1::Bombe_Shadow, p.Bomb_X + 24, p.Bomb_Y + 24,
-                               32, 32, 0, 0.5, 0.5, p.Bomb_Angle);
-        g.m.Draw_Image_Rotated(Image_List::List_1, Img1::Bombe, p.Bomb_X + 16, p.Bomb_Y + 16, 32,
-                               32, 0, 0.5, 0.5, p.Bomb_Angle);
+        g.m.Draw_Image_Rotated(Img1::Bombe_Shadow, p.Bomb_X + 24, p.Bomb_Y + 24, 32, 32, 0, 0.5,
+                               0.5, p.Bomb_Angle);
+        g.m.Draw_Image_Rotated(Img1::Bombe, p.Bomb_X + 16, p.Bomb_Y + 16, 32, 32, 0, 0.5, 0.5,
+                               p.Bomb_Angle);
     } else if (p.Bomb_Tick == Bomb_Fall_Ticks + 1) {
         Burst_Bomb(g, p);
     }
@@ -86,7 +86,7 @@ void Fly_Flames(Game& g, Pilot_Rec& p) {
         flame.Flame_Y += 16 * Flame_Ways[f].Row;
         flame.Flame_Col += Flame_Ways[f].Col;
         flame.Flame_Row += Flame_Ways[f].Row;
-        g.m.Draw_Image(Image_List::List_2, Flame_Ways[f].Image, flame.Flame_X, flame.Flame_Y);
+        g.m.Draw_Image(Flame_Ways[f].Image, flame.Flame_X, flame.Flame_Y);
     }
 }
 
@@ -132,7 +132,7 @@ void Burst_Flame(Game& g, Pilot_Flame& flame) {
         flame.Flame_Ready = flame.Flame_Flying = flame.Flame_Exploding = false;
         flame.Flame_Tick = 0;
     }
-    g.m.Draw_Image(Image_List::Ex, flame.Flame_Frame, flame.Flame_X, flame.Flame_Y);
+    g.m.Draw_Image(Ex_Id{flame.Flame_Frame}, flame.Flame_X, flame.Flame_Y);
     if (Is_Ego_Cell(g.w, flame.Flame_Col, flame.Flame_Row)) g.w.player.Ego_Hit = true;
 }
 

@@ -50,14 +50,14 @@ void Blow_Up(Game& g, Pilot_Rec& p) {
 
 void Show_Debris(Game& g, const Pilot_Rec& p) {
     for (int i = 1; i <= Pilot_Debris_Count; ++i)
-        g.m.Draw_Image_Rotated(Image_List::List_1, Img1::Pilot_Ex_1 + i - 1, p.Debris_X[i],
-                               p.Debris_Y[i], p.Debris_W, p.Debris_H, 0, 0.0, 0.0, p.Debris_Angle);
+        g.m.Draw_Image_Rotated(Img1::Pilot_Ex_1 + i - 1, p.Debris_X[i], p.Debris_Y[i], p.Debris_W,
+                               p.Debris_H, 0, 0.0, 0.0, p.Debris_Angle);
 }
 
 // The cloud of smoke: ten frames, each held three ticks.
 void Show_Poff(Game& g, Pilot_Rec& p, int32_t t) {
     if (t <= 28 && t % 3 == 1) p.Poff_Frame += 1;
-    if (t <= 31) g.m.Draw_Image(Image_List::Ex, p.Poff_Frame, p.X - 16, p.Y - 16);
+    if (t <= 31) g.m.Draw_Image(Ex_Id{p.Poff_Frame}, p.X - 16, p.Y - 16);
 }
 
 void Explosion_Step(Game& g, Pilot_Rec& p) {

@@ -28,10 +28,10 @@ int32_t Pilot_Dir_Row(Pilot_Dir dir) {
 void Show_Pilot(Game& g, const Pilot_Rec& p) {
     const int w = p.Img_W + p.Height;
     const int h = p.Img_H + p.Height;
-    g.m.Draw_Image_Rotated(Image_List::List_1, Img1::Pilot_Shadow, p.X + p.Height + p.Img_W / 2 + 8,
+    g.m.Draw_Image_Rotated(Img1::Pilot_Shadow, p.X + p.Height + p.Img_W / 2 + 8,
                            p.Y + p.Height + p.Img_H / 2 + 8, w, h, 0, 0.5, 0.5, p.Angle);
-    g.m.Draw_Image_Rotated(Image_List::List_1, Img1::Pilot, p.X + p.Img_W / 2, p.Y + p.Img_H / 2, w,
-                           h, 0, 0.5, 0.5, p.Angle);
+    g.m.Draw_Image_Rotated(Img1::Pilot, p.X + p.Img_W / 2, p.Y + p.Img_H / 2, w, h, 0, 0.5, 0.5,
+                           p.Angle);
 }
 
 }  // namespace zarvo

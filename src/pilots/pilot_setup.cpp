@@ -39,8 +39,8 @@ void Start_Pilot(Game& g, Pilot_Rec& p, int slot) {
     p.Speed = 2;
     p.Dir = Pilot_Dir_Of(Code_Of(Pilot_Dir::Up_Right) + g.random(4));
     p.Angle = p.Angle_Target = Pilot_Dir_Angle(p.Dir);
-    p.Img_W = g.m.Image_Width(Image_List::List_1, Img1::Pilot);
-    p.Img_H = g.m.Image_Height(Image_List::List_1, Img1::Pilot);
+    p.Img_W = g.m.Image_Width(Img1::Pilot);
+    p.Img_H = g.m.Image_Height(Img1::Pilot);
     p.Debris_W = 16;
     p.Debris_H = 32;
     p.Bomb_Interval = 5 + g.random(10);

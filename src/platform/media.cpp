@@ -80,27 +80,26 @@ void Surface_Media::Take(const Image& img, int x, int y, const Turn* turn,
     if (drawn_known_ && !lists_[drawn_].Add(img, x, y, turn, bounds)) drawn_known_ = false;
 }
 
-void Surface_Media::Draw_Image(Image_List list, int index, int x, int y, int frame) {
-    const Image* img = assets_ ? assets_->Find(list, index) : nullptr;
+void Surface_Media::Draw_Image(Image_Id image, int x, int y, int frame) {
+    const Image* img = assets_ ? assets_->Find(image.List, image.Index) : nullptr;
     if (img && frame == 0) Take(*img, x, y, nullptr, Image_Bounds(back_buffer_, *img, x, y));
 }
 
-void Surface_Media::Draw_Image_Rotated(Image_List list, int index, int x, int y, int width,
-                                       int height, int frame, double center_x, double center_y,
-                                       int angle) {
-    const Image* img = assets_ ? assets_->Find(list, index) : nullptr;
+void Surface_Media::Draw_Image_Rotated(Image_Id image, int x, int y, int width, int height,
+                                       int frame, double center_x, double center_y, int angle) {
+    const Image* img = assets_ ? assets_->Find(image.List, image.Index) : nullptr;
     if (!img || frame != 0) return;
     const Turn t{width, height, center_x, center_y, angle};
     Take(*img, x, y, &t, Turned_Bounds(back_buffer_, *img, x, y, t));
 }
 
-int Surface_Media::Image_Width(Image_List list, int index) {
-    const Image* img = assets_ ? assets_->Find(list, index) : nullptr;
+int Surface_Media::Image_Width(Image_Id image) {
+    const Image* img = assets_ ? assets_->Find(image.List, image.Index) : nullptr;
     return img ? img->Width : 0;
 }
 
-int Surface_Media::Image_Height(Image_List list, int index) {
-    const Image* img = assets_ ? assets_->Find(list, index) : nullptr;
+int Surface_Media::Image_Height(Image_Id image) {
+    const Image* img = assets_ ? assets_->Find(image.List, image.Index) : nullptr;
     return img ? img->Height : 0;
 }
 

@@ -18,6 +18,13 @@ inline constexpr int Default_Picture_Height = 513;
 // An image list as the game numbers them; the platform only uses the number to find a list.
 enum class Image_List : int;
 
+// One image of one list. Game code takes these from the catalogue's typed names (Img1::Herz,
+// Ex::A_Ex_1 + frame, Img2_Id{stored}), so an image is always drawn from its own list.
+struct Image_Id {
+    Image_List List;
+    int Index;
+};
+
 // The polled direction states.
 struct Input_States {
     bool Up = false, Down = false, Left = false, Right = false;
@@ -71,11 +78,11 @@ class Media {
     virtual void Poll_Input(Input_States& states) = 0;
     virtual void Clear_Back_Buffer(uint32_t colour) = 0;
     virtual void Show_Back_Buffer() = 0;
-    virtual void Draw_Image(Image_List list, int index, int x, int y, int frame = 0) = 0;
-    virtual void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width, int height,
-                                    int frame, double center_x, double center_y, int angle) = 0;
-    virtual int Image_Width(Image_List list, int index) = 0;
-    virtual int Image_Height(Image_List list, int index) = 0;
+    virtual void Draw_Image(Image_Id image, int x, int y, int frame = 0) = 0;
+    virtual void Draw_Image_Rotated(Image_Id image, int x, int y, int width, int height, int frame,
+                                    double center_x, double center_y, int angle) = 0;
+    virtual int Image_Width(Image_Id image) = 0;
+    virtual int Image_Height(Image_Id image) = 0;
     virtual void Play_Wave(int index) = 0;
     // Confines the pointer to window pixels left..right-1, top..bottom-1.
     virtual void Confine_Pointer(int left, int top, int right, int bottom) = 0;
@@ -98,11 +105,11 @@ class Surface_Media : public Media {
     Surface_Media(const Assets* assets, int width, int height);
 
     void Clear_Back_Buffer(uint32_t colour) override;
-    void Draw_Image(Image_List list, int index, int x, int y, int frame = 0) override;
-    void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width, int height,
-                            int frame, double center_x, double center_y, int angle) override;
-    int Image_Width(Image_List list, int index) override;
-    int Image_Height(Image_List list, int index) override;
+    void Draw_Image(Image_Id image, int x, int y, int frame = 0) override;
+    void Draw_Image_Rotated(Image_Id image, int x, int y, int width, int height, int frame,
+                            double center_x, double center_y, int angle) override;
+    int Image_Width(Image_Id image) override;
+    int Image_Height(Image_Id image) override;
 
     // The back buffer with every draw so far made. The caller may write into it: the next
     // frame is then drawn whole.

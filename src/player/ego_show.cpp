@@ -8,7 +8,7 @@ namespace zarvo {
 namespace {
 
 // One walk cycle is 12 frames in four phases of three; up and down have two pictures only.
-constexpr int Walk_Images[4][4] = {
+constexpr Img1_Id Walk_Images[4][4] = {
     {Img1::Ego_Right_1, Img1::Ego_Right_2, Img1::Ego_Right_3, Img1::Ego_Right_4},
     {Img1::Ego_Left_1, Img1::Ego_Left_2, Img1::Ego_Left_3, Img1::Ego_Left_4},
     {Img1::Ego_Up_1, Img1::Ego_Up_2, Img1::Ego_Up_1, Img1::Ego_Up_2},
@@ -35,13 +35,12 @@ void Draw_Figure(Game& g) {
     PlayerState& p = g.w.player;
     const int row = Walk_Row(p.Ego_Dir);
     if (row < 0) {
-        g.m.Draw_Image(Image_List::List_1, Img1::Ego_No, p.Ego_X, p.Ego_Y);
+        g.m.Draw_Image(Img1::Ego_No, p.Ego_X, p.Ego_Y);
         return;
     }
     p.Ego_Anim += 1;
     const int phase = (p.Ego_Anim - 1) / 3;
-    g.m.Draw_Image(Image_List::List_1, Walk_Images[row][phase < 0 ? 0 : phase % 4], p.Ego_X,
-                   p.Ego_Y);
+    g.m.Draw_Image(Walk_Images[row][phase < 0 ? 0 : phase % 4], p.Ego_X, p.Ego_Y);
     if (p.Ego_Anim >= 12) p.Ego_Anim = 0;
 }
 

@@ -15,8 +15,8 @@ void Spin_Figure(Game& g) {
     p.Ego_Seq_Height -= 2;
     p.Ego_Seq_Angle += 4;
     if (p.Ego_Seq_Angle > 255) p.Ego_Seq_Angle = 0;
-    g.m.Draw_Image_Rotated(Image_List::List_1, Img1::Ego_No, p.Ego_X + 15, p.Ego_Y + 24,
-                           p.Ego_Seq_Width, p.Ego_Seq_Height, 0, 0.5, 0.5, p.Ego_Seq_Angle);
+    g.m.Draw_Image_Rotated(Img1::Ego_No, p.Ego_X + 15, p.Ego_Y + 24, p.Ego_Seq_Width,
+                           p.Ego_Seq_Height, 0, 0.5, 0.5, p.Ego_Seq_Angle);
 }
 
 // The controls come back only in this last frame, which draws nothing.
@@ -32,7 +32,7 @@ void End_Implose(Game& g) {
 }
 
 void Draw_White_Figure(Game& g) {
-    g.m.Draw_Image(Image_List::List_1, Img1::Ego_No_White, g.w.player.Ego_X, g.w.player.Ego_Y);
+    g.m.Draw_Image(Img1::Ego_No_White, g.w.player.Ego_X, g.w.player.Ego_Y);
 }
 
 void Spin_Triangle(Game& g) {
@@ -42,8 +42,8 @@ void Spin_Triangle(Game& g) {
     p.Ego_Seq_Angle += 4;
     p.Ego_Explose_Tick += 1;
     Draw_White_Figure(g);
-    g.m.Draw_Image_Rotated(Image_List::List_1, Img1::Triangel, p.Ego_X + 15, p.Ego_Y + 24,
-                           p.Ego_Seq_Width, p.Ego_Seq_Height, 0, 0.5, 0.5, p.Ego_Seq_Angle);
+    g.m.Draw_Image_Rotated(Img1::Triangel, p.Ego_X + 15, p.Ego_Y + 24, p.Ego_Seq_Width,
+                           p.Ego_Seq_Height, 0, 0.5, 0.5, p.Ego_Seq_Angle);
 }
 
 // The figure goes back to its save place with a full store and appears there again.

@@ -12,8 +12,8 @@ namespace {
 // 4 right); it indexes the tables below and is what Shot_Dir_Grid holds.
 constexpr int Shot_DCol[5] = {0, 0, 0, -1, 1};
 constexpr int Shot_DRow[5] = {0, -1, 1, 0, 0};
-constexpr int Rocket_Image[5] = {0, Img2::Rocket_Up, Img2::Rocket_Down, Img2::Rocket_Left,
-                                 Img2::Rocket_Right};
+constexpr Img2_Id Rocket_Image[5] = {Img2_Id{}, Img2::Rocket_Up, Img2::Rocket_Down,
+                                     Img2::Rocket_Left, Img2::Rocket_Right};
 // The launch position lies one step behind the first drawn one.
 constexpr int Launch_DX[5] = {0, 10, 10, 7, -23};
 constexpr int Launch_DY[5] = {0, 28, -7, 28, 28};
@@ -63,7 +63,7 @@ void Fly_Rocket(Game& g, int d, int s) {
     ArenaState& a = g.w.arena;
     r.Shot_X += 16 * Shot_DCol[d];
     r.Shot_Y += 16 * Shot_DRow[d];
-    g.m.Draw_Image(Image_List::List_2, Rocket_Image[d], r.Shot_X, r.Shot_Y);
+    g.m.Draw_Image(Rocket_Image[d], r.Shot_X, r.Shot_Y);
     Set_Shot_Cell(a, r.Shot_Col, r.Shot_Row, No_Code, No_Code, No_Code);
     r.Shot_Col += Shot_DCol[d];
     r.Shot_Row += Shot_DRow[d];
@@ -95,7 +95,7 @@ void Run_Explosion(Game& g, int d, int s) {
         r.Shot_Exploding = false;
         r.Shot_Ex_Tick = 0;
     }
-    g.m.Draw_Image(Image_List::Ex, r.Shot_Ex_Frame, r.Shot_Ex_X, r.Shot_Ex_Y);
+    g.m.Draw_Image(Ex_Id{r.Shot_Ex_Frame}, r.Shot_Ex_X, r.Shot_Ex_Y);
 }
 
 // Clockwise while standing or walking right or down, the other way walking left or up.
@@ -116,8 +116,8 @@ void Show_Star_Indicator(Game& g) {
     const PlayerState& p = g.w.player;
     if (!s.Well_Done && !s.Game_Over) Show_Text(g.m, "use space : enter for fire", 176, 20);
     Turn_Star(g.w.shots, p.Ego_Dir);
-    g.m.Draw_Image_Rotated(Image_List::List_2, Img2::Snake_Star, p.Ego_X + 14, p.Ego_Y + 10, 34, 34,
-                           0, 0.5, 0.5, g.w.shots.Star_Angle);
+    g.m.Draw_Image_Rotated(Img2::Snake_Star, p.Ego_X + 14, p.Ego_Y + 10, 34, 34, 0, 0.5, 0.5,
+                           g.w.shots.Star_Angle);
 }
 
 void Launch_Star_Shot(Game& g) {

@@ -73,7 +73,7 @@ void Close_Panel_Screens(Game& g) {
 
 bool Show_Well_Done(Game& g) {
     GameState& s = g.w.game;
-    g.m.Draw_Image(Image_List::List_2, Img2::Well_Done, Box_X, 140);
+    g.m.Draw_Image(Img2::Well_Done, Box_X, 140);
     if (!Well_Done_Ready(g) || !Box_Accepted(g)) return false;
     s.Well_Done = false;
     s.Game_Halted = false;
@@ -91,8 +91,8 @@ void Show_Game_Over(Game& g) {
     }
     s.Back_Picture_Choice = 1;
     s.Back_Picture_Image = Img2::CopyRight;
-    g.m.Draw_Image(Image_List::List_2, Img2::Panel_Intro, 0, 430);
-    g.m.Draw_Image(Image_List::List_2, Img2::Game_Over, Box_X, 140);
+    g.m.Draw_Image(Img2::Panel_Intro, 0, 430);
+    g.m.Draw_Image(Img2::Game_Over, Box_X, 140);
     if (!Box_Accepted(g)) return;
     Start_Message_Explose(g, Box_OK_Burst.X, Box_OK_Burst.Y);
     s.Game_Over = false;
@@ -104,7 +104,7 @@ void Show_Game_Over(Game& g) {
 
 void Show_CodeWords(Game& g) {
     GameState& s = g.w.game;
-    g.m.Draw_Image(Image_List::List_2, Img2::CodeWord, Box_X, 153);
+    g.m.Draw_Image(Img2::CodeWord, Box_X, 153);
     Show_Text(g.m, Entry_Chars<20>(s.CodeWord_1).Text, 179, 199);
     Show_Text(g.m, Entry_Chars<20>(s.CodeWord_2).Text, 179, 219);
     Show_CodeWord_Cursor(g);

@@ -18,7 +18,7 @@ void Confine(Game& g, const Pointer_Hold& hold) {
 }  // namespace
 
 void Show_Mouse(Game& g) {
-    g.m.Draw_Image(Image_List::List_1, Img1::Cursor, g.w.game.Mouse_X, g.w.game.Mouse_Y);
+    g.m.Draw_Image(Img1::Cursor, g.w.game.Mouse_X, g.w.game.Mouse_Y);
 }
 
 void Set_Sponsor_Cursor_Rect(Game& g) {

@@ -45,7 +45,7 @@ void Show_Name_Entry_Box(Game& g) {
     GameState& s = g.w.game;
     s.Back_Picture_Choice = 1;
     s.Back_Picture_Image = Img2::CopyRight;
-    g.m.Draw_Image(Image_List::List_2, Img2::Panel_Intro, 0, 430);
+    g.m.Draw_Image(Img2::Panel_Intro, 0, 430);
     Show_Score_Box(g);
     Liste_Score(g);
 }

@@ -8,14 +8,13 @@ namespace {
 
 void Show_Option_Box(Game& g) {
     const GameState& s = g.w.game;
-    g.m.Draw_Image(Image_List::List_2, Img2::Option, 155, 89);
+    g.m.Draw_Image(Img2::Option, 155, 89);
     if (s.Difficulty >= 1 && s.Difficulty <= 3)
-        g.m.Draw_Image(Image_List::List_2, Img2::Option_Rahmen_Diff,
-                       Option_Difficulty_Button(s.Difficulty).Left,
+        g.m.Draw_Image(Img2::Option_Rahmen_Diff, Option_Difficulty_Button(s.Difficulty).Left,
                        Option_Difficulty_Button(s.Difficulty).Top);
     if (s.Level >= 1 && s.Level <= 8)
-        g.m.Draw_Image(Image_List::List_2, Img2::Oprtion_Rahmen_Arena,
-                       Option_Level_Row(s.Level).Left, Option_Level_Row(s.Level).Top);
+        g.m.Draw_Image(Img2::Oprtion_Rahmen_Arena, Option_Level_Row(s.Level).Left,
+                       Option_Level_Row(s.Level).Top);
 }
 
 void Choose(Game& g, int32_t& choice, int value, int burst_x, int burst_y) {

@@ -47,8 +47,7 @@ void Move_And_Draw_Stars(Game& g, PanelState& p) {
         p.Message_Explose_Star_Y[k] += Star_Step_Y[k];
     }
     for (int k = 1; k <= Message_Explose_Stars; ++k)
-        g.m.Draw_Image(Image_List::List_1, Img1::Star_Blue, p.Message_Explose_Star_X[k],
-                       p.Message_Explose_Star_Y[k]);
+        g.m.Draw_Image(Img1::Star_Blue, p.Message_Explose_Star_X[k], p.Message_Explose_Star_Y[k]);
 }
 
 }  // namespace
@@ -56,7 +55,7 @@ void Move_And_Draw_Stars(Game& g, PanelState& p) {
 void Show_Panel(Game& g) {
     const GameState& s = g.w.game;
     Set_Back_Picture(g);
-    g.m.Draw_Image(Image_List::List_2, Img2::Panel_Game, 0, Panel_Top);
+    g.m.Draw_Image(Img2::Panel_Game, 0, Panel_Top);
     if (s.Difficulty >= 1 && s.Difficulty <= 3)
         Show_Text(g.m, Difficulty_Name[s.Difficulty], 30, 440);
     if (s.Level >= 1 && s.Level <= 8) Show_Text(g.m, Level_Name[s.Level], 104, 461);

@@ -11,10 +11,10 @@ constexpr int Tab_Burst_Y = 130;
 }  // namespace
 
 void Show_Score_Box(Game& g) {
-    g.m.Draw_Image(Image_List::List_2, Img2::Score, 155, 49);
+    g.m.Draw_Image(Img2::Score, 155, 49);
     const int shown = g.w.screens.Score_Difficulty;
     if (shown >= 1 && shown <= 3)
-        g.m.Draw_Image(Image_List::List_2, Img2::Option_Rahmen_Diff, Score_Tab_Button(shown).Left,
+        g.m.Draw_Image(Img2::Option_Rahmen_Diff, Score_Tab_Button(shown).Left,
                        Score_Tab_Button(shown).Top);
 }
 

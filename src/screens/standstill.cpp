@@ -36,7 +36,8 @@ uint32_t Mix(uint32_t a, uint32_t b, float t) {
 // Signed distance from the pixel centre (x, y) to a box inset by `inset` from r, its corners
 // rounded by `radius` (negative inside).
 float Box_Distance(const Pixel_Rect& r, int x, int y, float inset, float radius) {
-    const float half_w = (r.Right - r.Left) / 2.0f - inset, half_h = (r.Bottom - r.Top) / 2.0f - inset;
+    const float half_w = (r.Right - r.Left) / 2.0f - inset,
+                half_h = (r.Bottom - r.Top) / 2.0f - inset;
     const float dx = std::fabs(x + 0.5f - (r.Left + r.Right) / 2.0f) - half_w + radius;
     const float dy = std::fabs(y + 0.5f - (r.Top + r.Bottom) / 2.0f) - half_h + radius;
     return std::hypot(std::max(dx, 0.0f), std::max(dy, 0.0f)) + std::min(std::max(dx, dy), 0.0f) -
@@ -75,8 +76,8 @@ void Show_Large_Text(Game& g, std::string_view text, int x, int y) {
         const int glyph = Glyph_Index(text[k]);
         if (glyph < 0) continue;
         const int left = x + Large_Text_Advance * static_cast<int>(k);
-        g.m.Draw_Image_Rotated(Image_List::Abc, glyph, left + Glyph_Width, y + Glyph_Height,
-                               2 * Glyph_Width, 2 * Glyph_Height, 0, 0.5, 0.5, 0);
+        g.m.Draw_Image_Rotated(Abc_Id{glyph}, left + Glyph_Width, y + Glyph_Height, 2 * Glyph_Width,
+                               2 * Glyph_Height, 0, 0.5, 0.5, 0);
     }
 }
 

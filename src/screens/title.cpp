@@ -80,7 +80,7 @@ bool Start(Game& g) {
 bool Show_Sponsor(Game& g) {
     GameState& s = g.w.game;
     Count_Greeting(g);
-    g.m.Draw_Image(Image_List::List_2, Img2::Panel_Intro, 0, 430);
+    g.m.Draw_Image(Img2::Panel_Intro, 0, 430);
     if (Clicked(s, Title_Quit_Button)) {
         Press_Button(g);
         s.Quit_Requested = true;

@@ -21,20 +21,20 @@ struct Draw_Call {
 class Draw_Log_Media : public Headless_Media {
   public:
     using Headless_Media::Headless_Media;
-    void Draw_Image(Image_List list, int index, int x, int y, int frame) override {
-        draws.push_back({list, index, x, y});
-        Headless_Media::Draw_Image(list, index, x, y, frame);
+    void Draw_Image(Image_Id image, int x, int y, int frame) override {
+        draws.push_back({image.List, image.Index, x, y});
+        Headless_Media::Draw_Image(image, x, y, frame);
     }
-    void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width, int height,
-                            int frame, double cx, double cy, int angle) override {
-        draws.push_back({list, index, x, y, true, width, height, angle});
-        Headless_Media::Draw_Image_Rotated(list, index, x, y, width, height, frame, cx, cy, angle);
+    void Draw_Image_Rotated(Image_Id image, int x, int y, int width, int height, int frame,
+                            double cx, double cy, int angle) override {
+        draws.push_back({image.List, image.Index, x, y, true, width, height, angle});
+        Headless_Media::Draw_Image_Rotated(image, x, y, width, height, frame, cx, cy, angle);
     }
     // The draws of one image.
-    std::vector<Draw_Call> of(Image_List list, int index) const {
+    std::vector<Draw_Call> of(Image_Id image) const {
         std::vector<Draw_Call> found;
         for (const Draw_Call& d : draws)
-            if (d.list == list && d.index == index) found.push_back(d);
+            if (d.list == image.List && d.index == image.Index) found.push_back(d);
         return found;
     }
     std::vector<Draw_Call> draws;

@@ -94,9 +94,9 @@ inline size_t Table_End(int difficulty) {
 // A headless media that remembers where letters of the bitmap alphabet were drawn.
 struct Recording_Media : Headless_Media {
     std::vector<std::pair<int, int>> letters;
-    void Draw_Image(Image_List list, int index, int x, int y, int frame = 0) override {
-        if (list == Image_List::Abc) letters.push_back({x, y});
-        Headless_Media::Draw_Image(list, index, x, y, frame);
+    void Draw_Image(Image_Id image, int x, int y, int frame = 0) override {
+        if (image.List == Image_List::Abc) letters.push_back({x, y});
+        Headless_Media::Draw_Image(image, x, y, frame);
     }
     int letters_at(int x, int y) const {
         return static_cast<int>(std::count(letters.begin(), letters.end(), std::pair{x, y}));

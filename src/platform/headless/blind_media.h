@@ -12,9 +12,8 @@ class Blind_Media : public Headless_Media {
     explicit Blind_Media(const Assets* assets = nullptr) : Headless_Media(assets) {}
 
     void Clear_Back_Buffer(uint32_t) override {}
-    void Draw_Image(Image_List, int, int, int, int = 0) override {}
-    void Draw_Image_Rotated(Image_List, int, int, int, int, int, int, double, double,
-                            int) override {}
+    void Draw_Image(Image_Id, int, int, int = 0) override {}
+    void Draw_Image_Rotated(Image_Id, int, int, int, int, int, double, double, int) override {}
     void Show_Back_Buffer() override { ++shown_frames; }
     void Play_Wave(int) override { ++waves_started; }
 

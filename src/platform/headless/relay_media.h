@@ -21,14 +21,13 @@ class Relay_Media : public Headless_Media {
     void Clear_Back_Buffer(uint32_t colour) override {
         if (drawn_) out_.Clear_Back_Buffer(colour);
     }
-    void Draw_Image(Image_List list, int index, int x, int y, int frame = 0) override {
-        if (drawn_) out_.Draw_Image(list, index, x, y, frame);
+    void Draw_Image(Image_Id image, int x, int y, int frame = 0) override {
+        if (drawn_) out_.Draw_Image(image, x, y, frame);
     }
-    void Draw_Image_Rotated(Image_List list, int index, int x, int y, int width, int height,
-                            int frame, double center_x, double center_y, int angle) override {
+    void Draw_Image_Rotated(Image_Id image, int x, int y, int width, int height, int frame,
+                            double center_x, double center_y, int angle) override {
         if (drawn_)
-            out_.Draw_Image_Rotated(list, index, x, y, width, height, frame, center_x, center_y,
-                                    angle);
+            out_.Draw_Image_Rotated(image, x, y, width, height, frame, center_x, center_y, angle);
     }
     // The picture is shown by whoever steps the World, once its own lines are drawn over it.
     void Show_Back_Buffer() override { ++shown_frames; }
