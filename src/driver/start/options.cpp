@@ -147,8 +147,8 @@ bool Parse_Options(int argc, const char* const* argv, Program_Options& o, std::s
     return o.Help || o.Version || Check_Mode(o, frames_given, error);
 }
 
-const char* Usage_Text() {
-    return "Usage: zarvo [options]\n"
+// The help text, a table of what the command line takes.
+constexpr const char Usage[] = "Usage: zarvo [options]\n"
            "\n"
            "Without options the game opens its window and shows the title screen.\n"
            "\n"
@@ -218,6 +218,9 @@ const char* Usage_Text() {
            "Exit codes: 0 done, 1 start-up or file failure (or a run that does not verify),\n"
            "2 bad command line, input script or run, 3 the monkey broke an invariant (frame,\n"
            "invariant and seed on stderr).\n";
+
+const char* Usage_Text() {
+    return Usage;
 }
 
 }  // namespace zarvo
