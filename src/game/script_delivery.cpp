@@ -6,7 +6,29 @@ namespace zarvo {
 
 namespace {
 
-void Set_Held(Input_States& held, int32_t dir, bool down) {
+// The headless media holds what a window's system would.
+class Headless_Sink : public Script_Sink {
+  public:
+    Headless_Sink(Headless_Media& media, Script_Standstill& still) : media_(media), still_(still) {}
+
+    void Point(int32_t& x, int32_t& y) override {
+        media_.Clamp_Pointer(x, y);
+        media_.pointer_x = x, media_.pointer_y = y;
+    }
+    void Hold(int32_t dir, bool down) override { Set_Held(media_.held, dir, down); }
+    void Focus(bool focused) override { still_.Focused = focused; }
+    void Pause(bool paused) override { still_.Paused = paused; }
+    void Mute(bool muted) override { media_.sound_muted = muted; }
+    void Volume(int32_t percent) override { media_.sound_volume = percent; }
+
+  private:
+    Headless_Media& media_;
+    Script_Standstill& still_;
+};
+
+}  // namespace
+
+void Script_Sink::Set_Held(Input_States& held, int32_t dir, bool down) {
     switch (static_cast<Direction>(dir)) {
         case Direction::Up:
             held.Up = down;
@@ -23,22 +45,18 @@ void Set_Held(Input_States& held, int32_t dir, bool down) {
     }
 }
 
-}  // namespace
-
-void Deliver_Script_Event(Game& g, Headless_Media& media, Script_Standstill& still,
-                          const Script_Event& e) {
+void Deliver_Script_Event(Game& g, Script_Sink& sink, const Script_Event& e) {
     switch (e.Kind) {
         case Event_Kind::Key:
             FormKeyDown(g, Event_Key(e));
             break;
         case Event_Kind::Hold:
         case Event_Kind::Release:
-            Set_Held(media.held, e.A, e.Kind == Event_Kind::Hold);
+            sink.Hold(e.A, e.Kind == Event_Kind::Hold);
             break;
         case Event_Kind::Move: {
-            int x = e.A, y = e.B;
-            media.Clamp_Pointer(x, y);
-            media.pointer_x = x, media.pointer_y = y;
+            int32_t x = e.A, y = e.B;
+            sink.Point(x, y);
             DXDraw1MouseMove(g, x, y);
             break;
         }
@@ -46,18 +64,24 @@ void Deliver_Script_Event(Game& g, Headless_Media& media, Script_Standstill& sti
             DXDraw1Click(g);
             break;
         case Event_Kind::Focus:
-            still.Focused = e.A != 0;
+            sink.Focus(e.A != 0);
             break;
         case Event_Kind::Pause:
-            still.Paused = e.A != 0;
+            sink.Pause(e.A != 0);
             break;
         case Event_Kind::Mute:
-            media.sound_muted = e.A != 0;
+            sink.Mute(e.A != 0);
             break;
         case Event_Kind::Volume:
-            media.sound_volume = e.A;
+            sink.Volume(e.A);
             break;
     }
+}
+
+void Deliver_Script_Event(Game& g, Headless_Media& media, Script_Standstill& still,
+                          const Script_Event& e) {
+    Headless_Sink sink(media, still);
+    Deliver_Script_Event(g, sink, e);
 }
 
 }  // namespace zarvo

@@ -1,6 +1,5 @@
 #include "game/tick_input.h"
 
-#include "game/input.h"
 #include "game/recorder.h"
 
 namespace zarvo {
@@ -13,25 +12,18 @@ void Tick_Input::Move(int32_t x, int32_t y) {
     pending_.push_back({0, Event_Kind::Move, x, y});
 }
 
-void Tick_Input::Apply(Game& g, Recorder& recorder, Script_Event e) {
+// Delivered as a script's event is, and written to the recording as delivered: a move clamped
+// where the confinement lets the pointer go.
+void Tick_Input::Apply(Game& g, Recorder& recorder, Script_Sink& sink, Script_Event e) {
     e.Frame = g.w.Frame_Count + 1;
-    switch (e.Kind) {
-        case Event_Kind::Key:
-            FormKeyDown(g, Event_Key(e));
-            break;
-        case Event_Kind::Move:
-            // A move to where the game already has the pointer changes nothing (a scaled
-            // window reports several moves within one game pixel; the game's own placing of
-            // the pointer comes back as a move).
-            if (e.A == g.w.game.Mouse_X && e.B == g.w.game.Mouse_Y) return;
-            DXDraw1MouseMove(g, e.A, e.B);
-            break;
-        case Event_Kind::Click:
-            DXDraw1Click(g);
-            break;
-        default:
-            return;
+    if (e.Kind == Event_Kind::Move) {
+        sink.Point(e.A, e.B);
+        // A move to where the game already has the pointer changes nothing (a scaled window
+        // reports several moves within one game pixel; the game's own placing of the pointer
+        // comes back as a move).
+        if (e.A == g.w.game.Mouse_X && e.B == g.w.game.Mouse_Y) return;
     }
+    Deliver_Script_Event(g, sink, e);
     recorder.Write(e);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/script.h"
+#include "game/script_delivery.h"
 #include "state/game.h"
 
 namespace zarvo {
@@ -30,15 +31,30 @@ class Tick_Input {
     // pointer go now (an earlier click may have moved the confinement).
     template <class Clamp>
     void Deliver(Game& g, Recorder& recorder, Clamp clamp) {
-        for (Script_Event e : pending_) {
-            if (e.Kind == Event_Kind::Move) clamp(e.A, e.B);
-            Apply(g, recorder, e);
-        }
+        Live_Sink<Clamp> sink(clamp);
+        for (Script_Event e : pending_) Apply(g, recorder, sink, e);
         pending_.clear();
     }
 
   private:
-    static void Apply(Game& g, Recorder& recorder, Script_Event e);
+    // The player's own input is keys, moves and clicks; the pointer already stands where it
+    // is moved to, within the confinement.
+    template <class Clamp>
+    class Live_Sink : public Script_Sink {
+      public:
+        explicit Live_Sink(Clamp& clamp) : clamp_(clamp) {}
+        void Point(int32_t& x, int32_t& y) override { clamp_(x, y); }
+        void Hold(int32_t, bool) override {}
+        void Focus(bool) override {}
+        void Pause(bool) override {}
+        void Mute(bool) override {}
+        void Volume(int32_t) override {}
+
+      private:
+        Clamp& clamp_;
+    };
+
+    static void Apply(Game& g, Recorder& recorder, Script_Sink& sink, Script_Event e);
     std::vector<Script_Event> pending_;
 };
 
