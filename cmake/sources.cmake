@@ -10,6 +10,8 @@
 #   zarvo_game          game/                           the per-tick flow over the subsystems
 #   zarvo_headless      driver/headless/                the headless runner, the random player
 #   zarvo_start         driver/start/                   command line, settings, file places
+#   zarvo_shell         driver/shell/                   the desk both shells play the game at:
+#                                                       pause, help, sound, runs kept and shown
 #   zarvo_painters      tools/assetgen/ (not its main.cpp): the images and sounds, drawn
 #
 # The programs' own folders, driver/desktop/ and driver/page/, are listed by
@@ -40,6 +42,10 @@ zarvo_folder_library(zarvo_game src/game)
 target_link_libraries(zarvo_game PUBLIC zarvo_rules)
 zarvo_folder_library(zarvo_headless src/driver/headless)
 target_link_libraries(zarvo_headless PUBLIC zarvo_game)
+zarvo_folder_library(zarvo_start src/driver/start)
+target_link_libraries(zarvo_start PUBLIC zarvo_headless)
+zarvo_folder_library(zarvo_shell src/driver/shell)
+target_link_libraries(zarvo_shell PUBLIC zarvo_start zarvo_headless)
 
 zarvo_folder_sources(painters tools/assetgen)
 list(REMOVE_ITEM painters ${ZARVO_ROOT}/tools/assetgen/main.cpp)
@@ -51,12 +57,10 @@ if(EMSCRIPTEN)
   zarvo_folder_library(zarvo_platform_web src/platform/web)
   target_link_libraries(zarvo_platform_web PUBLIC zarvo_platform)
 else()
-  zarvo_folder_library(zarvo_start src/driver/start)
-  target_link_libraries(zarvo_start PUBLIC zarvo_headless)
   zarvo_folder_library(zarvo_platform_sdl src/platform/sdl)
   target_link_libraries(zarvo_platform_sdl PUBLIC zarvo_platform SDL2::SDL2)
   # Everything but the programs' entries and backends: what the tools, tests and benchmarks use.
   add_library(zarvo_core INTERFACE)
-  target_link_libraries(zarvo_core INTERFACE zarvo_start zarvo_headless zarvo_game zarvo_rules
+  target_link_libraries(zarvo_core INTERFACE zarvo_shell zarvo_start zarvo_headless zarvo_game zarvo_rules
     zarvo_platform)
 endif()

@@ -10,12 +10,10 @@
 // write fails as a full disk's would. QUIT brings back the title of a new game.
 #include <memory>
 
+#include "driver/shell/desk_game.h"
 #include "driver/start/settings.h"
-#include "game/comforts.h"
-#include "game/overlay.h"
-#include "platform/frame_clock.h"
+#include "game/recorder.h"
 #include "platform/web/web_media.h"
-#include "state/game.h"
 
 namespace zarvo {
 
@@ -30,47 +28,49 @@ bool Keep_Score_File_In_Page();
 // game may have changed.
 void Refresh_Score_File_In_Page();
 
-class Web_Game : public Web_Listener {
+// The page around the desk (driver/shell/desk_game.h): the page's events become the desk's
+// calls, and the sound level is kept in the browser's storage.
+class Web_Game : public Web_Listener, public Desk_Host {
   public:
     Web_Game(Web_Media& media, uint32_t seed, int screen_width, int screen_height);
 
-    World& world() { return *world_; }
+    World& world() { return game_.game().w; }
     // Draws the first frame at once, whether or not the page has the focus.
     void Show_First_Frame(double now_ms);
 
     void Key_Down(Key_Code key, Desk_Key desk, bool repeat) override;
-    void Pad_Button_Down(Pad_Button button) override;
+    void Pad_Button_Down(Pad_Button button) override { game_.Pad_Button_Down(button); }
     void Pointer_Moved(int x, int y) override;
-    void Clicked() override;
+    void Clicked() override { game_.Clicked(pointer_x_, pointer_y_); }
     void Active_Changed(bool active) override;
     // Another tab stored the score table: an open score screen shows it from the next tick.
     void Scores_Stored_Elsewhere();
     bool Refresh(double now_ms) override;
-    double Ms_Until_Tick(double now_ms) override;
+    double Ms_Until_Tick(double now_ms) override {
+        return game_.Ms_Until_Change(static_cast<uint64_t>(now_ms));
+    }
+
+    Surface_Media& Media() override { return media_; }
+    bool Closed() const override { return media_.Closed(); }
+    void Clamp_Pointer(int& x, int& y) const override { media_.Clamp_Pointer(x, y); }
+    void Set_Sound_Level(int percent) override { media_.Set_Sound_Level(percent); }
+    int Volume() const override { return settings_.Volume; }
+    bool Muted() const override { return settings_.Mute; }
+    void Keep_Sound(int volume, bool muted) override;
+    void Toggle_Fullscreen() override { media_.Toggle_Full_Screen(); }
+    // The page replays no whole recording.
+    void Use_Scripted_Input(const Input_States*) override {}
+    void Box_Shown(bool shown) override;
 
   private:
-    bool Standing_Still() const { return !clock_.Active(); }
-    bool Takes_Input() const { return active_ && !paused_ && help_page_ == 0; }
-    void Update_Clock();
-    void Desk(Desk_Action action);
-    void Toggle_Pause();
-    void Turn_Help_Page();
-    void Change_Sound(int volume, bool muted);
-    void Repaint();
-    void Start_Again();
+    static Desk_Start Start_Of(uint32_t seed, int screen_width, int screen_height);
 
-    std::unique_ptr<World> world_;
     Web_Media& media_;
-    Game g_;
-    Desk_Overlay overlay_;
-    Frame_Clock clock_{Frame_Ms};
     Settings settings_;
+    Recorder recorder_;
+    Desk_Game game_;
     int screen_width_, screen_height_;
-    bool active_ = false;
-    bool paused_ = false;
-    int help_page_ = 0;  // the page of the help screen shown, 0 while it is closed
-    bool repaint_ = false;
-    bool line_shown_ = false;
+    int pointer_x_ = 0, pointer_y_ = 0;  // where the page last put the pointer
 };
 
 }  // namespace zarvo

@@ -66,6 +66,10 @@ class Web_Media : public Surface_Media {
     void Set_Overlay(Frame_Overlay* overlay) { overlay_ = overlay; }
     void Set_Sound_Level(int percent) { audio_.Set_Level(percent); }
     void Suspend_Sound(bool suspended) { audio_.Suspend(suspended); }
+    // Keeps a pointer position (game pixels) where the confinement lets it go now.
+    void Clamp_Pointer(int& x, int& y) const {
+        clip_.Clamp(x, y, back_buffer_.Width, back_buffer_.Height);
+    }
     // The browser's full screen on or off (inside a key or click event, as browsers demand).
     void Toggle_Full_Screen();
     // The size in device pixels at which the page shows the picture: between once and twice
