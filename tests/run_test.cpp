@@ -138,6 +138,24 @@ TEST(Run_File, RefusesDamagedRunsNamingWhatIsWrong) {
         Refusal(Without_Line(good, "40 move")).find("holds 3 events where its header counts 4"),
         std::string::npos);
     EXPECT_NE(Refusal(good + "1 key 13\n").find("nothing may follow"), std::string::npos);
+    // Cut within an event line (a key code cut to a code no key has): first of all, it is cut.
+    const size_t key_line = good.find(" key 13\n");
+    EXPECT_NE(Refusal(good.substr(0, key_line + 6)).find("is cut short within its last line"),
+              std::string::npos);
+}
+
+// A run replayed on its own table while the page keeps the player's: the page's storage neither
+// receives the run's table nor puts the player's into it.
+TEST(Run_Tables, ASwappedScoreFileIsNeitherKeptNorRefreshedElsewhere) {
+    static int refreshed = 0;
+    const Score_File_Refresher counting = [] { ++refreshed; };
+    const Score_File_Refresher before = Set_Score_File_Refresher(counting);
+    {
+        const Score_File_Swap swap("run-table.scr");
+        EXPECT_EQ(Set_Score_File_Refresher(nullptr), nullptr);
+    }
+    EXPECT_EQ(Set_Score_File_Refresher(before), counting);
+    EXPECT_EQ(refreshed, 0);
 }
 
 TEST(Run_File, VerifyingWhatIsNoRunExitsWithTwoAndSaysWhy) {

@@ -370,8 +370,12 @@ int Parse_Run(std::string_view text, Game_Run& out, std::string& error) {
     uint64_t check = 0;
     size_t check_line = 0;
     if (!r.Magic() || !r.Version_And_Start() || !r.Tables() || !r.Claims() ||
-        !r.Pace_And_Digest(check, check_line) || !r.Events())
+        !r.Pace_And_Digest(check, check_line) || !r.Events()) {
+        // A file cut within a line fails on that line: what comes first is that it is cut.
+        if (text.back() != '\n' && lines.At_End() && error.find("cut short") == std::string::npos)
+            error = "is cut short within its last line (" + error + ")";
         return out = Game_Run{}, 2;
+    }
     out.Header.Check_Holds = lines.Hash_Except(check_line) == check;
     out.Is_Run = true;
     return 0;

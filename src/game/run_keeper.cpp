@@ -182,10 +182,12 @@ std::string Run_Keeper::After_Frame(const World& w, const Recorder& recorder, Da
         if (Store_Run_File(Run_File_Name(difficulty, score_, run.Header.Name, date),
                            Format_Run(run), note))
             ++stored_;
+        ++changes_;
     }
     if (keep_ && Tables_Changed(w)) {
         Score_File_Lock held;
         Prune_Runs();
+        ++changes_;
     }
     qualified_ = w.screens.Name_Qualifies;
     score_ = w.game.Score;

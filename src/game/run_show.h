@@ -43,6 +43,8 @@ class Run_Show {
     Show_Kind Kind() const { return kind_; }
     int Speed() const { return Speeds[speed_]; }
     bool Paused() const { return paused_; }
+    // The run being shown (only while Active).
+    const Game_Run& Shown_Run() const { return run_; }
     // The World being shown (only while Active).
     const World& Shown_World() const { return player_->world(); }
 

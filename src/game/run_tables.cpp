@@ -61,11 +61,13 @@ Score_File_Swap::Score_File_Swap(const char* path) {
     before_[sizeof before_ - 1] = '\0';
     Set_Score_File_Path(path);
     keeper_ = Set_Score_File_Keeper(nullptr);
+    refresher_ = Set_Score_File_Refresher(nullptr);
 }
 
 Score_File_Swap::~Score_File_Swap() {
     Set_Score_File_Path(before_);
     Set_Score_File_Keeper(keeper_);
+    Set_Score_File_Refresher(refresher_);
 }
 
 }  // namespace zarvo

@@ -34,8 +34,9 @@ class Run_Table_Folder {
     std::string folder_, path_;
 };
 
-// While it lives, the game's score file is the one at `path`, kept on no other store (a page's
-// storage); then the one before it again. Nothing here allocates.
+// While it lives, the game's score file is the one at `path`, kept on no other store and never
+// brought up to date from one (a page's storage, which would put the player's table into it);
+// then the one before it again. Nothing here allocates.
 class Score_File_Swap {
   public:
     explicit Score_File_Swap(const char* path);
@@ -46,6 +47,7 @@ class Score_File_Swap {
   private:
     char before_[4096];
     Score_File_Keeper keeper_;
+    Score_File_Refresher refresher_;
 };
 
 }  // namespace zarvo

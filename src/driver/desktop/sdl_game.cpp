@@ -7,7 +7,6 @@
 
 #include "assetgen/app_icon.h"
 #include "assetgen/generate.h"
-#include "build_info.h"
 #include "driver/desktop/sdl_key_choice.h"
 #include "driver/shell/desk_game.h"
 #include "driver/start/settings.h"
@@ -273,14 +272,7 @@ int Run_Windowed(const Program_Options& o, const Assets& assets, const std::stri
     Recorder recorder;
     const Screen_Size screen{media.Screen_Width_Px(), media.Screen_Height_Px()};
     // Every game is recorded from the program's start, with the tables it starts with.
-    if (o.Replay.empty()) {
-        Run_Start start;
-        start.Game_Version = Version;
-        start.Seed = seed;
-        start.Screen = screen;
-        start.Tables = Load_Run_Tables();
-        recorder.Start(start, Wall_Ms_Now());
-    }
+    if (o.Replay.empty()) recorder.Start(Run_Start_Now(seed, screen), Wall_Ms_Now());
     if (!o.Record.empty() && !recorder.Open(o.Record, seed, screen)) {
         std::fprintf(stderr, "zarvo: cannot write the recording %s\n", o.Record.c_str());
         return 1;

@@ -5,6 +5,9 @@
 #include <string>
 
 #include "driver/headless/runner.h"
+#include "driver/page/web_runs.h"
+#include "game/run_file.h"
+#include "platform/wall_clock.h"
 #include "platform/web/web_page.h"
 #include "platform/web/web_storage.h"
 #include "screens/score_file.h"
@@ -49,6 +52,9 @@ Web_Game::Web_Game(Web_Media& media, uint32_t seed, int screen_width, int screen
     keys.Extra = "TOUCH: THE PAD WALKS   FIRE   OK CONFIRMS";
     game_.Use_Key_Names(keys, false);
     media_.Set_Overlay(&game_.Overlay());
+    // Every game is recorded from the start, with the tables it starts with.
+    recorder_.Start(Run_Start_Now(seed, {screen_width, screen_height}), Wall_Ms_Now());
+    media_.Listen_To_Polls(&game_);
 }
 
 Desk_Start Web_Game::Start_Of(uint32_t seed, int screen_width, int screen_height) {
@@ -57,7 +63,7 @@ Desk_Start Web_Game::Start_Of(uint32_t seed, int screen_width, int screen_height
     s.Screen = {screen_width, screen_height};
     s.Unfocused_Note_Anywhere = false;
     s.Input_At_Once = true;
-    s.Keep_Runs = false;
+    s.Demo_Path = Page_Demo_Run;
     return s;
 }
 
@@ -66,11 +72,11 @@ void Web_Game::Show_First_Frame(double now_ms) {
     game_.First_Frame(static_cast<uint64_t>(now_ms));
 }
 
-void Web_Game::Key_Down(Key_Code key, Desk_Key desk, bool repeat) {
+void Web_Game::Key_Down(Key_Code key, Desk_Key desk, int32_t show, bool repeat) {
     Desk_Press press;
     press.Key = key;
     press.Desk = desk;
-    press.Show_Code = Key_Number(key);
+    press.Show_Code = show;
     press.Repeat = repeat;
     game_.Key_Down(press);
 }
@@ -87,7 +93,24 @@ void Web_Game::Active_Changed(bool active) {
 
 void Web_Game::Scores_Stored_Elsewhere() {
     Refresh_Score_File_In_Page();
+    Restore_Runs_From_Page();
     if (game_.world().screens.Score_File_Open) Open_Score(game_.game());
+}
+
+std::string Web_Game::Run_To_Share() const {
+    return Format_Run(game_.Run_To_Share());
+}
+
+std::string Web_Game::Watch_Text(std::string_view text) {
+    Game_Run run;
+    std::string error;
+    if (Parse_Run(text, run, error) != 0) return "This is not a run Zarvo can play: " + error;
+    if (!game_.Watch_Run(std::move(run), error)) return "The run cannot be shown: " + error;
+    return {};
+}
+
+std::string Web_Game::Runs_Changed() {
+    return Keep_Runs_In_Page();
 }
 
 // A page is not closed by its game: QUIT brings back the title of a new one.

@@ -9,6 +9,8 @@
 // remembered in the browser's storage, and the score file is kept there after every write, or the
 // write fails as a full disk's would. QUIT brings back the title of a new game.
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "driver/shell/desk_game.h"
 #include "driver/start/settings.h"
@@ -16,6 +18,9 @@
 #include "platform/web/web_media.h"
 
 namespace zarvo {
+
+// The demo run shipped with the game, put into the page's own files.
+inline constexpr const char* Page_Demo_Run = "/demo.zrun";
 
 // The names under which the browser keeps the score file and the settings.
 inline constexpr const char* Score_Store_Name = "Zarvo.Scr";
@@ -38,13 +43,20 @@ class Web_Game : public Web_Listener, public Desk_Host {
     // Draws the first frame at once, whether or not the page has the focus.
     void Show_First_Frame(double now_ms);
 
-    void Key_Down(Key_Code key, Desk_Key desk, bool repeat) override;
+    void Key_Down(Key_Code key, Desk_Key desk, int32_t show, bool repeat) override;
     void Pad_Button_Down(Pad_Button button) override { game_.Pad_Button_Down(button); }
     void Pointer_Moved(int x, int y) override;
     void Clicked() override { game_.Clicked(pointer_x_, pointer_y_); }
     void Active_Changed(bool active) override;
-    // Another tab stored the score table: an open score screen shows it from the next tick.
+    // Another tab stored the score table: an open score screen shows it from the next tick,
+    // and the runs are those the storage holds now.
     void Scores_Stored_Elsewhere();
+    // The run to share, as a run file's text: the one being watched, else the player's own.
+    std::string Run_To_Share() const;
+    // Watches a run file's text brought by a link or a file; answers what is wrong with it, or
+    // an empty text when it plays.
+    std::string Watch_Text(std::string_view text);
+    bool Showing() const { return game_.Showing(); }
     bool Refresh(double now_ms) override;
     double Ms_Until_Tick(double now_ms) override {
         return game_.Ms_Until_Change(static_cast<uint64_t>(now_ms));
@@ -61,6 +73,7 @@ class Web_Game : public Web_Listener, public Desk_Host {
     // The page replays no whole recording.
     void Use_Scripted_Input(const Input_States*) override {}
     void Box_Shown(bool shown) override;
+    std::string Runs_Changed() override;
 
   private:
     static Desk_Start Start_Of(uint32_t seed, int screen_width, int screen_height);

@@ -13,8 +13,10 @@
 #include "game/dump.h"
 #include "game/frame.h"
 #include "game/level.h"
-#include "screens/screen_rects.h"
+#include "game/run_file.h"
+#include "game/run_verify.h"
 #include "screens/score_records.h"
+#include "screens/screen_rects.h"
 
 namespace zarvo {
 
@@ -35,6 +37,19 @@ void Open_Web_Probe(const Assets& assets, World& world, Web_Media& media) {
 using namespace zarvo;
 
 extern "C" {
+
+// A run's text verified by the page's own build: the line --verify prints, or what is wrong.
+EMSCRIPTEN_KEEPALIVE const char* zarvo_verify(const char* text) {
+    static std::string line;
+    Game_Run run;
+    std::string error;
+    if (Parse_Run(text, run, error) != 0) {
+        line = "not a run: " + error;
+        return line.c_str();
+    }
+    line = Verify_Line(run, Verify_Run(run, Probe_Assets));
+    return line.c_str();
+}
 
 EMSCRIPTEN_KEEPALIVE const char* zarvo_dump() {
     static std::string dump;
@@ -71,10 +86,11 @@ EMSCRIPTEN_KEEPALIVE const char* zarvo_button(const char* name) {
     for (const Named& b : Buttons) {
         if (std::string_view(name) != b.Name) continue;
         const Screen_Point c = Centre(b.Rect);
-        answer = "{\"Left\":" + std::to_string(b.Rect.Left) + ",\"Top\":" +
-                 std::to_string(b.Rect.Top) + ",\"Right\":" + std::to_string(b.Rect.Right) +
-                 ",\"Bottom\":" + std::to_string(b.Rect.Bottom) + ",\"X\":" +
-                 std::to_string(c.X) + ",\"Y\":" + std::to_string(c.Y) + "}";
+        answer = "{\"Left\":" + std::to_string(b.Rect.Left) +
+                 ",\"Top\":" + std::to_string(b.Rect.Top) +
+                 ",\"Right\":" + std::to_string(b.Rect.Right) +
+                 ",\"Bottom\":" + std::to_string(b.Rect.Bottom) + ",\"X\":" + std::to_string(c.X) +
+                 ",\"Y\":" + std::to_string(c.Y) + "}";
     }
     return answer.c_str();
 }

@@ -9,6 +9,8 @@
 //   zarvo_replay(frames)                  the headless runner over /replay/input.txt, leaving
 //                                         dump.json, sounds.txt and shot.bmp in /replay, with
 //                                         the score file /replay/Zarvo.Scr; answers its exit code
+//   zarvo_verify(text)                   a run file's text verified by the page's build: the
+//                                         line zarvo --verify prints for it, or what is wrong
 //   zarvo_end_game()                      ends the running game as a lost last life does: the
 //                                         game-over box comes up (a long game in a few frames)
 //   zarvo_bench(difficulty, level, frames) times that many busy frames (drawn and shown on the

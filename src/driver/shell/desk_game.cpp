@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "build_info.h"
 #include "driver/headless/runner.h"
 #include "game/frame.h"
 #include "game/input.h"
@@ -23,6 +24,15 @@ void Tell(const std::string& line) {
 }
 
 }  // namespace
+
+Run_Start Run_Start_Now(uint32_t seed, Screen_Size screen) {
+    Run_Start start;
+    start.Game_Version = Version;
+    start.Seed = seed;
+    start.Screen = screen;
+    start.Tables = Load_Run_Tables();
+    return start;
+}
 
 // A recording's events besides the game's own: its directions, its pointer placed in the
 // window, its focus and pause, and its sound level until the watcher sets their own (the
@@ -121,6 +131,19 @@ Game_Run Desk_Game::Whole_Run() const {
     return recorder_.Take_Run(*world_, Utc_Date_Now());
 }
 
+Game_Run Desk_Game::Run_To_Share() const {
+    return show_.Active() ? show_.Shown_Run() : Whole_Run();
+}
+
+bool Desk_Game::Watch_Run(Game_Run run, std::string& error) {
+    if (replay_) {
+        error = "a recording is being replayed";
+        return false;
+    }
+    if (help_) Toggle_Help();
+    return Start_Show(std::move(run), Show_Kind::Watch, error);
+}
+
 void Desk_Game::Finish() {
     recorder_.Finish(world_->Frame_Count);
     DXDraw1Finalize(g_);
@@ -166,7 +189,7 @@ void Desk_Game::Live_Tick() {
     Game_Run run;
     std::string error;
     if (Choose_Demo_Run(world_->game.Difficulty, demo_path_, run, error))
-        Start_Show(std::move(run), Show_Kind::Demo);
+        Start_Show(std::move(run), Show_Kind::Demo, error);
     else
         Tell_Once("no demo to play: " + error);
 }
@@ -177,7 +200,12 @@ void Desk_Game::Live_Tick() {
 void Desk_Game::Keep_Run() {
     if (!recorder_.Active()) return;
     recorder_.Frame_Done(*world_, world_->Frame_Count, Wall_Ms_Now());
-    const std::string note = keeper_.After_Frame(*world_, recorder_, Utc_Date_Now);
+    std::string note = keeper_.After_Frame(*world_, recorder_, Utc_Date_Now);
+    if (keeper_.Changes() != keeper_changes_) {
+        keeper_changes_ = keeper_.Changes();
+        const std::string elsewhere = host_.Runs_Changed();
+        if (note.empty()) note = elsewhere;
+    }
     if (note.empty()) return;
     overlay_.Show_Note("RUN NOT KEPT");
     if (!told_run_note_) Tell(note);
@@ -356,20 +384,23 @@ void Desk_Game::Show_Key(const Desk_Press& press) {
 void Desk_Game::Show_Run(const std::string& path, Show_Kind kind) {
     Game_Run run;
     std::string error;
-    if (Read_Recording(path, run, error) == 0) return Start_Show(std::move(run), kind);
+    if (Read_Recording(path, run, error) == 0) {
+        Start_Show(std::move(run), kind, error);
+        return;
+    }
     overlay_.Show_Note("RUN NOT READ");
     Tell(error);
 }
 
-void Desk_Game::Start_Show(Game_Run run, Show_Kind kind) {
-    std::string error;
+bool Desk_Game::Start_Show(Game_Run run, Show_Kind kind, std::string& error) {
     Surface_Media& media = host_.Media();
     if (!show_.Start(std::move(run), media.Loaded_Assets(), media, kind, error)) {
         overlay_.Show_Note("RUN NOT SHOWN");
         Tell(error);
-        return;
+        return false;
     }
     overlay_.Set_Showing(true);
+    return true;
 }
 
 // The player's game takes the next tick again, exactly as it was left.
@@ -429,6 +460,7 @@ void Desk_Game::Start_Again(uint32_t seed, Screen_Size screen) {
     clock_.Set_Interval(Frame_Ms);
     *world_ = *std::make_unique<World>();
     FormCreate(g_, seed, screen.Width, screen.Height);
+    if (recorder_.Active()) recorder_.Start(Run_Start_Now(seed, screen), Wall_Ms_Now());
     Update_Clock();
 }
 

@@ -38,6 +38,10 @@ struct Desk_Press {
     bool Fire = false;    // the player's own fire key: fires and confirms as Space does
 };
 
+// Where the recording of a game begins: this game's version, seed and screen, and the tables
+// the score file holds now.
+Run_Start Run_Start_Now(uint32_t seed, Screen_Size screen);
+
 struct Desk_Start {
     uint32_t Seed = 0;
     Screen_Size Screen;                // the shell's screen
@@ -83,7 +87,8 @@ class Desk_Game : public Poll_Listener {
     uint32_t Ms_Until_Change(uint64_t now_ms);
     // The game asked to end, or the shell was closed.
     bool Quit_Asked() const;
-    // The title of a new game, played live (the page's QUIT, the end of a replay).
+    // The title of a new game, played live (the page's QUIT, the end of a replay); a game
+    // recorded from the start is recorded from here on.
     void Start_Again(uint32_t seed, Screen_Size screen);
 
     // The last frame again, with the lines of the moment: the game itself does not run.
@@ -93,9 +98,17 @@ class Desk_Game : public Poll_Listener {
     Frame_Overlay& Overlay() { return overlay_; }
     const World& world() const { return *world_; }
     bool Standing_Still() const { return !clock_.Active(); }
+    // A run is being watched or played as the demo.
+    bool Showing() const { return show_.Active(); }
 
     // The game since the program's start, as a run.
     Game_Run Whole_Run() const;
+    // The run to share: the one being watched, else the player's own since the start.
+    Game_Run Run_To_Share() const;
+    // Watches a run brought from outside (a link, a file), over the player's game, which stands
+    // as it was until the run ends or a key or click ends it. False with `error` when it cannot
+    // be shown.
+    bool Watch_Run(Game_Run run, std::string& error);
     void Finish();
 
     // The direction states polled by the frame now running go to the recording.
@@ -125,7 +138,7 @@ class Desk_Game : public Poll_Listener {
     bool Watch_Key(int32_t code);
     void Show_Key(const Desk_Press& press);
     void Show_Run(const std::string& path, Show_Kind kind);
-    void Start_Show(Game_Run run, Show_Kind kind);
+    bool Start_Show(Game_Run run, Show_Kind kind, std::string& error);
     void Back_From_Show();
     void Tell_Once(const std::string& line);
     void Start_Replay();
@@ -154,6 +167,7 @@ class Desk_Game : public Poll_Listener {
     Attract_Clock attract_;
     Run_Keeper keeper_;
     bool told_run_note_ = false, told_demo_ = false;
+    int keeper_changes_ = 0;  // the keeper's changes the shell has been told of
 
     // Replaying a recording: its events, the next one, the frame slot and the script's states.
     const Script* replay_ = nullptr;

@@ -29,6 +29,10 @@ class Desk_Host {
     // A box stands over the picture (paused, the help, a page without the focus): a shell may
     // keep its own notes quiet.
     virtual void Box_Shown(bool) {}
+    // The runs folder beside the score file changed (a run stored, runs pruned): a shell that
+    // keeps it elsewhere as well (a page's storage) does so now. Answers a line for the player
+    // when a run could not be kept, else an empty text.
+    virtual std::string Runs_Changed() { return {}; }
 };
 
 }  // namespace zarvo

@@ -30,6 +30,13 @@ Key_Code Page_Key_Code(const char* key) {
     return Key_Code::Other;
 }
 
+int32_t Page_Show_Code(const char* key) {
+    if (key[0] >= '0' && key[0] <= '9' && key[1] == '\0') return key[0];
+    if (Same(key, "ArrowLeft")) return 37;
+    if (Same(key, "ArrowRight")) return 39;
+    return Key_Number(Page_Key_Code(key));
+}
+
 Desk_Key Page_Desk_Key(const char* key, const char* code, bool alt) {
     if (Same(code, "F11")) return Desk_Key::Fullscreen;
     if (Same(code, "F1")) return Desk_Key::Help;

@@ -12,6 +12,11 @@ namespace zarvo {
 // `key` is the event's key: "a", "Enter", "Backspace", " ".
 Key_Code Page_Key_Code(const char* key);
 
+// The same as a number, and the digits and the left and right arrows, which a shown run and the
+// score screen's choice of a run take, though the game itself takes none of them (as
+// Show_Key_Code does on the desktop).
+int32_t Page_Show_Code(const char* key);
+
 // The key of a desktop comfort, as on the desktop: F11 or Alt with Enter, F1, Pause, Escape, P,
 // M, F, Space, minus and plus (or the = key that shares it) on the main keys or the keypad, and
 // Ctrl, which presses the button under the game's pointer.

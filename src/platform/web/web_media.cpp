@@ -287,7 +287,8 @@ void Web_Media::Key(bool down, const char* key, const char* code, Desk_Key desk,
     if (down) Open_Audio();
     const int direction = Direction_Key(code);
     if (direction >= 0) held_[direction] = down;
-    if (down && listener_) listener_->Key_Down(Page_Key_Code(key), desk, repeat);
+    if (down && listener_)
+        listener_->Key_Down(Page_Key_Code(key), desk, Page_Show_Code(key), repeat);
 }
 
 bool Web_Media::Pointer_At(double client_x, double client_y, bool only_inside) {
@@ -324,6 +325,7 @@ void Web_Media::Poll_Input(Input_States& s) {
     };
     s.Up = any(0) || pad_held_.Up, s.Down = any(1) || pad_held_.Down;
     s.Left = any(2) || pad_held_.Left, s.Right = any(3) || pad_held_.Right;
+    if (poll_listener_) poll_listener_->Polled(s);
 }
 
 // The page takes RGBA bytes; only the parts of the picture the frame may have changed are

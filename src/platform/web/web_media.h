@@ -30,9 +30,9 @@ namespace zarvo {
 class Web_Listener {
   public:
     virtual ~Web_Listener() = default;
-    // A key went down, as the game knows it (web_keys.h); `desk` is its desktop comfort, and
-    // `repeat` tells that it is held.
-    virtual void Key_Down(Key_Code key, Desk_Key desk, bool repeat) = 0;
+    // A key went down, as the game knows it (web_keys.h); `desk` is its desktop comfort,
+    // `show` its number for a shown run (Page_Show_Code), and `repeat` tells that it is held.
+    virtual void Key_Down(Key_Code key, Desk_Key desk, int32_t show, bool repeat) = 0;
     // A button of the game controller went down.
     virtual void Pad_Button_Down(Pad_Button button) = 0;
     // The pointer moved to game pixel (x, y), inside the confinement rectangle.
@@ -66,6 +66,8 @@ class Web_Media : public Surface_Media {
     void Set_Overlay(Frame_Overlay* overlay) { overlay_ = overlay; }
     void Set_Sound_Level(int percent) { audio_.Set_Level(percent); }
     void Suspend_Sound(bool suspended) { audio_.Suspend(suspended); }
+    // Every polled direction state is also told to the listener (the recorder), if any.
+    void Listen_To_Polls(Poll_Listener* listener) { poll_listener_ = listener; }
     // Keeps a pointer position (game pixels) where the confinement lets it go now.
     void Clamp_Pointer(int& x, int& y) const {
         clip_.Clamp(x, y, back_buffer_.Width, back_buffer_.Height);
@@ -111,6 +113,7 @@ class Web_Media : public Surface_Media {
     static constexpr double Frame_Lead_Ms = 4;
 
     Web_Listener* listener_ = nullptr;
+    Poll_Listener* poll_listener_ = nullptr;
     Frame_Overlay* overlay_ = nullptr;
     bool held_[Direction_Key_Count] = {};
     Input_States pad_held_;
