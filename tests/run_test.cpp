@@ -411,5 +411,19 @@ TEST(Recorder, RecordsFramesWithoutAllocating) {
     EXPECT_EQ(recording.Take_Run(w, Fake_Date()).Header.Pace.size(), 20u);
 }
 
+// A direction still held when a new recording begins is written again: its replay starts with
+// nothing held.
+TEST(Recorder, ANewRecordingWritesTheDirectionsStillHeld) {
+    Recorder recording;
+    World w;
+    recording.Start({}, 0);
+    recording.Held(1, {true, false, false, false});
+    recording.Start({}, 0);
+    recording.Held(1, {true, false, false, false});
+    const Game_Run run = recording.Take_Run(w, Fake_Date());
+    ASSERT_EQ(run.Input.Events.size(), 1u);
+    EXPECT_EQ(run.Input.Events[0].Kind, Event_Kind::Hold);
+}
+
 }  // namespace
 }  // namespace zarvo::test

@@ -16,6 +16,7 @@ void Recorder::Start(const Run_Start& start, int64_t now_ms) {
     pace_.clear();
     start_ms_ = now_ms;
     frames_ = 0;
+    last_ = {};  // the replay starts with nothing held
     result_ = {};
     result_.Difficulty = start.Difficulty, result_.Level = start.Level;
     result_.Game_Difficulty = start.Difficulty;
