@@ -202,6 +202,10 @@ void Board_Server::Serve() {
     inside_->http.listen_after_bind();
 }
 
+bool Board_Server::Serving() const {
+    return inside_->http.is_running();
+}
+
 void Board_Server::Stop() {
     inside_->http.stop();
 }

@@ -31,6 +31,8 @@ class Board_Server {
     // Answers requests until Stop is called (from another thread or a signal's watcher).
     void Serve();
     void Stop();
+    // True once Serve answers requests (a Stop before that would be missed).
+    bool Serving() const;
 
   private:
     struct Inside;
