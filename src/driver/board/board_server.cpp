@@ -182,6 +182,9 @@ bool Board_Server::Start(std::string& error) {
     const int threads = in.options.Threads;
     in.http.new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<size_t>(threads)); };
     in.http.set_payload_max_length(in.options.Limits.Body_Bytes);
+    // An answer goes out in two writes (head, body): without this the second waits for the
+    // client's delayed acknowledgement, 40 ms on Linux.
+    in.http.set_tcp_nodelay(true);
     in.http.set_read_timeout(10, 0);
     in.http.set_write_timeout(10, 0);
     const int port = in.options.Port == 0 ? in.http.bind_to_any_port(in.options.Host)
