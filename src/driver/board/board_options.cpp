@@ -93,7 +93,7 @@ const char* Board_Usage_Text() {
   --site DIR                also serve the game's site folder (the board's page is then /board)
   --page URL                the game page the entries open (default /)
   --board-url URL           this board as the game page reaches it (default: the same origin)
-  --threads N               requests answered at once (default 8)
+  --threads N               connections served at once (default 16)
   --max-body BYTES          the largest run taken (default 1048576): 413
   --max-frames N            the longest run taken (default 300000): 422
   --cpu-seconds N           CPU time a replay may take (default 60)

@@ -185,6 +185,10 @@ bool Board_Server::Start(std::string& error) {
     // An answer goes out in two writes (head, body): without this the second waits for the
     // client's delayed acknowledgement, 40 ms on Linux.
     in.http.set_tcp_nodelay(true);
+    // A thread serves one connection while it is kept alive: let a client keep it (a proxy's
+    // few connections carry everything), and close an idle one soon.
+    in.http.set_keep_alive_max_count(10000);
+    in.http.set_keep_alive_timeout(2);
     in.http.set_read_timeout(10, 0);
     in.http.set_write_timeout(10, 0);
     const int port = in.options.Port == 0 ? in.http.bind_to_any_port(in.options.Host)
