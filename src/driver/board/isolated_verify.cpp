@@ -18,6 +18,18 @@ namespace zarvo {
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool Address_Sanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool Address_Sanitizer = true;
+#else
+constexpr bool Address_Sanitizer = false;
+#endif
+#else
+constexpr bool Address_Sanitizer = false;
+#endif
+
 Board_Verdict Verify_Text(const std::string& file, const Assets* assets) {
     Board_Verdict v;
     Game_Run run;
@@ -46,8 +58,10 @@ void Limit(int resource, rlim_t soft, rlim_t hard) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     const auto cpu = static_cast<rlim_t>(limits.Cpu_Seconds);
     Limit(RLIMIT_CPU, cpu, cpu + 1);
-    const rlim_t memory = static_cast<rlim_t>(limits.Memory_Mb) << 20;
-    Limit(RLIMIT_AS, memory, memory);
+    if (!Address_Sanitizer) {  // its shadow memory alone is terabytes of address space
+        const rlim_t memory = static_cast<rlim_t>(limits.Memory_Mb) << 20;
+        Limit(RLIMIT_AS, memory, memory);
+    }
     Limit(RLIMIT_CORE, 0, 0);
     Board_Verdict v;
     try {
