@@ -79,11 +79,11 @@ struct Shared {
     Shared() {
         good = Monkey_Run(scores.dir, 1, 600);
         second = Monkey_Run(scores.dir, 2, 600);
-        codes = Monkey_Run(scores.dir, 6, 3000);  // the random player types a code word here
+        codes = Monkey_Run(scores.dir, 6, 3000);    // the random player types a code word here
         char pg_folder[] = "/tmp/zarvo_pg_XXXXXX";  // reachable by the server's own user
         pg_dir = mkdtemp(pg_folder) ? pg_folder : "/tmp/zarvo_pg";
-        const std::string start = std::string(ZARVO_SOURCE_DIR "/scripts/pg-scratch start ") + pg_dir +
-                                  " " + std::to_string(40000 + getpid() % 20000);
+        const std::string start = std::string(ZARVO_SOURCE_DIR "/scripts/pg-scratch start ") +
+                                  pg_dir + " " + std::to_string(40000 + getpid() % 20000);
         if (FILE* p = popen(start.c_str(), "r")) {
             char line[256] = {};
             if (fgets(line, sizeof line, p)) pg_url = line;
@@ -93,7 +93,8 @@ struct Shared {
     }
     ~Shared() {
         const std::string stop = std::string(ZARVO_SOURCE_DIR "/scripts/pg-scratch stop ") + pg_dir;
-        if (std::system(stop.c_str()) != 0) std::fprintf(stderr, "could not stop %s\n", pg_dir.c_str());
+        if (std::system(stop.c_str()) != 0)
+            std::fprintf(stderr, "could not stop %s\n", pg_dir.c_str());
     }
 };
 Shared* shared = nullptr;
@@ -140,7 +141,9 @@ class Board : public testing::TestWithParam<const char*> {
         if (serving.joinable()) serving.join();
     }
 
-    httplib::Result Post(const std::string& run) { return client->Post("/runs", run, "text/plain"); }
+    httplib::Result Post(const std::string& run) {
+        return client->Post("/runs", run, "text/plain");
+    }
 
     // Sends a run that must be taken, answering its id.
     int64_t Send(const std::string& run) {
@@ -153,7 +156,8 @@ class Board : public testing::TestWithParam<const char*> {
     }
 
     std::vector<std::string> Worker_Args(const std::vector<std::string>& more = {}) {
-        std::vector<std::string> a = {ZARVO_BOARD_BINARY, "--worker", "--db", db, "--assets", ZARVO_ASSET_DIR};
+        std::vector<std::string> a = {ZARVO_BOARD_BINARY, "--worker",     "--db", db,
+                                      "--assets",         ZARVO_ASSET_DIR};
         a.insert(a.end(), more.begin(), more.end());
         return a;
     }
@@ -187,7 +191,8 @@ TEST_P(Board, AVerifiedRunIsListedAndGivenBack) {
     EXPECT_NE(json.find("\"state\":\"verified\""), std::string::npos) << json;
     const std::string table = Body("/tables/" + std::to_string(run.Verdict.Difficulty));
     EXPECT_NE(table.find("\"id\":" + std::to_string(id) + ","), std::string::npos) << table;
-    EXPECT_NE(table.find("\"month_best\":[{\"id\":" + std::to_string(id)), std::string::npos) << table;
+    EXPECT_NE(table.find("\"month_best\":[{\"id\":" + std::to_string(id)), std::string::npos)
+        << table;
     EXPECT_EQ(Body("/runs/" + std::to_string(id) + "/file"), shared->good);
     EXPECT_NE(Body("/").find("#watch=/runs/" + std::to_string(id) + "/file"), std::string::npos);
 }
@@ -202,10 +207,12 @@ TEST_P(Board, EveryTamperedRunIsRefusedWithItsReason) {
     Start();
     const std::string& good = shared->good;
     // An event of the second half moved on by one frame, where the next comes later still.
-    size_t event = good.find('\n', good.find("\nevents ") + (good.size() - good.find("\nevents ")) / 2);
+    size_t event =
+        good.find('\n', good.find("\nevents ") + (good.size() - good.find("\nevents ")) / 2);
     for (; event != std::string::npos; event = good.find('\n', event + 1)) {
         const size_t next = good.find('\n', event + 1);
-        if (next == std::string::npos || !std::isdigit(static_cast<unsigned char>(good[next + 1]))) {
+        if (next == std::string::npos ||
+            !std::isdigit(static_cast<unsigned char>(good[next + 1]))) {
             event = std::string::npos;
             break;
         }
@@ -237,7 +244,8 @@ TEST_P(Board, EveryTamperedRunIsRefusedWithItsReason) {
     }
     // A line removed: the door itself refuses what is no run any more.
     std::string cut = good;
-    cut.erase(good.find("\nscore "), good.find('\n', good.find("\nscore ") + 1) - good.find("\nscore "));
+    cut.erase(good.find("\nscore "),
+              good.find('\n', good.find("\nscore ") + 1) - good.find("\nscore "));
     const auto r = Post(cut);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->status, 400) << r->body;
@@ -302,9 +310,11 @@ TEST_P(Board, EightWorkersVerifyTwoHundredRunsEachExactlyOnce) {
     limits.Posts_Per_Minute = 0;
     Start(limits);
     std::vector<int64_t> ids;
-    for (uint32_t seed = 100; seed < 300; ++seed) ids.push_back(Send(Monkey_Run(shared->scores.dir, seed, 40)));
+    for (uint32_t seed = 100; seed < 300; ++seed)
+        ids.push_back(Send(Monkey_Run(shared->scores.dir, seed, 40)));
     std::vector<pid_t> workers;
-    for (int w = 0; w < 8; ++w) workers.push_back(Spawn(Worker_Args({"--until-empty", "--name", "w" + std::to_string(w)})));
+    for (int w = 0; w < 8; ++w)
+        workers.push_back(Spawn(Worker_Args({"--until-empty", "--name", "w" + std::to_string(w)})));
     for (const pid_t w : workers) EXPECT_EQ(Wait_For(w), 0);
     EXPECT_EQ(store->Count(Run_State::Waiting), 0);
     EXPECT_EQ(store->Count(Run_State::Verified) + store->Count(Run_State::Refused), 200);

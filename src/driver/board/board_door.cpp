@@ -48,8 +48,8 @@ Door_Answer Admit_Run(const std::string& body, const Board_Limits& limits, int64
     if (!run.Is_Run) return {400, "an input script without a run's header is not a run"};
     const int32_t frames = run.Input.Frames.value_or(0);
     if (frames > limits.Frames)
-        return {422, "the run has " + std::to_string(frames) + " frames; this board takes at most " +
-                         std::to_string(limits.Frames)};
+        return {422, "the run has " + std::to_string(frames) +
+                         " frames; this board takes at most " + std::to_string(limits.Frames)};
     if (!Game_Name(run.Header.Name))
         return {422, "the name holds letters the game's name entry cannot type"};
     entry.Digest = Hex(run.Header.Digest);

@@ -19,7 +19,8 @@ void Rows(Json_Writer& j, const char* name, const std::vector<Table_Row>& rows) 
         j.field("id", r.Id);
         Text(j, "name", Shown_Board_Name(r.Name));
         j.field("score", r.Score);
-        Text(j, "levels", std::to_string(r.Reached_Difficulty) + "-" + std::to_string(r.Reached_Level));
+        Text(j, "levels",
+             std::to_string(r.Reached_Difficulty) + "-" + std::to_string(r.Reached_Level));
         Text(j, "date", Utc_Day(r.Received));
         j.end_object();
     }
@@ -36,7 +37,9 @@ std::tm Utc(int64_t when) {
 }  // namespace
 
 const char* Board_State_Name(Run_State state) {
-    return state == Run_State::Verified ? "verified" : state == Run_State::Refused ? "refused" : "pending";
+    return state == Run_State::Verified  ? "verified"
+           : state == Run_State::Refused ? "refused"
+                                         : "pending";
 }
 
 std::string Shown_Board_Name(const std::string& name) {
@@ -54,7 +57,8 @@ std::string Run_Json(const Board_Run& run) {
         const Board_Verdict& v = run.Verdict;
         j.field("score", v.Score);
         j.field("difficulty", int64_t{v.Difficulty});
-        Text(j, "levels", std::to_string(v.Reached_Difficulty) + "-" + std::to_string(v.Reached_Level));
+        Text(j, "levels",
+             std::to_string(v.Reached_Difficulty) + "-" + std::to_string(v.Reached_Level));
         j.field("codes", v.Codes);
         j.field("listed", run.Listed);
     }
@@ -76,7 +80,8 @@ std::string Message_Json(const std::string& message) {
 }
 
 std::string Table_Json(int32_t difficulty, const std::string& month,
-                       const std::vector<Table_Row>& all_time, const std::vector<Table_Row>& monthly) {
+                       const std::vector<Table_Row>& all_time,
+                       const std::vector<Table_Row>& monthly) {
     Json_Writer j;
     j.field("difficulty", int64_t{difficulty});
     Text(j, "month", month);

@@ -11,7 +11,8 @@ std::string Run_Json(const Board_Run& run);
 std::string Taken_Json(int64_t id);
 std::string Message_Json(const std::string& message);
 std::string Table_Json(int32_t difficulty, const std::string& month,
-                       const std::vector<Table_Row>& all_time, const std::vector<Table_Row>& monthly);
+                       const std::vector<Table_Row>& all_time,
+                       const std::vector<Table_Row>& monthly);
 
 // The date of a moment (seconds since 1970) in UTC, "2026-12-08"; and its month, "2026-12".
 std::string Utc_Day(int64_t when);

@@ -60,10 +60,14 @@ bool Parse_Board_Options(int argc, const char* const* argv, Board_Options& o, st
     auto valued = Valued(o);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") o.Help = true;
-        else if (arg == "--version") o.Version = true;
-        else if (arg == "--worker") o.Worker = true;
-        else if (arg == "--until-empty") o.Work.Until_Empty = true;
+        if (arg == "--help" || arg == "-h")
+            o.Help = true;
+        else if (arg == "--version")
+            o.Version = true;
+        else if (arg == "--worker")
+            o.Worker = true;
+        else if (arg == "--until-empty")
+            o.Work.Until_Empty = true;
         else if (const auto it = valued.find(arg); it != valued.end()) {
             if (i + 1 >= argc) {
                 error = arg + " needs a value";

@@ -9,7 +9,7 @@ namespace zarvo {
 
 struct Board_Options {
     bool Help = false, Version = false;
-    bool Worker = false;      // --worker: verify waiting runs instead of serving
+    bool Worker = false;          // --worker: verify waiting runs instead of serving
     Board_Server_Options Server;  // also the database and limits a worker uses
     Worker_Options Work;
     std::string Assets_Dir;

@@ -11,7 +11,8 @@ const char* const Page_Head = R"(<!doctype html>
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>Zarvo board</title>
 <style>
-body { background: #05060d; color: #d8dcf0; font: 15px/1.4 monospace; margin: 2em auto; max-width: 64em; padding: 0 1em; }
+body { background: #05060d; color: #d8dcf0; font: 15px/1.4 monospace;
+       margin: 2em auto; max-width: 64em; padding: 0 1em; }
 h1 { color: #ffd23c; letter-spacing: .2em; margin-bottom: .2em; }
 h2 { color: #7fd4ff; margin: 1.2em 0 .3em; letter-spacing: .1em; }
 .note { color: #8890b0; }
@@ -36,26 +37,33 @@ const char* const Difficulty_Names[3] = {"NOVICE", "NORMAL", "EXPERT"};
 std::string Escaped(const std::string& text) {
     std::string out;
     for (const char c : text) {
-        if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else if (c == '&') out += "&amp;";
-        else if (c == '"') out += "&quot;";
-        else out += c;
+        if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '&')
+            out += "&amp;";
+        else if (c == '"')
+            out += "&quot;";
+        else
+            out += c;
     }
     return out;
 }
 
-std::string Table_Html(const char* title, const std::vector<Table_Row>& rows, const Page_Links& links) {
+std::string Table_Html(const char* title, const std::vector<Table_Row>& rows,
+                       const Page_Links& links) {
     std::string html = std::string("<div><h3>") + title + "</h3>";
     if (rows.empty()) return html + "<p class=\"note\">no verified run yet</p></div>\n";
     html += "<table><tr><th>#</th><th>name</th><th>score</th><th>levels</th><th>date</th></tr>\n";
     int rank = 0;
     for (const Table_Row& r : rows) {
         const std::string link = Escaped(Watch_Link(links, r.Id));
-        html += "<tr><td class=\"n\">" + std::to_string(++rank) + "</td><td><a href=\"" + link + "\">" +
-                Escaped(Shown_Board_Name(r.Name)) + "</a></td><td class=\"n\"><a href=\"" + link + "\">" +
-                std::to_string(r.Score) + "</a></td><td>" + std::to_string(r.Reached_Difficulty) + "-" +
-                std::to_string(r.Reached_Level) + "</td><td>" + Utc_Day(r.Received) + "</td></tr>\n";
+        html += "<tr><td class=\"n\">" + std::to_string(++rank) + "</td><td><a href=\"" + link +
+                "\">" + Escaped(Shown_Board_Name(r.Name)) + "</a></td><td class=\"n\"><a href=\"" +
+                link + "\">" + std::to_string(r.Score) + "</a></td><td>" +
+                std::to_string(r.Reached_Difficulty) + "-" + std::to_string(r.Reached_Level) +
+                "</td><td>" + Utc_Day(r.Received) + "</td></tr>\n";
     }
     return html + "</table></div>\n";
 }
@@ -72,11 +80,14 @@ std::string Board_Page(const std::array<Page_Tables, 3>& tables, const std::stri
     for (int d = 2; d >= 0; --d) {
         html += std::string("<h2>") + Difficulty_Names[d] + "</h2><div class=\"pair\">\n";
         html += Table_Html("all time", tables[static_cast<size_t>(d)].All_Time, links);
-        html += Table_Html(("this month (" + month + ")").c_str(), tables[static_cast<size_t>(d)].Month, links);
+        html += Table_Html(("this month (" + month + ")").c_str(),
+                           tables[static_cast<size_t>(d)].Month, links);
         html += "</div>\n";
     }
-    html += "<p class=\"note\">Runs with code words in force are verified but never listed. "
-            "Stored in " + Escaped(store_kind) + ".</p>\n</body></html>\n";
+    html +=
+        "<p class=\"note\">Runs with code words in force are verified but never listed. "
+        "Stored in " +
+        Escaped(store_kind) + ".</p>\n</body></html>\n";
     return html;
 }
 

@@ -15,7 +15,7 @@ struct Page_Tables {
 
 struct Page_Links {
     std::string Game_Page = "/";  // the game page's address (the site this board serves)
-    std::string Board;            // this board's address as the game page reaches it; "" same origin
+    std::string Board;  // this board's address as the game page reaches it; "" same origin
 };
 
 // The link that opens the game page watching run `id`: GAME_PAGE#watch=BOARD/runs/ID/file.

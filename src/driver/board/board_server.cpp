@@ -55,14 +55,17 @@ struct Board_Server::Inside {
     void With_Store(httplib::Response& res, Work work) {
         std::string error;
         Store_Pool::Lease store = pool.Take(error);
-        if (!store) return Answer(res, 503, Message_Json("the board's database is unreachable: " + error));
+        if (!store)
+            return Answer(res, 503, Message_Json("the board's database is unreachable: " + error));
         work(store);
     }
 
     void Post_Run(const httplib::Request& req, httplib::Response& res) {
         if (!posts.Allow(req.remote_addr, Now()))
-            return Answer(res, 429, Message_Json("more than " + std::to_string(options.Limits.Posts_Per_Minute) +
-                                                 " runs a minute from one address"));
+            return Answer(
+                res, 429,
+                Message_Json("more than " + std::to_string(options.Limits.Posts_Per_Minute) +
+                             " runs a minute from one address"));
         Board_Entry entry;
         const Door_Answer door = Admit_Run(req.body, options.Limits, Now(), entry);
         if (door.Status != 202) return Answer(res, door.Status, Message_Json(door.Message));
@@ -108,16 +111,19 @@ struct Board_Server::Inside {
             return Answer(res, 404, Message_Json("the difficulties are 1, 2 and 3"));
         With_Store(res, [&](Store_Pool::Lease& store) {
             const Page_Tables t = Tables_Of(*store.operator->(), static_cast<int32_t>(d));
-            if (!store->Last_Error().empty()) return Answer(res, 503, Message_Json(store->Last_Error()));
+            if (!store->Last_Error().empty())
+                return Answer(res, 503, Message_Json(store->Last_Error()));
             res.set_header("Access-Control-Allow-Origin", "*");
-            Answer(res, 200, Table_Json(static_cast<int32_t>(d), Utc_Month(Now()), t.All_Time, t.Month));
+            Answer(res, 200,
+                   Table_Json(static_cast<int32_t>(d), Utc_Month(Now()), t.All_Time, t.Month));
         });
     }
 
     void Get_Page(httplib::Response& res) {
         With_Store(res, [&](Store_Pool::Lease& store) {
             std::array<Page_Tables, 3> tables;
-            for (int32_t d = 1; d <= 3; ++d) tables[static_cast<size_t>(d - 1)] = Tables_Of(*store.operator->(), d);
+            for (int32_t d = 1; d <= 3; ++d)
+                tables[static_cast<size_t>(d - 1)] = Tables_Of(*store.operator->(), d);
             res.set_content(Board_Page(tables, Utc_Month(Now()), options.Links, store_kind),
                             "text/html; charset=utf-8");
         });
@@ -126,8 +132,9 @@ struct Board_Server::Inside {
     bool Limit_Requests(const httplib::Request& req, httplib::Response& res) {
         if (requests.Allow(req.remote_addr, Now())) return false;
         res.set_header("Retry-After", "60");
-        Answer(res, 429, Message_Json("more than " + std::to_string(options.Limits.Requests_Per_Minute) +
-                                      " requests a minute from one address"));
+        Answer(res, 429,
+               Message_Json("more than " + std::to_string(options.Limits.Requests_Per_Minute) +
+                            " requests a minute from one address"));
         return true;
     }
 
@@ -136,27 +143,34 @@ struct Board_Server::Inside {
         http.set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
             return Limit_Requests(req, res) ? Handled::Handled : Handled::Unhandled;
         });
-        http.Post("/runs", [this](const httplib::Request& req, httplib::Response& res) { Post_Run(req, res); });
+        http.Post("/runs", [this](const httplib::Request& req, httplib::Response& res) {
+            Post_Run(req, res);
+        });
         http.Get(R"(/runs/([^/]+))", [this](const httplib::Request& req, httplib::Response& res) {
             Get_Run(req, res, false);
         });
-        http.Get(R"(/runs/([^/]+)/file)", [this](const httplib::Request& req, httplib::Response& res) {
-            Get_Run(req, res, true);
-        });
+        http.Get(R"(/runs/([^/]+)/file)",
+                 [this](const httplib::Request& req, httplib::Response& res) {
+                     Get_Run(req, res, true);
+                 });
         http.Get(R"(/tables/([^/]+))", [this](const httplib::Request& req, httplib::Response& res) {
             Get_Table(req, res);
         });
         const char* page = options.Site.empty() ? "/" : "/board";
         http.Get(page, [this](const httplib::Request&, httplib::Response& res) { Get_Page(res); });
         // A client that asks before sending its body (curl does above 1 KB) is told to go on.
-        http.set_expect_100_continue_handler([](const httplib::Request&, httplib::Response&) { return 100; });
+        http.set_expect_100_continue_handler(
+            [](const httplib::Request&, httplib::Response&) { return 100; });
         http.set_error_handler([this](const httplib::Request& req, httplib::Response& res) {
             // The library refuses a form's body above 8 KB before any handler sees it.
-            if (res.status == 413 && req.get_header_value("Content-Type") == "application/x-www-form-urlencoded")
+            if (res.status == 413 &&
+                req.get_header_value("Content-Type") == "application/x-www-form-urlencoded")
                 Answer(res, 415, Message_Json("send the run as text/plain, not as a form"));
             else if (res.status == 413)
-                Answer(res, 413, Message_Json("the run is larger than the " +
-                                              std::to_string(options.Limits.Body_Bytes) + " bytes this board takes"));
+                Answer(res, 413,
+                       Message_Json("the run is larger than the " +
+                                    std::to_string(options.Limits.Body_Bytes) +
+                                    " bytes this board takes"));
             else if (res.body.empty())
                 Answer(res, res.status, Message_Json("nothing here"));
         });
@@ -180,7 +194,9 @@ bool Board_Server::Start(std::string& error) {
         return false;
     }
     const int threads = in.options.Threads;
-    in.http.new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<size_t>(threads)); };
+    in.http.new_task_queue = [threads] {
+        return new httplib::ThreadPool(static_cast<size_t>(threads));
+    };
     in.http.set_payload_max_length(in.options.Limits.Body_Bytes);
     // An answer goes out in two writes (head, body): without this the second waits for the
     // client's delayed acknowledgement, 40 ms on Linux.
@@ -191,8 +207,10 @@ bool Board_Server::Start(std::string& error) {
     in.http.set_keep_alive_timeout(2);
     in.http.set_read_timeout(10, 0);
     in.http.set_write_timeout(10, 0);
-    const int port = in.options.Port == 0 ? in.http.bind_to_any_port(in.options.Host)
-                                          : (in.http.bind_to_port(in.options.Host, in.options.Port) ? in.options.Port : -1);
+    const int port =
+        in.options.Port == 0
+            ? in.http.bind_to_any_port(in.options.Host)
+            : (in.http.bind_to_port(in.options.Host, in.options.Port) ? in.options.Port : -1);
     if (port < 0) {
         error = "cannot listen on " + in.options.Host + ":" + std::to_string(in.options.Port);
         return false;

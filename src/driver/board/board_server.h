@@ -14,7 +14,7 @@ namespace zarvo {
 struct Board_Server_Options {
     std::string Db;
     std::string Host = "127.0.0.1";
-    int Port = 8080;  // 0: any free port
+    int Port = 8080;   // 0: any free port
     std::string Site;  // a folder served below the board's own paths ("" none)
     int Threads = 16;
     Board_Limits Limits;

@@ -22,8 +22,8 @@ bool Work_One(Board_Store& store, const Assets* assets, const Board_Limits& limi
     }
     Board_Verdict v;
     if (claimed.Attempts > limits.Attempts)
-        v.Reason = "no worker finished verifying it in " + std::to_string(limits.Attempts) +
-                   " attempts";
+        v.Reason =
+            "no worker finished verifying it in " + std::to_string(limits.Attempts) + " attempts";
     else
         v = Verify_Isolated(claimed.File, assets, limits);
     if (!store.Finish_Run(claimed.Id, worker, v) && !store.Last_Error().empty())

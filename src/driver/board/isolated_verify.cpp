@@ -98,7 +98,8 @@ bool Read_All(int in, int wall_ms, std::string& text) {
 Board_Verdict Child_Ended(int status, bool timed_out, const std::string& text,
                           const Board_Limits& limits) {
     Board_Verdict v;
-    const bool cpu = WIFSIGNALED(status) && (WTERMSIG(status) == SIGXCPU || WTERMSIG(status) == SIGKILL);
+    const bool cpu =
+        WIFSIGNALED(status) && (WTERMSIG(status) == SIGXCPU || WTERMSIG(status) == SIGKILL);
     if (timed_out || cpu) {
         v.Reason = "the replay took more than the " + std::to_string(limits.Cpu_Seconds) +
                    " s of CPU time this board gives a run";
@@ -128,7 +129,8 @@ Board_Verdict Verify_Isolated(const std::string& file, const Assets* assets,
     }
     close(pipe_ends[1]);
     std::string text;
-    const bool in_time = child > 0 && Read_All(pipe_ends[0], (limits.Cpu_Seconds * 2 + 5) * 1000, text);
+    const bool in_time =
+        child > 0 && Read_All(pipe_ends[0], (limits.Cpu_Seconds * 2 + 5) * 1000, text);
     close(pipe_ends[0]);
     if (child < 0) {
         v.Reason = "the worker could not start a replay";
@@ -145,8 +147,14 @@ Board_Verdict Verify_Isolated(const std::string& file, const Assets* assets,
 // and the reason last (it may hold anything but a line end).
 std::string Verdict_Text(const Board_Verdict& v) {
     std::ostringstream out;
-    out << v.Verified << "\n" << v.Score << "\n" << v.Difficulty << "\n" << v.Reached_Difficulty
-        << "\n" << v.Reached_Level << "\n" << v.Frames << "\n" << v.Codes << "\n" << v.Reason;
+    out << v.Verified << "\n"
+        << v.Score << "\n"
+        << v.Difficulty << "\n"
+        << v.Reached_Difficulty << "\n"
+        << v.Reached_Level << "\n"
+        << v.Frames << "\n"
+        << v.Codes << "\n"
+        << v.Reason;
     return out.str();
 }
 

@@ -55,8 +55,9 @@ class Postgres_Link final : public Sql_Link {
         if (PQstatus(conn_) != CONNECTION_OK && !Reconnect(error)) return false;
         std::vector<std::string> texts;
         for (const Sql_Value& v : values)
-            texts.push_back(std::holds_alternative<int64_t>(v) ? std::to_string(std::get<int64_t>(v))
-                                                               : std::get<std::string>(v));
+            texts.push_back(std::holds_alternative<int64_t>(v)
+                                ? std::to_string(std::get<int64_t>(v))
+                                : std::get<std::string>(v));
         std::vector<const char*> pointers;
         for (const std::string& t : texts) pointers.push_back(t.c_str());
         Result r{PQexecPrepared(conn_, Name(slot).c_str(), static_cast<int>(pointers.size()),

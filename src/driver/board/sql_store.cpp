@@ -20,11 +20,13 @@ std::string Statement_Text(Statement s, const Sql_Dialect& d) {
             return "SELECT id, state, name, claimed_score, received, attempts, listed, reason,"
                    " score, difficulty, reached_difficulty, reached_level, frames, codes"
                    " FROM runs WHERE id = $1";
-        case File_Of: return "SELECT file FROM runs WHERE id = $1";
+        case File_Of:
+            return "SELECT file FROM runs WHERE id = $1";
         case Claim:
-            return std::string("UPDATE runs SET worker = $1, lease_until = $2,"
-                               " attempts = attempts + 1 WHERE id = (SELECT id FROM runs"
-                               " WHERE state = 0 AND lease_until < $3 ORDER BY id LIMIT 1 ") +
+            return std::string(
+                       "UPDATE runs SET worker = $1, lease_until = $2,"
+                       " attempts = attempts + 1 WHERE id = (SELECT id FROM runs"
+                       " WHERE state = 0 AND lease_until < $3 ORDER BY id LIMIT 1 ") +
                    d.Skip_Locked + ") RETURNING id, attempts, file";
         case Finish:
             return "UPDATE runs SET state = $1, reason = $2, score = $3, difficulty = $4,"
@@ -34,7 +36,8 @@ std::string Statement_Text(Statement s, const Sql_Dialect& d) {
             return "SELECT id, name, score, reached_difficulty, reached_level, received FROM runs"
                    " WHERE listed = 1 AND difficulty = $1 AND received >= $2"
                    " ORDER BY score DESC, id LIMIT $3";
-        case Count_In: return "SELECT count(*) FROM runs WHERE state = $1";
+        case Count_In:
+            return "SELECT count(*) FROM runs WHERE state = $1";
     }
     return {};
 }
@@ -61,7 +64,8 @@ class Sql_Store final : public Board_Store {
 
     Added Add_Run(const Board_Entry& e, int64_t& id, std::string& error) override {
         std::vector<Sql_Row> rows;
-        if (!link_->Run(Insert, {e.Digest, e.Name, e.Claimed_Score, int64_t{e.Frames}, e.Received, e.File},
+        if (!link_->Run(Insert,
+                        {e.Digest, e.Name, e.Claimed_Score, int64_t{e.Frames}, e.Received, e.File},
                         rows, error))
             return Added::Failed;
         if (rows.empty()) return Added::Duplicate;
@@ -115,13 +119,15 @@ class Sql_Store final : public Board_Store {
 
     bool Finish_Run(int64_t id, const std::string& worker, const Board_Verdict& v) override {
         error_.clear();
-        const int64_t state = static_cast<int64_t>(v.Verified ? Run_State::Verified : Run_State::Refused);
+        const int64_t state =
+            static_cast<int64_t>(v.Verified ? Run_State::Verified : Run_State::Refused);
         const int64_t listed = v.Verified && !v.Codes;
         std::vector<Sql_Row> rows;
-        return link_->Run(Finish,
-                          {state, v.Reason, v.Score, int64_t{v.Difficulty}, int64_t{v.Reached_Difficulty},
-                           int64_t{v.Reached_Level}, int64_t{v.Codes}, listed, id, worker},
-                          rows, error_) &&
+        return link_->Run(
+                   Finish,
+                   {state, v.Reason, v.Score, int64_t{v.Difficulty}, int64_t{v.Reached_Difficulty},
+                    int64_t{v.Reached_Level}, int64_t{v.Codes}, listed, id, worker},
+                   rows, error_) &&
                !rows.empty();
     }
 
@@ -129,9 +135,11 @@ class Sql_Store final : public Board_Store {
         error_.clear();
         std::vector<Sql_Row> rows;
         std::vector<Table_Row> table;
-        if (!link_->Run(Best, {int64_t{difficulty}, since, int64_t{limit}}, rows, error_)) return table;
+        if (!link_->Run(Best, {int64_t{difficulty}, since, int64_t{limit}}, rows, error_))
+            return table;
         for (const Sql_Row& r : rows)
-            table.push_back({Number(r[0]), r[1], Number(r[2]), Small(r[3]), Small(r[4]), Number(r[5])});
+            table.push_back(
+                {Number(r[0]), r[1], Number(r[2]), Small(r[3]), Small(r[4]), Number(r[5])});
         return table;
     }
 
@@ -156,7 +164,8 @@ bool Is_Postgres_Url(const std::string& db) {
 }  // namespace
 
 std::unique_ptr<Board_Store> Open_Board_Store(const std::string& db, std::string& error) {
-    std::unique_ptr<Sql_Link> link = Is_Postgres_Url(db) ? Open_Postgres(db, error) : Open_Sqlite(db, error);
+    std::unique_ptr<Sql_Link> link =
+        Is_Postgres_Url(db) ? Open_Postgres(db, error) : Open_Sqlite(db, error);
     if (!link) return nullptr;
     auto store = std::make_unique<Sql_Store>(std::move(link));
     if (!store->Ready(error)) return nullptr;

@@ -48,7 +48,8 @@ class Sqlite_Link final : public Sql_Link {
     bool Run(int slot, const std::vector<Sql_Value>& values, std::vector<Sql_Row>& rows,
              std::string& error) override {
         sqlite3_stmt* statement = statements_.at(slot);
-        for (size_t i = 0; i < values.size(); ++i) Bind(statement, static_cast<int>(i) + 1, values[i]);
+        for (size_t i = 0; i < values.size(); ++i)
+            Bind(statement, static_cast<int>(i) + 1, values[i]);
         const bool done = Step_All(statement, rows, error);
         sqlite3_reset(statement);
         sqlite3_clear_bindings(statement);
