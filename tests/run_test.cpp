@@ -101,6 +101,72 @@ TEST(Run_File, KeepsTheEventsOfTheFrameAfterTheLastOnly) {
     EXPECT_EQ(back.Input.Events[4].Frame, 2501);
 }
 
+// A held key repeating, as players make it: repetitions every one or two frames, some in one
+// frame, a run long enough for several again lines, broken by other events.
+Game_Run Repeating_Run() {
+    Game_Run run = Small_Run();
+    std::vector<Script_Event>& events = run.Input.Events;
+    events.resize(3);
+    int32_t frame = 40;
+    for (int i = 0; i < 90; ++i) events.push_back({frame += i % 3 == 2 ? 2 : i % 7 == 3 ? 0 : 1});
+    events.push_back({frame, Event_Kind::Release, 2, 0});
+    events.push_back({frame += 28, Event_Kind::Key, 0, 0});
+    events.push_back({frame += 1, Event_Kind::Key, 0, 0});
+    events.push_back({frame += 1, Event_Kind::Key, 32, 0});
+    events.push_back({frame += 2, Event_Kind::Key, 32, 0});
+    events.push_back({frame += 5, Event_Kind::Move, 505, 475});
+    events.push_back({frame, Event_Kind::Move, 506, 475});
+    return run;
+}
+
+TEST(Run_File, WritesARepeatedEventOnAgainLinesAndReadsItBack) {
+    const Game_Run run = Repeating_Run();
+    const std::string text = Format_Run(run);
+    EXPECT_EQ(text.substr(0, 12), "zarvo-run 2\n");
+    EXPECT_NE(text.find("\n39 hold left\n0 move 505 475\n1 key 0\nagain 1 2 0 1 2 1 "),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\n28 key 0\nagain 1\n1 key 32\nagain 2\n5 move 505 475\n0 move 506 475\n"),
+              std::string::npos)
+        << text;
+    std::istringstream lines(text);
+    int again_lines = 0;
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LE(line.size(), 72u) << line;
+        again_lines += line.rfind("again ", 0) == 0;
+    }
+    EXPECT_EQ(again_lines, 5);
+    Game_Run back;
+    std::string error;
+    ASSERT_EQ(Parse_Run(text, back, error), 0) << error;
+    EXPECT_TRUE(back.Header.Check_Holds);
+    EXPECT_EQ(back.Input.Events, run.Input.Events);
+}
+
+std::string Read_Source(const std::string& path) {
+    return Read_File(std::string(ZARVO_SOURCE_DIR) + "/" + path);
+}
+
+// The shipped demo was recorded in format 1 and rewritten in format 2: both files hold the same
+// run, and the rewrite is byte for byte what the game writes of it.
+TEST(Run_File, AFormatOneRunReadsAsItsFormatTwoRewrite) {
+    Game_Run first, second;
+    std::string error;
+    const std::string rewritten = Read_Source("packaging/demo.zrun");
+    ASSERT_EQ(Parse_Run(Read_Source("tests/data/demo_v1.zrun"), first, error), 0) << error;
+    ASSERT_EQ(Parse_Run(rewritten, second, error), 0) << error;
+    EXPECT_TRUE(first.Header.Check_Holds);
+    EXPECT_TRUE(second.Header.Check_Holds);
+    EXPECT_EQ(first.Input.Events.size(), 294u);
+    EXPECT_EQ(first.Input.Events, second.Input.Events);
+    EXPECT_EQ(first.Input.Frames, second.Input.Frames);
+    EXPECT_EQ(first.Input.Seed, second.Input.Seed);
+    EXPECT_EQ(first.Header.Digest, second.Header.Digest);
+    EXPECT_EQ(first.Header.Pace, second.Header.Pace);
+    EXPECT_EQ(first.Header.Tables, second.Header.Tables);
+    EXPECT_EQ(Format_Run(first), rewritten);
+}
+
 // What a damaged run is told by; every one is refused with exit code 2.
 std::string Refusal(const std::string& text) {
     Game_Run back;
@@ -120,8 +186,8 @@ TEST(Run_File, RefusesDamagedRunsNamingWhatIsWrong) {
     const std::string good = Format_Run(Small_Run());
     EXPECT_EQ(Refusal(""), "is empty");
     EXPECT_NE(Refusal("seed 4\n1 key 13\n").find("is not a run"), std::string::npos);
-    EXPECT_NE(Refusal("zarvo-run 2\n" + good.substr(good.find('\n') + 1))
-                  .find("format 2; this game reads format 1"),
+    EXPECT_NE(Refusal("zarvo-run 3\n" + good.substr(good.find('\n') + 1))
+                  .find("format 3; this game reads formats 1 to 2"),
               std::string::npos);
     std::string binary = good;
     binary[100] = '\0';
@@ -135,13 +201,42 @@ TEST(Run_File, RefusesDamagedRunsNamingWhatIsWrong) {
               std::string::npos);
     EXPECT_EQ(Refusal(Without_Line(good, "score")), "line 38: expected 'score', found 'frames'");
     EXPECT_NE(
-        Refusal(Without_Line(good, "40 move")).find("holds 3 events where its header counts 4"),
+        Refusal(Without_Line(good, "0 move")).find("holds 3 events where its header counts 4"),
         std::string::npos);
     EXPECT_NE(Refusal(good + "1 key 13\n").find("nothing may follow"), std::string::npos);
     // Cut within an event line (a key code cut to a code no key has): first of all, it is cut.
     const size_t key_line = good.find(" key 13\n");
     EXPECT_NE(Refusal(good.substr(0, key_line + 6)).find("is cut short within its last line"),
               std::string::npos);
+}
+
+// The event lines of format 2, each damage named; format 1 knows no again lines.
+TEST(Run_File, RefusesDamagedEventLinesNamingWhatIsWrong) {
+    const std::string good = Format_Run(Repeating_Run());
+    const size_t events = good.find("\n1 key 13\n") + 1;
+    const auto with_events = [&](const std::string& lines) {
+        return Refusal(good.substr(0, events) + lines + good.substr(good.find("\nend\n") + 1));
+    };
+    EXPECT_NE(with_events("again 1\n").find("'again' with no event above it"), std::string::npos);
+    EXPECT_NE(with_events("1 key 13\nagain\n").find("'again' wants the frames"), std::string::npos);
+    EXPECT_NE(with_events("1 key 13\nagain 1 -2\n").find("'again' wants the frames"),
+              std::string::npos);
+    EXPECT_NE(with_events("-1 key 13\n").find("starts with the frames since the event before"),
+              std::string::npos);
+    EXPECT_NE(with_events("0 key 13\n").find("the first event comes 1 frame or more"),
+              std::string::npos);
+    EXPECT_NE(with_events("1 key 13\n2501 key 0\n").find("line 46: an event after the run's last"),
+              std::string::npos);
+    EXPECT_NE(with_events("1 key 13\nagain 2499 2\n").find("an event after the run's last"),
+              std::string::npos);
+    // An again line that brings more events than the header counts.
+    std::string more = good;
+    more.replace(more.find("again 1 2 0 1 2 "), 16, "again 1 2 0 1 2 1 ");
+    EXPECT_NE(Refusal(more).find("holds more events than its header counts"), std::string::npos);
+    const std::string old = Read_Source("tests/data/demo_v1.zrun");
+    std::string old_again = old;
+    old_again.replace(old_again.find("\n236 key 0\n"), 11, "\nagain 1\n");
+    EXPECT_NE(Refusal(old_again).find("a line must start with a frame number"), std::string::npos);
 }
 
 // A run replayed on its own table while the page keeps the player's: the page's storage neither
@@ -271,20 +366,23 @@ TEST_F(Entry_Game, EveryKindOfTamperingFailsWithItsReason) {
     };
     ASSERT_EQ(verify(good).code, 0) << verify(good).said;
 
-    // A direction held in the second half of the game, one frame later (the next event comes
-    // later still, so the events stay in order).
-    size_t hold = good.find(" hold ", good.size() / 2), start = 0;
-    int frame = 0;
+    // A direction held in the second half of the game, one frame later: its line counts one
+    // frame more since the event before, the next line one frame less.
+    size_t hold = good.find(" hold ", good.size() / 2), start = 0, next = 0;
+    int gap = 0, next_gap = 0;
     for (; hold != std::string::npos; hold = good.find(" hold ", hold + 1)) {
         start = good.rfind('\n', hold) + 1;
-        frame = std::stoi(good.substr(start, hold - start));
-        const size_t next = good.find('\n', hold) + 1;
+        gap = std::stoi(good.substr(start, hold - start));
+        next = good.find('\n', hold) + 1;
         if (std::isdigit(static_cast<unsigned char>(good[next])) &&
-            std::stoi(good.substr(next)) > frame + 1)
+            (next_gap = std::stoi(good.substr(next))) > 0)
             break;
     }
     ASSERT_NE(hold, std::string::npos);
-    const std::string moved = good.substr(0, start) + std::to_string(frame + 1) + good.substr(hold);
+    const size_t next_word = good.find(' ', next);
+    const std::string moved = good.substr(0, start) + std::to_string(gap + 1) +
+                              good.substr(hold, next - hold) + std::to_string(next_gap - 1) +
+                              good.substr(next_word);
     const Tampered t_moved = verify(moved);
     EXPECT_EQ(t_moved.code, 1);
     EXPECT_NE(t_moved.said.find("NOT VERIFIED"), std::string::npos) << t_moved.said;

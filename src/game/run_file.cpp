@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "game/run_events.h"
 #include "platform/fnv1a.h"
 
 namespace zarvo {
@@ -110,12 +111,12 @@ std::string Format_Run(const Game_Run& run) {
     Add_Line(head, "frames " + std::to_string(frames));
     for (const int64_t ms : h.Pace) Add_Line(head, "pace " + std::to_string(ms));
     Add_Line(head, "digest fnv1a64 " + Hex(h.Digest));
-    std::string tail;
-    size_t count = 0;
-    for (const Script_Event& e : in.Events) count += e.Frame <= frames + 1;
-    Add_Line(tail, "events " + std::to_string(count));
+    std::vector<Script_Event> kept;
     for (const Script_Event& e : in.Events)
-        if (e.Frame <= frames + 1) Add_Line(tail, Format_Event(e));
+        if (e.Frame <= frames + 1) kept.push_back(e);
+    std::string tail;
+    Add_Line(tail, "events " + std::to_string(kept.size()));
+    Format_Run_Events(kept, tail);
     Add_Line(tail, "end");
     const uint64_t check = Fnv1a_Add(Fnv1a(head), tail);
     return head + "check fnv1a64 " + Hex(check) + '\n' + tail;
@@ -215,6 +216,7 @@ struct Run_Reader {
     Game_Run& out;
     std::string& error;
     std::vector<std::string_view> w;
+    int version = Run_Format_Version;
 
     bool Bad(const std::string& why) {
         error = "line " + std::to_string(lines.Line_Number()) + ": " + why;
@@ -238,13 +240,14 @@ struct Run_Reader {
 bool Run_Reader::Magic() {
     if (!lines.Take(Run_Magic, w, error))
         return error = "is not a run (it does not begin with 'zarvo-run')", false;
-    int64_t version = 0;
-    if (w.size() != 2 || !Parse_Number(w[1], 1, 1000000, version))
+    int64_t found = 0;
+    if (w.size() != 2 || !Parse_Number(w[1], 1, 1000000, found))
         return Bad("the format version is not a number");
-    if (version != Run_Format_Version)
-        return error = "is a run of format " + std::to_string(version) +
-                       "; this game reads format " + std::to_string(Run_Format_Version),
+    if (found > Run_Format_Version)
+        return error = "is a run of format " + std::to_string(found) +
+                       "; this game reads formats 1 to " + std::to_string(Run_Format_Version),
                false;
+    version = static_cast<int>(found);
     return true;
 }
 
@@ -330,24 +333,20 @@ bool Run_Reader::Pace_And_Digest(uint64_t& check, size_t& check_line) {
 bool Run_Reader::Events() {
     int64_t count = 0;
     if (!Number("events", 0, INT32_MAX, count)) return false;
-    const int32_t frames = *out.Input.Frames;
-    int32_t last = 1;
-    for (int64_t i = 0; i < count; ++i) {
+    Run_Event_Reader reader(version, *out.Input.Frames);
+    std::vector<Script_Event>& events = out.Input.Events;
+    while (events.size() < static_cast<size_t>(count)) {
         if (lines.At_End() || lines.Next_Is("end"))
-            return error = "holds " + std::to_string(i) + " events where its header counts " +
-                           std::to_string(count) + " (lines were removed or the file is cut)",
+            return error = "holds " + std::to_string(events.size()) +
+                           " events where its header counts " + std::to_string(count) +
+                           " (lines were removed or the file is cut)",
                    false;
-        Script_Event e;
         lines.Take_Any(w);
-        std::string line;
-        for (const auto word : w) line += std::string(word) + ' ';
-        const std::string problem = Parse_Event_Line(line, e);
+        const std::string problem = reader.Take(w, events);
         if (!problem.empty()) return Bad(problem);
-        if (e.Frame < last) return Bad("an event before the one above it");
-        if (e.Frame > frames + 1) return Bad("an event after the run's last frame");
-        last = e.Frame;
-        out.Input.Events.push_back(e);
     }
+    if (events.size() > static_cast<size_t>(count))
+        return Bad("holds more events than its header counts (" + std::to_string(count) + ")");
     if (!lines.Take("end", w, error)) {
         if (lines.At_End() && error.find("cut short") != std::string::npos) return false;
         return error = "holds more events than its header counts (" + error + ")", false;

@@ -2,7 +2,7 @@
 // Run files (.zrun): a game's recording with a header that says where it started and what it
 // claims, so that anyone can replay it to the same World and check the claim.
 //
-//   zarvo-run 1                      the format and its version
+//   zarvo-run 2                      the format and its version (1 is read as well)
 //   version 0.9.0                    the game that recorded it
 //   seed S                           the generator's seed at the program's start
 //   screen W H                       the screen the window was centred on
@@ -17,10 +17,16 @@
 //                                    the start to that frame
 //   digest fnv1a64 HEX               FNV-1a 64 of the state dump after the last frame
 //   check fnv1a64 HEX                FNV-1a 64 of every other line of the file, newlines included
-//   events N                         the number of event lines that follow
-//   F EVENT ARGS                     the events, as in an input script, in frame order (at
-//                                    most the frame after the last)
+//   events N                         the number of events that follow
+//   D EVENT ARGS                     an event as in an input script, D frames after the one
+//                                    before (the first: after frame 0), in frame order up to
+//                                    the frame after the last
+//   again D D ...                    the event above once more for each D, D frames after the
+//                                    one before (a held key repeating)
 //   end
+//
+// Format 1 wrote each event with its own frame, F EVENT ARGS, and had no again lines
+// (game/run_events.h).
 //
 // Names are written as they are when they hold only letters; any other byte as %XX.
 // Nothing below the game flow knows that runs exist.
@@ -35,7 +41,7 @@
 
 namespace zarvo {
 
-inline constexpr int Run_Format_Version = 1;
+inline constexpr int Run_Format_Version = 2;
 inline constexpr char Run_Magic[] = "zarvo-run";
 // The most a run file may hold, and its longest line: a run is refused before it costs memory.
 inline constexpr size_t Run_Size_Limit = 16u << 20;

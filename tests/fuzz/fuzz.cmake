@@ -15,7 +15,7 @@ endfunction()
 add_custom_target(zarvo_fuzzers)
 set(src ${CMAKE_SOURCE_DIR}/src)
 zarvo_fuzzer(fuzz_script ${src}/game/script.cpp ${src}/platform/binary_file.cpp)
-zarvo_fuzzer(fuzz_run ${src}/game/run_file.cpp ${src}/game/script.cpp
+zarvo_fuzzer(fuzz_run ${src}/game/run_file.cpp ${src}/game/run_events.cpp ${src}/game/script.cpp
   ${src}/platform/binary_file.cpp)
 zarvo_fuzzer(fuzz_image ${src}/platform/image_file.cpp ${src}/platform/binary_file.cpp)
 zarvo_fuzzer(fuzz_wave ${src}/platform/wave_file.cpp ${src}/platform/binary_file.cpp)
