@@ -7,7 +7,7 @@
 // comes again unchanged (a held key repeating) as one number on the line of its repetitions:
 //   D EVENT ARGS          the event D frames after the one before (the first: after frame 0)
 //   again D D ...         the event above once more for each D, D frames after the one before
-// A player's rhythm then repeats in the numbers, and a 10-minute game stays about 20 KB.
+// A held key's repetitions then cost two bytes each, and a 10-minute game stays under 30 KB.
 #include <cstdint>
 #include <string>
 #include <string_view>
