@@ -44,6 +44,7 @@ Sdl_Media::Sdl_Media(const Assets* assets, int width, int height, Window_Choice 
     : Surface_Media(assets, width, height), choice_(choice) {}
 
 Sdl_Media::~Sdl_Media() {
+    x11_.Close();
     audio_.Close();
     if (controller_) SDL_GameControllerClose(controller_);
     if (joystick_) SDL_JoystickClose(joystick_);
@@ -176,6 +177,16 @@ void Sdl_Media::Poll_Controller(Input_States& s) const {
         s.Left |= (hat & SDL_HAT_LEFT) != 0, s.Right |= (hat & SDL_HAT_RIGHT) != 0;
     }
     Steer_By_Stick(x / 32768.0f, y / 32768.0f, s);
+}
+
+void Sdl_Media::Update_Controllers() {
+    // Each look at the device list reads a socket of the system's; four a second find a
+    // controller as soon as a player can reach for it.
+    constexpr Uint64 Plug_Look_Ms = 250;
+    const Uint64 now = SDL_GetTicks64();
+    if (!controller_ && !joystick_ && now < next_plug_look_) return;
+    next_plug_look_ = now + Plug_Look_Ms;
+    SDL_GameControllerUpdate();
 }
 
 void Sdl_Media::Controller_Added(int device_index) {

@@ -6,8 +6,9 @@
 //
 // Showing a frame: with a hardware renderer the changed rows go straight into a locked
 // streaming texture; without one (a software OpenGL, a virtual X server) the window's own
-// surface (shared memory on X11) receives the changed stretches, scaled here. A frame equal
-// to the one shown before is not shown again.
+// surface receives the changed stretches, scaled here; on a local X server the changed parts
+// go through shared memory and the server scales them (x11_presenter.h). A frame equal to the
+// one shown before is not shown again.
 #include <SDL.h>
 
 #include <string>
@@ -18,6 +19,7 @@
 #include "platform/pointer_rect.h"
 #include "platform/scaling.h"
 #include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/x11_presenter.h"
 
 namespace zarvo {
 
@@ -79,8 +81,9 @@ class Sdl_Media : public Surface_Media {
     // Moved: the confinement follows the window, kept to the part of it on a display.
     void Window_Moved() { Apply_Confinement(); }
     void Surface_Lost() { texture_lost_ = true; }
-    // Reads the controllers: their states, and their events into the event queue.
-    void Update_Controllers() { SDL_GameControllerUpdate(); }
+    // Reads the controllers: their states, and their events into the event queue. While none
+    // is open, a newly plugged one is looked for only a few times a second.
+    void Update_Controllers();
     void Controller_Added(int device_index);
     void Controller_Removed(SDL_JoystickID id);
     // True for a plain joystick's events (a game controller's come as controller events).
@@ -104,6 +107,7 @@ class Sdl_Media : public Surface_Media {
     void Layout();
     void Present_To_Texture();
     void Present_To_Window_Surface();
+    void Present_To_X11();
     Changed_Rects Parts_To_Show(const Pixel_Rect& within) const;
     void Apply_Confinement();
     void Poll_Controller(Input_States& states) const;
@@ -120,9 +124,11 @@ class Sdl_Media : public Surface_Media {
     SDL_Renderer* renderer_ = nullptr;  // null: the window surface shows the frames
     SDL_Texture* texture_ = nullptr;
     SDL_Surface* window_surface_ = nullptr;
+    X11_Presenter x11_;
     bool redraw_all_ = true;
     SDL_GameController* controller_ = nullptr;
     SDL_Joystick* joystick_ = nullptr;
+    Uint64 next_plug_look_ = 0;  // when Update_Controllers looks for a new controller
     Sdl_Audio audio_;
     Frame_Overlay* overlay_ = nullptr;
     bool closed_ = false;

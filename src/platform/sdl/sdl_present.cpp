@@ -43,6 +43,7 @@ bool Sdl_Media::Create_Presenter() {
         renderer_ = nullptr;
     }
     if (renderer_) return Create_Texture();
+    if (x11_.Open(window_, back_buffer_.Width, back_buffer_.Height)) return true;
     // The window system's own frame buffer (shared memory on X11), not a texture behind it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     return SDL_GetWindowSurface(window_) != nullptr;
@@ -69,7 +70,7 @@ bool Sdl_Media::Surface_Ready() {
 void Sdl_Media::Layout() {
     Size area;
     SDL_GetWindowSize(window_, &area.Width, &area.Height);
-    if (!renderer_) {
+    if (!renderer_ && !x11_.Ready()) {
         SDL_Surface* now = SDL_GetWindowSurface(window_);
         if (now != window_surface_) redraw_all_ = true;
         window_surface_ = now;
@@ -94,6 +95,8 @@ void Sdl_Media::Show_Back_Buffer() {
     Layout();
     if (renderer_)
         Present_To_Texture();
+    else if (x11_.Ready())
+        Present_To_X11();
     else
         Present_To_Window_Surface();
     Forget_Changes();
@@ -165,6 +168,16 @@ void Sdl_Media::Present_To_Window_Surface() {
                     (r.Bottom - r.Top) * k};
     }
     SDL_UpdateWindowSurfaceRects(window_, rects, parts.Count);
+}
+
+// The changed parts that lie in the window go to the X server, which scales them.
+void Sdl_Media::Present_To_X11() {
+    const int k = view_.Scale;
+    const Changed_Rects parts =
+        Parts_To_Show({0, 0, (area_.Width - view_.X) / k, (area_.Height - view_.Y) / k});
+    if (!parts.Empty() || redraw_all_)
+        x11_.Show(back_buffer_, parts, view_, area_, redraw_all_ && !Picture_Fills(view_, area_));
+    redraw_all_ = false;
 }
 
 }  // namespace zarvo
