@@ -11,13 +11,15 @@
 # xonix gets the same keys at the same moments, on a virtual X server of its own, so that both
 # programs have the keyboard focus all the time. It is installed here for this measurement
 # only and runs as a black box; where it cannot be installed, Zarvo is measured alone.
-# ZARVO_CPU_MEASURES=playing (or standing) runs one measure only.
+# ZARVO_CPU_MEASURES=playing (or standing) runs one measure only; ZARVO_CPU_SCALES=1 (or 3)
+# one scale only.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 seconds=${2:-15}
 rounds=${3:-3}
 measures=${ZARVO_CPU_MEASURES:-standing playing}
+scales=${ZARVO_CPU_SCALES:-1 3}
 zarvo=$build/zarvo
 [[ -x $zarvo ]] || { echo "no game at $zarvo: build it first" >&2; exit 1; }
 
@@ -145,8 +147,7 @@ echo "CPU (utime+stime) over ${seconds} s, ${rounds} rounds, Xvfb 2560x1600; eac
 echo "measure scale zarvo% xonix%"
 for _ in $(seq "$rounds"); do
     for what in $measures; do
-        measure "$what" 1
-        measure "$what" 3
+        for scale in $scales; do measure "$what" "$scale"; done
     done
 done
 echo "Medians:"

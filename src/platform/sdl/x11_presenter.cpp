@@ -244,7 +244,8 @@ void X11_Presenter::Show(const Surface& frame, const Changed_Rects& parts, const
         x.Composite(s.display, PictOpSrc, s.from, 0, s.to, r.Left * k, r.Top * k, 0, 0,
                     view.X + r.Left * k, view.Y + r.Top * k, w * k, h * k);
     }
-    x.Flush(s.display);
+    // The requests go out when the game next looks for events, just before it sleeps: the
+    // server then runs in the time the game leaves, rather than breaking into its frame.
 }
 
 #else
