@@ -8,7 +8,7 @@ bool Write_Bmp(const Surface& surface, const std::string& path) {
     Image shot;
     shot.Width = surface.Width;
     shot.Height = surface.Height;
-    shot.Pixels = surface.Pixels;
+    shot.Pixels.assign(surface.Pixels.begin(), surface.Pixels.end());
     return Write_Bmp(path, shot);
 }
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace zarvo {
@@ -31,10 +33,53 @@ struct Image {
     uint32_t At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
 };
 
+// Memory a backend lends for a surface's pixels: memory a display server reads as well, so
+// that a frame reaches the screen without a copy. It lends one block at a time.
+class Pixel_Store {
+  public:
+    virtual ~Pixel_Store() = default;
+    // A block of `bytes`, or null when it has none that large free.
+    virtual void* Lend(size_t bytes) = 0;
+    // Takes a block back; false when it is not the store's.
+    virtual bool Take_Back(void* block) = 0;
+};
+
+// Pixels on the heap, or in a store. A copy of them is always on the heap.
+template <typename T>
+struct Pixel_Allocator {
+    using value_type = T;
+    using propagate_on_container_move_assignment = std::true_type;
+    using propagate_on_container_swap = std::true_type;
+    using propagate_on_container_copy_assignment = std::false_type;
+
+    Pixel_Allocator() = default;
+    explicit Pixel_Allocator(Pixel_Store* store) : Store(store) {}
+    template <typename U>
+    Pixel_Allocator(const Pixel_Allocator<U>& other) : Store(other.Store) {}
+
+    T* allocate(size_t n) {
+        if (void* block = Store ? Store->Lend(n * sizeof(T)) : nullptr)
+            return static_cast<T*>(block);
+        return std::allocator<T>().allocate(n);
+    }
+    void deallocate(T* p, size_t n) {
+        if (!Store || !Store->Take_Back(p)) std::allocator<T>().deallocate(p, n);
+    }
+    Pixel_Allocator select_on_container_copy_construction() const { return {}; }
+    template <typename U>
+    bool operator==(const Pixel_Allocator<U>& other) const {
+        return Store == other.Store;
+    }
+
+    Pixel_Store* Store = nullptr;
+};
+
+using Pixel_Vector = std::vector<uint32_t, Pixel_Allocator<uint32_t>>;
+
 struct Surface {
     int32_t Width = 0;
     int32_t Height = 0;
-    std::vector<uint32_t> Pixels;
+    Pixel_Vector Pixels;
 
     Surface() = default;
     Surface(int32_t w, int32_t h) : Width(w), Height(h), Pixels(static_cast<size_t>(w) * h, 0) {}
@@ -44,6 +89,10 @@ struct Surface {
     void Fill_Rect(const Pixel_Rect& r, uint32_t colour);
     // Fills rows top..bottom-1.
     void Fill_Rows(int top, int bottom, uint32_t colour);
+    // Moves the pixels into the store's memory (or back onto the heap with null), unchanged.
+    void Keep_In(Pixel_Store* store) {
+        Pixels = Pixel_Vector(Pixels.begin(), Pixels.end(), Pixel_Allocator<uint32_t>(store));
+    }
 };
 
 // Draws frame `frame` of the image with its top-left corner at (x, y). Nothing is drawn for an

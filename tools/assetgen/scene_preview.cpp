@@ -124,7 +124,7 @@ bool Write_Screen(const Scene& s, const std::string& path) {
     Image out;
     out.Width = s.screen.Width;
     out.Height = s.screen.Height;
-    out.Pixels = s.screen.Pixels;
+    out.Pixels.assign(s.screen.Pixels.begin(), s.screen.Pixels.end());
     return Write_Bmp(path, out);
 }
 

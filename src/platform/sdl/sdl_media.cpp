@@ -44,6 +44,7 @@ Sdl_Media::Sdl_Media(const Assets* assets, int width, int height, Window_Choice 
     : Surface_Media(assets, width, height), choice_(choice) {}
 
 Sdl_Media::~Sdl_Media() {
+    back_buffer_.Keep_In(nullptr);
     x11_.Close();
     audio_.Close();
     if (controller_) SDL_GameControllerClose(controller_);

@@ -43,7 +43,10 @@ bool Sdl_Media::Create_Presenter() {
         renderer_ = nullptr;
     }
     if (renderer_) return Create_Texture();
-    if (x11_.Open(window_, back_buffer_.Width, back_buffer_.Height)) return true;
+    if (x11_.Open(window_, back_buffer_.Width, back_buffer_.Height)) {
+        back_buffer_.Keep_In(x11_.Store());  // the server reads the frames where they are drawn
+        return true;
+    }
     // The window system's own frame buffer (shared memory on X11), not a texture behind it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     return SDL_GetWindowSurface(window_) != nullptr;

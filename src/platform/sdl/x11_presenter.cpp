@@ -63,7 +63,7 @@ int Note_Refusal(Display*, XErrorEvent*) {
 
 }  // namespace
 
-struct X11_Presenter::State {
+struct X11_Presenter::State : Pixel_Store {
     X_Calls x;
     void* x11 = nullptr;
     void* xext = nullptr;
@@ -77,10 +77,11 @@ struct X11_Presenter::State {
     Pixmap pixmap = 0;
     GC gc = nullptr;
     Picture from = 0, to = 0;
-    int scale = 0;  // the factor `from` is scaled by
+    int scale = 0;      // the factor `from` is scaled by
+    bool lent = false;  // a surface keeps its pixels in the shared memory
 
     State() { shm.shmid = -1; }
-    ~State() { Free(); }
+    ~State() override { Free(); }
     State(const State&) = delete;
     State& operator=(const State&) = delete;
     bool Load();
@@ -88,6 +89,8 @@ struct X11_Presenter::State {
     bool Make();
     bool Make_Image(Visual* visual);
     void Scale_By(int k);
+    void* Lend(size_t bytes) override;
+    bool Take_Back(void* block) override;
     void Free();
 };
 
@@ -192,6 +195,21 @@ void X11_Presenter::State::Free() {
         if (library) SDL_UnloadObject(library);
 }
 
+// Only a surface laid out as the image is (rows of the picture's width, one after the other)
+// can borrow it.
+void* X11_Presenter::State::Lend(size_t bytes) {
+    const size_t size = static_cast<size_t>(image->bytes_per_line) * height;
+    if (lent || bytes != size || image->bytes_per_line != width * 4) return nullptr;
+    lent = true;
+    return image->data;
+}
+
+bool X11_Presenter::State::Take_Back(void* block) {
+    if (!lent || block != image->data) return false;
+    lent = false;
+    return true;
+}
+
 X11_Presenter::X11_Presenter() = default;
 X11_Presenter::~X11_Presenter() = default;
 
@@ -217,6 +235,10 @@ bool X11_Presenter::Ready() const {
     return state_ != nullptr;
 }
 
+Pixel_Store* X11_Presenter::Store() {
+    return state_.get();
+}
+
 void X11_Presenter::Show(const Surface& frame, const Changed_Rects& parts, const View& view,
                          Size area, bool bars) {
     if (!state_) return;
@@ -226,8 +248,11 @@ void X11_Presenter::Show(const Surface& frame, const Changed_Rects& parts, const
     // carries out late reads pixels that a later frame wrote meanwhile; every pixel written is
     // put again after it, so the window ends at the latest frame whatever the server's pace:
     // at worst a frame shows a few pixels of the next one early.
-    Put_Scaled(frame, parts,
-               {reinterpret_cast<uint32_t*>(s.image->data), s.image->bytes_per_line / 4}, 1);
+    if (static_cast<const void*>(frame.Pixels.data()) != s.image->data) {
+        if (s.lent) return;
+        Put_Scaled(frame, parts,
+                   {reinterpret_cast<uint32_t*>(s.image->data), s.image->bytes_per_line / 4}, 1);
+    }
     const int k = view.Scale;
     if (k != s.scale) s.Scale_By(k);
     if (bars) {
@@ -244,8 +269,7 @@ void X11_Presenter::Show(const Surface& frame, const Changed_Rects& parts, const
         x.Composite(s.display, PictOpSrc, s.from, 0, s.to, r.Left * k, r.Top * k, 0, 0,
                     view.X + r.Left * k, view.Y + r.Top * k, w * k, h * k);
     }
-    // The requests go out when the game next looks for events, just before it sleeps: the
-    // server then runs in the time the game leaves, rather than breaking into its frame.
+    x.Flush(s.display);
 }
 
 #else
@@ -259,6 +283,9 @@ bool X11_Presenter::Open(SDL_Window*, int, int) {
 void X11_Presenter::Close() {}
 bool X11_Presenter::Ready() const {
     return false;
+}
+Pixel_Store* X11_Presenter::Store() {
+    return nullptr;
 }
 void X11_Presenter::Show(const Surface&, const Changed_Rects&, const View&, Size, bool) {}
 

@@ -1,11 +1,11 @@
 #pragma once
 // Showing frames on a local X server ourselves. SDL's window surface waits for the server
-// after every frame (a round trip that puts the game to sleep and wakes it again), and it
-// leaves the scaling to us: at scale 3 nine pixels written for each pixel of the picture.
-// Here the changed parts go into an image in shared memory; the server copies them from there
-// (into the window at scale 1; else into a pixmap of the picture's size, which the render
-// extension then scales into the window, pixel by pixel to the nearest). The game never waits
-// for the server.
+// after every frame (a round trip that puts the game to sleep and wakes it again), it takes a
+// copy of every changed part, and it leaves the scaling to us: at scale 3 nine pixels written
+// for each pixel of the picture. Here the picture itself lies in shared memory (the back
+// buffer borrows it, Pixel_Store); the server copies the changed parts from there into a
+// pixmap of the picture's size, and the render extension scales them into the window, each
+// pixel to the nearest. The game never waits for the server.
 #include <SDL.h>
 
 #include <memory>
@@ -29,9 +29,13 @@ class X11_Presenter {
     bool Open(SDL_Window* window, int width, int height);
     void Close();
     bool Ready() const;
+    // The shared memory, lent to one surface of the picture's size at a time (null when not
+    // ready). A surface that borrows it must give it back (Surface::Keep_In) before Close.
+    Pixel_Store* Store();
 
     // Shows the parts of the frame in the window where the view puts the picture; with
-    // `bars` the window around the picture is made black first.
+    // `bars` the window around the picture is made black first. A frame that does not lie in
+    // the shared memory is copied there, unless another surface has borrowed it.
     void Show(const Surface& frame, const Changed_Rects& parts, const View& view, Size area,
               bool bars);
 
