@@ -48,7 +48,8 @@ class Pixel_Store {
 template <typename T>
 struct Pixel_Allocator {
     using value_type = T;
-    using propagate_on_container_move_assignment = std::true_type;
+    // Pixels given to a surface go where its pixels are: only Keep_In moves them elsewhere.
+    using propagate_on_container_move_assignment = std::false_type;
     using propagate_on_container_swap = std::true_type;
     using propagate_on_container_copy_assignment = std::false_type;
 
@@ -91,7 +92,8 @@ struct Surface {
     void Fill_Rows(int top, int bottom, uint32_t colour);
     // Moves the pixels into the store's memory (or back onto the heap with null), unchanged.
     void Keep_In(Pixel_Store* store) {
-        Pixels = Pixel_Vector(Pixels.begin(), Pixels.end(), Pixel_Allocator<uint32_t>(store));
+        Pixel_Vector moved(Pixels.begin(), Pixels.end(), Pixel_Allocator<uint32_t>(store));
+        Pixels.swap(moved);
     }
 };
 
