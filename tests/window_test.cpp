@@ -162,8 +162,8 @@ void Check_Window_At_Scale(int scale) {
     ASSERT_TRUE(media.Open(error)) << error;
     for (int frame = 0; frame < 6; ++frame) {
         media.Clear_Back_Buffer(0);
-        media.Draw_Image(static_cast<Image_List>(0), 0, 0, 0);
-        media.Draw_Image(static_cast<Image_List>(0), 1, 30 + 7 * frame, 20 + 5 * frame);
+        media.Draw_Image({static_cast<Image_List>(0), 0}, 0, 0);
+        media.Draw_Image({static_cast<Image_List>(0), 1}, 30 + 7 * frame, 20 + 5 * frame);
         media.Show_Back_Buffer();
     }
     const Surface& picture = media.Picture();
