@@ -88,6 +88,27 @@ TEST(Settings_File, RoundTripDamagedAndUnknownLines) {
     EXPECT_NE(Format_Settings(d).find("shiny = yes\n"), std::string::npos);
 }
 
+// A board is named only by an http:// or https:// address; anything else is skipped with the
+// warning, and nothing is sent.
+TEST(Settings_File, TheBoardIsAWebAddressOrNone) {
+    Settings s;
+    std::string warning;
+    Parse_Settings("board = https://zarvo.example.org/board\n", s, warning);
+    EXPECT_EQ(s.Board, "https://zarvo.example.org/board");
+    EXPECT_EQ(warning, "");
+    Settings back;
+    Parse_Settings(Format_Settings(s), back, warning);
+    EXPECT_EQ(back.Board, s.Board);
+    for (const char* bad : {"board = zarvo.example.org", "board = ftp://x.org", "board = http://",
+                            "board = http:///runs", "board = http://a b.org"}) {
+        Settings d;
+        Parse_Settings(std::string(bad) + "\n", d, warning);
+        EXPECT_EQ(d.Board, "") << bad;
+        EXPECT_EQ(warning, "line 1 skipped (bad value for board)") << bad;
+    }
+    EXPECT_EQ(Format_Settings(Settings{}).find("board"), std::string::npos);
+}
+
 // The player's comments and blank lines stay where they stood when the game writes a value.
 TEST(Settings_File, CommentsAndTheirPlacesAreKept) {
     Settings s;

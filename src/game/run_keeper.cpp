@@ -179,9 +179,11 @@ std::string Run_Keeper::After_Frame(const World& w, const Recorder& recorder, Da
         const Game_Run run = recorder.Take_Run(w, date);
         const int difficulty = (w.screens.Name_Rank - 1) / Score_Table_Size + 1;
         Score_File_Lock held;
-        if (Store_Run_File(Run_File_Name(difficulty, score_, run.Header.Name, date),
-                           Format_Run(run), note))
+        const std::string file = Run_File_Name(difficulty, score_, run.Header.Name, date);
+        if (Store_Run_File(file, Format_Run(run), note)) {
             ++stored_;
+            last_stored_ = file;
+        }
         ++changes_;
     }
     if (keep_ && Tables_Changed(w)) {

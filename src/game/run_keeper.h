@@ -47,6 +47,8 @@ class Run_Keeper {
     std::string After_Frame(const World& w, const Recorder& recorder, Date_Now date);
     // How many runs this game has stored.
     int Stored() const { return stored_; }
+    // The file name (in the runs folder) of the run stored last, or empty.
+    const std::string& Last_Stored() const { return last_stored_; }
     // Counts every time the runs folder may have changed (a run stored, runs pruned): a page
     // that mirrors the folder into its storage looks again when it moves.
     int Changes() const { return changes_; }
@@ -62,6 +64,7 @@ class Run_Keeper {
     std::array<Score_Name_Text, Score_Records + 1> names_{};
     bool seen_ = false;
     int stored_ = 0;
+    std::string last_stored_;
     int changes_ = 0;
 };
 

@@ -7,6 +7,7 @@
 
 #include "assetgen/app_icon.h"
 #include "assetgen/generate.h"
+#include "driver/desktop/board_sender.h"
 #include "driver/desktop/sdl_key_choice.h"
 #include "driver/shell/desk_game.h"
 #include "driver/start/settings.h"
@@ -70,6 +71,15 @@ class Windowed_Game : public Desk_Host {
     }
     void Toggle_Fullscreen() override;
     void Use_Scripted_Input(const Input_States* held) override { media_.Use_Scripted_Input(held); }
+    // With a board named, a kept run waits in the outbox and the sender is told.
+    void Send_Runs_With(Board_Sender* sender) { sender_ = sender; }
+    std::string Run_Kept(const std::string& run_file) override {
+        std::string error;
+        if (!sender_) return {};
+        if (!Put_In_Outbox(run_file, error)) return error;
+        sender_->Wake();
+        return {};
+    }
 
   private:
     Desk_Start Start_Of(uint32_t seed, const Game_Run* replay, std::string demo_path) const {
@@ -92,6 +102,7 @@ class Windowed_Game : public Desk_Host {
     bool quit_ = false;
     bool left_down_ = false;
     SDL_Scancode fire_key_ = SDL_SCANCODE_UNKNOWN;
+    Board_Sender* sender_ = nullptr;
 };
 
 void Windowed_Game::Run() {
@@ -277,9 +288,14 @@ int Run_Windowed(const Program_Options& o, const Assets& assets, const std::stri
         std::fprintf(stderr, "zarvo: cannot write the recording %s\n", o.Record.c_str());
         return 1;
     }
+    // Runs go to a board only when the settings name one, and never from a replay.
+    std::unique_ptr<Board_Sender> sender;
+    if (!desk.Now.Board.empty() && o.Replay.empty())
+        sender = std::make_unique<Board_Sender>(desk.Now.Board);
     Windowed_Game game(media, recorder, desk, seed, o.Replay.empty() ? nullptr : &replay,
                        asset_folder + "/" + Demo_Run_File);
     game.Use_Keys(Choose_Keys(desk.Now, media));
+    game.Send_Runs_With(sender.get());
     game.Run();
     // The state the last frame left, before the window goes: what a replay of the recording
     // reaches.

@@ -200,7 +200,9 @@ void Desk_Game::Live_Tick() {
 void Desk_Game::Keep_Run() {
     if (!recorder_.Active()) return;
     recorder_.Frame_Done(*world_, world_->Frame_Count, Wall_Ms_Now());
+    const int stored = keeper_.Stored();
     std::string note = keeper_.After_Frame(*world_, recorder_, Utc_Date_Now);
+    if (keeper_.Stored() != stored && note.empty()) note = host_.Run_Kept(keeper_.Last_Stored());
     if (keeper_.Changes() != keeper_changes_) {
         keeper_changes_ = keeper_.Changes();
         const std::string elsewhere = host_.Runs_Changed();

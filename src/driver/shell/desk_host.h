@@ -33,6 +33,10 @@ class Desk_Host {
     // keeps it elsewhere as well (a page's storage) does so now. Answers a line for the player
     // when a run could not be kept, else an empty text.
     virtual std::string Runs_Changed() { return {}; }
+    // A run was kept beside its new table entry, as `run_file` in the runs folder: a shell that
+    // sends runs to a score board hands it to its sender now, which must not keep the game
+    // waiting. Answers a line for the player when it cannot be sent later either.
+    virtual std::string Run_Kept(const std::string& /*run_file*/) { return {}; }
 };
 
 }  // namespace zarvo

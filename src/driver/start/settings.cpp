@@ -67,6 +67,8 @@ std::string Take_Line(const std::string& key, const std::string& value, Settings
         ok = Parse_Flag(value, s.Fullscreen);
     else if (key == "mute")
         ok = Parse_Flag(value, s.Mute);
+    else if (key == "board")
+        ok = Board_Url_Valid(value) && (s.Board = value, true);
     else
         return "unknown key '" + key + "'";
     return ok ? std::string{} : "bad value for " + key;
@@ -102,6 +104,7 @@ std::vector<Value_Line> Value_Lines(const Settings& s) {
         std::string name;
         if (Parse_Key_Name(s.*k.Field, name)) values.push_back({k.Name, name});
     }
+    if (Board_Url_Valid(s.Board)) values.push_back({"board", s.Board});
     return values;
 }
 
@@ -122,7 +125,16 @@ int Value_Held(const std::string& line, const std::vector<Value_Line>& values) {
 bool Settings::operator==(const Settings& o) const {
     return Scale == o.Scale && Window == o.Window && Fullscreen == o.Fullscreen &&
            Volume == o.Volume && Mute == o.Mute && Key_Up == o.Key_Up && Key_Down == o.Key_Down &&
-           Key_Left == o.Key_Left && Key_Right == o.Key_Right && Key_Fire == o.Key_Fire;
+           Key_Left == o.Key_Left && Key_Right == o.Key_Right && Key_Fire == o.Key_Fire &&
+           Board == o.Board;
+}
+
+bool Board_Url_Valid(const std::string& url) {
+    const size_t host = url.rfind("https://", 0) == 0 ? 8 : url.rfind("http://", 0) == 0 ? 7 : 0;
+    if (host == 0 || url.size() <= host || url.size() > 200 || url[host] == '/') return false;
+    for (const char c : url)
+        if (c <= ' ' || c > '~') return false;
+    return true;
 }
 
 void Take_Sound_Change(Settings& now, Settings& kept, int volume, bool muted) {

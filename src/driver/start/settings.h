@@ -18,6 +18,9 @@ struct Settings {
     // directions replace the letters K, J, H and L (the cursor keys and the keypad stay);
     // the fire key fires and confirms as Space does.
     std::string Key_Up, Key_Down, Key_Left, Key_Right, Key_Fire;
+    // The score board that this game's kept runs are sent to ("http://..." or "https://...");
+    // empty: none, nothing is sent.
+    std::string Board;
     // The file's text as it was read: its comments, blank lines and the lines the game could
     // not use are written back where they stood, so nothing the player wrote is lost when the
     // game saves its settings. Not a setting: two settings are equal whatever their texts.
@@ -40,6 +43,9 @@ void Parse_Settings(const std::string& text, Settings& out, std::string& warning
 // The text of s.Lines with the values of s in place of the lines that held them and the
 // values it lacks added at its end. Every value is written within what the reader takes.
 std::string Format_Settings(const Settings& s);
+
+// A board's address as the setting takes it: http:// or https://, a host, no spaces.
+bool Board_Url_Valid(const std::string& url);
 
 // The file's place from the environment's values (null when unset); empty when neither is set.
 std::string Settings_Path(const char* xdg_config_home, const char* home);
