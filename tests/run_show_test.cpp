@@ -13,6 +13,7 @@
 #include "game/recorder.h"
 #include "game/run_choice.h"
 #include "game/run_keeper.h"
+#include "game/run_outbox.h"
 #include "game/run_tables.h"
 #include "support/allocations.h"
 #include "support/score_folder.h"
@@ -101,6 +102,37 @@ TEST_F(Kept_Run, TheScoreScreenFindsTheRunOfItsEntry) {
     choice.Look(t.w());
     EXPECT_FALSE(Score_Screen_Up(t.w()));
     EXPECT_EQ(choice.Run_At(t.w(), row.X, row.Y), "");
+}
+
+// The board's tick stands beside the arrow of an entry whose run the board has, and only there;
+// a mark written while the screen is up shows without the table changing.
+TEST_F(Kept_Run, TheScoreScreenShowsWhetherTheBoardHasTheRun) {
+    const std::string file = fs::path(run_path).filename().string();
+    std::string error;
+    ASSERT_TRUE(Put_In_Outbox(file, error)) << error;
+    Test_Game t;
+    Watch_Choice choice;
+    Open_Score_Screen(t);
+    choice.Look(t.w());
+    EXPECT_EQ(choice.Board_Mark_Of_Rank(rank), Board_Mark::Waiting);
+    const int other = rank == 1 ? 2 : 1;
+    EXPECT_EQ(choice.Board_Mark_Of_Rank(other), Board_Mark::None);
+    ASSERT_TRUE(Mark_In_Outbox(file, {Board_Mark::Sent, 7}));
+    t.run(1);
+    choice.Look(t.w());
+    EXPECT_EQ(choice.Board_Mark_Of_Rank(rank), Board_Mark::Sent);
+    const Surface before = t.media.Picture();
+    choice.Show_Marks(t.g);
+    const Surface& after = t.media.Picture();
+    const int top = Score_Entry_Row(rank).Top + 2;
+    const auto changed = [&](int x0, int row_top) {
+        int count = 0;
+        for (int y = row_top; y < row_top + 11; ++y)
+            for (int x = x0; x < x0 + 6; ++x) count += before.At(x, y) != after.At(x, y);
+        return count;
+    };
+    EXPECT_GE(changed(Score_Board_Mark_X, top), 10);
+    EXPECT_EQ(changed(Score_Board_Mark_X, Score_Entry_Row(other).Top + 2), 0);
 }
 
 TEST_F(Kept_Run, WatchingLeavesThePlayersWorldAndTableAsTheyWere) {

@@ -256,6 +256,8 @@ ZARVO_IMAGE_2(Snake_Star, "Snake_Star", 68, 68, Key_Blue)
 ZARVO_IMAGE_2(CodeWord, "CodeWord", 336, 123, Key_Blue)
 // Our own: the mark of a score entry whose game can be watched.
 ZARVO_IMAGE_2(Watch_Mark, "Watch_Mark", 12, 11, Key_Blue)
+// Our own: after it, the score board has the entry's run.
+ZARVO_IMAGE_2(Board_Mark, "Board_Mark", 6, 8, Key_Blue)
 #endif
 
 #ifdef ZARVO_ABC

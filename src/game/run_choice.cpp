@@ -1,5 +1,7 @@
 #include "game/run_choice.h"
 
+#include <filesystem>
+
 #include "game/run_tables.h"
 #include "screens/score_file.h"
 #include "screens/screen_rects.h"
@@ -44,13 +46,32 @@ void Watch_Choice::Look(const World& w) {
     const bool up = Score_Screen_Up(w) && w.screens.Score_Loaded == 1;
     const bool fresh = up && !up_;
     up_ = up;
-    if (!up || (!fresh && Same_Table(w))) return;
+    if (!up) return;
+    if (!fresh && Same_Table(w)) {
+        // A sender marks runs while the screen is up: only then is the outbox read again.
+        if (Outbox_Changes() != outbox_seen_) Read_Board_Marks();
+        return;
+    }
     difficulty_ = w.screens.Score_Difficulty;
     const int base = Score_Table_Base(difficulty_);
     for (int rank = 1; rank <= Score_Table_Size; ++rank)
         seen_[rank] = {w.screens.Score_Name[base + rank - 1],
                        w.screens.Score_Points[base + rank - 1]};
     runs_ = Runs_Of_Entries(Tables_Of(w), difficulty_);
+    Read_Board_Marks();
+}
+
+void Watch_Choice::Read_Board_Marks() {
+    outbox_seen_ = Outbox_Changes();
+    for (int rank = 1; rank <= Score_Table_Size; ++rank)
+        board_[rank] =
+            runs_[rank].empty()
+                ? Board_Mark::None
+                : Outbox_Entry_Of(std::filesystem::path(runs_[rank]).filename().string()).Mark;
+}
+
+Board_Mark Watch_Choice::Board_Mark_Of_Rank(int rank) const {
+    return rank >= 1 && rank <= Score_Table_Size ? board_[rank] : Board_Mark::None;
 }
 
 std::string Watch_Choice::Run_Of_Rank(const World& w, int rank) const {
@@ -68,8 +89,11 @@ std::string Watch_Choice::Run_At(const World& w, int x, int y) const {
 void Watch_Choice::Show_Marks(Game& g) const {
     if (!up_ || !Score_Screen_Up(g.w) || !Same_Table(g.w)) return;
     for (int rank = 1; rank <= Score_Table_Size; ++rank)
-        if (!runs_[rank].empty())
+        if (!runs_[rank].empty()) {
             g.m.Draw_Image(Img2::Watch_Mark, Score_Watch_Mark_X, Score_Entry_Row(rank).Top + 2);
+            if (board_[rank] == Board_Mark::Sent)
+                g.m.Draw_Image(Img2::Board_Mark, Score_Board_Mark_X, Score_Entry_Row(rank).Top + 2);
+        }
 }
 
 bool Attract_Clock::Due(const World& w, bool touched) {

@@ -9,6 +9,7 @@
 
 #include "game/run_file.h"
 #include "game/run_keeper.h"
+#include "game/run_outbox.h"
 #include "state/game.h"
 
 namespace zarvo {
@@ -27,16 +28,22 @@ class Watch_Choice {
     std::string Run_At(const World& w, int x, int y) const;
     // The run of the entry of a rank (1..10) of the shown table, or empty.
     std::string Run_Of_Rank(const World& w, int rank) const;
-    // A green arrow at the end of the row of each entry that has a run.
+    // What the score board says of the run of a rank's entry (None: not to be sent, or no run).
+    Board_Mark Board_Mark_Of_Rank(int rank) const;
+    // A green arrow at the end of the row of each entry that has a run, and beside it a small
+    // tick when the board has the run.
     void Show_Marks(Game& g) const;
 
   private:
     bool Same_Table(const World& w) const;
+    void Read_Board_Marks();
 
     bool up_ = false;
     int difficulty_ = 0;
     std::array<Score_Entry, Score_Table_Size + 1> seen_{};
     Entry_Runs runs_;
+    std::array<Board_Mark, Score_Table_Size + 1> board_{};
+    int outbox_seen_ = -1;  // the outbox's changes when the board's marks were read
 };
 
 // Counts the ticks the bare title stands untouched.

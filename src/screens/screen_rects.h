@@ -65,12 +65,13 @@ inline constexpr Button Score_OK_Button{395, 335, 437, 374};
 inline constexpr Screen_Point Score_Delete_Burst{204, 347};
 inline constexpr Screen_Point Score_OK_Burst{419, 347};
 
-// The rows of the score screen's ten entries (rank 1..10), and where the mark of a row whose
-// game can be watched stands.
+// The rows of the score screen's ten entries (rank 1..10), where the mark of a row whose game
+// can be watched stands, and the mark that the score board has that game.
 constexpr Button Score_Entry_Row(int rank) {
     return {196, 158 + 15 * (rank - 1), 461, 172 + 15 * (rank - 1)};
 }
 inline constexpr int Score_Watch_Mark_X = 444;
+inline constexpr int Score_Board_Mark_X = 456;
 
 // The option screen: three difficulties, eight level rows of 13 pixels, OK.
 constexpr Button Option_Difficulty_Button(int difficulty) {

@@ -39,7 +39,7 @@ Image Paint_List_2(int index, uint32_t seed) {
     if (Between(index, Img2::Monster_Down_1, Img2::Monster_Right_Fly_3))
         return Paint_Monster(index);
     if (Between(index, Img2::Sponsor, Img2::Game_Over) || index == Img2::CodeWord ||
-        index == Img2::Watch_Mark)
+        index == Img2::Watch_Mark || index == Img2::Board_Mark)
         return Paint_Screen(index, seed);
     return Paint_Enemy_2(index, seed);
 }
