@@ -105,6 +105,20 @@ std::vector<std::string> Waiting_Runs() {
     return waiting;
 }
 
+Outbox_Entry Board_Answer(int status, const std::string& body) {
+    if (status == 202) {
+        const size_t at = body.find("\"id\":");
+        int64_t id = 0;
+        if (at != std::string::npos) std::istringstream(body.substr(at + 5)) >> id;
+        return {Board_Mark::Sent, std::max<int64_t>(id, 0)};
+    }
+    if (status == 409) return {Board_Mark::Sent, 0};  // the board has it already
+    // Refused at the door for good: no run, too large, too long, a name it does not take.
+    if (status == 400 || status == 413 || status == 415 || status == 422)
+        return {Board_Mark::Refused, status};
+    return {};  // busy (429), failing (5xx) or anything else: later
+}
+
 int Outbox_Changes() {
     return marks_written.load();
 }

@@ -38,6 +38,10 @@ std::vector<std::string> Waiting_Runs();
 // marks from a thread of its own.
 int Outbox_Changes();
 
+// What an answer of the board to a sent run (POST /runs) means for it: `Id` the board's run
+// number when taken. Mark None: the run waits and is sent again later.
+Outbox_Entry Board_Answer(int status, const std::string& body);
+
 // Reads an entry's text; None for a text that is no entry.
 Outbox_Entry Parse_Outbox_Entry(const std::string& text);
 std::string Format_Outbox_Entry(const Outbox_Entry& entry);

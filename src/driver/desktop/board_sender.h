@@ -20,10 +20,6 @@ class Client;
 
 namespace zarvo {
 
-// What an answer of the board means for the run sent: `Id` the board's run number when taken.
-// Mark None: the run waits and is sent again later.
-Outbox_Entry Board_Answer(int status, const std::string& body);
-
 class Board_Sender {
   public:
     // `url` as the setting holds it (Board_Url_Valid); `first_wait_ms` the wait after the first
