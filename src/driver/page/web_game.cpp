@@ -5,6 +5,7 @@
 #include <string>
 
 #include "driver/headless/runner.h"
+#include "driver/page/web_board.h"
 #include "driver/page/web_runs.h"
 #include "game/run_file.h"
 #include "platform/wall_clock.h"
@@ -111,6 +112,10 @@ std::string Web_Game::Watch_Text(std::string_view text) {
 
 std::string Web_Game::Runs_Changed() {
     return Keep_Runs_In_Page();
+}
+
+std::string Web_Game::Run_Kept(const std::string& run_file) {
+    return Send_Run_From_Page(run_file);
 }
 
 // A page is not closed by its game: QUIT brings back the title of a new one.

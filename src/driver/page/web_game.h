@@ -74,6 +74,7 @@ class Web_Game : public Web_Listener, public Desk_Host {
     void Use_Scripted_Input(const Input_States*) override {}
     void Box_Shown(bool shown) override;
     std::string Runs_Changed() override;
+    std::string Run_Kept(const std::string& run_file) override;
 
   private:
     static Desk_Start Start_Of(uint32_t seed, int screen_width, int screen_height);

@@ -19,6 +19,7 @@
 
 #include "assetgen/generate.h"
 #include "driver/headless/runner.h"
+#include "driver/page/web_board.h"
 #include "driver/page/web_game.h"
 #include "driver/page/web_probe.h"
 #include "driver/page/web_runs.h"
@@ -42,6 +43,7 @@ void Start_Game(Assets&& made, double preparing_ms) {
     // stores, and again under the lock of every store, which re-reads it before changing it.
     Refresh_Score_File_In_Page();
     Restore_Runs_From_Page();
+    Start_Board_Sending();
     Set_Score_File_Keeper(&Keep_Score_File_In_Page);
     Set_Score_File_Refresher(&Refresh_Score_File_In_Page);
     Watch_Stored_File(Score_Store_Name);

@@ -45,13 +45,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::set<std::string> Stored_Runs() {
-    std::string names(static_cast<size_t>(Page_Stored_Names_Length(Run_Store_Prefix)), '\0');
-    Page_Stored_Names(names.data(), static_cast<int>(names.size()));
-    std::set<std::string> runs;
-    std::istringstream lines(names);
-    for (std::string name; std::getline(lines, name);)
-        if (!name.empty() && name.find('/') == std::string::npos) runs.insert(name);
-    return runs;
+    return Stored_Names(Run_Store_Prefix);
 }
 
 std::set<std::string> Folder_Runs() {
@@ -67,6 +61,20 @@ std::string Key_Of(const std::string& name) {
 }
 
 }  // namespace
+
+std::set<std::string> Stored_Names(const char* prefix) {
+    std::string names(static_cast<size_t>(Page_Stored_Names_Length(prefix)), '\0');
+    Page_Stored_Names(names.data(), static_cast<int>(names.size()));
+    std::set<std::string> runs;
+    std::istringstream lines(names);
+    for (std::string name; std::getline(lines, name);)
+        if (!name.empty() && name.find('/') == std::string::npos) runs.insert(name);
+    return runs;
+}
+
+void Forget_Stored(const std::string& name) {
+    Page_Forget_Stored(name.c_str());
+}
 
 void Restore_Runs_From_Page() {
     const std::string folder = Runs_Folder();

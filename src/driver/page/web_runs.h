@@ -5,11 +5,16 @@
 // changed the folder, the storage is made to hold what the folder holds. A run the storage
 // refuses leaves the folder as well (a reload would not find it), and the player is told; the
 // table itself is kept as ever.
+#include <set>
 #include <string>
 
 namespace zarvo {
 
 inline constexpr const char* Run_Store_Prefix = "zarvo.runs/";
+
+// The names stored under a prefix, without it.
+std::set<std::string> Stored_Names(const char* prefix);
+void Forget_Stored(const std::string& name);
 
 void Restore_Runs_From_Page();
 // Answers a line for the player when a run could not be kept, else an empty text.
