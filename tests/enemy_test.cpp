@@ -1,10 +1,12 @@
 // The enemy roster: set-up, damage by shots and holes, the kill sequence and the explosion.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 
 #include "platform/bmp_writer.h"
+#include "support/draw_log.h"
 #include "support/enemy_game.h"
 
 namespace zarvo::test {
@@ -141,6 +143,38 @@ TEST(Enimy_Dispatch, RunsOnlyTheOccupiedSlots) {
     EXPECT_EQ(t.e(2).Trail_Len, 4);
     EXPECT_EQ(t.e(5).X, 77);
     EXPECT_EQ(t.e(5).Trail_Len, 0);
+}
+
+// An Orbiter's four trails are drawn as ribbons, not beads: one band from each place to the
+// next, long enough to reach it, narrowing from the head to the tail, and a glow on each head.
+TEST(Enemy_Look, OrbiterTrailsAreTaperingRibbons) {
+    Enemy_Game t;
+    t.place({{2, Enemy::Orbiter}});
+    Draw_Log_Media media;
+    Game g{t.w(), media};
+    for (int frame = 0; frame < 30; ++frame) Enimy_Dispatch(g);
+    media.draws.clear();
+    Enimy_Dispatch(g);
+    const std::vector<Draw_Call> bands = media.of(Img1::Laser_LR);
+    EXPECT_EQ(media.of(Img1::Circle_16_1).size(), 4u);
+    const Enimy_Rec& r = t.e(2);
+    size_t n = 0;  // the band of each pair of places apart (one place twice needs none)
+    for (int k = 0; k < 4; ++k) {
+        const size_t first = n;
+        for (int j = 1; j <= 23; ++j) {
+            const double reach = std::hypot(r.Trail_X[k][j + 1] - r.Trail_X[k][j],
+                                            r.Trail_Y[k][j + 1] - r.Trail_Y[k][j]);
+            if (reach == 0) continue;
+            ASSERT_LT(n, bands.size()) << "trail " << k << " place " << j;
+            EXPECT_GE(bands[n].width, reach) << "trail " << k << " place " << j;
+            if (n > first)
+                EXPECT_GE(bands[n].height, bands[n - 1].height) << "trail " << k << " place " << j;
+            ++n;
+        }
+        ASSERT_GT(n, first + 12) << "trail " << k;
+        EXPECT_GE(bands[n - 1].height, 3 * bands[first].height) << "trail " << k;
+    }
+    EXPECT_EQ(n, bands.size());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The seven type routines: damage first, then the enemy drawn in its type's look, then its
 // mover.
+#include <cmath>
+
 #include "enemies/enimy.h"
 #include "enemies/movers.h"
 #include "enemies/weapons.h"
@@ -57,6 +59,30 @@ void Set_Sub_Frame(Enimy_Rec& r) {
     r.Shadow_Image = Img2::Sub_1_Shadow + k;
 }
 
+// A trail as one tapering ribbon of energy, not a string of beads: the beam's band stretched
+// and turned from each place to the next, oldest first, ten pixels wide at the head and
+// thinning to a thread at the tail, with a hot glow on the head.
+void Draw_Orbit_Ribbon(Game& g, const Enimy_Rec& r, int k) {
+    constexpr int Trail_Max = 24;
+    constexpr double Turn_Of_Radian = 128 / 3.14159265358979;
+    int newest = 0;
+    for (int j = 1; j <= Trail_Max; ++j)
+        if (r.Trail_On[j]) newest = j;
+    for (int j = 1; j < newest; ++j) {
+        if (!r.Trail_On[j] || !r.Trail_On[j + 1]) continue;
+        const int x0 = r.Trail_X[k][j], y0 = r.Trail_Y[k][j];
+        const int dx = r.Trail_X[k][j + 1] - x0, dy = r.Trail_Y[k][j + 1] - y0;
+        if (dx == 0 && dy == 0) continue;
+        const int width = 3 + 7 * j / newest;
+        const int length = static_cast<int>(std::lround(std::hypot(dx, dy))) + width / 2 + 1;
+        const int angle = static_cast<int>(std::lround(std::atan2(dy, dx) * Turn_Of_Radian)) & 255;
+        g.m.Draw_Image_Rotated(Img1::Laser_LR, x0 + 8 + dx / 2, y0 + 8 + dy / 2, length, width, 0,
+                               0.5, 0.5, angle);
+    }
+    if (newest > 0)
+        g.m.Draw_Image(Img1::Circle_16_1, r.Trail_X[k][newest], r.Trail_Y[k][newest]);
+}
+
 // The four orbit circles: each trail keeps the last 24 places of one circle on the ring.
 void Show_Orbit_Trails(Game& g, Enimy_Rec& r) {
     static constexpr int32_t Orbit_DX[25] = {0,  14, 17, 21, 24, 26, 27, 28, 27, 26, 24, 21, 18,
@@ -85,8 +111,7 @@ void Show_Orbit_Trails(Game& g, Enimy_Rec& r) {
             r.Trail_Y[t][r.Trail_Len] = py[t];
         }
         r.Trail_On[r.Trail_Len] = true;
-        for (int j = 1; j <= Trail_Max; ++j)
-            if (r.Trail_On[j]) g.m.Draw_Image(Img1::Circle_16_1, r.Trail_X[k][j], r.Trail_Y[k][j]);
+        Draw_Orbit_Ribbon(g, r, k);
     }
 }
 

@@ -72,19 +72,21 @@ Image Fire_Ball(int index, Colour outer, Colour inner) {
     return img;
 }
 
-// A ball of enemy fire, `radius` pixels to its dark rim: a white-hot core, a hot ring of its
-// colour and a dark outline, crisp so that it reads against floor, sparks and blasts.
+// A ball of enemy fire, `radius` pixels across its half: a wide white-hot core fading through
+// its colour to a dimmer edge. No dark rim: stamped a few pixels apart along an Orbiter's trail,
+// these glows melt into one band with a hot thread along its middle, not a row of beads.
 Image Hot_Ball(int index, Colour ring, float radius) {
     Image img = Canvas(index);
     const float c = 7.5f;
-    Disc(img, c, c, radius, 0x24040C);
-    for (int y = 0; y < img.Height; ++y)     // the rim dithered: overlapping balls of a trail
-        for (int x = 0; x < img.Width; ++x)  // flow into one band instead of a row of beads
-            if ((x + y) % 2 == 1 && Sd_Circle(x + 0.5f, y + 0.5f, c, c, radius - 1.2f) > 0)
-                img.Pixels[static_cast<size_t>(y) * img.Width + x] = static_cast<uint32_t>(img.Key);
-    Disc(img, c, c, radius - 1.2f, ring);
-    Disc(img, c, c, radius * 0.55f, Mix(ring, 0xFFFFFF, 0.55f));
-    Disc(img, c, c, radius * 0.3f, 0xFFFFFF);
+    for (int y = 0; y < img.Height; ++y)
+        for (int x = 0; x < img.Width; ++x) {
+            const float d = std::hypot(x + 0.5f - c, y + 0.5f - c) / radius;
+            if (d > 1.0f) continue;
+            const Colour edge = Scale(ring, 0.62f);
+            const Colour body = d < 0.5f ? Mix(0xFFFFFF, Mix(ring, 0xFFFFFF, 0.45f), d / 0.5f)
+                                         : Mix(Mix(ring, 0xFFFFFF, 0.45f), ring, (d - 0.5f) / 0.3f);
+            Put(img, x, y, d < 0.8f ? body : Mix(ring, edge, (d - 0.8f) / 0.2f));
+        }
     return img;
 }
 
@@ -127,7 +129,8 @@ Image Way_Dot() {
     return img;
 }
 
-// The beam across a cell: white core, red fringe, dark edge; the same on every row.
+// The beam across a cell: white core, red fringe, dark edge; the same on every row, so that
+// the band stays smooth however far it is stretched (an Orbiter's trails are drawn with it).
 Image Laser_Beam(int index) {
     Image img = Canvas(index);
     const bool vertical = img.Width < img.Height;
@@ -135,11 +138,9 @@ Image Laser_Beam(int index) {
     for (int y = 0; y < img.Height; ++y)
         for (int x = 0; x < img.Width; ++x) {
             const float d = std::fabs((vertical ? x : y) + 0.5f - across / 2.0f) / (across / 2.0f);
-            const float along = (vertical ? y : x) / 16.0f;
-            const float flicker = 0.9f + 0.1f * std::sin(along * 6.2832f * 2);
             Colour c = Mix(0xFFFFFF, 0xFF2040, d * 1.4f);
             c = Mix(c, 0x300008, (d - 0.55f) * 2.2f);
-            Put(img, x, y, Scale(c, flicker));
+            Put(img, x, y, c);
         }
     return img;
 }
