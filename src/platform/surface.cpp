@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/smooth_turn.h"
+
 namespace zarvo {
 
 void Surface::Fill(uint32_t colour) {
@@ -167,6 +169,7 @@ void Draw_Image_Rotated(Surface& s, const Image& img, int x, int y, const Turn& 
                         const Pixel_Rect& area) {
     const Pixel_Rect r = area;
     if (!img.Loaded() || t.Width == 0 || t.Height == 0 || r.Empty()) return;
+    if (Turn_Enlarges(img, t)) return Draw_Image_Turned_Smooth(s, img, x, y, t, area);
     const int a = t.Angle & 255;
     const int64_t cos_f = Cos_Table(a), sin_f = Sin_Table(a);
     // Source position (16.16, unscaled frame) of destination offset (dx, dy):

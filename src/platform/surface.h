@@ -109,7 +109,8 @@ Pixel_Rect Image_Bounds(const Surface& s, const Image& img, int x, int y);
 
 // Draws the image scaled to width x height and rotated by angle (256ths of a turn, clockwise on
 // screen), so that the point (center_x * width, center_y * height) lands on (x, y). Nearest
-// neighbour by 16.16 stepping through the source; colour key honoured; clipped to the surface.
+// neighbour by 16.16 stepping through the source (filtered when it enlarges, smooth_turn.h);
+// colour key honoured; clipped to the surface.
 void Draw_Image_Rotated(Surface& s, const Image& img, int x, int y, int width, int height,
                         int frame, double center_x, double center_y, int angle);
 // The pixels of the turned picture that fall inside `area` (within the surface), and the
