@@ -472,6 +472,34 @@ TEST(Mixer, LimiterGlidesDownBeforeAPeakInsteadOfJumping) {
     EXPECT_LT(last_gain, 0.51f);
 }
 
+// A newer alert leads: a cue already sounding gives way (Lead_Dip lower) through the alert's
+// loud part and comes back after it, while a cue that starts under an alert takes nothing from
+// it. Each leader is played silent, so that what is heard is the other wave alone.
+TEST(Mixer, ANewerAlertLeadsAndACueGivesWay) {
+    Sound cue = Flat_Wave(1000, 600, 128 + 8), alert = Flat_Wave(1000, 200, 128 + 8);
+    alert.Role = Mix_Role::Alert;
+    Mixer mixer;
+    mixer.Load({cue, alert}, 1000, 20);
+    mixer.Set_Silent(1, true);
+    const auto late = static_cast<size_t>(mixer.Latency());
+    mixer.Play(0);
+    const std::vector<int> alone = Mix_Left(mixer, 100);
+    EXPECT_EQ(alone[50 + late], Mixed(8 * 256));
+    mixer.Play(1);
+    const std::vector<int> under = Mix_Left(mixer, 300);
+    EXPECT_EQ(under[100 + late], Mixed(static_cast<int>(8 * 256 * Mixer::Lead_Dip)));
+    EXPECT_EQ(under[290 + late], Mixed(8 * 256)) << "back after the alert's loud part";
+
+    Mixer other;
+    other.Load({cue, alert}, 1000, 20);
+    other.Set_Silent(0, true);
+    other.Play(1);
+    Mix_Left(other, 50);
+    other.Play(0);
+    const std::vector<int> over = Mix_Left(other, 100);
+    EXPECT_EQ(over[50 + late], Mixed(static_cast<int>(8 * 256 * Mixer::Alert_Gain)));
+}
+
 // The audio callback allocates nothing: its buffers are sized when the waves load, a longer
 // request is mixed in blocks, and Voices_Per_Item voices of every wave are ready before the
 // first play.

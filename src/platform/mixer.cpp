@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "platform/resampler.h"
 #include "platform/wave_file.h"
@@ -26,6 +28,21 @@ void Add_Samples(int32_t* __restrict sum, const int16_t* __restrict src, size_t 
     for (; k + 8 <= n; k += 8)
         for (size_t j = 0; j < 8; ++j) sum[k + j] += src[k + j];
     for (; k < n; ++k) sum[k] += src[k];
+}
+
+// Adds `n` stereo samples scaled by a gain that glides from `from` to `to` across them, in
+// steps of four frames. Like Add_Samples, eight at a time in a loop of fixed length, and the
+// products truncated rather than rounded (a bias of half a step of 16 bits at most), so that
+// the compiler turns it into vector instructions.
+void Add_Samples_Gliding(int32_t* __restrict sum, const int16_t* __restrict src, size_t n,
+                         float from, float to) {
+    const float step = n > 8 ? (to - from) * 8.0f / static_cast<float>(n) : 0.0f;
+    float gain = from;
+    size_t k = 0;
+    for (; k + 8 <= n; k += 8, gain += step)
+        for (size_t j = 0; j < 8; ++j)
+            sum[k + j] += static_cast<int32_t>(static_cast<float>(src[k + j]) * gain);
+    for (; k < n; ++k) sum[k] += static_cast<int32_t>(static_cast<float>(src[k]) * to);
 }
 
 }  // namespace
@@ -60,6 +77,29 @@ size_t Audible_Frames(const int16_t* samples, size_t frames) {
     return frames;
 }
 
+// The loud part of a prepared sound: from the first to the end of the last `window` frames
+// whose power comes within Loud_Part_Db of its loudest `window` frames.
+std::pair<size_t, size_t> Loud_Part(const std::vector<int16_t>& samples, size_t window) {
+    const size_t frames = samples.size() / 2;
+    if (frames <= window || window == 0) return {0, frames};
+    std::vector<double> prefix(frames + 1, 0.0);
+    for (size_t f = 0; f < frames; ++f) {
+        const auto l = static_cast<double>(samples[2 * f]);
+        const auto r = static_cast<double>(samples[2 * f + 1]);
+        prefix[f + 1] = prefix[f] + l * l + r * r;
+    }
+    const size_t hop = std::max<size_t>(1, window / 10);
+    double loudest = 0;
+    for (size_t at = 0; at + window <= frames; at += hop)
+        loudest = std::max(loudest, prefix[at + window] - prefix[at]);
+    const double near = loudest * std::pow(10.0, -Mixer::Loud_Part_Db / 10.0);
+    size_t from = frames, to = 0;
+    for (size_t at = 0; at + window <= frames; at += hop)
+        if (prefix[at + window] - prefix[at] >= near)
+            from = std::min(from, at), to = std::max(to, at + window);
+    return from < to ? std::pair{from, to} : std::pair{size_t{0}, frames};
+}
+
 }  // namespace
 
 // A frequent wave's other pitches: prepared for a device a little faster or slower, played at
@@ -87,6 +127,12 @@ void Mixer::Load(const std::vector<Sound>& waves, int32_t device_rate, int block
         item.Samples = Prepare_Sound(waves[i], rate_);
         item.Role = waves[i].Role;
         item.Audible = Audible_Frames(item.Samples.data(), item.Samples.size() / 2);
+        const auto window =
+            static_cast<size_t>(std::lround(Lead_Window_Seconds * static_cast<float>(rate_)));
+        std::tie(item.Lead_From, item.Lead_To) = Loud_Part(item.Samples, window);
+        item.Lead_To = std::min(item.Lead_To,
+                                item.Lead_From + static_cast<size_t>(std::lround(
+                                                     Lead_Most_Seconds * static_cast<float>(rate_))));
         if (item.Role == Mix_Role::Frequent && !item.Samples.empty())
             Prepare_Pitches(item, waves[i]);
         item.Voices.reserve(Voices_Per_Item);
@@ -115,6 +161,8 @@ void Mixer::Play(int index) {
     voice.Position = 0;
     voice.Wait = spread_[item.Starts % Spread_Slots];
     voice.Pitch = item.Pitched.empty() ? 0 : item.Starts % Pitches;
+    voice.Order = ++played_;
+    voice.Gain = item.Role == Mix_Role::Alert ? Alert_Gain : 1.0f;
     ++item.Starts;
 }
 
@@ -123,7 +171,7 @@ void Mixer::Set_Silent(int index, bool silent) {
         items_[static_cast<size_t>(index)].Silent = silent;
 }
 
-bool Mixer::Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames) {
+bool Mixer::Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames, float gain) {
     // A spread start waits its turn inside the block.
     const size_t wait = std::min(voice.Wait, static_cast<size_t>(frames));
     voice.Wait -= wait;
@@ -137,7 +185,13 @@ bool Mixer::Mix_Voice(const Item& item, Voice& voice, int32_t* sum, int frames) 
     const int16_t* src = (voice.Pitch == 0 ? item.Samples.data()
                                            : item.Pitched.data() + (voice.Pitch - 1) * total * 2) +
                          voice.Position * 2;
-    if (!item.Silent) Add_Samples(sum, src, heard * 2);
+    if (item.Silent) {
+    } else if (gain == 1 && voice.Gain == 1) {
+        Add_Samples(sum, src, heard * 2);
+    } else {
+        Add_Samples_Gliding(sum, src, heard * 2, voice.Gain, gain);
+    }
+    voice.Gain = gain;
     voice.Position += n;
     if (voice.Position >= total) voice.Playing = false;
     return heard > 0;
@@ -154,18 +208,56 @@ void Mixer::Mix(int16_t* out, int frames) {
         Mix_Block(out + static_cast<size_t>(done) * 2, std::min(block, frames - done));
 }
 
+// The newest alert, else the newest cue, whose loud part falls in the next `frames` frames
+// (none: Order 0).
+Mixer::Lead Mixer::Leading_Voice(int frames) const {
+    Lead lead[2];  // cues, alerts
+    for (const Item& item : items_) {
+        if (item.Role == Mix_Role::Frequent) continue;
+        Lead& newest = lead[item.Role == Mix_Role::Alert ? 1 : 0];
+        for (const Voice& voice : item.Voices) {
+            const size_t from = voice.Position + static_cast<size_t>(frames) - voice.Wait;
+            if (voice.Playing && voice.Wait < static_cast<size_t>(frames) &&
+                from >= item.Lead_From && voice.Position < item.Lead_To &&
+                voice.Order > newest.Order)
+                newest = {voice.Order, &item};
+        }
+    }
+    return lead[1].Order != 0 ? lead[1] : lead[0];
+}
+
+// A cue's or alert's gain at the end of the next block: full while it leads, or no other wave
+// does (plays of one wave never give way to each other), else down to Lead_Dip at once
+// (glided across the block) and back up at the rise's pace.
+float Mixer::Next_Gain(const Item& item, Voice& voice, const Lead& lead, int frames) const {
+    const float full = item.Role == Mix_Role::Alert ? Alert_Gain : 1.0f;
+    if (lead.Order != 0 && lead.Of != &item) {
+        if (voice.Position == 0) voice.Gain = Lead_Dip * full;  // it starts under the lead
+        return Lead_Dip * full;
+    }
+    const float rise = full * (1 - Lead_Dip) * static_cast<float>(frames) /
+                       (Lead_Rise_Seconds * static_cast<float>(std::max(1, rate_)));
+    return std::min(full, voice.Gain + rise);
+}
+
 void Mixer::Mix_Block(int16_t* out, int frames) {
     const auto samples = static_cast<ptrdiff_t>(frames) * 2;
     std::fill(sum_.begin(), sum_.begin() + samples, 0);
     std::fill(frequent_.begin(), frequent_.begin() + samples, 0);
+    const Lead lead = Leading_Voice(frames);
     bool alert = false;
     for (Item& item : items_) {
-        int32_t* bus = item.Role == Mix_Role::Frequent ? frequent_.data() : sum_.data();
+        if (item.Role == Mix_Role::Frequent) {
+            for (Voice& voice : item.Voices)
+                if (voice.Playing) Mix_Voice(item, voice, frequent_.data(), frames);
+            continue;
+        }
         for (Voice& voice : item.Voices)
-            if (voice.Playing && Mix_Voice(item, voice, bus, frames))
+            if (voice.Playing &&
+                Mix_Voice(item, voice, sum_.data(), frames, Next_Gain(item, voice, lead, frames)))
                 alert = alert || item.Role == Mix_Role::Alert;
     }
-    Master_Stage(out, frames, alert);
+    Master_Stage(out, frames, alert || lead.Order != 0);
 }
 
 namespace {
@@ -176,23 +268,21 @@ int16_t Round_To_Int16(float v) {
 
 }  // namespace
 
-// The buses meet (the frequent one dipped while an alert is heard in the block) and pass the
-// gain control, the limiter and the player's level.
-void Mixer::Master_Stage(int16_t* out, int frames, bool alert) {
+// The buses meet (the frequent one dipped while an alert is heard or a cue leads in the block)
+// and pass the gain control, the limiter and the player's level.
+void Mixer::Master_Stage(int16_t* out, int frames, bool dip) {
     turned_.Frames += static_cast<uint64_t>(frames);
     constexpr float To_Unit = Master_Gain / 32768.0f;
-    const float dip_to = alert ? Dip : 1.0f, dip_speed = alert ? dip_fall_ : dip_rise_;
+    const float dip_to = dip ? Dip : 1.0f, dip_speed = dip ? dip_fall_ : dip_rise_;
     // The player's level comes after the limiter: a quieter game keeps the same shape.
     const float level = static_cast<float>(level_) / 100.0f * 32767.0f;
     for (size_t f = 0; f < static_cast<size_t>(frames); ++f) {
         dip_ += dip_speed * (dip_to - dip_);
-        const float frequent = Frequent_Gain * dip_;
-        float left =
-            (static_cast<float>(sum_[2 * f]) + frequent * static_cast<float>(frequent_[2 * f])) *
-            To_Unit;
-        float right = (static_cast<float>(sum_[2 * f + 1]) +
-                       frequent * static_cast<float>(frequent_[2 * f + 1])) *
-                      To_Unit;
+        const float frequent = Frequent_Gain * To_Unit * dip_;
+        float left = static_cast<float>(sum_[2 * f]) * To_Unit +
+                     static_cast<float>(frequent_[2 * f]) * frequent;
+        float right = static_cast<float>(sum_[2 * f + 1]) * To_Unit +
+                      static_cast<float>(frequent_[2 * f + 1]) * frequent;
         rider_.Apply(left, right);
         limiter_.Apply(left, right);
         const float limited = limiter_.Gain();

@@ -18,7 +18,7 @@ using namespace zarvo;
 // one; the other cues lie between. The mixer sets the frequent waves further under the cues.
 constexpr float Loud_Big = -10.0f;
 constexpr float Loud_Cue = -13.0f;
-constexpr float Loud_Busy_Cue = -12.0f;  // cues of the busiest levels that no alert's dip helps
+constexpr float Loud_Busy_Cue = -13.0f;  // cues of the busiest levels, under the alerts that lead over them
 constexpr float Loud_Middle = -15.0f;
 constexpr float Loud_Frequent = -20.0f;
 constexpr float Loud_Step = -21.5f;  // the footfall patters 21 times a second: softest of all
@@ -371,7 +371,7 @@ float Compose(int index, Track& t, Gen_Rng& rng) {
             return Loud_Frequent;
         case Wave::No:
             No(t);
-            return Loud_Middle;
+            return Loud_Cue;
         case Wave::Reload:
             Reload(t, rng);
             return Loud_Middle;

@@ -130,13 +130,15 @@ Cue_Clearance Measure_Cue(const std::vector<zarvo::Sound>& waves,
     const size_t length = zarvo::Pcm_Frames(sound) * static_cast<size_t>(rate) /
                           static_cast<size_t>(std::max(1, sound.Rate));
     std::vector<size_t> starts;
+    std::vector<int32_t> start_frames;
     for (const zarvo::Played_Wave& w : log)
         // A play is measured when its loudest 100 ms may still fall inside the mix.
         // Plays of one frame are heard as one.
         if (w.Index == cue && Frames_Until(w.Frame, rate) + rate / 5 < Frames_Until(frames, rate) &&
             (starts.empty() ||
              starts.back() != static_cast<size_t>(Frames_Until(w.Frame - 1, rate))))
-            starts.push_back(static_cast<size_t>(Frames_Until(w.Frame - 1, rate)));
+            starts.push_back(static_cast<size_t>(Frames_Until(w.Frame - 1, rate))),
+                start_frames.push_back(w.Frame);
     std::vector<double> clear;
     for (size_t k = 0; k < starts.size(); ++k) {
         // A play is heard until the next play of the same cue begins.
@@ -149,8 +151,11 @@ Cue_Clearance Measure_Cue(const std::vector<zarvo::Sound>& waves,
     Cue_Clearance c;
     c.Plays = static_cast<int>(clear.size());
     if (clear.empty()) return c;
-    c.Worst = *std::min_element(clear.begin(), clear.end());
+    const auto worst = std::min_element(clear.begin(), clear.end());
+    c.Worst = *worst;
+    c.Worst_Frame = start_frames[static_cast<size_t>(worst - clear.begin())];
     c.Median = Percentile(clear, 0.5);
+    c.Under_3_Db = static_cast<int>(std::count_if(clear.begin(), clear.end(), [](double d) { return d < 3.0; }));
     return c;
 }
 

@@ -36,6 +36,8 @@ std::vector<int16_t> Mix_Log(const std::vector<zarvo::Sound>& waves,
 struct Cue_Clearance {
     int Plays = 0;
     double Worst = 0, Median = 0;
+    int32_t Worst_Frame = 0;  // the frame in which the worst play started
+    int Under_3_Db = 0;       // plays less than 3 dB above the rest
 };
 Cue_Clearance Measure_Cue(const std::vector<zarvo::Sound>& waves,
                           const std::vector<zarvo::Played_Wave>& log, int32_t frames, int32_t rate,
