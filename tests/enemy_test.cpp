@@ -167,8 +167,9 @@ TEST(Enemy_Look, OrbiterTrailsAreTaperingRibbons) {
             if (reach == 0) continue;
             ASSERT_LT(n, bands.size()) << "trail " << k << " place " << j;
             EXPECT_GE(bands[n].width, reach) << "trail " << k << " place " << j;
-            if (n > first)
+            if (n > first) {
                 EXPECT_GE(bands[n].height, bands[n - 1].height) << "trail " << k << " place " << j;
+            }
             ++n;
         }
         ASSERT_GT(n, first + 12) << "trail " << k;

@@ -75,8 +75,12 @@ TEST(Mix_Levels, RareCuesStandAboveTheRestOfTheMix) {
         EXPECT_GT(c.Plays, 0) << name;
         EXPECT_GE(c.Median, 3.0) << name;
         const bool alert = Wave_List[static_cast<size_t>(cue)].Role == Mix_Role::Alert;
-        if (alert && cue != Wave::FadenKreuz) EXPECT_GE(c.Worst, 3.0) << name;
-        if (cue == Wave::FadenKreuz) EXPECT_LE(c.Under_3_Db, 2) << name;
+        if (alert && cue != Wave::FadenKreuz) {
+            EXPECT_GE(c.Worst, 3.0) << name;
+        }
+        if (cue == Wave::FadenKreuz) {
+            EXPECT_LE(c.Under_3_Db, 2) << name;
+        }
     }
 }
 
