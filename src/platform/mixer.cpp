@@ -126,6 +126,9 @@ void Mixer::Load(const std::vector<Sound>& waves, int32_t device_rate, int block
         Item& item = items_[i];
         item.Samples = Prepare_Sound(waves[i], rate_);
         item.Role = waves[i].Role;
+        // An alert's lift is put into its samples once, so that mixing it only adds.
+        if (item.Role == Mix_Role::Alert)
+            for (int16_t& v : item.Samples) v = To_Int16(static_cast<float>(v) * Alert_Gain);
         item.Audible = Audible_Frames(item.Samples.data(), item.Samples.size() / 2);
         const auto window =
             static_cast<size_t>(std::lround(Lead_Window_Seconds * static_cast<float>(rate_)));
@@ -162,7 +165,7 @@ void Mixer::Play(int index) {
     voice.Wait = spread_[item.Starts % Spread_Slots];
     voice.Pitch = item.Pitched.empty() ? 0 : item.Starts % Pitches;
     voice.Order = ++played_;
-    voice.Gain = item.Role == Mix_Role::Alert ? Alert_Gain : 1.0f;
+    voice.Gain = 1;
     ++item.Starts;
 }
 
@@ -230,14 +233,13 @@ Mixer::Lead Mixer::Leading_Voice(int frames) const {
 // does (plays of one wave never give way to each other), else down to Lead_Dip at once
 // (glided across the block) and back up at the rise's pace.
 float Mixer::Next_Gain(const Item& item, Voice& voice, const Lead& lead, int frames) const {
-    const float full = item.Role == Mix_Role::Alert ? Alert_Gain : 1.0f;
     if (lead.Order != 0 && lead.Of != &item) {
-        if (voice.Position == 0) voice.Gain = Lead_Dip * full;  // it starts under the lead
-        return Lead_Dip * full;
+        if (voice.Position == 0) voice.Gain = Lead_Dip;  // it starts under the lead
+        return Lead_Dip;
     }
-    const float rise = full * (1 - Lead_Dip) * static_cast<float>(frames) /
+    const float rise = (1 - Lead_Dip) * static_cast<float>(frames) /
                        (Lead_Rise_Seconds * static_cast<float>(std::max(1, rate_)));
-    return std::min(full, voice.Gain + rise);
+    return std::min(1.0f, voice.Gain + rise);
 }
 
 void Mixer::Mix_Block(int16_t* out, int frames) {

@@ -46,6 +46,7 @@ class Mixer {
     static constexpr float Lead_Dip = 0.3f;  // -10.5 dB
     static constexpr float Lead_Rise_Seconds = 0.05f;
     static constexpr float Alert_Gain = 1.5f;  // +3.5 dB: the alerts stand above the cues
+                                               // (put into their samples when they load)
     // The plays of one wave in one frame start this late, in this order, the ninth with the
     // first again: all inside the frame's 24 ms, at uneven gaps so that no low tone of a
     // wave lines up against itself and cancels.
@@ -97,7 +98,8 @@ class Mixer {
     int32_t Device_Rate() const { return rate_; }
     // How many frames late the mix comes out: the limiter's look-ahead.
     int Latency() const { return limiter_.Look_Ahead() - 1; }
-    // The prepared samples of a wave: interleaved left/right at the device rate.
+    // The prepared samples of a wave: interleaved left/right at the device rate (an alert's
+    // lifted by Alert_Gain).
     const std::vector<int16_t>& Prepared(int index) const;
 
   private:
