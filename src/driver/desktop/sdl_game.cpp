@@ -11,6 +11,7 @@
 #include "driver/desktop/sdl_key_choice.h"
 #include "driver/shell/desk_game.h"
 #include "driver/start/settings.h"
+#include "game/daily.h"
 #include "game/dump.h"
 #include "game/recorder.h"
 #include "platform/binary_file.h"
@@ -43,9 +44,8 @@ struct Desk_Settings {
 // picture, sound and pointer, and the settings file keeps the player's changes.
 class Windowed_Game : public Desk_Host {
   public:
-    Windowed_Game(Sdl_Media& media, Recorder& recorder, Desk_Settings& desk, uint32_t seed,
-                  const Game_Run* replay, std::string demo_path)
-        : media_(media), desk_(desk), game_(*this, recorder, Start_Of(seed, replay, demo_path)) {
+    Windowed_Game(Sdl_Media& media, Recorder& recorder, Desk_Settings& desk, Desk_Start start)
+        : media_(media), desk_(desk), game_(*this, recorder, On_Screen(media, std::move(start))) {
         media_.Listen_To_Polls(recorder.Active() ? &game_ : nullptr);
         media_.Set_Overlay(&game_.Overlay());
     }
@@ -81,13 +81,15 @@ class Windowed_Game : public Desk_Host {
         return {};
     }
 
+    // The daily game's line goes to the standard output, for the player to paste.
+    void Daily_Done(const std::string& line) override {
+        std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+    }
+
   private:
-    Desk_Start Start_Of(uint32_t seed, const Game_Run* replay, std::string demo_path) const {
-        Desk_Start s;
-        s.Seed = seed;
-        s.Screen = {media_.Screen_Width_Px(), media_.Screen_Height_Px()};
-        s.Replay = replay;
-        s.Demo_Path = std::move(demo_path);
+    static Desk_Start On_Screen(const Sdl_Media& media, Desk_Start s) {
+        s.Screen = {media.Screen_Width_Px(), media.Screen_Height_Px()};
         return s;
     }
     bool Ended() const { return quit_ || game_.Quit_Asked(); }
@@ -249,6 +251,15 @@ Desk_Settings Choose_Settings(const Program_Options& o) {
     return desk;
 }
 
+// --daily: today's game (UTC) at the chosen difficulty, else NOVICE, the title's own.
+Desk_Start Daily_Of(const Program_Options& o) {
+    Desk_Start s;
+    if (!o.Daily) return s;
+    s.Daily_Day = Daily_Day_Of(Utc_Date_Now());
+    s.Daily_Difficulty = o.Difficulty.value_or(1);
+    return s;
+}
+
 }  // namespace
 
 bool Window_Possible(std::string& error) {
@@ -278,12 +289,16 @@ int Run_Windowed(const Program_Options& o, const Assets& assets, const std::stri
     // The same picture as the desktop menu's icon.
     const assetgen::Rgba_Picture icon = assetgen::Paint_App_Icon(64, assetgen::Default_Seed);
     media.Set_Icon(icon.Width, icon.Height, icon.Pixels.data());
-    const uint32_t seed = o.Replay.empty() ? (o.Seed ? *o.Seed : Seed_From_Clock())
-                                           : Choose_Seed(o.Seed, replay.Input);
+    Desk_Start start = Daily_Of(o);
+    start.Seed = start.Daily_Difficulty ? Daily_Seed(start.Daily_Day, start.Daily_Difficulty)
+                 : o.Replay.empty()     ? (o.Seed ? *o.Seed : Seed_From_Clock())
+                                        : Choose_Seed(o.Seed, replay.Input);
+    const uint32_t seed = start.Seed;
     Recorder recorder;
     const Screen_Size screen{media.Screen_Width_Px(), media.Screen_Height_Px()};
     // Every game is recorded from the program's start, with the tables it starts with.
-    if (o.Replay.empty()) recorder.Start(Run_Start_Now(seed, screen), Wall_Ms_Now());
+    if (o.Replay.empty())
+        recorder.Start(Daily_Start(seed, screen, start.Daily_Difficulty), Wall_Ms_Now());
     if (!o.Record.empty() && !recorder.Open(o.Record, seed, screen)) {
         std::fprintf(stderr, "zarvo: cannot write the recording %s\n", o.Record.c_str());
         return 1;
@@ -292,8 +307,9 @@ int Run_Windowed(const Program_Options& o, const Assets& assets, const std::stri
     std::unique_ptr<Board_Sender> sender;
     if (!desk.Now.Board.empty() && o.Replay.empty())
         sender = std::make_unique<Board_Sender>(desk.Now.Board);
-    Windowed_Game game(media, recorder, desk, seed, o.Replay.empty() ? nullptr : &replay,
-                       asset_folder + "/" + Demo_Run_File);
+    start.Replay = o.Replay.empty() ? nullptr : &replay;
+    start.Demo_Path = asset_folder + "/" + Demo_Run_File;
+    Windowed_Game game(media, recorder, desk, std::move(start));
     game.Use_Keys(Choose_Keys(desk.Now, media));
     game.Send_Runs_With(sender.get());
     game.Run();

@@ -6,6 +6,7 @@
 
 #include "build_info.h"
 #include "driver/headless/runner.h"
+#include "game/daily.h"
 #include "game/frame.h"
 #include "game/input.h"
 #include "platform/wall_clock.h"
@@ -31,6 +32,12 @@ Run_Start Run_Start_Now(uint32_t seed, Screen_Size screen) {
     start.Seed = seed;
     start.Screen = screen;
     start.Tables = Load_Run_Tables();
+    return start;
+}
+
+Run_Start Daily_Start(uint32_t seed, Screen_Size screen, int32_t difficulty) {
+    Run_Start start = Run_Start_Now(seed, screen);
+    if (difficulty) start.Difficulty = difficulty;
     return start;
 }
 
@@ -80,11 +87,20 @@ Desk_Game::Desk_Game(Desk_Host& host, Recorder& recorder, const Desk_Start& star
       demo_path_(start.Demo_Path),
       keeper_(start.Keep_Runs),
       replay_(start.Replay ? &start.Replay->Input : nullptr),
-      replay_run_(start.Replay) {
+      replay_run_(start.Replay),
+      daily_day_(start.Daily_Day),
+      daily_difficulty_(start.Replay ? 0 : start.Daily_Difficulty) {
     const Screen_Size screen = start.Replay ? start.Replay->Input.Screen : start.Screen;
     FormCreate(g_, start.Seed, screen.Width, screen.Height);
     overlay_.Set_Watch_Choice(&choice_);
     if (replay_) Start_Replay();
+    // The daily game: the title's difficulty is the day's (as the option screen would set it,
+    // and as the run's start line says), and Enter starts the game at the first tick, recorded
+    // as the player's own key.
+    if (daily_difficulty_) {
+        world_->game.Difficulty = daily_difficulty_;
+        Game_Key(Key_Code::Enter);
+    }
 }
 
 void Desk_Game::Use_Key_Names(const Key_Names& names, bool offer) {
@@ -184,6 +200,7 @@ void Desk_Game::Live_Tick() {
     Deliver_Input();
     DXTimer1Timer(g_);
     Keep_Run();
+    Watch_Daily();
     choice_.Look(*world_);
     if (!attract_.Due(*world_, touched)) return;
     Game_Run run;
@@ -192,6 +209,13 @@ void Desk_Game::Live_Tick() {
         Start_Show(std::move(run), Show_Kind::Demo, error);
     else
         Tell_Once("no demo to play: " + error);
+}
+
+// The daily game's end, once: the game is over (the last life lost or the last level won).
+void Desk_Game::Watch_Daily() {
+    if (!daily_difficulty_ || daily_told_ || !world_->game.Game_Over) return;
+    daily_told_ = true;
+    host_.Daily_Done(Daily_Result_Line(daily_day_, daily_difficulty_, recorder_.Result(), ""));
 }
 
 // Every frame goes to the run; a score that enters the table keeps its run beside it. One that
@@ -459,6 +483,7 @@ void Desk_Game::Start_Again(uint32_t seed, Screen_Size screen) {
     DXDraw1Finalize(g_);
     script_pause_ = paused_ = help_ = false;
     help_page_ = 0;
+    daily_difficulty_ = 0;  // a new game is no daily one
     clock_.Set_Interval(Frame_Ms);
     *world_ = *std::make_unique<World>();
     FormCreate(g_, seed, screen.Width, screen.Height);

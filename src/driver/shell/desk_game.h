@@ -56,7 +56,16 @@ struct Desk_Start {
     bool Input_At_Once = false;
     // The runs of the table's entries are kept (a shell without a place for them keeps none).
     bool Keep_Runs = true;
+    // A daily game (game/daily.h) of this day and difficulty starts with the first tick,
+    // straight from the title; difficulty 0: the title as usual. The shell seeds the game and
+    // begins the recording with Daily_Start.
+    std::string Daily_Day;
+    int32_t Daily_Difficulty = 0;
 };
+
+// Where the recording of a game begins: Run_Start_Now, at the daily game's difficulty when it
+// is one (1..3; 0: none).
+Run_Start Daily_Start(uint32_t seed, Screen_Size screen, int32_t difficulty);
 
 class Desk_Game : public Poll_Listener {
   public:
@@ -144,6 +153,7 @@ class Desk_Game : public Poll_Listener {
     void Start_Replay();
     void Replay_Slot();
     void End_Replay();
+    void Watch_Daily();
 
     Desk_Host& host_;
     Recorder& recorder_;
@@ -181,6 +191,11 @@ class Desk_Game : public Poll_Listener {
     Input_States script_held_;
     int replay_volume_ = 100;  // the recording's sound level while it plays
     bool replay_muted_ = false;
+
+    // The daily game: its day and difficulty (0: none), and whether its end was told.
+    std::string daily_day_;
+    int32_t daily_difficulty_ = 0;
+    bool daily_told_ = false;
 };
 
 }  // namespace zarvo

@@ -37,6 +37,9 @@ class Desk_Host {
     // sends runs to a score board hands it to its sender now, which must not keep the game
     // waiting. Answers a line for the player when it cannot be sent later either.
     virtual std::string Run_Kept(const std::string& /*run_file*/) { return {}; }
+    // The daily game ended: its one-line result, without a link (a shell adds the run's link
+    // when it can make one).
+    virtual void Daily_Done(const std::string& /*line*/) {}
 };
 
 }  // namespace zarvo

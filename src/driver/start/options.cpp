@@ -49,6 +49,10 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
         if (!To_Number(value, 0, 0xFFFFFFFFll, n))
             return error = "--seed wants a number 0..4294967295", false;
         o.Seed = static_cast<uint32_t>(n);
+    } else if (name == "--difficulty") {
+        if (!To_Number(value, 1, 3, n))
+            return error = "--difficulty wants 1 (NOVICE), 2 (NORMAL) or 3 (EXPERT)", false;
+        o.Difficulty = static_cast<int32_t>(n);
     } else if (name == "--monkey") {
         if (!To_Number(value, 0, 0xFFFFFFFFll, n))
             return error = "--monkey wants a seed 0..4294967295", false;
@@ -74,14 +78,26 @@ bool Take_Value(const std::string& name, const char* value, Program_Options& o,
 }
 
 bool Takes_Value(const std::string& name) {
-    for (const char* known :
-         {"--scale", "--frames", "--seed", "--input", "--dump", "--sound-log", "--shot", "--assets",
-          "--record", "--monkey", "--volume", "--scores", "--replay", "--audio-out"})
+    for (const char* known : {"--scale", "--frames", "--seed", "--input", "--dump", "--sound-log",
+                              "--shot", "--assets", "--record", "--monkey", "--volume", "--scores",
+                              "--replay", "--audio-out", "--difficulty"})
         if (name == known) return true;
     return false;
 }
 
+// The daily game is the windowed game's, on the day's own seed.
+bool Check_Daily(const Program_Options& o, std::string& error) {
+    if (o.Difficulty && !o.Daily) return error = "--difficulty belongs to --daily", false;
+    if (o.Daily && (o.Headless || o.Seed || !o.Replay.empty()))
+        return error =
+                   "--daily plays the day's own seed in the window; it takes no --seed, "
+                   "--replay or --headless",
+               false;
+    return true;
+}
+
 bool Check_Mode(const Program_Options& o, bool frames_given, std::string& error) {
+    if (!Check_Daily(o, error)) return false;
     if (o.Headless) {
         if (!frames_given) return error = "--headless needs --frames N", false;
         if (o.Run.Monkey && !o.Run.Input.empty())
@@ -121,6 +137,8 @@ bool Parse_Options(int argc, const char* const* argv, Program_Options& o, std::s
             o.Window = true;
         } else if (name == "--fullscreen") {
             o.Fullscreen = true;
+        } else if (name == "--daily") {
+            o.Daily = true;
         } else if (name == "--no-config") {
             o.No_Config = true;
         } else if (name == "--verify") {
@@ -141,7 +159,8 @@ bool Parse_Options(int argc, const char* const* argv, Program_Options& o, std::s
     }
     o.Run.Seed = o.Seed;
     if (o.Headless) o.Run.Record = o.Record;
-    if (!o.Verify.empty() && (o.Headless || !o.Record.empty() || !o.Replay.empty()))
+    if (!o.Verify.empty() &&
+        (o.Headless || !o.Record.empty() || !o.Replay.empty() || o.Daily || o.Difficulty))
         return error = "--verify replays runs by itself; it takes only --assets", false;
     if (!o.Verify.empty()) return true;
     return o.Help || o.Version || Check_Mode(o, frames_given, error);
@@ -178,6 +197,10 @@ constexpr const char Usage[] = "Usage: zarvo [options]\n"
            "                     F runs four times as fast); then the title screen\n"
            "  --dump FILE        write the game state as JSON to FILE when the window closes\n"
            "  --seed S           seed the random generator with S instead of the clock\n"
+           "  --daily            play the day's game: the same for everyone that day (UTC),\n"
+           "                     started at once; at its end a line to paste anywhere\n"
+           "  --difficulty D     the daily game's difficulty: 1 NOVICE (default), 2 NORMAL,\n"
+           "                     3 EXPERT\n"
            "  --assets DIR       load images and sounds from DIR (default: the assets folder\n"
            "                     beside the program, else the installed one)\n"
            "\n"

@@ -23,8 +23,11 @@ struct Program_Options {
     std::string Record;             // windowed game: the input script written while playing
     std::string Replay;             // windowed game: an input script to watch
     std::optional<uint32_t> Seed;
+    // --daily: the day's game (UTC), at --difficulty (1..3, default 1), straight from the title.
+    bool Daily = false;
+    std::optional<int32_t> Difficulty;
     std::vector<std::string> Verify;  // --verify: the run files to replay and check
-    Headless_Options Run;  // frames, input, dump, sound log, screenshot
+    Headless_Options Run;             // frames, input, dump, sound log, screenshot
 };
 
 // Answers false with a one-line error for an unknown option, a missing or bad value, or an
