@@ -2,10 +2,12 @@
 #include "game/daily.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <string>
 #include <vector>
 
+#include "driver/desktop/run_link.h"
 #include "driver/shell/desk_game.h"
 #include "game/run_verify.h"
 #include "support/score_folder.h"
@@ -101,6 +103,60 @@ TEST(Daily_Game, StartsAtOnceEndsWithItsLineAndItsRunVerifies) {
     EXPECT_TRUE(v.Verified) << v.Reason;
     EXPECT_EQ(v.Replayed.Score, r.Score);
     desk.Finish();
+}
+
+std::string From_Base64_Url(const std::string& text) {
+    const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
+    std::string out;
+    uint32_t bits = 0;
+    int count = 0;
+    for (char c : text) {
+        bits = bits << 6 | static_cast<uint32_t>(letters.find(c));
+        if ((count += 6) >= 8) out += static_cast<char>(bits >> (count -= 8) & 255);
+    }
+    return out;
+}
+
+std::string Inflate_Raw(const std::string& packed) {
+    z_stream z{};
+    inflateInit2(&z, -15);
+    std::string out(1 << 20, '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
+    z.avail_in = static_cast<uInt>(packed.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    const int done = inflate(&z, Z_FINISH);
+    out.resize(z.total_out);
+    inflateEnd(&z);
+    return done == Z_STREAM_END ? out : "not a whole deflate stream";
+}
+
+TEST(Run_Link, FramesApartOnlyAfterTheEventsLine) {
+    const std::string text =
+        "zarvo-run 1\nframes 900\nevents 3\n5 key 13\n9 click\n9 move 1 2\nend\n";
+    const std::string apart = Frames_Apart(text, false);
+    EXPECT_EQ(apart, "zarvo-run 1\nframes 900\nevents 3\n5 key 13\n4 click\n0 move 1 2\nend\n");
+    EXPECT_EQ(Frames_Apart(apart, true), text);
+}
+
+// The page opens what the desktop links: base64url of raw deflate of the frames apart.
+TEST(Run_Link, TheLinkUnpacksToTheRunItself) {
+    Game_Run run;
+    run.Is_Run = true;
+    run.Header.Game_Version = "test", run.Header.Date = "2026-12-08T10:00:00Z";
+    run.Input.Seed = 7, run.Input.Frames = 4000;
+    for (int32_t f = 1; f < 4000; f += 13)
+        run.Input.Events.push_back(Key_Event(f, Key_Code::Space));
+    const std::string text = Format_Run(run);
+    const std::string link = Run_Link("https://zarvo.org/", text);
+    const std::string head = "https://zarvo.org/#run=";
+    ASSERT_EQ(link.substr(0, head.size()), head);
+    const std::string packed = link.substr(head.size());
+    EXPECT_EQ(packed.find_first_not_of(
+                  "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_"),
+              std::string::npos);
+    EXPECT_LT(packed.size(), text.size() / 4) << "the run's link is hardly packed";
+    EXPECT_EQ(Frames_Apart(Inflate_Raw(From_Base64_Url(packed)), true), text);
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 
 #include "assetgen/app_icon.h"
 #include "assetgen/generate.h"
+#include "build_info.h"
 #include "driver/desktop/board_sender.h"
+#include "driver/desktop/run_link.h"
 #include "driver/desktop/sdl_key_choice.h"
 #include "driver/shell/desk_game.h"
 #include "driver/start/settings.h"
@@ -81,9 +83,11 @@ class Windowed_Game : public Desk_Host {
         return {};
     }
 
-    // The daily game's line goes to the standard output, for the player to paste.
+    // The daily game's line goes to the standard output, for the player to paste, with the
+    // link that plays its run on the game's page.
     void Daily_Done(const std::string& line) override {
-        std::printf("%s\n", line.c_str());
+        const std::string link = Run_Link(Homepage, Format_Run(game_.Whole_Run()));
+        std::printf("%s%s%s\n", line.c_str(), link.empty() ? "" : " ", link.c_str());
         std::fflush(stdout);
     }
 
