@@ -2,8 +2,9 @@
 // the same API tests on both. A verified run is listed; tampered runs are refused with their
 // reason; a duplicate is refused; the limits answer as documented; a run with code words stays
 // off the tables; eight workers verify two hundred runs, each exactly once; a worker killed
-// mid-verification loses nothing. The server runs in this process, the workers are the real
-// program (zarvo-board --worker), each replay in a child of its own.
+// mid-verification loses nothing; the day's game has a table of its own. The server runs in this
+// process, the workers are the real program (zarvo-board --worker), each replay in a child of its
+// own.
 #include <gtest/gtest.h>
 #include <httplib.h>
 #include <signal.h>
@@ -12,14 +13,20 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <thread>
 
+#include "driver/board/board_json.h"
+#include "driver/board/board_limits.h"
 #include "driver/board/board_server.h"
 #include "driver/board/board_store.h"
 #include "driver/headless/runner.h"
+#include "game/daily.h"
+#include "game/run_file.h"
 #include "support/score_folder.h"
 #include "support/test_game.h"
 
@@ -38,9 +45,12 @@ std::string Read_File(const std::string& path) {
 }
 
 // A run of the random player, as `zarvo --headless --monkey SEED --record` keeps it.
-std::string Monkey_Run(const std::string& dir, uint32_t seed, int32_t frames) {
+// With `game_seed`, the game's seed is that one instead of the monkey's.
+std::string Monkey_Run(const std::string& dir, uint32_t seed, int32_t frames,
+                       std::optional<uint32_t> game_seed = std::nullopt) {
     Headless_Options o;
     o.Monkey = seed;
+    o.Seed = game_seed;
     o.Frames = frames;
     o.Record = dir + "/monkey" + std::to_string(seed) + ".zrun";
     o.Game_Version = "board-test";
@@ -74,12 +84,14 @@ int Wait_For(pid_t pid) {
 // What every test shares: the runs (made once) and the PostgreSQL cluster (started once).
 struct Shared {
     Score_Folder scores;  // the monkey's tables, away from the player's
-    std::string pg_dir, pg_url, good, second, codes;
+    std::string pg_dir, pg_url, good, second, codes, daily;
 
     Shared() {
         good = Monkey_Run(scores.dir, 1, 600);
         second = Monkey_Run(scores.dir, 2, 600);
-        codes = Monkey_Run(scores.dir, 6, 3000);    // the random player types a code word here
+        codes = Monkey_Run(scores.dir, 6, 3000);  // the random player types a code word here
+        // Today's NOVICE game: the title's difficulty, on the day's seed.
+        daily = Monkey_Run(scores.dir, 3, 600, Daily_Seed(Utc_Day(std::time(nullptr)), 1));
         char pg_folder[] = "/tmp/zarvo_pg_XXXXXX";  // reachable by the server's own user
         pg_dir = mkdtemp(pg_folder) ? pg_folder : "/tmp/zarvo_pg";
         const std::string start = std::string(ZARVO_SOURCE_DIR "/scripts/pg-scratch start ") +
@@ -345,6 +357,56 @@ TEST_P(Board, AWorkerKilledMidVerificationLosesNothing) {
     EXPECT_EQ(run.State, Run_State::Verified) << run.Verdict.Reason;
     EXPECT_EQ(run.Attempts, 2);
     EXPECT_EQ(store->Count(Run_State::Waiting), 0);
+}
+
+TEST_P(Board, TheDaysGameHasATableOfItsOwn) {
+    Start();
+    const int64_t daily = Send(shared->daily), other = Send(shared->good);
+    Verify_All();
+    ASSERT_TRUE(Run(daily).Listed) << Run(daily).Verdict.Reason;
+    ASSERT_TRUE(Run(other).Listed) << Run(other).Verdict.Reason;
+    const std::string today = Utc_Day(std::time(nullptr));
+    const std::string novice = Body("/tables/daily/" + today + "/1");
+    EXPECT_NE(novice.find("\"runs\":[{\"id\":" + std::to_string(daily) + ","), std::string::npos)
+        << novice;
+    EXPECT_EQ(novice.find("\"id\":" + std::to_string(other) + ","), std::string::npos) << novice;
+    EXPECT_NE(novice.find("\"seed\":" + std::to_string(Daily_Seed(today, 1))), std::string::npos)
+        << novice;
+    EXPECT_NE(Body("/tables/daily/" + today + "/2").find("\"runs\":[]"), std::string::npos);
+    EXPECT_EQ(client->Get("/tables/daily/2026-13-01/1")->status, 404);
+    EXPECT_EQ(client->Get("/tables/daily/" + today + "/4")->status, 404);
+    const std::string page = Body("/");
+    EXPECT_NE(page.find("DAILY " + today), std::string::npos);
+    EXPECT_NE(page.find("#daily=3"), std::string::npos);
+}
+
+// A run is the day's game only on its own seed, from level 1 without code words, on the day
+// it arrives or the day before.
+TEST(Board_Daily, TheDayOfARun) {
+    Game_Run run;
+    run.Is_Run = true;
+    run.Header.Date = "2026-12-08T23:59:00Z";
+    run.Header.Start_Difficulty = 2;
+    run.Input.Seed = Daily_Seed("2026-12-08", 2);
+    const int64_t dec8_noon = 1796731200;  // 2026-12-08T12:00:00Z
+    ASSERT_EQ(Utc_Day(dec8_noon), "2026-12-08");
+    const int64_t day = 24 * 60 * 60;
+    EXPECT_EQ(Daily_Day_Of_Run(run, dec8_noon), "2026-12-08");
+    EXPECT_EQ(Daily_Day_Of_Run(run, dec8_noon + day), "2026-12-08") << "sent after midnight";
+    EXPECT_EQ(Daily_Day_Of_Run(run, dec8_noon + 2 * day), "") << "an old day's game";
+    EXPECT_EQ(Daily_Day_Of_Run(run, dec8_noon - day), "") << "a day ahead";
+    Game_Run other = run;
+    other.Header.Start_Difficulty = 1;
+    EXPECT_EQ(Daily_Day_Of_Run(other, dec8_noon), "") << "another difficulty's seed";
+    other = run;
+    other.Header.Start_Level = 2;
+    EXPECT_EQ(Daily_Day_Of_Run(other, dec8_noon), "") << "started at level 2";
+    other = run;
+    other.Header.Start_Immortal = true;
+    EXPECT_EQ(Daily_Day_Of_Run(other, dec8_noon), "") << "with a code word";
+    other = run;
+    other.Header.Date = "2026-12-09T00:10:00Z";
+    EXPECT_EQ(Daily_Day_Of_Run(other, dec8_noon + day), "") << "yesterday's seed, today's date";
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, Board, testing::Values("sqlite", "postgresql"));

@@ -2,8 +2,10 @@
 // is checked here; the replay comes later, in a worker.
 #include <cstdio>
 
+#include "driver/board/board_json.h"
 #include "driver/board/board_limits.h"
 #include "driver/board/board_store.h"
+#include "game/daily.h"
 #include "game/run_file.h"
 #include "state/screen_state.h"
 
@@ -36,6 +38,18 @@ std::string Hex(uint64_t value) {
 
 }  // namespace
 
+std::string Daily_Day_Of_Run(const Game_Run& run, int64_t received) {
+    const Run_Header& h = run.Header;
+    const std::string day = Daily_Day_Of(h.Date);
+    if (!Is_Daily_Day(day) || h.Start_Level != 1 || h.Start_Immortal || h.Start_Fire ||
+        h.Start_Difficulty < 1 || h.Start_Difficulty > 3 || !run.Input.Seed ||
+        *run.Input.Seed != Daily_Seed(day, h.Start_Difficulty))
+        return {};
+    constexpr int64_t Day_Seconds = 24 * 60 * 60;
+    if (day != Utc_Day(received) && day != Utc_Day(received - Day_Seconds)) return {};
+    return day;
+}
+
 Door_Answer Admit_Run(const std::string& body, const Board_Limits& limits, int64_t now,
                       Board_Entry& entry) {
     if (body.size() > limits.Body_Bytes)
@@ -58,6 +72,8 @@ Door_Answer Admit_Run(const std::string& body, const Board_Limits& limits, int64
     entry.Frames = frames;
     entry.Received = now;
     entry.File = body;
+    entry.Daily_Day = Daily_Day_Of_Run(run, now);
+    entry.Daily_Difficulty = entry.Daily_Day.empty() ? 0 : run.Header.Start_Difficulty;
     return {202, "waiting for verification"};
 }
 

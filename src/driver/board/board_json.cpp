@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "game/daily.h"
 #include "platform/json_writer.h"
 
 namespace zarvo {
@@ -87,6 +88,16 @@ std::string Table_Json(int32_t difficulty, const std::string& month,
     Text(j, "month", month);
     Rows(j, "all_time", all_time);
     Rows(j, "month_best", monthly);
+    return j.text();
+}
+
+std::string Daily_Json(const std::string& day, int32_t difficulty,
+                       const std::vector<Table_Row>& runs) {
+    Json_Writer j;
+    Text(j, "day", day);
+    j.field("difficulty", int64_t{difficulty});
+    j.field("seed", int64_t{Daily_Seed(day, difficulty)});
+    Rows(j, "runs", runs);
     return j.text();
 }
 

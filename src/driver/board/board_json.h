@@ -13,6 +13,9 @@ std::string Message_Json(const std::string& message);
 std::string Table_Json(int32_t difficulty, const std::string& month,
                        const std::vector<Table_Row>& all_time,
                        const std::vector<Table_Row>& monthly);
+// The daily game's table of a day and difficulty, with the day's seed.
+std::string Daily_Json(const std::string& day, int32_t difficulty,
+                       const std::vector<Table_Row>& runs);
 
 // The date of a moment (seconds since 1970) in UTC, "2026-12-08"; and its month, "2026-12".
 std::string Utc_Day(int64_t when);

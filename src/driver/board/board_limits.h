@@ -29,4 +29,12 @@ struct Door_Answer {
 Door_Answer Admit_Run(const std::string& body, const Board_Limits& limits, int64_t now,
                       Board_Entry& entry);
 
+// The day whose daily game a run received at `received` is ("2026-12-08"), or empty. It is
+// one when its seed is that day's at its start difficulty, it starts at level 1 without code
+// words, and its date names that day, which must be the day it is received or the day before:
+// a game ended just before midnight may arrive just after it, but nobody plays an old day's
+// game again knowing how it goes and has it counted.
+struct Game_Run;
+std::string Daily_Day_Of_Run(const Game_Run& run, int64_t received);
+
 }  // namespace zarvo

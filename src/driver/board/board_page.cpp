@@ -68,6 +68,21 @@ std::string Table_Html(const char* title, const std::vector<Table_Row>& rows,
     return html + "</table></div>\n";
 }
 
+// Today's game: a table per difficulty, each with the link that plays it.
+std::string Daily_Html(const Page_Daily& daily, const Page_Links& links) {
+    std::string html = "<h2>DAILY " + Escaped(daily.Day) +
+                       "</h2>\n<p class=\"note\">One game a day, the same for everyone (UTC): "
+                       "<code>zarvo --daily --difficulty D</code> or the links below.</p>"
+                       "<div class=\"pair\">\n";
+    for (int d = 0; d < 3; ++d) {
+        const std::string play = Escaped(links.Game_Page + "#daily=" + std::to_string(d + 1));
+        html += Table_Html(Difficulty_Names[d], daily.Tables[static_cast<size_t>(d)], links);
+        html.insert(html.rfind("</div>"), "<p><a href=\"" + play + "\">play today's " +
+                                              Difficulty_Names[d] + " game</a></p>");
+    }
+    return html + "</div>\n";
+}
+
 }  // namespace
 
 std::string Watch_Link(const Page_Links& links, int64_t id) {
@@ -75,8 +90,9 @@ std::string Watch_Link(const Page_Links& links, int64_t id) {
 }
 
 std::string Board_Page(const std::array<Page_Tables, 3>& tables, const std::string& month,
-                       const Page_Links& links, const std::string& store_kind) {
-    std::string html = Page_Head;
+                       const Page_Daily& daily, const Page_Links& links,
+                       const std::string& store_kind) {
+    std::string html = Page_Head + Daily_Html(daily, links);
     for (int d = 2; d >= 0; --d) {
         html += std::string("<h2>") + Difficulty_Names[d] + "</h2><div class=\"pair\">\n";
         html += Table_Html("all time", tables[static_cast<size_t>(d)].All_Time, links);

@@ -13,6 +13,12 @@ struct Page_Tables {
     std::vector<Table_Row> All_Time, Month;
 };
 
+// Today's daily tables, NOVICE to EXPERT.
+struct Page_Daily {
+    std::string Day;
+    std::array<std::vector<Table_Row>, 3> Tables;
+};
+
 struct Page_Links {
     std::string Game_Page = "/";  // the game page's address (the site this board serves)
     std::string Board;  // this board's address as the game page reaches it; "" same origin
@@ -22,6 +28,7 @@ struct Page_Links {
 std::string Watch_Link(const Page_Links& links, int64_t id);
 
 std::string Board_Page(const std::array<Page_Tables, 3>& tables, const std::string& month,
-                       const Page_Links& links, const std::string& store_kind);
+                       const Page_Daily& daily, const Page_Links& links,
+                       const std::string& store_kind);
 
 }  // namespace zarvo

@@ -33,6 +33,13 @@ const std::vector<std::vector<std::string>> Migrations = {
         "CREATE INDEX runs_waiting ON runs (id) WHERE state = 0",
         "CREATE INDEX runs_table ON runs (difficulty, score DESC, id) WHERE listed = 1",
     },
+    // The daily game's table: the day and difficulty of a run that is one.
+    {
+        "ALTER TABLE runs ADD COLUMN daily TEXT NOT NULL DEFAULT ''",
+        "ALTER TABLE runs ADD COLUMN daily_difficulty INTEGER NOT NULL DEFAULT 0",
+        "CREATE INDEX runs_daily ON runs (daily, daily_difficulty, score DESC, id)"
+        " WHERE listed = 1 AND daily <> ''",
+    },
 };
 
 std::string With_Dialect(std::string sql, const Sql_Dialect& d) {
@@ -63,14 +70,15 @@ bool Migrate_Locked(Sql_Link& link, std::string& error) {
                 ", newer than this board's " + std::to_string(Board_Schema_Version());
         return false;
     }
+    if (version == Board_Schema_Version()) return true;
+    // Prepared once: a connection takes a statement's name only once.
+    const int slot = -2;
+    if (!link.Prepare(slot, "INSERT INTO board_schema (version) VALUES ($1)", error)) return false;
     for (int v = version + 1; v <= Board_Schema_Version(); ++v) {
         for (const std::string& sql : Migrations[static_cast<size_t>(v - 1)])
             if (!link.Execute(With_Dialect(sql, d), error)) return false;
-        const int slot = -2;
         std::vector<Sql_Row> rows;
-        if (!link.Prepare(slot, "INSERT INTO board_schema (version) VALUES ($1)", error) ||
-            !link.Run(slot, {int64_t{v}}, rows, error))
-            return false;
+        if (!link.Run(slot, {int64_t{v}}, rows, error)) return false;
     }
     return true;
 }

@@ -7,6 +7,7 @@
 #include "driver/board/board_json.h"
 #include "driver/board/rate_limit.h"
 #include "driver/board/store_pool.h"
+#include "game/daily.h"
 
 namespace zarvo {
 
@@ -119,13 +120,34 @@ struct Board_Server::Inside {
         });
     }
 
+    void Get_Daily_Table(const httplib::Request& req, httplib::Response& res) {
+        const std::string day = req.matches[1];
+        int64_t d = 0;
+        if (!Is_Daily_Day(day))
+            return Answer(res, 404, Message_Json("a day is written YYYY-MM-DD"));
+        if (!Path_Number(req.matches[2], d) || d < 1 || d > 3)
+            return Answer(res, 404, Message_Json("the difficulties are 1, 2 and 3"));
+        With_Store(res, [&](Store_Pool::Lease& store) {
+            const auto runs = store->Daily_Table(day, static_cast<int32_t>(d), Table_Length);
+            if (!store->Last_Error().empty())
+                return Answer(res, 503, Message_Json(store->Last_Error()));
+            res.set_header("Access-Control-Allow-Origin", "*");
+            Answer(res, 200, Daily_Json(day, static_cast<int32_t>(d), runs));
+        });
+    }
+
     void Get_Page(httplib::Response& res) {
         With_Store(res, [&](Store_Pool::Lease& store) {
             std::array<Page_Tables, 3> tables;
-            for (int32_t d = 1; d <= 3; ++d)
+            std::array<std::vector<Table_Row>, 3> daily;
+            const std::string today = Utc_Day(Now());
+            for (int32_t d = 1; d <= 3; ++d) {
                 tables[static_cast<size_t>(d - 1)] = Tables_Of(*store.operator->(), d);
-            res.set_content(Board_Page(tables, Utc_Month(Now()), options.Links, store_kind),
-                            "text/html; charset=utf-8");
+                daily[static_cast<size_t>(d - 1)] = store->Daily_Table(today, d, Table_Length);
+            }
+            res.set_content(
+                Board_Page(tables, Utc_Month(Now()), {today, daily}, options.Links, store_kind),
+                "text/html; charset=utf-8");
         });
     }
 
@@ -152,6 +174,10 @@ struct Board_Server::Inside {
         http.Get(R"(/runs/([^/]+)/file)",
                  [this](const httplib::Request& req, httplib::Response& res) {
                      Get_Run(req, res, true);
+                 });
+        http.Get(R"(/tables/daily/([^/]+)/([^/]+))",
+                 [this](const httplib::Request& req, httplib::Response& res) {
+                     Get_Daily_Table(req, res);
                  });
         http.Get(R"(/tables/([^/]+))", [this](const httplib::Request& req, httplib::Response& res) {
             Get_Table(req, res);

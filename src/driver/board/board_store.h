@@ -21,6 +21,9 @@ struct Board_Entry {
     int32_t Frames = 0;
     int64_t Received = 0;  // seconds since 1970 (UTC), by the board's clock
     std::string File;
+    // The day's game it is ("2026-12-08") and its difficulty; "" and 0 for any other run.
+    std::string Daily_Day;
+    int32_t Daily_Difficulty = 0;
 };
 
 // What the replay found.
@@ -78,6 +81,9 @@ class Board_Store {
     virtual bool Finish_Run(int64_t id, const std::string& worker, const Board_Verdict& v) = 0;
     // The best listed runs of a difficulty received since `since`, best first.
     virtual std::vector<Table_Row> Table(int32_t difficulty, int64_t since, int32_t limit) = 0;
+    // The best listed daily runs of a day ("2026-12-08") at a difficulty, best first.
+    virtual std::vector<Table_Row> Daily_Table(const std::string& day, int32_t difficulty,
+                                               int32_t limit) = 0;
     // Why the last call that answered false or nothing failed; empty when it found nothing.
     virtual const std::string& Last_Error() const = 0;
     // How many runs are in a state (tests and the bench).

@@ -9,13 +9,14 @@ namespace zarvo {
 
 namespace {
 
-enum Statement : int { Insert, Find, File_Of, Claim, Finish, Best, Count_In };
+enum Statement : int { Insert, Find, File_Of, Claim, Finish, Best, Daily_Best, Count_In };
 
 std::string Statement_Text(Statement s, const Sql_Dialect& d) {
     switch (s) {
         case Insert:
-            return "INSERT INTO runs (digest, name, claimed_score, frames, received, file)"
-                   " VALUES ($1, $2, $3, $4, $5, $6) ON CONFLICT DO NOTHING RETURNING id";
+            return "INSERT INTO runs (digest, name, claimed_score, frames, received, file, daily,"
+                   " daily_difficulty) VALUES ($1, $2, $3, $4, $5, $6, $7, $8)"
+                   " ON CONFLICT DO NOTHING RETURNING id";
         case Find:
             return "SELECT id, state, name, claimed_score, received, attempts, listed, reason,"
                    " score, difficulty, reached_difficulty, reached_level, frames, codes"
@@ -36,13 +37,18 @@ std::string Statement_Text(Statement s, const Sql_Dialect& d) {
             return "SELECT id, name, score, reached_difficulty, reached_level, received FROM runs"
                    " WHERE listed = 1 AND difficulty = $1 AND received >= $2"
                    " ORDER BY score DESC, id LIMIT $3";
+        case Daily_Best:
+            return "SELECT id, name, score, reached_difficulty, reached_level, received FROM runs"
+                   " WHERE listed = 1 AND daily = $1 AND daily_difficulty = $2"
+                   " ORDER BY score DESC, id LIMIT $3";
         case Count_In:
             return "SELECT count(*) FROM runs WHERE state = $1";
     }
     return {};
 }
 
-constexpr Statement All_Statements[] = {Insert, Find, File_Of, Claim, Finish, Best, Count_In};
+constexpr Statement All_Statements[] = {Insert, Find, File_Of,    Claim,
+                                        Finish, Best, Daily_Best, Count_In};
 
 int64_t Number(const std::string& text) {
     return text.empty() ? 0 : std::stoll(text);
@@ -65,7 +71,8 @@ class Sql_Store final : public Board_Store {
     Added Add_Run(const Board_Entry& e, int64_t& id, std::string& error) override {
         std::vector<Sql_Row> rows;
         if (!link_->Run(Insert,
-                        {e.Digest, e.Name, e.Claimed_Score, int64_t{e.Frames}, e.Received, e.File},
+                        {e.Digest, e.Name, e.Claimed_Score, int64_t{e.Frames}, e.Received, e.File,
+                         e.Daily_Day, int64_t{e.Daily_Difficulty}},
                         rows, error))
             return Added::Failed;
         if (rows.empty()) return Added::Duplicate;
@@ -132,15 +139,12 @@ class Sql_Store final : public Board_Store {
     }
 
     std::vector<Table_Row> Table(int32_t difficulty, int64_t since, int32_t limit) override {
-        error_.clear();
-        std::vector<Sql_Row> rows;
-        std::vector<Table_Row> table;
-        if (!link_->Run(Best, {int64_t{difficulty}, since, int64_t{limit}}, rows, error_))
-            return table;
-        for (const Sql_Row& r : rows)
-            table.push_back(
-                {Number(r[0]), r[1], Number(r[2]), Small(r[3]), Small(r[4]), Number(r[5])});
-        return table;
+        return Rows_Of(Best, {int64_t{difficulty}, since, int64_t{limit}});
+    }
+
+    std::vector<Table_Row> Daily_Table(const std::string& day, int32_t difficulty,
+                                       int32_t limit) override {
+        return Rows_Of(Daily_Best, {day, int64_t{difficulty}, int64_t{limit}});
     }
 
     const std::string& Last_Error() const override { return error_; }
@@ -153,6 +157,17 @@ class Sql_Store final : public Board_Store {
     }
 
   private:
+    std::vector<Table_Row> Rows_Of(Statement s, const std::vector<Sql_Value>& values) {
+        error_.clear();
+        std::vector<Sql_Row> rows;
+        std::vector<Table_Row> table;
+        if (!link_->Run(s, values, rows, error_)) return table;
+        for (const Sql_Row& r : rows)
+            table.push_back(
+                {Number(r[0]), r[1], Number(r[2]), Small(r[3]), Small(r[4]), Number(r[5])});
+        return table;
+    }
+
     std::unique_ptr<Sql_Link> link_;
     std::string error_;  // the last failure of a call that answers no error
 };
