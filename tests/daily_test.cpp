@@ -70,8 +70,10 @@ class Quiet_Host : public Desk_Host {
 };
 
 // A daily game at NORMAL, left to itself until it is over: it starts at once at its
-// difficulty, its run says so and verifies, and its end is told once.
-TEST(Daily_Game, StartsAtOnceEndsWithItsLineAndItsRunVerifies) {
+// difficulty, its run says so and verifies, and its end is told once. As the window plays it
+// (input at the tick, the recording begun first) and as the page does (input at once, the
+// recording begun after the desk).
+void Play_Daily(bool as_the_page) {
     test::Score_Folder folder;
     Quiet_Host host;
     Recorder recorder;
@@ -81,8 +83,10 @@ TEST(Daily_Game, StartsAtOnceEndsWithItsLineAndItsRunVerifies) {
     start.Screen = {1024, 768};
     start.Daily_Day = day;
     start.Daily_Difficulty = 2;
-    recorder.Start(Daily_Start(start.Seed, start.Screen, 2), 0);
+    start.Input_At_Once = as_the_page;
+    if (!as_the_page) recorder.Start(Daily_Start(start.Seed, start.Screen, 2), 0);
     Desk_Game desk(host, recorder, start);
+    if (as_the_page) recorder.Start(Daily_Start(start.Seed, start.Screen, 2), 0);
     uint64_t now = 0;
     desk.First_Frame(now);
     for (int i = 0; i < 100; ++i) desk.Refresh(now += Frame_Ms, 1);
@@ -103,6 +107,14 @@ TEST(Daily_Game, StartsAtOnceEndsWithItsLineAndItsRunVerifies) {
     EXPECT_TRUE(v.Verified) << v.Reason;
     EXPECT_EQ(v.Replayed.Score, r.Score);
     desk.Finish();
+}
+
+TEST(Daily_Game, InTheWindowStartsAtOnceEndsWithItsLineAndItsRunVerifies) {
+    Play_Daily(false);
+}
+
+TEST(Daily_Game, InThePageStartsAtOnceEndsWithItsLineAndItsRunVerifies) {
+    Play_Daily(true);
 }
 
 std::string From_Base64_Url(const std::string& text) {

@@ -95,12 +95,9 @@ Desk_Game::Desk_Game(Desk_Host& host, Recorder& recorder, const Desk_Start& star
     overlay_.Set_Watch_Choice(&choice_);
     if (replay_) Start_Replay();
     // The daily game: the title's difficulty is the day's (as the option screen would set it,
-    // and as the run's start line says), and Enter starts the game at the first tick, recorded
-    // as the player's own key.
-    if (daily_difficulty_) {
-        world_->game.Difficulty = daily_difficulty_;
-        Game_Key(Key_Code::Enter);
-    }
+    // and as the run's start line says); Enter starts the game at the first tick.
+    if (daily_difficulty_) world_->game.Difficulty = daily_difficulty_;
+    daily_enter_ = daily_difficulty_ != 0;
 }
 
 void Desk_Game::Use_Key_Names(const Key_Names& names, bool offer) {
@@ -195,6 +192,7 @@ void Desk_Game::Tick() {
 // The player's game: the input since the last tick, the tick, the run kept, and after 30
 // seconds of an untouched title the demo.
 void Desk_Game::Live_Tick() {
+    if (daily_enter_) Press_Daily_Enter();
     const bool touched = touched_ || !input_.Empty();
     touched_ = false;
     Deliver_Input();
@@ -209,6 +207,14 @@ void Desk_Game::Live_Tick() {
         Start_Show(std::move(run), Show_Kind::Demo, error);
     else
         Tell_Once("no demo to play: " + error);
+}
+
+// The daily game starts with Enter on its title, recorded as the player's own key in the first
+// frame; pressed at the tick, not before, when the recording has begun whatever the shell's order
+// and whether or not the shell has the focus yet.
+void Desk_Game::Press_Daily_Enter() {
+    daily_enter_ = false;
+    input_.Key(Key_Code::Enter);
 }
 
 // The daily game's end, once: the game is over (the last life lost or the last level won).
@@ -484,6 +490,7 @@ void Desk_Game::Start_Again(uint32_t seed, Screen_Size screen) {
     script_pause_ = paused_ = help_ = false;
     help_page_ = 0;
     daily_difficulty_ = 0;  // a new game is no daily one
+    daily_enter_ = false;
     clock_.Set_Interval(Frame_Ms);
     *world_ = *std::make_unique<World>();
     FormCreate(g_, seed, screen.Width, screen.Height);

@@ -153,6 +153,7 @@ class Desk_Game : public Poll_Listener {
     void Start_Replay();
     void Replay_Slot();
     void End_Replay();
+    void Press_Daily_Enter();
     void Watch_Daily();
 
     Desk_Host& host_;
@@ -195,7 +196,7 @@ class Desk_Game : public Poll_Listener {
     // The daily game: its day and difficulty (0: none), and whether its end was told.
     std::string daily_day_;
     int32_t daily_difficulty_ = 0;
-    bool daily_told_ = false;
+    bool daily_enter_ = false, daily_told_ = false;
 };
 
 }  // namespace zarvo
