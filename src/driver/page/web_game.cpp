@@ -18,6 +18,11 @@ namespace zarvo {
 
 namespace {
 
+Desk_Start Daily(Desk_Start s, const std::string& day, int32_t difficulty) {
+    s.Daily_Day = day, s.Daily_Difficulty = difficulty;
+    return s;
+}
+
 // A display slower than the ticks gets up to this many ticks at a refresh.
 constexpr int Most_Ticks_A_Refresh = 2;
 
@@ -42,10 +47,11 @@ void Refresh_Score_File_In_Page() {
     Restore_Stored_File(Score_Store_Name, Score_File_Path());
 }
 
-Web_Game::Web_Game(Web_Media& media, uint32_t seed, int screen_width, int screen_height)
+Web_Game::Web_Game(Web_Media& media, uint32_t seed, int screen_width, int screen_height,
+                   const std::string& daily_day, int32_t daily)
     : media_(media),
       settings_(Stored_Settings()),
-      game_(*this, recorder_, Start_Of(seed, screen_width, screen_height)),
+      game_(*this, recorder_, Daily(Start_Of(seed, screen_width, screen_height), daily_day, daily)),
       screen_width_(screen_width),
       screen_height_(screen_height) {
     media_.Set_Sound_Level(Sound_Level(settings_.Volume, settings_.Mute));
@@ -54,7 +60,7 @@ Web_Game::Web_Game(Web_Media& media, uint32_t seed, int screen_width, int screen
     game_.Use_Key_Names(keys, false);
     media_.Set_Overlay(&game_.Overlay());
     // Every game is recorded from the start, with the tables it starts with.
-    recorder_.Start(Run_Start_Now(seed, {screen_width, screen_height}), Wall_Ms_Now());
+    recorder_.Start(Daily_Start(seed, {screen_width, screen_height}, daily), Wall_Ms_Now());
     media_.Listen_To_Polls(&game_);
 }
 
@@ -132,6 +138,10 @@ void Web_Game::Keep_Sound(int volume, bool muted) {
     settings_.Volume = volume, settings_.Mute = muted;
     if (!Store_Text(Settings_Store_Name, Format_Settings(settings_)))
         std::fprintf(stderr, "zarvo: the browser does not keep the sound level\n");
+}
+
+void Web_Game::Daily_Done(const std::string& line) {
+    Page_Daily_Done(line.c_str());
 }
 
 void Web_Game::Box_Shown(bool shown) {

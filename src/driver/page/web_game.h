@@ -37,7 +37,9 @@ void Refresh_Score_File_In_Page();
 // calls, and the sound level is kept in the browser's storage.
 class Web_Game : public Web_Listener, public Desk_Host {
   public:
-    Web_Game(Web_Media& media, uint32_t seed, int screen_width, int screen_height);
+    // `daily`: the day's game at that difficulty (1..3) on `seed`, the day's; 0: the title.
+    Web_Game(Web_Media& media, uint32_t seed, int screen_width, int screen_height,
+             const std::string& daily_day = "", int32_t daily = 0);
 
     World& world() { return game_.game().w; }
     // Draws the first frame at once, whether or not the page has the focus.
@@ -75,6 +77,7 @@ class Web_Game : public Web_Listener, public Desk_Host {
     void Box_Shown(bool shown) override;
     std::string Runs_Changed() override;
     std::string Run_Kept(const std::string& run_file) override;
+    void Daily_Done(const std::string& line) override;
 
   private:
     static Desk_Start Start_Of(uint32_t seed, int screen_width, int screen_height);

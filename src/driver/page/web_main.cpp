@@ -23,7 +23,9 @@
 #include "driver/page/web_game.h"
 #include "driver/page/web_probe.h"
 #include "driver/page/web_runs.h"
+#include "game/daily.h"
 #include "game/run_file.h"
+#include "platform/wall_clock.h"
 #include "platform/web/web_page.h"
 #include "platform/web/web_storage.h"
 #include "screens/score_records.h"
@@ -51,8 +53,14 @@ void Start_Game(Assets&& made, double preparing_ms) {
     int screen_width = 0, screen_height = 0;
     Page_Screen_Size(screen_width, screen_height);
     static Web_Media media(&assets, Screen_Width, Screen_Height);
-    static Web_Game game(media, seed >= 0 ? static_cast<uint32_t>(seed) : Seed_From_Clock(),
-                         screen_width, screen_height);
+    // ?daily or #daily: the day's game (UTC), the same as everyone's, in place of the title.
+    const int32_t daily = Page_Daily_Difficulty();
+    const std::string day = Daily_Day_Of(Utc_Date_Now());
+    static Web_Game game(media,
+                         daily       ? Daily_Seed(day, daily)
+                         : seed >= 0 ? static_cast<uint32_t>(seed)
+                                     : Seed_From_Clock(),
+                         screen_width, screen_height, day, daily);
     Live_Game = &game;
     Open_Web_Probe(assets, game.world(), media);
     media.Start(game);

@@ -10,6 +10,16 @@ EM_JS(double, Page_Query, (const char* name, double otherwise), {
     return Number.isFinite(number) ? number : otherwise;
 });
 
+EM_JS(int, Page_Daily, (), {
+    const hash = /^#daily(?:=(.*))?$/.exec(location.hash);
+    const value = hash ? hash[1] || "" : new URLSearchParams(location.search).get("daily");
+    if (value === null) return 0;
+    const d = value === "" ? 1 : Number(value);
+    if (d === 1 || d === 2 || d === 3) return d;
+    console.warn("Zarvo: the daily game's difficulty is 1, 2 or 3; playing 1");
+    return 1;
+});
+EM_JS(void, Page_Daily_Line, (const char* line), { Module.zarvoPage.dailyDone(UTF8ToString(line)); });
 EM_JS(int, Page_Screen_Width, (), { return screen.width | 0; });
 EM_JS(int, Page_Screen_Height, (), { return screen.height | 0; });
 EM_JS(void, Page_Ready, (double preparing_ms), { Module.zarvoPage.started(preparing_ms); });
@@ -21,6 +31,14 @@ namespace zarvo {
 
 double Page_Query_Number(const char* name, double otherwise) {
     return Page_Query(name, otherwise);
+}
+
+int Page_Daily_Difficulty() {
+    return Page_Daily();
+}
+
+void Page_Daily_Done(const char* line) {
+    Page_Daily_Line(line);
 }
 
 void Page_Screen_Size(int& width, int& height) {

@@ -6,6 +6,13 @@ namespace zarvo {
 // Answers the number given as `name` in the page's address, or `otherwise`.
 double Page_Query_Number(const char* name, double otherwise);
 
+// The daily game the address asks for (?daily or #daily, or with =D a difficulty 1..3): its
+// difficulty, 1 when none is given, 0 when the address asks for none.
+int Page_Daily_Difficulty();
+// The daily game ended: the page shows its line and copies it, with the run's link, to the
+// clipboard.
+void Page_Daily_Done(const char* line);
+
 // The size of the screen the browser runs on, in CSS pixels.
 void Page_Screen_Size(int& width, int& height);
 
