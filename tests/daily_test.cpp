@@ -143,15 +143,7 @@ std::string Inflate_Raw(const std::string& packed) {
     return done == Z_STREAM_END ? out : "not a whole deflate stream";
 }
 
-TEST(Run_Link, FramesApartOnlyAfterTheEventsLine) {
-    const std::string text =
-        "zarvo-run 1\nframes 900\nevents 3\n5 key 13\n9 click\n9 move 1 2\nend\n";
-    const std::string apart = Frames_Apart(text, false);
-    EXPECT_EQ(apart, "zarvo-run 1\nframes 900\nevents 3\n5 key 13\n4 click\n0 move 1 2\nend\n");
-    EXPECT_EQ(Frames_Apart(apart, true), text);
-}
-
-// The page opens what the desktop links: base64url of raw deflate of the frames apart.
+// The page opens what the desktop links: base64url of the run deflated raw.
 TEST(Run_Link, TheLinkUnpacksToTheRunItself) {
     Game_Run run;
     run.Is_Run = true;
@@ -168,7 +160,7 @@ TEST(Run_Link, TheLinkUnpacksToTheRunItself) {
                   "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_"),
               std::string::npos);
     EXPECT_LT(packed.size(), text.size() / 4) << "the run's link is hardly packed";
-    EXPECT_EQ(Frames_Apart(Inflate_Raw(From_Base64_Url(packed)), true), text);
+    EXPECT_EQ(Inflate_Raw(From_Base64_Url(packed)), text);
 }
 
 }  // namespace

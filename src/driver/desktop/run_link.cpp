@@ -9,23 +9,6 @@ namespace zarvo {
 
 namespace {
 
-bool Is_Digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// An event line "F EVENT ARGS" with its frame given anew.
-std::string Reframed(std::string_view line, int64_t& last, bool back) {
-    size_t digits = 0;
-    while (digits < line.size() && Is_Digit(line[digits])) ++digits;
-    if (digits == 0 || digits > 12 || digits >= line.size() || line[digits] != ' ')
-        return std::string(line);
-    const int64_t n = std::stoll(std::string(line.substr(0, digits)));
-    const int64_t frame = back ? last + n : n;
-    const int64_t written = back ? frame : frame - last;
-    last = frame;
-    return std::to_string(written) + std::string(line.substr(digits));
-}
-
 std::string Base64_Url(const std::vector<unsigned char>& bytes) {
     static const char Letters[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
@@ -57,27 +40,9 @@ bool Deflate_Raw(std::string_view text, std::vector<unsigned char>& out) {
 
 }  // namespace
 
-std::string Frames_Apart(std::string_view text, bool back) {
-    std::string out;
-    out.reserve(text.size());
-    bool events = false;
-    int64_t last = 0;
-    size_t at = 0;
-    while (at <= text.size()) {
-        size_t end = text.find('\n', at);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = text.substr(at, end - at);
-        out += events ? Reframed(line, last, back) : std::string(line);
-        events = events || line.rfind("events ", 0) == 0;
-        if (end < text.size()) out += '\n';
-        at = end + 1;
-    }
-    return out;
-}
-
 std::string Run_Link(std::string_view page, std::string_view run_text) {
     std::vector<unsigned char> packed;
-    if (!Deflate_Raw(Frames_Apart(run_text, false), packed)) return {};
+    if (!Deflate_Raw(run_text, packed)) return {};
     return std::string(page) + "#run=" + Base64_Url(packed);
 }
 
