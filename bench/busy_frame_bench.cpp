@@ -48,10 +48,9 @@ BENCHMARK(BM_Busy_Frame)
 void BM_Buffer_Floor(benchmark::State& state) {
     Bench_Game b;
     b.Open_Level(3, 8);
-    const GameState& s = b.world->game;
-    const Image* back = Bench_Assets() ? Bench_Assets()->Find(Image_List::List_2,
-                                                              s.Back_Picture_Image)
-                                       : nullptr;
+    const Game_State& s = b.world->game;
+    const Image* back =
+        Bench_Assets() ? Bench_Assets()->Find(Image_List::List_2, s.Back_Picture_Image) : nullptr;
     if (!back) return state.SkipWithError("no assets: no background");
     Surface picture(Default_Picture_Width, Default_Picture_Height);
     std::vector<uint32_t> out(picture.Pixels.size());

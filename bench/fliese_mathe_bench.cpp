@@ -15,7 +15,7 @@ namespace {
 using namespace zarvo;
 
 void Place(World& w, int col, int row) {
-    PlayerState& p = w.player;
+    Player_State& p = w.player;
     p.Ego_Col = p.Ego_Save_Col = col;
     p.Ego_Row = p.Ego_Save_Row = row;
     p.Ego_X = p.Ego_Save_X = 16 * col - 3;
@@ -23,7 +23,7 @@ void Place(World& w, int col, int row) {
 }
 
 void Step(Game& g, char move) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     s.Input_Up = move == 'U', s.Input_Down = move == 'D';
     s.Input_Left = move == 'L', s.Input_Right = move == 'R';
     Call_Ego_Input(g);
@@ -51,7 +51,7 @@ void Walk(Game& g, const char* moves, bool close) {
 void Walk_To_Edge(Game& g, const char* moves) {
     for (const char* c = moves; *c; ++c) {
         Step(g, *c);
-        const PlayerState& p = g.w.player;
+        const Player_State& p = g.w.player;
         if (p.Ego_Cutting && g.w.arena.Occupy_Grid(p.Ego_Col, p.Ego_Row) == Occupy_Edge) return;
     }
 }

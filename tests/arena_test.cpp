@@ -9,14 +9,14 @@
 namespace zarvo::test {
 namespace {
 
-int Count_Floor(const ArenaState& a, Floor value, int col0, int col1, int row0, int row1) {
+int Count_Floor(const Arena_State& a, Floor value, int col0, int col1, int row0, int row1) {
     int n = 0;
     for (int col = col0; col <= col1; ++col)
         for (int row = row0; row <= row1; ++row) n += Floor_At(a.Floor_Grid, col, row) == value;
     return n;
 }
 
-bool Trail_Gone(const ArenaState& a) {
+bool Trail_Gone(const Arena_State& a) {
     for (int col = 1; col <= Arena_Cols; ++col)
         for (int row = 1; row <= Arena_Rows; ++row)
             if (a.Way_Grid(col, row) != No_Code || a.Point_Grid(col, row) != No_Code) return false;
@@ -26,7 +26,7 @@ bool Trail_Gone(const ArenaState& a) {
 TEST(Arena, FreshArenaHasFullFloorAndRunnersOnTheEdge) {
     Test_Game t(1, false);
     Fresh_Arena(t);
-    const ArenaState& a = t.w().arena;
+    const Arena_State& a = t.w().arena;
     EXPECT_EQ(Count_Floor(a, Floor::Tile, 2, 35, 2, 23), 34 * 22);
     EXPECT_EQ(Count_Floor(a, Floor::Edge, 1, 36, 1, 24), 116);
     EXPECT_EQ(Count_Floor(a, Floor::Gone, 0, 37, 0, 25), 38 * 26 - 864);
@@ -73,7 +73,7 @@ TEST(Arena, StraightCutKeepsTheLongerLoop) {
     Fresh_Arena(t);
     Place_Figure(t, 10, 1);
     ASSERT_TRUE(Walk(t, "23D"));
-    const ArenaState& a = t.w().arena;
+    const Arena_State& a = t.w().arena;
     EXPECT_EQ(Count_Floor(a, Floor::Gone, 1, 9, 1, 24), 9 * 24);
     EXPECT_EQ(Count_Floor(a, Floor::Tile, 11, 35, 2, 23), 25 * 22);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 10, 1), Dir::UpRight);
@@ -108,7 +108,7 @@ TEST(Arena, EqualLoopsKeepTheFirstTrace) {
     Fresh_Arena(t);
     Place_Figure(t, 18, 1);
     ASSERT_TRUE(Walk(t, "11DR12D"));
-    const ArenaState& a = t.w().arena;
+    const Arena_State& a = t.w().arena;
     EXPECT_EQ(a.Trace_Length_1, a.Trace_Length_2);
     EXPECT_EQ(Count_Floor(a, Floor::Gone, 20, 36, 1, 24), 17 * 24);
     EXPECT_EQ(Count_Floor(a, Floor::Gone, 19, 19, 1, 11), 11);
@@ -126,7 +126,7 @@ TEST(Arena, EqualLoopsKeepTheFirstTrace) {
     Fresh_Arena(back);
     Place_Figure(back, 19, 24);
     ASSERT_TRUE(Walk(back, "12UL11U"));
-    const ArenaState& b = back.w().arena;
+    const Arena_State& b = back.w().arena;
     EXPECT_EQ(Count_Floor(b, Floor::Gone, 1, 17, 1, 24), 17 * 24);
     EXPECT_EQ(Count_Floor(b, Floor::Gone, 18, 18, 13, 24), 12);
     EXPECT_EQ(Count_Floor(b, Floor::Tile, 20, 35, 2, 23), 16 * 22);
@@ -140,7 +140,7 @@ TEST(Arena, LShapedCutRemovesTheCorner) {
     Fresh_Arena(t);
     Place_Figure(t, 30, 1);
     ASSERT_TRUE(Walk(t, "4D6R"));
-    const ArenaState& a = t.w().arena;
+    const Arena_State& a = t.w().arena;
     EXPECT_EQ(Count_Floor(a, Floor::Gone, 31, 36, 1, 4), 24);
     EXPECT_EQ(t.s().Fliese_Claimed, 24);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 30, 1), Dir::RightDown);
@@ -160,7 +160,7 @@ TEST(Arena, UShapedCutRemovesItsInside) {
     Fresh_Arena(t);
     Place_Figure(t, 10, 24);
     ASSERT_TRUE(Walk(t, "14U10R14D"));
-    const ArenaState& a = t.w().arena;
+    const Arena_State& a = t.w().arena;
     EXPECT_EQ(Count_Floor(a, Floor::Gone, 11, 19, 11, 24), 9 * 14);
     EXPECT_EQ(t.s().Fliese_Claimed, 126);
     EXPECT_EQ(Dir_At(a.Edge_Grid, 20, 24), Dir::LeftUp);
@@ -221,7 +221,7 @@ TEST(Arena, CutBurnsOutLitFuses) {
 TEST(Arena, BrokenTrailEndsTheTraceAt865) {
     Test_Game t(1, false);
     Fresh_Arena(t);
-    ArenaState& a = t.w().arena;
+    Arena_State& a = t.w().arena;
     a.Edge_Work = a.Edge_Grid;
     Set_Dir(a.Edge_Work, 36, 12, Dir::Left);
     Set_Dir(a.Edge_Work, 35, 12, Dir::Left);

@@ -41,12 +41,12 @@ TEST(Catalogue, ListsHaveTheirFixedLengthsAndPerListIndices) {
     EXPECT_STREQ(Image_List_1[46].Name, "Boxer");
     EXPECT_STREQ(Image_List_2[46].Name, "Sponsor");
     EXPECT_STREQ(Ex_List[46].Name, "Poff_10");
-    EXPECT_EQ(Image_Spec(Image_List::List_1, 114), nullptr);
-    EXPECT_EQ(Image_Spec(Image_List::Abc, -1), nullptr);
+    EXPECT_EQ(Find_Image_Spec(Image_List::List_1, 114), nullptr);
+    EXPECT_EQ(Find_Image_Spec(Image_List::Abc, -1), nullptr);
 }
 
 TEST(Catalogue, SizesKeysAndFormatsOfSampleItems) {
-    const ImageSpec& kachel = Image_List_1[Img1::Kachel];
+    const Image_Spec& kachel = Image_List_1[Img1::Kachel];
     EXPECT_EQ(kachel.Width, 16);
     EXPECT_EQ(kachel.Key, Key_None);
     EXPECT_EQ(Image_List_1[Img1::Kachel_Right].Key, Key_Blue);
@@ -76,7 +76,7 @@ TEST(GeneratedAssets, EveryItemLoadsWithItsCatalogueSizeKeyAndFormat) {
         ASSERT_EQ(a.Lists[l].size(), static_cast<size_t>(Image_List_Size(list)));
         for (int i = 0; i < Image_List_Size(list); ++i) {
             const Image& img = a.Lists[l][static_cast<size_t>(i)];
-            const ImageSpec& entry = *Image_Spec(list, i);
+            const Image_Spec& entry = *Find_Image_Spec(list, i);
             EXPECT_EQ(img.Width, entry.Width) << entry.Name;
             EXPECT_EQ(img.Height, entry.Height) << entry.Name;
             EXPECT_EQ(img.Key, entry.Key) << entry.Name;
@@ -457,7 +457,7 @@ TEST(WaveFile, WavesRoundTripAndMeasureTheirLength) {
     EXPECT_EQ(back.Channels, 2);
     EXPECT_EQ(back.Data, s.Data);
     EXPECT_EQ(Sound_Length_Ms(back), 500);
-    WaveSpec entry{"Test", 8000, 16, 2, 511};
+    Wave_Spec entry{"Test", 8000, 16, 2, 511};
     EXPECT_NE(Sound_Mismatch(back, entry), "");  // 11 ms short
     entry.Length_Ms = 510;
     EXPECT_EQ(Sound_Mismatch(back, entry), "");

@@ -45,7 +45,7 @@ TEST(BlasterPlacement, GivesUpAfterAHundredRefusals) {
 TEST(BlasterPlacement, MarksItsBlockAsALoopAgainstTheArenasDirection) {
     Hazard_World h;
     Mark_Hazard_Block(h.g, 8);  // cells 9..13 x 15..19
-    const ArenaState& a = h.w().arena;
+    const Arena_State& a = h.w().arena;
     EXPECT_EQ(a.Occupy_Grid(13, 19), Occupy_Body);
     EXPECT_EQ(a.Occupy_Grid(14, 19), No_Code);
     EXPECT_EQ(Dir_At(a.Enimy_Edge_Grid, 11, 15), Dir::Left);

@@ -10,7 +10,7 @@ namespace {
 
 struct Boxes : ::testing::Test {
     Test_Game t;
-    GameState& s() { return t.s(); }
+    Game_State& s() { return t.s(); }
 
     template <class Box>
     auto click_box(Box box, int x, int y) {

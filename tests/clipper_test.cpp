@@ -123,7 +123,7 @@ TEST(Clipper, HoldsPullsInAndDragsItsBodyAlongTheArmLeft) {
     for (int c = 18; c <= 20; ++c)
         for (int r = 10; r <= 12; ++r) EXPECT_EQ(t.occupy()(c, r), Occupy_Body);
     // All four arms are rooted again at the new place.
-    const EnemyWeapons& wp = t.weapons(1);
+    const Enemy_Weapons& wp = t.weapons(1);
     EXPECT_EQ(wp.Arms[Arm::Right].Seg_X[1], e.X + 19);
     EXPECT_EQ(wp.Arms[Arm::Right].Seg_Col[1], 20);
     EXPECT_EQ(wp.Arms[Arm::Down].Seg_Y[5], e.Y + 19);

@@ -29,7 +29,7 @@ using test::XY;
 
 TEST(Start_Up, FormCreateCentresHidesAndConfinesThePointer) {
     Test_Game t(7, false);
-    const GameState& s = t.s();
+    const Game_State& s = t.s();
     EXPECT_EQ(s.Form_Left, (1024 - 622) / 2);
     EXPECT_EQ(s.Form_Top, (768 - 513) / 2);
     EXPECT_EQ(s.Level, 1);

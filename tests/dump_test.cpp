@@ -34,7 +34,7 @@ template <typename F>
 void For_Unused_Entries(const World& w, F&& unused) {
     unused(w.level.Enimy_Type[0]);
     unused(w.level.Pilot_Type[0]);
-    const ShotState& t = w.shots;
+    const Shot_State& t = w.shots;
     unused(t.Volley_Used[0]);
     unused(t.Shot[0]);
     for (int d = 1; d <= 4; ++d) unused(t.Shot[d][0]);
@@ -49,7 +49,7 @@ void For_Unused_Entries(const World& w, F&& unused) {
         unused(r.Trail_On[0]);
         for (int k = 0; k < 4; ++k) unused(r.Trail_X[k][0]), unused(r.Trail_Y[k][0]);
         unused(r.Shots[0]);
-        const EnemyWeapons& wp = r.Weapons;
+        const Enemy_Weapons& wp = r.Weapons;
         unused(wp.Chains[0]);
         for (int c = 1; c <= Chain::Count; ++c) unused(wp.Chains[c].Seg[0]);
         unused(wp.Stars[0]);
@@ -70,7 +70,7 @@ void For_Unused_Entries(const World& w, F&& unused) {
     }
     unused(w.pilots.Monster_Table[0]);
     unused(w.pilots.Hatch_Timer[0]);
-    const HazardState& h = w.hazards;
+    const Hazard_State& h = w.hazards;
     unused(h.Blaster[0]), unused(h.Pyr[0]), unused(h.Fuse[0]);
     for (int place = 1; place <= Hazard_Places; ++place) {
         const Blaster_Rec& b = h.Blaster[place];
@@ -106,7 +106,7 @@ bool Equal(const T& a, const T& b) {
 
 // A busy game: difficulty 3 level 8 with shots flying, so that the tables are in use.
 void Play_Busy_Level(Test_Game& t) {
-    GameState& s = t.s();
+    Game_State& s = t.s();
     s.Sponsor_On = false;
     s.Fire_Code = s.Immortal_Code = true;
     s.Star_Fire_Count = 24;

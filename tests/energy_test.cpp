@@ -28,8 +28,8 @@ struct Energy : ::testing::Test {
     Test_Game t{1, false};
     Draw_Log_Media media;
     Game g{t.w(), media};
-    PlayerState& p() { return t.w().player; }
-    EffectState& e() { return t.w().effects; }
+    Player_State& p() { return t.w().player; }
+    Effect_State& e() { return t.w().effects; }
 };
 
 TEST_F(Energy, ContinuousHitUsesUpTheStoreByDrainRate) {

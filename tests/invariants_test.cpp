@@ -100,7 +100,7 @@ TEST(Invariants, ScreensOpenedDuringTheFigureSequencesKeepItOnTheEdge) {
             t.run_until_released();
             c.run(sequence == 1 ? 9 : 0);  // 1: dies four cells into a cut; 2: on the edge
             t.hold(false, true, false, false);
-            const PlayerState before = t.w().player;
+            const Player_State before = t.w().player;
             t.w().effects.Energy_Count = 0;
             t.w().effects.Reserve_Count = 1;
             t.w().player.Ego_Hit = true;
@@ -126,7 +126,7 @@ TEST(Monkey, NeverLeavesAClickPendingOnQuit) {
     for (int32_t frame = 1; frame <= 200000; ++frame) {
         run.Begin_Frame(frame);
         monkey.Play_Frame(run, nullptr);
-        GameState& s = run.world().game;
+        Game_State& s = run.world().game;
         clicks += s.Mouse_Clicked;
         pending_on_quit += s.Mouse_Clicked && Title_Quit_Button.Contains(s.Mouse_X, s.Mouse_Y);
         s.Mouse_Clicked = s.Key_Pressed = false;

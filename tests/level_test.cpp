@@ -28,8 +28,8 @@ void Build(Enemy_Game& t, int difficulty, int level) {
 TEST(Set_Level, AfterTheLastLevelTheGameIsOverAndNothingIsBuilt) {
     Enemy_Game t;
     Build(t, 3, 7);
-    const LevelState level = t.w().level;
-    const EnemyState enemies = t.w().enemies;
+    const Level_State level = t.w().level;
+    const Enemy_State enemies = t.w().enemies;
     const int32_t count = t.s().Enimy_Count;
     t.s().Level = 8;
     Set_Level(t.g);

@@ -11,8 +11,8 @@ namespace {
 struct Name_Entry : ::testing::Test {
     Score_Folder folder;
     Test_Game t;
-    GameState& s() { return t.s(); }
-    ScreenState& c() { return t.w().screens; }
+    Game_State& s() { return t.s(); }
+    Screen_State& c() { return t.w().screens; }
 
     // The game-over box hands over to the name entry.
     void game_ended(int difficulty, int level, int32_t score) {

@@ -95,7 +95,7 @@ TEST_F(Panel, PanelSwitchesTheBackgroundPictureByTheChoice) {
 }
 
 TEST_F(Panel, BurstPlacesItsStarsThenFliesThemApartForTwentyFrames) {
-    const PanelState& p = t.w().panel;
+    const Panel_State& p = t.w().panel;
     Start_Message_Explose(t.g, 300, 200);
     Show_Message_Explose(t.g);
     EXPECT_TRUE(blank(0, 0, 622, 513));  // tick 1 only places the stars
@@ -120,7 +120,7 @@ TEST_F(Panel, BurstPlacesItsStarsThenFliesThemApartForTwentyFrames) {
 }
 
 TEST_F(Panel, BurstStartedWhileRunningRestartsAtTheNewCentre) {
-    const PanelState& p = t.w().panel;
+    const Panel_State& p = t.w().panel;
     Start_Message_Explose(t.g, 300, 200);
     for (int k = 0; k < 10; ++k) Show_Message_Explose(t.g);
     Start_Message_Explose(t.g, 100, 100);

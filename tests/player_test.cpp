@@ -12,8 +12,8 @@ namespace {
 struct Movement : ::testing::Test {
     Movement() { Fresh_Arena(t); }
     Test_Game t{1, false};
-    PlayerState& p() { return t.w().player; }
-    ArenaState& a() { return t.w().arena; }
+    Player_State& p() { return t.w().player; }
+    Arena_State& a() { return t.w().arena; }
 };
 
 TEST_F(Movement, RightComesFirstThenLeftThenUpThenDown) {

@@ -159,7 +159,7 @@ TEST(Pointer_Steer, KeyboardAloneChoosesAndStarts) {
     ASSERT_TRUE(Parse_Script(script, s, error)) << error;
     Headless_Runner run(nullptr, 3);
     run.Run(s, frame + 1);
-    const GameState& g = run.world().game;
+    const Game_State& g = run.world().game;
     EXPECT_EQ(g.Difficulty, 3);
     EXPECT_EQ(g.Level, 5);
     EXPECT_FALSE(g.Sponsor_Option_On);

@@ -99,7 +99,7 @@ TEST(PyrBonus, EachKindGivesItsBonusOnce) {
 
     Hazard_World energy;
     Stand_Pyr(energy, 3);
-    EffectState& e = energy.w().effects;
+    Effect_State& e = energy.w().effects;
     e.Energy_Count = 2, e.Reserve_Count = 5;
     energy.w().player.Ego_Hit = true;  // in the middle of a hit
     Cut_To_Explosion(energy);

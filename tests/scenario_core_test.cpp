@@ -43,7 +43,7 @@ void Play_Scenario(Test_Game& t) {
 TEST(ScenarioCore, WalkCutFireAndDie) {
     Test_Game t(4242);
     Play_Scenario(t);
-    const GameState& s = t.s();
+    const Game_State& s = t.s();
     // Cols 27..36 of rows 16..24: 18 tiles beside the new edge and 161 gone neighbours.
     EXPECT_EQ(s.Fliese_Claimed, 90);
     EXPECT_EQ(s.Fliese_Percent, 10);
@@ -51,7 +51,7 @@ TEST(ScenarioCore, WalkCutFireAndDie) {
     EXPECT_EQ(s.Star_Fire_Count, 1);
     EXPECT_EQ(s.Lives, 4);
     EXPECT_FALSE(s.Game_Over);
-    const PlayerState& p = t.w().player;
+    const Player_State& p = t.w().player;
     EXPECT_FALSE(p.Ego_Implose_On);
     EXPECT_FALSE(p.Ego_Explose_On);
     // Back on its save place, the cut's end, and stepping up the new edge.

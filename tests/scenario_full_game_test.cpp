@@ -12,9 +12,9 @@ namespace {
 struct Full_Game : ::testing::Test {
     Score_Folder folder;
     Test_Game t;
-    GameState& s() { return t.s(); }
+    Game_State& s() { return t.s(); }
 
-    void run_until(bool (*done)(const GameState&), int limit) {
+    void run_until(bool (*done)(const Game_State&), int limit) {
         for (int i = 0; i < limit && !done(s()); ++i) t.run(1);
     }
     void type(const char* text) {
@@ -48,7 +48,7 @@ TEST_F(Full_Game, FromTheTitleToTheStoredScore) {
 
     // Walk left from the right edge across the arena; the cut scores when it closes.
     t.hold(false, false, true, false);
-    run_until([](const GameState& g) { return g.Score > 0 || g.Game_Over; }, 200);
+    run_until([](const Game_State& g) { return g.Score > 0 || g.Game_Over; }, 200);
     t.release();
     ASSERT_GT(s().Score, 0);
 

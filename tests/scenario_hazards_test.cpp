@@ -15,7 +15,7 @@ enum Key { Up, Down, Left, Right };
 // closes a cut that has reached the edge. Answers false if the figure got stuck.
 bool Walk(Test_Game& t, Key key, int col, int row, int limit = 200) {
     t.hold(key == Up, key == Down, key == Left, key == Right);
-    const PlayerState& p = t.w().player;
+    const Player_State& p = t.w().player;
     for (int i = 0; i < limit && !(p.Ego_Col == col && p.Ego_Row == row && p.Ego_Step == 0); ++i)
         t.run();
     t.release();

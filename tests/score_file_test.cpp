@@ -13,7 +13,7 @@ namespace {
 struct Score_File : ::testing::Test {
     Score_Folder folder;
     Test_Game t;
-    ScreenState& c() { return t.w().screens; }
+    Screen_State& c() { return t.w().screens; }
 };
 
 TEST_F(Score_File, NewFileHoldsTheThirtyDefaultEntries) {

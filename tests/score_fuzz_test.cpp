@@ -103,7 +103,7 @@ struct Score_Fuzz : ::testing::Test {
     Score_Folder folder;
     Test_Game t;
     Fuzz f;
-    GameState& s() { return t.s(); }
+    Game_State& s() { return t.s(); }
 
     void open_a_screen() {
         s().Difficulty = 1 + f.below(3);

@@ -24,7 +24,7 @@ constexpr int No_Tracing = 77;
 struct Score_Store : ::testing::Test {
     Score_Folder folder;
     Test_Game t;
-    ScreenState& c() { return t.w().screens; }
+    Screen_State& c() { return t.w().screens; }
 
     File file() const {
         if (!std::filesystem::exists(folder.path)) return std::nullopt;

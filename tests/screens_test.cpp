@@ -12,7 +12,7 @@ namespace {
 struct Screens : ::testing::Test {
     Score_Folder folder;
     Test_Game t;
-    GameState& s() { return t.s(); }
+    Game_State& s() { return t.s(); }
 
     // A click at an exact spot, straight into the screen routine.
     void click(bool (*screen)(Game&), int x, int y) {
@@ -37,16 +37,16 @@ TEST_F(Screens, TheGreetingSoundsOncePerVisitTwentyOneFramesIn) {
 TEST_F(Screens, TitleButtonsHitExactlyTheirAreas) {
     struct Case {
         int x, y;
-        bool GameState::*opened;
+        bool Game_State::*opened;
     };
     const Button& score = Title_Score_Button;
     const int y = Centre(Title_Band).Y;
     const Case cases[] = {{score.Left - 1, y, nullptr},
-                          {score.Left, score.Top, &GameState::Sponsor_Score_On},
-                          {score.Right, score.Bottom, &GameState::Sponsor_Score_On},
+                          {score.Left, score.Top, &Game_State::Sponsor_Score_On},
+                          {score.Right, score.Bottom, &Game_State::Sponsor_Score_On},
                           {score.Right + 1, y, nullptr},
-                          {Title_Option_Button.Left, y, &GameState::Sponsor_Option_On},
-                          {Title_CodeWord_Button.Right, y, &GameState::CodeWords_On},
+                          {Title_Option_Button.Left, y, &Game_State::Sponsor_Option_On},
+                          {Title_CodeWord_Button.Right, y, &Game_State::CodeWords_On},
                           {Title_Start_Button.Right + 1, y, nullptr},
                           {Title_Start_Button.Left, Title_Band.Top - 1, nullptr}};
     for (const Case& k : cases) {
@@ -134,7 +134,7 @@ TEST_F(Screens, ScoreTabsDeleteAndOk) {
     s().Difficulty = 2;
     s().Name_Entry_On = true;
     Show_Score(t.g);
-    ScreenState& c = t.w().screens;
+    Screen_State& c = t.w().screens;
     EXPECT_EQ(c.Score_Difficulty, 2);
     EXPECT_FALSE(s().Name_Entry_On);  // this screen never takes a name
     const Button t1 = Score_Tab_Button(1), t2 = Score_Tab_Button(2), t3 = Score_Tab_Button(3);
@@ -168,7 +168,7 @@ TEST_F(Screens, ScoreTabsDeleteAndOk) {
 // figure is still dying, which keeps it frozen to the end.
 TEST_F(Screens, ClosingOverTheGameFreesTheFigureUnlessItIsDying) {
     t.start_game();
-    for (bool GameState::*screen : {&GameState::Panel_Option_On, &GameState::Panel_Score_On}) {
+    for (bool Game_State::*screen : {&Game_State::Panel_Option_On, &Game_State::Panel_Score_On}) {
         for (bool dying : {false, true}) {
             s().*screen = true;
             s().Game_Halted = true;

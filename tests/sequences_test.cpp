@@ -14,7 +14,7 @@ struct Sequences : ::testing::Test {
     Test_Game t{1, false};
     Draw_Log_Media media;
     Game g{t.w(), media};
-    PlayerState& p() { return t.w().player; }
+    Player_State& p() { return t.w().player; }
     // One Show_Ego frame; answers its draws.
     std::vector<Draw_Call> Frame() {
         media.draws.clear();

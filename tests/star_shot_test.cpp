@@ -24,8 +24,8 @@ struct Shots : ::testing::Test {
     Test_Game t{1, false};
     Draw_Log_Media media;
     Game g{t.w(), media};
-    ShotState& shots() { return t.w().shots; }
-    ArenaState& a() { return t.w().arena; }
+    Shot_State& shots() { return t.w().shots; }
+    Arena_State& a() { return t.w().arena; }
 };
 
 TEST_F(Shots, TheRocketTowardsTheBorderIsNeverShown) {

@@ -51,7 +51,7 @@ void For_Each_Cell(F f) {
         for (int row = 1; row <= Arena_Rows; ++row) f(col, row);
 }
 
-void Lay_Edge_Loop(ArenaState& a) {
+void Lay_Edge_Loop(Arena_State& a) {
     for (int col = 1; col <= Arena_Cols; ++col) {
         Set_Dir(a.Edge_Grid, col, 1, Dir::Right);
         Set_Dir(a.Edge_Grid, col, Arena_Rows, Dir::Left);
@@ -66,7 +66,7 @@ void Lay_Edge_Loop(ArenaState& a) {
     Set_Dir(a.Edge_Grid, Arena_Cols, Arena_Rows, Dir::DownLeft);
 }
 
-void Lay_Full_Floor(ArenaState& a) {
+void Lay_Full_Floor(Arena_State& a) {
     a.Floor_Grid.fill(static_cast<int32_t>(Floor::Tile));
     for (int col = 0; col <= Arena_Cols + 1; ++col) {
         Set_Floor(a.Floor_Grid, col, 0, Floor::Gone);
@@ -87,7 +87,7 @@ void Lay_Full_Floor(ArenaState& a) {
 }
 
 // The copies of the edge that enemies and pilots run on, and the edge marks of Occupy_Grid.
-void Copy_Edge_To_Runners(ArenaState& a) {
+void Copy_Edge_To_Runners(Arena_State& a) {
     a.Occupy_Grid.fill(No_Code);
     a.Enimy_Edge_Grid.fill(No_Code);
     a.Pilot_Edge_Grid.fill(No_Code);
@@ -105,7 +105,7 @@ void Copy_Edge_To_Runners(ArenaState& a) {
 
 // --- Fliese_Mathe, step by step -------------------------------------------------------------
 
-void Prepare_Cut_Work(ArenaState& a) {
+void Prepare_Cut_Work(Arena_State& a) {
     a.Trace_Grid.fill(No_Code);
     a.Trace_Grid_1.fill(No_Code);
     a.Trace_Grid_2.fill(No_Code);
@@ -115,7 +115,7 @@ void Prepare_Cut_Work(ArenaState& a) {
     a.Edge_Work = a.Edge_Grid;
 }
 
-void Lay_Way_Over_Edge(ArenaState& a) {
+void Lay_Way_Over_Edge(Arena_State& a) {
     For_Each_Cell([&](int col, int row) {
         int32_t code = a.Way_Grid(col, row);
         if (code != No_Code) a.Edge_Work.set(col, row, code);
@@ -124,7 +124,7 @@ void Lay_Way_Over_Edge(ArenaState& a) {
 
 // Traces the loop through the trail from the start cell; answers its Trace_Steps.
 int32_t Trace_From_Start(Game& g) {
-    ArenaState& a = g.w.arena;
+    Arena_State& a = g.w.arena;
     a.Trace_Col = a.Trace_Target_Col = a.Way_Start_Col;
     a.Trace_Row = a.Trace_Target_Row = a.Way_Start_Row;
     Trace_Edge(g);
@@ -132,7 +132,7 @@ int32_t Trace_From_Start(Game& g) {
 }
 
 // Turns the last trace into a candidate: its loop becomes the only edge of the floor copy.
-void Take_Trace(ArenaState& a, Arena_Grid& loop, Floor_Grid_Type& floor) {
+void Take_Trace(Arena_State& a, Arena_Grid& loop, Floor_Grid_Type& floor) {
     For_Each_Cell([&](int col, int row) {
         loop.set(col, row, No_Code);
         if (Floor_At(floor, col, row) == Floor::Edge) Set_Floor(floor, col, row, Floor::Tile);
@@ -143,12 +143,12 @@ void Take_Trace(ArenaState& a, Arena_Grid& loop, Floor_Grid_Type& floor) {
     });
 }
 
-void Restore_Edge_Work(ArenaState& a) {
+void Restore_Edge_Work(Arena_State& a) {
     a.Edge_Work = a.Edge_Grid;
     a.Trace_Grid.fill(No_Code);
 }
 
-void Swap_Way_Ends(ArenaState& a) {
+void Swap_Way_Ends(Arena_State& a) {
     const int32_t col = a.Way_Start_Col, row = a.Way_Start_Row;
     const Dir dir = a.Way_Start_Dir;
     a.Way_Start_Col = a.Way_End_Col;
@@ -160,7 +160,7 @@ void Swap_Way_Ends(ArenaState& a) {
 }
 
 // Ties keep the loop that runs through the trail in its own direction (the first trace).
-void Keep_Longer_Loop(ArenaState& a) {
+void Keep_Longer_Loop(Arena_State& a) {
     bool second = a.Trace_Length_1 < a.Trace_Length_2;
     const Arena_Grid& loop = second ? a.Trace_Grid_2 : a.Trace_Grid_1;
     const Floor_Grid_Type& floor = second ? a.Floor_Work_2 : a.Floor_Work_1;
@@ -198,7 +198,7 @@ void Cut_Outside_Loop(Game& g) {
 }
 
 // Cells that were cut away keep their old Enimy_Edge_Grid and Occupy_Grid entries.
-void Settle_New_Edge(ArenaState& a) {
+void Settle_New_Edge(Arena_State& a) {
     For_Each_Cell([&](int col, int row) {
         a.Way_Grid.set(col, row, No_Code);
         a.Pilot_Edge_Grid.set(col, row, No_Code);
@@ -212,7 +212,7 @@ void Settle_New_Edge(ArenaState& a) {
 }
 
 // A lit fuse burns out with the trail it was following.
-void Burn_Out_Fuses(HazardState& h) {
+void Burn_Out_Fuses(Hazard_State& h) {
     for (int f = 1; f <= Fuse_Count; ++f)
         if (h.Fuse[f].Fuse_On) h.Fuse[f].Fuse_Done = true;
 }
@@ -278,7 +278,7 @@ Dir End_Corner(Dir dir, Dir edge, Dir way) {
 }  // namespace
 
 void Reset_Arena(Game& g) {
-    ArenaState& a = g.w.arena;
+    Arena_State& a = g.w.arena;
     a.Edge_Grid.fill(No_Code);
     a.Blocker_Grid.fill(No_Code);
     a.Point_Grid.fill(No_Code);
@@ -293,7 +293,7 @@ void Reset_Arena(Game& g) {
 }
 
 void Show_Fliese(Game& g) {
-    const ArenaState& a = g.w.arena;
+    const Arena_State& a = g.w.arena;
     For_Each_Cell([&](int col, int row) {
         int x = Cell_X(col), y = Cell_Y(row);
         int edge = Edge_Image(Dir_At(a.Edge_Grid, col, row));
@@ -306,7 +306,7 @@ void Show_Fliese(Game& g) {
 }
 
 void Fliese_Mathe(Game& g) {
-    ArenaState& a = g.w.arena;
+    Arena_State& a = g.w.arena;
     Prepare_Cut_Work(a);
     Join_Way_Ends(g);
     Lay_Way_Over_Edge(a);
@@ -328,7 +328,7 @@ void Fliese_Mathe(Game& g) {
 }
 
 void Join_Way_Ends(Game& g) {
-    ArenaState& a = g.w.arena;
+    Arena_State& a = g.w.arena;
     int sc = a.Way_Start_Col, sr = a.Way_Start_Row;
     Set_Dir(a.Way_Grid, sc, sr,
             Start_Corner(a.Way_Start_Dir, Dir_At(a.Edge_Work, sc, sr), Dir_At(a.Way_Grid, sc, sr)));
@@ -339,7 +339,7 @@ void Join_Way_Ends(Game& g) {
 
 // A gap in the codes leaves the trace standing still until it gives up after 864 steps.
 void Trace_Edge(Game& g) {
-    ArenaState& a = g.w.arena;
+    Arena_State& a = g.w.arena;
     a.Trace_Steps = 1;
     for (;;) {
         int32_t code = a.Edge_Work(a.Trace_Col, a.Trace_Row);
@@ -355,7 +355,7 @@ void Trace_Edge(Game& g) {
 }
 
 void Reverse_Way(Game& g) {
-    ArenaState& a = g.w.arena;
+    Arena_State& a = g.w.arena;
     For_Each_Cell([&](int col, int row) {
         const Dir code = Dir_At(a.Way_Grid, col, row);
         if (Is_Code(code)) Set_Dir(a.Way_Grid, col, row, Reverse_Code(code));

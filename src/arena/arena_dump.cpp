@@ -5,7 +5,7 @@
 namespace zarvo {
 
 void Dump_Arena(const World& w, Json_Writer& j) {
-    const ArenaState& a = w.arena;
+    const Arena_State& a = w.arena;
     j.grid("Floor_Grid", a.Floor_Grid)
         .grid("Edge_Grid", a.Edge_Grid)
         .grid("Way_Grid", a.Way_Grid)

@@ -26,7 +26,7 @@ std::string Read_Failure(const std::string& path, const std::string& error) {
 
 bool Load_Image_Item(const std::string& folder, Image_List list, int index, Image& image,
                      std::string& message) {
-    const ImageSpec& entry = *Image_Spec(list, index);
+    const Image_Spec& entry = *Find_Image_Spec(list, index);
     const std::string path = folder + "/" + Image_File_Name(list, index);
     std::string error;
     if (!Read_Bmp(path, image, error)) error = Read_Failure(path, error);
@@ -55,20 +55,20 @@ bool Load_Wave_Item(const std::string& folder, int index, Sound& sound, std::str
 }  // namespace
 
 std::string Image_File_Name(Image_List list, int index) {
-    return Numbered(Image_List_Name(list), index, Image_Spec(list, index)->Name, ".bmp");
+    return Numbered(Image_List_Name(list), index, Find_Image_Spec(list, index)->Name, ".bmp");
 }
 
 std::string Wave_File_Name(int index) {
     return Numbered(Wave_List_Name, index, Wave_List[static_cast<size_t>(index)].Name, ".wav");
 }
 
-std::string Image_Mismatch(const Image& image, const ImageSpec& entry) {
+std::string Image_Mismatch(const Image& image, const Image_Spec& entry) {
     if (image.Width == entry.Width && image.Height == entry.Height) return "";
     return "is " + std::to_string(image.Width) + " x " + std::to_string(image.Height) +
            " pixels, not " + std::to_string(entry.Width) + " x " + std::to_string(entry.Height);
 }
 
-std::string Sound_Mismatch(const Sound& sound, const WaveSpec& entry) {
+std::string Sound_Mismatch(const Sound& sound, const Wave_Spec& entry) {
     if (sound.Rate != entry.Rate)
         return "plays at " + std::to_string(sound.Rate) + " Hz, not " + std::to_string(entry.Rate);
     if (sound.Bits != entry.Bits)

@@ -23,8 +23,8 @@ std::string Wave_File_Name(int index);
 
 // Checks one loaded item against its catalogue entry; answers "" when it fits, otherwise
 // what is wrong ("is 20 x 20 pixels, not 16 x 16").
-std::string Image_Mismatch(const Image& image, const ImageSpec& entry);
-std::string Sound_Mismatch(const Sound& sound, const WaveSpec& entry);
+std::string Image_Mismatch(const Image& image, const Image_Spec& entry);
+std::string Sound_Mismatch(const Sound& sound, const Wave_Spec& entry);
 
 // How far a recording's playing time may differ from its catalogue length.
 inline constexpr int32_t Wave_Length_Tolerance_Ms = 10;

@@ -2,31 +2,31 @@
 
 namespace zarvo {
 
-const std::array<ImageSpec, Img1::Count> Image_List_1 = {{
+const std::array<Image_Spec, Img1::Count> Image_List_1 = {{
 #define ZARVO_IMAGE_1(id, name, width, height, key) {name, width, height, key},
 #include "assets/catalogue_list.h"
 #undef ZARVO_IMAGE_1
 }};
 
-const std::array<ImageSpec, Img2::Count> Image_List_2 = {{
+const std::array<Image_Spec, Img2::Count> Image_List_2 = {{
 #define ZARVO_IMAGE_2(id, name, width, height, key) {name, width, height, key},
 #include "assets/catalogue_list.h"
 #undef ZARVO_IMAGE_2
 }};
 
-const std::array<ImageSpec, Abc::Count> Abc_List = {{
+const std::array<Image_Spec, Abc::Count> Abc_List = {{
 #define ZARVO_ABC(id, name, width, height, key) {name, width, height, key},
 #include "assets/catalogue_list.h"
 #undef ZARVO_ABC
 }};
 
-const std::array<ImageSpec, Ex::Count> Ex_List = {{
+const std::array<Image_Spec, Ex::Count> Ex_List = {{
 #define ZARVO_EX(id, name, width, height, key) {name, width, height, key},
 #include "assets/catalogue_list.h"
 #undef ZARVO_EX
 }};
 
-const std::array<WaveSpec, Wave::Count> Wave_List = {{
+const std::array<Wave_Spec, Wave::Count> Wave_List = {{
 #define ZARVO_WAVE(id, name, rate, bits, channels, ms, role) {name, rate, bits, channels, ms, role},
 #include "assets/catalogue_list.h"
 #undef ZARVO_WAVE
@@ -45,7 +45,7 @@ int Image_List_Size(Image_List list) {
     return 0;
 }
 
-const ImageSpec* Image_Spec(Image_List list, int index) {
+const Image_Spec* Find_Image_Spec(Image_List list, int index) {
     if (index < 0 || index >= Image_List_Size(list)) return nullptr;
     switch (list) {
         case Image_List::List_1:

@@ -20,14 +20,14 @@ inline constexpr int32_t Key_Lime = 0x00FF00;
 inline constexpr int32_t Key_Red = 0xFF0000;
 inline constexpr int32_t Key_Fuchsia = 0xFF00FF;
 
-struct ImageSpec {
+struct Image_Spec {
     const char* Name;
     int32_t Width;
     int32_t Height;
     int32_t Key;  // Key_None when opaque
 };
 
-struct WaveSpec {
+struct Wave_Spec {
     const char* Name;
     int32_t Rate;                   // samples per second
     int32_t Bits;                   // 8 or 16
@@ -128,15 +128,15 @@ namespace Wave {
 #undef ZARVO_WAVE
 inline constexpr int Count = static_cast<int>(catalogue_order::Wave_Index::Count);
 }  // namespace Wave
-extern const std::array<ImageSpec, Img1::Count> Image_List_1;
-extern const std::array<ImageSpec, Img2::Count> Image_List_2;
-extern const std::array<ImageSpec, Abc::Count> Abc_List;
-extern const std::array<ImageSpec, Ex::Count> Ex_List;
-extern const std::array<WaveSpec, Wave::Count> Wave_List;
+extern const std::array<Image_Spec, Img1::Count> Image_List_1;
+extern const std::array<Image_Spec, Img2::Count> Image_List_2;
+extern const std::array<Image_Spec, Abc::Count> Abc_List;
+extern const std::array<Image_Spec, Ex::Count> Ex_List;
+extern const std::array<Wave_Spec, Wave::Count> Wave_List;
 
 // The number of items of a list and the catalogue entry of one item (nullptr outside it).
 int Image_List_Size(Image_List list);
-const ImageSpec* Image_Spec(Image_List list, int index);
+const Image_Spec* Find_Image_Spec(Image_List list, int index);
 // The list's name as the asset folder uses it ("DXImageList1", ...).
 const char* Image_List_Name(Image_List list);
 

@@ -11,8 +11,8 @@ constexpr int Star_DX[Bump_Stars + 1] = {0, 2, -2, 2, -2};
 constexpr int Star_DY[Bump_Stars + 1] = {0, 2, -2, -2, 2};
 
 void Move_Stars(Game& g, int tick) {
-    EffectState& e = g.w.effects;
-    const PlayerState& p = g.w.player;
+    Effect_State& e = g.w.effects;
+    const Player_State& p = g.w.player;
     for (int i = 1; i <= Bump_Stars; ++i) {
         if (tick == 1) {
             e.Bump_Star_X[i] = p.Ego_X + 2;
@@ -27,8 +27,8 @@ void Move_Stars(Game& g, int tick) {
 }  // namespace
 
 void Show_Bump_Stars(Game& g) {
-    EffectState& e = g.w.effects;
-    PlayerState& p = g.w.player;
+    Effect_State& e = g.w.effects;
+    Player_State& p = g.w.player;
     if (!p.Bump_Flag) return;
     e.Bump_Tick += 1;
     Move_Stars(g, e.Bump_Tick);

@@ -24,7 +24,7 @@ void Dump_Bar(Json_Writer& j, const char* name, const Energy_Unit (&bar)[Energy_
 }  // namespace
 
 void Dump_Effects(const World& w, Json_Writer& j) {
-    const EffectState& e = w.effects;
+    const Effect_State& e = w.effects;
     j.begin_object("effects");
     Dump_Bar(j, "Reserve_Bar", e.Reserve_Bar);
     Dump_Bar(j, "Energy_Bar", e.Energy_Bar);

@@ -42,7 +42,7 @@ void Drop_Unit(Energy_Unit* bar, int index) {
 
 // Repeats the "No" every 22 frames while the hit goes on.
 void Hurt_Sound(Game& g) {
-    EffectState& e = g.w.effects;
+    Effect_State& e = g.w.effects;
     if (!e.Hurt_Sound_On) {
         e.Hurt_Sound_On = true;
         return;
@@ -55,7 +55,7 @@ void Hurt_Sound(Game& g) {
 
 // Drain left over once the energy row is empty is dropped.
 void Drain_Energy(Game& g) {
-    EffectState& e = g.w.effects;
+    Effect_State& e = g.w.effects;
     for (int n = 0; n < g.w.level.Drain_Rate && e.Energy_Count >= 1; ++n) {
         Drop_Unit(e.Energy_Bar, e.Energy_Count);
         e.Energy_Count -= 1;
@@ -63,7 +63,7 @@ void Drain_Energy(Game& g) {
 }
 
 void Lose_Life(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     g.w.player.Ego_Explose_On = true;
     if (!s.Immortal_Code) s.Lives -= 1;
     if (s.Lives < 1)
@@ -73,7 +73,7 @@ void Lose_Life(Game& g) {
 }
 
 void Take_Reserve_Unit(Game& g) {
-    EffectState& e = g.w.effects;
+    Effect_State& e = g.w.effects;
     if (e.Energy_Count >= 1) return;
     Drop_Unit(e.Reserve_Bar, e.Reserve_Count);
     e.Reserve_Count -= 1;
@@ -84,7 +84,7 @@ void Take_Reserve_Unit(Game& g) {
 }
 
 void Handle_Hit(Game& g) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     g.m.Draw_Image(Img1::Ego_No_White, p.Ego_X, p.Ego_Y);
     Hurt_Sound(g);
     p.Ego_Hit = false;
@@ -117,7 +117,7 @@ void Show_Fragments(Game& g, Energy_Unit* bar, Img1_Id image) {
 }  // namespace
 
 void Reset_Energy(Game& g) {
-    EffectState& e = g.w.effects;
+    Effect_State& e = g.w.effects;
     e.Reserve_Count = Energy_Units;
     e.Energy_Count = Energy_Units;
     for (int i = 1; i <= Energy_Units; ++i) {
@@ -127,8 +127,8 @@ void Reset_Energy(Game& g) {
 }
 
 void Show_Energy(Game& g) {
-    EffectState& e = g.w.effects;
-    const PlayerState& p = g.w.player;
+    Effect_State& e = g.w.effects;
+    const Player_State& p = g.w.player;
     Show_Score_Digits(g);
     Show_Claimed_Percent(g);
     Show_Lives_And_Shots(g);

@@ -24,7 +24,7 @@ void Show_Score_Digits(Game& g) {
 }
 
 void Show_Claimed_Percent(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     s.Fliese_Percent = s.Fliese_Claimed * 115 / 1000;
     char text[16];
     std::snprintf(text, sizeof text, "%2d", static_cast<int>(s.Fliese_Percent));
@@ -32,7 +32,7 @@ void Show_Claimed_Percent(Game& g) {
 }
 
 void Show_Lives_And_Shots(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     if (s.Lives > 10) s.Lives = 10;
     for (int k = 0; k < s.Lives; ++k) g.m.Draw_Image(Img1::Herz, 101 + 19 * k, 473);
     if (s.Star_Fire_Count <= 0) {

@@ -96,7 +96,7 @@ void Start_Chain_K(Game& g, int slot, Chain_Dir dir) {
 // cell and the two beside it across the chain's path.
 void Burn_Segments(Game& g, Bomb_Chain& c) {
     const bool vertical = c.Chain_Dir == Chain_Dir::Up || c.Chain_Dir == Chain_Dir::Down;
-    const PlayerState& p = g.w.player;
+    const Player_State& p = g.w.player;
     for (int s = 1; s <= c.Chain_Len; ++s) {
         Chain_Segment& seg = c.Seg[s];
         if (seg.Seg_On) {

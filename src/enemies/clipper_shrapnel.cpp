@@ -16,7 +16,7 @@ constexpr int Spark_DY[4] = {-1, 1, 1, -1};
 
 // The snake is as long as it has grown: the first volley shows nothing until its head has
 // crossed a cell.
-int Piece_Count(const EnemyWeapons& wp) {
+int Piece_Count(const Enemy_Weapons& wp) {
     return wp.Shrap_Len < 0 ? 0 : wp.Shrap_Len > Shrap_Pieces ? Shrap_Pieces : wp.Shrap_Len;
 }
 
@@ -68,7 +68,7 @@ bool Group_Boundary(Game& g, Shrap_Group& group) {
 
 // The head moves 8 pixels a frame; each cell it crosses lets the snake grow and pulls the
 // pieces behind it one place along.
-void Move_Group(EnemyWeapons& wp, Shrap_Group& group) {
+void Move_Group(Enemy_Weapons& wp, Shrap_Group& group) {
     group.Shrap_Bounces = 0;
     const int dc = Diagonal_Col(group.Shrap_Dir), dr = Diagonal_Row(group.Shrap_Dir);
     group.Piece[1].X += 8 * dc;
@@ -81,7 +81,7 @@ void Move_Group(EnemyWeapons& wp, Shrap_Group& group) {
     group.Piece[1].Row += dr;
 }
 
-void Run_Group(Game& g, EnemyWeapons& wp, Shrap_Group& group) {
+void Run_Group(Game& g, Enemy_Weapons& wp, Shrap_Group& group) {
     Test_Pieces(g, group, Piece_Count(wp));
     if (group.Shrap_Burst) {
         Burst_Group(g, group, Piece_Count(wp));
@@ -98,7 +98,7 @@ void Run_Group(Game& g, EnemyWeapons& wp, Shrap_Group& group) {
 }  // namespace
 
 void Clipper_Shrapnel(Game& g, int slot) {
-    EnemyWeapons& wp = Enimy(g, slot).Weapons;
+    Enemy_Weapons& wp = Enimy(g, slot).Weapons;
     for (int k = 1; k <= Shrap_Groups; ++k)
         if (wp.Shrapnel[k].Shrap_Flying) Run_Group(g, wp, wp.Shrapnel[k]);
 }

@@ -47,7 +47,7 @@ void Dump_Chain(const Bomb_Chain& c, Json_Writer& j) {
 }
 
 // Facings 0..3 (up, right, down, left), each with its beams A and B.
-void Dump_Laser(const EnemyWeapons& wp, Json_Writer& j) {
+void Dump_Laser(const Enemy_Weapons& wp, Json_Writer& j) {
     j.begin_array("Laser");
     for (int f = 0; f < Laser_Facings; ++f) {
         j.begin_array(nullptr);
@@ -117,7 +117,7 @@ void Dump_Shrapnel(const Shrap_Group& s, Json_Writer& j) {
     j.end_array().end_object();
 }
 
-void Dump_Weapons(const EnemyWeapons& wp, Json_Writer& j) {
+void Dump_Weapons(const Enemy_Weapons& wp, Json_Writer& j) {
     j.begin_object("Weapons").begin_array("Chains");
     for (int c = 1; c <= Chain::Count; ++c) Dump_Chain(wp.Chains[c], j);
     j.end_array();

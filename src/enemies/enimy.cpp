@@ -165,7 +165,7 @@ void Enimy_Damage(Game& g, int slot) {
     Enimy_Rec& r = Enimy(g, slot);
     Show_Burn_Spots(g, r);
     if (!r.Active) return;
-    const ArenaState& a = g.w.arena;
+    const Arena_State& a = g.w.arena;
     for (int i = 0; i <= 2; ++i) {
         for (int j = 0; j <= 2; ++j) {
             const int col = r.Col + i, row = r.Row + j;

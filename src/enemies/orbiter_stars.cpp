@@ -39,7 +39,7 @@ constexpr Img1_Id Spark_Image[9] = {Img1_Id{},
                                     Img1::Ego_Fire_Up_Left};
 
 // The eight stars share one size, which grows by one every ninth star-frame.
-void Grow_Stars(EnemyWeapons& wp) {
+void Grow_Stars(Enemy_Weapons& wp) {
     wp.Star_Size_Tick += 1;
     if (wp.Star_Size_Tick == 8 && wp.Star_Size < Star_Size_Max) wp.Star_Size += 1;
     if (wp.Star_Size_Tick >= 9) wp.Star_Size_Tick = 0;
@@ -75,7 +75,7 @@ bool Star_Boundary(Game& g, Orbiter_Star& s) {
 
 // A star hurts the player only while the player is out cutting, within one cell of it.
 void Star_Meets_Player(Game& g, Orbiter_Star& s) {
-    const PlayerState& p = g.w.player;
+    const Player_State& p = g.w.player;
     if (!p.Ego_Cutting) return;
     const int dc = p.Ego_Col - s.Star_Col, dr = p.Ego_Row - s.Star_Row;
     if (dc < -1 || dc > 1 || dr < -1 || dr > 1) return;

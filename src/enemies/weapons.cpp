@@ -7,7 +7,7 @@ namespace zarvo {
 
 namespace {
 
-void Reset_Chains(EnemyWeapons& wp) {
+void Reset_Chains(Enemy_Weapons& wp) {
     for (int k = 1; k <= Chain::Count; ++k) {
         Bomb_Chain& c = wp.Chains[k];
         c = Bomb_Chain{};
@@ -15,7 +15,7 @@ void Reset_Chains(EnemyWeapons& wp) {
     }
 }
 
-void Reset_Stars(const Enimy_Rec& e, EnemyWeapons& wp) {
+void Reset_Stars(const Enimy_Rec& e, Enemy_Weapons& wp) {
     for (int i = 1; i <= Orbiter_Star_Count; ++i) {
         Orbiter_Star& s = wp.Stars[i];
         s = Orbiter_Star{};
@@ -26,7 +26,7 @@ void Reset_Stars(const Enimy_Rec& e, EnemyWeapons& wp) {
     wp.Star_Size_Tick = 0;
 }
 
-void Reset_Shrapnel(EnemyWeapons& wp) {
+void Reset_Shrapnel(Enemy_Weapons& wp) {
     for (auto& group : wp.Shrapnel) group = Shrap_Group{};
     wp.Shrap_Len = 0;
 }
@@ -35,7 +35,7 @@ void Reset_Shrapnel(EnemyWeapons& wp) {
 
 void Reset_Enemy_Weapons(Game& g, int slot) {
     Enimy_Rec& e = Enimy(g, slot);
-    EnemyWeapons& wp = e.Weapons;
+    Enemy_Weapons& wp = e.Weapons;
     Reset_Chains(wp);
     for (auto& facing : wp.Laser)
         for (auto& beam : facing) beam = Laser_Beam{};

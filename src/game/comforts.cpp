@@ -5,12 +5,12 @@
 namespace zarvo {
 
 bool Typing(const World& w) {
-    const GameState& s = w.game;
+    const Game_State& s = w.game;
     return s.Name_Entry_On || s.CodeWord_1_Typing || s.CodeWord_2_Typing;
 }
 
 bool Game_In_Progress(const World& w) {
-    const GameState& s = w.game;
+    const Game_State& s = w.game;
     return !s.Sponsor_On && !s.Sponsor_Paused && !s.Game_Over && !s.Set_Score_New_On;
 }
 

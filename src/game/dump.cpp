@@ -23,7 +23,7 @@ void Entry(Json_Writer& j, const char* name, const Entry_Text<N>& e) {
     j.text(name, e.Letters, e.Length, N);
 }
 
-void Dump_Modes(const GameState& s, Json_Writer& j) {
+void Dump_Modes(const Game_State& s, Json_Writer& j) {
     j.field("Sponsor_On", s.Sponsor_On)
         .field("Sponsor_Paused", s.Sponsor_Paused)
         .field("Playing", s.Playing)
@@ -39,7 +39,7 @@ void Dump_Modes(const GameState& s, Json_Writer& j) {
         .field("Quit_Requested", s.Quit_Requested);
 }
 
-void Dump_Numbers(const GameState& s, Json_Writer& j) {
+void Dump_Numbers(const Game_State& s, Json_Writer& j) {
     j.field("Score", s.Score)
         .field("Level", s.Level)
         .field("Difficulty", s.Difficulty)
@@ -64,7 +64,7 @@ void Dump_Numbers(const GameState& s, Json_Writer& j) {
         .field("Back_Picture_Z", s.Back_Picture_Z);
 }
 
-void Dump_Input(const GameState& s, Json_Writer& j) {
+void Dump_Input(const Game_State& s, Json_Writer& j) {
     j.field("Mouse_X", s.Mouse_X)
         .field("Mouse_Y", s.Mouse_Y)
         .field("Mouse_Clicked", s.Mouse_Clicked)
@@ -85,7 +85,7 @@ void Dump_Input(const GameState& s, Json_Writer& j) {
 }
 
 void Dump_Player_And_Level(const World& w, Json_Writer& j) {
-    const PlayerState& p = w.player;
+    const Player_State& p = w.player;
     j.field("Ego_X", p.Ego_X)
         .field("Ego_Y", p.Ego_Y)
         .field("Ego_Col", p.Ego_Col)

@@ -24,7 +24,7 @@ namespace {
 
 // The counters and flags of the boxes, the score screen, the score file and the name entry.
 void Clear_Screen_Counters(Game& g) {
-    ScreenState& c = g.w.screens;
+    Screen_State& c = g.w.screens;
     c.Sponsor_Tick = 0;
     c.Game_Over_Tick = 0;
     c.CodeWord_Tick = 0;
@@ -36,7 +36,7 @@ void Clear_Screen_Counters(Game& g) {
     g.w.game.Name_Done = false;
 }
 
-void Clear_Mode_Flags(GameState& s) {
+void Clear_Mode_Flags(Game_State& s) {
     s.Panel_Score_On = s.Set_Score_New_On = s.Panel_Option_On = false;
     s.Sponsor_Option_On = s.Sponsor_Score_On = s.CodeWords_On = false;
     s.CodeWord_1_Typing = s.CodeWord_2_Typing = false;
@@ -47,7 +47,7 @@ void Clear_Mode_Flags(GameState& s) {
     s.Difficulty = 1;
 }
 
-void Create_Back_Picture(GameState& s) {
+void Create_Back_Picture(Game_State& s) {
     s.Back_Picture_Exists = true;
     s.Back_Picture_Image = Img2::Sponsor;
     s.Back_Picture_X = 0, s.Back_Picture_Y = 0, s.Back_Picture_Z = -100;
@@ -56,7 +56,7 @@ void Create_Back_Picture(GameState& s) {
 }  // namespace
 
 void FormCreate(Game& g, uint32_t seed, int screen_width, int screen_height) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     g.w.rng.seed(seed);
     s.Form_Top = (screen_height - Screen_Height) / 2;
     s.Form_Left = (screen_width - Screen_Width) / 2;
@@ -82,13 +82,13 @@ void DXDraw1Finalize(Game& g) {
 }
 
 void Draw_Sprites(Game& g) {
-    const GameState& s = g.w.game;
+    const Game_State& s = g.w.game;
     if (s.Back_Picture_Exists)
         g.m.Draw_Image(Img2_Id{s.Back_Picture_Image}, s.Back_Picture_X, s.Back_Picture_Y);
 }
 
 void Level_Complete_Test(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     if (s.Enimy_Count > 0 && s.Fliese_Percent < 80) return;
     s.Well_Done = true;
     s.Game_Halted = true;
@@ -103,7 +103,7 @@ namespace {
 
 // The option screen over the running game; a changed level or difficulty starts a new game.
 void Panel_Option_Frame(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     s.Sponsor_Option_On = false;
     if (Show_Option(g)) Resume_Ego(g);
     s.Mouse_Clicked = false;
@@ -124,7 +124,7 @@ void Panel_Option_Frame(Game& g) {
 // The title screen, with its boxes. On a fresh title (not one opened over a suspended game)
 // a started game gets its first level set up here.
 void Title_Frame(Game& g, bool fresh_title) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     s.Playing = false;
     if (Show_Sponsor(g)) Resume_Ego(g);
     if (fresh_title && !s.Sponsor_On) {
@@ -225,7 +225,7 @@ void End_Of_Level_Phase(Game& g) {
 // Screens over the game: the score table and the options opened from the panel, then the
 // pointer and the burst of a pressed button on top of everything.
 void Screens_Phase(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     if (s.Panel_Score_On) {
         if (Show_Score(g)) Resume_Ego(g);
         s.Mouse_Clicked = false;
@@ -250,7 +250,7 @@ void Game_Frame(Game& g) {
 }  // namespace
 
 void DXTimer1Timer(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     ++g.w.Frame_Count;
     if (!g.m.Surface_Ready()) {
         s.Quit_Requested = true;

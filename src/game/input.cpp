@@ -35,7 +35,7 @@ bool Type_Into(Entry_Text<N>& entry, Key_Code key) {
 }  // namespace
 
 void FormKeyDown(Game& g, Key_Code key) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     s.Key_Pressed = false;
     s.Star_Fire_Request = false;
     if (s.Name_Entry_On) {
@@ -73,7 +73,7 @@ void FormKeyDown(Game& g, Key_Code key) {
 }
 
 void DXDraw1Click(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     s.Mouse_Clicked = true;
     s.Click_X = s.Mouse_X;
     s.Click_Y = s.Mouse_Y;

@@ -23,7 +23,7 @@ bool Is_Edge_Code(Dir code) {
            (code >= Dir::LeftUp && code <= Dir::DownRight);
 }
 
-std::string Check_Floor_Agrees(const ArenaState& a, int& edges, int& first_col, int& first_row) {
+std::string Check_Floor_Agrees(const Arena_State& a, int& edges, int& first_col, int& first_row) {
     const auto& floor = a.Floor_Grid;
     for (int col = 0; col <= Arena_Cols + 1; ++col)
         for (int row = 0; row <= Arena_Rows + 1; ++row) {
@@ -45,11 +45,11 @@ std::string Check_Floor_Agrees(const ArenaState& a, int& edges, int& first_col, 
     return {};
 }
 
-bool Figure_Sequence_Running(const PlayerState& p) {
+bool Figure_Sequence_Running(const Player_State& p) {
     return p.Ego_Implose_On || p.Ego_Explose_On;
 }
 
-bool Trail_Empty(const ArenaState& a) {
+bool Trail_Empty(const Arena_State& a) {
     for (int col = 1; col <= Arena_Cols; ++col)
         for (int row = 1; row <= Arena_Rows; ++row)
             if (a.Way_Grid(col, row) != No_Code || a.Point_Grid(col, row) != No_Code) return false;
@@ -66,7 +66,7 @@ bool Text_Fits(const Entry_Text<N>& t) {
     return t.Length >= 0 && t.Length <= N;
 }
 
-int32_t Live_Hazards(const HazardState& h) {
+int32_t Live_Hazards(const Hazard_State& h) {
     int32_t n = 0;
     for (int place = 1; place <= Hazard_Places; ++place) {
         const Blaster_Rec& b = h.Blaster[place];
@@ -80,7 +80,7 @@ int32_t Live_Hazards(const HazardState& h) {
 
 }  // namespace
 
-std::string Check_Edge_Loop(const ArenaState& a) {
+std::string Check_Edge_Loop(const Arena_State& a) {
     int edges = 0, col = 0, row = 0;
     std::string problem = Check_Floor_Agrees(a, edges, col, row);
     if (!problem.empty() || edges == 0) return edges == 0 ? "there is no edge" : problem;
@@ -114,8 +114,8 @@ std::string Check_Claimed(const World& w) {
 }
 
 std::string Check_Figure(const World& w) {
-    const PlayerState& p = w.player;
-    const ArenaState& a = w.arena;
+    const Player_State& p = w.player;
+    const Arena_State& a = w.arena;
     const std::string at = " at " + Cell(p.Ego_Col, p.Ego_Row);
     if (p.Ego_Explose_On) return {};  // the figure dies where it was hit
     if (!p.Ego_Cutting && Floor_At(a.Floor_Grid, p.Ego_Col, p.Ego_Row) != Floor::Edge)
@@ -147,9 +147,9 @@ std::string Check_Enimy_Count(const World& w) {
 }
 
 std::string Check_Ranges(const World& w) {
-    const GameState& s = w.game;
-    const PlayerState& p = w.player;
-    const ScreenState& c = w.screens;
+    const Game_State& s = w.game;
+    const Player_State& p = w.player;
+    const Screen_State& c = w.screens;
     const Range ranges[] = {
         {"Lives", s.Lives, 0, 11},  // a Pyr's life may pass ten until the hearts are drawn
         {"Level", s.Level, 1, 8},
@@ -192,7 +192,7 @@ std::string Check_Ranges(const World& w) {
 }
 
 Invariant_Break Invariant_Checker::Check(const World& w) {
-    const GameState& s = w.game;
+    const Game_State& s = w.game;
     level_built_ = level_built_ || s.Playing;
     std::string problem;
     const char* name = nullptr;

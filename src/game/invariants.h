@@ -40,7 +40,7 @@ class Invariant_Checker {
 };
 
 // The single checks, each answering an empty text when it holds.
-std::string Check_Edge_Loop(const ArenaState& a);
+std::string Check_Edge_Loop(const Arena_State& a);
 std::string Check_Claimed(const World& w);
 std::string Check_Figure(const World& w);
 std::string Check_Enimy_Count(const World& w);

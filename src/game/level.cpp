@@ -12,7 +12,7 @@ namespace zarvo {
 namespace {
 
 // Moves Level and Difficulty on; false when the last level of the last difficulty is done.
-bool Advance_Level(GameState& s) {
+bool Advance_Level(Game_State& s) {
     s.Level += 1;
     if (s.Level <= Levels_Per_Difficulty) return true;
     s.Level = 1;
@@ -23,7 +23,7 @@ bool Advance_Level(GameState& s) {
     return false;
 }
 
-void Clear_Rosters(LevelState& l) {
+void Clear_Rosters(Level_State& l) {
     for (int slot = 1; slot <= Roster_Slots; ++slot) {
         l.Enimy_Type[slot] = No_Code;
         l.Pilot_Type[slot] = No_Code;
@@ -35,7 +35,7 @@ bool Kept_At_Normal(int index) {
            index == 24 || index == 25;
 }
 
-void Set_Level_Rosters(LevelState& l, const Level_Entry& e) {
+void Set_Level_Rosters(Level_State& l, const Level_Entry& e) {
     for (int i = 0; i < Extra_Switch_Max && e.Extra_Switches[i] >= 0; ++i)
         l.Weapon_Switch[e.Extra_Switches[i]] = 1;
     for (int i = 0; i < Roster_Slots; ++i) {
@@ -49,7 +49,7 @@ void Set_Level_Rosters(LevelState& l, const Level_Entry& e) {
 }  // namespace
 
 void Set_Difficulty(Game& g, int difficulty) {
-    LevelState& l = g.w.level;
+    Level_State& l = g.w.level;
     for (int i = 0; i < Weapon_Switch_Count; ++i) {
         if (difficulty == 1) l.Weapon_Switch[i] = 0;
         if (difficulty == 2 && !Kept_At_Normal(i)) l.Weapon_Switch[i] = 1;
@@ -59,8 +59,8 @@ void Set_Difficulty(Game& g, int difficulty) {
 }
 
 void Set_Level(Game& g) {
-    GameState& s = g.w.game;
-    LevelState& l = g.w.level;
+    Game_State& s = g.w.game;
+    Level_State& l = g.w.level;
     if (!Advance_Level(s)) return;
     s.Last_Level = s.Level;
     s.Last_Difficulty = s.Difficulty;
@@ -82,7 +82,7 @@ void Set_Level(Game& g) {
 }
 
 void Open_Level_Immortal(Game& g, int difficulty, int level) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     s.Sponsor_On = false;
     s.Immortal_Code = true;
     s.Difficulty = difficulty;

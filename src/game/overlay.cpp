@@ -46,7 +46,7 @@ uint32_t Desk_Overlay::Ms_Until_Change() const {
 void Desk_Overlay::Draw_In_Frame() {
     if (showing_) return;
     if (choice_) choice_->Show_Marks(g_);
-    const GameState& s = g_.w.game;
+    const Game_State& s = g_.w.game;
     const bool title_shown =
         s.Sponsor_On || (!s.Game_Over && !s.Set_Score_New_On && s.Sponsor_Paused);
     if (help_offered_ && title_shown) Show_Help_Hint(g_);

@@ -20,12 +20,12 @@ Run_Tables Tables_Of(const World& w) {
 }  // namespace
 
 bool Score_Screen_Up(const World& w) {
-    const GameState& s = w.game;
+    const Game_State& s = w.game;
     return (s.Sponsor_Score_On && (s.Sponsor_On || s.Sponsor_Paused)) || s.Panel_Score_On;
 }
 
 bool Bare_Title_Up(const World& w) {
-    const GameState& s = w.game;
+    const Game_State& s = w.game;
     const bool title = s.Sponsor_On || (s.Sponsor_Paused && !s.Game_Over && !s.Set_Score_New_On);
     return title && !s.CodeWords_On && !s.Sponsor_Score_On && !s.Sponsor_Option_On;
 }

@@ -154,14 +154,14 @@ Entry_Runs Runs_Of_Entries(const Run_Tables& tables, int difficulty) {
 }
 
 bool Run_Keeper::Entry_Stored(const World& w) const {
-    const ScreenState& c = w.screens;
+    const Screen_State& c = w.screens;
     if (!qualified_ || c.Name_Qualifies || score_ <= 0 || c.Drive_Error) return false;
     if (c.Name_Rank < 1 || c.Name_Rank > Score_Records) return false;
     return c.Score_Points[c.Name_Rank] == score_ && c.Score_Name[c.Name_Rank] == w.game.Player_Name;
 }
 
 bool Run_Keeper::Tables_Changed(const World& w) {
-    const ScreenState& c = w.screens;
+    const Screen_State& c = w.screens;
     bool changed = !seen_;
     for (int i = 1; i <= Score_Records; ++i) {
         changed = changed || c.Score_Points[i] != points_[i] || !(c.Score_Name[i] == names_[i]);

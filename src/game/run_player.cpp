@@ -30,7 +30,7 @@ Run_Player::Run_Player(const Game_Run& run, std::unique_ptr<Headless_Media> medi
     last_ = in.Frames ? *in.Frames : last_event;
     FormCreate(game_, in.Seed.value_or(0), in.Screen.Width, in.Screen.Height);
     // The state the recording began in, when it began elsewhere than at a program's start.
-    GameState& s = world_->game;
+    Game_State& s = world_->game;
     const Run_Header& h = run.Header;
     s.Difficulty = h.Start_Difficulty, s.Level = h.Start_Level;
     s.Immortal_Code = h.Start_Immortal, s.Fire_Code = h.Start_Fire;

@@ -6,7 +6,7 @@
 namespace zarvo {
 
 void Observe_Run(Run_Result& r, const World& w) {
-    const GameState& s = w.game;
+    const Game_State& s = w.game;
     if (s.Score > 0) r.Score = s.Score;
     if (s.Playing && !s.Game_Over) r.Game_Difficulty = s.Difficulty;
     if (s.Playing && !s.Game_Over &&

@@ -49,7 +49,7 @@ void Thunder_Trigger(Game& g, Blaster_Rec& b) {
 }  // namespace
 
 void Blaster_Setup(Game& g, int count) {
-    HazardState& h = g.w.hazards;
+    Hazard_State& h = g.w.hazards;
     for (int place = 1; place <= Hazard_Places; ++place) Clear_Blaster(g, h.Blaster[place]);
     Clear_Fuses(g);
     if (count <= 0) return;
@@ -59,7 +59,7 @@ void Blaster_Setup(Game& g, int count) {
 }
 
 void Blaster_Routine(Game& g) {
-    HazardState& h = g.w.hazards;
+    Hazard_State& h = g.w.hazards;
     if (g.w.level.On(Switch::Blaster_Thunder_Switch))
         for (int place = 1; place <= Hazard_Places; ++place) {
             Blaster_Rec& b = h.Blaster[place];

@@ -51,7 +51,7 @@ void Beam_Cell(int place, Thunder_Direction dir, int k, int& col, int& row) {
 
 // A beam hurts the player on any of its cells; cells past the arena hold nobody.
 void Beam_Hit_Test(Game& g, int place, Thunder_Direction dir) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     for (int k = 1; k <= Beam_Reach; ++k) {
         int col, row;
         Beam_Cell(place, dir, k, col, row);

@@ -147,7 +147,7 @@ void Crawl_Flame(Game& g, Blaster_Rec& b, Flame_Rec& fl) {
 }
 
 void Move_Flame(Game& g, Blaster_Rec& b, Flame_Rec& fl) {
-    const PlayerState& p = g.w.player;
+    const Player_State& p = g.w.player;
     // A flame that burns the player is spent, but its frame still counts: a cell step due
     // now is still taken, and may light a fuse or settle a block.
     if (fl.Flame_Col == p.Ego_Col && fl.Flame_Row == p.Ego_Row) {

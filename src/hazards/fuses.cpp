@@ -37,8 +37,8 @@ void Show_Fuse(Game& g, Fuse_Rec& fuse) {
 }
 
 void Move_Fuse(Game& g, Fuse_Rec& fuse) {
-    PlayerState& p = g.w.player;
-    const ArenaState& a = g.w.arena;
+    Player_State& p = g.w.player;
+    const Arena_State& a = g.w.arena;
     if (fuse.Fuse_Col == p.Ego_Col && fuse.Fuse_Row == p.Ego_Row) {
         fuse.Fuse_Done = true;
         g.m.Play_Wave(Wave::Explose_3);

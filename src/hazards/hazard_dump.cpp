@@ -80,7 +80,7 @@ void Dump_Fuse(const Fuse_Rec& f, Json_Writer& j) {
 }  // namespace
 
 void Dump_Hazards(const World& w, Json_Writer& j) {
-    const HazardState& h = w.hazards;
+    const Hazard_State& h = w.hazards;
     j.begin_object("hazards");
     j.begin_array("Blaster");
     for (int place = 1; place <= Hazard_Places; ++place) Dump_Blaster(h.Blaster[place], j);

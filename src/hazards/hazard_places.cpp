@@ -26,7 +26,7 @@ int Draw_Free_Place(Game& g, int& failures) {
 }
 
 void Mark_Hazard_Block(Game& g, int place) {
-    ArenaState& a = g.w.arena;
+    Arena_State& a = g.w.arena;
     const int col = Place_Col(place), row = Place_Row(place);
     const int last_col = col + Hazard_Size - 1, last_row = row + Hazard_Size - 1;
     for (int c = col; c <= last_col; ++c)

@@ -13,7 +13,7 @@ bool Spot_Hatches(const World& w, int spot) {
     return b.Present && !b.Dying;
 }
 
-int First_Free_Monster(const PilotState& p) {
+int First_Free_Monster(const Pilot_State& p) {
     for (int i = 1; i <= Monster_Count; ++i)
         if (!p.Monster_Table[i].Active) return i;
     return 0;

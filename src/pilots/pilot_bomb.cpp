@@ -92,7 +92,7 @@ void Fly_Flames(Game& g, Pilot_Rec& p) {
 
 // A flame stops on the player (and hurts it), on the edge, or where the floor is gone.
 void Test_Flames(Game& g, Pilot_Rec& p) {
-    const ArenaState& a = g.w.arena;
+    const Arena_State& a = g.w.arena;
     for (int f = 1; f <= Pilot_Flame_Count; ++f) {
         Pilot_Flame& flame = p.Flames[f];
         if (!flame.Flame_Flying) continue;

@@ -69,7 +69,7 @@ void Dump_Monster(const Monster_Rec& m, Json_Writer& j) {
 }  // namespace
 
 void Dump_Pilots(const World& w, Json_Writer& j) {
-    const PilotState& p = w.pilots;
+    const Pilot_State& p = w.pilots;
     j.begin_object("pilots");
     j.array("Pilot_Type", w.level.Pilot_Type, 1, Roster_Slots);
     j.begin_array("Pilot_Table");

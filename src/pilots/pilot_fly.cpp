@@ -96,7 +96,7 @@ void Move_Pilot(Game& g, Pilot_Rec& p) {
         p.Col += Pilot_Dir_Col(p.Dir);
         p.Row += Pilot_Dir_Row(p.Dir);
     }
-    PlayerState& ego = g.w.player;
+    Player_State& ego = g.w.player;
     if (p.Col == ego.Ego_Col && p.Row == ego.Ego_Row) {
         g.m.Play_Wave(Wave::Explose_5);
         ego.Ego_Hit = true;

@@ -16,8 +16,8 @@ bool Is_Straight(Dir dir) {
 // The second half of a step: the figure arrives on the next cell. While cutting, a cell the
 // trail has not passed yet gets its code and a dot, and every arrival sounds a step.
 void Finish_Step(Game& g) {
-    PlayerState& p = g.w.player;
-    ArenaState& a = g.w.arena;
+    Player_State& p = g.w.player;
+    Arena_State& a = g.w.arena;
     p.Ego_X += Step_DX(p.Ego_Step_Dir, 8);
     p.Ego_Y += Step_DY(p.Ego_Step_Dir, 8);
     p.Ego_Step += 1;
@@ -33,7 +33,7 @@ void Finish_Step(Game& g) {
     g.m.Play_Wave(Wave::Step);
 }
 
-void Save_Position(PlayerState& p) {
+void Save_Position(Player_State& p) {
     p.Ego_Save_X = p.Ego_X;
     p.Ego_Save_Y = p.Ego_Y;
     p.Ego_Save_Col = p.Ego_Col;
@@ -42,8 +42,8 @@ void Save_Position(PlayerState& p) {
 
 // The figure stands on the edge again: a cut back to its own start cell claims nothing.
 void End_Cut(Game& g) {
-    PlayerState& p = g.w.player;
-    ArenaState& a = g.w.arena;
+    Player_State& p = g.w.player;
+    Arena_State& a = g.w.arena;
     p.Ego_Cutting = false;
     a.Way_End_Col = p.Ego_Col;
     a.Way_End_Row = p.Ego_Row;
@@ -56,7 +56,7 @@ void End_Cut(Game& g) {
 }
 
 // Only one direction is ever taken: right before left before up before down.
-const Step_Rule* Chosen_Rule(const GameState& s) {
+const Step_Rule* Chosen_Rule(const Game_State& s) {
     if (s.Input_Right) return &Step_Right;
     if (s.Input_Left) return &Step_Left;
     if (s.Input_Up) return &Step_Up;
@@ -65,8 +65,8 @@ const Step_Rule* Chosen_Rule(const GameState& s) {
 }
 
 void Start_Cut(Game& g, Dir dir) {
-    PlayerState& p = g.w.player;
-    ArenaState& a = g.w.arena;
+    Player_State& p = g.w.player;
+    Arena_State& a = g.w.arena;
     p.Ego_Cutting = true;
     a.Way_Start_Col = p.Ego_Col;
     a.Way_Start_Row = p.Ego_Row;
@@ -76,8 +76,8 @@ void Start_Cut(Game& g, Dir dir) {
 
 // Answers false when the step is refused; a refusal changes only Bump_Flag or Ego_Dir.
 bool Step_Allowed(Game& g, const Step_Rule& rule) {
-    PlayerState& p = g.w.player;
-    const ArenaState& a = g.w.arena;
+    Player_State& p = g.w.player;
+    const Arena_State& a = g.w.arena;
     const int tc = p.Ego_Col + rule.dcol, tr = p.Ego_Row + rule.drow;
     if (a.Occupy_Grid(tc, tr) == Occupy_Body || a.Blocker_Grid(tc, tr) == Blocker_Mark) {
         p.Bump_Flag = true;
@@ -98,7 +98,7 @@ bool Step_Allowed(Game& g, const Step_Rule& rule) {
     return true;
 }
 
-void Apply_Corner(ArenaState& a, int col, int row, const Corner_Check& c) {
+void Apply_Corner(Arena_State& a, int col, int row, const Corner_Check& c) {
     if (Holds(c.From, a.Way_Grid(col + c.dcol, row + c.drow)))
         Set_Dir(a.Way_Grid, col, row, c.Code);
 }
@@ -106,8 +106,8 @@ void Apply_Corner(ArenaState& a, int col, int row, const Corner_Check& c) {
 // Walking back along the trail erases it; walking on lays it, turning corners where the trail
 // bends.
 void Mark_Left_Cell(Game& g, const Step_Rule& rule) {
-    const PlayerState& p = g.w.player;
-    ArenaState& a = g.w.arena;
+    const Player_State& p = g.w.player;
+    Arena_State& a = g.w.arena;
     const int col = p.Ego_Col, row = p.Ego_Row;
     if (Holds(rule.Walk_Back, a.Way_Grid(col, row))) {
         a.Way_Grid.set(col, row, No_Code);
@@ -122,7 +122,7 @@ void Mark_Left_Cell(Game& g, const Step_Rule& rule) {
 }
 
 void Try_Step(Game& g, const Step_Rule& rule) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     if (!Step_Allowed(g, rule)) return;
     p.Ego_Step = 1;
     p.Ego_X += Step_DX(rule.Dir, 8);
@@ -132,7 +132,7 @@ void Try_Step(Game& g, const Step_Rule& rule) {
     p.Ego_Step_Dir = rule.Dir;
 }
 
-void Place_At_Start(PlayerState& p) {
+void Place_At_Start(Player_State& p) {
     p.Ego_X = p.Ego_Save_X = 573;
     p.Ego_Y = p.Ego_Save_Y = 179;
     p.Ego_Col = p.Ego_Save_Col = 36;
@@ -142,8 +142,8 @@ void Place_At_Start(PlayerState& p) {
 }  // namespace
 
 void Call_Ego_Input(Game& g) {
-    PlayerState& p = g.w.player;
-    const GameState& s = g.w.game;
+    Player_State& p = g.w.player;
+    const Game_State& s = g.w.game;
     if (s.Game_Halted) return;
     if (p.Ego_Step == 1) {
         Finish_Step(g);
@@ -164,8 +164,8 @@ void Call_Ego_Input(Game& g) {
 }
 
 void Ego_Start_New_Level(Game& g) {
-    PlayerState& p = g.w.player;
-    GameState& s = g.w.game;
+    Player_State& p = g.w.player;
+    Game_State& s = g.w.game;
     s.Game_Halted = true;
     s.Mouse_Clicked = false;
     s.CodeWord_1 = {};

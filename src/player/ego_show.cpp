@@ -32,7 +32,7 @@ int Walk_Row(Dir dir) {
 
 // The counter is shared by all directions and keeps running through turns and stops.
 void Draw_Figure(Game& g) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     const int row = Walk_Row(p.Ego_Dir);
     if (row < 0) {
         g.m.Draw_Image(Img1::Ego_No, p.Ego_X, p.Ego_Y);
@@ -47,7 +47,7 @@ void Draw_Figure(Game& g) {
 }  // namespace
 
 void Show_Ego(Game& g) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     if (p.Ego_Implose_On) {
         Show_Ego_Implose(g);
         return;

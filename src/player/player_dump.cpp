@@ -6,7 +6,7 @@ namespace zarvo {
 
 namespace {
 
-void Dump_Figure(const PlayerState& p, Json_Writer& j) {
+void Dump_Figure(const Player_State& p, Json_Writer& j) {
     j.begin_object("player")
         .field("Ego_Step", p.Ego_Step)
         .field("Ego_Step_Dir", p.Ego_Step_Dir)
@@ -33,13 +33,13 @@ void Dump_Figure(const PlayerState& p, Json_Writer& j) {
 
 // One field of the rockets as four rows (directions 1..4) of the 24 volley slots.
 template <typename T>
-void Shot_Table(Json_Writer& j, const char* name, const ShotState& t, T Star_Shot::*field) {
+void Shot_Table(Json_Writer& j, const char* name, const Shot_State& t, T Star_Shot::*field) {
     j.begin_array(name);
     for (int d = 1; d <= 4; ++d) j.column(nullptr, t.Shot[d], field, 1, Volley_Slots);
     j.end_array();
 }
 
-void Dump_Shots(const ShotState& t, Json_Writer& j) {
+void Dump_Shots(const Shot_State& t, Json_Writer& j) {
     j.begin_object("shots")
         .field("Star_Angle", t.Star_Angle)
         .array("Volley_Used", t.Volley_Used, 1, Volley_Slots);

@@ -10,7 +10,7 @@ namespace zarvo {
 namespace {
 
 void Spin_Figure(Game& g) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     p.Ego_Seq_Width -= 2;
     p.Ego_Seq_Height -= 2;
     p.Ego_Seq_Angle += 4;
@@ -21,7 +21,7 @@ void Spin_Figure(Game& g) {
 
 // The controls come back only in this last frame, which draws nothing.
 void End_Implose(Game& g) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     g.w.game.Game_Halted = false;
     p.Ego_Step = 0;
     p.Ego_Implose_Tick = 0;
@@ -36,7 +36,7 @@ void Draw_White_Figure(Game& g) {
 }
 
 void Spin_Triangle(Game& g) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     p.Ego_Seq_Width -= 4;
     p.Ego_Seq_Height -= 2;
     p.Ego_Seq_Angle += 4;
@@ -48,7 +48,7 @@ void Spin_Triangle(Game& g) {
 
 // The figure goes back to its save place with a full store and appears there again.
 void End_Explose(Game& g) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     p.Ego_Implose_On = true;
     p.Ego_Explose_Tick = 0;
     p.Ego_Explose_On = false;
@@ -61,7 +61,7 @@ void End_Explose(Game& g) {
 }
 
 void Start_Explose(Game& g, int tx, int ty) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     Draw_White_Figure(g);
     Kill_All_Point_And_Way(g);
     g.w.game.Game_Halted = true;
@@ -72,7 +72,7 @@ void Start_Explose(Game& g, int tx, int ty) {
 }  // namespace
 
 void Show_Ego_Implose(Game& g) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     const int tx = p.Ego_Save_X + 15, ty = p.Ego_Save_Y + 22;
     g.w.game.Game_Halted = true;
     const int tick = p.Ego_Implose_Tick;
@@ -100,7 +100,7 @@ void Show_Ego_Implose(Game& g) {
 }
 
 void Show_Ego_Explose(Game& g) {
-    PlayerState& p = g.w.player;
+    Player_State& p = g.w.player;
     const int tx = p.Ego_X + 15, ty = p.Ego_Y + 22;
     const int tick = p.Ego_Explose_Tick;
     if (tick == 0) {
@@ -129,7 +129,7 @@ void Show_Ego_Explose(Game& g) {
 }
 
 void Resume_Ego(Game& g) {
-    const PlayerState& p = g.w.player;
+    const Player_State& p = g.w.player;
     g.w.game.Game_Halted = p.Ego_Implose_On || p.Ego_Explose_On;
 }
 

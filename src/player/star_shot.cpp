@@ -23,13 +23,13 @@ bool Valid_Shot(int d, int s) {
     return d >= 1 && d <= 4 && s >= 1 && s <= Volley_Slots;
 }
 
-int Free_Volley_Slot(const ShotState& t) {
+int Free_Volley_Slot(const Shot_State& t) {
     for (int s = 1; s <= Volley_Slots; ++s)
         if (!t.Volley_Used[s]) return s;
     return 0;
 }
 
-bool Volley_Flying(const ShotState& t, int s) {
+bool Volley_Flying(const Shot_State& t, int s) {
     for (int d = 1; d <= 4; ++d)
         if (t.Shot[d][s].Shot_Active) return true;
     return false;
@@ -38,7 +38,7 @@ bool Volley_Flying(const ShotState& t, int s) {
 // A rocket whose first cell has no tile is never shown.
 void Load_Rocket(Game& g, int d, int s) {
     Star_Shot& r = g.w.shots.Shot[d][s];
-    const PlayerState& p = g.w.player;
+    const Player_State& p = g.w.player;
     r.Shot_Active = true;
     r.Shot_Col = p.Ego_Col;
     r.Shot_Row = p.Ego_Row;
@@ -52,7 +52,7 @@ void Load_Rocket(Game& g, int d, int s) {
     r.Shot_Y = p.Ego_Y + Launch_DY[d];
 }
 
-void Set_Shot_Cell(ArenaState& a, int col, int row, int32_t mark, int32_t slot, int32_t dir) {
+void Set_Shot_Cell(Arena_State& a, int col, int row, int32_t mark, int32_t slot, int32_t dir) {
     a.Shot_Grid.set(col, row, mark);
     a.Shot_Slot_Grid.set(col, row, slot);
     a.Shot_Dir_Grid.set(col, row, dir);
@@ -60,7 +60,7 @@ void Set_Shot_Cell(ArenaState& a, int col, int row, int32_t mark, int32_t slot, 
 
 void Fly_Rocket(Game& g, int d, int s) {
     Star_Shot& r = g.w.shots.Shot[d][s];
-    ArenaState& a = g.w.arena;
+    Arena_State& a = g.w.arena;
     r.Shot_X += 16 * Shot_DCol[d];
     r.Shot_Y += 16 * Shot_DRow[d];
     g.m.Draw_Image(Rocket_Image[d], r.Shot_X, r.Shot_Y);
@@ -99,7 +99,7 @@ void Run_Explosion(Game& g, int d, int s) {
 }
 
 // Clockwise while standing or walking right or down, the other way walking left or up.
-void Turn_Star(ShotState& t, Dir ego_dir) {
+void Turn_Star(Shot_State& t, Dir ego_dir) {
     if (ego_dir == Dir::Left || ego_dir == Dir::Up) {
         t.Star_Angle -= 4;
         if (t.Star_Angle < 1) t.Star_Angle = 256;
@@ -112,8 +112,8 @@ void Turn_Star(ShotState& t, Dir ego_dir) {
 }  // namespace
 
 void Show_Star_Indicator(Game& g) {
-    const GameState& s = g.w.game;
-    const PlayerState& p = g.w.player;
+    const Game_State& s = g.w.game;
+    const Player_State& p = g.w.player;
     if (!s.Well_Done && !s.Game_Over) Show_Text(g.m, "use space : enter for fire", 176, 20);
     Turn_Star(g.w.shots, p.Ego_Dir);
     g.m.Draw_Image_Rotated(Img2::Snake_Star, p.Ego_X + 14, p.Ego_Y + 10, 34, 34, 0, 0.5, 0.5,
@@ -121,8 +121,8 @@ void Show_Star_Indicator(Game& g) {
 }
 
 void Launch_Star_Shot(Game& g) {
-    GameState& s = g.w.game;
-    ShotState& t = g.w.shots;
+    Game_State& s = g.w.game;
+    Shot_State& t = g.w.shots;
     if (!s.Star_Fire_Request || g.w.player.Ego_Step != 0) return;
     s.Star_Fire_Request = false;
     const int slot = Free_Volley_Slot(t);
@@ -134,7 +134,7 @@ void Launch_Star_Shot(Game& g) {
 }
 
 void Show_Ego_Shoot(Game& g) {
-    ShotState& t = g.w.shots;
+    Shot_State& t = g.w.shots;
     for (int d = 1; d <= 4; ++d) {
         for (int s = 1; s <= Volley_Slots; ++s) {
             if (!Volley_Flying(t, s)) t.Volley_Used[s] = false;
@@ -147,7 +147,7 @@ void Show_Ego_Shoot(Game& g) {
 }
 
 void Clear_Star_Shots(Game& g) {
-    ShotState& t = g.w.shots;
+    Shot_State& t = g.w.shots;
     for (int d = 1; d <= 4; ++d) {
         for (int s = 1; s <= Volley_Slots; ++s) {
             Star_Shot& r = t.Shot[d][s];
@@ -162,7 +162,7 @@ void Clear_Star_Shots(Game& g) {
 }
 
 void Remove_Shot_At(Game& g, int col, int row) {
-    ArenaState& a = g.w.arena;
+    Arena_State& a = g.w.arena;
     if (a.Shot_Grid(col, row) != Shot_Mark) return;
     const int s = a.Shot_Slot_Grid(col, row), d = a.Shot_Dir_Grid(col, row);
     a.Shot_Grid.set(col, row, No_Code);

@@ -16,7 +16,7 @@ constexpr int Well_Done_Ready_Tick = 61;
 
 // The OK button of the level-complete and game-over boxes, or Enter/Space.
 bool Box_Accepted(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     if (!Clicked(s, Box_OK_Button) && !s.Key_Pressed) return false;
     s.Mouse_Clicked = false;
     s.Key_Pressed = false;
@@ -26,7 +26,7 @@ bool Box_Accepted(Game& g) {
 
 // Answers whether the box takes input in this frame.
 bool Well_Done_Ready(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     if (s.Well_Done_Tick < Well_Done_Ready_Tick) {
         s.Mouse_Clicked = false;
         s.Key_Pressed = false;
@@ -47,7 +47,7 @@ void Show_Cursor_After(Game& g, const Entry_Text<N>& word, int y) {
 
 // The text cursor of the code-word box blinks ten frames on, ten off.
 void Show_CodeWord_Cursor(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     int32_t& tick = g.w.screens.CodeWord_Tick;
     ++tick;
     if (tick >= 1 && tick <= 10) {
@@ -60,7 +60,7 @@ void Show_CodeWord_Cursor(Game& g) {
 // A game that ends takes the score table and the option screen opened from its panel with it;
 // left open they would come back over the next game.
 void Close_Panel_Screens(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     if (s.Panel_Score_On) {
         Close_Score(g);
         g.w.screens.Score_Loaded = 0;
@@ -72,7 +72,7 @@ void Close_Panel_Screens(Game& g) {
 }  // namespace
 
 bool Show_Well_Done(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     g.m.Draw_Image(Img2::Well_Done, Box_X, 140);
     if (!Well_Done_Ready(g) || !Box_Accepted(g)) return false;
     s.Well_Done = false;
@@ -83,7 +83,7 @@ bool Show_Well_Done(Game& g) {
 }
 
 void Show_Game_Over(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     if (g.w.screens.Game_Over_Tick == 0) {
         Close_Panel_Screens(g);
         Set_Game_Over_Cursor_Rect(g);
@@ -103,7 +103,7 @@ void Show_Game_Over(Game& g) {
 }
 
 void Show_CodeWords(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     g.m.Draw_Image(Img2::CodeWord, Box_X, 153);
     Show_Text(g.m, Entry_Chars<20>(s.CodeWord_1).Text, 179, 199);
     Show_Text(g.m, Entry_Chars<20>(s.CodeWord_2).Text, 179, 219);

@@ -8,7 +8,7 @@
 
 namespace zarvo {
 
-inline bool Clicked(const GameState& s, const Button& b) {
+inline bool Clicked(const Game_State& s, const Button& b) {
     return s.Mouse_Clicked && b.Contains(s.Click_X, s.Click_Y);
 }
 

@@ -15,7 +15,7 @@ namespace {
 // The best place in the shown table whose score the player's score beats; an equal score
 // ranks below the entry it equals. Name_Rank stays as it was when nothing is beaten.
 void Rank_Search(Game& g) {
-    ScreenState& c = g.w.screens;
+    Screen_State& c = g.w.screens;
     const int base = Score_Table_Base(c.Score_Difficulty);
     for (int i = base + Score_Table_Size - 1; i >= base; --i) {
         if (g.w.game.Score > c.Score_Points[i]) c.Name_Rank = i;
@@ -23,8 +23,8 @@ void Rank_Search(Game& g) {
 }
 
 void Set_Up_Name_Entry(Game& g) {
-    GameState& s = g.w.game;
-    ScreenState& c = g.w.screens;
+    Game_State& s = g.w.game;
+    Screen_State& c = g.w.screens;
     Set_Score_Cursor_Rect(g);
     Open_Score(g);
     c.Score_Difficulty = s.Difficulty;
@@ -42,7 +42,7 @@ void Set_Up_Name_Entry(Game& g) {
 }
 
 void Show_Name_Entry_Box(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     s.Back_Picture_Choice = 1;
     s.Back_Picture_Image = Img2::CopyRight;
     g.m.Draw_Image(Img2::Panel_Intro, 0, 430);
@@ -52,7 +52,7 @@ void Show_Name_Entry_Box(Game& g) {
 
 // Back to the title; the next game starts with five lives.
 void Accept_Name_Entry(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     g.m.Play_Wave(Wave::Click);
     s.Name_Done = true;
     s.Sponsor_On = true;
@@ -71,8 +71,8 @@ void Accept_Name_Entry(Game& g) {
 // from the file now. A table the score does not beat (another difficulty's tab) takes
 // nothing; the entry then goes into the table of the difficulty the game ended at.
 void Store_Entry(Game& g) {
-    GameState& s = g.w.game;
-    ScreenState& c = g.w.screens;
+    Game_State& s = g.w.game;
+    Screen_State& c = g.w.screens;
     Close_Score(g);
     {
         // Another game storing meanwhile would store onto the table read here.
@@ -96,7 +96,7 @@ void Store_Entry(Game& g) {
 }
 
 void Show_Name_Line(Game& g) {
-    const GameState& s = g.w.game;
+    const Game_State& s = g.w.game;
     Show_Text(g.m, Entry_Chars<Score_Name_Limit>(s.Player_Name).Text, 235, 316);
     const int32_t tick = g.w.screens.Score_Tick;
     if (tick >= 1 && tick <= 10) Show_Text(g.m, "*", 235 + 10 * s.Player_Name.Length, 315);
@@ -105,8 +105,8 @@ void Show_Name_Line(Game& g) {
 }  // namespace
 
 void Show_Set_Score_New(Game& g) {
-    GameState& s = g.w.game;
-    ScreenState& c = g.w.screens;
+    Game_State& s = g.w.game;
+    Screen_State& c = g.w.screens;
     if (c.Set_Score_Loaded == 0) Set_Up_Name_Entry(g);
     Show_Name_Entry_Box(g);
     if (Score_Tab_Clicked(g)) {

@@ -7,7 +7,7 @@ namespace zarvo {
 namespace {
 
 void Show_Option_Box(Game& g) {
-    const GameState& s = g.w.game;
+    const Game_State& s = g.w.game;
     g.m.Draw_Image(Img2::Option, 155, 89);
     if (s.Difficulty >= 1 && s.Difficulty <= 3)
         g.m.Draw_Image(Img2::Option_Rahmen_Diff, Option_Difficulty_Button(s.Difficulty).Left,
@@ -25,7 +25,7 @@ void Choose(Game& g, int32_t& choice, int value, int burst_x, int burst_y) {
 
 // The difficulty row and the eight level rows; answers whether a choice was hit.
 bool Test_Choices(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     for (int d = 1; d <= 3; ++d) {
         const Button b = Option_Difficulty_Button(d);
         if (!Clicked(s, b)) continue;
@@ -42,7 +42,7 @@ bool Test_Choices(Game& g) {
 }
 
 bool Close_Option(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     const bool over_game = s.Panel_Option_On;
     s.Mouse_Clicked = false;
     s.Key_Pressed = false;
@@ -65,7 +65,7 @@ bool Close_Option(Game& g) {
 bool Show_Option(Game& g) {
     Show_Option_Box(g);
     if (Test_Choices(g)) return false;
-    const GameState& s = g.w.game;
+    const Game_State& s = g.w.game;
     return (Clicked(s, Option_OK_Button) || s.Key_Pressed) && Close_Option(g);
 }
 

@@ -30,18 +30,18 @@ constexpr int32_t Burst_Last_Tick = 21;
 constexpr int32_t Burst_End_Tick = 22;
 
 void Set_Back_Picture(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     s.Back_Picture_Image = s.Back_Picture_Choice == 1 ? Img2::CopyRight : Img2::Sponsor;
 }
 
-void Place_Stars(PanelState& p) {
+void Place_Stars(Panel_State& p) {
     for (int k = 1; k <= Message_Explose_Stars; ++k) {
         p.Message_Explose_Star_X[k] = p.Message_Explose_X - Star_Centre_Offset;
         p.Message_Explose_Star_Y[k] = p.Message_Explose_Y - Star_Centre_Offset;
     }
 }
 
-void Move_And_Draw_Stars(Game& g, PanelState& p) {
+void Move_And_Draw_Stars(Game& g, Panel_State& p) {
     for (int k = 1; k <= Message_Explose_Stars; ++k) {
         p.Message_Explose_Star_X[k] += Star_Step_X[k];
         p.Message_Explose_Star_Y[k] += Star_Step_Y[k];
@@ -53,7 +53,7 @@ void Move_And_Draw_Stars(Game& g, PanelState& p) {
 }  // namespace
 
 void Show_Panel(Game& g) {
-    const GameState& s = g.w.game;
+    const Game_State& s = g.w.game;
     Set_Back_Picture(g);
     g.m.Draw_Image(Img2::Panel_Game, 0, Panel_Top);
     if (s.Difficulty >= 1 && s.Difficulty <= 3)
@@ -62,7 +62,7 @@ void Show_Panel(Game& g) {
 }
 
 void Start_Message_Explose(Game& g, int x, int y) {
-    PanelState& p = g.w.panel;
+    Panel_State& p = g.w.panel;
     p.Message_Explose_On = true;
     p.Message_Explose_Tick = 0;
     p.Message_Explose_X = x;
@@ -70,7 +70,7 @@ void Start_Message_Explose(Game& g, int x, int y) {
 }
 
 void Show_Message_Explose(Game& g) {
-    PanelState& p = g.w.panel;
+    Panel_State& p = g.w.panel;
     if (!p.Message_Explose_On) return;
     ++p.Message_Explose_Tick;
     if (p.Message_Explose_Tick == Burst_Place_Tick) {

@@ -55,7 +55,7 @@ constexpr std::array<Steer_Stop, 1> Box_Stops = {Stop(Box_OK_Button, Box_OK_Burs
 constexpr std::array<Steer_Stop, 1> CodeWord_Stops = {Stop(CodeWord_OK_Button, CodeWord_OK_Burst)};
 
 // The title frame's screens, topmost first, as the frame loop shows them.
-std::span<const Steer_Stop> Title_Screen_Stops(const GameState& s) {
+std::span<const Steer_Stop> Title_Screen_Stops(const Game_State& s) {
     if (s.CodeWords_On) return CodeWord_Stops;
     if (s.Sponsor_Score_On) return Score_Stops;
     if (s.Sponsor_Option_On) return Option_Stops;
@@ -67,7 +67,7 @@ int Outside(int v, int low, int high) {
     return v < low ? low - v : v > high ? v - high : 0;
 }
 
-Steer_Dir Held_Dir(const GameState& s) {
+Steer_Dir Held_Dir(const Game_State& s) {
     if (s.Input_Up) return Steer_Dir::Up;
     if (s.Input_Down) return Steer_Dir::Down;
     if (s.Input_Left) return Steer_Dir::Left;
@@ -78,7 +78,7 @@ Steer_Dir Held_Dir(const GameState& s) {
 // Whether the held key moves the pointer in this frame: when it goes down, once more when it
 // has been held for the delay, then every few frames. Steer_Tick counts the frames since the
 // last move.
-bool Steer_Due(ScreenState& c, Steer_Dir held) {
+bool Steer_Due(Screen_State& c, Steer_Dir held) {
     if (held != c.Steer_Held) {
         c.Steer_Held = held;
         c.Steer_Tick = Steer_Repeat_Every - Steer_Repeat_Delay;
@@ -92,7 +92,7 @@ bool Steer_Due(ScreenState& c, Steer_Dir held) {
 
 }  // namespace
 
-std::span<const Steer_Stop> Steer_Stops(const GameState& s) {
+std::span<const Steer_Stop> Steer_Stops(const Game_State& s) {
     if (s.Name_Entry_On || s.CodeWord_1_Typing || s.CodeWord_2_Typing) return {};
     if (s.Sponsor_On) return Title_Screen_Stops(s);
     if (s.Game_Over) return Box_Stops;
@@ -122,8 +122,8 @@ Screen_Point Next_Stop(std::span<const Steer_Stop> stops, Screen_Point from, Ste
 }
 
 void Steer_Pointer(Game& g) {
-    GameState& s = g.w.game;
-    ScreenState& c = g.w.screens;
+    Game_State& s = g.w.game;
+    Screen_State& c = g.w.screens;
     const std::span<const Steer_Stop> stops = Steer_Stops(s);
     if (stops.empty()) {
         // A key held while the figure walks (or a letter typed) steers nothing until it is

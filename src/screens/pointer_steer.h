@@ -17,7 +17,7 @@ struct Steer_Stop {
 };
 
 // The buttons of the screen up now, or none while the figure walks or a text is typed.
-std::span<const Steer_Stop> Steer_Stops(const GameState& s);
+std::span<const Steer_Stop> Steer_Stops(const Game_State& s);
 
 // The stop the pointer at `from` goes to in direction `dir`: of the stops beyond the pointer
 // that way, the nearest, counting a stop beside the way twice its distance from it; `from`

@@ -46,14 +46,14 @@ int Read_Table_Bytes(Score_Disk& disk, Score_File_Bytes table) {
     return whole;
 }
 
-void Take_Entry(ScreenState& c, int record, const Score_Record_Bytes bytes) {
+void Take_Entry(Screen_State& c, int record, const Score_Record_Bytes bytes) {
     const Score_Entry entry = Decode_Score_Record(bytes);
     c.Score_Name[record] = entry.Name;
     c.Score_Points[record] = entry.Points;
 }
 
 // Whether the tables hold anything yet: a game that never read a table has empty names.
-bool Any_Entry_Loaded(const ScreenState& c) {
+bool Any_Entry_Loaded(const Screen_State& c) {
     for (int i = 1; i <= Score_Records; ++i)
         if (c.Score_Name[i].Length > 0) return true;
     return false;
@@ -61,7 +61,7 @@ bool Any_Entry_Loaded(const ScreenState& c) {
 
 // A table that could be neither read nor created shows the entries it would have started with
 // (with DRIVE ERROR), rather than ten blank rows.
-void Take_Table(ScreenState& c, const Score_File_Bytes table) {
+void Take_Table(Screen_State& c, const Score_File_Bytes table) {
     for (int i = 1; i <= Score_Records; ++i) Take_Entry(c, i, table + i * Score_Record_Size);
 }
 
@@ -74,7 +74,7 @@ bool Complete_Short_File(Score_Disk& disk) {
 }
 
 // Reads every entry and writes it back unchanged, which proves the file can be written.
-void Load_Records(ScreenState& c, Score_Disk& disk) {
+void Load_Records(Screen_State& c, Score_Disk& disk) {
     for (int i = 1; i <= Score_Records; ++i) {
         Score_Record_Bytes bytes;
         if (!disk.Read(i, bytes)) return;
@@ -99,7 +99,7 @@ bool Store_Table(int base, Entry_Of entry_of) {
 }
 
 // Reads a table back from the file into memory; stops at the first failed read.
-void Read_Table(ScreenState& c, int base) {
+void Read_Table(Screen_State& c, int base) {
     Score_Disk disk;
     if (!disk.Open_Existing()) return;
     for (int i = base; i < base + Score_Table_Size; ++i) {
@@ -116,7 +116,7 @@ void Show_Number(Game& g, const char* format, int32_t value, int x, int y) {
 }
 
 void Show_Table(Game& g, int base) {
-    const ScreenState& c = g.w.screens;
+    const Screen_State& c = g.w.screens;
     for (int k = 1; k <= Score_Table_Size; ++k) {
         const int i = base + k - 1;
         const int y = 160 + 15 * (k - 1);
@@ -128,7 +128,7 @@ void Show_Table(Game& g, int base) {
 
 // Ten frames on, ten frames off.
 void Show_Status_Line(Game& g) {
-    ScreenState& c = g.w.screens;
+    Screen_State& c = g.w.screens;
     ++c.Score_Tick;
     if (c.Score_Tick >= 1 && c.Score_Tick <= 10) {
         if (c.Drive_Error) {
@@ -144,7 +144,7 @@ void Show_Status_Line(Game& g) {
     if (c.Score_Tick >= 20 || c.Score_Tick < 0) c.Score_Tick = 0;
 }
 
-void Move_Entries_Down(ScreenState& c, int from, int base) {
+void Move_Entries_Down(Screen_State& c, int from, int base) {
     for (int j = base + Score_Table_Size - 2; j >= from; --j) {
         c.Score_Name[j + 1] = c.Score_Name[j];
         c.Score_Points[j + 1] = c.Score_Points[j];
@@ -163,7 +163,7 @@ const char* Default_Score_Name(int record) {
 }
 
 void Open_Score(Game& g) {
-    ScreenState& c = g.w.screens;
+    Screen_State& c = g.w.screens;
     // The flag tells about this opening only: a drive that works again may be used again.
     c.Drive_Error = false;
     c.Score_File_Open = false;
@@ -207,8 +207,8 @@ void Liste_Score(Game& g) {
 }
 
 void Write_Score(Game& g) {
-    ScreenState& c = g.w.screens;
-    GameState& s = g.w.game;
+    Screen_State& c = g.w.screens;
+    Game_State& s = g.w.game;
     if (c.Drive_Error) return;
     const int base = Score_Table_Base(c.Score_Difficulty);
     // A rank outside the shown table would overwrite another difficulty's entries.
@@ -223,7 +223,7 @@ void Write_Score(Game& g) {
 }
 
 void Delete_Score(Game& g) {
-    ScreenState& c = g.w.screens;
+    Screen_State& c = g.w.screens;
     if (c.Drive_Error) return;
     const int base = Score_Table_Base(c.Score_Difficulty);
     if (!Store_Table(base, [](int i) { return Score_Entry{Name_Text(Default_Score_Name(i)), 0}; }))

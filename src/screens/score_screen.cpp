@@ -9,7 +9,7 @@ namespace zarvo {
 namespace {
 
 bool Close_Score_Screen(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     const bool over_game = s.Panel_Score_On;
     s.Key_Pressed = false;
     Close_Score(g);
@@ -31,8 +31,8 @@ bool Close_Score_Screen(Game& g) {
 }  // namespace
 
 bool Show_Score(Game& g) {
-    GameState& s = g.w.game;
-    ScreenState& c = g.w.screens;
+    Game_State& s = g.w.game;
+    Screen_State& c = g.w.screens;
     if (c.Score_Loaded == 0) {
         Open_Score(g);
         c.Score_Difficulty = s.Difficulty;

@@ -4,7 +4,7 @@ namespace zarvo {
 
 namespace {
 
-void Dump_Score_Tables(const ScreenState& c, Json_Writer& j) {
+void Dump_Score_Tables(const Screen_State& c, Json_Writer& j) {
     j.array("Score_Points", c.Score_Points, 1, Score_Records);
     int32_t lengths[Score_Records + 1] = {};
     for (int i = 1; i <= Score_Records; ++i) lengths[i] = c.Score_Name[i].Length;
@@ -16,7 +16,7 @@ void Dump_Score_Tables(const ScreenState& c, Json_Writer& j) {
 }
 
 // The burst of eight stars that answers a click.
-void Dump_Panel(const PanelState& p, Json_Writer& j) {
+void Dump_Panel(const Panel_State& p, Json_Writer& j) {
     j.begin_object("panel")
         .field("Message_Explose_On", p.Message_Explose_On)
         .field("Message_Explose_Tick", p.Message_Explose_Tick)
@@ -30,7 +30,7 @@ void Dump_Panel(const PanelState& p, Json_Writer& j) {
 }  // namespace
 
 void Dump_Screens(const World& w, Json_Writer& j) {
-    const ScreenState& c = w.screens;
+    const Screen_State& c = w.screens;
     j.begin_object("screens");
     j.field("Sponsor_Tick", c.Sponsor_Tick);
     j.field("Score_Loaded", c.Score_Loaded);

@@ -19,7 +19,7 @@ void Count_Greeting(Game& g) {
     }
 }
 
-void Toggle_Back_Picture(GameState& s) {
+void Toggle_Back_Picture(Game_State& s) {
     if (s.Back_Picture_Choice == 0) {
         s.Back_Picture_Choice = 1;
         s.Back_Picture_Image = Img2::CopyRight;
@@ -30,7 +30,7 @@ void Toggle_Back_Picture(GameState& s) {
 }
 
 void Open_Code_Words(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     s.CodeWords_On = true;
     s.CodeWord_1_Typing = true;
     s.CodeWord_2_Typing = false;
@@ -41,7 +41,7 @@ void Open_Code_Words(Game& g) {
 
 // The four buttons that open a box or switch the picture.
 void Test_Panel_Buttons(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     if (Clicked(s, Title_Score_Button)) {
         Press_Button(g, Title_Score_Burst);
         s.Sponsor_Score_On = true;
@@ -63,7 +63,7 @@ void Test_Panel_Buttons(Game& g) {
 }
 
 bool Start(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     s.Key_Pressed = false;
     Press_Button(g, Title_Start_Burst);
     s.Sponsor_On = false;
@@ -78,7 +78,7 @@ bool Start(Game& g) {
 }  // namespace
 
 bool Show_Sponsor(Game& g) {
-    GameState& s = g.w.game;
+    Game_State& s = g.w.game;
     Count_Greeting(g);
     g.m.Draw_Image(Img2::Panel_Intro, 0, 430);
     if (Clicked(s, Title_Quit_Button)) {

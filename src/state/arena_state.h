@@ -30,7 +30,7 @@ constexpr void Set_Floor(Floor_Grid_Type& grid, int col, int row, Floor f) {
     grid.set(col, row, static_cast<int32_t>(f));
 }
 
-struct ArenaState {
+struct Arena_State {
     // The floor as Floor numbers: 0 gone, 1 a tile, 2 the edge (ring 0 outside the arena).
     Floor_Grid_Type Floor_Grid;
     // The edge loop: in each edge cell the direction to the next one.
@@ -74,7 +74,7 @@ struct ArenaState {
     // Cells in each candidate loop; the longer one stays as the edge.
     int32_t Trace_Length_1 = 0, Trace_Length_2 = 0;
 
-    bool operator==(const ArenaState&) const = default;
+    bool operator==(const Arena_State&) const = default;
 };
 
 }  // namespace zarvo

@@ -17,7 +17,7 @@ struct Energy_Unit {
     bool operator==(const Energy_Unit&) const = default;
 };
 
-struct EffectState {
+struct Effect_State {
     // Twelve energy units make one reserve unit; both rows count 12 when full.
     int32_t Energy_Count = 12;
     int32_t Reserve_Count = 12;
@@ -33,7 +33,7 @@ struct EffectState {
     int32_t Bump_Star_X[Bump_Stars + 1] = {};
     int32_t Bump_Star_Y[Bump_Stars + 1] = {};
 
-    bool operator==(const EffectState&) const = default;
+    bool operator==(const Effect_State&) const = default;
 };
 
 }  // namespace zarvo

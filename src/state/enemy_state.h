@@ -110,19 +110,23 @@ struct Enimy_Rec {
     Enimy_Shot Shots[Enimy_Shot_Count + 1];
 
     // Bomb chains, twin laser, Orbiter stars, Clipper arms and shrapnel.
-    EnemyWeapons Weapons;
+    Enemy_Weapons Weapons;
 
     bool operator==(const Enimy_Rec&) const = default;
 };
 
-struct EnemyState {
+struct Enemy_State {
     Enimy_Rec Enimy_Table[Roster_Slots + 1];  // slots 1..11
-    bool operator==(const EnemyState&) const = default;
+    bool operator==(const Enemy_State&) const = default;
 };
 
 // Start blocks of the eleven slots: side by side across the middle of the arena.
-constexpr int32_t Start_X(int slot) { return 36 + 48 * (slot - 1); }
-constexpr int32_t Start_Col(int slot) { return 2 + 3 * (slot - 1); }
+constexpr int32_t Start_X(int slot) {
+    return 36 + 48 * (slot - 1);
+}
+constexpr int32_t Start_Col(int slot) {
+    return 2 + 3 * (slot - 1);
+}
 inline constexpr int32_t Start_Y = 212;
 inline constexpr int32_t Start_Row = 12;
 

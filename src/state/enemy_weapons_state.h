@@ -108,7 +108,7 @@ struct Shrap_Group {
     bool operator==(const Shrap_Group&) const = default;
 };
 
-struct EnemyWeapons {
+struct Enemy_Weapons {
     Bomb_Chain Chains[Chain::Count + 1];
 
     Laser_Beam Laser[Laser_Facings][Laser_Beams];
@@ -121,7 +121,7 @@ struct EnemyWeapons {
     Shrap_Group Shrapnel[Shrap_Groups + 1];
     int32_t Shrap_Len = 0;
 
-    bool operator==(const EnemyWeapons&) const = default;
+    bool operator==(const Enemy_Weapons&) const = default;
 };
 
 }  // namespace zarvo

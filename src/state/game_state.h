@@ -22,7 +22,7 @@ struct Entry_Text {
     }
 };
 
-struct GameState {
+struct Game_State {
     // Mode flags.
     // The title screen is up.
     bool Sponsor_On = true;
@@ -113,7 +113,7 @@ struct GameState {
     // Set when the program is to end (the Quit button or a lost surface).
     bool Quit_Requested = false;
 
-    bool operator==(const GameState&) const = default;
+    bool operator==(const Game_State&) const = default;
 };
 
 }  // namespace zarvo

@@ -92,11 +92,11 @@ struct Fuse_Rec {
     bool operator==(const Fuse_Rec&) const = default;
 };
 
-struct HazardState {
+struct Hazard_State {
     Blaster_Rec Blaster[Hazard_Places + 1];
     Pyr_Rec Pyr[Hazard_Places + 1];
     Fuse_Rec Fuse[Fuse_Count + 1];
-    bool operator==(const HazardState&) const = default;
+    bool operator==(const Hazard_State&) const = default;
 };
 
 }  // namespace zarvo

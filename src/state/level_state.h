@@ -40,7 +40,7 @@ inline constexpr int Orbiter_Attack = 30, Orbiter_Blast = 31, Orbiter_Chains = 3
 inline constexpr int Boxer_Balls = 33, Boxer_Blast = 34, Boxer_Chain = 35;
 }  // namespace Switch
 
-struct LevelState {
+struct Level_State {
     // Slots 1..11 (index 0 unused); 1000 = empty.
     int32_t Enimy_Type[Roster_Slots + 1] = {No_Code, No_Code, No_Code, No_Code, No_Code, No_Code,
                                             No_Code, No_Code, No_Code, No_Code, No_Code, No_Code};
@@ -54,7 +54,7 @@ struct LevelState {
         return index >= 0 && index < Weapon_Switch_Count && Weapon_Switch[index] != 0;
     }
 
-    bool operator==(const LevelState&) const = default;
+    bool operator==(const Level_State&) const = default;
 };
 
 }  // namespace zarvo

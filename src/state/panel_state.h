@@ -6,7 +6,7 @@ namespace zarvo {
 
 inline constexpr int Message_Explose_Stars = 8;
 
-struct PanelState {
+struct Panel_State {
     // The burst of eight blue stars that answers a button click.
     bool Message_Explose_On = false;
     int32_t Message_Explose_Tick = 0;
@@ -16,7 +16,7 @@ struct PanelState {
     int32_t Message_Explose_Star_X[Message_Explose_Stars + 1] = {};
     int32_t Message_Explose_Star_Y[Message_Explose_Stars + 1] = {};
 
-    bool operator==(const PanelState&) const = default;
+    bool operator==(const Panel_State&) const = default;
 };
 
 }  // namespace zarvo

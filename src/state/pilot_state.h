@@ -89,13 +89,13 @@ struct Monster_Rec {
     bool operator==(const Monster_Rec&) const = default;
 };
 
-struct PilotState {
+struct Pilot_State {
     Pilot_Rec Pilot_Table[Roster_Slots + 1];       // slots 1..11
     Monster_Rec Monster_Table[Monster_Count + 1];  // records 1..8
     // Frames counted by each hatching spot 1..12 (0..19).
     int32_t Hatch_Timer[Hatch_Spots + 1] = {};
 
-    bool operator==(const PilotState&) const = default;
+    bool operator==(const Pilot_State&) const = default;
 };
 
 }  // namespace zarvo

@@ -6,7 +6,7 @@
 
 namespace zarvo {
 
-struct PlayerState {
+struct Player_State {
     // The figure's top-left corner in window pixels, and its arena cell.
     int32_t Ego_X = 573, Ego_Y = 179;
     int32_t Ego_Col = 36, Ego_Row = 12;
@@ -40,7 +40,7 @@ struct PlayerState {
     // The spinning figure's size in pixels and its angle (256 steps a turn).
     int32_t Ego_Seq_Width = 0, Ego_Seq_Height = 0, Ego_Seq_Angle = 0;
 
-    bool operator==(const PlayerState&) const = default;
+    bool operator==(const Player_State&) const = default;
 };
 
 // The star shots: 24 volley slots of four rockets, one in each direction d 1..4, in a table
@@ -65,14 +65,14 @@ struct Star_Shot {
     bool operator==(const Star_Shot&) const = default;
 };
 
-struct ShotState {
+struct Shot_State {
     // The spin of the panel's star-shot icon (256 steps a turn).
     int32_t Star_Angle = 0;
     // A volley slot whose rockets still fly or explode.
     bool Volley_Used[Volley_Slots + 1] = {};
     Star_Shot Shot[5][Volley_Slots + 1] = {};
 
-    bool operator==(const ShotState&) const = default;
+    bool operator==(const Shot_State&) const = default;
 };
 
 }  // namespace zarvo

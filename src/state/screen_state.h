@@ -14,7 +14,7 @@ inline constexpr int Score_Name_Limit = 10;
 
 using Score_Name_Text = Entry_Text<Score_Name_Limit>;
 
-struct ScreenState {
+struct Screen_State {
     // Title screen: frames shown since the last Start (the greeting sounds at 21).
     int32_t Sponsor_Tick = 0;
     // Score-table screen: 1 once the file has been read for this showing.
@@ -49,7 +49,7 @@ struct ScreenState {
     bool Name_Qualifies = false;
     int32_t Name_Rank = 0;
 
-    bool operator==(const ScreenState&) const = default;
+    bool operator==(const Screen_State&) const = default;
 };
 
 }  // namespace zarvo

@@ -24,17 +24,17 @@
 namespace zarvo {
 
 struct World {
-    GameState game;
-    LevelState level;
-    ArenaState arena;
-    PlayerState player;
-    ShotState shots;
-    EffectState effects;
-    EnemyState enemies;
-    PilotState pilots;
-    HazardState hazards;
-    PanelState panel;
-    ScreenState screens;
+    Game_State game;
+    Level_State level;
+    Arena_State arena;
+    Player_State player;
+    Shot_State shots;
+    Effect_State effects;
+    Enemy_State enemies;
+    Pilot_State pilots;
+    Hazard_State hazards;
+    Panel_State panel;
+    Screen_State screens;
     Rng rng;
     // Frames run since start (the headless runner's frame number).
     int32_t Frame_Count = 0;

@@ -55,7 +55,7 @@ void Check(bool ok) {
     if (!ok) std::abort();
 }
 
-void Check_Names(const ScreenState& c) {
+void Check_Names(const Screen_State& c) {
     for (int i = 1; i <= Score_Records; ++i)
         Check(c.Score_Name[i].Length >= 0 && c.Score_Name[i].Length <= Score_Name_Limit);
 }
@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(f && std::fwrite(data + 4, 1, size - 4, f) == size - 4 && std::fclose(f) == 0);
     }
     world = World{};
-    ScreenState& c = world.screens;
+    Screen_State& c = world.screens;
     Open_Score(g);
     Check_Names(c);
     Check(c.Drive_Error || Read_File().size() >= static_cast<size_t>(Score_File_Size));

@@ -20,7 +20,7 @@ const Assets* Test_Assets();
 
 // A click made at (x, y) and not yet consumed, with the pointer still there: set straight into
 // the state, past the confinement and the panel.
-inline void Pending_Click(GameState& s, int x, int y) {
+inline void Pending_Click(Game_State& s, int x, int y) {
     s.Mouse_X = s.Click_X = x;
     s.Mouse_Y = s.Click_Y = y;
     s.Mouse_Clicked = true;
@@ -37,7 +37,7 @@ struct Test_Game {
     Game g;
 
     World& w() { return *world; }
-    GameState& s() { return world->game; }
+    Game_State& s() { return world->game; }
     std::pair<int, int> mouse() { return {s().Mouse_X, s().Mouse_Y}; }
 
     void hold(bool up, bool down, bool left, bool right) { media.held = {up, down, left, right}; }

@@ -13,7 +13,7 @@ void Fresh_Arena(Test_Game& t) {
 }
 
 void Place_Figure(Test_Game& t, int col, int row) {
-    PlayerState& p = t.w().player;
+    Player_State& p = t.w().player;
     p.Ego_Col = p.Ego_Save_Col = col;
     p.Ego_Row = p.Ego_Save_Row = row;
     p.Ego_X = p.Ego_Save_X = 16 * col - 3;
@@ -22,7 +22,7 @@ void Place_Figure(Test_Game& t, int col, int row) {
 }
 
 void Input_Step(Test_Game& t, bool up, bool down, bool left, bool right) {
-    GameState& s = t.s();
+    Game_State& s = t.s();
     s.Input_Up = up, s.Input_Down = down, s.Input_Left = left, s.Input_Right = right;
     Call_Ego_Input(t.g);
 }
@@ -31,7 +31,7 @@ namespace {
 
 bool Step(Test_Game& t, char move) {
     const bool up = move == 'U', down = move == 'D', left = move == 'L', right = move == 'R';
-    PlayerState& p = t.w().player;
+    Player_State& p = t.w().player;
     // A frame that closes a cut takes no step; the next one does.
     for (int attempt = 0; attempt < 2 && p.Ego_Step == 0; ++attempt)
         Input_Step(t, up, down, left, right);

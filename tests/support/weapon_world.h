@@ -39,7 +39,7 @@ struct Weapon_World {
     World& w() { return *world; }
     Arena_Grid& occupy() { return world->arena.Occupy_Grid; }
     Enimy_Rec& enemy(int slot) { return world->enemies.Enimy_Table[slot]; }
-    EnemyWeapons& weapons(int slot) { return enemy(slot).Weapons; }
+    Enemy_Weapons& weapons(int slot) { return enemy(slot).Weapons; }
 
     // An enemy of the type with its block's top-left cell at (col, row).
     Enimy_Rec& place(int slot, int type, int col, int row, int angle = 0) {
@@ -99,10 +99,10 @@ inline void Expect_Rest_Unchanged(const World& before, const World& after, int s
     EXPECT_TRUE(before.hazards == after.hazards);
     EXPECT_TRUE(before.panel == after.panel);
     EXPECT_TRUE(before.screens == after.screens);
-    ArenaState arena = after.arena;
+    Arena_State arena = after.arena;
     arena.Occupy_Grid = before.arena.Occupy_Grid;
     EXPECT_TRUE(before.arena == arena);
-    PlayerState p = after.player;
+    Player_State p = after.player;
     p.Ego_Hit = before.player.Ego_Hit;
     EXPECT_TRUE(before.player == p);
 }

@@ -36,7 +36,7 @@ bool Write_Images(const std::string& folder, Image_List list, uint32_t seed) {
     if (!Make_Folder(folder + "/" + Image_List_Name(list))) return false;
     for (int i = 0; i < Image_List_Size(list); ++i) {
         const Image img = assetgen::Paint_Item(list, i, seed);
-        const ImageSpec& entry = *Image_Spec(list, i);
+        const Image_Spec& entry = *Find_Image_Spec(list, i);
         if (img.Width != entry.Width || img.Height != entry.Height || img.Key != entry.Key) {
             std::fprintf(stderr, "zarvo_assetgen: %s painted %d x %d, not %d x %d\n", entry.Name,
                          img.Width, img.Height, entry.Width, entry.Height);

@@ -112,7 +112,7 @@ void Sparks(Image& img, float t, uint32_t seed, int count, Colour colour) {
     }
 }
 
-Image Blast_Frame(const ImageSpec& entry, float t, uint32_t seed, float squash, int sparks) {
+Image Blast_Frame(const Image_Spec& entry, float t, uint32_t seed, float squash, int sparks) {
     Image img = Blank(entry);
     Fireball(img, t, seed, squash);
     if (sparks > 0) Sparks(img, t, seed + 5, sparks, 0xFFA040);
@@ -266,7 +266,8 @@ void Draw_Bolts(Image& img, const std::vector<Segment_Of_Bolt>& bolt) {
 // A thunder blast leaving its source on the left and forking to the right; the frames grow
 // and flicker.
 Image Thunder_Right(int frame, uint32_t seed) {
-    const ImageSpec& entry = Image_List_2[static_cast<size_t>(Img2::Blast_Thunder_Right_1 + frame)];
+    const Image_Spec& entry =
+        Image_List_2[static_cast<size_t>(Img2::Blast_Thunder_Right_1 + frame)];
     Image img = Blank(entry);
     Gen_Rng rng(seed + 17u * frame);
     const float w = entry.Width - 3.0f, h = static_cast<float>(entry.Height), mid = h / 2;

@@ -92,7 +92,7 @@ Image Paint_Kachel(uint32_t seed) {
 }
 
 Image Paint_Edge_Piece(int index, uint32_t seed) {
-    const ImageSpec& entry = Image_List_1[static_cast<size_t>(index)];
+    const Image_Spec& entry = Image_List_1[static_cast<size_t>(index)];
     Image img = Blank(entry);
     const bool opaque = entry.Key == Key_None;
     const std::vector<Segment> rail = Rail_Of(index);

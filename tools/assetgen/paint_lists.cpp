@@ -64,7 +64,7 @@ Image Paint_Item(Image_List list, int index, uint32_t seed) {
         case Image_List::List_2:
             return Paint_List_2(index, seed);
         case Image_List::Abc: {
-            const ImageSpec& entry = Abc_List[static_cast<size_t>(index)];
+            const Image_Spec& entry = Abc_List[static_cast<size_t>(index)];
             return Alphabet_Glyph(Alphabet_Character(index), entry.Height, entry.Key);
         }
         case Image_List::Ex:

@@ -203,7 +203,7 @@ Image Panel_Intro(uint32_t seed) {
 constexpr float Box_Frame = 4;
 
 Image Box(int index, uint32_t seed) {
-    const ImageSpec& entry = Image_List_2[static_cast<size_t>(index)];
+    const Image_Spec& entry = Image_List_2[static_cast<size_t>(index)];
     Image img = Blank(entry);
     const float w = static_cast<float>(entry.Width), h = static_cast<float>(entry.Height);
     const float inset = Box_Frame;

@@ -41,7 +41,7 @@ Colour Add(Colour base, Colour light, float amount) {
                Clamp_Channel(Blue(base) + Blue(light) * amount));
 }
 
-Image Blank(const zarvo::ImageSpec& entry) {
+Image Blank(const zarvo::Image_Spec& entry) {
     return Blank(entry.Width, entry.Height, entry.Key);
 }
 

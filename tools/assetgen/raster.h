@@ -33,7 +33,7 @@ Colour Scale(Colour c, float f);
 Colour Add(Colour base, Colour light, float amount);
 
 // A canvas of the catalogue's size filled with its key, or with black when opaque.
-Image Blank(const zarvo::ImageSpec& entry);
+Image Blank(const zarvo::Image_Spec& entry);
 Image Blank(int width, int height, int32_t key);
 
 // True outside the canvas and where the canvas still shows its key.

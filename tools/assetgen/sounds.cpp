@@ -18,7 +18,8 @@ using namespace zarvo;
 // one; the other cues lie between. The mixer sets the frequent waves further under the cues.
 constexpr float Loud_Big = -10.0f;
 constexpr float Loud_Cue = -13.0f;
-constexpr float Loud_Busy_Cue = -13.0f;  // cues of the busiest levels, under the alerts that lead over them
+constexpr float Loud_Busy_Cue =
+    -13.0f;  // cues of the busiest levels, under the alerts that lead over them
 constexpr float Loud_Middle = -15.0f;
 constexpr float Loud_Frequent = -20.0f;
 constexpr float Loud_Step = -21.5f;  // the footfall patters 21 times a second: softest of all
@@ -401,7 +402,7 @@ float Compose(int index, Track& t, Gen_Rng& rng) {
 }  // namespace
 
 Sound Synthesise_Wave(int index, uint32_t seed) {
-    const WaveSpec& entry = Wave_List[static_cast<size_t>(index)];
+    const Wave_Spec& entry = Wave_List[static_cast<size_t>(index)];
     Track t = Make_Track(entry);
     Gen_Rng rng(seed * 31u + static_cast<uint32_t>(index) + 7u);
     const float loudness = Compose(index, t, rng);

@@ -121,7 +121,7 @@ float Soft_Knee(float x, float ceiling) {
 
 }  // namespace
 
-Track Make_Track(const zarvo::WaveSpec& entry) {
+Track Make_Track(const zarvo::Wave_Spec& entry) {
     Track t;
     t.Rate = entry.Rate;
     const size_t samples =
@@ -279,7 +279,7 @@ void Release_End(Track& t, float seconds) {
     }
 }
 
-zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& entry, float loudness, float ceiling) {
+zarvo::Sound To_Sound(Track& t, const zarvo::Wave_Spec& entry, float loudness, float ceiling) {
     for (std::vector<float>* v : {&t.Left, &t.Right}) {
         if (v->empty()) continue;
         Block_Dc(*v, t.Rate);

@@ -20,7 +20,7 @@ struct Track {
 };
 
 // An empty track with exactly the number of samples the catalogue's length asks for.
-Track Make_Track(const zarvo::WaveSpec& entry);
+Track Make_Track(const zarvo::Wave_Spec& entry);
 
 enum class Wave_Shape { Sine, Square, Saw, Triangle };
 
@@ -80,7 +80,7 @@ inline constexpr float Wave_Ceiling = 0.89f;
 // fade from and to silence, the whole is scaled to `loudness` (its loudest 100 ms as ears hear
 // it, see loudness.h) and the peaks above the knee are bent softly under `ceiling` (a fraction
 // of full scale) instead of clipping.
-zarvo::Sound To_Sound(Track& t, const zarvo::WaveSpec& entry, float loudness,
+zarvo::Sound To_Sound(Track& t, const zarvo::Wave_Spec& entry, float loudness,
                       float ceiling = Wave_Ceiling);
 
 }  // namespace assetgen

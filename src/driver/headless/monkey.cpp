@@ -43,7 +43,7 @@ constexpr Areas Of(const Area (&a)[N]) {
 }
 
 // The buttons of the screen in front, in the order the frame picks the screen it runs.
-Areas Screen_Areas(const GameState& s) {
+Areas Screen_Areas(const Game_State& s) {
     const bool title = s.Sponsor_On || (!s.Game_Over && !s.Set_Score_New_On && s.Sponsor_Paused);
     if (!s.Sponsor_On && s.Game_Over) return Of(Box_Areas);
     if (!s.Sponsor_On && s.Set_Score_New_On) return Of(Score_Areas);
@@ -58,17 +58,17 @@ Areas Screen_Areas(const GameState& s) {
 }
 
 // The game runs with no screen over it.
-bool In_Play(const GameState& s) {
+bool In_Play(const Game_State& s) {
     return !s.Sponsor_On && !s.Sponsor_Paused && !s.Game_Over && !s.Set_Score_New_On &&
            !s.Well_Done && !s.Panel_Score_On && !s.Panel_Option_On;
 }
 
-bool On_Title(const GameState& s) {
+bool On_Title(const Game_State& s) {
     return s.Sponsor_On || s.Sponsor_Paused;
 }
 
 // Whether the pointer, where it is confined now, can reach a button of the screen in front.
-bool Buttons_Reachable(const GameState& s, const Pointer_Rect& clip) {
+bool Buttons_Reachable(const Game_State& s, const Pointer_Rect& clip) {
     if (!clip.Confined) return true;
     const Areas areas = Screen_Areas(s);
     for (int i = 0; i < areas.Count; ++i) {
@@ -131,7 +131,7 @@ void Monkey::Queue_Word(const char* word) {
 // Enter and Space close the boxes and fire; letters go into the name and the code words,
 // which are typed right now and then.
 void Monkey::Press_Keys(Headless_Runner& run, Recorder* recording) {
-    const GameState& s = run.world().game;
+    const Game_State& s = run.world().game;
     const bool typing = Typing(run.world());
     if (typed_ < typing_length_ && typing) {
         Send(run, recording, Key_Event(0, typing_[typed_++]));
@@ -159,7 +159,7 @@ void Monkey::Press_Keys(Headless_Runner& run, Recorder* recording) {
 // one tick (a fast double click, or a loop that stalled), and now and then the press key
 // clicks where the held directions have steered the pointer.
 void Monkey::Use_Pointer(Headless_Runner& run, Recorder* recording) {
-    const GameState& s = run.world().game;
+    const Game_State& s = run.world().game;
     if (!One_In(In_Play(s) ? 60 : 8)) return;
     if (One_In(4)) {
         if (!(On_Title(s) && Quit_Area.Contains(s.Mouse_X, s.Mouse_Y)))
@@ -171,7 +171,7 @@ void Monkey::Use_Pointer(Headless_Runner& run, Recorder* recording) {
 }
 
 void Monkey::Point_And_Click(Headless_Runner& run, Recorder* recording) {
-    const GameState& before = run.world().game;
+    const Game_State& before = run.world().game;
     int x, y;
     const Areas areas = Screen_Areas(before);
     if (Below(4) != 0) {
@@ -189,7 +189,7 @@ void Monkey::Point_And_Click(Headless_Runner& run, Recorder* recording) {
     run.media().Clamp_Pointer(to_x, to_y);
     if (On_Title(before) && before.Mouse_Clicked && Quit_Area.Contains(to_x, to_y)) return;
     Send(run, recording, {0, Event_Kind::Move, x, y});
-    const GameState& s = run.world().game;
+    const Game_State& s = run.world().game;
     if (One_In(5) || (On_Title(s) && Quit_Area.Contains(s.Mouse_X, s.Mouse_Y))) return;
     Send(run, recording, {0, Event_Kind::Click, 0, 0});
 }

@@ -100,7 +100,7 @@ EMSCRIPTEN_KEEPALIVE const char* zarvo_button(const char* name) {
 EMSCRIPTEN_KEEPALIVE const char* zarvo_text_entry() {
     static char text[32];
     if (!Live_World) return nullptr;
-    const GameState& game = Live_World->game;
+    const Game_State& game = Live_World->game;
     auto copy = [](const auto& entry) {
         const int n = entry.shown();
         for (int i = 0; i < n; ++i) text[i] = entry.Letters[i];
