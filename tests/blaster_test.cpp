@@ -35,7 +35,7 @@ TEST(BlasterPlacement, GivesUpAfterAHundredRefusals) {
     for (int p : {2, 5, 8, 11}) h.w().hazards.Pyr[p].Present = true;  // no place is left
     h.w().game.Enimy_Count = 3;
     Rng expected = h.w().rng;
-    for (int i = 0; i < Hazard_Places + 101; ++i) expected.random(50);  // intervals, refusals
+    for (int i = 0; i < Hazard_Places + 101; ++i) expected.Random(50);  // intervals, refusals
     Blaster_Setup(h.g, 4);
     EXPECT_EQ(Blasters_Standing(h.w()), 0);
     EXPECT_EQ(h.w().game.Enimy_Count, 3);
@@ -70,7 +70,7 @@ TEST(BlasterThunder, FiresOnlyWithItsSwitchAndNeverTheSameWayTwice) {
     EXPECT_FALSE(b.Thunder_On);
     h.w().level.Weapon_Switch[Switch::Blaster_Thunder_Switch] = 1;
     Rng next = h.w().rng;
-    b.Last_Dir = Thunder_Direction_Of(next.random(4) + 1);  // the coming draw repeats it
+    b.Last_Dir = Thunder_Direction_Of(next.Random(4) + 1);  // the coming draw repeats it
     for (int i = 0; i < 5; ++i) Blaster_Routine(h.g);
     EXPECT_FALSE(b.Thunder_On);
     b.Last_Dir = Thunder_Direction::None;

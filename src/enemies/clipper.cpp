@@ -37,7 +37,7 @@ bool Arm_Move_Due(Enimy_Rec& e, int32_t frames) {
 void Extend_Phase(Game& g, int slot) {
     Enimy_Rec& e = Enimy(g, slot);
     if (!Arm_Move_Due(e, Arm_Move_Frames)) return;
-    e.Move_Dir = Step_Dir_Of(g.random(4) + 1);
+    e.Move_Dir = Step_Dir_Of(g.Random(4) + 1);
     bool all_done = true;
     for (int a = 1; a <= Arm::Count; ++a) {
         Clipper_Arm& arm = e.Weapons.Arms[a];

@@ -149,7 +149,7 @@ void Orbiter_Attack(Game& g, int slot) {
 void Boxer_Attack_Start(Game& g, int slot) {
     Enimy_Rec& r = Enimy(g, slot);
     r.Attack_Timer = 0;
-    r.Attack_Interval = 5 + g.random(5);
+    r.Attack_Interval = 5 + g.Random(5);
     r.Move_Dir = Step_Dir::None;
     r.Attacking = true;
     if (On(g, Switch::Boxer_Chain)) Start_Chain(g, slot);

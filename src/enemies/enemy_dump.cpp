@@ -7,211 +7,211 @@ namespace zarvo {
 namespace {
 
 void Dump_Shot(const Enimy_Shot& s, Json_Writer& j) {
-    j.begin_object()
-        .field("In_Flight", s.In_Flight)
-        .field("Bursting", s.Bursting)
-        .field("Burst_Tick", s.Burst_Tick)
-        .field("Burst_Frame", s.Burst_Frame)
-        .field("Burst_X", s.Burst_X)
-        .field("Burst_Y", s.Burst_Y)
-        .field("Burst_Col", s.Burst_Col)
-        .field("Burst_Row", s.Burst_Row)
-        .field("X", s.X)
-        .field("Y", s.Y)
-        .field("Col", s.Col)
-        .field("Row", s.Row)
-        .field("Dir", s.Dir)
-        .field("Move_Count", s.Move_Count)
-        .end_object();
+    j.Begin_Object()
+        .Field("In_Flight", s.In_Flight)
+        .Field("Bursting", s.Bursting)
+        .Field("Burst_Tick", s.Burst_Tick)
+        .Field("Burst_Frame", s.Burst_Frame)
+        .Field("Burst_X", s.Burst_X)
+        .Field("Burst_Y", s.Burst_Y)
+        .Field("Burst_Col", s.Burst_Col)
+        .Field("Burst_Row", s.Burst_Row)
+        .Field("X", s.X)
+        .Field("Y", s.Y)
+        .Field("Col", s.Col)
+        .Field("Row", s.Row)
+        .Field("Dir", s.Dir)
+        .Field("Move_Count", s.Move_Count)
+        .End_Object();
 }
 
 void Dump_Chain(const Bomb_Chain& c, Json_Writer& j) {
-    j.begin_object()
-        .field("Chain_On", c.Chain_On)
-        .field("Chain_Len", c.Chain_Len)
-        .field("Chain_Dir", c.Chain_Dir)
-        .field("Chain_Max", c.Chain_Max)
-        .begin_array("Seg");
+    j.Begin_Object()
+        .Field("Chain_On", c.Chain_On)
+        .Field("Chain_Len", c.Chain_Len)
+        .Field("Chain_Dir", c.Chain_Dir)
+        .Field("Chain_Max", c.Chain_Max)
+        .Begin_Array("Seg");
     for (int k = 1; k <= Chain::Segments; ++k) {
         const Chain_Segment& s = c.Seg[k];
-        j.begin_object()
-            .field("Seg_On", s.Seg_On)
-            .field("Seg_Frame", s.Seg_Frame)
-            .field("Seg_X", s.Seg_X)
-            .field("Seg_Y", s.Seg_Y)
-            .field("Seg_Col", s.Seg_Col)
-            .field("Seg_Row", s.Seg_Row)
-            .end_object();
+        j.Begin_Object()
+            .Field("Seg_On", s.Seg_On)
+            .Field("Seg_Frame", s.Seg_Frame)
+            .Field("Seg_X", s.Seg_X)
+            .Field("Seg_Y", s.Seg_Y)
+            .Field("Seg_Col", s.Seg_Col)
+            .Field("Seg_Row", s.Seg_Row)
+            .End_Object();
     }
-    j.end_array().end_object();
+    j.End_Array().End_Object();
 }
 
 // Facings 0..3 (up, right, down, left), each with its beams A and B.
 void Dump_Laser(const Enemy_Weapons& wp, Json_Writer& j) {
-    j.begin_array("Laser");
+    j.Begin_Array("Laser");
     for (int f = 0; f < Laser_Facings; ++f) {
-        j.begin_array(nullptr);
+        j.Begin_Array(nullptr);
         for (int b = 0; b < Laser_Beams; ++b) {
             const Laser_Beam& beam = wp.Laser[f][b];
-            j.begin_object()
-                .field("Start_X", beam.Start_X)
-                .field("Start_Y", beam.Start_Y)
-                .field("Cell_Col", beam.Cell_Col)
-                .field("Cell_Row", beam.Cell_Row)
-                .field("Length", beam.Length)
-                .end_object();
+            j.Begin_Object()
+                .Field("Start_X", beam.Start_X)
+                .Field("Start_Y", beam.Start_Y)
+                .Field("Cell_Col", beam.Cell_Col)
+                .Field("Cell_Row", beam.Cell_Row)
+                .Field("Length", beam.Length)
+                .End_Object();
         }
-        j.end_array();
+        j.End_Array();
     }
-    j.end_array();
+    j.End_Array();
 }
 
 void Dump_Star(const Orbiter_Star& s, Json_Writer& j) {
-    j.begin_object()
-        .field("Star_Flying", s.Star_Flying)
-        .field("Star_Burst", s.Star_Burst)
-        .field("Star_Burst_Tick", s.Star_Burst_Tick)
-        .field("Star_Bounces", s.Star_Bounces)
-        .field("Star_Dir", s.Star_Dir)
-        .field("Star_X", s.Star_X)
-        .field("Star_Y", s.Star_Y)
-        .field("Star_Col", s.Star_Col)
-        .field("Star_Row", s.Star_Row)
-        .field("Star_Step", s.Star_Step)
-        .array("Spark_X", s.Spark_X, 1, 8)
-        .array("Spark_Y", s.Spark_Y, 1, 8)
-        .end_object();
+    j.Begin_Object()
+        .Field("Star_Flying", s.Star_Flying)
+        .Field("Star_Burst", s.Star_Burst)
+        .Field("Star_Burst_Tick", s.Star_Burst_Tick)
+        .Field("Star_Bounces", s.Star_Bounces)
+        .Field("Star_Dir", s.Star_Dir)
+        .Field("Star_X", s.Star_X)
+        .Field("Star_Y", s.Star_Y)
+        .Field("Star_Col", s.Star_Col)
+        .Field("Star_Row", s.Star_Row)
+        .Field("Star_Step", s.Star_Step)
+        .Array("Spark_X", s.Spark_X, 1, 8)
+        .Array("Spark_Y", s.Spark_Y, 1, 8)
+        .End_Object();
 }
 
 void Dump_Arm(const Clipper_Arm& a, Json_Writer& j) {
-    j.begin_object()
-        .field("Arm_Len", a.Arm_Len)
-        .field("Arm_Done", a.Arm_Done)
-        .array("Seg_X", a.Seg_X, 1, Arm::Segments)
-        .array("Seg_Y", a.Seg_Y, 1, Arm::Segments)
-        .array("Seg_Col", a.Seg_Col, 1, Arm::Segments)
-        .array("Seg_Row", a.Seg_Row, 1, Arm::Segments)
-        .end_object();
+    j.Begin_Object()
+        .Field("Arm_Len", a.Arm_Len)
+        .Field("Arm_Done", a.Arm_Done)
+        .Array("Seg_X", a.Seg_X, 1, Arm::Segments)
+        .Array("Seg_Y", a.Seg_Y, 1, Arm::Segments)
+        .Array("Seg_Col", a.Seg_Col, 1, Arm::Segments)
+        .Array("Seg_Row", a.Seg_Row, 1, Arm::Segments)
+        .End_Object();
 }
 
 void Dump_Shrapnel(const Shrap_Group& s, Json_Writer& j) {
-    j.begin_object()
-        .field("Shrap_Flying", s.Shrap_Flying)
-        .field("Shrap_Burst", s.Shrap_Burst)
-        .field("Shrap_Burst_Tick", s.Shrap_Burst_Tick)
-        .field("Shrap_Step", s.Shrap_Step)
-        .field("Shrap_Bounces", s.Shrap_Bounces)
-        .field("Shrap_Dir", s.Shrap_Dir)
-        .begin_array("Piece");
+    j.Begin_Object()
+        .Field("Shrap_Flying", s.Shrap_Flying)
+        .Field("Shrap_Burst", s.Shrap_Burst)
+        .Field("Shrap_Burst_Tick", s.Shrap_Burst_Tick)
+        .Field("Shrap_Step", s.Shrap_Step)
+        .Field("Shrap_Bounces", s.Shrap_Bounces)
+        .Field("Shrap_Dir", s.Shrap_Dir)
+        .Begin_Array("Piece");
     for (int n = 1; n <= Shrap_Pieces; ++n) {
         const Shrap_Piece& p = s.Piece[n];
-        j.begin_object()
-            .field("X", p.X)
-            .field("Y", p.Y)
-            .field("Col", p.Col)
-            .field("Row", p.Row)
-            .array("Spark_X", p.Spark_X, 0, 4)
-            .array("Spark_Y", p.Spark_Y, 0, 4)
-            .end_object();
+        j.Begin_Object()
+            .Field("X", p.X)
+            .Field("Y", p.Y)
+            .Field("Col", p.Col)
+            .Field("Row", p.Row)
+            .Array("Spark_X", p.Spark_X, 0, 4)
+            .Array("Spark_Y", p.Spark_Y, 0, 4)
+            .End_Object();
     }
-    j.end_array().end_object();
+    j.End_Array().End_Object();
 }
 
 void Dump_Weapons(const Enemy_Weapons& wp, Json_Writer& j) {
-    j.begin_object("Weapons").begin_array("Chains");
+    j.Begin_Object("Weapons").Begin_Array("Chains");
     for (int c = 1; c <= Chain::Count; ++c) Dump_Chain(wp.Chains[c], j);
-    j.end_array();
+    j.End_Array();
     Dump_Laser(wp, j);
-    j.begin_array("Stars");
+    j.Begin_Array("Stars");
     for (int i = 1; i <= Orbiter_Star_Count; ++i) Dump_Star(wp.Stars[i], j);
-    j.end_array().field("Star_Size", wp.Star_Size).field("Star_Size_Tick", wp.Star_Size_Tick);
-    j.begin_array("Arms");
+    j.End_Array().Field("Star_Size", wp.Star_Size).Field("Star_Size_Tick", wp.Star_Size_Tick);
+    j.Begin_Array("Arms");
     for (int a = 1; a <= Arm::Count; ++a) Dump_Arm(wp.Arms[a], j);
-    j.end_array().begin_array("Shrapnel");
+    j.End_Array().Begin_Array("Shrapnel");
     for (int k = 1; k <= Shrap_Groups; ++k) Dump_Shrapnel(wp.Shrapnel[k], j);
-    j.end_array().field("Shrap_Len", wp.Shrap_Len).end_object();
+    j.End_Array().Field("Shrap_Len", wp.Shrap_Len).End_Object();
 }
 
 // The Orbiter's look: its orbit phases and four trails of points 1..24.
 void Dump_Trails(const Enimy_Rec& r, Json_Writer& j) {
-    j.array("Orbit_Phase", r.Orbit_Phase, 0, 4)
-        .field("Trail_Len", r.Trail_Len)
-        .array("Trail_On", r.Trail_On, 1, 24);
-    j.begin_array("Trail_X");
-    for (const auto& trail : r.Trail_X) j.array(nullptr, trail, 1, 24);
-    j.end_array().begin_array("Trail_Y");
-    for (const auto& trail : r.Trail_Y) j.array(nullptr, trail, 1, 24);
-    j.end_array();
+    j.Array("Orbit_Phase", r.Orbit_Phase, 0, 4)
+        .Field("Trail_Len", r.Trail_Len)
+        .Array("Trail_On", r.Trail_On, 1, 24);
+    j.Begin_Array("Trail_X");
+    for (const auto& trail : r.Trail_X) j.Array(nullptr, trail, 1, 24);
+    j.End_Array().Begin_Array("Trail_Y");
+    for (const auto& trail : r.Trail_Y) j.Array(nullptr, trail, 1, 24);
+    j.End_Array();
 }
 
 void Dump_Look(const Enimy_Rec& r, Json_Writer& j) {
-    j.field("Burn_Dir", r.Burn_Dir)
-        .field("Burn_Frame", r.Burn_Frame)
-        .field("Burn_Min", r.Burn_Min)
-        .field("Burn_Max", r.Burn_Max)
-        .field("Explosion_Frame", r.Explosion_Frame)
-        .field("Body_Image", r.Body_Image)
-        .field("Shadow_Image", r.Shadow_Image)
-        .field("Kill_W", r.Kill_W)
-        .field("Kill_H", r.Kill_H)
-        .field("Kill_Angle", r.Kill_Angle)
-        .array("Star_Spin", r.Star_Spin, 0, 8)
-        .field("Dir_Angle", r.Dir_Angle)
-        .field("Turret_Saved", r.Turret_Saved)
-        .field("Anim", r.Anim)
-        .field("Cross_X", r.Cross_X)
-        .field("Cross_Y", r.Cross_Y)
-        .field("Cross_Right", r.Cross_Right)
-        .field("Cross_Down", r.Cross_Down)
-        .field("Last_Dir", r.Last_Dir)
-        .field("Speed", r.Speed)
-        .field("Steps", r.Steps)
-        .array("Arm_Mode", r.Arm_Mode, 0, 4);
+    j.Field("Burn_Dir", r.Burn_Dir)
+        .Field("Burn_Frame", r.Burn_Frame)
+        .Field("Burn_Min", r.Burn_Min)
+        .Field("Burn_Max", r.Burn_Max)
+        .Field("Explosion_Frame", r.Explosion_Frame)
+        .Field("Body_Image", r.Body_Image)
+        .Field("Shadow_Image", r.Shadow_Image)
+        .Field("Kill_W", r.Kill_W)
+        .Field("Kill_H", r.Kill_H)
+        .Field("Kill_Angle", r.Kill_Angle)
+        .Array("Star_Spin", r.Star_Spin, 0, 8)
+        .Field("Dir_Angle", r.Dir_Angle)
+        .Field("Turret_Saved", r.Turret_Saved)
+        .Field("Anim", r.Anim)
+        .Field("Cross_X", r.Cross_X)
+        .Field("Cross_Y", r.Cross_Y)
+        .Field("Cross_Right", r.Cross_Right)
+        .Field("Cross_Down", r.Cross_Down)
+        .Field("Last_Dir", r.Last_Dir)
+        .Field("Speed", r.Speed)
+        .Field("Steps", r.Steps)
+        .Array("Arm_Mode", r.Arm_Mode, 0, 4);
 }
 
 void Dump_Enimy(const Enimy_Rec& r, Json_Writer& j) {
-    j.begin_object()
-        .field("Active", r.Active)
-        .field("Dying", r.Dying)
-        .field("Exploding", r.Exploding)
-        .field("Hits", r.Hits)
-        .field("X", r.X)
-        .field("Y", r.Y)
-        .field("Col", r.Col)
-        .field("Row", r.Row)
-        .field("Angle", r.Angle)
-        .field("Angle_Target", r.Angle_Target)
-        .field("Turret_Angle", r.Turret_Angle)
-        .field("Move_Dir", r.Move_Dir)
-        .field("Step", r.Step)
-        .field("Turning", r.Turning)
-        .field("Attacking", r.Attacking)
-        .field("Attack_Timer", r.Attack_Timer)
-        .field("Attack_Interval", r.Attack_Interval)
-        .field("Fire_Phase", r.Fire_Phase)
-        .field("Fire_Tick", r.Fire_Tick)
-        .field("Special_Tick", r.Special_Tick)
-        .field("Death_Tick", r.Death_Tick)
-        .field("Blast_On", r.Blast_On)
-        .field("Blast_Tick", r.Blast_Tick);
+    j.Begin_Object()
+        .Field("Active", r.Active)
+        .Field("Dying", r.Dying)
+        .Field("Exploding", r.Exploding)
+        .Field("Hits", r.Hits)
+        .Field("X", r.X)
+        .Field("Y", r.Y)
+        .Field("Col", r.Col)
+        .Field("Row", r.Row)
+        .Field("Angle", r.Angle)
+        .Field("Angle_Target", r.Angle_Target)
+        .Field("Turret_Angle", r.Turret_Angle)
+        .Field("Move_Dir", r.Move_Dir)
+        .Field("Step", r.Step)
+        .Field("Turning", r.Turning)
+        .Field("Attacking", r.Attacking)
+        .Field("Attack_Timer", r.Attack_Timer)
+        .Field("Attack_Interval", r.Attack_Interval)
+        .Field("Fire_Phase", r.Fire_Phase)
+        .Field("Fire_Tick", r.Fire_Tick)
+        .Field("Special_Tick", r.Special_Tick)
+        .Field("Death_Tick", r.Death_Tick)
+        .Field("Blast_On", r.Blast_On)
+        .Field("Blast_Tick", r.Blast_Tick);
     int shots = 0;
     for (int e = 1; e <= Enimy_Shot_Count; ++e) shots += r.Shots[e].In_Flight ? 1 : 0;
-    j.field("Shots_In_Flight", int64_t{shots});
+    j.Field("Shots_In_Flight", int64_t{shots});
     Dump_Look(r, j);
     Dump_Trails(r, j);
-    j.begin_array("Shots");
+    j.Begin_Array("Shots");
     for (int e = 1; e <= Enimy_Shot_Count; ++e) Dump_Shot(r.Shots[e], j);
-    j.end_array();
+    j.End_Array();
     Dump_Weapons(r.Weapons, j);
-    j.end_object();
+    j.End_Object();
 }
 
 }  // namespace
 
 void Dump_Enemies(const World& w, Json_Writer& j) {
-    j.begin_array("Enimy_Table");
+    j.Begin_Array("Enimy_Table");
     for (int slot = 1; slot <= Roster_Slots; ++slot) Dump_Enimy(w.enemies.Enimy_Table[slot], j);
-    j.end_array();
+    j.End_Array();
 }
 
 }  // namespace zarvo

@@ -33,7 +33,7 @@ void Place_Enimy(Game& g, int slot) {
     r.Col = Start_Col(slot);
     r.Row = Start_Row;
     Mark_Block(g.w.arena.Occupy_Grid, r);
-    r.Attack_Interval = 20 + g.random(20);
+    r.Attack_Interval = 20 + g.Random(20);
 }
 
 // Four hits or a hole: the enemy stops acting and its kill sequence begins; an Orbiter's
@@ -110,8 +110,8 @@ void Enimy_Shuffle(Game& g) {
         if (source[i] != No_Code) ++wanted;
     }
     for (int placed = 0; placed < wanted;) {
-        const int s = g.random(Roster_Slots);
-        const int d = g.random(Roster_Slots);
+        const int s = g.Random(Roster_Slots);
+        const int d = g.Random(Roster_Slots);
         if (source[s] == No_Code || target[d] != No_Code) continue;
         target[d] = source[s];
         source[s] = No_Code;

@@ -24,7 +24,7 @@ constexpr Walk_Rules Spider_Rules{8, false, false, false, 10, true, Spider_Attac
 constexpr Walk_Rules Sub_Rules{16, false, true, false, 10, true, Sub_Attack};
 
 Step_Dir Random_Dir(Game& g) {
-    return Step_Dir_Of(g.random(4) + 1);
+    return Step_Dir_Of(g.Random(4) + 1);
 }
 
 bool At_Cell_Boundary(const Enimy_Rec& r) {
@@ -75,7 +75,7 @@ void Count_To_Attack(Game& g, Enimy_Rec& r, const Walk_Rules& rules) {
     r.Attack_Timer += 1;
     if (r.Attack_Timer < r.Attack_Interval) return;
     r.Attack_Timer = 0;
-    r.Attack_Interval = rules.Interval_Base + g.random(rules.Interval_Base);
+    r.Attack_Interval = rules.Interval_Base + g.Random(rules.Interval_Base);
     r.Attacking = true;
     r.Fire_Phase = 0;
     r.Fire_Tick = 0;
@@ -215,7 +215,7 @@ void Orbiter_Mover(Game& g, int slot) {
         r.Step = 0;
         if (!r.Attacking && ++r.Attack_Timer >= r.Attack_Interval) {
             r.Attack_Timer = 0;
-            r.Attack_Interval = 50 + g.random(50);
+            r.Attack_Interval = 50 + g.Random(50);
             r.Attacking = true;
             r.Move_Dir = Step_Dir::None;
         }

@@ -4,7 +4,7 @@ namespace zarvo {
 
 std::string Dump_World(const World& w, Json_Sources* sources) {
     Json_Writer j;
-    j.tell_sources(sources);
+    j.Tell_Sources(sources);
     Dump_Game_Flags(w, j);
     Dump_Arena(w, j);
     Dump_Player(w, j);
@@ -13,72 +13,72 @@ std::string Dump_World(const World& w, Json_Sources* sources) {
     Dump_Hazards(w, j);
     Dump_Pilots(w, j);
     Dump_Screens(w, j);
-    return j.text();
+    return j.Text();
 }
 
 namespace {
 
 template <int N>
 void Entry(Json_Writer& j, const char* name, const Entry_Text<N>& e) {
-    j.text(name, e.Letters, e.Length, N);
+    j.Text(name, e.Letters, e.Length, N);
 }
 
 void Dump_Modes(const Game_State& s, Json_Writer& j) {
-    j.field("Sponsor_On", s.Sponsor_On)
-        .field("Sponsor_Paused", s.Sponsor_Paused)
-        .field("Playing", s.Playing)
-        .field("CodeWords_On", s.CodeWords_On)
-        .field("Sponsor_Score_On", s.Sponsor_Score_On)
-        .field("Sponsor_Option_On", s.Sponsor_Option_On)
-        .field("Panel_Score_On", s.Panel_Score_On)
-        .field("Panel_Option_On", s.Panel_Option_On)
-        .field("Game_Over", s.Game_Over)
-        .field("Set_Score_New_On", s.Set_Score_New_On)
-        .field("Well_Done", s.Well_Done)
-        .field("Game_Halted", s.Game_Halted)
-        .field("Quit_Requested", s.Quit_Requested);
+    j.Field("Sponsor_On", s.Sponsor_On)
+        .Field("Sponsor_Paused", s.Sponsor_Paused)
+        .Field("Playing", s.Playing)
+        .Field("CodeWords_On", s.CodeWords_On)
+        .Field("Sponsor_Score_On", s.Sponsor_Score_On)
+        .Field("Sponsor_Option_On", s.Sponsor_Option_On)
+        .Field("Panel_Score_On", s.Panel_Score_On)
+        .Field("Panel_Option_On", s.Panel_Option_On)
+        .Field("Game_Over", s.Game_Over)
+        .Field("Set_Score_New_On", s.Set_Score_New_On)
+        .Field("Well_Done", s.Well_Done)
+        .Field("Game_Halted", s.Game_Halted)
+        .Field("Quit_Requested", s.Quit_Requested);
 }
 
 void Dump_Numbers(const Game_State& s, Json_Writer& j) {
-    j.field("Score", s.Score)
-        .field("Level", s.Level)
-        .field("Difficulty", s.Difficulty)
-        .field("Last_Level", s.Last_Level)
-        .field("Last_Difficulty", s.Last_Difficulty)
-        .field("Lives", s.Lives)
-        .field("Enimy_Count", s.Enimy_Count)
-        .field("Fliese_Claimed", s.Fliese_Claimed)
-        .field("Fliese_Percent", s.Fliese_Percent)
-        .field("Well_Done_Tick", s.Well_Done_Tick)
-        .field("Back_Picture_Choice", s.Back_Picture_Choice)
-        .field("Star_Fire_Count", s.Star_Fire_Count)
-        .field("Star_Fire_Request", s.Star_Fire_Request)
-        .field("Immortal_Code", s.Immortal_Code)
-        .field("Fire_Code", s.Fire_Code)
-        .field("Form_Left", s.Form_Left)
-        .field("Form_Top", s.Form_Top)
-        .field("Back_Picture_Exists", s.Back_Picture_Exists)
-        .field("Back_Picture_Image", s.Back_Picture_Image)
-        .field("Back_Picture_X", s.Back_Picture_X)
-        .field("Back_Picture_Y", s.Back_Picture_Y)
-        .field("Back_Picture_Z", s.Back_Picture_Z);
+    j.Field("Score", s.Score)
+        .Field("Level", s.Level)
+        .Field("Difficulty", s.Difficulty)
+        .Field("Last_Level", s.Last_Level)
+        .Field("Last_Difficulty", s.Last_Difficulty)
+        .Field("Lives", s.Lives)
+        .Field("Enimy_Count", s.Enimy_Count)
+        .Field("Fliese_Claimed", s.Fliese_Claimed)
+        .Field("Fliese_Percent", s.Fliese_Percent)
+        .Field("Well_Done_Tick", s.Well_Done_Tick)
+        .Field("Back_Picture_Choice", s.Back_Picture_Choice)
+        .Field("Star_Fire_Count", s.Star_Fire_Count)
+        .Field("Star_Fire_Request", s.Star_Fire_Request)
+        .Field("Immortal_Code", s.Immortal_Code)
+        .Field("Fire_Code", s.Fire_Code)
+        .Field("Form_Left", s.Form_Left)
+        .Field("Form_Top", s.Form_Top)
+        .Field("Back_Picture_Exists", s.Back_Picture_Exists)
+        .Field("Back_Picture_Image", s.Back_Picture_Image)
+        .Field("Back_Picture_X", s.Back_Picture_X)
+        .Field("Back_Picture_Y", s.Back_Picture_Y)
+        .Field("Back_Picture_Z", s.Back_Picture_Z);
 }
 
 void Dump_Input(const Game_State& s, Json_Writer& j) {
-    j.field("Mouse_X", s.Mouse_X)
-        .field("Mouse_Y", s.Mouse_Y)
-        .field("Mouse_Clicked", s.Mouse_Clicked)
-        .field("Click_X", s.Click_X)
-        .field("Click_Y", s.Click_Y)
-        .field("Key_Pressed", s.Key_Pressed)
-        .field("Input_Up", s.Input_Up)
-        .field("Input_Down", s.Input_Down)
-        .field("Input_Left", s.Input_Left)
-        .field("Input_Right", s.Input_Right)
-        .field("CodeWord_1_Typing", s.CodeWord_1_Typing)
-        .field("CodeWord_2_Typing", s.CodeWord_2_Typing)
-        .field("Name_Entry_On", s.Name_Entry_On)
-        .field("Name_Done", s.Name_Done);
+    j.Field("Mouse_X", s.Mouse_X)
+        .Field("Mouse_Y", s.Mouse_Y)
+        .Field("Mouse_Clicked", s.Mouse_Clicked)
+        .Field("Click_X", s.Click_X)
+        .Field("Click_Y", s.Click_Y)
+        .Field("Key_Pressed", s.Key_Pressed)
+        .Field("Input_Up", s.Input_Up)
+        .Field("Input_Down", s.Input_Down)
+        .Field("Input_Left", s.Input_Left)
+        .Field("Input_Right", s.Input_Right)
+        .Field("CodeWord_1_Typing", s.CodeWord_1_Typing)
+        .Field("CodeWord_2_Typing", s.CodeWord_2_Typing)
+        .Field("Name_Entry_On", s.Name_Entry_On)
+        .Field("Name_Done", s.Name_Done);
     Entry(j, "Player_Name", s.Player_Name);
     Entry(j, "CodeWord_1", s.CodeWord_1);
     Entry(j, "CodeWord_2", s.CodeWord_2);
@@ -86,18 +86,18 @@ void Dump_Input(const Game_State& s, Json_Writer& j) {
 
 void Dump_Player_And_Level(const World& w, Json_Writer& j) {
     const Player_State& p = w.player;
-    j.field("Ego_X", p.Ego_X)
-        .field("Ego_Y", p.Ego_Y)
-        .field("Ego_Col", p.Ego_Col)
-        .field("Ego_Row", p.Ego_Row)
-        .field("Ego_Dir", p.Ego_Dir)
-        .field("Ego_Cutting", p.Ego_Cutting)
-        .field("Energy_Count", w.effects.Energy_Count)
-        .field("Reserve_Count", w.effects.Reserve_Count)
-        .field("Drain_Rate", w.level.Drain_Rate)
-        .array("Enimy_Type", w.level.Enimy_Type, 1, Roster_Slots)
-        .array("Pilot_Type", w.level.Pilot_Type, 1, Roster_Slots)
-        .array("Weapon_Switch", w.level.Weapon_Switch, 0, Weapon_Switch_Count);
+    j.Field("Ego_X", p.Ego_X)
+        .Field("Ego_Y", p.Ego_Y)
+        .Field("Ego_Col", p.Ego_Col)
+        .Field("Ego_Row", p.Ego_Row)
+        .Field("Ego_Dir", p.Ego_Dir)
+        .Field("Ego_Cutting", p.Ego_Cutting)
+        .Field("Energy_Count", w.effects.Energy_Count)
+        .Field("Reserve_Count", w.effects.Reserve_Count)
+        .Field("Drain_Rate", w.level.Drain_Rate)
+        .Array("Enimy_Type", w.level.Enimy_Type, 1, Roster_Slots)
+        .Array("Pilot_Type", w.level.Pilot_Type, 1, Roster_Slots)
+        .Array("Weapon_Switch", w.level.Weapon_Switch, 0, Weapon_Switch_Count);
 }
 
 }  // namespace
@@ -105,12 +105,12 @@ void Dump_Player_And_Level(const World& w, Json_Writer& j) {
 // Every shared scalar and flag of the frame loop, the random generator, the player's place and
 // the level's rosters and switches.
 void Dump_Game_Flags(const World& w, Json_Writer& j) {
-    j.field("Frame_Count", w.Frame_Count);
+    j.Field("Frame_Count", w.Frame_Count);
     Dump_Modes(w.game, j);
     Dump_Numbers(w.game, j);
     Dump_Input(w.game, j);
     Dump_Player_And_Level(w, j);
-    j.begin_object("rng").field("x", w.rng.x).end_object();
+    j.Begin_Object("rng").Field("x", w.rng.x).End_Object();
 }
 
 }  // namespace zarvo

@@ -57,7 +57,7 @@ void Create_Back_Picture(Game_State& s) {
 
 void FormCreate(Game& g, uint32_t seed, int screen_width, int screen_height) {
     Game_State& s = g.w.game;
-    g.w.rng.seed(seed);
+    g.w.rng.Seed(seed);
     s.Form_Top = (screen_height - Screen_Height) / 2;
     s.Form_Left = (screen_width - Screen_Width) / 2;
     s.Star_Fire_Count = 0;

@@ -13,7 +13,7 @@ void Clear_Blaster(Game& g, Blaster_Rec& b) {
     b.Death_Tick = 0;
     b.Explosion_Frame = 0;
     b.Thunder_Timer = 0;
-    b.Thunder_Interval = 20 + g.random(50);
+    b.Thunder_Interval = 20 + g.Random(50);
     b.Thunder_Dir = Thunder_Direction::None;
     b.Last_Dir = Thunder_Direction::None;
     // A beam still running from the last level would go on without a direction.
@@ -39,7 +39,7 @@ void Thunder_Trigger(Game& g, Blaster_Rec& b) {
     b.Thunder_Dir = Thunder_Direction::None;
     if (++b.Thunder_Timer < b.Thunder_Interval) return;
     b.Thunder_Timer = 0;
-    b.Thunder_Dir = Thunder_Direction_Of(g.random(4) + 1);
+    b.Thunder_Dir = Thunder_Direction_Of(g.Random(4) + 1);
     if (b.Thunder_Dir == b.Last_Dir) return;
     b.Thunder_On = true;
     b.Thunder_Tick = 0;

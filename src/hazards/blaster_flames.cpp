@@ -57,9 +57,9 @@ void Show_Star_Burst(Game& g, int place) {
 void Draw_Flame_Timing(Game& g, Blaster_Rec& b) {
     for (int f = 1; f <= Flames_Per_Place; ++f) b.Flame[f].Flame_Dir = Flame_Dirs[f];
     for (int f = 1; f <= Flames_Per_Place; ++f)
-        b.Flame[f].Flame_Delay = 10 + g.random(Delay_Spread[f]);
+        b.Flame[f].Flame_Delay = 10 + g.Random(Delay_Spread[f]);
     for (int f = 1; f <= Flames_Per_Place; ++f)
-        b.Flame[f].Flame_Life = Life_Base[f] + g.random(Life_Spread[f]);
+        b.Flame[f].Flame_Life = Life_Base[f] + g.Random(Life_Spread[f]);
     for (int f = 1; f <= Flames_Per_Place; ++f) b.Flame[f].Flame_Burst_Tick = 0;
 }
 

@@ -18,7 +18,7 @@ bool Place_Is_Free(const World& w, int place) {
 
 int Draw_Free_Place(Game& g, int& failures) {
     while (failures <= 100) {
-        const int place = g.random(Hazard_Places) + 1;
+        const int place = g.Random(Hazard_Places) + 1;
         if (Place_Is_Free(g.w, place)) return place;
         ++failures;
     }

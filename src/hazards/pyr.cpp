@@ -37,7 +37,7 @@ int Place_Pyrs(Game& g, int count) {
         if (place == 0) break;
         Pyr_Rec& p = g.w.hazards.Pyr[place];
         p.Present = true;
-        p.Pyr_Kind = g.random(3) + 1;
+        p.Pyr_Kind = g.Random(3) + 1;
         ++placed;
     }
     return placed;

@@ -34,8 +34,8 @@ void Start_Shards(Game& g, Shard_Burst& s, const Shard_Shape& shape, int x, int 
 
 void Scatter_Shards(Game& g, Shard_Burst& s, const Shard_Shape& shape) {
     for (int k = 1; k <= Shard_Count; ++k) {
-        const int r6 = 1 + g.random(6);
-        const int r4 = 1 + g.random(4);
+        const int r6 = 1 + g.Random(6);
+        const int r4 = 1 + g.Random(4);
         const bool diagonal = k <= 4;
         const int step_x = diagonal && !shape.Wide_Steps ? r4 : r6;
         const int step_y = diagonal && !shape.Wide_Steps ? r6 : r4;

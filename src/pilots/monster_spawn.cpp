@@ -48,7 +48,7 @@ void Hatch_Monster(Game& g, int spot) {
     m.Active = true;
     m.Exploding = m.Flying = false;
     m.Fly_Count = m.Tick = m.Step = m.Anim = 0;
-    m.Dir = Monster_Dir_Of(Code_Of(Monster_Dir::Up) + g.random(4));
+    m.Dir = Monster_Dir_Of(Code_Of(Monster_Dir::Up) + g.Random(4));
     Place_Monster(m, spot);
     // A monster hatched after the level is won stops at once; it still needs its look.
     Set_Monster_Images(m);

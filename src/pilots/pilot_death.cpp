@@ -27,7 +27,7 @@ inline constexpr Drift Debris_Drift[Pilot_Debris_Count + 1] = {
 
 int32_t Drift_By(Game& g, int32_t range) {
     if (range == 0) return 0;
-    const int32_t r = g.random(range > 0 ? range : -range) + 1;
+    const int32_t r = g.Random(range > 0 ? range : -range) + 1;
     return range > 0 ? r : -r;
 }
 

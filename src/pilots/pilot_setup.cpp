@@ -15,8 +15,8 @@ void Pilot_Shuffle(Game& g) {
     }
     int placed = 0;
     do {
-        const int s = g.random(Roster_Slots);
-        const int d = g.random(Roster_Slots);
+        const int s = g.Random(Roster_Slots);
+        const int d = g.Random(Roster_Slots);
         if (source[s] != No_Code && target[d] == No_Code) {
             target[d] = source[s];
             source[s] = No_Code;
@@ -37,13 +37,13 @@ void Start_Pilot(Game& g, Pilot_Rec& p, int slot) {
     p.Step = 0;
     p.Steps = 8;
     p.Speed = 2;
-    p.Dir = Pilot_Dir_Of(Code_Of(Pilot_Dir::Up_Right) + g.random(4));
+    p.Dir = Pilot_Dir_Of(Code_Of(Pilot_Dir::Up_Right) + g.Random(4));
     p.Angle = p.Angle_Target = Pilot_Dir_Angle(p.Dir);
     p.Img_W = g.m.Image_Width(Img1::Pilot);
     p.Img_H = g.m.Image_Height(Img1::Pilot);
     p.Debris_W = 16;
     p.Debris_H = 32;
-    p.Bomb_Interval = 5 + g.random(10);
+    p.Bomb_Interval = 5 + g.Random(10);
 }
 
 }  // namespace

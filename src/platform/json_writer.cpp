@@ -4,7 +4,7 @@
 
 namespace zarvo {
 
-void Json_Writer::key(const char* name) {
+void Json_Writer::Key(const char* name) {
     if (!first_) out_ += ',';
     first_ = false;
     if (name) {
@@ -14,42 +14,42 @@ void Json_Writer::key(const char* name) {
     }
 }
 
-void Json_Writer::number(int64_t value) {
+void Json_Writer::Number(int64_t value) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     out_.append(digits, end);
 }
 
-Json_Writer& Json_Writer::field(const char* name, int64_t value) {
-    key(name);
-    number(value);
+Json_Writer& Json_Writer::Field(const char* name, int64_t value) {
+    Key(name);
+    Number(value);
     return *this;
 }
 
-Json_Writer& Json_Writer::field(const char* name, const int32_t& value) {
-    key(name);
-    number(value);
-    note(name, &value, sizeof value);
+Json_Writer& Json_Writer::Field(const char* name, const int32_t& value) {
+    Key(name);
+    Number(value);
+    Note(name, &value, sizeof value);
     return *this;
 }
 
-Json_Writer& Json_Writer::field(const char* name, const uint32_t& value) {
-    key(name);
-    number(value);
-    note(name, &value, sizeof value);
+Json_Writer& Json_Writer::Field(const char* name, const uint32_t& value) {
+    Key(name);
+    Number(value);
+    Note(name, &value, sizeof value);
     return *this;
 }
 
-Json_Writer& Json_Writer::field(const char* name, const bool& value) {
-    key(name);
+Json_Writer& Json_Writer::Field(const char* name, const bool& value) {
+    Key(name);
     out_ += value ? "true" : "false";
-    note(name, &value, sizeof value);
+    Note(name, &value, sizeof value);
     return *this;
 }
 
-Json_Writer& Json_Writer::text(const char* name, const char* letters, int length) {
+Json_Writer& Json_Writer::Text(const char* name, const char* letters, int length) {
     static const char hex[] = "0123456789abcdef";
-    key(name);
+    Key(name);
     out_ += '"';
     for (int i = 0; i < length; ++i) {
         const unsigned char c = static_cast<unsigned char>(letters[i]);
@@ -70,72 +70,72 @@ Json_Writer& Json_Writer::text(const char* name, const char* letters, int length
     return *this;
 }
 
-Json_Writer& Json_Writer::text(const char* name, const char* letters, const int32_t& length,
+Json_Writer& Json_Writer::Text(const char* name, const char* letters, const int32_t& length,
                                int limit) {
     const int shown = length < 0 ? 0 : length > limit ? limit : length;
-    text(name, letters, shown);
-    note(name, &length, sizeof length);
-    note(name, letters, static_cast<std::size_t>(shown));
+    Text(name, letters, shown);
+    Note(name, &length, sizeof length);
+    Note(name, letters, static_cast<std::size_t>(shown));
     return *this;
 }
 
-Json_Writer& Json_Writer::array(const char* name, const int32_t* values, int first, int count) {
-    key(name);
+Json_Writer& Json_Writer::Array(const char* name, const int32_t* values, int first, int count) {
+    Key(name);
     out_ += '[';
     for (int i = 0; i < count; ++i) {
         if (i) out_ += ',';
-        number(values[first + i]);
+        Number(values[first + i]);
     }
     out_ += ']';
-    note(name, values + first, sizeof(int32_t) * static_cast<std::size_t>(count));
+    Note(name, values + first, sizeof(int32_t) * static_cast<std::size_t>(count));
     return *this;
 }
 
-Json_Writer& Json_Writer::array(const char* name, const bool* values, int first, int count) {
-    key(name);
+Json_Writer& Json_Writer::Array(const char* name, const bool* values, int first, int count) {
+    Key(name);
     out_ += '[';
     for (int i = 0; i < count; ++i) {
         if (i) out_ += ',';
         out_ += values[first + i] ? "true" : "false";
     }
     out_ += ']';
-    note(name, values + first, sizeof(bool) * static_cast<std::size_t>(count));
+    Note(name, values + first, sizeof(bool) * static_cast<std::size_t>(count));
     return *this;
 }
 
-Json_Writer& Json_Writer::array(const char* name, const uint8_t* values, int first, int count) {
-    key(name);
+Json_Writer& Json_Writer::Array(const char* name, const uint8_t* values, int first, int count) {
+    Key(name);
     out_ += '[';
     for (int i = 0; i < count; ++i) {
         if (i) out_ += ',';
-        number(values[first + i]);
+        Number(values[first + i]);
     }
     out_ += ']';
-    note(name, values + first, static_cast<std::size_t>(count));
+    Note(name, values + first, static_cast<std::size_t>(count));
     return *this;
 }
 
-Json_Writer& Json_Writer::begin_object(const char* name) {
-    key(name);
+Json_Writer& Json_Writer::Begin_Object(const char* name) {
+    Key(name);
     out_ += '{';
     first_ = true;
     return *this;
 }
 
-Json_Writer& Json_Writer::end_object() {
+Json_Writer& Json_Writer::End_Object() {
     out_ += '}';
     first_ = false;
     return *this;
 }
 
-Json_Writer& Json_Writer::begin_array(const char* name) {
-    key(name);
+Json_Writer& Json_Writer::Begin_Array(const char* name) {
+    Key(name);
     out_ += '[';
     first_ = true;
     return *this;
 }
 
-Json_Writer& Json_Writer::end_array() {
+Json_Writer& Json_Writer::End_Array() {
     out_ += ']';
     first_ = false;
     return *this;

@@ -7,42 +7,42 @@ namespace zarvo {
 namespace {
 
 void Dump_Figure(const Player_State& p, Json_Writer& j) {
-    j.begin_object("player")
-        .field("Ego_Step", p.Ego_Step)
-        .field("Ego_Step_Dir", p.Ego_Step_Dir)
-        .field("Ego_Save_X", p.Ego_Save_X)
-        .field("Ego_Save_Y", p.Ego_Save_Y)
-        .field("Ego_Save_Col", p.Ego_Save_Col)
-        .field("Ego_Save_Row", p.Ego_Save_Row)
-        .field("Bump_Flag", p.Bump_Flag)
-        .field("Ego_Anim", p.Ego_Anim)
-        .field("Ego_Hit", p.Ego_Hit)
-        .field("Ego_Implose_On", p.Ego_Implose_On)
-        .field("Ego_Implose_Tick", p.Ego_Implose_Tick)
-        .field("Ego_Explose_On", p.Ego_Explose_On)
-        .field("Ego_Explose_Tick", p.Ego_Explose_Tick)
-        .field("Cross_X", p.Cross_X)
-        .field("Cross_Y", p.Cross_Y)
-        .field("Cross_X_Up", p.Cross_X_Up)
-        .field("Cross_Y_Up", p.Cross_Y_Up)
-        .field("Ego_Seq_Width", p.Ego_Seq_Width)
-        .field("Ego_Seq_Height", p.Ego_Seq_Height)
-        .field("Ego_Seq_Angle", p.Ego_Seq_Angle)
-        .end_object();
+    j.Begin_Object("player")
+        .Field("Ego_Step", p.Ego_Step)
+        .Field("Ego_Step_Dir", p.Ego_Step_Dir)
+        .Field("Ego_Save_X", p.Ego_Save_X)
+        .Field("Ego_Save_Y", p.Ego_Save_Y)
+        .Field("Ego_Save_Col", p.Ego_Save_Col)
+        .Field("Ego_Save_Row", p.Ego_Save_Row)
+        .Field("Bump_Flag", p.Bump_Flag)
+        .Field("Ego_Anim", p.Ego_Anim)
+        .Field("Ego_Hit", p.Ego_Hit)
+        .Field("Ego_Implose_On", p.Ego_Implose_On)
+        .Field("Ego_Implose_Tick", p.Ego_Implose_Tick)
+        .Field("Ego_Explose_On", p.Ego_Explose_On)
+        .Field("Ego_Explose_Tick", p.Ego_Explose_Tick)
+        .Field("Cross_X", p.Cross_X)
+        .Field("Cross_Y", p.Cross_Y)
+        .Field("Cross_X_Up", p.Cross_X_Up)
+        .Field("Cross_Y_Up", p.Cross_Y_Up)
+        .Field("Ego_Seq_Width", p.Ego_Seq_Width)
+        .Field("Ego_Seq_Height", p.Ego_Seq_Height)
+        .Field("Ego_Seq_Angle", p.Ego_Seq_Angle)
+        .End_Object();
 }
 
 // One field of the rockets as four rows (directions 1..4) of the 24 volley slots.
 template <typename T>
 void Shot_Table(Json_Writer& j, const char* name, const Shot_State& t, T Star_Shot::*field) {
-    j.begin_array(name);
-    for (int d = 1; d <= 4; ++d) j.column(nullptr, t.Shot[d], field, 1, Volley_Slots);
-    j.end_array();
+    j.Begin_Array(name);
+    for (int d = 1; d <= 4; ++d) j.Column(nullptr, t.Shot[d], field, 1, Volley_Slots);
+    j.End_Array();
 }
 
 void Dump_Shots(const Shot_State& t, Json_Writer& j) {
-    j.begin_object("shots")
-        .field("Star_Angle", t.Star_Angle)
-        .array("Volley_Used", t.Volley_Used, 1, Volley_Slots);
+    j.Begin_Object("shots")
+        .Field("Star_Angle", t.Star_Angle)
+        .Array("Volley_Used", t.Volley_Used, 1, Volley_Slots);
     Shot_Table(j, "Shot_Active", t, &Star_Shot::Shot_Active);
     Shot_Table(j, "Shot_Dir", t, &Star_Shot::Shot_Dir);
     Shot_Table(j, "Shot_X", t, &Star_Shot::Shot_X);
@@ -54,7 +54,7 @@ void Dump_Shots(const Shot_State& t, Json_Writer& j) {
     Shot_Table(j, "Shot_Ex_X", t, &Star_Shot::Shot_Ex_X);
     Shot_Table(j, "Shot_Ex_Y", t, &Star_Shot::Shot_Ex_Y);
     Shot_Table(j, "Shot_Ex_Frame", t, &Star_Shot::Shot_Ex_Frame);
-    j.end_object();
+    j.End_Object();
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ struct Game {
     World& w;
     Media& m;
 
-    int32_t random(int32_t n) { return w.random(n); }
+    int32_t Random(int32_t n) { return w.Random(n); }
 };
 
 }  // namespace zarvo

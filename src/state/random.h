@@ -7,9 +7,9 @@ namespace zarvo {
 // continues with the same numbers.
 struct Rng {
     uint32_t x = 1;
-    void seed(uint32_t s) { x = s; }
+    void Seed(uint32_t s) { x = s; }
     // A uniform integer 0..n-1 (0 when n <= 0).
-    int32_t random(int32_t n) {
+    int32_t Random(int32_t n) {
         x = x * 134775813u + 1u;
         if (n <= 0) return 0;
         return static_cast<int32_t>((static_cast<uint64_t>(x) * static_cast<uint32_t>(n)) >> 32);

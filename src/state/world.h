@@ -39,7 +39,7 @@ struct World {
     // Frames run since start (the headless runner's frame number).
     int32_t Frame_Count = 0;
 
-    int32_t random(int32_t n) { return rng.random(n); }
+    int32_t Random(int32_t n) { return rng.Random(n); }
     bool operator==(const World&) const = default;
 };
 

@@ -19,7 +19,7 @@ struct Hazard_Media : Draw_Log_Media {
 // A seeded World on a fresh full arena, the player parked in the bottom-right corner.
 struct Hazard_World {
     explicit Hazard_World(uint32_t seed = 7) : world(std::make_unique<World>()), g{*world, media} {
-        world->rng.seed(seed);
+        world->rng.Seed(seed);
         Reset_Arena(g);
         park_player(36, 24);
     }

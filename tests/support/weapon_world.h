@@ -31,7 +31,7 @@ struct Weapon_World {
     Game g{*world, media};
 
     Weapon_World() {
-        world->rng.seed(12345);
+        world->rng.Seed(12345);
         Reset_Arena(g);
         player_at(0, 0);
     }

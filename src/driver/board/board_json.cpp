@@ -10,22 +10,22 @@ namespace zarvo {
 namespace {
 
 void Text(Json_Writer& j, const char* name, const std::string& text) {
-    j.text(name, text.data(), static_cast<int>(text.size()));
+    j.Text(name, text.data(), static_cast<int>(text.size()));
 }
 
 void Rows(Json_Writer& j, const char* name, const std::vector<Table_Row>& rows) {
-    j.begin_array(name);
+    j.Begin_Array(name);
     for (const Table_Row& r : rows) {
-        j.begin_object();
-        j.field("id", r.Id);
+        j.Begin_Object();
+        j.Field("id", r.Id);
         Text(j, "name", Shown_Board_Name(r.Name));
-        j.field("score", r.Score);
+        j.Field("score", r.Score);
         Text(j, "levels",
              std::to_string(r.Reached_Difficulty) + "-" + std::to_string(r.Reached_Level));
         Text(j, "date", Utc_Day(r.Received));
-        j.end_object();
+        j.End_Object();
     }
-    j.end_array();
+    j.End_Array();
 }
 
 std::tm Utc(int64_t when) {
@@ -49,56 +49,56 @@ std::string Shown_Board_Name(const std::string& name) {
 
 std::string Run_Json(const Board_Run& run) {
     Json_Writer j;
-    j.field("id", run.Id);
+    j.Field("id", run.Id);
     Text(j, "state", Board_State_Name(run.State));
     Text(j, "name", Shown_Board_Name(run.Name));
-    j.field("claimed_score", run.Claimed_Score);
+    j.Field("claimed_score", run.Claimed_Score);
     Text(j, "received", Utc_Day(run.Received));
     if (run.State != Run_State::Waiting) {
         const Board_Verdict& v = run.Verdict;
-        j.field("score", v.Score);
-        j.field("difficulty", int64_t{v.Difficulty});
+        j.Field("score", v.Score);
+        j.Field("difficulty", int64_t{v.Difficulty});
         Text(j, "levels",
              std::to_string(v.Reached_Difficulty) + "-" + std::to_string(v.Reached_Level));
-        j.field("codes", v.Codes);
-        j.field("listed", run.Listed);
+        j.Field("codes", v.Codes);
+        j.Field("listed", run.Listed);
     }
     if (run.State == Run_State::Refused) Text(j, "reason", run.Verdict.Reason);
-    return j.text();
+    return j.Text();
 }
 
 std::string Taken_Json(int64_t id) {
     Json_Writer j;
-    j.field("id", id);
+    j.Field("id", id);
     Text(j, "state", "pending");
-    return j.text();
+    return j.Text();
 }
 
 std::string Message_Json(const std::string& message) {
     Json_Writer j;
     Text(j, "error", message);
-    return j.text();
+    return j.Text();
 }
 
 std::string Table_Json(int32_t difficulty, const std::string& month,
                        const std::vector<Table_Row>& all_time,
                        const std::vector<Table_Row>& monthly) {
     Json_Writer j;
-    j.field("difficulty", int64_t{difficulty});
+    j.Field("difficulty", int64_t{difficulty});
     Text(j, "month", month);
     Rows(j, "all_time", all_time);
     Rows(j, "month_best", monthly);
-    return j.text();
+    return j.Text();
 }
 
 std::string Daily_Json(const std::string& day, int32_t difficulty,
                        const std::vector<Table_Row>& runs) {
     Json_Writer j;
     Text(j, "day", day);
-    j.field("difficulty", int64_t{difficulty});
-    j.field("seed", int64_t{Daily_Seed(day, difficulty)});
+    j.Field("difficulty", int64_t{difficulty});
+    j.Field("seed", int64_t{Daily_Seed(day, difficulty)});
     Rows(j, "runs", runs);
-    return j.text();
+    return j.Text();
 }
 
 std::string Utc_Day(int64_t when) {
