@@ -15,7 +15,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { Browser, sleep } = require('./cdp');
-const { ROOT, PAGE, SHOTS, gameView } = require('./game_page');
+const { ROOT, PAGE, SHOTS, KEYS, letter, gameView } = require('./game_page');
 
 const BOARD = path.resolve(process.env.ZARVO_BOARD || path.join(ROOT, 'build/zarvo-board'));
 const SITE = path.join(path.dirname(PAGE), 'site');
@@ -24,13 +24,8 @@ const ORIGIN = `http://127.0.0.1:${PORT}`;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvo-send-'));
 
 let browser, page, canvas, board;
-const { state, waitState, at, button } = gameView(() => page, () => canvas);
-const KEYS = {
-  Enter: ['Enter', 'Enter', 13], Left: ['ArrowLeft', 'ArrowLeft', 37],
-  Up: ['ArrowUp', 'ArrowUp', 38], Right: ['ArrowRight', 'ArrowRight', 39],
-};
-const letter = (c) => [c.toLowerCase(), `Key${c}`, c.charCodeAt(0)];
-const clickGame = (x, y) => page.click(...at(x, y));
+const { state, waitState, button, clickGame, emptyTable, scoreACut } =
+  gameView(() => page, () => canvas);
 
 async function open(url) {
   await page.send('Page.navigate', { url });
@@ -42,31 +37,11 @@ async function open(url) {
   })()`);
 }
 
-async function holdUntil(key, condition) {
-  await page.key('down', ...KEYS[key]);
-  try {
-    await waitState(condition, 10000);
-  } finally {
-    await page.key('up', ...KEYS[key]);
-  }
-}
 
 // Empties the table, scores, ends the game and types the name: the score enters the table.
 async function keepARun(name) {
-  const score = await button('Title_Score_Button'), del = await button('Score_Delete_Button');
-  await clickGame(score.X, score.Y);
-  await waitState('d.Sponsor_Score_On');
-  await clickGame(del.X, del.Y);
-  await waitState('d.screens.Score_Points.slice(0, 10).every(p => p === 0)');
-  await page.press(...KEYS.Enter);
-  await waitState('!d.Sponsor_Score_On');
-  await page.press(...KEYS.Enter);
-  await waitState('!d.Sponsor_On && d.Playing && !d.Game_Halted');
-  const { Ego_Col: col, Ego_Row: row } = await state();
-  await holdUntil('Left', `d.Ego_Col <= ${col - 6}`);
-  await holdUntil('Up', `d.Ego_Row <= ${row - 3}`);
-  await holdUntil('Right', 'd.Fliese_Claimed > 0');
-  await waitState('d.Score > 0');
+  await emptyTable();
+  await scoreACut();
   await page.evaluate('Module.ccall("zarvo_end_game", null, [], [])');
   await waitState('d.Game_Over');
   for (let i = 0; i < 200 && !(await state('Name_Entry_On')); ++i) {

@@ -17,7 +17,8 @@ const { Browser, Page, sleep } = require('./cdp');
 const { serve } = require('./serve');
 const { decodeBmp, differingPixels } = require('./pictures');
 
-const { ROOT, PAGE, NATIVE, SHOTS, W, H, DUMP, gameView, runNative } = require('./game_page');
+const { ROOT, PAGE, NATIVE, SHOTS, W, H, DUMP, KEYS: BASE_KEYS, letter, gameView, runNative } =
+  require('./game_page');
 
 // The input of the headless runner's random player over that many frames, as a script.
 function randomPlayerScript(seed, frames) {
@@ -32,7 +33,8 @@ function randomPlayerScript(seed, frames) {
 }
 
 let browser, page, canvas;
-const { state, waitState, at, picture, button } = gameView(() => page, () => canvas);
+const { state, waitState, at, picture, button, clickGame, holdUntil, emptyTable } =
+  gameView(() => page, () => canvas);
 
 async function measureCanvas() {
   canvas = await page.evaluate(`(() => {
@@ -55,26 +57,8 @@ async function open(query = '', url = `file://${PAGE}${query}`) {
   }
 }
 
-async function clickGame(x, y) {
-  await page.click(...at(x, y));
-}
+const KEYS = { ...BASE_KEYS, Control: ['Control', 'ControlLeft', 17] };
 
-const KEYS = {
-  Enter: ['Enter', 'Enter', 13], Left: ['ArrowLeft', 'ArrowLeft', 37],
-  Up: ['ArrowUp', 'ArrowUp', 38], Right: ['ArrowRight', 'ArrowRight', 39],
-  Control: ['Control', 'ControlLeft', 17],
-};
-const letter = (c) => [c.toLowerCase(), `Key${c}`, c.charCodeAt(0)];
-
-// Holds a key until the condition on the dump holds.
-async function holdUntil(key, condition) {
-  await page.key('down', ...KEYS[key]);
-  try {
-    await waitState(condition, 10000);
-  } finally {
-    await page.key('up', ...KEYS[key]);
-  }
-}
 
 async function storedTable() {
   const text = await page.evaluate('localStorage.getItem("Zarvo.Scr")');
@@ -184,13 +168,7 @@ let gameScore = 0;
 
 test('Enter starts a game, held arrow keys cut the floor, the percentage readout changes', async () => {
   // An empty table first, so that the game's score is the best.
-  const score = await button('Title_Score_Button'), del = await button('Score_Delete_Button');
-  await clickGame(score.X, score.Y);
-  await waitState('d.Sponsor_Score_On');
-  await clickGame(del.X, del.Y);
-  await waitState('d.screens.Score_Points.slice(0, 10).every(p => p === 0)');
-  await page.press(...KEYS.Enter);
-  await waitState('!d.Sponsor_Score_On');
+  await emptyTable();
 
   // The first key opened the sound: the page's audio node now pulls the mixer's output,
   // and the "Danger" of a starting game is heard.

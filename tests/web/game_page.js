@@ -15,6 +15,13 @@ const SHOTS = process.env.ZARVO_SHOTS;
 const W = 622, H = 513;
 const DUMP = 'JSON.parse(Module.ccall("zarvo_dump", "string", [], []))';
 
+// The keys most tests press, as the browser names them, and a letter key.
+const KEYS = {
+  Enter: ['Enter', 'Enter', 13], Left: ['ArrowLeft', 'ArrowLeft', 37],
+  Up: ['ArrowUp', 'ArrowUp', 38], Right: ['ArrowRight', 'ArrowRight', 39],
+};
+const letter = (c) => [c.toLowerCase(), `Key${c}`, c.charCodeAt(0)];
+
 // The game in the page that `getPage()` shows, its picture at the place `getCanvas()` measured.
 function gameView(getPage, getCanvas) {
   // The running game's state dump, or one field of it.
@@ -43,7 +50,38 @@ function gameView(getPage, getCanvas) {
     if (!b) throw new Error(`the game has no button ${name}`);
     return b;
   };
-  return { state, waitState, at, picture, button };
+  const clickGame = (x, y) => getPage().click(...at(x, y));
+  // Holds an arrow key until the condition on the dump holds.
+  const holdUntil = async (key, condition) => {
+    await getPage().key('down', ...KEYS[key]);
+    try {
+      await waitState(condition, 10000);
+    } finally {
+      await getPage().key('up', ...KEYS[key]);
+    }
+  };
+  // From the title: the score screen's DEL empties the table, so that the next game's score
+  // enters it, and Enter goes back to the title.
+  const emptyTable = async () => {
+    const score = await button('Title_Score_Button'), del = await button('Score_Delete_Button');
+    await clickGame(score.X, score.Y);
+    await waitState('d.Sponsor_Score_On');
+    await clickGame(del.X, del.Y);
+    await waitState('d.screens.Score_Points.slice(0, 10).every(p => p === 0)');
+    await getPage().press(...KEYS.Enter);
+    await waitState('!d.Sponsor_Score_On');
+  };
+  // From the title: a game whose first cut, left, up and back right, claims floor and scores.
+  const scoreACut = async () => {
+    await getPage().press(...KEYS.Enter);
+    await waitState('!d.Sponsor_On && d.Playing && !d.Game_Halted');
+    const { Ego_Col: col, Ego_Row: row } = await state();
+    await holdUntil('Left', `d.Ego_Col <= ${col - 6}`);
+    await holdUntil('Up', `d.Ego_Row <= ${row - 3}`);
+    await holdUntil('Right', 'd.Fliese_Claimed > 0');
+    await waitState('d.Score > 0');
+  };
+  return { state, waitState, at, picture, button, clickGame, holdUntil, emptyTable, scoreACut };
 }
 
 // The headless runner of the desktop build over a script, in a folder of its own holding the
@@ -65,4 +103,4 @@ function runNative(script, frames, scoreFile) {
   }
 }
 
-module.exports = { ROOT, PAGE, NATIVE, SHOTS, W, H, DUMP, gameView, runNative };
+module.exports = { ROOT, PAGE, NATIVE, SHOTS, W, H, DUMP, KEYS, letter, gameView, runNative };

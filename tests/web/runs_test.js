@@ -15,19 +15,15 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { Browser, sleep } = require('./cdp');
-const { ROOT, PAGE, NATIVE, SHOTS, DUMP, gameView } = require('./game_page');
+const { ROOT, PAGE, NATIVE, SHOTS, DUMP, KEYS: BASE_KEYS, letter, gameView } = require('./game_page');
 
 let browser, page, canvas;
-const { state, waitState, at, button } = gameView(() => page, () => canvas);
+const { state, waitState, button, clickGame, emptyTable, scoreACut } =
+  gameView(() => page, () => canvas);
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvo-runs-'));
 const DEMO = path.join(ROOT, 'packaging/demo.zrun');
 
-const KEYS = {
-  Enter: ['Enter', 'Enter', 13], Left: ['ArrowLeft', 'ArrowLeft', 37],
-  Up: ['ArrowUp', 'ArrowUp', 38], Right: ['ArrowRight', 'ArrowRight', 39],
-  Eight: ['8', 'Digit8', 56],
-};
-const letter = (c) => [c.toLowerCase(), `Key${c}`, c.charCodeAt(0)];
+const KEYS = { ...BASE_KEYS, Eight: ['8', 'Digit8', 56] };
 
 async function measureCanvas(on = page) {
   canvas = await on.evaluate(`(() => {
@@ -51,20 +47,11 @@ async function launch() {
   return opened;
 }
 
-const clickGame = (x, y) => page.click(...at(x, y));
 const showing = (on = page) => on.evaluate('Module._zarvo_showing()');
 const stored = (on = page) => on.evaluate('JSON.stringify(Object.entries(localStorage).sort())');
 const storedRuns = () => page.evaluate(
   'Object.keys(localStorage).filter(k => k.startsWith("zarvo.runs/"))');
 
-async function holdUntil(key, condition) {
-  await page.key('down', ...KEYS[key]);
-  try {
-    await waitState(condition, 10000);
-  } finally {
-    await page.key('up', ...KEYS[key]);
-  }
-}
 
 // The desktop program verifying a run file: its exit code and line.
 function verifyOnDesktop(name, text) {
@@ -98,20 +85,8 @@ after(async () => {
 
 test('a game played in the page verifies on the desktop, and desktop runs verify in the page', async () => {
   // An empty table, so that this game's score enters it later.
-  const score = await button('Title_Score_Button'), del = await button('Score_Delete_Button');
-  await clickGame(score.X, score.Y);
-  await waitState('d.Sponsor_Score_On');
-  await clickGame(del.X, del.Y);
-  await waitState('d.screens.Score_Points.slice(0, 10).every(p => p === 0)');
-  await page.press(...KEYS.Enter);
-  await waitState('!d.Sponsor_Score_On');
-  await page.press(...KEYS.Enter);
-  await waitState('!d.Sponsor_On && d.Playing && !d.Game_Halted');
-  const { Ego_Col: col, Ego_Row: row } = await state();
-  await holdUntil('Left', `d.Ego_Col <= ${col - 6}`);
-  await holdUntil('Up', `d.Ego_Row <= ${row - 3}`);
-  await holdUntil('Right', 'd.Fliese_Claimed > 0');
-  await waitState('d.Score > 0');
+  await emptyTable();
+  await scoreACut();
 
   const run = await page.evaluate('Module.UTF8ToString(Module._zarvo_share_run())');
   const mine = verifyOnDesktop('page.zrun', run);
