@@ -16,18 +16,12 @@
 #include "driver/headless/runner.h"
 #include "game/run_keeper.h"
 #include "game/run_outbox.h"
+#include "support/read_file.h"
 #include "support/score_folder.h"
 #include "support/test_game.h"
 
 namespace zarvo::test {
 namespace {
-
-std::string Read_File(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A run of the random player, kept in the runs folder as `file`.
 std::string Keep_Monkey_Run(const std::string& dir, uint32_t seed, const std::string& file) {

@@ -27,6 +27,7 @@
 #include "driver/headless/runner.h"
 #include "game/daily.h"
 #include "game/run_file.h"
+#include "support/read_file.h"
 #include "support/score_folder.h"
 #include "support/test_game.h"
 
@@ -36,13 +37,6 @@ namespace zarvo::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Read_File(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A run of the random player, as `zarvo --headless --monkey SEED --record` keeps it.
 // With `game_seed`, the game's seed is that one instead of the monkey's.

@@ -16,6 +16,7 @@
 #include "game/run_tables.h"
 #include "game/run_verify.h"
 #include "support/allocations.h"
+#include "support/read_file.h"
 #include "support/score_folder.h"
 #include "support/test_game.h"
 
@@ -23,13 +24,6 @@ namespace zarvo::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Read_File(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void Write_File(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;

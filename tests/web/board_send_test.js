@@ -15,7 +15,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { Browser, sleep } = require('./cdp');
-const { ROOT, PAGE, SHOTS, KEYS, letter, gameView } = require('./game_page');
+const { ROOT, PAGE, SHOTS, KEYS, letter, openGame, gameView } = require('./game_page');
 
 const BOARD = path.resolve(process.env.ZARVO_BOARD || path.join(ROOT, 'build/zarvo-board'));
 const SITE = path.join(path.dirname(PAGE), 'site');
@@ -28,13 +28,7 @@ const { state, waitState, button, clickGame, emptyTable, scoreACut } =
   gameView(() => page, () => canvas);
 
 async function open(url) {
-  await page.send('Page.navigate', { url });
-  await page.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000,
-                     'the game to start');
-  canvas = await page.evaluate(`(() => {
-    const r = document.getElementById("screen").getBoundingClientRect();
-    return { left: r.left, top: r.top, width: r.width, height: r.height };
-  })()`);
+  canvas = await openGame(page, url);
 }
 
 

@@ -11,20 +11,14 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { Browser } = require('./cdp');
-const { PAGE, NATIVE, SHOTS, gameView } = require('./game_page');
+const { PAGE, NATIVE, SHOTS, openGame, gameView } = require('./game_page');
 
 let browser, page, canvas;
 const { state, waitState, picture } = gameView(() => page, () => canvas);
 const today = new Date().toISOString().slice(0, 10);
 
 async function open(url) {
-  await page.send('Page.navigate', { url });
-  await page.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000,
-                     'the game to start');
-  canvas = await page.evaluate(`(() => {
-    const r = document.getElementById("screen").getBoundingClientRect();
-    return { left: r.left, top: r.top, width: r.width, height: r.height };
-  })()`);
+  canvas = await openGame(page, url);
 }
 
 before(async () => {

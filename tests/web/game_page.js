@@ -22,6 +22,18 @@ const KEYS = {
 };
 const letter = (c) => [c.toLowerCase(), `Key${c}`, c.charCodeAt(0)];
 
+// Opens the game's page at `url` in `page`, waits until the game has started and answers where
+// its canvas stands on the page.
+async function openGame(page, url) {
+  await page.send('Page.navigate', { url });
+  await page.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000,
+                     'the game to start');
+  return page.evaluate(`(() => {
+    const r = document.getElementById("screen").getBoundingClientRect();
+    return { left: r.left, top: r.top, width: r.width, height: r.height };
+  })()`);
+}
+
 // The game in the page that `getPage()` shows, its picture at the place `getCanvas()` measured.
 function gameView(getPage, getCanvas) {
   // The running game's state dump, or one field of it.
@@ -103,4 +115,5 @@ function runNative(script, frames, scoreFile) {
   }
 }
 
-module.exports = { ROOT, PAGE, NATIVE, SHOTS, W, H, DUMP, KEYS, letter, gameView, runNative };
+module.exports = { ROOT, PAGE, NATIVE, SHOTS, W, H, DUMP, KEYS, letter, openGame, gameView,
+                   runNative };

@@ -12,7 +12,7 @@ const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { Browser, sleep } = require('./cdp');
 const { decodeBmp, differingPixels } = require('./pictures');
-const { PAGE, W, gameView, runNative } = require('./game_page');
+const { PAGE, W, openGame, gameView, runNative } = require('./game_page');
 
 // Put into every page before its own script: ?hz=N lets the animation frames through N times a
 // second (the first frame at or after each 1/N s), as a display of that refresh rate would;
@@ -38,13 +38,7 @@ let browser, page, canvas;
 const { state, waitState, at, picture, button } = gameView(() => page, () => canvas);
 
 async function open(query = '') {
-  await page.send('Page.navigate', { url: `file://${PAGE}?seed=1${query}` });
-  await page.waitFor('typeof Module === "object" && Module.zarvoStartupMs !== undefined', 60000,
-                     'the game to start');
-  canvas = await page.evaluate(`(() => {
-    const r = document.getElementById("screen").getBoundingClientRect();
-    return { left: r.left, top: r.top, width: r.width, height: r.height };
-  })()`);
+  canvas = await openGame(page, `file://${PAGE}?seed=1${query}`);
 }
 
 // A click on the title's button band between its first two buttons: it gives the page the
