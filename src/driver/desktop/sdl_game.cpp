@@ -264,6 +264,33 @@ Desk_Start Daily_Of(const Program_Options& o) {
     return s;
 }
 
+// --replay FILE: the recording read into `replay`; answers the exit code when it cannot be.
+int Read_Replay(const Program_Options& o, Game_Run& replay) {
+    if (o.Replay.empty()) return 0;
+    std::string error;
+    if (const int code = Read_Recording(o.Replay, replay, error)) {
+        std::fprintf(stderr, "zarvo: %s\n", error.c_str());
+        return code;
+    }
+    if (!replay.Input.Warning.empty())
+        std::fprintf(stderr, "zarvo: %s\n", replay.Input.Warning.c_str());
+    return 0;
+}
+
+// Opens the window with the player's sound level and the desktop menu's own icon.
+bool Open_Window(Sdl_Media& media, const Desk_Settings& desk) {
+    std::string error;
+    if (!media.Open(error)) {
+        std::fprintf(stderr, "zarvo: cannot open the game window: %s\n", error.c_str());
+        return false;
+    }
+    for (const std::string& note : media.Notes()) std::fprintf(stderr, "zarvo: %s\n", note.c_str());
+    media.Set_Sound_Level(Sound_Level(desk.Now.Volume, desk.Now.Mute));
+    const assetgen::Rgba_Picture icon = assetgen::Paint_App_Icon(64, assetgen::Default_Seed);
+    media.Set_Icon(icon.Width, icon.Height, icon.Pixels.data());
+    return true;
+}
+
 }  // namespace
 
 bool Window_Possible(std::string& error) {
@@ -272,27 +299,11 @@ bool Window_Possible(std::string& error) {
 
 int Run_Windowed(const Program_Options& o, const Assets& assets, const std::string& asset_folder) {
     Game_Run replay;
-    std::string error;
-    if (!o.Replay.empty()) {
-        if (const int code = Read_Recording(o.Replay, replay, error)) {
-            std::fprintf(stderr, "zarvo: %s\n", error.c_str());
-            return code;
-        }
-        if (!replay.Input.Warning.empty())
-            std::fprintf(stderr, "zarvo: %s\n", replay.Input.Warning.c_str());
-    }
+    if (const int code = Read_Replay(o, replay)) return code;
     Desk_Settings desk = Choose_Settings(o);
     Sdl_Media media(&assets, Screen_Width, Screen_Height,
                     {desk.Now.Scale, desk.Now.Window, desk.Now.Fullscreen});
-    if (!media.Open(error)) {
-        std::fprintf(stderr, "zarvo: cannot open the game window: %s\n", error.c_str());
-        return 1;
-    }
-    for (const std::string& note : media.Notes()) std::fprintf(stderr, "zarvo: %s\n", note.c_str());
-    media.Set_Sound_Level(Sound_Level(desk.Now.Volume, desk.Now.Mute));
-    // The same picture as the desktop menu's icon.
-    const assetgen::Rgba_Picture icon = assetgen::Paint_App_Icon(64, assetgen::Default_Seed);
-    media.Set_Icon(icon.Width, icon.Height, icon.Pixels.data());
+    if (!Open_Window(media, desk)) return 1;
     Desk_Start start = Daily_Of(o);
     start.Seed = start.Daily_Difficulty ? Daily_Seed(start.Daily_Day, start.Daily_Difficulty)
                  : o.Replay.empty()     ? (o.Seed ? *o.Seed : Seed_From_Clock())
