@@ -22,5 +22,6 @@ zarvo_fuzzer(fuzz_wave ${src}/platform/wave_file.cpp ${src}/platform/binary_file
 zarvo_fuzzer(fuzz_score_file
   ${src}/screens/score_file.cpp ${src}/screens/score_records.cpp ${src}/screens/panel.cpp
   ${src}/platform/atomic_file.cpp ${src}/platform/draw_list.cpp ${src}/platform/media.cpp
-  ${src}/platform/surface.cpp ${src}/platform/still_layer.cpp ${src}/assets/bitmap_text.cpp
+  ${src}/platform/surface.cpp ${src}/platform/smooth_turn.cpp ${src}/platform/still_layer.cpp
+  ${src}/assets/bitmap_text.cpp
   ${src}/platform/headless/headless_media.cpp)
